@@ -1,0 +1,17 @@
+#include "core/comboboxes.h"
+
+#include <QComboBox>
+
+void selectNewestComboItem(QComboBox *combo)
+{
+    int bestId = -1;
+    int bestIndex = 0;
+    for (int i = 0; i < combo->count(); ++i) {
+        const int id = combo->itemData(i, Qt::UserRole).toInt();
+        if (id > bestId) {
+            bestId = id;
+            bestIndex = i;
+        }
+    }
+    combo->setCurrentIndex(bestIndex);
+}

@@ -1,0 +1,69 @@
+#include "core/globals.h"
+#include "core/messages.h"
+#include "tests/support/testsupport.h"
+
+#include <QDialog>
+#include <QSqlDatabase>
+#include <QThread>
+
+// Checks the harness itself: ctest runs this executable twice side by side.
+class tst_harness : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void eachProcessGetsItsOwnCompany();
+    void messageBoxesAreRecordedNotShown();
+    void modalDialogsCanBeDriven();
+};
+
+void tst_harness::eachProcessGetsItsOwnCompany()
+{
+    const QString first = TestSupport::freshCompany();
+    QCOMPARE(dbName, first);
+    QCOMPARE(QSqlDatabase::database().databaseName(), first);
+    QCOMPARE(TestSupport::queryValue("select count(*) from companyinfo").isValid(), true);
+    const QString marker = QString::number(QCoreApplication::applicationPid());
+    EXEC_SQL("insert into departments (Department) values ('" + marker + "')");
+    QThread::msleep(300); // give the twin process time to write into its own database
+    QCOMPARE(TestSupport::queryValue("select group_concat(Department) from departments").toString(), marker);
+
+    const QString second = TestSupport::freshCompany();
+    QVERIFY(second != first);
+    QCOMPARE(TestSupport::queryValue(
+                 "select count(*) from information_schema.schemata where schema_name = '" + first + "'").toInt(),
+             0);
+    QCOMPARE(TestSupport::queryValue("select count(*) from departments").toInt(), 0);
+}
+
+void tst_harness::messageBoxesAreRecordedNotShown()
+{
+    TestSupport::MessageRecorder::clear();
+    QCOMPARE(Messages::critical(nullptr, msgCaption, "Insert failed: \nboom"), QMessageBox::Ok);
+    QCOMPARE(Messages::question(nullptr, msgCaption, "Delete "), QMessageBox::No);
+    TestSupport::MessageRecorder::answerNext(QMessageBox::Yes);
+    QCOMPARE(Messages::question(nullptr, msgCaption, "Delete again"), QMessageBox::Yes);
+
+    const QList<TestSupport::Message> &messages = TestSupport::MessageRecorder::messages();
+    QCOMPARE(messages.size(), 3);
+    QCOMPARE(messages.at(0).kind, Messages::Critical);
+    QCOMPARE(messages.at(0).title, QString("Zarpo"));
+    QCOMPARE(messages.at(0).text, QString("Insert failed: \nboom"));
+    QCOMPARE(messages.at(1).kind, Messages::Question);
+}
+
+void tst_harness::modalDialogsCanBeDriven()
+{
+    QDialog dialog;
+    dialog.setObjectName("probe");
+    QString seen;
+    TestSupport::whenModal([&](QWidget *modal) {
+        seen = modal->objectName();
+        static_cast<QDialog *>(modal)->accept();
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(seen, QString("probe"));
+}
+
+ZARPO_TEST_MAIN(tst_harness)
+#include "tst_harness.moc"

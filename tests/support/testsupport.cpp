@@ -1,0 +1,205 @@
+#include "tests/support/testsupport.h"
+
+#include "core/companydb.h"
+#include "core/globals.h"
+#include "core/resources.h"
+#include "core/seams.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+namespace TestSupport {
+
+namespace {
+std::unique_ptr<QTemporaryDir> folder;
+QString currentCompany;
+QString sqlError;
+int databaseCounter = 0;
+QList<QMessageBox::StandardButton> answers;
+
+QString serverDir()
+{
+    const QString dir = qEnvironmentVariable("ZARPO_TEST_SERVER_DIR");
+    if (dir.isEmpty())
+        qFatal("ZARPO_TEST_SERVER_DIR is not set: run the tests through ctest");
+    return dir;
+}
+}
+
+void initTestProgram()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.1.0 Beta"));
+    initZarpoResources();
+    folder = std::make_unique<QTemporaryDir>();
+    setProgramDir(folder->path());
+    Messages::setResponder([](Messages::Kind kind, QWidget *, const QString &title, const QString &text,
+                              QMessageBox::StandardButtons buttons) {
+        MessageRecorder::messages().append(Message{kind, title, text});
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        if (buttons & QMessageBox::Ok)
+            return QMessageBox::Ok;
+        if (buttons & QMessageBox::No)
+            return QMessageBox::No;
+        return QMessageBox::NoButton;
+    });
+}
+
+void cleanupTestProgram()
+{
+    if (!currentCompany.isEmpty() && QSqlDatabase::database().isOpen())
+        dropDatabase(currentCompany);
+    currentCompany.clear();
+    folder.reset();
+}
+
+QString programFolder()
+{
+    return folder->path();
+}
+
+QString settingsPath()
+{
+    return QDir(programFolder()).filePath(QStringLiteral("Config.xml"));
+}
+
+QString serverHost()
+{
+    return QStringLiteral("127.0.0.1");
+}
+
+int serverPort()
+{
+    QFile file(QDir(serverDir()).filePath(QStringLiteral("port")));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("The test server's port file is missing: did the server fixture start?");
+    return file.readAll().trimmed().toInt();
+}
+
+QString serverPassword()
+{
+    return qEnvironmentVariable("ZARPO_TEST_SERVER_PASSWORD");
+}
+
+QSqlDatabase connectToServer()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"));
+    db.setHostName(serverHost());
+    db.setPort(serverPort());
+    db.setUserName(QStringLiteral("root"));
+    db.setPassword(serverPassword());
+    if (!db.open())
+        qFatal("Cannot connect to the test server: %s", qPrintable(db.lastError().text()));
+    QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
+    return db;
+}
+
+QString uniqueDatabaseName(const QString &stem)
+{
+    return QStringLiteral("%1_%2_%3").arg(stem).arg(QCoreApplication::applicationPid()).arg(++databaseCounter);
+}
+
+void dropDatabase(const QString &name)
+{
+    QSqlQuery(QSqlDatabase::database()).exec(QStringLiteral("Drop database if exists ") + quotedIdentifier(name));
+}
+
+QString freshCompany()
+{
+    QSqlDatabase db = connectToServer();
+    if (!currentCompany.isEmpty())
+        dropDatabase(currentCompany);
+    currentCompany = uniqueDatabaseName(QStringLiteral("zt"));
+    ScriptFailure failure;
+    if (!createCompanyDatabase(db, currentCompany, &failure))
+        qFatal("Cannot create a company database: statement %d: %s", failure.statementNumber,
+               qPrintable(failure.error));
+    db.close();
+    db.setDatabaseName(currentCompany);
+    if (!db.open())
+        qFatal("Cannot open the company database: %s", qPrintable(db.lastError().text()));
+    QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
+
+    dbHost = serverHost();
+    dbPort = serverPort();
+    dbUser = QStringLiteral("root");
+    dbPassword = serverPassword();
+    dbName = currentCompany;
+    return currentCompany;
+}
+
+bool execSql(const QString &sql)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (query.exec(sql))
+        return true;
+    sqlError = query.lastError().text() + QStringLiteral(" in: ") + sql;
+    return false;
+}
+
+QString lastSqlError()
+{
+    return sqlError;
+}
+
+QVariant queryValue(const QString &sql)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (query.exec(sql) && query.next())
+        return query.value(0);
+    return QVariant();
+}
+
+QList<Message> &MessageRecorder::messages()
+{
+    static QList<Message> list;
+    return list;
+}
+
+void MessageRecorder::clear()
+{
+    messages().clear();
+    answers.clear();
+}
+
+void MessageRecorder::answerNext(QMessageBox::StandardButton button)
+{
+    answers.append(button);
+}
+
+Message MessageRecorder::last()
+{
+    return messages().isEmpty() ? Message{Messages::Information, QString(), QString()} : messages().last();
+}
+
+void whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)
+{
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    auto *timer = new QTimer;
+    auto *elapsed = new QElapsedTimer;
+    elapsed->start();
+    QObject::connect(timer, &QTimer::timeout, [=]() {
+        QWidget *modal = QApplication::activeModalWidget();
+        const bool found = modal && modal != before.data();
+        if (found || elapsed->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete elapsed;
+            if (found)
+                action(modal);
+            else
+                qWarning("whenModal: no modal dialog opened within %d ms", timeoutMs);
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace TestSupport

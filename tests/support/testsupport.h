@@ -1,0 +1,89 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include "core/messages.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QtTest>
+
+#include <functional>
+
+// The harness every test links: a private program folder, a connection to the private
+// test server that ctest starts, a fresh company database made from the real schema
+// script, a recorder for message boxes, and a driver for modal dialogs.
+namespace TestSupport {
+
+// Called once by ZARPO_TEST_MAIN before the test object runs.
+void initTestProgram();
+void cleanupTestProgram();
+
+// The program folder of this test process (an empty temporary folder) and the
+// settings file in it.
+QString programFolder();
+QString settingsPath();
+
+// The test server as ctest started it.
+QString serverHost();
+int serverPort();
+QString serverPassword();
+
+// Registers the default connection to the test server with no database chosen.
+QSqlDatabase connectToServer();
+
+// Drops the company database this process made last, creates a new one from the schema
+// script with the program's own helper, points the default connection and the
+// connection settings at it, and returns its name.
+QString freshCompany();
+
+// A name no other test process uses, for databases a test creates itself.
+QString uniqueDatabaseName(const QString &stem);
+void dropDatabase(const QString &name);
+
+// Runs a statement on the default connection; fails the test on error.
+#define EXEC_SQL(sql) QVERIFY2(TestSupport::execSql(sql), qPrintable(TestSupport::lastSqlError()))
+bool execSql(const QString &sql);
+QString lastSqlError();
+// The first column of the first row, or an invalid QVariant.
+QVariant queryValue(const QString &sql);
+
+struct Message
+{
+    Messages::Kind kind;
+    QString title;
+    QString text;
+};
+
+// Every message box the program shows is recorded here instead of being shown.
+// Unless a test queues an answer, a box is answered with Ok, or No for a question.
+class MessageRecorder
+{
+public:
+    static QList<Message> &messages();
+    static void clear();
+    static void answerNext(QMessageBox::StandardButton button);
+    static Message last();
+};
+
+// Runs `action` on the next modal widget that opens (a dialog started with exec()).
+void whenModal(const std::function<void(QWidget *modal)> &action, int timeoutMs = 10000);
+
+} // namespace TestSupport
+
+#define ZARPO_TEST_MAIN(TestObject)                     \
+    int main(int argc, char *argv[])                    \
+    {                                                   \
+        QApplication app(argc, argv);                   \
+        TestSupport::initTestProgram();                 \
+        int result;                                     \
+        {                                               \
+            TestObject tc;                              \
+            QTEST_SET_MAIN_SOURCE_PATH                  \
+            result = QTest::qExec(&tc, argc, argv);     \
+        }                                               \
+        TestSupport::cleanupTestProgram();              \
+        return result;                                  \
+    }
+
+#endif // TESTSUPPORT_H
