@@ -370,4 +370,154 @@
         <translation>حول البرنامج</translation>
     </message>
 </context>
+<context>
+    <name>frmAddCompany</name>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="14" />
+        <source>Add Company</source>
+        <translation>إضافة شركة</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="20" />
+        <source>&lt;span style=" font-size:12pt; color:#00557f;"&gt;Add new company...&lt;/span&gt;</source>
+        <translation>&lt;span style=" font-size:12pt; color:#00557f;"&gt;إضافة شركة جديدة...&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="32" />
+        <source>Server Host/Port:</source>
+        <translation>الخادم / المنفذ:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="39" />
+        <source>localhost</source>
+        <translation>localhost</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="52" />
+        <source>1212</source>
+        <translation>1212</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="59" />
+        <source>Server Username:</source>
+        <translation>اسم مستخدم الخادم:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="66" />
+        <source>root</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="73" />
+        <source>Server Password:</source>
+        <translation>كلمة مرور الخادم:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="80" />
+        <source>KWZ407</source>
+        <translation>KWZ407</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="90" />
+        <source>Test Connection</source>
+        <translation>اختبار الاتصال</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="97" />
+        <source>Database:</source>
+        <translation>قاعدة البيانات:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.ui" line="131" />
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.cpp" line="53" />
+        <source>Incorrect connection paramters for the following error:
+</source>
+        <translation>بيانات الاتصال غير صحيحة للخطأ التالي:
+</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.cpp" line="60" />
+        <source>Connection to host succeeded</source>
+        <translation>تم الاتصال بالخادم بنجاح</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmAddCompany.cpp" line="124" />
+        <source>The company could not be saved in the settings file.</source>
+        <translation>تعذر حفظ الشركة في ملف الإعدادات.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="14" />
+        <location filename="../work/main/core/frmLogin.ui" line="227" />
+        <source>Login</source>
+        <translation>دخول</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="144" />
+        <source>Company:</source>
+        <translation>الشركة:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="166" />
+        <source>Remove From Companies</source>
+        <translation>إزالة من قائمة الشركات</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="169" />
+        <location filename="../work/main/core/frmLogin.ui" line="183" />
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="180" />
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="196" />
+        <source>Username:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="203" />
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="210" />
+        <source>Password:</source>
+        <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="217" />
+        <source>tavle</source>
+        <translation>tavle</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="241" />
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.ui" line="252" />
+        <source>&lt;span style=" font-weight:600; color:#ff0000;"&gt;Incorrect Login Parameters&lt;/span&gt;</source>
+        <translation>&lt;span style=" font-weight:600; color:#ff0000;"&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.cpp" line="38" />
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../work/main/core/frmLogin.cpp" line="177" />
+        <source>The language could not be saved in the settings file.</source>
+        <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
+    </message>
+</context>
 </TS>

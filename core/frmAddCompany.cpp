@@ -1,0 +1,126 @@
+#include "core/frmAddCompany.h"
+#include "ui_frmAddCompany.h"
+
+#include "core/cXml.h"
+#include "core/companydb.h"
+#include "core/connection.h"
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmAddCompany::frmAddCompany(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmAddCompany), xml(new cXml(cXml::programSettingsPath()))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    xml->load();
+}
+
+frmAddCompany::~frmAddCompany()
+{
+    delete xml;
+    delete ui;
+}
+
+void frmAddCompany::loadCompany(const QString &database)
+{
+    const QDomElement element = xml->getElement(QStringLiteral("Company"), QStringLiteral("Database"), database);
+    ui->txtServer->setText(element.attribute(QStringLiteral("Server"), QStringLiteral("localhost")));
+    ui->txtServerUsername->setText(element.attribute(QStringLiteral("ServerUsername"), QStringLiteral("root")));
+    ui->txtServerPassword->setText(element.attribute(QStringLiteral("ServerPassword"), QStringLiteral("123")));
+    ui->txtPort->setText(element.attribute(QStringLiteral("ServerPort"), QStringLiteral("3306")));
+    ui->cmbDatabases->addItem(database);
+    ui->cmbDatabases->setCurrentIndex(0);
+    editMode = true;
+    loadedDatabase = database;
+}
+
+void frmAddCompany::on_btnTestConnection_clicked()
+{
+    static const QStringList systemDatabases = {QStringLiteral("information_schema"),
+                                                QStringLiteral("performance_schema"),
+                                                QStringLiteral("mysql"), QStringLiteral("test")};
+    const QString database = ui->cmbDatabases->currentText().trimmed();
+    db = openDefaultConnection(ui->txtServer->text(), ui->txtPort->text().toInt(), ui->txtServerUsername->text(),
+                               ui->txtServerPassword->text(),
+                               database.isEmpty() ? QStringLiteral("mysql") : database);
+    if (!db.isOpen()) {
+        Messages::critical(this, msgCaption,
+                           tr("Incorrect connection paramters for the following error:\n") + db.lastError().text());
+        return;
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("Show databases")))
+        return;
+    ui->cmbDatabases->clear();
+    Messages::information(this, msgCaption, tr("Connection to host succeeded"));
+    while (query.next()) {
+        const QString name = query.value(0).toString();
+        if (!systemDatabases.contains(name, Qt::CaseInsensitive))
+            ui->cmbDatabases->addItem(name, name);
+    }
+}
+
+void frmAddCompany::on_btnSave_clicked()
+{
+    const bool listed = ui->cmbDatabases->findText(ui->cmbDatabases->currentText(),
+                                                   Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    // The entry is only worth keeping when its database exists whole.
+    if (!listed && !createDatabase())
+        return;
+    if (saveCompany())
+        accept();
+}
+
+// Creates the database on a connection made from the fields as they stand now, so the
+// database lands on the server the entry will point at.
+bool frmAddCompany::createDatabase()
+{
+    const QString connectionName = QStringLiteral("zarpo_create_company");
+    bool created = false;
+    QString error;
+    {
+        QSqlDatabase server = QSqlDatabase::addDatabase(dbDriver, connectionName);
+        server.setHostName(ui->txtServer->text());
+        server.setPort(ui->txtPort->text().toInt());
+        server.setUserName(ui->txtServerUsername->text());
+        server.setPassword(ui->txtServerPassword->text());
+        if (server.open()) {
+            QSqlQuery(server).exec(QStringLiteral("SET NAMES utf8mb4"));
+            ScriptFailure failure;
+            created = createCompanyDatabase(server, ui->cmbDatabases->currentText(), &failure);
+            error = failure.error;
+        } else {
+            error = server.lastError().text();
+        }
+        server.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    if (!created) {
+        Messages::critical(this, msgCaption, QStringLiteral("Create database failed:\n") + error);
+        return false;
+    }
+    // Listed from now on, so a second Save after a failed write of the settings file
+    // attaches the new database instead of creating it again.
+    ui->cmbDatabases->addItem(ui->cmbDatabases->currentText(), ui->cmbDatabases->currentText());
+    return true;
+}
+
+bool frmAddCompany::saveCompany()
+{
+    if (editMode)
+        xml->removeElement(QStringLiteral("Company"), QStringLiteral("Database"), loadedDatabase);
+    const bool saved = xml->addElement(QStringLiteral("Company"),
+                                       {QStringLiteral("Server"), QStringLiteral("ServerPort"),
+                                        QStringLiteral("ServerUsername"), QStringLiteral("ServerPassword"),
+                                        QStringLiteral("Database")},
+                                       {ui->txtServer->text(), ui->txtPort->text(), ui->txtServerUsername->text(),
+                                        ui->txtServerPassword->text(), ui->cmbDatabases->currentText()});
+    if (!saved)
+        Messages::critical(this, msgCaption, tr("The company could not be saved in the settings file."));
+    return saved;
+}

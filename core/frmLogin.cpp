@@ -1,0 +1,184 @@
+#include "core/frmLogin.h"
+#include "ui_frmLogin.h"
+
+#include "core/cXml.h"
+#include "core/connection.h"
+#include "core/frmAddCompany.h"
+#include "core/frmMainWindow.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/seams.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmLogin::frmLogin(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmLogin)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ui->lblNotice->hide();
+    fillCompanies();
+    ui->txtUsername->setFocus();
+}
+
+frmLogin::~frmLogin()
+{
+    delete ui;
+}
+
+void frmLogin::fillCompanies()
+{
+    ui->cmbCompanies->clear();
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    ui->cmbCompanies->addItem(tr("<Add New>"));
+    ui->cmbCompanies->addItems(xml.getAttributes(QStringLiteral("Company"), QStringLiteral("Database")));
+    // With no company known yet, the user can only start by adding one.
+    if (ui->cmbCompanies->count() == 1)
+        on_cmbCompanies_activated(0);
+
+    const QStringList defaults = xml.getAttributes(QStringLiteral("DefaultCompany"), QStringLiteral("Database"));
+    if (defaults.isEmpty())
+        ui->cmbCompanies->setCurrentIndex(ui->cmbCompanies->count() - 1);
+    else
+        ui->cmbCompanies->setCurrentIndex(ui->cmbCompanies->findText(defaults.first(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void frmLogin::on_btnLogin_clicked()
+{
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    const QString company = ui->cmbCompanies->currentText();
+    const QDomElement element = xml.getElement(QStringLiteral("Company"), QStringLiteral("Database"), company);
+    dbHost = element.attribute(QStringLiteral("Server"), QStringLiteral("localhost"));
+    dbUser = element.attribute(QStringLiteral("ServerUsername"), QStringLiteral("root"));
+    dbPassword = element.attribute(QStringLiteral("ServerPassword"), QStringLiteral("KWZ407"));
+    dbPort = element.attribute(QStringLiteral("ServerPort"), QStringLiteral("1212")).toInt();
+    dbName = element.attribute(QStringLiteral("Database"), QStringLiteral("accounting"));
+
+    if (!connectDatabase())
+        return;
+
+    if (!checkUser())
+        return;
+
+    // The main window registers the default connection anew; nothing may hold the
+    // login's handle by then.
+    db = QSqlDatabase();
+    auto *mainWindow = new frmMainWindow(nullptr);
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->showMaximized();
+
+    xml.setAttributes(QStringLiteral("DefaultCompany"), {QStringLiteral("Database")}, {company});
+    close();
+}
+
+// Fills the login state when the typed user and password match; shows why not otherwise.
+bool frmLogin::checkUser()
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "select UserId, users.EmployeeId, PersonId, PersonName, Username, users.password, md5(:pass) "
+        "from users inner join employees on users.EmployeeId = employees.EmployeeId "
+        "inner join persons on employees.EmployeePersonId = persons.PersonId where users.username = :user"));
+    query.bindValue(QStringLiteral(":user"), ui->txtUsername->text());
+    query.bindValue(QStringLiteral(":pass"), ui->txtPassword->text());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return false;
+    }
+    if (!query.next() || query.value(5).toString() != query.value(6).toString()) {
+        ui->lblNotice->show();
+        return false;
+    }
+    currentEmployeeId = query.value(1).toInt();
+    currentPersonName = query.value(3).toString();
+    currentUserId = query.value(0).toInt();
+    currentUserName = query.value(4).toString();
+
+    query.exec(QStringLiteral("Select CompanyName, Address, Phone from companyinfo"));
+    const bool hasCompany = query.next();
+    companyName = hasCompany ? query.value(0).toString() : QString();
+    companyAddress = hasCompany ? query.value(1).toString() : QString();
+    companyPhone = hasCompany ? query.value(2).toString() : QString();
+    query.exec(QStringLiteral("Select Currency, CurrencySymbol from currencies Where IsDefault = 1"));
+    const bool hasCurrency = query.next();
+    defaultCurrency = hasCurrency ? query.value(0).toString() : QString();
+    defaultCurrencySymbol = hasCurrency ? query.value(1).toString() : QString();
+    return true;
+}
+
+bool frmLogin::connectDatabase()
+{
+    db = openDefaultConnectionFromSettings();
+    if (db.isOpen())
+        return true;
+    Messages::critical(this, msgCaption, db.lastError().text());
+    return false;
+}
+
+void frmLogin::on_btnCancel_clicked()
+{
+    close();
+}
+
+void frmLogin::on_cmbCompanies_activated(int index)
+{
+    if (index != 0)
+        return;
+    frmAddCompany dialog(nullptr);
+    if (dialog.exec() == QDialog::Accepted)
+        fillCompanies();
+}
+
+void frmLogin::on_btnEditCompany_clicked()
+{
+    if (ui->cmbCompanies->currentIndex() <= 0)
+        return;
+    frmAddCompany dialog(nullptr);
+    dialog.loadCompany(ui->cmbCompanies->currentText());
+    dialog.exec();
+    fillCompanies();
+}
+
+void frmLogin::on_btnRemoveCompany_clicked()
+{
+    if (ui->cmbCompanies->currentIndex() <= 0)
+        return;
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    xml.removeElement(QStringLiteral("Company"), QStringLiteral("Database"), ui->cmbCompanies->currentText());
+    fillCompanies();
+}
+
+void frmLogin::on_btnEnglish_clicked()
+{
+    setLanguage(QStringLiteral("en"));
+}
+
+void frmLogin::on_btnArabic_clicked()
+{
+    setLanguage(QStringLiteral("ar"));
+}
+
+void frmLogin::setLanguage(const QString &code)
+{
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    // The new process reads the file at its start, so it must be complete before then.
+    const bool saved = xml.setAttributes(QStringLiteral("Language"), {QStringLiteral("DefaultLanguage")}, {code});
+    if (code == languageCode)
+        return;
+    if (!saved) {
+        Messages::critical(this, msgCaption, tr("The language could not be saved in the settings file."));
+        return;
+    }
+    QCoreApplication::quit();
+    const QStringList arguments = QCoreApplication::arguments();
+    Processes::startDetached(arguments.value(0), arguments);
+    close();
+}
