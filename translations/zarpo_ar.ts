@@ -520,4 +520,83 @@
         <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
     </message>
 </context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <location filename="../core/frmAbout.ui" line="78"/>
+        <source>About</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <location filename="../core/frmAbout.ui" line="106"/>
+        <source>Version: </source>
+        <translation>الإصدار: </translation>
+    </message>
+    <message>
+        <location filename="../core/frmAbout.ui" line="152"/>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreferences</name>
+    <message>
+        <location filename="../core/frmPreferences.ui" line="14"/>
+        <source>Preferences</source>
+        <translation>التفضيلات</translation>
+    </message>
+</context>
+<context>
+    <name>frmUserChangePassword</name>
+    <message>
+        <location filename="../partners/frmUserChangePassword.ui" line="14"/>
+        <source>Change Password</source>
+        <translation>تغيير كلمة المرور</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.ui" line="22"/>
+        <source>Username:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.ui" line="45"/>
+        <source>Old password:</source>
+        <translation>كلمة المرور القديمة:</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.ui" line="65"/>
+        <source>New password:</source>
+        <translation>كلمة المرور الجديدة:</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.ui" line="85"/>
+        <source>Confirm password:</source>
+        <translation>تأكيد كلمة المرور:</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.ui" line="109"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.cpp" line="48"/>
+        <source>Insert password</source>
+        <translation>أدخل كلمة المرور</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.cpp" line="52"/>
+        <source>Password and its confirmation dosn&apos;t match</source>
+        <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.cpp" line="66"/>
+        <source>Invalid user</source>
+        <translation>مستخدم غير صالح</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUserChangePassword.cpp" line="70"/>
+        <source>Incorrect password</source>
+        <translation>كلمة المرور غير صحيحة</translation>
+    </message>
+</context>
 </TS>

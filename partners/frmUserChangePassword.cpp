@@ -1,0 +1,74 @@
+#include "partners/frmUserChangePassword.h"
+#include "ui_frmUserChangePassword.h"
+
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmUserChangePassword::frmUserChangePassword(QWidget *parent, int userId, const QString &userName)
+    : QDialog(parent), ui(new Ui::frmUserChangePassword), userId(userId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ui->txtUsername->setText(userName);
+}
+
+frmUserChangePassword::~frmUserChangePassword()
+{
+    delete ui;
+}
+
+void frmUserChangePassword::on_btnSaveAndClose_clicked()
+{
+    if (!validate())
+        return;
+
+    QSqlQuery query;
+    query.prepare(QStringLiteral("Update users set Password = md5(:pass) where UserId = :id"));
+    // The confirmation was compared without surrounding blanks, so the digest stored is of
+    // that same text: anything else could store a password the user never confirmed.
+    query.bindValue(QStringLiteral(":pass"), ui->txtNewPassword->text().trimmed());
+    query.bindValue(QStringLiteral(":id"), userId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    close();
+}
+
+// Reports the first failing check; the new password is checked before the old one is looked at.
+bool frmUserChangePassword::validate()
+{
+    const QString newPassword = ui->txtNewPassword->text().trimmed();
+    if (newPassword.isEmpty()) {
+        Messages::critical(this, msgCaption, tr("Insert password"));
+        return false;
+    }
+    if (newPassword != ui->txtConfirmePassword->text().trimmed()) {
+        Messages::critical(this, msgCaption, tr("Password and its confirmation dosn't match"));
+        return false;
+    }
+
+    // The server computes the digest, so the comparison matches the login's exactly.
+    QSqlQuery query;
+    query.prepare(QStringLiteral("Select Password, md5(:oldPass) from users where UserId = :id"));
+    query.bindValue(QStringLiteral(":oldPass"), ui->txtOldPassword->text().trimmed());
+    query.bindValue(QStringLiteral(":id"), userId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return false;
+    }
+    if (!query.next()) {
+        Messages::critical(this, msgCaption, tr("Invalid user"));
+        return false;
+    }
+    if (query.value(0).toString() != query.value(1).toString()) {
+        Messages::critical(this, msgCaption, tr("Incorrect password"));
+        return false;
+    }
+    return true;
+}
