@@ -7,9 +7,8 @@
 #include "core/frmMainWindow.h"
 #include "core/globals.h"
 #include "core/messages.h"
-#include "core/seams.h"
+#include "core/restart.h"
 
-#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -177,8 +176,10 @@ void frmLogin::setLanguage(const QString &code)
         Messages::critical(this, msgCaption, tr("The language could not be saved in the settings file."));
         return;
     }
-    QCoreApplication::quit();
-    const QStringList arguments = QCoreApplication::arguments();
-    Processes::startDetached(arguments.value(0), arguments);
+    if (!restartProgram()) {
+        Messages::critical(this, msgCaption,
+                           tr("Zarpo could not be restarted. The new language applies at the next start."));
+        return;
+    }
     close();
 }

@@ -1,602 +1,793 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
-<context>
-    <name>frmMainWindow</name>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="14"/>
-        <source>Zarpo Accounting - Version </source>
-        <translation>زاربو للمحاسبة - الإصدار </translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="46"/>
-        <source>Welcome</source>
-        <translation>مرحبًا</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="58"/>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#b67900;&quot;&gt;Company&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#b67900;&quot;&gt;الشركة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="120"/>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="158"/>
-        <source>Dashboard</source>
-        <translation>لوحة المعلومات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="191"/>
-        <source>Last 7 Days&apos; Sales</source>
-        <translation>مبيعات آخر 7 أيام</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="277"/>
-        <source>Stock Validity:</source>
-        <translation>صلاحية المخزون:</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="284"/>
-        <location filename="../core/frmMainWindow.ui" line="597"/>
-        <location filename="../core/frmMainWindow.ui" line="996"/>
-        <source>Reload</source>
-        <translation>تحديث</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="319"/>
-        <source>Item Id</source>
-        <translation>معرّف الصنف</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="324"/>
-        <source>Item No.</source>
-        <translation>رقم الصنف</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="329"/>
-        <source>Item Name</source>
-        <translation>اسم الصنف</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="334"/>
-        <source>UOM</source>
-        <translation>الوحدة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="339"/>
-        <source>Qty.</source>
-        <translation>الكمية</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="344"/>
-        <source>Expires Within</source>
-        <translation>ينتهي خلال</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="356"/>
-        <location filename="../core/frmMainWindow.ui" line="1260"/>
-        <source>Purchasing</source>
-        <translation>المشتريات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="422"/>
-        <location filename="../core/frmMainWindow.ui" line="1602"/>
-        <source>Purchase Order</source>
-        <translation>أمر شراء</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="453"/>
-        <location filename="../core/frmMainWindow.ui" line="1264"/>
-        <source>Vendors</source>
-        <translation>الموردون</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="484"/>
-        <location filename="../core/frmMainWindow.ui" line="1610"/>
-        <source>Purchase Invoice</source>
-        <translation>فاتورة مشتريات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="515"/>
-        <location filename="../core/frmMainWindow.ui" line="1618"/>
-        <source>Purchase Refund</source>
-        <translation>مرتجع مشتريات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="590"/>
-        <source>Vendors:</source>
-        <translation>الموردون:</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="694"/>
-        <source>Items On Purchase Order</source>
-        <translation>أصناف في أوامر الشراء</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="724"/>
-        <location filename="../core/frmMainWindow.ui" line="1279"/>
-        <source>Sales</source>
-        <translation>المبيعات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="790"/>
-        <location filename="../core/frmMainWindow.ui" line="1634"/>
-        <source>Sales Quote</source>
-        <translation>عرض سعر</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="821"/>
-        <location filename="../core/frmMainWindow.ui" line="1156"/>
-        <source>Customers</source>
-        <translation>العملاء</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="852"/>
-        <location filename="../core/frmMainWindow.ui" line="1642"/>
-        <source>Sales Order</source>
-        <translation>أمر بيع</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="883"/>
-        <location filename="../core/frmMainWindow.ui" line="1650"/>
-        <source>Sales Invoice</source>
-        <translation>فاتورة مبيعات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="914"/>
-        <location filename="../core/frmMainWindow.ui" line="1658"/>
-        <source>Sales Refund</source>
-        <translation>مرتجع مبيعات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="989"/>
-        <source>Customers:</source>
-        <translation>العملاء:</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1093"/>
-        <source>Items On Sales Order</source>
-        <translation>أصناف في أوامر البيع</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1136"/>
-        <source>Main</source>
-        <translation>الرئيسية</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1145"/>
-        <source>CRM</source>
-        <translation>إدارة العملاء</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1149"/>
-        <source>Persons</source>
-        <translation>الأشخاص</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1166"/>
-        <source>Company</source>
-        <translation>الشركة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1170"/>
-        <source>Departments</source>
-        <translation>الأقسام</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1177"/>
-        <source>Employees</source>
-        <translation>الموظفون</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1184"/>
-        <source>Users</source>
-        <translation>المستخدمون</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1191"/>
-        <location filename="../core/frmMainWindow.ui" line="1209"/>
-        <source>Items</source>
-        <translation>الأصناف</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1195"/>
-        <source>Categories</source>
-        <translation>فئات الأصناف</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1202"/>
-        <source>Units of Measure</source>
-        <translation>وحدات القياس</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1227"/>
-        <source>Accounting</source>
-        <translation>المحاسبة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1231"/>
-        <source>Accounts</source>
-        <translation>الحسابات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1238"/>
-        <source>Currencies</source>
-        <translation>العملات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1245"/>
-        <source>Fiscal Year</source>
-        <translation>السنة المالية</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1291"/>
-        <source>Reports</source>
-        <translation>التقارير</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1297"/>
-        <source>Tools</source>
-        <translation>أدوات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1301"/>
-        <source>Company Database</source>
-        <translation>قاعدة بيانات الشركة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1313"/>
-        <source>Help</source>
-        <translation>مساعدة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1344"/>
-        <source>Change Password</source>
-        <translation>تغيير كلمة المرور</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1349"/>
-        <source>Logout</source>
-        <translation>تسجيل الخروج</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1354"/>
-        <source>Exit</source>
-        <translation>خروج</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1362"/>
-        <location filename="../core/frmMainWindow.ui" line="1378"/>
-        <location filename="../core/frmMainWindow.ui" line="1394"/>
-        <location filename="../core/frmMainWindow.ui" line="1410"/>
-        <location filename="../core/frmMainWindow.ui" line="1426"/>
-        <location filename="../core/frmMainWindow.ui" line="1442"/>
-        <location filename="../core/frmMainWindow.ui" line="1458"/>
-        <location filename="../core/frmMainWindow.ui" line="1474"/>
-        <location filename="../core/frmMainWindow.ui" line="1506"/>
-        <location filename="../core/frmMainWindow.ui" line="1522"/>
-        <location filename="../core/frmMainWindow.ui" line="1538"/>
-        <location filename="../core/frmMainWindow.ui" line="1586"/>
-        <source>View</source>
-        <translation>عرض</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1370"/>
-        <location filename="../core/frmMainWindow.ui" line="1386"/>
-        <location filename="../core/frmMainWindow.ui" line="1402"/>
-        <location filename="../core/frmMainWindow.ui" line="1418"/>
-        <location filename="../core/frmMainWindow.ui" line="1434"/>
-        <location filename="../core/frmMainWindow.ui" line="1450"/>
-        <location filename="../core/frmMainWindow.ui" line="1466"/>
-        <location filename="../core/frmMainWindow.ui" line="1482"/>
-        <location filename="../core/frmMainWindow.ui" line="1514"/>
-        <location filename="../core/frmMainWindow.ui" line="1530"/>
-        <location filename="../core/frmMainWindow.ui" line="1546"/>
-        <location filename="../core/frmMainWindow.ui" line="1594"/>
-        <source>Add</source>
-        <translation>إضافة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1490"/>
-        <source>Inventory</source>
-        <translation>المخزون</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1498"/>
-        <source>Company Info</source>
-        <translation>بيانات الشركة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1554"/>
-        <source>Day Cash</source>
-        <translation>نقدية اليوم</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1562"/>
-        <source>Item Capital</source>
-        <translation>رأس مال الأصناف</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1570"/>
-        <source>Sales Profit</source>
-        <translation>أرباح المبيعات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1578"/>
-        <source>General Journal</source>
-        <translation>اليومية العامة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1626"/>
-        <source>Purchase Payment</source>
-        <translation>مدفوعات الموردين</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1666"/>
-        <source>Sales Payment</source>
-        <translation>مقبوضات العملاء</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1674"/>
-        <source>Reports Center</source>
-        <translation>مركز التقارير</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1682"/>
-        <source>Backup</source>
-        <translation>نسخ احتياطي</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1690"/>
-        <source>Restore</source>
-        <translation>استعادة</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1701"/>
-        <source>Preferences</source>
-        <translation>التفضيلات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1709"/>
-        <source>Settings</source>
-        <translation>الإعدادات</translation>
-    </message>
-    <message>
-        <location filename="../core/frmMainWindow.ui" line="1717"/>
-        <source>About</source>
-        <translation>حول البرنامج</translation>
-    </message>
-</context>
-<context>
-    <name>frmAddCompany</name>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="14" />
-        <source>Add Company</source>
-        <translation>إضافة شركة</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="20" />
-        <source>&lt;span style=" font-size:12pt; color:#00557f;"&gt;Add new company...&lt;/span&gt;</source>
-        <translation>&lt;span style=" font-size:12pt; color:#00557f;"&gt;إضافة شركة جديدة...&lt;/span&gt;</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="32" />
-        <source>Server Host/Port:</source>
-        <translation>الخادم / المنفذ:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="39" />
-        <source>localhost</source>
-        <translation>localhost</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="52" />
-        <source>1212</source>
-        <translation>1212</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="59" />
-        <source>Server Username:</source>
-        <translation>اسم مستخدم الخادم:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="66" />
-        <source>root</source>
-        <translation>root</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="73" />
-        <source>Server Password:</source>
-        <translation>كلمة مرور الخادم:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="80" />
-        <source>KWZ407</source>
-        <translation>KWZ407</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="90" />
-        <source>Test Connection</source>
-        <translation>اختبار الاتصال</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="97" />
-        <source>Database:</source>
-        <translation>قاعدة البيانات:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.ui" line="131" />
-        <source>Save</source>
-        <translation>حفظ</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.cpp" line="53" />
-        <source>Incorrect connection paramters for the following error:
+    <context>
+        <name>frmMainWindow</name>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="14" />
+            <source>Zarpo Accounting - Version </source>
+            <translation>زاربو للمحاسبة - الإصدار </translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="46" />
+            <source>Welcome</source>
+            <translation>مرحبًا</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="58" />
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#b67900;"&gt;Company&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#b67900;"&gt;الشركة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="120" />
+            <source>Date</source>
+            <translation>التاريخ</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="158" />
+            <source>Dashboard</source>
+            <translation>لوحة المعلومات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="191" />
+            <source>Last 7 Days' Sales</source>
+            <translation>مبيعات آخر 7 أيام</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="277" />
+            <source>Stock Validity:</source>
+            <translation>صلاحية المخزون:</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="284" />
+            <location filename="../core/frmMainWindow.ui" line="597" />
+            <location filename="../core/frmMainWindow.ui" line="996" />
+            <source>Reload</source>
+            <translation>تحديث</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="319" />
+            <source>Item Id</source>
+            <translation>معرّف الصنف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="324" />
+            <source>Item No.</source>
+            <translation>رقم الصنف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="329" />
+            <source>Item Name</source>
+            <translation>اسم الصنف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="334" />
+            <source>UOM</source>
+            <translation>الوحدة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="339" />
+            <source>Qty.</source>
+            <translation>الكمية</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="344" />
+            <source>Expires Within</source>
+            <translation>ينتهي خلال</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="356" />
+            <location filename="../core/frmMainWindow.ui" line="1260" />
+            <source>Purchasing</source>
+            <translation>المشتريات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="422" />
+            <location filename="../core/frmMainWindow.ui" line="1602" />
+            <source>Purchase Order</source>
+            <translation>أمر شراء</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="453" />
+            <location filename="../core/frmMainWindow.ui" line="1264" />
+            <source>Vendors</source>
+            <translation>الموردون</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="484" />
+            <location filename="../core/frmMainWindow.ui" line="1610" />
+            <source>Purchase Invoice</source>
+            <translation>فاتورة مشتريات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="515" />
+            <location filename="../core/frmMainWindow.ui" line="1618" />
+            <source>Purchase Refund</source>
+            <translation>مرتجع مشتريات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="590" />
+            <source>Vendors:</source>
+            <translation>الموردون:</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="694" />
+            <source>Items On Purchase Order</source>
+            <translation>أصناف في أوامر الشراء</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="724" />
+            <location filename="../core/frmMainWindow.ui" line="1279" />
+            <source>Sales</source>
+            <translation>المبيعات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="790" />
+            <location filename="../core/frmMainWindow.ui" line="1634" />
+            <source>Sales Quote</source>
+            <translation>عرض سعر</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="821" />
+            <location filename="../core/frmMainWindow.ui" line="1156" />
+            <source>Customers</source>
+            <translation>العملاء</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="852" />
+            <location filename="../core/frmMainWindow.ui" line="1642" />
+            <source>Sales Order</source>
+            <translation>أمر بيع</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="883" />
+            <location filename="../core/frmMainWindow.ui" line="1650" />
+            <source>Sales Invoice</source>
+            <translation>فاتورة مبيعات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="914" />
+            <location filename="../core/frmMainWindow.ui" line="1658" />
+            <source>Sales Refund</source>
+            <translation>مرتجع مبيعات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="989" />
+            <source>Customers:</source>
+            <translation>العملاء:</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1093" />
+            <source>Items On Sales Order</source>
+            <translation>أصناف في أوامر البيع</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1136" />
+            <source>Main</source>
+            <translation>الرئيسية</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1145" />
+            <source>CRM</source>
+            <translation>إدارة العملاء</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1149" />
+            <source>Persons</source>
+            <translation>الأشخاص</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1166" />
+            <source>Company</source>
+            <translation>الشركة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1170" />
+            <source>Departments</source>
+            <translation>الأقسام</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1177" />
+            <source>Employees</source>
+            <translation>الموظفون</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1184" />
+            <source>Users</source>
+            <translation>المستخدمون</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1191" />
+            <location filename="../core/frmMainWindow.ui" line="1209" />
+            <source>Items</source>
+            <translation>الأصناف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1195" />
+            <source>Categories</source>
+            <translation>فئات الأصناف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1202" />
+            <source>Units of Measure</source>
+            <translation>وحدات القياس</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1227" />
+            <source>Accounting</source>
+            <translation>المحاسبة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1231" />
+            <source>Accounts</source>
+            <translation>الحسابات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1238" />
+            <source>Currencies</source>
+            <translation>العملات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1245" />
+            <source>Fiscal Year</source>
+            <translation>السنة المالية</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1291" />
+            <source>Reports</source>
+            <translation>التقارير</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1297" />
+            <source>Tools</source>
+            <translation>أدوات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1301" />
+            <source>Company Database</source>
+            <translation>قاعدة بيانات الشركة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1313" />
+            <source>Help</source>
+            <translation>مساعدة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1344" />
+            <source>Change Password</source>
+            <translation>تغيير كلمة المرور</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1349" />
+            <source>Logout</source>
+            <translation>تسجيل الخروج</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1354" />
+            <source>Exit</source>
+            <translation>خروج</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1362" />
+            <location filename="../core/frmMainWindow.ui" line="1378" />
+            <location filename="../core/frmMainWindow.ui" line="1394" />
+            <location filename="../core/frmMainWindow.ui" line="1410" />
+            <location filename="../core/frmMainWindow.ui" line="1426" />
+            <location filename="../core/frmMainWindow.ui" line="1442" />
+            <location filename="../core/frmMainWindow.ui" line="1458" />
+            <location filename="../core/frmMainWindow.ui" line="1474" />
+            <location filename="../core/frmMainWindow.ui" line="1506" />
+            <location filename="../core/frmMainWindow.ui" line="1522" />
+            <location filename="../core/frmMainWindow.ui" line="1538" />
+            <location filename="../core/frmMainWindow.ui" line="1586" />
+            <source>View</source>
+            <translation>عرض</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1370" />
+            <location filename="../core/frmMainWindow.ui" line="1386" />
+            <location filename="../core/frmMainWindow.ui" line="1402" />
+            <location filename="../core/frmMainWindow.ui" line="1418" />
+            <location filename="../core/frmMainWindow.ui" line="1434" />
+            <location filename="../core/frmMainWindow.ui" line="1450" />
+            <location filename="../core/frmMainWindow.ui" line="1466" />
+            <location filename="../core/frmMainWindow.ui" line="1482" />
+            <location filename="../core/frmMainWindow.ui" line="1514" />
+            <location filename="../core/frmMainWindow.ui" line="1530" />
+            <location filename="../core/frmMainWindow.ui" line="1546" />
+            <location filename="../core/frmMainWindow.ui" line="1594" />
+            <source>Add</source>
+            <translation>إضافة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1490" />
+            <source>Inventory</source>
+            <translation>المخزون</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1498" />
+            <source>Company Info</source>
+            <translation>بيانات الشركة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1554" />
+            <source>Day Cash</source>
+            <translation>نقدية اليوم</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1562" />
+            <source>Item Capital</source>
+            <translation>رأس مال الأصناف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1570" />
+            <source>Sales Profit</source>
+            <translation>أرباح المبيعات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1578" />
+            <source>General Journal</source>
+            <translation>اليومية العامة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1626" />
+            <source>Purchase Payment</source>
+            <translation>مدفوعات الموردين</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1666" />
+            <source>Sales Payment</source>
+            <translation>مقبوضات العملاء</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1674" />
+            <source>Reports Center</source>
+            <translation>مركز التقارير</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1682" />
+            <source>Backup</source>
+            <translation>نسخ احتياطي</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1690" />
+            <source>Restore</source>
+            <translation>استعادة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1701" />
+            <source>Preferences</source>
+            <translation>التفضيلات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1709" />
+            <source>Settings</source>
+            <translation>الإعدادات</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.ui" line="1717" />
+            <source>About</source>
+            <translation>حول البرنامج</translation>
+        </message>
+        <message>
+            <source>Accounting Backup</source>
+            <translation>نسخة احتياطية للحسابات</translation>
+        </message>
+        <message>
+            <source>Accounting Restore</source>
+            <translation>استعادة نسخة احتياطية للحسابات</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmAddCompany</name>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="14" />
+            <source>Add Company</source>
+            <translation>إضافة شركة</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="20" />
+            <source>&lt;span style=" font-size:12pt; color:#00557f;"&gt;Add new company...&lt;/span&gt;</source>
+            <translation>&lt;span style=" font-size:12pt; color:#00557f;"&gt;إضافة شركة جديدة...&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="32" />
+            <source>Server Host/Port:</source>
+            <translation>الخادم / المنفذ:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="39" />
+            <source>localhost</source>
+            <translation>localhost</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="52" />
+            <source>1212</source>
+            <translation>1212</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="59" />
+            <source>Server Username:</source>
+            <translation>اسم مستخدم الخادم:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="66" />
+            <source>root</source>
+            <translation>root</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="73" />
+            <source>Server Password:</source>
+            <translation>كلمة مرور الخادم:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="80" />
+            <source>KWZ407</source>
+            <translation>KWZ407</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="90" />
+            <source>Test Connection</source>
+            <translation>اختبار الاتصال</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="97" />
+            <source>Database:</source>
+            <translation>قاعدة البيانات:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.ui" line="131" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.cpp" line="53" />
+            <source>Incorrect connection paramters for the following error:
 </source>
-        <translation>بيانات الاتصال غير صحيحة للخطأ التالي:
+            <translation>بيانات الاتصال غير صحيحة للخطأ التالي:
 </translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.cpp" line="60" />
-        <source>Connection to host succeeded</source>
-        <translation>تم الاتصال بالخادم بنجاح</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmAddCompany.cpp" line="124" />
-        <source>The company could not be saved in the settings file.</source>
-        <translation>تعذر حفظ الشركة في ملف الإعدادات.</translation>
-    </message>
-</context>
-<context>
-    <name>frmLogin</name>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="14" />
-        <location filename="../work/main/core/frmLogin.ui" line="227" />
-        <source>Login</source>
-        <translation>دخول</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="144" />
-        <source>Company:</source>
-        <translation>الشركة:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="166" />
-        <source>Remove From Companies</source>
-        <translation>إزالة من قائمة الشركات</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="169" />
-        <location filename="../work/main/core/frmLogin.ui" line="183" />
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="180" />
-        <source>Edit</source>
-        <translation>تعديل</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="196" />
-        <source>Username:</source>
-        <translation>اسم المستخدم:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="203" />
-        <source>admin</source>
-        <translation>admin</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="210" />
-        <source>Password:</source>
-        <translation>كلمة المرور:</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="217" />
-        <source>tavle</source>
-        <translation>tavle</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="241" />
-        <source>Cancel</source>
-        <translation>إلغاء</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.ui" line="252" />
-        <source>&lt;span style=" font-weight:600; color:#ff0000;"&gt;Incorrect Login Parameters&lt;/span&gt;</source>
-        <translation>&lt;span style=" font-weight:600; color:#ff0000;"&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.cpp" line="38" />
-        <source>&lt;Add New&gt;</source>
-        <translation>&lt;إضافة جديد&gt;</translation>
-    </message>
-    <message>
-        <location filename="../work/main/core/frmLogin.cpp" line="177" />
-        <source>The language could not be saved in the settings file.</source>
-        <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <location filename="../core/frmAbout.ui" line="78"/>
-        <source>About</source>
-        <translation>حول البرنامج</translation>
-    </message>
-    <message>
-        <location filename="../core/frmAbout.ui" line="106"/>
-        <source>Version: </source>
-        <translation>الإصدار: </translation>
-    </message>
-    <message>
-        <location filename="../core/frmAbout.ui" line="152"/>
-        <source>Close</source>
-        <translation>إغلاق</translation>
-    </message>
-</context>
-<context>
-    <name>frmPreferences</name>
-    <message>
-        <location filename="../core/frmPreferences.ui" line="14"/>
-        <source>Preferences</source>
-        <translation>التفضيلات</translation>
-    </message>
-</context>
-<context>
-    <name>frmUserChangePassword</name>
-    <message>
-        <location filename="../partners/frmUserChangePassword.ui" line="14"/>
-        <source>Change Password</source>
-        <translation>تغيير كلمة المرور</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.ui" line="22"/>
-        <source>Username:</source>
-        <translation>اسم المستخدم:</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.ui" line="45"/>
-        <source>Old password:</source>
-        <translation>كلمة المرور القديمة:</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.ui" line="65"/>
-        <source>New password:</source>
-        <translation>كلمة المرور الجديدة:</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.ui" line="85"/>
-        <source>Confirm password:</source>
-        <translation>تأكيد كلمة المرور:</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.ui" line="109"/>
-        <source>Save and Close</source>
-        <translation>حفظ وإغلاق</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="48"/>
-        <source>Insert password</source>
-        <translation>أدخل كلمة المرور</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="52"/>
-        <source>Password and its confirmation dosn&apos;t match</source>
-        <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="66"/>
-        <source>Invalid user</source>
-        <translation>مستخدم غير صالح</translation>
-    </message>
-    <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="70"/>
-        <source>Incorrect password</source>
-        <translation>كلمة المرور غير صحيحة</translation>
-    </message>
-</context>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.cpp" line="60" />
+            <source>Connection to host succeeded</source>
+            <translation>تم الاتصال بالخادم بنجاح</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmAddCompany.cpp" line="124" />
+            <source>The company could not be saved in the settings file.</source>
+            <translation>تعذر حفظ الشركة في ملف الإعدادات.</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmLogin</name>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="14" />
+            <location filename="../work/main/core/frmLogin.ui" line="227" />
+            <source>Login</source>
+            <translation>دخول</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="144" />
+            <source>Company:</source>
+            <translation>الشركة:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="166" />
+            <source>Remove From Companies</source>
+            <translation>إزالة من قائمة الشركات</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="169" />
+            <location filename="../work/main/core/frmLogin.ui" line="183" />
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="180" />
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="196" />
+            <source>Username:</source>
+            <translation>اسم المستخدم:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="203" />
+            <source>admin</source>
+            <translation>admin</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="210" />
+            <source>Password:</source>
+            <translation>كلمة المرور:</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="217" />
+            <source>tavle</source>
+            <translation>tavle</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="241" />
+            <source>Cancel</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.ui" line="252" />
+            <source>&lt;span style=" font-weight:600; color:#ff0000;"&gt;Incorrect Login Parameters&lt;/span&gt;</source>
+            <translation>&lt;span style=" font-weight:600; color:#ff0000;"&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.cpp" line="38" />
+            <source>&lt;Add New&gt;</source>
+            <translation>&lt;إضافة جديد&gt;</translation>
+        </message>
+        <message>
+            <location filename="../work/main/core/frmLogin.cpp" line="177" />
+            <source>The language could not be saved in the settings file.</source>
+            <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
+        </message>
+        <message>
+            <source>Zarpo could not be restarted. The new language applies at the next start.</source>
+            <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmAbout</name>
+        <message>
+            <location filename="../core/frmAbout.ui" line="78" />
+            <source>About</source>
+            <translation>حول البرنامج</translation>
+        </message>
+        <message>
+            <location filename="../core/frmAbout.ui" line="106" />
+            <source>Version: </source>
+            <translation>الإصدار: </translation>
+        </message>
+        <message>
+            <location filename="../core/frmAbout.ui" line="152" />
+            <source>Close</source>
+            <translation>إغلاق</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPreferences</name>
+        <message>
+            <location filename="../core/frmPreferences.ui" line="14" />
+            <source>Preferences</source>
+            <translation>التفضيلات</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmUserChangePassword</name>
+        <message>
+            <location filename="../partners/frmUserChangePassword.ui" line="14" />
+            <source>Change Password</source>
+            <translation>تغيير كلمة المرور</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.ui" line="22" />
+            <source>Username:</source>
+            <translation>اسم المستخدم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.ui" line="45" />
+            <source>Old password:</source>
+            <translation>كلمة المرور القديمة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.ui" line="65" />
+            <source>New password:</source>
+            <translation>كلمة المرور الجديدة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.ui" line="85" />
+            <source>Confirm password:</source>
+            <translation>تأكيد كلمة المرور:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.ui" line="109" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.cpp" line="48" />
+            <source>Insert password</source>
+            <translation>أدخل كلمة المرور</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.cpp" line="52" />
+            <source>Password and its confirmation dosn't match</source>
+            <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.cpp" line="66" />
+            <source>Invalid user</source>
+            <translation>مستخدم غير صالح</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUserChangePassword.cpp" line="70" />
+            <source>Incorrect password</source>
+            <translation>كلمة المرور غير صحيحة</translation>
+        </message>
+    </context>
+    <context>
+        <name>cDbManinpulation</name>
+        <message>
+            <source>%1 could not be started.</source>
+            <translation>تعذّر تشغيل %1.</translation>
+        </message>
+        <message>
+            <source>%1 stopped unexpectedly.</source>
+            <translation>توقف %1 على نحو غير متوقع.</translation>
+        </message>
+        <message>
+            <source>%1 ended with exit code %2.</source>
+            <translation>انتهى %1 برمز الخروج %2.</translation>
+        </message>
+        <message>
+            <source>The backup was not made: the MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
+            <translation>لم تُنشأ النسخة الاحتياطية: لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+        </message>
+        <message>
+            <source>The backup was not made: the file %1 cannot be written.</source>
+            <translation>لم تُنشأ النسخة الاحتياطية: تتعذّر الكتابة في الملف %1.</translation>
+        </message>
+        <message>
+            <source>The backup was not made:</source>
+            <translation>لم تُنشأ النسخة الاحتياطية:</translation>
+        </message>
+        <message>
+            <source>The backup was not restored: the MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
+            <translation>لم تُستعد النسخة الاحتياطية: لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+        </message>
+        <message>
+            <source>The backup was not restored: the file %1 cannot be read.</source>
+            <translation>لم تُستعد النسخة الاحتياطية: تتعذّر قراءة الملف %1.</translation>
+        </message>
+        <message>
+            <source>The restore failed:</source>
+            <translation>فشلت الاستعادة:</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmCompanyInfo</name>
+        <message>
+            <source>Company Info</source>
+            <translation>بيانات الشركة</translation>
+        </message>
+        <message>
+            <source>Company Name:</source>
+            <translation>اسم الشركة:</translation>
+        </message>
+        <message>
+            <source>Save and close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>العنوان:</translation>
+        </message>
+        <message>
+            <source>Phone:</source>
+            <translation>الهاتف:</translation>
+        </message>
+        <message>
+            <source>Save failed:
+</source>
+            <translation>فشل الحفظ:
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmSettings</name>
+        <message>
+            <source>Settings</source>
+            <translation>الإعدادات</translation>
+        </message>
+        <message>
+            <source>Accounts</source>
+            <translation>الحسابات</translation>
+        </message>
+        <message>
+            <source>Purchase</source>
+            <translation>المشتريات</translation>
+        </message>
+        <message>
+            <source>Accounts Payable</source>
+            <translation>حساب الدائنين</translation>
+        </message>
+        <message>
+            <source>Purchasing</source>
+            <translation>حساب المشتريات</translation>
+        </message>
+        <message>
+            <source>Purchasing Refunds Account</source>
+            <translation>حساب مرتجعات المشتريات</translation>
+        </message>
+        <message>
+            <source>Sales</source>
+            <translation>المبيعات</translation>
+        </message>
+        <message>
+            <source>Accounts Receivable</source>
+            <translation>حساب المدينين</translation>
+        </message>
+        <message>
+            <source>Sales Refunds Account</source>
+            <translation>حساب مرتجعات المبيعات</translation>
+        </message>
+        <message>
+            <source>Payroll</source>
+            <translation>الرواتب</translation>
+        </message>
+        <message>
+            <source>Salary &amp; Wages</source>
+            <translation>الرواتب والأجور</translation>
+        </message>
+        <message>
+            <source>Payment Method</source>
+            <translation>طرق الدفع</translation>
+        </message>
+        <message>
+            <source>Safe</source>
+            <translation>الخزينة</translation>
+        </message>
+        <message>
+            <source>Check Bank Account</source>
+            <translation>حساب الشيكات البنكي</translation>
+        </message>
+        <message>
+            <source>Credit Card Account</source>
+            <translation>حساب بطاقات الائتمان</translation>
+        </message>
+        <message>
+            <source>Interface</source>
+            <translation>الواجهة</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>اللغة:</translation>
+        </message>
+        <message>
+            <source>Show Discount and Tax in Invoices</source>
+            <translation>إظهار الخصم والضريبة في الفواتير</translation>
+        </message>
+        <message>
+            <source>Backup</source>
+            <translation>النسخ الاحتياطي</translation>
+        </message>
+        <message>
+            <source>Perform automatic backup each time the system is closed.</source>
+            <translation>إجراء نسخ احتياطي تلقائي عند كل إغلاق للنظام.‏</translation>
+        </message>
+        <message>
+            <source>Automatic Backup Path</source>
+            <translation>مسار النسخ الاحتياطي التلقائي</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <source>Choose an account in every box of the Accounts tab.</source>
+            <translation>اختر حساباً في كل خانة من صفحة الحسابات.</translation>
+        </message>
+        <message>
+            <source>The settings could not be saved in the settings file.</source>
+            <translation>تعذّر حفظ الإعدادات في ملف الإعدادات.</translation>
+        </message>
+        <message>
+            <source>UI language has changed, that requires the application to restart. Would you like to restart it now?</source>
+            <translation>تغيّرت لغة الواجهة، ويتطلب ذلك إعادة تشغيل البرنامج. هل تريد إعادة تشغيله الآن؟</translation>
+        </message>
+        <message>
+            <source>Zarpo could not be restarted. The new language applies at the next start.</source>
+            <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
+        </message>
+    </context>
 </TS>

@@ -1,0 +1,66 @@
+#include "core/frmCompanyInfo.h"
+#include "ui_frmCompanyInfo.h"
+
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+// Only an empty field is stored as NULL; a field of spaces is kept as typed.
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
+}
+}
+
+frmCompanyInfo::frmCompanyInfo(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmCompanyInfo)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    companyRowExists = loadCompanyInfo();
+}
+
+frmCompanyInfo::~frmCompanyInfo()
+{
+    delete ui;
+}
+
+bool frmCompanyInfo::loadCompanyInfo()
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral("SELECT CompanyId, CompanyName, Address, Phone FROM companyinfo"));
+    if (!query.exec())
+        Messages::critical(this, msgCaption, query.lastError().text());
+    if (!query.next())
+        return false;
+    ui->txtCompanyName->setText(query.value(1).toString());
+    ui->txtAddress->setText(query.value(2).toString());
+    ui->txtPhone->setText(query.value(3).toString());
+    return true;
+}
+
+void frmCompanyInfo::on_btnSave_clicked()
+{
+    // Without a WHERE clause the update writes every row, so a table that somehow holds
+    // more than one keeps them alike.
+    QSqlQuery query;
+    if (companyRowExists)
+        query.prepare(QStringLiteral(
+            "UPDATE companyinfo SET CompanyName = :CompanyName , Address = :Address, Phone = :Phone"));
+    else
+        query.prepare(QStringLiteral(
+            "INSERT INTO companyinfo (CompanyName, Address, Phone) VALUES (:CompanyName, :Address, :Phone)"));
+    query.bindValue(QStringLiteral(":CompanyName"), textOrNull(ui->txtCompanyName->text()));
+    query.bindValue(QStringLiteral(":Address"), textOrNull(ui->txtAddress->text()));
+    query.bindValue(QStringLiteral(":Phone"), textOrNull(ui->txtPhone->text()));
+    if (query.exec()) {
+        close();
+        return;
+    }
+    Messages::critical(this, msgCaption, tr("Save failed:\n") + query.lastError().text());
+}

@@ -1,0 +1,219 @@
+#include "core/frmSettings.h"
+#include "ui_frmSettings.h"
+
+#include "core/cXml.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/restart.h"
+#include "core/seams.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmSettings::frmSettings(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmSettings)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft) {
+        setLayoutDirection(Qt::RightToLeft);
+        // The entries are account numbers with English names: read left to right, an
+        // entry keeps its number in front instead of having it moved behind the name.
+        for (QComboBox *combo : accountCombos())
+            combo->setLayoutDirection(Qt::LeftToRight);
+    }
+    ui->tabWidget->setCurrentWidget(ui->tabAccounts);
+
+    fillAccountCombo(ui->cmbAccountsReceivable, 1);
+    fillAccountCombo(ui->cmbSalesAcc, 4);
+    fillAccountCombo(ui->cmbSalesReundsAcc, 5);
+    fillAccountCombo(ui->cmbAccountsPayable, 2);
+    fillAccountCombo(ui->cmbPurchasingAcc, 1);
+    fillAccountCombo(ui->cmbPurchasingRefundsAcc, 4);
+    fillAccountCombo(ui->cmbPayrollAcc, 5);
+    fillAccountCombo(ui->cmbSafe, 1);
+    fillAccountCombo(ui->cmbCheck, 1);
+    fillAccountCombo(ui->cmbCreditCard, 1);
+    loadAccountDefaults();
+    loadSettings();
+}
+
+frmSettings::~frmSettings()
+{
+    delete ui;
+}
+
+QList<QComboBox *> frmSettings::accountCombos() const
+{
+    return {ui->cmbAccountsPayable, ui->cmbPurchasingAcc, ui->cmbPurchasingRefundsAcc,
+            ui->cmbAccountsReceivable, ui->cmbSalesAcc, ui->cmbSalesReundsAcc,
+            ui->cmbPayrollAcc, ui->cmbSafe, ui->cmbCheck, ui->cmbCreditCard};
+}
+
+// Only leaf accounts can take postings, so only they are offered.
+void frmSettings::fillAccountCombo(QComboBox *combo, int typeId)
+{
+    combo->clear();
+    QSqlQuery query;
+    query.prepare(QStringLiteral(
+        "Select AccountId, Concat(AccountNo, ': ', Description) as Account, ParentAccountId from accounts "
+        "where TypeId = :TypeId and AccountId not IN "
+        "(select ParentAccountId from accounts where parentAccountId is not null)"));
+    query.bindValue(QStringLiteral(":TypeId"), typeId);
+    if (!query.exec())
+        return;
+    while (query.next())
+        combo->addItem(query.value(1).toString(), query.value(0).toInt());
+}
+
+void frmSettings::loadAccountDefaults()
+{
+    // A combo shows blank until the stored default is found: should the load fail, a save
+    // is refused instead of writing whatever entry happened to come first.
+    for (QComboBox *combo : accountCombos())
+        combo->setCurrentIndex(-1);
+
+    QSqlQuery query;
+    query.prepare(QStringLiteral(
+        "SELECT AccountDefaultId, SalesAccId, SalesRefundAccId, PurchaseAccId,        PurchaseRefundAccId, "
+        "PayrollAccId, AccountsReceivable, AccountsPayable,        SafeAccId, CheckAccId, CreditCardAccId "
+        "FROM   accountsdefaults "));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    const QList<QComboBox *> combos = {ui->cmbSalesAcc, ui->cmbSalesReundsAcc, ui->cmbPurchasingAcc,
+                                       ui->cmbPurchasingRefundsAcc, ui->cmbPayrollAcc,
+                                       ui->cmbAccountsReceivable, ui->cmbAccountsPayable,
+                                       ui->cmbSafe, ui->cmbCheck, ui->cmbCreditCard};
+    while (query.next()) {
+        for (int column = 1; column <= combos.size(); ++column) {
+            QComboBox *combo = combos.at(column - 1);
+            const QVariant accountId = query.value(column);
+            // An account that is no longer a leaf of the combo's type is not found: blank.
+            combo->setCurrentIndex(accountId.isNull() ? -1 : combo->findData(accountId.toInt()));
+        }
+    }
+}
+
+void frmSettings::loadSettings()
+{
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+
+    // Shown as the invoice grids read the setting, which hide their columns only for
+    // "false", "0" or an empty value; so saving without a change changes nothing.
+    const QString shown = xml.getAttributes(QStringLiteral("Preferences"), QStringLiteral("ShowDiscountAndTax"))
+                              .value(0, QStringLiteral("true"));
+    ui->chkShowDiscTax->setChecked(!(shown.isEmpty() || shown == QLatin1String("0")
+                                     || shown.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0));
+
+    // Without a Language element the program starts in English.
+    const QStringList languages = xml.getAttributes(QStringLiteral("Language"), QStringLiteral("DefaultLanguage"));
+    loadedLanguage = languages.value(0, QStringLiteral("en"));
+    if (loadedLanguage == QLatin1String("en"))
+        ui->cmbLanguage->setCurrentIndex(0);
+    else if (loadedLanguage == QLatin1String("ar"))
+        ui->cmbLanguage->setCurrentIndex(1);
+
+    const QStringList paths = xml.getAttributes(QStringLiteral("Backup"), QStringLiteral("Path"));
+    if (!paths.isEmpty() && !paths.first().isEmpty()) {
+        ui->chkAutomaticBackup->setChecked(true);
+        on_chkAutomaticBackup_clicked(true);
+        ui->txtBackupPath->setText(paths.first());
+    }
+}
+
+void frmSettings::on_chkAutomaticBackup_clicked(bool checked)
+{
+    ui->txtBackupPath->setEnabled(checked);
+    ui->btnBrowseBackupPath->setEnabled(checked);
+    if (!checked)
+        ui->txtBackupPath->clear();
+}
+
+void frmSettings::on_btnBrowseBackupPath_clicked()
+{
+    const QString folder = FileDialogs::getExistingDirectory(this, QStringLiteral("Choose Path"), QString());
+    // A cancelled dialog keeps the folder: emptying it would quietly end the automatic backup.
+    if (!folder.isEmpty())
+        ui->txtBackupPath->setText(QDir::toNativeSeparators(folder));
+}
+
+void frmSettings::on_btnSaveAndClose_clicked()
+{
+    if (!everyAccountChosen() || !saveAccountDefaults())
+        return;
+    const QString language = ui->cmbLanguage->currentIndex() == 1 ? QStringLiteral("ar") : QStringLiteral("en");
+    // Everything is in the file before a restart is offered: the new instance reads it.
+    if (!saveSettingsFile(language))
+        return;
+    if (language != loadedLanguage)
+        offerRestart();
+    close();
+}
+
+bool frmSettings::everyAccountChosen()
+{
+    for (QComboBox *combo : accountCombos()) {
+        if (combo->currentIndex() >= 0)
+            continue;
+        ui->tabWidget->setCurrentWidget(ui->tabAccounts);
+        combo->setFocus();
+        Messages::critical(this, msgCaption, tr("Choose an account in every box of the Accounts tab."));
+        return false;
+    }
+    return true;
+}
+
+bool frmSettings::saveAccountDefaults()
+{
+    // No WHERE clause: the table holds exactly one row, which this statement rewrites.
+    QSqlQuery query;
+    query.prepare(QStringLiteral(
+        "UPDATE accountsdefaults SET    SalesAccId = :SalesAccId, SalesRefundAccId = :SalesRefundAccId,        "
+        "PurchaseAccId = :PurchaseAccId,        PurchaseRefundAccId = :PurchaseRefundAccId, "
+        "PayrollAccId = :PayrollAccId,        AccountsPayable = :AccountsPayable, "
+        "AccountsReceivable = :AccountsReceivable,        SafeAccId = :SafeAccId, CheckAccId = :CheckAccId, "
+        "CreditCardAccId = :CreditCardAccId "));
+    query.bindValue(QStringLiteral(":AccountsReceivable"), ui->cmbAccountsReceivable->currentData().toInt());
+    query.bindValue(QStringLiteral(":SalesAccId"), ui->cmbSalesAcc->currentData().toInt());
+    query.bindValue(QStringLiteral(":SalesRefundAccId"), ui->cmbSalesReundsAcc->currentData().toInt());
+    query.bindValue(QStringLiteral(":AccountsPayable"), ui->cmbAccountsPayable->currentData().toInt());
+    query.bindValue(QStringLiteral(":PurchaseAccId"), ui->cmbPurchasingAcc->currentData().toInt());
+    query.bindValue(QStringLiteral(":PurchaseRefundAccId"), ui->cmbPurchasingRefundsAcc->currentData().toInt());
+    query.bindValue(QStringLiteral(":SafeAccId"), ui->cmbSafe->currentData().toInt());
+    query.bindValue(QStringLiteral(":CheckAccId"), ui->cmbCheck->currentData().toInt());
+    query.bindValue(QStringLiteral(":CreditCardAccId"), ui->cmbCreditCard->currentData().toInt());
+    query.bindValue(QStringLiteral(":PayrollAccId"), ui->cmbPayrollAcc->currentData().toInt());
+    if (query.exec())
+        return true;
+    Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+    return false;
+}
+
+bool frmSettings::saveSettingsFile(const QString &language)
+{
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    const bool saved =
+        xml.setAttributes(QStringLiteral("Preferences"), {QStringLiteral("ShowDiscountAndTax")},
+                          {ui->chkShowDiscTax->isChecked() ? QStringLiteral("true") : QStringLiteral("false")})
+        && xml.setAttributes(QStringLiteral("Language"), {QStringLiteral("DefaultLanguage")}, {language})
+        && xml.setAttributes(QStringLiteral("Backup"), {QStringLiteral("Path")}, {ui->txtBackupPath->text()});
+    if (!saved)
+        Messages::critical(this, msgCaption, tr("The settings could not be saved in the settings file."));
+    return saved;
+}
+
+void frmSettings::offerRestart()
+{
+    const QMessageBox::StandardButton answer = Messages::question(
+        this, msgCaption,
+        tr("UI language has changed, that requires the application to restart. Would you like to restart it now?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes && !restartProgram())
+        Messages::critical(this, msgCaption,
+                           tr("Zarpo could not be restarted. The new language applies at the next start."));
+}

@@ -1,0 +1,367 @@
+#include "core/cDbManinpulation.h"
+#include "core/globals.h"
+#include "core/seams.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using TestSupport::MessageRecorder;
+
+namespace {
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QString storedCompanyName()
+{
+    return TestSupport::queryValue("select CompanyName from companyinfo").toString();
+}
+
+// Points PATH at an empty folder while it lives, so that no tool is found there.
+class EmptyPath
+{
+public:
+    EmptyPath() : saved(qgetenv("PATH")) { qputenv("PATH", folder.path().toLocal8Bit()); }
+    ~EmptyPath() { qputenv("PATH", saved); }
+
+private:
+    QTemporaryDir folder;
+    QByteArray saved;
+};
+}
+
+class tst_backup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void roundTripGivesBackTheCompany();
+    void failureShowsWhyAndChangesNothing_data();
+    void failureShowsWhyAndChangesNothing();
+    void cancelledDialogDoesNothing_data();
+    void cancelledDialogDoesNothing();
+    void toolBesideTheProgramComesFirst_data();
+    void toolBesideTheProgramComesFirst();
+    void automaticBackupFileName_data();
+    void automaticBackupFileName();
+    void automaticBackupOnlyWithAFolder_data();
+    void automaticBackupOnlyWithAFolder();
+
+private:
+    QString backupOfTheCompany();
+
+    std::function<Processes::Result(const Processes::Request &)> realRun;
+    FileDialogs::FileFn realSaveDialog;
+    FileDialogs::FileFn realOpenDialog;
+    QList<Processes::Request> requests;
+    QTemporaryDir files;
+    QString password;
+};
+
+void tst_backup::initTestCase()
+{
+    TestSupport::freshCompany();
+    password = dbPassword;
+    realRun = Processes::run;
+    realSaveDialog = FileDialogs::getSaveFileName;
+    realOpenDialog = FileDialogs::getOpenFileName;
+    Processes::run = [this](const Processes::Request &request) {
+        requests << request;
+        return realRun(request);
+    };
+}
+
+void tst_backup::init()
+{
+    MessageRecorder::clear();
+    requests.clear();
+    dbPassword = password;
+    EXEC_SQL("update companyinfo set CompanyName = 'My Company'");
+}
+
+void tst_backup::cleanup()
+{
+    FileDialogs::getSaveFileName = realSaveDialog;
+    FileDialogs::getOpenFileName = realOpenDialog;
+    QDir(QDir(TestSupport::programFolder()).filePath("mysql")).removeRecursively();
+    QFile::remove(TestSupport::settingsPath());
+}
+
+// A backup of the company as it is now, made through the real tools.
+QString tst_backup::backupOfTheCompany()
+{
+    const QString path = files.filePath(QString("company-%1.sql").arg(QDateTime::currentMSecsSinceEpoch()));
+    cDbManinpulation manipulation;
+    if (!manipulation.backupDatabase(path))
+        qWarning("backup failed: %s", qPrintable(MessageRecorder::last().text));
+    requests.clear();
+    return path;
+}
+
+void tst_backup::roundTripGivesBackTheCompany()
+{
+    EXEC_SQL("update companyinfo set CompanyName = 'شركة النور للتجارة', Address = 'القاهرة'");
+    EXEC_SQL("insert into persons (PersonName, City) values ('أحمد علي', 'Alexandria'), ('O''Brien \\\\ Co', NULL)");
+    EXEC_SQL("update employees set Image = unhex('00FF0D0A5C27E2') where EmployeeId = 1");
+    const QVariant persons = TestSupport::queryValue("select count(*) from persons");
+    const QVariant views = TestSupport::queryValue(
+        "select count(*) from information_schema.views where table_schema = database()");
+
+    const QString path = files.filePath("round trip"); // no extension, a blank in the name
+    QStringList captions;
+    FileDialogs::getSaveFileName = [&](QWidget *, const QString &caption, const QString &, const QString &) {
+        captions << caption;
+        return path;
+    };
+    cDbManinpulation::backupCommand(nullptr);
+
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(MessageRecorder::last().text));
+    QVERIFY(readFile(path).contains("CREATE TABLE `companyinfo`"));
+    QCOMPARE(QDir(files.path()).entryList({"round trip*"}, QDir::Files), QStringList{"round trip"});
+
+    EXEC_SQL("update companyinfo set CompanyName = 'Changed', Address = NULL");
+    EXEC_SQL("delete from persons where PersonName = 'أحمد علي'");
+    EXEC_SQL("insert into persons (PersonName) values ('Added after the backup')");
+    EXEC_SQL("update employees set Image = NULL");
+
+    FileDialogs::getOpenFileName = [&](QWidget *, const QString &caption, const QString &, const QString &) {
+        captions << caption;
+        return path;
+    };
+    cDbManinpulation::restoreCommand(nullptr);
+
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(MessageRecorder::last().text));
+    QCOMPARE(captions, (QStringList{"Accounting Backup", "Accounting Restore"}));
+    // Read through the reopened default connection, which must still speak utf8mb4.
+    QVERIFY(QSqlDatabase::database().isOpen());
+    QCOMPARE(TestSupport::queryValue("select @@character_set_client").toString(), QString("utf8mb4"));
+    QCOMPARE(storedCompanyName(), QString("شركة النور للتجارة"));
+    QCOMPARE(TestSupport::queryValue("select Address from companyinfo").toString(), QString("القاهرة"));
+    QCOMPARE(TestSupport::queryValue("select City from persons where PersonName = 'أحمد علي'").toString(),
+             QString("Alexandria"));
+    QVERIFY(TestSupport::queryValue("select City from persons where PersonName = 'O''Brien \\\\ Co'").isNull());
+    QCOMPARE(TestSupport::queryValue("select count(*) from persons"), persons);
+    QCOMPARE(TestSupport::queryValue("select hex(Image) from employees where EmployeeId = 1").toString(),
+             QString("00FF0D0A5C27E2"));
+    QCOMPARE(TestSupport::queryValue(
+                 "select count(*) from information_schema.views where table_schema = database()"), views);
+    QVERIFY(TestSupport::queryValue("select count(*) from vw_customerstatementofaccount").isValid());
+
+    // Both tools reached the company's own server, and the password went by the environment.
+    QCOMPARE(requests.size(), 2);
+    for (const Processes::Request &request : requests) {
+        QVERIFY(request.arguments.contains("--host=" + TestSupport::serverHost()));
+        QVERIFY(request.arguments.contains("--port=" + QString::number(TestSupport::serverPort())));
+        QCOMPARE(request.arguments.last(), dbName);
+        for (const QString &argument : request.arguments)
+            QVERIFY2(!argument.contains(password), qPrintable(argument));
+        QCOMPARE(request.environment.value("MYSQL_PWD"), password);
+    }
+}
+
+void tst_backup::failureShowsWhyAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("password"); // empty: the right one
+    QTest::addColumn<bool>("toolsOnPath");
+    QTest::addColumn<QString>("file");     // "older backup", "sound backup", "no backup" or "missing"
+    QTest::addColumn<QString>("said");     // part of the message
+
+    QTest::newRow("backup with a wrong password keeps the older file")
+        << "backup" << "wrong" << true << "older backup" << "Access denied";
+    QTest::newRow("backup without a dump tool") << "backup" << "" << false << "older backup" << "mariadb-dump";
+    QTest::newRow("backup into a missing folder") << "backup" << "" << true << "missing" << "cannot be written";
+    QTest::newRow("restore with a wrong password") << "restore" << "wrong" << true << "sound backup" << "Access denied";
+    QTest::newRow("restore without a client tool") << "restore" << "" << false << "sound backup" << "mariadb";
+    QTest::newRow("restore of a file that is no backup") << "restore" << "" << true << "no backup" << "ERROR 1064";
+    QTest::newRow("restore of a missing file") << "restore" << "" << true << "missing" << "cannot be read";
+}
+
+void tst_backup::failureShowsWhyAndChangesNothing()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, password);
+    QFETCH(bool, toolsOnPath);
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+
+    QString path = files.filePath(QTest::currentDataTag());
+    QByteArray fileBefore;
+    if (file == "missing") {
+        path = files.filePath("missing/backup");
+    } else if (file == "sound backup") {
+        path = backupOfTheCompany();
+        fileBefore = readFile(path);
+    } else {
+        fileBefore = file == "older backup" ? "-- an older backup\n" : "this is no backup;\n";
+        writeFile(path, fileBefore);
+    }
+    EXEC_SQL("update companyinfo set CompanyName = 'Current'");
+    if (!password.isEmpty())
+        dbPassword = password;
+
+    bool succeeded;
+    {
+        std::unique_ptr<EmptyPath> noTools(toolsOnPath ? nullptr : new EmptyPath);
+        cDbManinpulation manipulation;
+        succeeded = operation == "backup" ? manipulation.backupDatabase(path) : manipulation.restoreDatabase(path);
+    }
+
+    QVERIFY(!succeeded);
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
+    QCOMPARE(MessageRecorder::last().title, msgCaption);
+    QVERIFY2(MessageRecorder::last().text.contains(said), qPrintable(MessageRecorder::last().text));
+    QVERIFY2(!MessageRecorder::last().text.contains(this->password), qPrintable(MessageRecorder::last().text));
+    QVERIFY(QSqlDatabase::database(QSqlDatabase::defaultConnection, false).isOpen());
+    QCOMPARE(storedCompanyName(), QString("Current"));
+    QCOMPARE(readFile(path), fileBefore);
+    // No partial dump is left beside the chosen name.
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + ".*"}, QDir::Files), QStringList());
+}
+
+void tst_backup::cancelledDialogDoesNothing_data()
+{
+    QTest::addColumn<bool>("backup");
+    QTest::newRow("backup") << true;
+    QTest::newRow("restore") << false;
+}
+
+void tst_backup::cancelledDialogDoesNothing()
+{
+    QFETCH(bool, backup);
+    const auto cancel = [](QWidget *, const QString &, const QString &, const QString &) { return QString(); };
+    FileDialogs::getSaveFileName = cancel;
+    FileDialogs::getOpenFileName = cancel;
+
+    if (backup)
+        cDbManinpulation::backupCommand(nullptr);
+    else
+        cDbManinpulation::restoreCommand(nullptr);
+
+    QVERIFY(requests.isEmpty());
+    QVERIFY(MessageRecorder::messages().isEmpty());
+    QVERIFY(QSqlDatabase::database(QSqlDatabase::defaultConnection, false).isOpen());
+}
+
+void tst_backup::toolBesideTheProgramComesFirst_data()
+{
+    QTest::addColumn<QStringList>("beside"); // programs in mysql/bin beside the program
+    QTest::addColumn<QString>("expected");   // the one run; empty: the one on the PATH
+
+    QTest::newRow("mariadb-dump beside the program") << QStringList{"mariadb-dump"} << "mariadb-dump";
+    QTest::newRow("mysqldump.exe beside the program") << QStringList{"mysqldump.exe"} << "mysqldump.exe";
+    QTest::newRow("the MariaDB name before the MySQL one")
+        << QStringList{"mysqldump", "mariadb-dump.exe"} << "mariadb-dump.exe";
+    QTest::newRow("a file that is no program is passed over") << QStringList{"!mariadb-dump"} << "";
+    QTest::newRow("none beside the program: the PATH") << QStringList() << "";
+}
+
+void tst_backup::toolBesideTheProgramComesFirst()
+{
+    QFETCH(QStringList, beside);
+    QFETCH(QString, expected);
+    const QDir bin(QDir(TestSupport::programFolder()).filePath("mysql/bin"));
+    QVERIFY(QDir().mkpath(bin.path()));
+    for (QString name : beside) {
+        const bool executable = !name.startsWith('!');
+        name.remove('!');
+        writeFile(bin.filePath(name), "#!/bin/sh\n");
+        if (executable)
+            QFile::setPermissions(bin.filePath(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    Processes::run = [this](const Processes::Request &request) {
+        requests << request;
+        Processes::Result result;
+        result.started = true;
+        result.exitCode = 0;
+        return result;
+    };
+
+    cDbManinpulation manipulation;
+    manipulation.backupDatabase(files.filePath("lookup"));
+    Processes::run = [this](const Processes::Request &request) {
+        requests << request;
+        return realRun(request);
+    };
+
+    QCOMPARE(requests.size(), 1);
+    if (expected.isEmpty())
+        QCOMPARE(requests.first().program, QStandardPaths::findExecutable("mariadb-dump"));
+    else
+        QCOMPARE(requests.first().program, bin.filePath(expected));
+}
+
+void tst_backup::automaticBackupFileName_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QDateTime>("time");
+    QTest::addColumn<QString>("expected");
+
+    const QString sep = QDir::separator();
+    QTest::newRow("folder, database and time stamp")
+        << "/backups" << QDateTime(QDate(2013, 5, 24), QTime(14, 5, 9)) << sep + "backups" + sep + "shop20130524140509";
+    QTest::newRow("afternoon hours on the 24-hour clock")
+        << "/backups" << QDateTime(QDate(2013, 12, 1), QTime(23, 59, 58))
+        << sep + "backups" + sep + "shop20131201235958";
+    QTest::newRow("a folder typed with a trailing separator")
+        << "/backups/" << QDateTime(QDate(2013, 5, 24), QTime(0, 0, 0))
+        << sep + "backups" + sep + sep + "shop20130524000000";
+}
+
+void tst_backup::automaticBackupFileName()
+{
+    QFETCH(QString, folder);
+    QFETCH(QDateTime, time);
+    QFETCH(QString, expected);
+    QCOMPARE(cDbManinpulation::automaticBackupFileName(folder, "shop", time), expected);
+}
+
+void tst_backup::automaticBackupOnlyWithAFolder_data()
+{
+    QTest::addColumn<QString>("backupElement"); // %1 stands for the folder
+    QTest::addColumn<bool>("made");
+
+    QTest::newRow("a folder is set") << "<Backup Path=\"%1\"/>" << true;
+    QTest::newRow("no Backup element") << "" << false;
+    QTest::newRow("an empty Path") << "<Backup Path=\"\"/>" << false;
+    QTest::newRow("a Backup element without Path") << "<Backup/>" << false;
+}
+
+void tst_backup::automaticBackupOnlyWithAFolder()
+{
+    QFETCH(QString, backupElement);
+    QFETCH(bool, made);
+    QTemporaryDir folder;
+    writeFile(TestSupport::settingsPath(),
+              ("<AccountingConf>" + backupElement.replace("%1", folder.path()) + "</AccountingConf>").toUtf8());
+    const QDateTime now(QDate(2013, 5, 24), QTime(14, 5, 9));
+
+    QCOMPARE(cDbManinpulation::runAutomaticBackup(now), made);
+
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(MessageRecorder::last().text));
+    QCOMPARE(requests.size(), made ? 1 : 0);
+    const QStringList written = QDir(folder.path()).entryList(QDir::Files);
+    QCOMPARE(written, made ? QStringList{dbName + "20130524140509"} : QStringList());
+    if (made)
+        QVERIFY(readFile(folder.filePath(written.first())).contains("INSERT INTO `companyinfo`"));
+}
+
+ZARPO_TEST_MAIN(tst_backup)
+#include "tst_backup.moc"
