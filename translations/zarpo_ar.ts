@@ -790,4 +790,254 @@
             <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
         </message>
     </context>
+    <context>
+        <name>frmAccounts</name>
+        <message>
+            <source>Accounts</source>
+            <translation>الحسابات</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>النوع:</translation>
+        </message>
+        <message>
+            <source>Currency:</source>
+            <translation>العملة:</translation>
+        </message>
+        <message>
+            <source>Account No.:</source>
+            <translation>رقم الحساب:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;Account Number:&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Account No must be&lt;span style=" text-decoration: underline; color:#aa0000;"&gt; less than&lt;/span&gt; the parent Account number.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;رقم الحساب:&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يجب أن يكون رقم الحساب&lt;span style=" text-decoration: underline; color:#aa0000;"&gt; أقل من&lt;/span&gt; رقم الحساب الرئيسي.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Description:</source>
+            <translation>الوصف:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;Account Description:&lt;/span&gt;&lt;/p&gt;&lt;p&gt;A name to the account to make it easy to find this account in future use.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;وصف الحساب:&lt;/span&gt;&lt;/p&gt;&lt;p&gt;اسم للحساب يسهّل العثور عليه عند استخدامه لاحقاً.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Parent Account:</source>
+            <translation>الحساب الرئيسي:</translation>
+        </message>
+        <message>
+            <source>No Parent Account</source>
+            <translation>بدون حساب رئيسي</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <source>Account No.</source>
+            <translation>رقم الحساب</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>الوصف</translation>
+        </message>
+        <message>
+            <source>Currency</source>
+            <translation>العملة</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>النوع</translation>
+        </message>
+        <message>
+            <source>AccountId</source>
+            <translation>معرّف الحساب</translation>
+        </message>
+        <message>
+            <source>&lt;Add New&gt;</source>
+            <translation>&lt;إضافة جديد&gt;</translation>
+        </message>
+        <message>
+            <source>This account number / description is already taken</source>
+            <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmAccountsView</name>
+        <message>
+            <source>View Accounts </source>
+            <translation>دليل الحسابات</translation>
+        </message>
+        <message>
+            <source>Account No.</source>
+            <translation>رقم الحساب</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>الوصف</translation>
+        </message>
+        <message>
+            <source>Currency</source>
+            <translation>العملة</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>النوع</translation>
+        </message>
+        <message>
+            <source>AccountId</source>
+            <translation>معرّف الحساب</translation>
+        </message>
+        <message>
+            <source>IsPredefined</source>
+            <translation>معرّف مسبقاً</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <source>Cannot delete the selected account because it is required in other opeations in the system</source>
+            <translation>لا يمكن حذف الحساب المحدد لأنه مطلوب في عمليات أخرى بالنظام</translation>
+        </message>
+        <message>
+            <source>Delete account: </source>
+            <translation>حذف الحساب: </translation>
+        </message>
+    </context>
+    <context>
+        <name>frmCurrencies</name>
+        <message>
+            <source>Currencies</source>
+            <translation>العملات</translation>
+        </message>
+        <message>
+            <source>Currency:</source>
+            <translation>العملة:</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <source>Character Map</source>
+            <translation>خريطة الحروف</translation>
+        </message>
+        <message>
+            <source>Symbol:</source>
+            <translation>الرمز:</translation>
+        </message>
+        <message>
+            <source>Insert currency name</source>
+            <translation>أدخل اسم العملة</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmCurrenciesView</name>
+        <message>
+            <source>View Currencies</source>
+            <translation>عرض العملات</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <source>Set Default</source>
+            <translation>تعيين كافتراضية</translation>
+        </message>
+        <message>
+            <source>Currency</source>
+            <translation>العملة</translation>
+        </message>
+        <message>
+            <source>Symbol</source>
+            <translation>الرمز</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmFiscalYear</name>
+        <message>
+            <source>Fiscal Year</source>
+            <translation>السنة المالية</translation>
+        </message>
+        <message>
+            <source>From:</source>
+            <translation>من:</translation>
+        </message>
+        <message>
+            <source>To:</source>
+            <translation>إلى:</translation>
+        </message>
+        <message>
+            <source>The year is closed</source>
+            <translation>السنة مقفلة</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmFiscalYearView</name>
+        <message>
+            <source>View Fiscal Years</source>
+            <translation>عرض السنوات المالية</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>من</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>إلى</translation>
+        </message>
+        <message>
+            <source>Year Closed</source>
+            <translation>السنة مقفلة</translation>
+        </message>
+    </context>
 </TS>

@@ -1,0 +1,249 @@
+#include "accounting/frmAccounts.h"
+#include "ui_frmAccounts.h"
+
+#include "accounting/frmAccountsView.h"
+#include "accounting/frmCurrencies.h"
+#include "core/comboboxes.h"
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+const int errorDuplicateKey = 1062;
+}
+
+frmAccounts::frmAccounts(QWidget *parent, int accountId) : QDialog(parent), ui(new Ui::frmAccounts), accountId(0)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ui->treeAccounts->hideColumn(4);
+    fillCurrencies();
+    fillAccountTypes();
+    fillParentAccounts();
+    this->accountId = accountId;
+    if (accountId > 0)
+        loadAccount();
+}
+
+frmAccounts::~frmAccounts()
+{
+    delete ui;
+}
+
+void frmAccounts::fillAccountTypes()
+{
+    ui->cmbType->clear();
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("SELECT AccountsTypeId, Type, TypeAr FROM accounttypes;"));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    while (query.next())
+        ui->cmbType->addItem(query.value(rightToLeft ? 2 : 1).toString(), query.value(0).toString());
+}
+
+void frmAccounts::fillCurrencies()
+{
+    ui->cmbCurrency->clear();
+    ui->cmbCurrency->addItem(tr("<Add New>"));
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("SELECT CurrencyId, CONCAT(CurrencySymbol, ' - ' , Currency) FROM `currencies`;"));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    while (query.next())
+        ui->cmbCurrency->addItem(query.value(1).toString(), query.value(0).toString());
+}
+
+// Offering the account itself or one below it as its parent would let it become its own
+// ancestor, and the chart would lose it and everything under it.
+QSet<int> frmAccounts::accountAndItsSubAccounts() const
+{
+    if (accountId <= 0)
+        return {};
+    QSet<int> found{accountId};
+    QSqlQuery query(QSqlDatabase::database());
+    if (!query.exec(QStringLiteral("select AccountId, ParentAccountId from accounts")))
+        return found;
+    QMultiHash<int, int> childrenOf;
+    while (query.next())
+        childrenOf.insert(query.value(1).toInt(), query.value(0).toInt());
+    QList<int> pending{accountId};
+    while (!pending.isEmpty()) {
+        for (int child : childrenOf.values(pending.takeFirst())) {
+            if (!found.contains(child)) {
+                found.insert(child);
+                pending.append(child);
+            }
+        }
+    }
+    return found;
+}
+
+void frmAccounts::fillParentAccounts()
+{
+    ui->cmbParentAccount->clear();
+    ui->treeAccounts->clear();
+    const QSet<int> notParents = accountAndItsSubAccounts();
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral(
+        "SELECT AccountId, AccountNo, Description, DescriptionAr, CurrencySymbol, Type, TypeAr, ParentAccountId "
+        "FROM accounts left join currencies on Accounts.CurrencyId = currencies.CurrencyId "
+        "left join accounttypes on accounts.TypeId = accounttypes.AccountsTypeId "
+        "Where accounts.TypeId = :typeId order by AccountNo ;"));
+    query.bindValue(QStringLiteral(":typeId"), ui->cmbType->currentData());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    QVector<AccountTreeNode> nodes;
+    while (query.next()) {
+        const int id = query.value(0).toInt();
+        const QString number = query.value(1).toString();
+        const QString description = query.value(rightToLeft ? 3 : 2).toString();
+        if (!notParents.contains(id))
+            ui->cmbParentAccount->addItem(number + QStringLiteral(": ") + description, id);
+        auto *item = new QTreeWidgetItem(QStringList{number, description, query.value(4).toString(),
+                                                     query.value(rightToLeft ? 6 : 5).toString(),
+                                                     QString::number(id)});
+        nodes.append({item, id, query.value(7).toInt()});
+    }
+    placeAccountItems(ui->treeAccounts, nodes);
+}
+
+void frmAccounts::applyChosenType()
+{
+    fillParentAccounts();
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select StartNumber, EndNumber from accounttypes where AccountsTypeId = :id"));
+    query.bindValue(QStringLiteral(":id"), ui->cmbType->currentData());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    // Minimum first: the spin box then moves a number below the range up to its start
+    // and, with the maximum, one above it down to its end.
+    ui->txtAccountNo->setMinimum(query.value(0).toInt());
+    ui->txtAccountNo->setMaximum(query.value(1).toInt());
+}
+
+void frmAccounts::loadAccount()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from accounts where accountId = :id"));
+    query.bindValue(QStringLiteral(":id"), accountId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    ui->cmbType->setCurrentIndex(ui->cmbType->findData(query.value(4).toString()));
+    applyChosenType();
+    ui->cmbCurrency->setCurrentIndex(ui->cmbCurrency->findData(query.value(5).toString()));
+    ui->txtAccountNo->setValue(query.value(1).toInt());
+    ui->txtAccount->setText(query.value(rightToLeft ? 3 : 2).toString());
+    if (query.value(6).isNull()) {
+        ui->chkNoParent->setChecked(true);
+    } else {
+        ui->chkNoParent->setChecked(false);
+        ui->cmbParentAccount->setCurrentIndex(ui->cmbParentAccount->findData(query.value(6).toInt()));
+    }
+}
+
+bool frmAccounts::validateCurrency()
+{
+    if (ui->cmbCurrency->currentIndex() > 0)
+        return true;
+    Messages::critical(this, msgCaption, QStringLiteral("Select currency"));
+    return false;
+}
+
+void frmAccounts::on_cmbType_activated(int)
+{
+    applyChosenType();
+}
+
+void frmAccounts::on_cmbCurrency_activated(int index)
+{
+    if (index != 0)
+        return;
+    frmCurrencies editor(nullptr, 0);
+    editor.exec();
+    fillCurrencies();
+    selectNewestComboItem(ui->cmbCurrency);
+}
+
+void frmAccounts::on_chkNoParent_stateChanged(int)
+{
+    ui->cmbParentAccount->setEnabled(!ui->chkNoParent->isChecked());
+}
+
+void frmAccounts::on_btnNew_clicked()
+{
+    accountId = 0;
+    ui->txtAccount->clear();
+    fillParentAccounts();
+    ui->treeAccounts->clearSelection();
+}
+
+bool frmAccounts::saveAccount()
+{
+    if (!validateCurrency())
+        return false;
+    QSqlQuery query(QSqlDatabase::database());
+    if (accountId == 0) {
+        query.prepare(QStringLiteral("Insert into accounts (AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
+                                     "ParentAccountId) Values (:AccountNo, :Description, :DescriptionAr, :TypeId, "
+                                     ":CurrencyId, :ParentAccountId)"));
+        query.bindValue(QStringLiteral(":DescriptionAr"), ui->txtAccount->text());
+    } else {
+        // An update writes only the description of the language in use.
+        query.prepare(rightToLeft
+                          ? QStringLiteral("Update accounts set AccountNo = :AccountNo, DescriptionAr = :Description, "
+                                           "TypeId = :TypeId, CurrencyId = :CurrencyId, ParentAccountId = "
+                                           ":ParentAccountId Where AccountId = :id")
+                          : QStringLiteral("Update accounts set AccountNo = :AccountNo, Description = :Description, "
+                                           "TypeId = :TypeId, CurrencyId = :CurrencyId, ParentAccountId = "
+                                           ":ParentAccountId Where AccountId = :id"));
+        query.bindValue(QStringLiteral(":id"), accountId);
+    }
+    query.bindValue(QStringLiteral(":AccountNo"), ui->txtAccountNo->value());
+    query.bindValue(QStringLiteral(":Description"), ui->txtAccount->text());
+    query.bindValue(QStringLiteral(":TypeId"), ui->cmbType->currentData());
+    query.bindValue(QStringLiteral(":CurrencyId"), ui->cmbCurrency->currentData());
+    const bool noParent = ui->chkNoParent->isChecked() || ui->cmbParentAccount->currentIndex() < 0;
+    query.bindValue(QStringLiteral(":ParentAccountId"),
+                    noParent ? QVariant(QVariant::Int) : QVariant(ui->cmbParentAccount->currentData().toString()));
+    if (!query.exec()) {
+        const int number = query.lastError().nativeErrorCode().toInt();
+        if (number == errorDuplicateKey)
+            Messages::critical(this, msgCaption, tr("This account number / description is already taken"));
+        else
+            Messages::critical(this, msgCaption, msgInsertFailed + QString::number(number) + QLatin1Char('\n')
+                                                     + query.lastError().text());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmAccounts::on_btnSave_clicked()
+{
+    saveAccount();
+}
+
+void frmAccounts::on_btnSaveAndClose_clicked()
+{
+    if (saveAccount())
+        close();
+}

@@ -1,0 +1,43 @@
+#ifndef FRMACCOUNTS_H
+#define FRMACCOUNTS_H
+
+#include <QDialog>
+#include <QSet>
+
+namespace Ui {
+class frmAccounts;
+}
+
+// Creates and edits one account (accountId 0: a new one). After every successful save
+// it stands on a new account, so callers look at the database once it closes.
+class frmAccounts : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmAccounts(QWidget *parent, int accountId);
+    ~frmAccounts() override;
+
+private slots:
+    void on_cmbType_activated(int);
+    void on_cmbCurrency_activated(int index);
+    void on_chkNoParent_stateChanged(int);
+    void on_btnNew_clicked();
+    void on_btnSave_clicked();
+    void on_btnSaveAndClose_clicked();
+
+private:
+    void fillCurrencies();
+    void fillAccountTypes();
+    void fillParentAccounts();
+    void loadAccount();
+    bool validateCurrency();
+    void applyChosenType();
+    bool saveAccount();
+    QSet<int> accountAndItsSubAccounts() const;
+
+    Ui::frmAccounts *ui;
+    int accountId;
+};
+
+#endif // FRMACCOUNTS_H

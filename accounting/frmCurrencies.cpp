@@ -1,0 +1,98 @@
+#include "accounting/frmCurrencies.h"
+#include "ui_frmCurrencies.h"
+
+#include "core/accessories.h"
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmCurrencies::frmCurrencies(QWidget *parent, int currencyId)
+    : QDialog(parent), ui(new Ui::frmCurrencies), currencyId(currencyId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    if (currencyId > 0)
+        loadCurrency();
+}
+
+frmCurrencies::~frmCurrencies()
+{
+    delete ui;
+}
+
+void frmCurrencies::loadCurrency()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from currencies where CurrencyId = :id"));
+    query.bindValue(QStringLiteral(":id"), currencyId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    ui->txtCurrency->setText(query.value(1).toString());
+    ui->txtSymbol->setText(query.value(2).toString());
+}
+
+bool frmCurrencies::validateCurrencyName()
+{
+    if (!ui->txtCurrency->text().trimmed().isEmpty())
+        return true;
+    Messages::critical(this, msgCaption, tr("Insert currency name"));
+    return false;
+}
+
+bool frmCurrencies::saveCurrency()
+{
+    if (!validateCurrencyName())
+        return false;
+    QSqlQuery query(QSqlDatabase::database());
+    if (currencyId > 0) {
+        query.prepare(QStringLiteral("Update currencies set Currency = :Currency, CurrencySymbol = :CurrencySymbol "
+                                     "Where CurrencyId = :id;"));
+        query.bindValue(QStringLiteral(":id"), currencyId);
+    } else {
+        // IsDefault has no default in the schema: naming it keeps a strict server from
+        // refusing the row, and a new currency is never the default.
+        query.prepare(QStringLiteral("Insert into Currencies (Currency, CurrencySymbol, IsDefault) "
+                                     "Values (:Currency, :CurrencySymbol, 0);"));
+    }
+    const QString symbol = ui->txtSymbol->text();
+    query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
+    query.bindValue(QStringLiteral(":CurrencySymbol"),
+                    symbol.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(symbol));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmCurrencies::on_btnNew_clicked()
+{
+    ui->txtCurrency->clear();
+    ui->txtSymbol->clear();
+    currencyId = 0;
+}
+
+void frmCurrencies::on_btnSave_clicked()
+{
+    saveCurrency();
+}
+
+void frmCurrencies::on_btnSaveAndClose_clicked()
+{
+    if (saveCurrency())
+        close();
+}
+
+void frmCurrencies::on_btnCharacterMap_clicked()
+{
+    startCharacterMap();
+}

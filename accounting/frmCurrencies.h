@@ -1,0 +1,35 @@
+#ifndef FRMCURRENCIES_H
+#define FRMCURRENCIES_H
+
+#include <QDialog>
+
+namespace Ui {
+class frmCurrencies;
+}
+
+// Creates and edits one currency (currencyId 0: a new one); after a successful save it
+// stands on a new currency.
+class frmCurrencies : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmCurrencies(QWidget *parent, int currencyId);
+    ~frmCurrencies() override;
+
+private slots:
+    void on_btnNew_clicked();
+    void on_btnSave_clicked();
+    void on_btnSaveAndClose_clicked();
+    void on_btnCharacterMap_clicked();
+
+private:
+    void loadCurrency();
+    bool validateCurrencyName();
+    bool saveCurrency();
+
+    Ui::frmCurrencies *ui;
+    int currencyId;
+};
+
+#endif // FRMCURRENCIES_H

@@ -1,0 +1,87 @@
+#include "accounting/frmFiscalYear.h"
+#include "ui_frmFiscalYear.h"
+
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/sqlvalues.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+// The day before the next year starts. A year starting on 29 February is followed by
+// one starting on 1 March when the next year has no 29 February, so it ends on the
+// 28th, where adding a year alone would give the 28th as the next start.
+QDate yearEnd(const QDate &from)
+{
+    QDate nextStart = from.addYears(1);
+    if (nextStart.day() != from.day())
+        nextStart = nextStart.addDays(1);
+    return nextStart.addDays(-1);
+}
+}
+
+frmFiscalYear::frmFiscalYear(QWidget *parent, int fiscalYearId)
+    : QDialog(parent), ui(new Ui::frmFiscalYear), fiscalYearId(fiscalYearId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ui->dateFrom->setDisplayFormat(dateFormat);
+    ui->dateTo->setDisplayFormat(dateFormat);
+    if (fiscalYearId != 0)
+        loadFiscalYear();
+    else
+        // The form's start date is set before the change reaches this window, so a new
+        // year would otherwise be saved ending on the day it starts.
+        ui->dateTo->setDate(yearEnd(ui->dateFrom->date()));
+}
+
+frmFiscalYear::~frmFiscalYear()
+{
+    delete ui;
+}
+
+void frmFiscalYear::loadFiscalYear()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from fiscalyear where FiscalYearId = :id"));
+    query.bindValue(QStringLiteral(":id"), fiscalYearId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed);
+        return;
+    }
+    if (!query.next())
+        return;
+    // The stored end stays as it was, even where it is not a year after the start.
+    ui->dateFrom->setDate(query.value(1).toDate());
+    ui->dateTo->setDate(query.value(2).toDate());
+    ui->chkClosed->setChecked(bitValue(query.value(3)));
+}
+
+void frmFiscalYear::on_dateFrom_dateChanged(const QDate &date)
+{
+    ui->dateTo->setDate(yearEnd(date));
+}
+
+void frmFiscalYear::on_btnSave_clicked()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (fiscalYearId != 0) {
+        query.prepare(QStringLiteral("Update fiscalyear set `from` = :from, `to` = :to, IsClosed = :isclosed "
+                                     "Where FiscalYearId = :id;"));
+        query.bindValue(QStringLiteral(":id"), fiscalYearId);
+    } else {
+        query.prepare(
+            QStringLiteral("Insert into fiscalyear (`from`, `to`, IsClosed) values (:from, :to, :isclosed);"));
+    }
+    query.bindValue(QStringLiteral(":from"), ui->dateFrom->date());
+    query.bindValue(QStringLiteral(":to"), ui->dateTo->date());
+    query.bindValue(QStringLiteral(":isclosed"), ui->chkClosed->isChecked());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    close();
+}

@@ -1,0 +1,84 @@
+#include "core/dbsave.h"
+
+#include <QSqlError>
+#include <QVariant>
+
+cDbSave::cDbSave() : db(QSqlDatabase::database())
+{
+    open = db.transaction();
+    if (!open)
+        fail(db.lastError());
+}
+
+cDbSave::~cDbSave()
+{
+    if (open)
+        db.rollback();
+}
+
+QSqlQuery cDbSave::prepare(const QString &sql)
+{
+    QSqlQuery query(db);
+    if (!failed() && !query.prepare(sql))
+        fail(query.lastError());
+    return query;
+}
+
+bool cDbSave::exec(QSqlQuery &query)
+{
+    if (failed())
+        return false;
+    if (query.exec())
+        return true;
+    fail(query.lastError());
+    return false;
+}
+
+bool cDbSave::exec(const QString &sql)
+{
+    QSqlQuery query = prepare(sql);
+    return exec(query);
+}
+
+int cDbSave::lastInsertId()
+{
+    if (failed())
+        return 0;
+    // Read on the transaction's own connection: the server keeps the value per session,
+    // so no other user's insert can be read by mistake, unlike with MAX(id).
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("select last_insert_id();"))) {
+        fail(query.lastError());
+        return 0;
+    }
+    const int id = query.next() ? query.value(0).toInt() : 0;
+    if (id <= 0)
+        fail(QSqlError(QString(), QStringLiteral("The new row's id could not be read back."),
+                       QSqlError::TransactionError));
+    return id;
+}
+
+bool cDbSave::commit()
+{
+    if (failed())
+        return false;
+    if (!db.commit()) {
+        fail(db.lastError());
+        return false;
+    }
+    open = false;
+    return true;
+}
+
+void cDbSave::fail(const QSqlError &error)
+{
+    if (hasFailed)
+        return;
+    hasFailed = true;
+    errorText_ = error.text();
+    errorNumber_ = error.nativeErrorCode().toInt();
+    if (open) {
+        db.rollback();
+        open = false;
+    }
+}

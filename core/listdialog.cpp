@@ -1,0 +1,86 @@
+#include "core/listdialog.h"
+
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QAbstractItemView>
+#include <QDate>
+#include <QItemSelectionModel>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QStyledItemDelegate>
+
+namespace ListDialog {
+
+namespace {
+const int errorRowReferenced = 1451;
+
+class DateFormatDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        if (value.type() == QVariant::Date)
+            return value.toDate().toString(dateFormat);
+        return QStyledItemDelegate::displayText(value, locale);
+    }
+};
+}
+
+QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql)
+{
+    auto fresh = std::make_unique<QSqlQueryModel>();
+    fresh->setQuery(sql, QSqlDatabase::database());
+    // The view lets go of the old model before it is deleted, so it never paints a
+    // model that is gone.
+    view->setModel(fresh.get());
+    model = std::move(fresh);
+    return model.get();
+}
+
+void showDatesInDateFormat(QAbstractItemView *view)
+{
+    view->setItemDelegate(new DateFormatDelegate(view));
+}
+
+QVariant currentValue(const QAbstractItemView *view, int column)
+{
+    const QModelIndex current = view->currentIndex();
+    // A row the user has deselected with Ctrl+click keeps the focus frame but is no
+    // longer the user's choice.
+    if (!current.isValid() || !view->selectionModel()
+        || !view->selectionModel()->isRowSelected(current.row(), current.parent()))
+        return QVariant();
+    return current.sibling(current.row(), column).data();
+}
+
+QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int column, const QString &message)
+{
+    const QVariant value = currentValue(view, column);
+    if (!value.isValid())
+        Messages::information(parent, msgCaption, message);
+    return value;
+}
+
+bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id)
+{
+    if (Messages::question(parent, msgCaption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(deleteSql);
+    query.bindValue(QStringLiteral(":id"), id);
+    if (query.exec())
+        return true;
+    if (query.lastError().nativeErrorCode().toInt() == errorRowReferenced)
+        Messages::critical(parent, msgCaption, msgRecordReferenced);
+    else
+        Messages::critical(parent, msgCaption, msgDeleteFailed + QLatin1Char('\n') + query.lastError().text());
+    return false;
+}
+
+} // namespace ListDialog

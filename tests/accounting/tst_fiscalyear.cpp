@@ -1,0 +1,190 @@
+#include "accounting/frmFiscalYear.h"
+#include "accounting/frmFiscalYearView.h"
+#include "core/globals.h"
+#include "tests/support/testsupport.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTableView>
+
+using TestSupport::MessageRecorder;
+
+namespace {
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+}
+
+QDateEdit *dateEdit(QWidget *window, const char *name)
+{
+    return window->findChild<QDateEdit *>(name);
+}
+
+// Makes the list's row with this start date the user's choice.
+void chooseYear(frmFiscalYearView &list, const QString &from)
+{
+    auto *table = list.findChild<QTableView *>("tblFiscalYears");
+    const QModelIndexList found =
+        table->model()->match(table->model()->index(0, 1), Qt::DisplayRole, QDate::fromString(from, Qt::ISODate));
+    QVERIFY2(!found.isEmpty(), qPrintable(from));
+    table->selectRow(found.first().row());
+}
+
+QString messageLog()
+{
+    QStringList log;
+    for (const TestSupport::Message &message : MessageRecorder::messages())
+        log << QString::number(message.kind) + ": " + message.text;
+    return log.join(" | ");
+}
+}
+
+class tst_fiscalyear : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void newYearEndsTheDayBeforeItsAnniversary_data();
+    void newYearEndsTheDayBeforeItsAnniversary();
+    void closedFlagIsStoredAndListed_data();
+    void closedFlagIsStoredAndListed();
+    void editShowsTheStoredEndUntilFromChanges();
+    void listCommands_data();
+    void listCommands();
+};
+
+void tst_fiscalyear::init()
+{
+    TestSupport::freshCompany();
+    MessageRecorder::clear();
+}
+
+void tst_fiscalyear::newYearEndsTheDayBeforeItsAnniversary_data()
+{
+    QTest::addColumn<QDate>("from"); // invalid: the date the editor opens with
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("untouched new year") << QDate() << QDate(2000, 12, 31);
+    QTest::newRow("calendar year") << QDate(2013, 1, 1) << QDate(2013, 12, 31);
+    QTest::newRow("mid-year start") << QDate(2013, 7, 1) << QDate(2014, 6, 30);
+    QTest::newRow("leap day start ends on 28 February") << QDate(2012, 2, 29) << QDate(2013, 2, 28);
+    QTest::newRow("start on 28 February of a leap year") << QDate(2012, 2, 28) << QDate(2013, 2, 27);
+    QTest::newRow("year running over a leap day") << QDate(2011, 3, 1) << QDate(2012, 2, 29);
+}
+
+void tst_fiscalyear::newYearEndsTheDayBeforeItsAnniversary()
+{
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    frmFiscalYear editor(nullptr, 0);
+    editor.show();
+    if (from.isValid())
+        dateEdit(&editor, "dateFrom")->setDate(from);
+
+    QCOMPARE(dateEdit(&editor, "dateTo")->date(), to);
+    click(&editor, "btnSave");
+
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(messageLog()));
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(TestSupport::queryValue("select count(*) from fiscalyear").toInt(), 1);
+    QCOMPARE(TestSupport::queryValue("select `From` from fiscalyear").toDate(),
+             from.isValid() ? from : QDate(2000, 1, 1));
+    QCOMPARE(TestSupport::queryValue("select `To` from fiscalyear").toDate(), to);
+}
+
+void tst_fiscalyear::closedFlagIsStoredAndListed_data()
+{
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("open year") << false << false << "False";
+    QTest::newRow("closed year") << true << false << "True";
+    QTest::newRow("closed year in Arabic mode") << true << true << "True";
+}
+
+void tst_fiscalyear::closedFlagIsStoredAndListed()
+{
+    QFETCH(bool, closed);
+    QFETCH(bool, arabic);
+    QFETCH(QString, listed);
+    rightToLeft = arabic;
+    frmFiscalYear editor(nullptr, 0);
+    dateEdit(&editor, "dateFrom")->setDate(QDate(2013, 1, 1));
+    editor.findChild<QCheckBox *>("chkClosed")->setChecked(closed);
+    click(&editor, "btnSave");
+
+    frmFiscalYearView list;
+    auto *table = list.findChild<QTableView *>("tblFiscalYears");
+    QCOMPARE(table->model()->rowCount(), 1);
+    QCOMPARE(table->model()->index(0, 3).data().toString(), listed);
+    QCOMPARE(TestSupport::queryValue("select IsClosed + 0 from fiscalyear").toInt(), closed ? 1 : 0);
+    frmFiscalYear reopened(nullptr, TestSupport::queryValue("select FiscalYearId from fiscalyear").toInt());
+    QCOMPARE(reopened.findChild<QCheckBox *>("chkClosed")->isChecked(), closed);
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(messageLog()));
+    rightToLeft = false;
+}
+
+void tst_fiscalyear::editShowsTheStoredEndUntilFromChanges()
+{
+    EXEC_SQL("insert into fiscalyear (`From`, `To`, IsClosed) values ('2013-01-01', '2013-06-30', 0)");
+    const int id = TestSupport::queryValue("select FiscalYearId from fiscalyear").toInt();
+    frmFiscalYear editor(nullptr, id);
+    editor.show();
+
+    QCOMPARE(dateEdit(&editor, "dateFrom")->date(), QDate(2013, 1, 1));
+    QCOMPARE(dateEdit(&editor, "dateTo")->date(), QDate(2013, 6, 30));
+    dateEdit(&editor, "dateFrom")->setDate(QDate(2014, 4, 1));
+    QCOMPARE(dateEdit(&editor, "dateTo")->date(), QDate(2015, 3, 31));
+    click(&editor, "btnSave");
+
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(TestSupport::queryValue("select count(*) from fiscalyear").toInt(), 1);
+    QCOMPARE(TestSupport::queryValue("select `To` from fiscalyear").toDate(), QDate(2015, 3, 31));
+}
+
+void tst_fiscalyear::listCommands_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("chosen"); // the start date of the chosen year, empty: none
+    QTest::addColumn<int>("answer"); // the question's answer; NoButton: no question expected
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("yearsLeft");
+    const QString question = QString::number(Messages::Question) + ": Delete : 2013-01-01";
+    QTest::newRow("edit without a row")
+        << "btnEdit" << "" << int(QMessageBox::NoButton)
+        << QStringList{QString::number(Messages::Information) + ": " + msgSelectItemToEdit} << 2;
+    QTest::newRow("delete without a row")
+        << "btnDelete" << "" << int(QMessageBox::NoButton)
+        << QStringList{QString::number(Messages::Information) + ": " + msgSelectItemToDelete} << 2;
+    QTest::newRow("delete answered No") << "btnDelete" << "2013-01-01" << int(QMessageBox::No) << QStringList{question}
+                                        << 2;
+    QTest::newRow("delete answered Yes") << "btnDelete" << "2013-01-01" << int(QMessageBox::Yes)
+                                         << QStringList{question} << 1;
+}
+
+void tst_fiscalyear::listCommands()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, chosen);
+    QFETCH(int, answer);
+    QFETCH(QStringList, messages);
+    QFETCH(int, yearsLeft);
+    EXEC_SQL("insert into fiscalyear (`From`, `To`, IsClosed) values ('2013-01-01', '2013-12-31', 0), "
+             "('2014-01-01', '2014-12-31', 0)");
+    frmFiscalYearView list;
+    if (!chosen.isEmpty())
+        chooseYear(list, chosen);
+    if (answer != QMessageBox::NoButton)
+        MessageRecorder::answerNext(QMessageBox::StandardButton(answer));
+
+    click(&list, qPrintable(button));
+
+    QCOMPARE(messageLog(), messages.join(" | "));
+    QCOMPARE(TestSupport::queryValue("select count(*) from fiscalyear").toInt(), yearsLeft);
+    QCOMPARE(list.findChild<QTableView *>("tblFiscalYears")->model()->rowCount(), yearsLeft);
+}
+
+ZARPO_TEST_MAIN(tst_fiscalyear)
+#include "tst_fiscalyear.moc"
