@@ -1,25 +1,52 @@
 #include "core/frmMainWindow.h"
 #include "ui_frmMainWindow.h"
 
+#include "accounting/frmAccounts.h"
+#include "accounting/frmAccountsView.h"
+#include "accounting/frmCurrencies.h"
+#include "accounting/frmCurrenciesView.h"
+#include "accounting/frmFiscalYear.h"
+#include "accounting/frmFiscalYearView.h"
+#include "core/cDbManinpulation.h"
+#include "core/cItemValidity.h"
 #include "core/cXml.h"
 #include "core/connection.h"
+#include "core/frmAbout.h"
+#include "core/frmCompanyInfo.h"
 #include "core/frmLogin.h"
+#include "core/frmPreferences.h"
+#include "core/frmSettings.h"
 #include "core/globals.h"
+#include "core/lefttorightdelegate.h"
 #include "core/messages.h"
+#include "core/seams.h"
+#include "core/weeksales.h"
+#include "partners/frmUserChangePassword.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QUrl>
 
 frmMainWindow::frmMainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::frmMainWindow)
 {
     ui->setupUi(this);
+    // Until the user picks a column, the validity records keep their own order: an item's
+    // classes together, the expired first.
+    ui->tblExpired->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setWindowTitle(windowTitle() + QCoreApplication::applicationVersion());
     if (rightToLeft) {
         setLayoutDirection(Qt::RightToLeft);
         ui->tabWidget->setTabPosition(QTabWidget::East);
     }
+    for (QTableView *grid : {ui->tblVendors, ui->tblCustomers})
+        grid->setItemDelegateForColumn(3, new LeftToRightDelegate(grid));
     setupVendorsToolBar();
     restoreTabIndex();
 
@@ -36,7 +63,13 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     ui->lblCompany->setText(QStringLiteral(" - ") + companyName);
     ui->lblDate->setText(QDate::currentDate().toString());
 
-    // The home panels are filled here, whatever became of the connection above.
+    // The panels are filled whatever became of the connection above: they then stay empty.
+    loadHomePage();
+    loadVendorsBalance();
+    loadCustomersBalance();
+    loadPurchaseOrderQty();
+    loadSalesOrderQty();
+    loadItemsValidity();
 }
 
 frmMainWindow::~frmMainWindow()
@@ -45,6 +78,7 @@ frmMainWindow::~frmMainWindow()
     xml.load();
     xml.setAttributes(QStringLiteral("MainWindow"), {QStringLiteral("TabIndex")},
                       {QString::number(ui->tabWidget->currentIndex())});
+    cDbManinpulation::runAutomaticBackup();
     delete ui;
 }
 
@@ -84,4 +118,262 @@ void frmMainWindow::on_actionLogout_triggered()
     login->setAttribute(Qt::WA_DeleteOnClose);
     login->show();
     close();
+}
+
+// Every window opens on its own, without a parent, and deletes itself when closed: it
+// outlives this window, and a second command opens a second one beside it.
+void frmMainWindow::openWindow(QWidget *window, bool maximised)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (maximised)
+        window->showMaximized();
+    else
+        window->show();
+}
+
+void frmMainWindow::on_actionChange_Password_triggered()
+{
+    openWindow(new frmUserChangePassword(nullptr, currentUserId, currentUserName));
+}
+
+void frmMainWindow::on_actionCompany_Info_triggered()
+{
+    openWindow(new frmCompanyInfo(nullptr));
+}
+
+void frmMainWindow::on_accounts_actionView_triggered()
+{
+    openWindow(new frmAccountsView(nullptr));
+}
+
+void frmMainWindow::on_accounts_actionAdd_triggered()
+{
+    openWindow(new frmAccounts(nullptr, 0));
+}
+
+void frmMainWindow::on_currencies_actionView_triggered()
+{
+    openWindow(new frmCurrenciesView(nullptr));
+}
+
+void frmMainWindow::on_currencies_actionAdd_triggered()
+{
+    openWindow(new frmCurrencies(nullptr, 0));
+}
+
+void frmMainWindow::on_fiscalYear_actionView_triggered()
+{
+    openWindow(new frmFiscalYearView(nullptr));
+}
+
+void frmMainWindow::on_fiscalYear_actionAdd_triggered()
+{
+    openWindow(new frmFiscalYear(nullptr, 0));
+}
+
+void frmMainWindow::on_actionPreferences_triggered()
+{
+    openWindow(new frmPreferences(nullptr));
+}
+
+void frmMainWindow::on_actionSettings_triggered()
+{
+    openWindow(new frmSettings(nullptr));
+}
+
+void frmMainWindow::on_actionBackup_triggered()
+{
+    cDbManinpulation::backupCommand(this);
+}
+
+void frmMainWindow::on_actionRestore_triggered()
+{
+    cDbManinpulation::restoreCommand(this);
+}
+
+void frmMainWindow::on_actionAboute_triggered()
+{
+    openWindow(new frmAbout(nullptr));
+}
+
+void frmMainWindow::on_tabWidget_currentChanged(int index)
+{
+    // Only the tab's own panel follows the tab; the order and validity grids wait for
+    // their reload buttons.
+    switch (index) {
+    case 0:
+        loadHomePage();
+        break;
+    case 1:
+        loadVendorsBalance();
+        break;
+    case 2:
+        loadCustomersBalance();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMainWindow::on_btnVendorsRefresh_clicked()
+{
+    loadVendorsBalance();
+    loadPurchaseOrderQty();
+}
+
+void frmMainWindow::on_btnCustomersRefresh_clicked()
+{
+    loadCustomersBalance();
+    loadSalesOrderQty();
+}
+
+void frmMainWindow::on_btnValidityRefresh_clicked()
+{
+    loadItemsValidity();
+}
+
+void frmMainWindow::loadHomePage()
+{
+    loadWeekSalesChart();
+    // Shipped beside the program: the home page never waits for the network.
+    ui->wvNews->load(QUrl::fromLocalFile(QDir(programDir()).filePath(QStringLiteral("news/index.html"))));
+}
+
+void frmMainWindow::loadWeekSalesChart()
+{
+    QFile file(QDir(programDir()).filePath(QStringLiteral("jscharts/weeksales.html")));
+    const QString page = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    const std::optional<QList<SalesDay>> days = readWeekSales();
+    // Without the sales the chart keeps the days it showed.
+    if (!days)
+        return;
+    // The page draws from what it carries inline: it has no address to load anything from.
+    ui->wvSalesChart->setHtml(fillWeekSalesPage(page, *days), QUrl());
+}
+
+void frmMainWindow::loadVendorsBalance()
+{
+    showInGrid(ui->tblVendors, vendorsModel,
+               QStringLiteral(
+                   "SELECT vendors.VendorId, vendors.VendorName, persons.PersonName, persons.Phone1, "
+                   "IFNULL(vw_vendorpurchases.TotalInvoice, 0) - IFNULL(vw_vendorpurchases.TotalDeposit, 0) "
+                   "- IFNULL(vw_vendorrefunds.TotalRefund, 0) + IFNULL(vw_vendorrefunds.TotalRefundDeposit, 0) "
+                   "- IFNULL(vw_vendorpayments.TotalPayments, 0) AS Balance "
+                   "FROM vendors "
+                   "LEFT JOIN persons ON vendors.ContactPersonId = persons.PersonId "
+                   "LEFT JOIN vw_vendorpurchases ON vw_vendorpurchases.VendorId = vendors.VendorId "
+                   "LEFT JOIN vw_vendorrefunds ON vw_vendorrefunds.VendorId = vendors.VendorId "
+                   "LEFT JOIN vw_vendorpayments ON vw_vendorpayments.VendorId = vendors.VendorId "
+                   "ORDER BY vendors.VendorId"),
+               {tr("Vendor ID"), tr("Vendor Name"), tr("Contact Name"), tr("Phone"), tr("Balance")});
+    ui->tblVendors->hideColumn(0);
+    ui->tblVendors->setColumnWidth(1, 150);
+    ui->tblVendors->setColumnWidth(2, 130);
+}
+
+void frmMainWindow::loadCustomersBalance()
+{
+    showInGrid(ui->tblCustomers, customersModel,
+               QStringLiteral(
+                   "SELECT customers.CustomerId, customers.CustomerName, persons.PersonName, persons.Phone1, "
+                   "IFNULL(vw_customersales.TotalInvoice, 0) - IFNULL(vw_customersales.TotalDeposit, 0) "
+                   "- IFNULL(vw_customerrefunds.TotalRefund, 0) + IFNULL(vw_customerrefunds.TotalRefundDeposit, 0) "
+                   "- IFNULL(vw_customerorders.TotalOrderDeposit, 0) - IFNULL(vw_customerpayments.TotalPayments, 0) "
+                   "AS Balance "
+                   "FROM customers "
+                   "LEFT JOIN persons ON customers.CustomerPersonId = persons.PersonId "
+                   "LEFT JOIN vw_customersales ON vw_customersales.CustomerId = customers.CustomerId "
+                   "LEFT JOIN vw_customerrefunds ON vw_customerrefunds.CustomerId = customers.CustomerId "
+                   "LEFT JOIN vw_customerorders ON vw_customerorders.CustomerId = customers.CustomerId "
+                   "LEFT JOIN vw_customerpayments ON vw_customerpayments.CustomerId = customers.CustomerId "
+                   "ORDER BY customers.CustomerId"),
+               {tr("Customer ID"), tr("Customer Name"), tr("Contact Person"), tr("Phone"), tr("Balance")});
+    ui->tblCustomers->hideColumn(0);
+    ui->tblCustomers->setColumnWidth(1, 150);
+    ui->tblCustomers->setColumnWidth(2, 130);
+}
+
+void frmMainWindow::loadPurchaseOrderQty()
+{
+    showOrderedItems(ui->tblItemsOnPurchaseOrder, purchaseOrderQtyModel,
+                     QStringLiteral("SELECT * FROM vw_purchaseorderqty"));
+}
+
+void frmMainWindow::loadSalesOrderQty()
+{
+    showOrderedItems(ui->tblItemsOnSalesOrder, salesOrderQtyModel, QStringLiteral("SELECT * FROM vw_salesorderqty"));
+}
+
+void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql)
+{
+    // Column 0 holds just one of the orders an item stands on, so it stays hidden and unnamed.
+    showInGrid(grid, model, sql,
+               {QString(), tr("Item ID"), tr("Item No."), tr("Item Name"), tr("Unit Of Measure"), tr("Ordered Qty.")});
+    grid->hideColumn(0);
+    grid->hideColumn(1);
+    grid->setColumnWidth(3, 200);
+}
+
+void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
+                               const QStringList &headers)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    // Balances and sums come as the server's decimal text: as doubles the grid would show
+    // them to six digits (12345.67 as 12345.7).
+    query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    // A failed query gives a model without columns or rows: the grid shows empty.
+    query.exec(sql);
+    auto fresh = std::make_unique<QSqlQueryModel>();
+    fresh->setQuery(query);
+    for (int column = 0; column < headers.size(); ++column)
+        if (!headers.at(column).isNull())
+            fresh->setHeaderData(column, Qt::Horizontal, headers.at(column));
+    // The grid lets go of the old model before it is deleted, so it never paints one
+    // that is gone.
+    grid->setModel(fresh.get());
+    model = std::move(fresh);
+    // Columns without a width of their own fit their header and cells: the header's default
+    // width cuts "Unit Of Measure" and most phone numbers short.
+    grid->resizeColumnsToContents();
+}
+
+void frmMainWindow::loadItemsValidity()
+{
+    QTableWidget *grid = ui->tblExpired;
+    grid->hideColumn(0);
+    // With sorting on, each new cell would move its row into place before the rest of the
+    // row is set, tearing the records apart: the rows are sorted once they are whole.
+    const bool sorting = grid->isSortingEnabled();
+    grid->setSortingEnabled(false);
+    grid->setRowCount(0);
+    for (const ItemRow &record : cItemValidity().itemsValidity()) {
+        QString within;
+        QColor colour;
+        if (record.expiresWithin == 0) {
+            within = tr("Expired");
+            colour = QColor(251, 228, 228);
+        } else if (record.expiresWithin == 7) {
+            within = tr("A Week");
+            colour = QColor(245, 245, 245);
+        } else {
+            within = tr("A Month");
+            colour = QColor(215, 255, 215);
+        }
+        const QStringList cells{QString::number(record.ItemId), record.ItemNo, record.ItemName, record.UOM,
+                                QString::number(record.quantity, 'g', 15), within};
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto *cell = new QTableWidgetItem(cells.at(column));
+            cell->setBackground(colour);
+            grid->setItem(row, column, cell);
+        }
+    }
+    grid->setSortingEnabled(sorting);
+    grid->setColumnWidth(2, 170);
+    // The unit and quantity columns are narrow, but a unit name such as "Kilogram" widens
+    // its column rather than being cut short.
+    const QAbstractItemView *view = grid;
+    grid->setColumnWidth(3, qMax(40, view->sizeHintForColumn(3)));
+    grid->setColumnWidth(4, qMax(30, view->sizeHintForColumn(4)));
 }

@@ -4,6 +4,11 @@
 #include <QMainWindow>
 #include <QSqlDatabase>
 
+#include <memory>
+
+class QSqlQueryModel;
+class QTableView;
+
 namespace Ui {
 class frmMainWindow;
 }
@@ -21,15 +26,49 @@ public:
 private slots:
     void on_actionExit_triggered();
     void on_actionLogout_triggered();
+    void on_tabWidget_currentChanged(int index);
+    void on_btnVendorsRefresh_clicked();
+    void on_btnCustomersRefresh_clicked();
+    void on_btnValidityRefresh_clicked();
+
+    void on_actionChange_Password_triggered();
+    void on_actionCompany_Info_triggered();
+    void on_accounts_actionView_triggered();
+    void on_accounts_actionAdd_triggered();
+    void on_currencies_actionView_triggered();
+    void on_currencies_actionAdd_triggered();
+    void on_fiscalYear_actionView_triggered();
+    void on_fiscalYear_actionAdd_triggered();
+    void on_actionPreferences_triggered();
+    void on_actionSettings_triggered();
+    void on_actionBackup_triggered();
+    void on_actionRestore_triggered();
+    void on_actionAboute_triggered();
 
 private:
+    void openWindow(QWidget *window, bool maximised = false);
     void setupVendorsToolBar();
     void restoreTabIndex();
+    void loadHomePage();
+    void loadWeekSalesChart();
+    void loadVendorsBalance();
+    void loadCustomersBalance();
+    void loadPurchaseOrderQty();
+    void loadSalesOrderQty();
+    void loadItemsValidity();
+    void showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
+                    const QStringList &headers);
+    void showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql);
 
     Ui::frmMainWindow *ui;
     // Only a handle: the connection stays registered and open after this window is
     // gone, for the windows opened from it.
     QSqlDatabase db;
+    // Each grid's model, made afresh by every refresh.
+    std::unique_ptr<QSqlQueryModel> vendorsModel;
+    std::unique_ptr<QSqlQueryModel> customersModel;
+    std::unique_ptr<QSqlQueryModel> purchaseOrderQtyModel;
+    std::unique_ptr<QSqlQueryModel> salesOrderQtyModel;
 };
 
 #endif // FRMMAINWINDOW_H

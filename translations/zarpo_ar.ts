@@ -377,6 +377,78 @@
             <source>Accounting Restore</source>
             <translation>استعادة نسخة احتياطية للحسابات</translation>
         </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <source>Vendor ID</source>
+            <translation>معرّف المورد</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <source>Vendor Name</source>
+            <translation>اسم المورد</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <source>Contact Name</source>
+            <translation>اسم جهة الاتصال</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <source>Phone</source>
+            <translation>الهاتف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <source>Balance</source>
+            <translation>الرصيد</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <source>Customer ID</source>
+            <translation>معرّف العميل</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <source>Customer Name</source>
+            <translation>اسم العميل</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <source>Contact Person</source>
+            <translation>جهة الاتصال</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="238" />
+            <source>Item ID</source>
+            <translation>معرّف الصنف</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="238" />
+            <source>Unit Of Measure</source>
+            <translation>وحدة القياس</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="238" />
+            <source>Ordered Qty.</source>
+            <translation>الكمية المطلوبة</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="280" />
+            <source>Expired</source>
+            <translation>منتهي الصلاحية</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="283" />
+            <source>A Week</source>
+            <translation>أسبوع</translation>
+        </message>
+        <message>
+            <location filename="../core/frmMainWindow.cpp" line="286" />
+            <source>A Month</source>
+            <translation>شهر</translation>
+        </message>
     </context>
     <context>
         <name>frmAddCompany</name>

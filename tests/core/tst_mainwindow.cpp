@@ -8,6 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -111,10 +114,14 @@ private slots:
     void closingStoresTheTab();
     void exitEndsTheLoopWithoutStoringTheTab();
     void logoutKeepsTheProgramRunningWithALogin();
+    void automaticBackupOnClosing_data();
+    void automaticBackupOnClosing();
     void failedConnectionIsReportedAndTheWindowStillOpens();
     void headerShowsWhoIsLoggedIn();
     void menuTree_data();
     void menuTree();
+    void commandsOpenTheirWindows_data();
+    void commandsOpenTheirWindows();
     void onlyCommandsWithAWindowAreEnabled();
     void rightToLeftPutsTheTabsEast_data();
     void rightToLeftPutsTheTabsEast();
@@ -234,6 +241,49 @@ void tst_mainwindow::logoutKeepsTheProgramRunningWithALogin()
     QTRY_VERIFY(login.isNull());
 }
 
+void tst_mainwindow::automaticBackupOnClosing_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<bool>("folderSet");
+    QTest::addColumn<int>("backups");
+
+    QTest::newRow("title-bar close with a folder") << "close" << true << 1;
+    QTest::newRow("Logout with a folder") << "actionLogout" << true << 1;
+    QTest::newRow("Exit never backs up") << "actionExit" << true << 0;
+    QTest::newRow("no folder, no backup") << "close" << false << 0;
+}
+
+void tst_mainwindow::automaticBackupOnClosing()
+{
+    QFETCH(QString, ending);
+    QFETCH(bool, folderSet);
+    QFETCH(int, backups);
+    QTemporaryDir folder;
+    storeCompanyEntry();
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    xml.setAttributes("Backup", {"Path"}, {folderSet ? folder.path() : QString()});
+    QPointer<frmMainWindow> window = new frmMainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+
+    runEventLoop([&] {
+        if (ending == "close")
+            window->close();
+        else
+            window->findChild<QAction *>(ending)->trigger();
+    });
+
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+    QCOMPARE(files.size(), backups);
+    if (backups)
+        QVERIFY2(QRegularExpression("^" + dbName + "\\d{14}$").match(files.first()).hasMatch(), qPrintable(files.first()));
+    QVERIFY2(TestSupport::MessageRecorder::messages().isEmpty(), qPrintable(TestSupport::MessageRecorder::last().text));
+    delete window;
+    for (frmLogin *login : visibleLogins())
+        delete login;
+}
+
 void tst_mainwindow::failedConnectionIsReportedAndTheWindowStillOpens()
 {
     dbPassword = "not the password";
@@ -346,17 +396,89 @@ void tst_mainwindow::menuTree()
     QCOMPARE(entries(widget), expected);
 }
 
-// Until a command's window exists its action and button stay disabled, so that nothing
+namespace {
+// The commands that open a window, with the window's class and whether it opens
+// maximised. Every other command stays disabled until its window exists, so that nothing
 // ever opens an empty stand-in.
+struct Command
+{
+    const char *action;
+    const char *windowClass;
+    bool maximised;
+};
+const Command windowCommands[] = {
+    {"actionChange_Password", "frmUserChangePassword", false},
+    {"actionCompany_Info", "frmCompanyInfo", false},
+    {"accounts_actionView", "frmAccountsView", false},
+    {"accounts_actionAdd", "frmAccounts", false},
+    {"currencies_actionView", "frmCurrenciesView", false},
+    {"currencies_actionAdd", "frmCurrencies", false},
+    {"fiscalYear_actionView", "frmFiscalYearView", false},
+    {"fiscalYear_actionAdd", "frmFiscalYear", false},
+    {"actionPreferences", "frmPreferences", false},
+    {"actionSettings", "frmSettings", false},
+    {"actionAboute", "frmAbout", false},
+};
+const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
+
+QList<QWidget *> topLevelsOfClass(const QString &className)
+{
+    QList<QWidget *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->metaObject()->className() == className && widget->isVisible())
+            found << widget;
+    return found;
+}
+}
+
+void tst_mainwindow::commandsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("windowClass");
+    QTest::addColumn<bool>("maximised");
+    for (const Command &command : windowCommands)
+        QTest::newRow(command.action) << command.action << command.windowClass << command.maximised;
+}
+
+// Each use opens one more independent window: no parent, deleted when closed.
+void tst_mainwindow::commandsOpenTheirWindows()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, windowClass);
+    QFETCH(bool, maximised);
+    frmMainWindow window;
+    QAction *command = window.findChild<QAction *>(action);
+    QVERIFY(command);
+
+    command->trigger();
+    command->trigger();
+
+    const QList<QWidget *> opened = topLevelsOfClass(windowClass);
+    QCOMPARE(opened.size(), 2);
+    for (QWidget *widget : opened) {
+        QCOMPARE(widget->parentWidget(), nullptr);
+        QVERIFY(widget->testAttribute(Qt::WA_DeleteOnClose));
+        QCOMPARE(widget->isMaximized(), maximised);
+        QPointer<QWidget> guard = widget;
+        widget->close();
+        QTRY_VERIFY(guard.isNull());
+    }
+    QVERIFY(TestSupport::MessageRecorder::messages().isEmpty());
+}
+
 void tst_mainwindow::onlyCommandsWithAWindowAreEnabled()
 {
-    const QStringList working{"actionLogout", "actionExit"};
+    QStringList working = otherWorkingCommands;
+    for (const Command &command : windowCommands)
+        working << command.action;
     frmMainWindow window;
 
     const QList<QAction *> actions = window.findChildren<QAction *>(QRegularExpression("action"));
     QCOMPARE(actions.size(), 48);
     for (QAction *action : actions) {
-        QVERIFY2(action->isEnabled() == working.contains(action->objectName()), qPrintable(action->objectName()));
+        // A hidden action reports itself disabled: Preferences only answers trigger().
+        QVERIFY2(action->isEnabled() == (working.contains(action->objectName()) && action->isVisible()),
+                 qPrintable(action->objectName()));
         QVERIFY2(action->isVisible() == (action->objectName() != "actionPreferences"),
                  qPrintable(action->objectName()));
     }

@@ -1,0 +1,432 @@
+#include "core/frmMainWindow.h"
+#include "core/weeksales.h"
+#include "tests/support/testsupport.h"
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTextLayout>
+#include <QTableView>
+#include <QToolButton>
+#include <QWebFrame>
+#include <QWebView>
+
+namespace {
+QDate serverToday()
+{
+    return TestSupport::queryValue("SELECT CURDATE()").toDate();
+}
+
+// "2024-05-24=150.50" as a sales day.
+QList<SalesDay> salesDays(const QStringList &days)
+{
+    QList<SalesDay> list;
+    for (const QString &day : days)
+        list.append(SalesDay{day.section('=', 1), QDate::fromString(day.section('=', 0, 0), Qt::ISODate)});
+    return list;
+}
+
+void writeChartPage(const QByteArray &page)
+{
+    QDir(TestSupport::programFolder()).mkpath("jscharts");
+    QFile file(QDir(TestSupport::programFolder()).filePath("jscharts/weeksales.html"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(page);
+}
+
+QWebView *webView(QWidget *window, const char *name)
+{
+    return window->findChild<QWebView *>(name);
+}
+
+// The chart's text once the page set into it has loaded.
+QString chartText(QWidget *window)
+{
+    QCoreApplication::processEvents();
+    return webView(window, "wvSalesChart")->page()->mainFrame()->toPlainText();
+}
+
+QTableView *grid(QWidget *window, const QString &name)
+{
+    return window->findChild<QTableView *>(name);
+}
+
+// The grid's rows as "cell|cell|..." the way the grid shows them, the hidden columns left out.
+QStringList gridRows(QTableView *view)
+{
+    QStringList rows;
+    const QAbstractItemModel *model = view->model();
+    const auto *delegate = qobject_cast<QStyledItemDelegate *>(view->itemDelegate());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (!view->isColumnHidden(column))
+                cells << delegate->displayText(model->index(row, column).data(), view->locale());
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+// A new company, no settings and no chart page.
+void freshStart()
+{
+    TestSupport::freshCompany();
+    QFile::remove(TestSupport::settingsPath());
+    QFile::remove(QDir(TestSupport::programFolder()).filePath("jscharts/weeksales.html"));
+    TestSupport::MessageRecorder::clear();
+}
+
+QTabWidget *tabs(QWidget *window)
+{
+    return window->findChild<QTabWidget *>("tabWidget");
+}
+
+// Customers and vendors with every kind of document that moves a balance, and a purchase
+// order that must not.
+void insertPartnerDocuments()
+{
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName, Phone1) VALUES "
+             "(2, 'Sara Nabil', '0100 555 1234'), (3, 'Omar Fathy', '0122 444 9876')");
+
+    EXEC_SQL("INSERT INTO customers (CustomerId, CustomerName, CustomerPersonId) VALUES "
+             "(1, 'Delta Foods', 2), (2, 'Cairo Mart', NULL), (3, 'Giza Retail', 3)");
+    // Delta Foods: invoiced 1000 with 200 paid at once, refunded 100 of which 30 was paid
+    // back, 50 deposit on an order, 300 paid later: 1000 - 200 - 100 + 30 - 50 - 300 = 380.
+    EXEC_SQL("INSERT INTO salesinvoice (SalesInvoiceId, CustomerId, Date, Total, DepositPaid) VALUES "
+             "(1, 1, CURDATE(), 1000.00, 200.00), (2, 3, CURDATE(), 12345.67, 0.00)");
+    EXEC_SQL("INSERT INTO salesrefund (SalesRefundId, SalesInvoiceId, Date, Total, DepositPaid) VALUES "
+             "(1, 1, CURDATE(), 100.00, 30.00)");
+    EXEC_SQL("INSERT INTO salesorder (SalesOrderId, CustomerId, Date, Total, DepositPaid) VALUES "
+             "(1, 1, CURDATE(), 400.00, 50.00)");
+    EXEC_SQL("INSERT INTO salespayments (SalesInvoiceId, PaymentDate, Amount) VALUES (1, CURDATE(), 300.00)");
+
+    EXEC_SQL("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES "
+             "(1, 'Nile Supplies', 2), (2, 'Red Sea Co', NULL)");
+    // Nile Supplies: 500 - 100 - 40 + 10 - 150 = 220; the order of 9999 adds nothing.
+    EXEC_SQL("INSERT INTO purchaseinvoice (PurchaseInvoiceId, VendorId, Date, Total, DepositPaid) VALUES "
+             "(1, 1, CURDATE(), 500.00, 100.00)");
+    EXEC_SQL("INSERT INTO purchaserefund (PurchaseRefundId, PurchaseInvoiceId, Date, Total, DepositPaid) VALUES "
+             "(1, 1, CURDATE(), 40.00, 10.00)");
+    EXEC_SQL("INSERT INTO purchasepayments (PurchaseInvoiceId, PaymentDate, Amount) VALUES (1, CURDATE(), 150.00)");
+    EXEC_SQL("INSERT INTO purchaseorder (PurchaseOrderId, VendorId, Date, Total) VALUES (1, 1, CURDATE(), 9999.00)");
+}
+}
+
+class tst_homepanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fillsTheWeekSalesPage_data();
+    void fillsTheWeekSalesPage();
+    void weekSalesAreTheLatestInvoicedDaysUpToToday();
+    void chartShowsTheFilledPage_data();
+    void chartShowsTheFilledPage();
+    void gridColumns_data();
+    void gridColumns();
+    void balances_data();
+    void balances();
+    void phoneKeepsItsDigitOrderInARightToLeftGrid_data();
+    void phoneKeepsItsDigitOrderInARightToLeftGrid();
+    void itemsOnOpenOrders_data();
+    void itemsOnOpenOrders();
+    void tabsAndButtonsRefreshTheirPanels_data();
+    void tabsAndButtonsRefreshTheirPanels();
+};
+
+void tst_homepanels::fillsTheWeekSalesPage_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QString>("expected");
+
+    const QString everyToken = "$V0$ $D0$|$V1$ $D1$|$V2$ $D2$|$V3$ $D3$|$V4$ $D4$|$V5$ $D5$|$V6$ $D6$";
+    QTest::newRow("seven days fill every token, the latest as day 0")
+        << everyToken
+        << QStringList{"2024-05-24=150.50", "2024-05-23=20.00", "2024-05-20=0.30", "2024-05-19=7.00",
+                       "2024-05-18=8.00", "2024-05-17=9.00", "2024-04-30=1000.00"}
+        << "150.50 May 24|20.00 May 23|0.30 May 20|7.00 May 19|8.00 May 18|9.00 May 17|1000.00 Apr 30";
+    QTest::newRow("three sales days leave the tokens of days 3 to 6 empty")
+        << everyToken << QStringList{"2024-01-05=5.00", "2024-01-03=3.00", "2023-12-31=1.00"}
+        << "5.00 Jan 05|3.00 Jan 03|1.00 Dec 31| | | | ";
+    QTest::newRow("no sales day empties every token") << everyToken << QStringList() << " | | | | | | ";
+    QTest::newRow("a repeated token is replaced everywhere")
+        << "<b>$V1$</b> and again $V1$ on $D1$ and $D1$"
+        << QStringList{"2024-05-24=1.00", "2024-05-23=2.50"} << "<b>2.50</b> and again 2.50 on May 23 and May 23";
+    QTest::newRow("text that only looks like a token is kept")
+        << "$v0$ $V7$ $X0$ $V0 V0$ $$V0$$" << QStringList{"2024-05-24=1.00"} << "$v0$ $V7$ $X0$ $V0 V0$ $1.00$";
+}
+
+void tst_homepanels::fillsTheWeekSalesPage()
+{
+    QFETCH(QString, page);
+    QFETCH(QStringList, days);
+    QFETCH(QString, expected);
+    if (QLocale::system().monthName(5, QLocale::ShortFormat) != "May")
+        QSKIP("the expected dates carry English month names");
+
+    QCOMPARE(fillWeekSalesPage(page, salesDays(days)), expected);
+}
+
+void tst_homepanels::weekSalesAreTheLatestInvoicedDaysUpToToday()
+{
+    freshStart();
+    // Nine invoiced days up to today, two invoices on today, none on some days between,
+    // and one invoice dated tomorrow.
+    EXEC_SQL("INSERT INTO salesinvoice (Date, Total) VALUES "
+             "(CURDATE(), 100.25), (CURDATE(), 50.00), (CURDATE() - INTERVAL 1 DAY, 20.00), "
+             "(CURDATE() - INTERVAL 3 DAY, 0.10), (CURDATE() - INTERVAL 3 DAY, 0.20), "
+             "(CURDATE() - INTERVAL 4 DAY, 4.00), (CURDATE() - INTERVAL 5 DAY, 5.00), "
+             "(CURDATE() - INTERVAL 6 DAY, 6.00), (CURDATE() - INTERVAL 8 DAY, 8.00), "
+             "(CURDATE() - INTERVAL 9 DAY, 9.00), (CURDATE() - INTERVAL 10 DAY, 10.00), "
+             "(CURDATE() + INTERVAL 1 DAY, 999.00)");
+    const QDate today = serverToday();
+
+    const std::optional<QList<SalesDay>> days = readWeekSales();
+    QVERIFY(days);
+    QStringList read;
+    for (const SalesDay &day : *days)
+        read << QString("%1=%2").arg(today.daysTo(day.date)).arg(day.total);
+    QCOMPARE(read, (QStringList{"0=150.25", "-1=20.00", "-3=0.30", "-4=4.00", "-5=5.00", "-6=6.00", "-8=8.00"}));
+}
+
+void tst_homepanels::chartShowsTheFilledPage_data()
+{
+    QTest::addColumn<QByteArray>("page"); // null: no page file
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("the page is read as Latin-1 and filled")
+        << QByteArray("<html><body>Caf\xe9 $V0$ [$V1$]</body></html>") << QString::fromUtf8("Caf\u00e9 42.50 []");
+    QTest::newRow("a missing page shows an empty chart") << QByteArray() << QString();
+}
+
+void tst_homepanels::chartShowsTheFilledPage()
+{
+    freshStart();
+    QFETCH(QByteArray, page);
+    QFETCH(QString, shown);
+    if (!page.isNull())
+        writeChartPage(page);
+    EXEC_SQL("INSERT INTO salesinvoice (Date, Total) VALUES (CURDATE(), 42.50)");
+
+    frmMainWindow window;
+
+    QCOMPARE(chartText(&window), shown);
+    QCOMPARE(webView(&window, "wvNews")->url(),
+             QUrl::fromLocalFile(QDir(TestSupport::programFolder()).filePath("news/index.html")));
+    QVERIFY(TestSupport::MessageRecorder::messages().isEmpty());
+}
+
+void tst_homepanels::gridColumns_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QList<int>>("hidden");
+    QTest::addColumn<QList<int>>("widths"); // column, width, column, width...
+    QTest::addColumn<QList<int>>("fitted"); // columns wide enough for their header
+
+    QTest::newRow("customer balances")
+        << "tblCustomers" << QStringList{"Customer ID", "Customer Name", "Contact Person", "Phone", "Balance"}
+        << QList<int>{0} << QList<int>{1, 150, 2, 130} << QList<int>{3, 4};
+    QTest::newRow("vendor balances") << "tblVendors"
+                                     << QStringList{"Vendor ID", "Vendor Name", "Contact Name", "Phone", "Balance"}
+                                     << QList<int>{0} << QList<int>{1, 150, 2, 130} << QList<int>{3, 4};
+    QTest::newRow("items on purchase orders")
+        << "tblItemsOnPurchaseOrder"
+        << QStringList{"purchaseorderId", "Item ID", "Item No.", "Item Name", "Unit Of Measure", "Ordered Qty."}
+        << QList<int>{0, 1} << QList<int>{3, 200} << QList<int>{2, 4, 5};
+    QTest::newRow("items on sales orders")
+        << "tblItemsOnSalesOrder"
+        << QStringList{"salesorderId", "Item ID", "Item No.", "Item Name", "Unit Of Measure", "Ordered Qty."}
+        << QList<int>{0, 1} << QList<int>{3, 200} << QList<int>{2, 4, 5};
+    QTest::newRow("stock validity") << "tblExpired"
+                                    << QStringList{"Item Id", "Item No.", "Item Name", "UOM", "Qty.", "Expires Within"}
+                                    << QList<int>{0} << QList<int>{2, 170, 3, 40, 4, 30} << QList<int>();
+}
+
+void tst_homepanels::gridColumns()
+{
+    freshStart();
+    QFETCH(QString, name);
+    QFETCH(QStringList, headers);
+    QFETCH(QList<int>, hidden);
+    QFETCH(QList<int>, widths);
+    QFETCH(QList<int>, fitted);
+
+    frmMainWindow window;
+    // Refreshed once more, since a new model resets what the grid knew of its columns.
+    window.findChild<QToolButton *>("btnVendorsRefresh")->click();
+    window.findChild<QToolButton *>("btnCustomersRefresh")->click();
+    window.findChild<QToolButton *>("btnValidityRefresh")->click();
+
+    QTableView *view = grid(&window, name);
+    QStringList shownHeaders;
+    QList<int> hiddenColumns;
+    for (int column = 0; column < view->model()->columnCount(); ++column) {
+        shownHeaders << view->model()->headerData(column, Qt::Horizontal).toString();
+        if (view->isColumnHidden(column))
+            hiddenColumns << column;
+    }
+    QCOMPARE(shownHeaders, headers);
+    QCOMPARE(hiddenColumns, hidden);
+    // The header keeps no column narrower than its minimum, whatever the window asks.
+    const int narrowest = view->horizontalHeader()->minimumSectionSize();
+    for (int i = 0; i < widths.size(); i += 2)
+        QCOMPARE(view->columnWidth(widths.at(i)), qMax(widths.at(i + 1), narrowest));
+    for (int column : fitted)
+        QVERIFY2(view->columnWidth(column) >= view->horizontalHeader()->sectionSizeHint(column),
+                 qPrintable(headers.at(column) + " is cut short"));
+}
+
+void tst_homepanels::balances_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("customers: documents net out, no documents is 0, no contact leaves empty cells")
+        << "tblCustomers"
+        << QStringList{"Delta Foods|Sara Nabil|0100 555 1234|380.00", "Cairo Mart|||0.00",
+                       "Giza Retail|Omar Fathy|0122 444 9876|12345.67"};
+    QTest::newRow("vendors: a purchase order moves no balance")
+        << "tblVendors" << QStringList{"Nile Supplies|Sara Nabil|0100 555 1234|220.00", "Red Sea Co|||0.00"};
+}
+
+void tst_homepanels::balances()
+{
+    freshStart();
+    QFETCH(QString, name);
+    QFETCH(QStringList, rows);
+    insertPartnerDocuments();
+
+    frmMainWindow window;
+    QCOMPARE(gridRows(grid(&window, name)), rows);
+}
+
+void tst_homepanels::phoneKeepsItsDigitOrderInARightToLeftGrid_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("customers") << "tblCustomers";
+    QTest::newRow("vendors") << "tblVendors";
+}
+
+void tst_homepanels::phoneKeepsItsDigitOrderInARightToLeftGrid()
+{
+    freshStart();
+    QFETCH(QString, name);
+    insertPartnerDocuments();
+    frmMainWindow window;
+    QTableView *view = grid(&window, name);
+    const QModelIndex phone = view->model()->index(0, 3);
+    const auto *delegate = qobject_cast<QStyledItemDelegate *>(view->itemDelegate(phone));
+    const QString shown = delegate->displayText(phone.data(), view->locale());
+
+    QTextLayout layout(shown, view->font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QVERIFY2(line.cursorToX(shown.indexOf("0100")) < line.cursorToX(shown.indexOf("1234")), qPrintable(shown));
+}
+
+void tst_homepanels::itemsOnOpenOrders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("document");
+
+    QTest::newRow("purchase orders") << "tblItemsOnPurchaseOrder" << "purchase";
+    QTest::newRow("sales orders") << "tblItemsOnSalesOrder" << "sales";
+}
+
+void tst_homepanels::itemsOnOpenOrders()
+{
+    freshStart();
+    QFETCH(QString, name);
+    QFETCH(QString, document);
+    EXEC_SQL("INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (1, 'A1', 'Apples', 1), (2, 'B2', 'Bread', 1)");
+    // Order 1 is open; order 2 is invoiced in part only, and drops out whole.
+    const QString order = document + "order";
+    EXEC_SQL(QString("INSERT INTO %1 (%2Id, Date) VALUES (1, CURDATE()), (2, CURDATE())").arg(order, order));
+    EXEC_SQL(QString("INSERT INTO %1details (%2Id, ItemId, Quantity, UOMId) VALUES "
+                     "(1, 1, 5, 1), (1, 1, 3, 1), (1, 2, 2, 2), (2, 1, 7, 1), (2, 2, 4, 2)")
+                 .arg(order, order));
+    EXEC_SQL(QString("INSERT INTO %1invoice (%1InvoiceId, %2Id, Date) VALUES (1, 2, CURDATE())").arg(document, order));
+    EXEC_SQL(QString("INSERT INTO %1invoicedetails (%1InvoiceId, ItemId, Quantity, UOMId) VALUES (1, 1, 1, 1)")
+                 .arg(document));
+
+    frmMainWindow window;
+    QCOMPARE(gridRows(grid(&window, name)), (QStringList{"A1|Apples|Each|8", "B2|Bread|Case|2"}));
+}
+
+void tst_homepanels::tabsAndButtonsRefreshTheirPanels_data()
+{
+    QTest::addColumn<int>("tab"); // -1: a button instead
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("refreshed");
+
+    QTest::newRow("Dashboard reloads the chart only") << 0 << QString() << QStringList{"chart"};
+    QTest::newRow("Purchasing reloads the vendor balances only") << 1 << QString() << QStringList{"vendors"};
+    QTest::newRow("Sales reloads the customer balances only") << 2 << QString() << QStringList{"customers"};
+    QTest::newRow("the vendors' button reloads the balances and the purchase orders")
+        << -1 << "btnVendorsRefresh" << QStringList{"vendors", "purchase orders"};
+    QTest::newRow("the customers' button reloads the balances and the sales orders")
+        << -1 << "btnCustomersRefresh" << QStringList{"customers", "sales orders"};
+    QTest::newRow("the validity button reloads the validity only") << -1 << "btnValidityRefresh"
+                                                                     << QStringList{"validity"};
+}
+
+void tst_homepanels::tabsAndButtonsRefreshTheirPanels()
+{
+    freshStart();
+    QFETCH(int, tab);
+    QFETCH(QString, button);
+    QFETCH(QStringList, refreshed);
+    writeChartPage("<html><body>$V0$</body></html>");
+    frmMainWindow window;
+    // Away from the tab about to be chosen, so that choosing it is a change.
+    tabs(&window)->setCurrentIndex(tab == 0 ? 1 : 0);
+
+    const auto panels = [&window] {
+        return QList<QPair<QString, QString>>{
+            {"chart", chartText(&window)},
+            {"vendors", QString::number(grid(&window, "tblVendors")->model()->rowCount())},
+            {"customers", QString::number(grid(&window, "tblCustomers")->model()->rowCount())},
+            {"purchase orders", QString::number(grid(&window, "tblItemsOnPurchaseOrder")->model()->rowCount())},
+            {"sales orders", QString::number(grid(&window, "tblItemsOnSalesOrder")->model()->rowCount())},
+            {"validity", QString::number(grid(&window, "tblExpired")->model()->rowCount())}};
+    };
+    const auto before = panels();
+
+    // Something new for every panel.
+    EXEC_SQL("INSERT INTO vendors (VendorName) VALUES ('Nile Supplies')");
+    EXEC_SQL("INSERT INTO customers (CustomerName) VALUES ('Delta Foods')");
+    EXEC_SQL("INSERT INTO items (ItemId, ItemNo, ItemName, TypeId, ValidityInDays) VALUES (1, 'M1', 'Milk', 1, 5)");
+    EXEC_SQL("INSERT INTO purchaseorder (PurchaseOrderId) VALUES (1)");
+    EXEC_SQL("INSERT INTO purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 4, 1)");
+    EXEC_SQL("INSERT INTO salesorder (SalesOrderId) VALUES (1)");
+    EXEC_SQL("INSERT INTO salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 2, 1)");
+    EXEC_SQL("INSERT INTO purchaseinvoice (PurchaseInvoiceId, ShipToWarehouseID) VALUES (1, 1)");
+    EXEC_SQL("INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, ProductionDate) "
+             "VALUES (1, 1, 6, 1, CURDATE() - INTERVAL 10 DAY)");
+    EXEC_SQL("INSERT INTO salesinvoice (Date, Total) VALUES (CURDATE(), 77.00)");
+
+    if (tab >= 0)
+        tabs(&window)->setCurrentIndex(tab);
+    else
+        window.findChild<QToolButton *>(qPrintable(button))->click();
+
+    const auto after = panels();
+    QStringList changed;
+    for (int i = 0; i < before.size(); ++i)
+        if (before.at(i).second != after.at(i).second)
+            changed << before.at(i).first;
+    QCOMPARE(changed, refreshed);
+}
+
+ZARPO_TEST_MAIN(tst_homepanels)
+#include "tst_homepanels.moc"
