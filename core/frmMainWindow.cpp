@@ -21,6 +21,12 @@
 #include "core/messages.h"
 #include "core/seams.h"
 #include "core/weeksales.h"
+#include "partners/frmDepartments.h"
+#include "partners/frmDepartmentsView.h"
+#include "partners/frmEmployees.h"
+#include "partners/frmEmployeesView.h"
+#include "partners/frmPersons.h"
+#include "partners/frmPersonsView.h"
 #include "partners/frmUserChangePassword.h"
 
 #include <QCoreApplication>
@@ -189,6 +195,36 @@ void frmMainWindow::on_actionBackup_triggered()
 void frmMainWindow::on_actionRestore_triggered()
 {
     cDbManinpulation::restoreCommand(this);
+}
+
+void frmMainWindow::on_persons_actionView_triggered()
+{
+    openWindow(new frmPersonsView(nullptr));
+}
+
+void frmMainWindow::on_persons_actionAdd_triggered()
+{
+    openWindow(new frmPersons(nullptr, 0));
+}
+
+void frmMainWindow::on_department_actionView_triggered()
+{
+    openWindow(new frmDepartmentsView(nullptr));
+}
+
+void frmMainWindow::on_department_actionAdd_triggered()
+{
+    openWindow(new frmDepartments(nullptr, 0));
+}
+
+void frmMainWindow::on_employees_actionView_triggered()
+{
+    openWindow(new frmEmployeesView(nullptr));
+}
+
+void frmMainWindow::on_employees_actionAdd_triggered()
+{
+    openWindow(new frmEmployees(nullptr, 0));
 }
 
 void frmMainWindow::on_actionAboute_triggered()

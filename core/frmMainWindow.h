@@ -44,6 +44,12 @@ private slots:
     void on_actionBackup_triggered();
     void on_actionRestore_triggered();
     void on_actionAboute_triggered();
+    void on_employees_actionAdd_triggered();
+    void on_employees_actionView_triggered();
+    void on_department_actionAdd_triggered();
+    void on_department_actionView_triggered();
+    void on_persons_actionAdd_triggered();
+    void on_persons_actionView_triggered();
 
 private:
     void openWindow(QWidget *window, bool maximised = false);

@@ -1112,4 +1112,490 @@
             <translation>السنة مقفلة</translation>
         </message>
     </context>
+    <context>
+        <name>frmDepartments</name>
+        <message>
+            <location filename="../partners/frmDepartments.ui" line="14" />
+            <source>Departments</source>
+            <translation>الأقسام</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartments.ui" line="20" />
+            <source>Department:</source>
+            <translation>القسم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartments.ui" line="34" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartments.ui" line="41" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartments.ui" line="48" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmDepartmentsView</name>
+        <message>
+            <location filename="../partners/frmDepartmentsView.ui" line="14" />
+            <source>View Departments</source>
+            <translation>عرض الأقسام</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartmentsView.ui" line="35" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartmentsView.ui" line="42" />
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartmentsView.ui" line="49" />
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmDepartmentsView.cpp" line="32" />
+            <source>Department</source>
+            <translation>القسم</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmEmployees</name>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="14" />
+            <source>Employee</source>
+            <translation>الموظف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="24" />
+            <source>Employee Info</source>
+            <translation>بيانات الموظف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="30" />
+            <source>Person name:</source>
+            <translation>اسم الشخص:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="47" />
+            <source>Active</source>
+            <translation>نشط</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="57" />
+            <source>Job title:</source>
+            <translation>المسمى الوظيفي:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="77" />
+            <source>Manager:</source>
+            <translation>المدير:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="94" />
+            <source>Department:</source>
+            <translation>القسم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="111" />
+            <source>Social Insurance No.:</source>
+            <translation>رقم التأمين الاجتماعي:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="131" />
+            <source>Birth date:</source>
+            <translation>تاريخ الميلاد:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="148" />
+            <source>Hire date:</source>
+            <translation>تاريخ التعيين:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="165" />
+            <source>Termination date:</source>
+            <translation>تاريخ انتهاء الخدمة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="182" />
+            <source>Pay periods per year:</source>
+            <translation>عدد مرات الدفع في السنة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="237" />
+            <source>Annual salary</source>
+            <translation>الراتب السنوي</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="263" />
+            <source>Bank account No.:</source>
+            <translation>رقم الحساب البنكي:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="283" />
+            <source>Image:</source>
+            <translation>الصورة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="308" />
+            <source>Notes:</source>
+            <translation>ملاحظات:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="319" />
+            <source>Characteristics</source>
+            <translation>الخصائص</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="327" />
+            <source>Characteristic:</source>
+            <translation>الخاصية:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="341" />
+            <source>Value:</source>
+            <translation>القيمة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="372" />
+            <source>Remove</source>
+            <translation>إزالة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="379" />
+            <source>Add</source>
+            <translation>إضافة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="398" />
+            <source>CharId</source>
+            <translation>رقم الخاصية</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="403" />
+            <source>Charachteristic</source>
+            <translation>الخاصية</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="408" />
+            <source>Value</source>
+            <translation>القيمة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="413" />
+            <source>IsUpdated</source>
+            <translation>معدلة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="462" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="469" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="476" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.ui" line="483" />
+            <source>Calculator</source>
+            <translation>الآلة الحاسبة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.cpp" line="87" />
+            <location filename="../partners/frmEmployees.cpp" line="93" />
+            <source>&lt;Add New&gt;</source>
+            <translation>&lt;إضافة جديد&gt;</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.cpp" line="137" />
+            <location filename="../partners/frmEmployees.cpp" line="196" />
+            <source>No image available</source>
+            <translation>لا توجد صورة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployees.cpp" line="142" />
+            <location filename="../partners/frmEmployees.cpp" line="196" />
+            <source>Image available</source>
+            <translation>توجد صورة</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmEmployeesView</name>
+        <message>
+            <location filename="../partners/frmEmployeesView.ui" line="14" />
+            <source>View Employees</source>
+            <translation>عرض الموظفين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.ui" line="20" />
+            <source>Show Inactive employees</source>
+            <translation>إظهار الموظفين غير النشطين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.ui" line="42" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.ui" line="49" />
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.ui" line="56" />
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="48" />
+            <source>Name</source>
+            <translation>الاسم</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="48" />
+            <source>Job Title</source>
+            <translation>المسمى الوظيفي</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="48" />
+            <source>Manager Name</source>
+            <translation>اسم المدير</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="49" />
+            <source>Department</source>
+            <translation>القسم</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="49" />
+            <source>SIN</source>
+            <translation>رقم التأمين الاجتماعي</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="49" />
+            <source>Birth Date</source>
+            <translation>تاريخ الميلاد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="50" />
+            <source>Hire Date</source>
+            <translation>تاريخ التعيين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="50" />
+            <source>Termination Date</source>
+            <translation>تاريخ انتهاء الخدمة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="50" />
+            <source>Pay Periods By Year</source>
+            <translation>عدد مرات الدفع في السنة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="51" />
+            <source>Annual Salary</source>
+            <translation>الراتب السنوي</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="51" />
+            <source>Bank Account No.</source>
+            <translation>رقم الحساب البنكي</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="51" />
+            <source>Active</source>
+            <translation>نشط</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmEmployeesView.cpp" line="52" />
+            <source>Notes</source>
+            <translation>ملاحظات</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPersons</name>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="17" />
+            <source>Contact Persons</source>
+            <translation>جهات الاتصال</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="25" />
+            <source>Name:</source>
+            <translation>الاسم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="39" />
+            <source>Street 1:</source>
+            <translation>الشارع 1:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="53" />
+            <source>Street 2:</source>
+            <translation>الشارع 2:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="67" />
+            <source>City:</source>
+            <translation>المدينة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="81" />
+            <source>Province:</source>
+            <translation>المحافظة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="95" />
+            <source>Postal code:</source>
+            <translation>الرمز البريدي:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="109" />
+            <source>Country:</source>
+            <translation>الدولة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="123" />
+            <source>Phone 1:</source>
+            <translation>الهاتف 1:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="137" />
+            <source>Phone 2:</source>
+            <translation>الهاتف 2:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="151" />
+            <source>Fax:</source>
+            <translation>الفاكس:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="165" />
+            <source>E-Mail:</source>
+            <translation>البريد الإلكتروني:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="179" />
+            <source>Website:</source>
+            <translation>الموقع الإلكتروني:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="197" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="204" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersons.ui" line="211" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPersonsView</name>
+        <message>
+            <location filename="../partners/frmPersonsView.ui" line="14" />
+            <source>View Persons</source>
+            <translation>عرض الأشخاص</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.ui" line="35" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.ui" line="42" />
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.ui" line="49" />
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="34" />
+            <source>Person ID</source>
+            <translation>رقم الشخص</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="34" />
+            <source>Person name</source>
+            <translation>اسم الشخص</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="34" />
+            <source>Street 1</source>
+            <translation>الشارع 1</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="34" />
+            <source>Street 2</source>
+            <translation>الشارع 2</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="34" />
+            <source>City</source>
+            <translation>المدينة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="35" />
+            <source>Province</source>
+            <translation>المحافظة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="35" />
+            <source>Postal code</source>
+            <translation>الرمز البريدي</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="35" />
+            <source>Country</source>
+            <translation>الدولة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="35" />
+            <source>Phone 1</source>
+            <translation>الهاتف 1</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="35" />
+            <source>Phone 2</source>
+            <translation>الهاتف 2</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="36" />
+            <source>Fax 1</source>
+            <translation>الفاكس 1</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="36" />
+            <source>EMail</source>
+            <translation>البريد الإلكتروني</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmPersonsView.cpp" line="36" />
+            <source>Website</source>
+            <translation>الموقع الإلكتروني</translation>
+        </message>
+    </context>
 </TS>

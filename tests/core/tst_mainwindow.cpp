@@ -418,6 +418,12 @@ const Command windowCommands[] = {
     {"actionPreferences", "frmPreferences", false},
     {"actionSettings", "frmSettings", false},
     {"actionAboute", "frmAbout", false},
+    {"employees_actionAdd", "frmEmployees", false},
+    {"employees_actionView", "frmEmployeesView", false},
+    {"department_actionAdd", "frmDepartments", false},
+    {"department_actionView", "frmDepartmentsView", false},
+    {"persons_actionAdd", "frmPersons", false},
+    {"persons_actionView", "frmPersonsView", false},
 };
 const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
 

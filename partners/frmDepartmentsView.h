@@ -1,0 +1,35 @@
+#ifndef FRMDEPARTMENTSVIEW_H
+#define FRMDEPARTMENTSVIEW_H
+
+#include <QDialog>
+
+#include <memory>
+
+class QSqlQueryModel;
+
+namespace Ui {
+class frmDepartmentsView;
+}
+
+// The list of departments, from which departments are added, renamed and deleted.
+class frmDepartmentsView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmDepartmentsView(QWidget *parent = nullptr);
+    ~frmDepartmentsView() override;
+
+private slots:
+    void on_btnNew_clicked();
+    void on_btnEdit_clicked();
+    void on_btnDelete_clicked();
+
+private:
+    void loadDepartments();
+
+    Ui::frmDepartmentsView *ui;
+    std::unique_ptr<QSqlQueryModel> model;
+};
+
+#endif // FRMDEPARTMENTSVIEW_H

@@ -1,0 +1,429 @@
+#include "partners/frmEmployees.h"
+#include "ui_frmEmployees.h"
+
+#include "core/accessories.h"
+#include "core/combofill.h"
+#include "core/comboboxes.h"
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/seams.h"
+#include "core/sqlvalues.h"
+#include "partners/frmDepartments.h"
+#include "partners/frmPersons.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+enum CharColumn { colCharId, colCharName, colCharValue, colCharUpdated };
+
+const QString defaultPicture = QStringLiteral(":/new/Pics/AccResources/contact-new.png");
+const QString updatedMark = QStringLiteral("updated");
+const int payPeriodsTwelve = 4;
+const int characteristicLength = 45;
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
+}
+
+QString cellText(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *cell = table->item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+// Shows the combo entry that carries `id`; an unknown person, manager or department
+// shows the combo's first entry.
+void selectById(QComboBox *combo, const QVariant &id)
+{
+    combo->setCurrentIndex(id.isNull() ? 0 : qMax(0, combo->findData(id.toInt())));
+}
+}
+
+frmEmployees::frmEmployees(QWidget *parent, int employeeId) : QDialog(parent), ui(new Ui::frmEmployees), employeeId(0)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    // The column holds no more, and the server would cut a longer name without a word.
+    ui->cmbCharachteristic->lineEdit()->setMaxLength(characteristicLength);
+    fillManagers();
+    fillDepartments();
+    fillPersons();
+    fillCharacteristics();
+    ui->dateBirth->setDisplayFormat(dateFormat);
+    ui->dateHire->setDisplayFormat(dateFormat);
+    ui->dateTermination->setDisplayFormat(dateFormat);
+    this->employeeId = employeeId;
+    if (employeeId != 0)
+        loadEmployee();
+    ui->tblCharacteristics->hideColumn(colCharId);
+    ui->tblCharacteristics->hideColumn(colCharUpdated);
+    ui->tblCharacteristics->setColumnWidth(colCharValue, 300);
+    ui->tabWidget->setCurrentIndex(0);
+}
+
+frmEmployees::~frmEmployees()
+{
+    delete ui;
+}
+
+void frmEmployees::fillManagers()
+{
+    fillComboFromQuery(ui->cmbManager, {QString()},
+                       QStringLiteral("select employeeId, CONCAT(personName, ' - ', jobTitle) as 'Manager' "
+                                      "from employees inner join persons "
+                                      "on employees.employeepersonId = persons.personId"));
+}
+
+void frmEmployees::fillDepartments()
+{
+    fillComboFromQuery(ui->cmbDepartments, {QString(), tr("<Add New>")},
+                       QStringLiteral("select DepartmentId, Department from departments"));
+}
+
+void frmEmployees::fillPersons()
+{
+    fillComboFromQuery(ui->cmbPersons, {tr("<Add New>")}, QStringLiteral("select PersonId, personName from persons"));
+}
+
+void frmEmployees::fillCharacteristics()
+{
+    fillComboFromQuery(ui->cmbCharachteristic, {},
+                       QStringLiteral("select Distinct Characteristic from characteristics"));
+}
+
+void frmEmployees::loadEmployee()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral(
+        "SELECT `employees`.`EmployeePersonId`, `employees`.`JobTitle`, `employees`.`ManagerId`, "
+        "`employees`.`DepartmentId`, `employees`.`SIN`, `employees`.`BirthDate`, `employees`.`HireDate`, "
+        "`employees`.`TerminationDate`, `employees`.`PayPeriodsByYear`, `employees`.`AnnualSalary`, "
+        "`employees`.`BankAccountNo`, `employees`.`Image`, `employees`.`IsActive`, `employees`.`Notes` "
+        "FROM `employees` Where EmployeeId = :EmployeeId;"));
+    query.bindValue(QStringLiteral(":EmployeeId"), employeeId);
+    // An id without a row shows an employee of empty values rather than the form's defaults.
+    const bool found = query.exec() && query.next();
+    const auto value = [&](int column) { return found ? query.value(column) : QVariant(); };
+
+    selectById(ui->cmbPersons, value(0));
+    ui->txtJobTitle->setText(value(1).toString());
+    selectById(ui->cmbManager, value(2));
+    selectById(ui->cmbDepartments, value(3));
+    ui->txtSIN->setText(value(4).toString());
+    if (!value(5).isNull())
+        ui->dateBirth->setDate(value(5).toDate());
+    if (!value(6).isNull())
+        ui->dateHire->setDate(value(6).toDate());
+    if (!value(7).isNull())
+        ui->dateTermination->setDate(value(7).toDate());
+    ui->cmbPayPeriods->setCurrentIndex(
+        value(8).isNull() ? -1 : ui->cmbPayPeriods->findText(QString::number(value(8).toInt())));
+    ui->txtAnnualSalary->setValue(value(9).toDouble());
+    ui->txtBankAccountNo->setText(value(10).toString());
+    ui->chkActive->setChecked(bitValue(value(12)));
+    ui->txtNotes->setPlainText(value(13).toString());
+
+    const QByteArray image = value(11).toByteArray();
+    if (value(11).isNull()) {
+        showDefaultPicture();
+        ui->txtImageURL->setText(tr("No image available"));
+    } else {
+        QPixmap stored;
+        stored.loadFromData(image);
+        ui->lblImage->setPixmap(stored);
+        ui->txtImageURL->setText(tr("Image available"));
+    }
+    loadCharacteristics();
+}
+
+void frmEmployees::loadCharacteristics()
+{
+    ui->tblCharacteristics->setRowCount(0);
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from characteristics where EmployeeId = :EmployeeId"));
+    query.bindValue(QStringLiteral(":EmployeeId"), employeeId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    while (query.next()) {
+        const int row = ui->tblCharacteristics->rowCount();
+        ui->tblCharacteristics->insertRow(row);
+        ui->tblCharacteristics->setItem(row, colCharId, new QTableWidgetItem(query.value(0).toString()));
+        ui->tblCharacteristics->setItem(row, colCharName, new QTableWidgetItem(query.value(2).toString()));
+        ui->tblCharacteristics->setItem(row, colCharValue, new QTableWidgetItem(query.value(3).toString()));
+        ui->tblCharacteristics->setItem(row, colCharUpdated, new QTableWidgetItem(QString()));
+    }
+}
+
+void frmEmployees::bindEmployeeFields(QSqlQuery &query) const
+{
+    query.bindValue(QStringLiteral(":EmployeePersonId"), ui->cmbPersons->currentData().toInt());
+    query.bindValue(QStringLiteral(":JobTitle"), textOrNull(ui->txtJobTitle->text()));
+    query.bindValue(QStringLiteral(":ManagerId"), ui->cmbManager->currentIndex() > 0
+                                                      ? ui->cmbManager->currentData()
+                                                      : QVariant(QVariant::Int));
+    const QVariant department = ui->cmbDepartments->currentData();
+    query.bindValue(QStringLiteral(":DepartmentId"), department.isValid() ? department : QVariant(QVariant::Int));
+    query.bindValue(QStringLiteral(":SIN"), textOrNull(ui->txtSIN->text()));
+    query.bindValue(QStringLiteral(":BirthDate"), ui->dateBirth->date());
+    query.bindValue(QStringLiteral(":HireDate"), ui->dateHire->date());
+    query.bindValue(QStringLiteral(":TerminationDate"), ui->dateTermination->date());
+    // An employee loaded with a number not offered keeps no number rather than 0.
+    query.bindValue(QStringLiteral(":PayPeriodsByYear"), ui->cmbPayPeriods->currentIndex() >= 0
+                                                             ? QVariant(ui->cmbPayPeriods->currentText().toInt())
+                                                             : QVariant(QVariant::Int));
+    // The value, not the shown text, whose decimal and group marks follow the locale.
+    query.bindValue(QStringLiteral(":AnnualSalary"), ui->txtAnnualSalary->value());
+    query.bindValue(QStringLiteral(":BankAccountNo"), textOrNull(ui->txtBankAccountNo->text()));
+    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
+    query.bindValue(QStringLiteral(":Notes"), textOrNull(ui->txtNotes->toPlainText()));
+}
+
+// The bytes of a picture chosen in this window, or a null array when the image field
+// only tells the stored photo's state or the file cannot be read any more.
+QByteArray frmEmployees::chosenPhotoBytes() const
+{
+    const QString path = ui->txtImageURL->text().trimmed();
+    if (path.isEmpty() || path == tr("No image available") || path == tr("Image available"))
+        return QByteArray();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool frmEmployees::saveEmployee()
+{
+    return employeeId != 0 ? updateEmployee() : insertEmployee();
+}
+
+bool frmEmployees::insertEmployee()
+{
+    cDbSave save;
+    QSqlQuery employee = save.prepare(QStringLiteral(
+        "INSERT INTO `employees` (`EmployeePersonId`, `JobTitle`, `ManagerId`, `DepartmentId`, `SIN`, "
+        "`BirthDate`, `HireDate`, `TerminationDate`, `PayPeriodsByYear`, `AnnualSalary`, `BankAccountNo`, "
+        "`Image`, `IsActive`, `Notes`) VALUES (:EmployeePersonId, :JobTitle, :ManagerId, :DepartmentId, :SIN, "
+        ":BirthDate, :HireDate, :TerminationDate, :PayPeriodsByYear, :AnnualSalary, :BankAccountNo, :Image, "
+        ":IsActive, :Notes);"));
+    bindEmployeeFields(employee);
+    const QByteArray image = chosenPhotoBytes();
+    employee.bindValue(QStringLiteral(":Image"), image.isNull() ? QVariant(QVariant::ByteArray) : QVariant(image));
+    save.exec(employee);
+    const int newId = save.lastInsertId();
+
+    QSqlQuery characteristic = save.prepare(QStringLiteral(
+        "INSERT INTO `characteristics` (`EmployeeId`, `Characteristic`, `Value`) "
+        "VALUES (:EmployeeId, :Characteristic, :Value);"));
+    characteristic.bindValue(QStringLiteral(":EmployeeId"), newId);
+    for (int row = 0; row < ui->tblCharacteristics->rowCount(); ++row) {
+        characteristic.bindValue(QStringLiteral(":Characteristic"), cellText(ui->tblCharacteristics, row, colCharName));
+        characteristic.bindValue(QStringLiteral(":Value"), cellText(ui->tblCharacteristics, row, colCharValue));
+        save.exec(characteristic);
+    }
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+bool frmEmployees::updateEmployee()
+{
+    cDbSave save;
+    QString sql = QStringLiteral(
+        "UPDATE `employees` SET `EmployeePersonId` = :EmployeePersonId, `JobTitle` = :JobTitle, "
+        "`ManagerId` = :ManagerId, `DepartmentId` = :DepartmentId, `SIN` = :SIN, `BirthDate` = :BirthDate, "
+        "`HireDate` = :HireDate, `TerminationDate` = :TerminationDate, `PayPeriodsByYear` = :PayPeriodsByYear, "
+        "`AnnualSalary` = :AnnualSalary, `BankAccountNo` = :BankAccountNo, `IsActive` = :IsActive, "
+        "`Notes` = :Notes ");
+    // Without a newly chosen, readable file the stored photo stays as it is.
+    const QByteArray image = chosenPhotoBytes();
+    if (!image.isNull())
+        sql += QStringLiteral(", `Image` = :Image ");
+    sql += QStringLiteral(" Where EmployeeId = :EmployeeId");
+    QSqlQuery employee = save.prepare(sql);
+    bindEmployeeFields(employee);
+    employee.bindValue(QStringLiteral(":EmployeeId"), employeeId);
+    if (!image.isNull())
+        employee.bindValue(QStringLiteral(":Image"), image);
+    const bool employeeSaved = save.exec(employee);
+
+    QSqlQuery removal =
+        save.prepare(QStringLiteral("Delete from characteristics where CharacteristicId = :charId"));
+    for (const QString &id : qAsConst(deletedCharacteristicIds)) {
+        removal.bindValue(QStringLiteral(":charId"), id);
+        save.exec(removal);
+    }
+    QSqlQuery addition = save.prepare(QStringLiteral(
+        "Insert into characteristics (EmployeeId, Characteristic, Value) Values (:employeeId, :char, :value)"));
+    addition.bindValue(QStringLiteral(":employeeId"), employeeId);
+    QSqlQuery change = save.prepare(QStringLiteral(
+        "Update characteristics set Characteristic = :char, Value = :value where CharacteristicId = :charId"));
+    for (int row = 0; row < ui->tblCharacteristics->rowCount(); ++row) {
+        const QString id = cellText(ui->tblCharacteristics, row, colCharId);
+        const QString name = cellText(ui->tblCharacteristics, row, colCharName);
+        const QString value = cellText(ui->tblCharacteristics, row, colCharValue);
+        // A row added since the load goes in with its latest values, changed or not.
+        if (id.isEmpty()) {
+            addition.bindValue(QStringLiteral(":char"), name);
+            addition.bindValue(QStringLiteral(":value"), value);
+            save.exec(addition);
+        } else if (cellText(ui->tblCharacteristics, row, colCharUpdated) == updatedMark) {
+            change.bindValue(QStringLiteral(":char"), name);
+            change.bindValue(QStringLiteral(":value"), value);
+            change.bindValue(QStringLiteral(":charId"), id);
+            save.exec(change);
+        }
+    }
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption,
+                           employeeSaved ? msgInsertFailed + QLatin1Char('\n') + save.errorText() : save.errorText());
+        return false;
+    }
+    // The grid now holds what is stored, with the new rows' ids, so the next Save
+    // neither inserts them again nor deletes anything twice.
+    deletedCharacteristicIds.clear();
+    endCharacteristicEdit();
+    loadCharacteristics();
+    return true;
+}
+
+void frmEmployees::on_btnSave_clicked()
+{
+    saveEmployee();
+}
+
+void frmEmployees::on_btnSaveAndClose_clicked()
+{
+    if (saveEmployee())
+        close();
+}
+
+void frmEmployees::on_btnNew_clicked()
+{
+    ui->txtAnnualSalary->setValue(0);
+    ui->txtBankAccountNo->clear();
+    ui->txtImageURL->clear();
+    ui->txtJobTitle->clear();
+    ui->txtNotes->clear();
+    ui->txtSIN->clear();
+    ui->chkActive->setChecked(true);
+    ui->cmbDepartments->setCurrentIndex(0);
+    ui->cmbManager->setCurrentIndex(0);
+    ui->cmbPersons->setCurrentIndex(0);
+    ui->cmbPayPeriods->setCurrentIndex(payPeriodsTwelve);
+    const QDate start(2000, 1, 1);
+    ui->dateBirth->setDate(start);
+    ui->dateHire->setDate(start);
+    ui->dateTermination->setDate(start);
+    showDefaultPicture();
+    ui->tblCharacteristics->setRowCount(0);
+    employeeId = 0;
+    deletedCharacteristicIds.clear();
+}
+
+void frmEmployees::on_btnCalc_clicked()
+{
+    startCalculator();
+}
+
+void frmEmployees::showDefaultPicture()
+{
+    ui->lblImage->setPixmap(QPixmap(defaultPicture));
+}
+
+void frmEmployees::on_btnBrowseImage_clicked()
+{
+    const QString path = FileDialogs::getOpenFileName(this, msgCaption, QDir::homePath(),
+                                                      QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg)"));
+    if (path.isEmpty()) {
+        showDefaultPicture();
+        ui->txtImageURL->clear();
+        return;
+    }
+    photo.load(path);
+    ui->lblImage->setPixmap(photo);
+    ui->txtImageURL->setText(path);
+}
+
+void frmEmployees::on_cmbPersons_activated(int index)
+{
+    if (index != 0)
+        return;
+    frmPersons editor(nullptr, 0);
+    editor.exec();
+    fillPersons();
+    selectNewestComboItem(ui->cmbPersons);
+}
+
+void frmEmployees::on_cmbDepartments_activated(int index)
+{
+    if (index != 1)
+        return;
+    frmDepartments editor(nullptr, 0);
+    editor.exec();
+    fillDepartments();
+}
+
+void frmEmployees::on_tblCharacteristics_cellDoubleClicked(int row, int /*column*/)
+{
+    ui->btnAddChar->setText(QStringLiteral("Update"));
+    ui->cmbCharachteristic->setEditText(cellText(ui->tblCharacteristics, row, colCharName));
+    ui->txtCharValue->setText(cellText(ui->tblCharacteristics, row, colCharValue));
+    editedCharRow = row;
+    isEditingChar = true;
+}
+
+void frmEmployees::on_btnAddChar_clicked()
+{
+    QTableWidget *grid = ui->tblCharacteristics;
+    const QString name = ui->cmbCharachteristic->currentText();
+    const QString value = ui->txtCharValue->text();
+    if (isEditingChar) {
+        if (editedCharRow >= 0 && editedCharRow < grid->rowCount()) {
+            grid->setItem(editedCharRow, colCharName, new QTableWidgetItem(name));
+            grid->setItem(editedCharRow, colCharValue, new QTableWidgetItem(value));
+            grid->setItem(editedCharRow, colCharUpdated, new QTableWidgetItem(updatedMark));
+        }
+        endCharacteristicEdit();
+    } else {
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        grid->setItem(row, colCharId, new QTableWidgetItem(QString()));
+        grid->setItem(row, colCharName, new QTableWidgetItem(name));
+        grid->setItem(row, colCharValue, new QTableWidgetItem(value));
+        grid->setItem(row, colCharUpdated, new QTableWidgetItem(QString()));
+    }
+    ui->txtCharValue->clear();
+    ui->cmbCharachteristic->setCurrentIndex(-1);
+    ui->cmbCharachteristic->clearEditText();
+}
+
+void frmEmployees::on_btnRemoveChar_clicked()
+{
+    const int row = ui->tblCharacteristics->currentRow();
+    if (row < 0)
+        return;
+    const QString id = cellText(ui->tblCharacteristics, row, colCharId);
+    if (!id.isEmpty())
+        deletedCharacteristicIds.append(id);
+    ui->tblCharacteristics->removeRow(row);
+    endCharacteristicEdit();
+}
+
+void frmEmployees::endCharacteristicEdit()
+{
+    isEditingChar = false;
+    ui->btnAddChar->setText(QStringLiteral("Add"));
+}

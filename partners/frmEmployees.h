@@ -1,0 +1,59 @@
+#ifndef FRMEMPLOYEES_H
+#define FRMEMPLOYEES_H
+
+#include <QDialog>
+#include <QPixmap>
+#include <QStringList>
+
+class QSqlQuery;
+
+namespace Ui {
+class frmEmployees;
+}
+
+// Creates and edits one employee (employeeId 0: a new one) with its photo and its
+// characteristics, the named values kept per employee.
+class frmEmployees : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmEmployees(QWidget *parent, int employeeId);
+    ~frmEmployees() override;
+
+private slots:
+    void on_btnSaveAndClose_clicked();
+    void on_tblCharacteristics_cellDoubleClicked(int row, int column);
+    void on_btnRemoveChar_clicked();
+    void on_btnAddChar_clicked();
+    void on_btnSave_clicked();
+    void on_btnBrowseImage_clicked();
+    void on_cmbDepartments_activated(int index);
+    void on_cmbPersons_activated(int index);
+    void on_btnNew_clicked();
+    void on_btnCalc_clicked();
+
+private:
+    void fillManagers();
+    void fillDepartments();
+    void fillPersons();
+    void fillCharacteristics();
+    void loadEmployee();
+    void loadCharacteristics();
+    bool saveEmployee();
+    bool insertEmployee();
+    bool updateEmployee();
+    void bindEmployeeFields(QSqlQuery &query) const;
+    QByteArray chosenPhotoBytes() const;
+    void showDefaultPicture();
+    void endCharacteristicEdit();
+
+    Ui::frmEmployees *ui;
+    int employeeId;
+    QPixmap photo;
+    QStringList deletedCharacteristicIds;
+    int editedCharRow = -1;
+    bool isEditingChar = false;
+};
+
+#endif // FRMEMPLOYEES_H

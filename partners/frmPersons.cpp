@@ -1,0 +1,116 @@
+#include "partners/frmPersons.h"
+#include "ui_frmPersons.h"
+
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QCompleter>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+frmPersons::frmPersons(QWidget *parent, int personId) : QDialog(parent), ui(new Ui::frmPersons), personId(personId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    if (personId != 0)
+        loadPerson();
+    attachCompleter(ui->txtCity, QStringLiteral("city"));
+    attachCompleter(ui->txtProvince, QStringLiteral("province"));
+    attachCompleter(ui->txtCountry, QStringLiteral("country"));
+}
+
+frmPersons::~frmPersons()
+{
+    delete ui;
+}
+
+// The places already typed on other cards, offered whatever case the user types in;
+// read once, so a card saved meanwhile is offered only by the next editor.
+void frmPersons::attachCompleter(QLineEdit *edit, const QString &column)
+{
+    QStringList known;
+    QSqlQuery query(QSqlDatabase::database());
+    if (query.exec(QStringLiteral("select distinctrow %1 from persons").arg(column)))
+        while (query.next())
+            known << query.value(0).toString();
+    auto *completer = new QCompleter(known, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    edit->setCompleter(completer);
+}
+
+// In the column order of `persons`, from PersonName to Website.
+QList<QLineEdit *> frmPersons::cardEdits() const
+{
+    return {ui->txtName,       ui->txtStreet1, ui->txtStreet2, ui->txtCity, ui->txtProvince, ui->txtPostalCode,
+            ui->txtCountry,    ui->txtPhone1,  ui->txtPhone2,  ui->txtFax,  ui->txtEMail,    ui->txtWebsite};
+}
+
+void frmPersons::loadPerson()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from persons where PersonId = :PersonId"));
+    query.bindValue(QStringLiteral(":PersonId"), personId);
+    if (!query.exec() || !query.next())
+        return;
+    const QList<QLineEdit *> edits = cardEdits();
+    for (int column = 1; column <= edits.size(); ++column)
+        edits.at(column - 1)->setText(query.value(column).toString());
+}
+
+bool frmPersons::savePerson()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (personId != 0) {
+        query.prepare(QStringLiteral(
+            "Update persons set PersonName = :PersonName, Street1 = :Street1, Street2 = :Street2, City = :City, "
+            "Province = :Province, PostalCode = :PostalCode, Country = :Country, Phone1 = :Phone1, "
+            "Phone2 = :Phone2, Fax = :Fax, EMail = :EMail, Website = :Website Where PersonId = :PersonId"));
+        query.bindValue(QStringLiteral(":PersonId"), personId);
+    } else {
+        query.prepare(QStringLiteral(
+            "Insert into persons (PersonName, Street1, Street2, City, Province, PostalCode, Country, Phone1, "
+            "Phone2, Fax, EMail, Website) Values (:PersonName, :Street1, :Street2, :City, :Province, "
+            ":PostalCode, :Country, :Phone1, :Phone2, :Fax, :EMail, :Website)"));
+    }
+    // The name is kept even when empty, so a card is always listed under some name;
+    // the other fields are left unknown when nothing but blanks was typed.
+    query.bindValue(QStringLiteral(":PersonName"), ui->txtName->text());
+    const QList<QPair<QString, QLineEdit *>> optional{
+        {QStringLiteral(":Street1"), ui->txtStreet1}, {QStringLiteral(":Street2"), ui->txtStreet2},
+        {QStringLiteral(":City"), ui->txtCity},       {QStringLiteral(":Province"), ui->txtProvince},
+        {QStringLiteral(":PostalCode"), ui->txtPostalCode}, {QStringLiteral(":Country"), ui->txtCountry},
+        {QStringLiteral(":Phone1"), ui->txtPhone1},   {QStringLiteral(":Phone2"), ui->txtPhone2},
+        {QStringLiteral(":Fax"), ui->txtFax},         {QStringLiteral(":EMail"), ui->txtEMail},
+        {QStringLiteral(":Website"), ui->txtWebsite}};
+    for (const auto &field : optional) {
+        const QString text = field.second->text();
+        query.bindValue(field.first, text.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(text));
+    }
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmPersons::on_btnNew_clicked()
+{
+    personId = 0;
+    for (QLineEdit *edit : cardEdits())
+        edit->clear();
+}
+
+void frmPersons::on_btnSave_clicked()
+{
+    savePerson();
+}
+
+void frmPersons::on_btnSaveAndClose_clicked()
+{
+    if (savePerson())
+        close();
+}

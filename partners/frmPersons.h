@@ -1,0 +1,40 @@
+#ifndef FRMPERSONS_H
+#define FRMPERSONS_H
+
+#include <QDialog>
+#include <QList>
+
+class QLineEdit;
+
+namespace Ui {
+class frmPersons;
+}
+
+// Creates and edits one address card (personId 0: a new one); after a successful save
+// it stands on a new card. Employees, customers and vendors name their person from here.
+class frmPersons : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmPersons(QWidget *parent, int personId);
+    ~frmPersons() override;
+
+public slots:
+    void on_btnNew_clicked();
+
+private slots:
+    void on_btnSave_clicked();
+    void on_btnSaveAndClose_clicked();
+
+private:
+    void attachCompleter(QLineEdit *edit, const QString &column);
+    QList<QLineEdit *> cardEdits() const;
+    void loadPerson();
+    bool savePerson();
+
+    Ui::frmPersons *ui;
+    int personId;
+};
+
+#endif // FRMPERSONS_H
