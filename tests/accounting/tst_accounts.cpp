@@ -13,6 +13,8 @@
 #include <QTreeWidgetItemIterator>
 
 using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
 
 namespace {
 // Marks every text that goes through translation, so a test sees which texts do.
@@ -105,19 +107,6 @@ int accountId(const QString &accountNo)
 int accountCount()
 {
     return TestSupport::queryValue("select count(*) from accounts").toInt();
-}
-
-QString messageLog()
-{
-    QStringList log;
-    for (const TestSupport::Message &message : MessageRecorder::messages())
-        log << QString::number(message.kind) + ": " + message.text;
-    return log.join(" | ");
-}
-
-QString entry(Messages::Kind kind, const QString &text)
-{
-    return QString::number(kind) + ": " + text;
 }
 
 const QString leafSpare = "insert into accounts (AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
@@ -247,36 +236,36 @@ void tst_accounts::treeCommands_data()
     QTest::addColumn<bool>("deleted");
     const int none = QMessageBox::NoButton;
     QTest::newRow("edit without a row")
-        << "btnEdit" << "" << "" << none << QStringList{entry(Messages::Information, msgSelectItemToEdit)} << false;
+        << "btnEdit" << "" << "" << none << QStringList{messageEntry(Messages::Information, msgSelectItemToEdit)} << false;
     QTest::newRow("delete without a row") << "btnDelete" << "" << "" << none
-                                          << QStringList{entry(Messages::Information, msgSelectItemToDelete)}
+                                          << QStringList{messageEntry(Messages::Information, msgSelectItemToDelete)}
                                           << false;
     QTest::newRow("predefined account refused before asking")
         << "btnDelete" << "" << "30100" << none
-        << QStringList{entry(Messages::Critical, "Cannot delete the selected account because it is required in "
+        << QStringList{messageEntry(Messages::Critical, "Cannot delete the selected account because it is required in "
                                                  "other opeations in the system")}
         << false;
     QTest::newRow("account with sub-accounts")
         << "btnDelete" << "" << "10000" << int(QMessageBox::Yes)
-        << QStringList{entry(Messages::Question, "Delete account: Assets"),
-                       entry(Messages::Critical, msgRecordReferenced)}
+        << QStringList{messageEntry(Messages::Question, "Delete account: Assets"),
+                       messageEntry(Messages::Critical, msgRecordReferenced)}
         << false;
     QTest::newRow("account named in the default accounts")
         << "btnDelete" << "" << "10700" << int(QMessageBox::Yes)
-        << QStringList{entry(Messages::Question, "Delete account: Safe"),
-                       entry(Messages::Critical, msgRecordReferenced)}
+        << QStringList{messageEntry(Messages::Question, "Delete account: Safe"),
+                       messageEntry(Messages::Critical, msgRecordReferenced)}
         << false;
     QTest::newRow("free leaf deleted") << "btnDelete" << leafSpare << "10990" << int(QMessageBox::Yes)
-                                       << QStringList{entry(Messages::Question, "Delete account: Spare")} << true;
+                                       << QStringList{messageEntry(Messages::Question, "Delete account: Spare")} << true;
     QTest::newRow("No answered") << "btnDelete" << leafSpare << "10990" << int(QMessageBox::No)
-                                 << QStringList{entry(Messages::Question, "Delete account: Spare")} << false;
+                                 << QStringList{messageEntry(Messages::Question, "Delete account: Spare")} << false;
     QTest::newRow("other failure shows the server's text")
         << "btnDelete"
         << "create trigger refuse_delete before delete on accounts for each row "
            "signal sqlstate '45000' set message_text = 'delete refused'"
         << "10800" << int(QMessageBox::Yes)
-        << QStringList{entry(Messages::Question, "Delete account: Credit Card"),
-                       entry(Messages::Critical, msgDeleteFailed + "\ndelete refused")}
+        << QStringList{messageEntry(Messages::Question, "Delete account: Credit Card"),
+                       messageEntry(Messages::Critical, msgDeleteFailed + "\ndelete refused")}
         << false;
 }
 

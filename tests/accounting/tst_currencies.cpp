@@ -10,6 +10,8 @@
 #include <QTableView>
 
 using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
 
 namespace {
 void click(QWidget *window, const char *button)
@@ -28,19 +30,6 @@ void chooseCurrency(QWidget *list, const QString &name)
     const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(name));
     table(list)->selectRow(found.first().row());
-}
-
-QString messageLog()
-{
-    QStringList log;
-    for (const TestSupport::Message &message : MessageRecorder::messages())
-        log << QString::number(message.kind) + ": " + message.text;
-    return log.join(" | ");
-}
-
-QString entry(Messages::Kind kind, const QString &text)
-{
-    return QString::number(kind) + ": " + text;
 }
 
 QString defaults()
@@ -142,7 +131,7 @@ void tst_currencies::saveNewCurrency()
     click(&editor, "btnSave");
 
     if (!message.isEmpty()) {
-        QCOMPARE(messageLog(), entry(Messages::Critical, message));
+        QCOMPARE(messageLog(), messageEntry(Messages::Critical, message));
         QCOMPARE(TestSupport::queryValue("select count(*) from currencies").toInt(), 3);
         QCOMPARE(editor.findChild<QLineEdit *>("txtCurrency")->text(), name);
         return;
@@ -280,18 +269,18 @@ void tst_currencies::listCommands_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("currenciesLeft");
     QTest::newRow("edit without a row") << "btnEdit" << "" << int(QMessageBox::NoButton)
-                                        << QStringList{entry(Messages::Information, msgSelectItemToEdit)} << 3;
+                                        << QStringList{messageEntry(Messages::Information, msgSelectItemToEdit)} << 3;
     QTest::newRow("delete without a row") << "btnDelete" << "" << int(QMessageBox::NoButton)
-                                          << QStringList{entry(Messages::Information, msgSelectItemToDelete)} << 3;
+                                          << QStringList{messageEntry(Messages::Information, msgSelectItemToDelete)} << 3;
     QTest::newRow("delete answered No") << "btnDelete" << "Euro" << int(QMessageBox::No)
-                                        << QStringList{entry(Messages::Question, "Delete : Euro")} << 3;
+                                        << QStringList{messageEntry(Messages::Question, "Delete : Euro")} << 3;
     QTest::newRow("currency of accounts refused")
         << "btnDelete" << "Egyptian Pound" << int(QMessageBox::Yes)
-        << QStringList{entry(Messages::Question, "Delete : Egyptian Pound"),
-                       entry(Messages::Critical, msgRecordReferenced)}
+        << QStringList{messageEntry(Messages::Question, "Delete : Egyptian Pound"),
+                       messageEntry(Messages::Critical, msgRecordReferenced)}
         << 3;
     QTest::newRow("unused currency deleted") << "btnDelete" << "Euro" << int(QMessageBox::Yes)
-                                             << QStringList{entry(Messages::Question, "Delete : Euro")} << 2;
+                                             << QStringList{messageEntry(Messages::Question, "Delete : Euro")} << 2;
 }
 
 void tst_currencies::listCommands()

@@ -10,6 +10,8 @@
 #include <QTableView>
 
 using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
 
 namespace {
 void click(QWidget *window, const char *button)
@@ -32,13 +34,6 @@ void chooseYear(frmFiscalYearView &list, const QString &from)
     table->selectRow(found.first().row());
 }
 
-QString messageLog()
-{
-    QStringList log;
-    for (const TestSupport::Message &message : MessageRecorder::messages())
-        log << QString::number(message.kind) + ": " + message.text;
-    return log.join(" | ");
-}
 }
 
 class tst_fiscalyear : public QObject

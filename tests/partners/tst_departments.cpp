@@ -10,6 +10,8 @@
 #include <QTranslator>
 
 using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
 
 namespace {
 // Translates every text it is asked for, so a text that stays English was never offered.
@@ -41,19 +43,6 @@ void chooseDepartment(QWidget *list, const QString &name)
     const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(name));
     table(list)->selectRow(found.first().row());
-}
-
-QString messageLog()
-{
-    QStringList log;
-    for (const TestSupport::Message &message : MessageRecorder::messages())
-        log << QString::number(message.kind) + ": " + message.text;
-    return log.join(" | ");
-}
-
-QString entry(Messages::Kind kind, const QString &text)
-{
-    return QString::number(kind) + ": " + text;
 }
 
 QString departments()
@@ -238,19 +227,19 @@ void tst_departments::listCommands_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("left");
     QTest::newRow("edit without a row") << "btnEdit" << "" << int(QMessageBox::NoButton)
-                                        << QStringList{entry(Messages::Information, msgSelectItemToEdit)}
+                                        << QStringList{messageEntry(Messages::Information, msgSelectItemToEdit)}
                                         << "[Sales],[Stores]";
     QTest::newRow("delete without a row") << "btnDelete" << "" << int(QMessageBox::NoButton)
-                                          << QStringList{entry(Messages::Information, msgSelectItemToDelete)}
+                                          << QStringList{messageEntry(Messages::Information, msgSelectItemToDelete)}
                                           << "[Sales],[Stores]";
     QTest::newRow("delete answered No") << "btnDelete" << "Stores" << int(QMessageBox::No)
-                                        << QStringList{entry(Messages::Question, msgDelete)} << "[Sales],[Stores]";
+                                        << QStringList{messageEntry(Messages::Question, msgDelete)} << "[Sales],[Stores]";
     QTest::newRow("department of an employee refused")
         << "btnDelete" << "Sales" << int(QMessageBox::Yes)
-        << QStringList{entry(Messages::Question, msgDelete), entry(Messages::Critical, msgRecordReferenced)}
+        << QStringList{messageEntry(Messages::Question, msgDelete), messageEntry(Messages::Critical, msgRecordReferenced)}
         << "[Sales],[Stores]";
     QTest::newRow("unused department deleted") << "btnDelete" << "Stores" << int(QMessageBox::Yes)
-                                               << QStringList{entry(Messages::Question, msgDelete)} << "[Sales]";
+                                               << QStringList{messageEntry(Messages::Question, msgDelete)} << "[Sales]";
 }
 
 void tst_departments::listCommands()

@@ -24,6 +24,8 @@
 #include <QToolButton>
 
 using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
 
 namespace {
 void click(QWidget *window, const char *button)
@@ -94,19 +96,6 @@ void typeSalary(QWidget *editor, const QString &text)
     salary->selectAll();
     QTest::keyClicks(salary, text);
     salary->interpretText();
-}
-
-QString messageLog()
-{
-    QStringList log;
-    for (const TestSupport::Message &message : MessageRecorder::messages())
-        log << QString::number(message.kind) + ": " + message.text;
-    return log.join(" | ");
-}
-
-QString entry(Messages::Kind kind, const QString &text)
-{
-    return QString::number(kind) + ": " + text;
 }
 
 QString characteristics()
@@ -649,18 +638,18 @@ void tst_employees::listCommands_data()
     QTest::addColumn<QString>("characteristicsLeft");
     const QString all = "2:Car=Fiat,3:Pet=Cat";
     QTest::newRow("edit without a row") << "btnEdit" << "" << int(QMessageBox::NoButton)
-                                        << QStringList{entry(Messages::Information, msgSelectItemToEdit)} << 3 << all;
+                                        << QStringList{messageEntry(Messages::Information, msgSelectItemToEdit)} << 3 << all;
     QTest::newRow("delete without a row") << "btnDelete" << "" << int(QMessageBox::NoButton)
-                                          << QStringList{entry(Messages::Information, msgSelectItemToDelete)} << 3
+                                          << QStringList{messageEntry(Messages::Information, msgSelectItemToDelete)} << 3
                                           << all;
     QTest::newRow("delete answered No") << "btnDelete" << "Omar" << int(QMessageBox::No)
-                                        << QStringList{entry(Messages::Question, msgDelete)} << 3 << all;
+                                        << QStringList{messageEntry(Messages::Question, msgDelete)} << 3 << all;
     QTest::newRow("a manager refused") << "btnDelete" << "Sara" << int(QMessageBox::Yes)
-                                       << QStringList{entry(Messages::Question, msgDelete),
-                                                      entry(Messages::Critical, msgRecordReferenced)}
+                                       << QStringList{messageEntry(Messages::Question, msgDelete),
+                                                      messageEntry(Messages::Critical, msgRecordReferenced)}
                                        << 3 << all;
     QTest::newRow("characteristics go with the employee")
-        << "btnDelete" << "Omar" << int(QMessageBox::Yes) << QStringList{entry(Messages::Question, msgDelete)} << 2
+        << "btnDelete" << "Omar" << int(QMessageBox::Yes) << QStringList{messageEntry(Messages::Question, msgDelete)} << 2
         << "2:Car=Fiat";
 }
 

@@ -10,6 +10,8 @@
 #include <QTableView>
 
 using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
 
 namespace {
 const QString unknownFields = "(Street1 is null) + (Street2 is null) + (City is null) + (Province is null) + "
@@ -49,19 +51,6 @@ void choosePerson(QWidget *list, const QString &name)
     const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(name));
     table(list)->selectRow(found.first().row());
-}
-
-QString messageLog()
-{
-    QStringList log;
-    for (const TestSupport::Message &message : MessageRecorder::messages())
-        log << QString::number(message.kind) + ": " + message.text;
-    return log.join(" | ");
-}
-
-QString entry(Messages::Kind kind, const QString &text)
-{
-    return QString::number(kind) + ": " + text;
 }
 
 int personCount()
@@ -252,7 +241,7 @@ void tst_persons::saveAndCloseClosesOnlyAfterASave()
     }
     // The server's text follows the constant directly, as in the other partner editors.
     QCOMPARE(MessageRecorder::messages().size(), 1);
-    QVERIFY2(messageLog().startsWith(entry(Messages::Critical, msgInsertFailed + "person refused")),
+    QVERIFY2(messageLog().startsWith(messageEntry(Messages::Critical, msgInsertFailed + "person refused")),
              qPrintable(messageLog()));
     QCOMPARE(edit(&editor, "txtName")->text(), QString("Omar"));
     QCOMPARE(edit(&editor, "txtCity")->text(), QString("Giza"));
@@ -325,16 +314,16 @@ void tst_persons::listCommands_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("personsLeft");
     QTest::newRow("edit without a row") << "btnEdit" << "" << int(QMessageBox::NoButton)
-                                        << QStringList{entry(Messages::Information, msgSelectItemToEdit)} << 2;
+                                        << QStringList{messageEntry(Messages::Information, msgSelectItemToEdit)} << 2;
     QTest::newRow("delete without a row") << "btnDelete" << "" << int(QMessageBox::NoButton)
-                                          << QStringList{entry(Messages::Information, msgSelectItemToDelete)} << 2;
+                                          << QStringList{messageEntry(Messages::Information, msgSelectItemToDelete)} << 2;
     QTest::newRow("delete answered No") << "btnDelete" << "Mona" << int(QMessageBox::No)
-                                        << QStringList{entry(Messages::Question, msgDelete)} << 2;
+                                        << QStringList{messageEntry(Messages::Question, msgDelete)} << 2;
     QTest::newRow("card of an employee refused")
         << "btnDelete" << "Default Person" << int(QMessageBox::Yes)
-        << QStringList{entry(Messages::Question, msgDelete), entry(Messages::Critical, msgRecordReferenced)} << 2;
+        << QStringList{messageEntry(Messages::Question, msgDelete), messageEntry(Messages::Critical, msgRecordReferenced)} << 2;
     QTest::newRow("unused card deleted") << "btnDelete" << "Mona" << int(QMessageBox::Yes)
-                                         << QStringList{entry(Messages::Question, msgDelete)} << 1;
+                                         << QStringList{messageEntry(Messages::Question, msgDelete)} << 1;
 }
 
 void tst_persons::listCommands()

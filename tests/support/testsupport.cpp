@@ -180,6 +180,19 @@ Message MessageRecorder::last()
     return messages().isEmpty() ? Message{Messages::Information, QString(), QString()} : messages().last();
 }
 
+QString messageEntry(Messages::Kind kind, const QString &text)
+{
+    return QString::number(kind) + QStringLiteral(": ") + text;
+}
+
+QString messageLog()
+{
+    QStringList log;
+    for (const Message &message : MessageRecorder::messages())
+        log << messageEntry(message.kind, message.text);
+    return log.join(QStringLiteral(" | "));
+}
+
 void whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)
 {
     QPointer<QWidget> before = QApplication::activeModalWidget();

@@ -66,6 +66,11 @@ public:
     static Message last();
 };
 
+// The recorded boxes as one text, "kind: text | kind: text", for comparisons that show
+// every box when they fail; messageEntry gives one box in that form.
+QString messageLog();
+QString messageEntry(Messages::Kind kind, const QString &text);
+
 // Runs `action` on the next modal widget that opens (a dialog started with exec()).
 void whenModal(const std::function<void(QWidget *modal)> &action, int timeoutMs = 10000);
 
