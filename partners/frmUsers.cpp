@@ -1,0 +1,140 @@
+#include "partners/frmUsers.h"
+#include "ui_frmUsers.h"
+
+#include "core/comboboxes.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "partners/frmEmployees.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmUsers::frmUsers(QWidget *parent, int userId) : QDialog(parent), ui(new Ui::frmUsers), userId(userId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    fillEmployees();
+    if (userId > 0)
+        loadUser();
+}
+
+frmUsers::~frmUsers()
+{
+    delete ui;
+}
+
+void frmUsers::fillEmployees()
+{
+    ui->cmbEmployee->clear();
+    ui->cmbEmployee->addItem(tr("<Add New>"));
+    QSqlQuery query(QSqlDatabase::database());
+    // CONCAT_WS skips a missing job title, which would otherwise blank the whole entry.
+    // NOT IN meets a NULL as unknown: one user without an employee would hide them all.
+    if (!query.exec(QStringLiteral(
+            "select EmployeeId, CONCAT_WS(': ', personName, JobTitle) as Employee "
+            "from employees inner join persons on EmployeePersonId = PersonId "
+            "where IsActive=1 AND EmployeeId not in (Select EmployeeId from users where EmployeeId is not null);"))) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    while (query.next())
+        ui->cmbEmployee->addItem(query.value(1).toString(), query.value(0).toInt());
+}
+
+void frmUsers::loadUser()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select EmployeeId, Username from users where UserID = :id"));
+    query.bindValue(QStringLiteral(":id"), userId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed);
+        return;
+    }
+    if (!query.next())
+        return;
+    ui->cmbEmployee->setCurrentIndex(ui->cmbEmployee->findData(query.value(0).toInt()));
+    ui->txtUsername->setText(query.value(1).toString());
+    // The password fields stay empty: the stored digest is no password, and saving it
+    // would store a digest of the digest.
+}
+
+bool frmUsers::validate()
+{
+    QString failure;
+    if (ui->cmbEmployee->currentIndex() < 1)
+        failure = tr("Select employee");
+    else if (ui->txtUsername->text().trimmed().isEmpty())
+        failure = tr("Insert username");
+    else if (ui->txtPassword->text().trimmed().isEmpty())
+        failure = tr("Insert password");
+    else if (ui->txtPassword->text().trimmed() != ui->txtPasswordConfirm->text().trimmed())
+        failure = tr("Password and its confirmation dosn't match");
+    if (failure.isEmpty())
+        return true;
+    Messages::critical(this, msgCaption, failure);
+    return false;
+}
+
+bool frmUsers::saveUser()
+{
+    if (!validate())
+        return false;
+    QSqlQuery query(QSqlDatabase::database());
+    // The name is checked by the same statement that inserts, so two users saved at
+    // the same moment cannot both take it. The comparison is the login's own, by the
+    // column's collation: letter case and trailing blanks do not tell names apart, and
+    // two rows the login could not choose between never arise.
+    query.prepare(QStringLiteral(
+        "INSERT INTO `users` (`EmployeeId`, `Username`, `Password`) "
+        "SELECT :EmployeeId, :Username, md5(:Password) FROM DUAL "
+        "WHERE NOT EXISTS (SELECT 1 FROM users WHERE Username = :TakenName); "));
+    query.bindValue(QStringLiteral(":EmployeeId"), ui->cmbEmployee->currentData().toInt());
+    query.bindValue(QStringLiteral(":Username"), ui->txtUsername->text());
+    query.bindValue(QStringLiteral(":TakenName"), ui->txtUsername->text());
+    // Stored as it was compared with the confirmation, as the password change does:
+    // otherwise a blank the user never confirmed would be needed at the login.
+    query.bindValue(QStringLiteral(":Password"), ui->txtPassword->text().trimmed());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+        return false;
+    }
+    if (query.numRowsAffected() < 1) {
+        Messages::critical(this, msgCaption, tr("This username is already in use. Choose another one."));
+        return false;
+    }
+    // The employee now has a user and is offered no more.
+    fillEmployees();
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmUsers::on_btnNew_clicked()
+{
+    ui->cmbEmployee->setCurrentIndex(-1);
+    ui->txtPassword->clear();
+    ui->txtPasswordConfirm->clear();
+    ui->txtUsername->clear();
+}
+
+void frmUsers::on_btnSave_clicked()
+{
+    saveUser();
+}
+
+void frmUsers::on_btnSaveAndClose_clicked()
+{
+    if (saveUser())
+        close();
+}
+
+void frmUsers::on_cmbEmployee_activated(int index)
+{
+    if (index != 0)
+        return;
+    frmEmployees editor(nullptr, 0);
+    editor.exec();
+    fillEmployees();
+    selectNewestComboItem(ui->cmbEmployee);
+}
