@@ -7,6 +7,7 @@
 #include "accounting/frmCurrenciesView.h"
 #include "accounting/frmFiscalYear.h"
 #include "accounting/frmFiscalYearView.h"
+#include "accounting/frmGeneralJournal.h"
 #include "core/cDbManinpulation.h"
 #include "core/cItemValidity.h"
 #include "core/cXml.h"
@@ -28,6 +29,8 @@
 #include "partners/frmPersons.h"
 #include "partners/frmPersonsView.h"
 #include "partners/frmUserChangePassword.h"
+#include "partners/frmUsers.h"
+#include "partners/frmUsersView.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -225,6 +228,21 @@ void frmMainWindow::on_employees_actionView_triggered()
 void frmMainWindow::on_employees_actionAdd_triggered()
 {
     openWindow(new frmEmployees(nullptr, 0));
+}
+
+void frmMainWindow::on_actionGeneral_Journal_triggered()
+{
+    openWindow(new frmGeneralJournal(nullptr));
+}
+
+void frmMainWindow::on_users_actionView_triggered()
+{
+    openWindow(new frmUsersView(nullptr));
+}
+
+void frmMainWindow::on_users_actionAdd_triggered()
+{
+    openWindow(new frmUsers(nullptr, 0));
 }
 
 void frmMainWindow::on_actionAboute_triggered()

@@ -44,6 +44,9 @@ private slots:
     void on_actionBackup_triggered();
     void on_actionRestore_triggered();
     void on_actionAboute_triggered();
+    void on_users_actionAdd_triggered();
+    void on_users_actionView_triggered();
+    void on_actionGeneral_Journal_triggered();
     void on_employees_actionAdd_triggered();
     void on_employees_actionView_triggered();
     void on_department_actionAdd_triggered();

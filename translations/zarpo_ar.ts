@@ -1598,4 +1598,280 @@
             <translation>الموقع الإلكتروني</translation>
         </message>
     </context>
+    <context>
+        <name>dlgAccTrans</name>
+        <message>
+            <source>Add Transaction Account</source>
+            <translation>إضافة حساب إلى القيد</translation>
+        </message>
+        <message>
+            <source>Debit</source>
+            <translation>مدين</translation>
+        </message>
+        <message>
+            <source>Credit</source>
+            <translation>دائن</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>الحساب:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>المبلغ:</translation>
+        </message>
+        <message>
+            <source>Comment:</source>
+            <translation>ملاحظة:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmGeneralJournal</name>
+        <message>
+            <source>General Journal</source>
+            <translation>دفتر اليومية العامة</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#005500;"&gt;General Journal&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#005500;"&gt;دفتر اليومية العامة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>بحث</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>التاريخ:</translation>
+        </message>
+        <message>
+            <source>Description:</source>
+            <translation>الوصف:</translation>
+        </message>
+        <message>
+            <source>Accounts</source>
+            <translation>الحسابات</translation>
+        </message>
+        <message>
+            <source>Add Item</source>
+            <translation>إضافة سطر</translation>
+        </message>
+        <message>
+            <source>Remove Selected Item</source>
+            <translation>حذف السطر المحدد</translation>
+        </message>
+        <message>
+            <source>Transaction ID</source>
+            <translation>رقم الحركة</translation>
+        </message>
+        <message>
+            <source>Account ID</source>
+            <translation>رقم الحساب</translation>
+        </message>
+        <message>
+            <source>Account Name</source>
+            <translation>اسم الحساب</translation>
+        </message>
+        <message>
+            <source>Debit</source>
+            <translation>مدين</translation>
+        </message>
+        <message>
+            <source>Credit</source>
+            <translation>دائن</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>ملاحظة</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#ff0000;"&gt;Total&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#ff0000;"&gt;الإجمالي&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Transaction must have a positive value greater than zero</source>
+            <translation>يجب أن تكون قيمة القيد موجبة وأكبر من الصفر</translation>
+        </message>
+        <message>
+            <source>The transaction is not balanced, debit total must be equal to credit total</source>
+            <translation>القيد غير متوازن، يجب أن يساوي إجمالي المدين إجمالي الدائن</translation>
+        </message>
+        <message>
+            <source>The description must not be longer than 200 characters</source>
+            <translation>يجب ألا يزيد الوصف على 200 حرف</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmGeneralJournalView</name>
+        <message>
+            <source>General Journal View</source>
+            <translation>عرض قيود اليومية العامة</translation>
+        </message>
+        <message>
+            <source>Filter</source>
+            <translation>تصفية</translation>
+        </message>
+        <message>
+            <source>Date From:</source>
+            <translation>من تاريخ:</translation>
+        </message>
+        <message>
+            <source>To:</source>
+            <translation>إلى:</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>بحث</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>التاريخ</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>الوصف</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>القيمة</translation>
+        </message>
+        <message>
+            <source>Delete general journal and all its transactions?</source>
+            <translation>هل تريد حذف قيد اليومية وجميع حركاته؟</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmUsers</name>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="14" />
+            <source>Users</source>
+            <translation>المستخدمون</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="22" />
+            <source>Employee:</source>
+            <translation>الموظف:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="39" />
+            <source>Username:</source>
+            <translation>اسم المستخدم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="49" />
+            <source>Password:</source>
+            <translation>كلمة المرور:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="66" />
+            <source>Confirm password:</source>
+            <translation>تأكيد كلمة المرور:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="87" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="94" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.ui" line="101" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.cpp" line="31" />
+            <source>&lt;Add New&gt;</source>
+            <translation>&lt;إضافة جديد&gt;</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.cpp" line="67" />
+            <source>Select employee</source>
+            <translation>اختر الموظف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.cpp" line="69" />
+            <source>Insert username</source>
+            <translation>أدخل اسم المستخدم</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.cpp" line="71" />
+            <source>Insert password</source>
+            <translation>أدخل كلمة المرور</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.cpp" line="73" />
+            <source>Password and its confirmation dosn't match</source>
+            <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsers.cpp" line="104" />
+            <source>This username is already in use. Choose another one.</source>
+            <translation>اسم المستخدم هذا مستعمل من قبل. اختر اسمًا آخر.</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmUsersView</name>
+        <message>
+            <location filename="../partners/frmUsersView.ui" line="14" />
+            <source>View Users</source>
+            <translation>عرض المستخدمين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsersView.ui" line="35" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsersView.ui" line="42" />
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsersView.ui" line="49" />
+            <source>Change Password</source>
+            <translation>تغيير كلمة المرور</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsersView.cpp" line="41" />
+            <source>Username</source>
+            <translation>اسم المستخدم</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsersView.cpp" line="42" />
+            <source>Person Name</source>
+            <translation>اسم الشخص</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmUsersView.cpp" line="68" />
+            <source>The last user cannot be deleted: nobody could log in any more.</source>
+            <translation>لا يمكن حذف آخر مستخدم: لن يتمكن أحد من تسجيل الدخول بعد ذلك.</translation>
+        </message>
+    </context>
 </TS>
