@@ -38,10 +38,13 @@ trap stop_server EXIT
 client() { MYSQL_PWD=$password mariadb --no-defaults -h127.0.0.1 -P"$port" -uroot --default-character-set=utf8mb4 "$@"; }
 
 demo=zarpo_demo
+# The demo company: made from the schema script the program compiles in, with a small
+# shop's worth of customers, items, documents and journal entries to look at.
 if [ -z "$(client -N -e "show databases like '$demo'")" ]; then
   echo "Creating the demo company database '$demo'"
-  client -e "create database \`$demo\`"
-  client "$demo" < resources/db/dbscript/dbscript
+  MYSQL_PWD=$password "$top/build/zarpo-benchgen" --host 127.0.0.1 --port "$port" --user root \
+    --database "$demo" --scale 0.01 >/dev/null
+  client "$demo" -e "update companyinfo set CompanyName = 'Zarpo Demo Shop'"
 fi
 
 # The demo company's entry in the settings file beside the program.
