@@ -31,10 +31,20 @@ public:
 };
 }
 
-QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql)
+QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
+                             const QVariantMap &values)
 {
     auto fresh = std::make_unique<QSqlQueryModel>();
-    fresh->setQuery(sql, QSqlDatabase::database());
+    if (values.isEmpty()) {
+        fresh->setQuery(sql, QSqlDatabase::database());
+    } else {
+        QSqlQuery query(QSqlDatabase::database());
+        query.prepare(sql);
+        for (auto value = values.cbegin(); value != values.cend(); ++value)
+            query.bindValue(value.key(), value.value());
+        query.exec();
+        fresh->setQuery(query);
+    }
     // The view lets go of the old model before it is deleted, so it never paints a
     // model that is gone.
     view->setModel(fresh.get());

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -15,9 +16,11 @@ class QWidget;
 namespace ListDialog {
 
 // Shows a new model over `sql` in `view` and deletes the one `model` held before; `model`
-// then owns the new one, which is also returned. A failed query leaves an empty list.
+// then owns the new one, which is also returned. Each named placeholder of `values` is
+// bound, so typed text never becomes SQL text. A failed query leaves an empty list.
 // Column headers and hidden columns are the caller's, set again after every call.
-QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql);
+QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
+                             const QVariantMap &values = {});
 
 // Shows the dates of every column in the program's dateFormat, as the date fields do,
 // instead of the system's format. The view owns what this sets up.

@@ -1,0 +1,322 @@
+#include "partners/frmCustomers.h"
+#include "ui_frmCustomers.h"
+
+#include "core/combofill.h"
+#include "core/comboboxes.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/sqlvalues.h"
+#include "partners/frmEmployees.h"
+#include "partners/frmPersons.h"
+
+#include <QDate>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+const int shipToContactPerson = 0;
+const int shipToAddNew = 1;
+const int salesPersonAddNew = 1;
+
+const QString personsSql = QStringLiteral("select PersonId, personName from persons");
+
+// Shows the entry that carries `id`; an id no entry carries, or none, shows no entry
+// rather than the leading "<Add New>", which carries no id either.
+void selectById(QComboBox *combo, const QVariant &id)
+{
+    combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
+}
+
+// The record id of the current entry; NULL for "<Add New>", a blank entry or none.
+QVariant chosenId(const QComboBox *combo)
+{
+    const QVariant id = combo->currentData();
+    return id.isValid() ? id : QVariant(QVariant::Int);
+}
+
+// A field the user left empty still gives an empty text, not NULL.
+QString textNotNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+}
+
+frmCustomers::frmCustomers(QWidget *parent, int customerId) : QDialog(parent), ui(new Ui::frmCustomers), customerId(0)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ui->tabWidget->setCurrentIndex(0);
+    ui->dateCustomerSince->setDate(QDate::currentDate());
+    ui->dateCustomerSince->setDisplayFormat(dateFormat);
+    ui->dateLastSales->setDisplayFormat(dateFormat);
+    ui->dateLastSales->hide();
+    ui->label_2->hide();
+    fillSalesPersons();
+    fillPersons();
+    ui->cmbExpensesAcc->hide();
+    ui->cmbRevenuAcc->hide();
+    ui->lblExpensesAcc->hide();
+    ui->lblRevenuAcc->hide();
+    fillPriceTypes();
+    this->customerId = customerId;
+    if (customerId > 0)
+        loadCustomer();
+}
+
+frmCustomers::~frmCustomers()
+{
+    delete ui;
+}
+
+// Both person combos come from one read, so they always offer the same persons.
+void frmCustomers::fillPersons()
+{
+    fillComboFromQuery(ui->cmbPersons, {tr("<Add New>")}, personsSql);
+    ui->cmbShipTo->clear();
+    ui->cmbShipTo->addItems({tr("<Contact Person>"), tr("<Add New>")});
+    for (int i = 1; i < ui->cmbPersons->count(); ++i)
+        ui->cmbShipTo->addItem(ui->cmbPersons->itemText(i), ui->cmbPersons->itemData(i));
+}
+
+void frmCustomers::fillSalesPersons()
+{
+    ui->cmbSalesPerson->clear();
+    ui->cmbSalesPerson->addItems({QString(), tr("<Add New>")});
+    QSqlQuery query(QSqlDatabase::database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select EmployeeId, CONCAT(personName, ': ', JobTitle) as Employee "
+                                   "from employees inner join persons on EmployeePersonId = PersonId "
+                                   "where IsActive=1"))) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    while (query.next())
+        ui->cmbSalesPerson->addItem(query.value(1).toString(), query.value(0).toInt());
+}
+
+void frmCustomers::fillPriceTypes()
+{
+    fillComboFromQuery(ui->cmbPriceType, {tr("<Add New>")},
+                       QStringLiteral("select PriceTypeId, PriceType from pricetypes"));
+}
+
+// Fills the contact card and, from the same person, the ship-to card, whatever cmbShipTo
+// names: the cards show the latest choice of person, Save takes cmbShipTo's.
+void frmCustomers::showContactPerson()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select PersonName, Street1, City, Province, Country, Phone1 from persons "
+                                 "where PersonId = :id"));
+    query.bindValue(QStringLiteral(":id"), chosenId(ui->cmbPersons));
+    const bool found = query.exec() && query.next();
+    const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
+    ui->lblContactName->setText(value(0));
+    ui->lblContactStreet->setText(value(1));
+    ui->lblContactCityCountry->setText(value(2) + QStringLiteral(", ") + value(3) + QStringLiteral(", ") + value(4));
+    ui->lblContactPhone->setText(value(5));
+    showPersonCard(ui->cmbPersons->currentData().toInt());
+}
+
+void frmCustomers::showPersonCard(int personId)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("select * from persons where personId = :id"));
+    query.bindValue(QStringLiteral(":id"), personId);
+    if (!query.exec())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    const bool found = query.isActive() && query.next();
+    const QList<QLineEdit *> card = shipToFields();
+    for (int column = 1; column <= card.size(); ++column)
+        card.at(column - 1)->setText(found ? query.value(column).toString() : QString());
+}
+
+// In the column order of `persons`, from PersonName to Website.
+QList<QLineEdit *> frmCustomers::shipToFields() const
+{
+    return {ui->txtShipToName,    ui->txtShipToStreet1, ui->txtShipToStreet2, ui->txtShipToCity,
+            ui->txtShipToProvince, ui->txtShipToPostalCode, ui->txtShipToCountry, ui->txtShipToPhone1,
+            ui->txtShipToPhone2,  ui->txtShipToFax,     ui->txtShipToEMail,   ui->txtShipToWebsite};
+}
+
+void frmCustomers::clearShipToFields()
+{
+    for (QLineEdit *field : shipToFields())
+        field->clear();
+}
+
+void frmCustomers::loadCustomer()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from customers where CustomerId = :customerId"));
+    query.bindValue(QStringLiteral(":customerId"), customerId);
+    if (!query.exec())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    const bool found = query.isActive() && query.next();
+    // A form that shows no stored customer must not be saved over it.
+    allowSave(found);
+    const auto value = [&](const char *column) {
+        return found ? query.value(QLatin1String(column)) : QVariant();
+    };
+
+    ui->txtCustomerName->setText(value("CustomerName").toString());
+    selectById(ui->cmbPersons, value("CustomerPersonId"));
+    selectById(ui->cmbSalesPerson, value("SalesPersonId"));
+    if (ui->cmbSalesPerson->currentIndex() < 0 && !value("SalesPersonId").isNull())
+        hiddenSalesPersonId = value("SalesPersonId");
+    if (found)
+        ui->dateCustomerSince->setDate(value("CustomerSince").toDate());
+    ui->chkActive->setChecked(bitValue(value("IsActive")));
+    selectById(ui->cmbPriceType, value("DefaultPriceTypeId"));
+    ui->txtDiscount->setValue(value("StandardDiscount").toDouble());
+    ui->txtNotes->setPlainText(value("Notes").toString());
+
+    showContactPerson();
+    const int shipToId = value("ShipToPersonId").toInt();
+    if (shipToId != value("CustomerPersonId").toInt()) {
+        ui->cmbShipTo->setCurrentIndex(ui->cmbShipTo->findData(shipToId));
+        showPersonCard(ui->cmbShipTo->currentData().toInt());
+    }
+    showLastSale();
+}
+
+// The date of the customer's latest sales invoice; a customer without a dated one shows
+// no date at all rather than the date field's own default.
+void frmCustomers::showLastSale()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("select max(Date) from salesinvoice where CustomerId = :CustomerId"));
+    query.bindValue(QStringLiteral(":CustomerId"), customerId);
+    const bool dated = query.exec() && query.next() && !query.value(0).toString().isEmpty();
+    if (dated)
+        ui->dateLastSales->setDate(query.value(0).toDate());
+    ui->dateLastSales->setVisible(dated);
+    ui->label_2->setVisible(dated);
+}
+
+void frmCustomers::allowSave(bool allowed)
+{
+    ui->btnSave->setEnabled(allowed);
+    ui->btnSaveAndClose->setEnabled(allowed);
+}
+
+bool frmCustomers::saveCustomer()
+{
+    // The account combos are hidden and offer nothing, so a save leaves the accounts as
+    // they are stored: NULL for a new customer, untouched by an update.
+    QSqlQuery query(QSqlDatabase::database());
+    if (customerId != 0) {
+        query.prepare(QStringLiteral(
+            "UPDATE `customers` set customerName = :CustomerName, CustomerPersonId = :CustomerPersonId, "
+            "SalesPersonId = :SalesPersonId, CustomerSince = :CustomerSince, IsActive = :IsActive, "
+            "ShipToPersonId = :ShipToPersonId, DefaultPriceTypeId = :DefaultPriceTypeId, "
+            "StandardDiscount = :StandardDiscount, Notes = :Notes Where CustomerId = :CustomerId ;"));
+        query.bindValue(QStringLiteral(":CustomerId"), customerId);
+    } else {
+        query.prepare(QStringLiteral(
+            "INSERT INTO `customers` (`CustomerName`, `CustomerPersonId`, `SalesPersonId`, `CustomerSince`, "
+            "`IsActive`, `ShipToPersonId`, `DefaultPriceTypeId`, `StandardDiscount`, `Notes`) VALUES "
+            "(:CustomerName, :CustomerPersonId, :SalesPersonId, :CustomerSince, :IsActive, :ShipToPersonId, "
+            ":DefaultPriceTypeId, :StandardDiscount, :Notes);"));
+    }
+    query.bindValue(QStringLiteral(":CustomerName"), textNotNull(ui->txtCustomerName->text()));
+    query.bindValue(QStringLiteral(":CustomerPersonId"), chosenId(ui->cmbPersons));
+    const bool salesPersonHidden = ui->cmbSalesPerson->currentIndex() < 0 && hiddenSalesPersonId.isValid();
+    query.bindValue(QStringLiteral(":SalesPersonId"),
+                    salesPersonHidden ? hiddenSalesPersonId : chosenId(ui->cmbSalesPerson));
+    query.bindValue(QStringLiteral(":CustomerSince"), ui->dateCustomerSince->date());
+    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
+    // "<Contact Person>" ships to the contact person; no person at all is stored as 0.
+    const QComboBox *shipTo = ui->cmbShipTo->currentIndex() == shipToContactPerson ? ui->cmbPersons : ui->cmbShipTo;
+    query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
+    query.bindValue(QStringLiteral(":DefaultPriceTypeId"), chosenId(ui->cmbPriceType));
+    query.bindValue(QStringLiteral(":StandardDiscount"), ui->txtDiscount->value());
+    const QString notes = ui->txtNotes->toPlainText();
+    query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmCustomers::on_btnSave_clicked()
+{
+    saveCustomer();
+}
+
+void frmCustomers::on_btnSaveAndClose_clicked()
+{
+    if (saveCustomer())
+        close();
+}
+
+void frmCustomers::on_btnNew_clicked()
+{
+    ui->chkActive->setChecked(true);
+    ui->cmbExpensesAcc->setCurrentIndex(0);
+    ui->cmbRevenuAcc->setCurrentIndex(0);
+    ui->cmbPersons->setCurrentIndex(0);
+    ui->cmbPriceType->setCurrentIndex(0);
+    ui->cmbSalesPerson->setCurrentIndex(0);
+    hiddenSalesPersonId = QVariant();
+    ui->dateCustomerSince->setDate(QDate::currentDate());
+    ui->lblContactCityCountry->setText(tr("City, Province, Country:"));
+    ui->lblContactName->setText(tr("Name:"));
+    ui->lblContactPhone->setText(tr("Phone:"));
+    ui->lblContactStreet->setText(tr("Street:"));
+    ui->txtCustomerName->clear();
+    ui->txtDiscount->setValue(0);
+    ui->txtNotes->clear();
+    clearShipToFields();
+    customerId = 0;
+    ui->dateLastSales->hide();
+    ui->label_2->hide();
+    fillPersons();
+    allowSave(true);
+}
+
+void frmCustomers::on_cmbPersons_activated(int index)
+{
+    if (index != 0) {
+        showContactPerson();
+        return;
+    }
+    // The refill would drop the ship-to choice, which the user has not changed.
+    const QVariant shipToId = ui->cmbShipTo->currentData();
+    frmPersons editor(nullptr, 0);
+    editor.exec();
+    fillPersons();
+    selectNewestComboItem(ui->cmbPersons);
+    if (shipToId.isValid())
+        ui->cmbShipTo->setCurrentIndex(ui->cmbShipTo->findData(shipToId));
+}
+
+void frmCustomers::on_cmbShipTo_activated(int index)
+{
+    if (index == shipToContactPerson) {
+        showPersonCard(ui->cmbPersons->currentData().toInt());
+    } else if (index == shipToAddNew) {
+        // The refill would drop the contact person, and a save would then store none.
+        const QVariant contactId = ui->cmbPersons->currentData();
+        frmPersons editor(nullptr, 0);
+        editor.exec();
+        fillPersons();
+        if (contactId.isValid())
+            ui->cmbPersons->setCurrentIndex(ui->cmbPersons->findData(contactId));
+        showPersonCard(contactId.toInt());
+    } else {
+        showPersonCard(ui->cmbShipTo->currentData().toInt());
+    }
+}
+
+void frmCustomers::on_cmbSalesPerson_activated(int index)
+{
+    if (index != salesPersonAddNew)
+        return;
+    frmEmployees editor(nullptr, 0);
+    editor.exec();
+    fillSalesPersons();
+}

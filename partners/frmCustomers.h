@@ -1,0 +1,53 @@
+#ifndef FRMCUSTOMERS_H
+#define FRMCUSTOMERS_H
+
+#include <QDialog>
+#include <QList>
+#include <QVariant>
+
+class QLineEdit;
+
+namespace Ui {
+class frmCustomers;
+}
+
+// Creates and edits one customer (customerId 0: a new one) with its contact, ship-to and
+// sales persons; after every successful save it stands on a new customer, so callers
+// that opened it from "<Add New>" look at the database once it closes.
+class frmCustomers : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmCustomers(QWidget *parent, int customerId);
+    ~frmCustomers() override;
+
+private slots:
+    void on_btnSaveAndClose_clicked();
+    void on_cmbSalesPerson_activated(int index);
+    void on_cmbShipTo_activated(int index);
+    void on_btnSave_clicked();
+    void on_cmbPersons_activated(int index);
+    void on_btnNew_clicked();
+
+private:
+    void fillPersons();
+    void fillSalesPersons();
+    void fillPriceTypes();
+    void showContactPerson();
+    void showPersonCard(int personId);
+    QList<QLineEdit *> shipToFields() const;
+    void clearShipToFields();
+    void loadCustomer();
+    void showLastSale();
+    bool saveCustomer();
+    void allowSave(bool allowed);
+
+    Ui::frmCustomers *ui;
+    int customerId;
+    // The stored sales person when the combo cannot show it (an employee no longer
+    // active); kept by a save unless the user picks another entry.
+    QVariant hiddenSalesPersonId;
+};
+
+#endif // FRMCUSTOMERS_H

@@ -1,0 +1,53 @@
+#ifndef FRMVENDORS_H
+#define FRMVENDORS_H
+
+#include <QDialog>
+#include <QVariant>
+
+class QComboBox;
+
+namespace Ui {
+class frmVendors;
+}
+
+// Creates and edits one vendor (vendorId 0: a new one). After every successful save it
+// stands on a new vendor with the name and notes emptied and the other fields kept, ready
+// for the next one; callers that opened it from "<Add New>" look at the database once it
+// closes.
+class frmVendors : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmVendors(QWidget *parent, int vendorId);
+    ~frmVendors() override;
+
+private slots:
+    void on_btnSaveAndClose_clicked();
+    void on_btnSave_clicked();
+    void on_cmbExpensesAcc_activated(int index);
+    void on_cmbRevenuAcc_activated(int index);
+    void on_cmbPersons_activated(int index);
+    void on_btnNew_clicked();
+
+private:
+    void fillPersons();
+    void fillRevenueAccounts();
+    void fillExpensesAccounts();
+    void fillLeafAccounts(QComboBox *combo, int typeId);
+    void loadVendor();
+    void showContactPerson();
+    void showLastPurchase();
+    QVariant chosenAccountId(const QComboBox *combo, const QVariant &hiddenId) const;
+    bool saveVendor();
+    void allowSave(bool allowed);
+
+    Ui::frmVendors *ui;
+    int vendorId;
+    // The stored accounts that the combos cannot show (no longer leaves of their type);
+    // kept by a save unless the user picks another entry.
+    QVariant hiddenRevenuAccountId;
+    QVariant hiddenExpensesAccountId;
+};
+
+#endif // FRMVENDORS_H
