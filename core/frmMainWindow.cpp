@@ -22,6 +22,8 @@
 #include "core/messages.h"
 #include "core/seams.h"
 #include "core/weeksales.h"
+#include "partners/frmCustomers.h"
+#include "partners/frmCustomersView.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmDepartmentsView.h"
 #include "partners/frmEmployees.h"
@@ -31,6 +33,8 @@
 #include "partners/frmUserChangePassword.h"
 #include "partners/frmUsers.h"
 #include "partners/frmUsersView.h"
+#include "partners/frmVendors.h"
+#include "partners/frmVendorsView.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -243,6 +247,36 @@ void frmMainWindow::on_users_actionView_triggered()
 void frmMainWindow::on_users_actionAdd_triggered()
 {
     openWindow(new frmUsers(nullptr, 0));
+}
+
+void frmMainWindow::on_customers_actionView_triggered()
+{
+    openWindow(new frmCustomersView(nullptr));
+}
+
+void frmMainWindow::on_customers_actionAdd_triggered()
+{
+    openWindow(new frmCustomers(nullptr, 0));
+}
+
+void frmMainWindow::on_vendors_actionView_triggered()
+{
+    openWindow(new frmVendorsView(nullptr));
+}
+
+void frmMainWindow::on_vendors_actionAdd_triggered()
+{
+    openWindow(new frmVendors(nullptr, 0));
+}
+
+void frmMainWindow::on_btnCustomers_clicked()
+{
+    openWindow(new frmCustomers(nullptr, 0));
+}
+
+void frmMainWindow::on_btnVendors_clicked()
+{
+    openWindow(new frmVendors(nullptr, 0));
 }
 
 void frmMainWindow::on_actionAboute_triggered()

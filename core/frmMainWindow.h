@@ -44,6 +44,12 @@ private slots:
     void on_actionBackup_triggered();
     void on_actionRestore_triggered();
     void on_actionAboute_triggered();
+    void on_btnVendors_clicked();
+    void on_btnCustomers_clicked();
+    void on_vendors_actionAdd_triggered();
+    void on_vendors_actionView_triggered();
+    void on_customers_actionAdd_triggered();
+    void on_customers_actionView_triggered();
     void on_users_actionAdd_triggered();
     void on_users_actionView_triggered();
     void on_actionGeneral_Journal_triggered();

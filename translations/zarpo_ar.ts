@@ -1874,4 +1874,399 @@
             <translation>لا يمكن حذف آخر مستخدم: لن يتمكن أحد من تسجيل الدخول بعد ذلك.</translation>
         </message>
     </context>
+    <context>
+        <name>frmCustomers</name>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="14" />
+            <source>Customers</source>
+            <translation>العملاء</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="24" />
+            <source>Customer name:</source>
+            <translation>اسم العميل:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="44" />
+            <source>Contact Person Info:</source>
+            <translation>بيانات جهة الاتصال:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="87" />
+            <location filename="../partners/frmCustomers.ui" line="323" />
+            <location filename="../partners/frmCustomers.cpp" line="267" />
+            <source>Name:</source>
+            <translation>الاسم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="94" />
+            <location filename="../partners/frmCustomers.cpp" line="269" />
+            <source>Street:</source>
+            <translation>الشارع:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="101" />
+            <location filename="../partners/frmCustomers.cpp" line="266" />
+            <source>City, Province, Country:</source>
+            <translation>المدينة، المحافظة، الدولة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="108" />
+            <location filename="../partners/frmCustomers.cpp" line="268" />
+            <source>Phone:</source>
+            <translation>الهاتف:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="118" />
+            <source>Last sale was on:</source>
+            <translation>آخر بيع كان في:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="138" />
+            <source>Basic Info</source>
+            <translation>البيانات الأساسية</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="144" />
+            <source>Contact person:</source>
+            <translation>جهة الاتصال:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="164" />
+            <source>Active</source>
+            <translation>نشط</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="174" />
+            <source>Sales person:</source>
+            <translation>مندوب المبيعات:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="194" />
+            <source>Customer since:</source>
+            <translation>عميل منذ:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="211" />
+            <source>Revenu Acc No.</source>
+            <translation>رقم حساب الإيرادات</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="228" />
+            <source>Expenses Acc No.</source>
+            <translation>رقم حساب المصروفات</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="245" />
+            <source>Default price type:</source>
+            <translation>نوع السعر الافتراضي:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="265" />
+            <source>Standard discount:</source>
+            <translation>الخصم المعتاد:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="291" />
+            <source>Notes:</source>
+            <translation>ملاحظات:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="306" />
+            <source>Ship To</source>
+            <translation>الشحن إلى</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="312" />
+            <source>Ship To:</source>
+            <translation>الشحن إلى:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="337" />
+            <source>Street 1:</source>
+            <translation>الشارع 1:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="351" />
+            <source>Street 2:</source>
+            <translation>الشارع 2:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="365" />
+            <source>City:</source>
+            <translation>المدينة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="379" />
+            <source>Province:</source>
+            <translation>المحافظة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="393" />
+            <source>Postal code:</source>
+            <translation>الرمز البريدي:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="407" />
+            <source>Country:</source>
+            <translation>الدولة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="421" />
+            <source>Phone 1:</source>
+            <translation>الهاتف 1:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="435" />
+            <source>Phone 2:</source>
+            <translation>الهاتف 2:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="449" />
+            <source>Fax:</source>
+            <translation>الفاكس:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="463" />
+            <source>E-Mail:</source>
+            <translation>البريد الإلكتروني:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="477" />
+            <source>Website:</source>
+            <translation>الموقع الإلكتروني:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="499" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="506" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.ui" line="513" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.cpp" line="76" />
+            <location filename="../partners/frmCustomers.cpp" line="78" />
+            <location filename="../partners/frmCustomers.cpp" line="86" />
+            <location filename="../partners/frmCustomers.cpp" line="101" />
+            <source>&lt;Add New&gt;</source>
+            <translation>&lt;إضافة جديد&gt;</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.cpp" line="78" />
+            <source>&lt;Contact Person&gt;</source>
+            <translation>&lt;جهة الاتصال&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmCustomersView</name>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="14" />
+            <source>View Customers</source>
+            <translation>عرض العملاء</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="20" />
+            <source>Show Inactive customers</source>
+            <translation>إظهار العملاء غير النشطين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="27" />
+            <source>Filter</source>
+            <translation>تصفية</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="33" />
+            <source>Filter  by:</source>
+            <translation>التصفية حسب:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="41" />
+            <location filename="../partners/frmCustomersView.cpp" line="56" />
+            <source>Customer Name</source>
+            <translation>اسم العميل</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="46" />
+            <location filename="../partners/frmCustomersView.cpp" line="56" />
+            <source>City</source>
+            <translation>المدينة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="51" />
+            <location filename="../partners/frmCustomersView.cpp" line="56" />
+            <source>Province</source>
+            <translation>المحافظة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="56" />
+            <location filename="../partners/frmCustomersView.cpp" line="56" />
+            <source>Country</source>
+            <translation>الدولة</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="99" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="106" />
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.ui" line="113" />
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomersView.cpp" line="56" />
+            <source>Notes</source>
+            <translation>ملاحظات</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmVendors</name>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="14" />
+            <source>Vendors</source>
+            <translation>الموردون</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="24" />
+            <source>Vendor name:</source>
+            <translation>اسم المورد:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="44" />
+            <source>Contact Person Info:</source>
+            <translation>بيانات جهة الاتصال:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="87" />
+            <source>Name:</source>
+            <translation>الاسم:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="94" />
+            <source>Street:</source>
+            <translation>الشارع:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="101" />
+            <source>City, Province, Country:</source>
+            <translation>المدينة، المحافظة، الدولة:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="108" />
+            <source>Phone:</source>
+            <translation>الهاتف:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="118" />
+            <source>Last purchase was on:</source>
+            <translation>آخر شراء كان في:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="139" />
+            <source>Active</source>
+            <translation>نشط</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="149" />
+            <source>Contact person:</source>
+            <translation>جهة الاتصال:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="166" />
+            <source>Vendor since:</source>
+            <translation>مورد منذ:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="183" />
+            <source>Revenu Acc No.</source>
+            <translation>رقم حساب الإيرادات</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="194" />
+            <source>Expenses Acc No.</source>
+            <translation>رقم حساب المصروفات</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="211" />
+            <source>Notes:</source>
+            <translation>ملاحظات:</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="231" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="238" />
+            <source>Save</source>
+            <translation>حفظ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.ui" line="245" />
+            <source>Save and Close</source>
+            <translation>حفظ وإغلاق</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendors.cpp" line="74" />
+            <location filename="../partners/frmVendors.cpp" line="91" />
+            <source>&lt;Add New&gt;</source>
+            <translation>&lt;إضافة جديد&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmVendorsView</name>
+        <message>
+            <location filename="../partners/frmVendorsView.ui" line="14" />
+            <source>View Vendors</source>
+            <translation>عرض الموردين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.ui" line="20" />
+            <source>Show Inactive vendors</source>
+            <translation>إظهار الموردين غير النشطين</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.ui" line="42" />
+            <source>New</source>
+            <translation>جديد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.ui" line="49" />
+            <source>Edit</source>
+            <translation>تعديل</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.ui" line="56" />
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.cpp" line="35" />
+            <source>Vendor Name</source>
+            <translation>اسم المورد</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.cpp" line="35" />
+            <source>Vendor Since</source>
+            <translation>مورد منذ</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmVendorsView.cpp" line="35" />
+            <source>Notes</source>
+            <translation>ملاحظات</translation>
+        </message>
+    </context>
 </TS>

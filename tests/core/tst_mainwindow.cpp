@@ -397,8 +397,8 @@ void tst_mainwindow::menuTree()
 }
 
 namespace {
-// The commands that open a window, with the window's class and whether it opens
-// maximised. Every other command stays disabled until its window exists, so that nothing
+// The commands (menu actions and home-tab buttons) that open a window, with the
+// window's class and whether it opens maximised. Every other command stays disabled until its window exists, so that nothing
 // ever opens an empty stand-in.
 struct Command
 {
@@ -418,6 +418,12 @@ const Command windowCommands[] = {
     {"actionPreferences", "frmPreferences", false},
     {"actionSettings", "frmSettings", false},
     {"actionAboute", "frmAbout", false},
+    {"btnVendors", "frmVendors", false},
+    {"btnCustomers", "frmCustomers", false},
+    {"vendors_actionAdd", "frmVendors", false},
+    {"vendors_actionView", "frmVendorsView", false},
+    {"customers_actionAdd", "frmCustomers", false},
+    {"customers_actionView", "frmCustomersView", false},
     {"users_actionAdd", "frmUsers", false},
     {"users_actionView", "frmUsersView", false},
     {"actionGeneral_Journal", "frmGeneralJournal", false},
@@ -457,10 +463,15 @@ void tst_mainwindow::commandsOpenTheirWindows()
     QFETCH(bool, maximised);
     frmMainWindow window;
     QAction *command = window.findChild<QAction *>(action);
-    QVERIFY(command);
+    QPushButton *button = window.findChild<QPushButton *>(action);
+    QVERIFY(command || button);
 
-    command->trigger();
-    command->trigger();
+    for (int use = 0; use < 2; ++use) {
+        if (command)
+            command->trigger();
+        else
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
 
     const QList<QWidget *> opened = topLevelsOfClass(windowClass);
     QCOMPARE(opened.size(), 2);
@@ -495,7 +506,7 @@ void tst_mainwindow::onlyCommandsWithAWindowAreEnabled()
     const QList<QPushButton *> shortcuts = window.findChildren<QPushButton *>(QRegularExpression("^btn"));
     QCOMPARE(shortcuts.size(), 9);
     for (QPushButton *button : shortcuts)
-        QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+        QVERIFY2(button->isEnabled() == working.contains(button->objectName()), qPrintable(button->objectName()));
     for (const char *name : {"btnValidityRefresh", "btnVendorsRefresh", "btnCustomersRefresh"})
         QVERIFY2(window.findChild<QToolButton *>(name)->isEnabled(), name);
 }
