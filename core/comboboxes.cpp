@@ -15,3 +15,14 @@ void selectNewestComboItem(QComboBox *combo)
     }
     combo->setCurrentIndex(bestIndex);
 }
+
+void selectComboItemById(QComboBox *combo, const QVariant &id)
+{
+    combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
+}
+
+QVariant comboItemId(const QComboBox *combo)
+{
+    const QVariant id = combo->currentData();
+    return id.isValid() ? id : QVariant(QVariant::Int);
+}

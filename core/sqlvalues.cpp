@@ -9,3 +9,8 @@ bool bitValue(const QVariant &value)
         return text.at(0).unicode() == 1;
     return value.toBool();
 }
+
+QString textNotNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}

@@ -8,4 +8,8 @@
 // would read as true either way.
 bool bitValue(const QVariant &value);
 
+// A text field's content to be bound so that an empty field stores an empty text,
+// not NULL (QLineEdit gives a null QString when nothing was typed).
+QString textNotNull(const QString &text);
+
 #endif // SQLVALUES_H

@@ -19,26 +19,6 @@ const int shipToAddNew = 1;
 const int salesPersonAddNew = 1;
 
 const QString personsSql = QStringLiteral("select PersonId, personName from persons");
-
-// Shows the entry that carries `id`; an id no entry carries, or none, shows no entry
-// rather than the leading "<Add New>", which carries no id either.
-void selectById(QComboBox *combo, const QVariant &id)
-{
-    combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
-}
-
-// The record id of the current entry; NULL for "<Add New>", a blank entry or none.
-QVariant chosenId(const QComboBox *combo)
-{
-    const QVariant id = combo->currentData();
-    return id.isValid() ? id : QVariant(QVariant::Int);
-}
-
-// A field the user left empty still gives an empty text, not NULL.
-QString textNotNull(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
 }
 
 frmCustomers::frmCustomers(QWidget *parent, int customerId) : QDialog(parent), ui(new Ui::frmCustomers), customerId(0)
@@ -109,7 +89,7 @@ void frmCustomers::showContactPerson()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select PersonName, Street1, City, Province, Country, Phone1 from persons "
                                  "where PersonId = :id"));
-    query.bindValue(QStringLiteral(":id"), chosenId(ui->cmbPersons));
+    query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbPersons));
     const bool found = query.exec() && query.next();
     const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
     ui->lblContactName->setText(value(0));
@@ -161,14 +141,14 @@ void frmCustomers::loadCustomer()
     };
 
     ui->txtCustomerName->setText(value("CustomerName").toString());
-    selectById(ui->cmbPersons, value("CustomerPersonId"));
-    selectById(ui->cmbSalesPerson, value("SalesPersonId"));
+    selectComboItemById(ui->cmbPersons, value("CustomerPersonId"));
+    selectComboItemById(ui->cmbSalesPerson, value("SalesPersonId"));
     if (ui->cmbSalesPerson->currentIndex() < 0 && !value("SalesPersonId").isNull())
         hiddenSalesPersonId = value("SalesPersonId");
     if (found)
         ui->dateCustomerSince->setDate(value("CustomerSince").toDate());
     ui->chkActive->setChecked(bitValue(value("IsActive")));
-    selectById(ui->cmbPriceType, value("DefaultPriceTypeId"));
+    selectComboItemById(ui->cmbPriceType, value("DefaultPriceTypeId"));
     ui->txtDiscount->setValue(value("StandardDiscount").toDouble());
     ui->txtNotes->setPlainText(value("Notes").toString());
 
@@ -221,16 +201,16 @@ bool frmCustomers::saveCustomer()
             ":DefaultPriceTypeId, :StandardDiscount, :Notes);"));
     }
     query.bindValue(QStringLiteral(":CustomerName"), textNotNull(ui->txtCustomerName->text()));
-    query.bindValue(QStringLiteral(":CustomerPersonId"), chosenId(ui->cmbPersons));
+    query.bindValue(QStringLiteral(":CustomerPersonId"), comboItemId(ui->cmbPersons));
     const bool salesPersonHidden = ui->cmbSalesPerson->currentIndex() < 0 && hiddenSalesPersonId.isValid();
     query.bindValue(QStringLiteral(":SalesPersonId"),
-                    salesPersonHidden ? hiddenSalesPersonId : chosenId(ui->cmbSalesPerson));
+                    salesPersonHidden ? hiddenSalesPersonId : comboItemId(ui->cmbSalesPerson));
     query.bindValue(QStringLiteral(":CustomerSince"), ui->dateCustomerSince->date());
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
     // "<Contact Person>" ships to the contact person; no person at all is stored as 0.
     const QComboBox *shipTo = ui->cmbShipTo->currentIndex() == shipToContactPerson ? ui->cmbPersons : ui->cmbShipTo;
     query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
-    query.bindValue(QStringLiteral(":DefaultPriceTypeId"), chosenId(ui->cmbPriceType));
+    query.bindValue(QStringLiteral(":DefaultPriceTypeId"), comboItemId(ui->cmbPriceType));
     query.bindValue(QStringLiteral(":StandardDiscount"), ui->txtDiscount->value());
     const QString notes = ui->txtNotes->toPlainText();
     query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));

@@ -16,26 +16,6 @@
 namespace {
 const int revenueType = 4;
 const int expensesType = 5;
-
-// Shows the entry that carries `id`; an id no entry carries, or none, shows no entry
-// rather than the leading "<Add New>", which carries no id either.
-void selectById(QComboBox *combo, const QVariant &id)
-{
-    combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
-}
-
-// The record id of the current entry; NULL for "<Add New>" or no entry.
-QVariant chosenId(const QComboBox *combo)
-{
-    const QVariant id = combo->currentData();
-    return id.isValid() ? id : QVariant(QVariant::Int);
-}
-
-// A field the user left empty still gives an empty text, not NULL.
-QString textNotNull(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
 }
 
 frmVendors::frmVendors(QWidget *parent, int vendorId) : QDialog(parent), ui(new Ui::frmVendors), vendorId(0)
@@ -110,14 +90,14 @@ void frmVendors::loadVendor()
     };
 
     ui->txtVendorName->setText(value("VendorName").toString());
-    selectById(ui->cmbPersons, value("ContactPersonId"));
+    selectComboItemById(ui->cmbPersons, value("ContactPersonId"));
     if (found)
         ui->dateVendorSince->setDate(value("VendorSince").toDate());
     ui->chkActive->setChecked(bitValue(value("IsActive")));
-    selectById(ui->cmbExpensesAcc, value("ExpensesAccountId"));
+    selectComboItemById(ui->cmbExpensesAcc, value("ExpensesAccountId"));
     if (ui->cmbExpensesAcc->currentIndex() < 0 && !value("ExpensesAccountId").isNull())
         hiddenExpensesAccountId = value("ExpensesAccountId");
-    selectById(ui->cmbRevenuAcc, value("RevenuAccountId"));
+    selectComboItemById(ui->cmbRevenuAcc, value("RevenuAccountId"));
     if (ui->cmbRevenuAcc->currentIndex() < 0 && !value("RevenuAccountId").isNull())
         hiddenRevenuAccountId = value("RevenuAccountId");
     ui->txtNotes->setPlainText(value("Notes").toString());
@@ -130,7 +110,7 @@ void frmVendors::showContactPerson()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select PersonName, Street1, City, Province, Country, Phone1 from persons "
                                  "where PersonId = :id"));
-    query.bindValue(QStringLiteral(":id"), chosenId(ui->cmbPersons));
+    query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbPersons));
     const bool found = query.exec() && query.next();
     const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
     ui->lblContactName->setText(value(0));
@@ -162,7 +142,7 @@ QVariant frmVendors::chosenAccountId(const QComboBox *combo, const QVariant &hid
 {
     if (combo->currentIndex() < 0 && hiddenId.isValid())
         return hiddenId;
-    return chosenId(combo);
+    return comboItemId(combo);
 }
 
 bool frmVendors::saveVendor()
@@ -181,7 +161,7 @@ bool frmVendors::saveVendor()
             ":VendorSince, :IsActive, :ExpensesAccountId, :RevenuAccountId, :Notes);"));
     }
     query.bindValue(QStringLiteral(":VendorName"), textNotNull(ui->txtVendorName->text()));
-    query.bindValue(QStringLiteral(":ContactPersonId"), chosenId(ui->cmbPersons));
+    query.bindValue(QStringLiteral(":ContactPersonId"), comboItemId(ui->cmbPersons));
     query.bindValue(QStringLiteral(":VendorSince"), ui->dateVendorSince->date());
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
     query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
