@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds Zarpo, starts a private MariaDB server for benchmarks and makes the large
-# benchmark company in it. The server's data folder (build/bench-server) and the company
-# are kept between runs: the company is made again only when it is missing, half made,
-# or was made with other sizes or another seed. The server this script started stops
-# when the script ends.
+# Builds Zarpo, starts a private MariaDB server for benchmarks, makes the large benchmark
+# company in it and times the program's windows against it (zarpo-bench, offscreen),
+# printing one table. The server's data folder (build/bench-server) and the company are
+# kept between runs: the company is made again only when it is missing, half made, or was
+# made with other sizes or another seed. The server this script started stops when the
+# script ends.
 #
-#   bench/run.sh [generator options]    e.g. --scale 0.1 for a quicker company
+#   bench/run.sh [generator options] [-- benchmark options]
+#       e.g. --scale 0.1 for a quicker company; -- --runs 3 for fewer runs per step
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -48,9 +50,19 @@ generate_company() {
   echo "Company $database ready in $((elapsed / 10)).$((elapsed % 10)) s"
 }
 
+run_benchmark() {
+  QT_QPA_PLATFORM=offscreen MYSQL_PWD=$password "$top/build/zarpo-bench" --host 127.0.0.1 --port "$port" \
+    --user root --database "$database" "$@"
+}
+
+generator_options=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+  generator_options+=("$1")
+  shift
+done
+[ $# -gt 0 ] && shift
+
 build
 start_server
-generate_company "$@"
-
-# Measuring steps follow here: they find the company `$database` on the server at
-# 127.0.0.1:$port, user root, password `$password`, while the server still runs.
+generate_company "${generator_options[@]}"
+run_benchmark "$@"

@@ -1,0 +1,118 @@
+#ifndef BENCHMARK_H
+#define BENCHMARK_H
+
+#include "bench/batchwriter.h"
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+struct BenchOptions
+{
+    BenchServer server;
+    QString database = QStringLiteral("zarpo_bench");
+    int runs = 5;    // timed runs of every step, through the program and bare alike
+    int warmups = 1; // untimed runs before them, at least one: the first captures the statements
+    // The folder that holds the home tab's pages, jscharts/ and news/, as the program's
+    // own folder does.
+    QString pagesFolder;
+    // When set, each step's statements are written there as the client ran them, one file
+    // per step, for whoever wants to see which statement costs what.
+    QString statementsFolder;
+};
+
+struct StepResult
+{
+    QString name;
+    // What the step aims at, when anything: a time, or a most that the program may take
+    // over its bare statements. Reported, never enforced.
+    double targetMs = 0;
+    double targetRatio = 0;
+    qint64 programNs = -1;   // median of the runs through the program
+    qint64 bareNs = -1;      // median of the same statements run bare through the client
+    int statements = 0;
+    int runs = 0;
+    QString failure;         // empty when nothing failed
+};
+
+// Times what the program does against a company database, through the real windows
+// offscreen, beside the statements those windows sent, run bare through the MariaDB
+// client. Never judges a time; fails only when something measured fails.
+class Benchmark
+{
+public:
+    explicit Benchmark(const BenchOptions &options);
+    ~Benchmark();
+
+    // Receives a line as each step is done.
+    void setProgress(const std::function<void(const QString &)> &progress);
+
+    // Runs every step; false when one failed (its result says why) or when the run could
+    // not begin (error() says why).
+    bool run();
+    QString error() const;
+
+    const QVector<StepResult> &results() const;
+    qint64 clientStartupNs() const;
+
+    // The results as one table, with the client's start-up cost beneath it.
+    QString table() const;
+
+private:
+    struct Step
+    {
+        QString name;
+        double targetMs = 0;
+        double targetRatio = 0;
+        std::function<void()> before; // untimed, before every run through the program
+        std::function<bool()> act;    // timed; false when it failed, with stepFailure set
+        std::function<void()> after;  // untimed, after every run through the program
+        // The bare side runs the captured statements on the company unless a script is given.
+        QByteArray script;
+        int scriptStatements = 0;
+        std::function<void()> beforeBare;
+    };
+
+    bool begin();
+    void end();
+    StepResult measure(const Step &step);
+    bool measureBare(const Step &step, const QByteArray &input, const QString &database, StepResult *result);
+    void keepStatements(const QString &name, const QByteArray &input);
+
+    Step companyCreation();
+    Step mainWindowShown();
+    Step chartThroughDashboard();
+    Step panelReload(const QString &name, int tab, const char *button);
+    Step listWindow(const QString &name, const std::function<QWidget *()> &open,
+                    const std::function<void(QWidget *)> &drive);
+
+    bool openMainWindow();
+    void closeMainWindow();
+    bool dropCreatedCompany();
+    void report(const QString &line);
+
+    BenchOptions options;
+    std::function<void(const QString &)> progress;
+    QString failure;
+    QString stepFailure;
+    QStringList boxes;
+    QVector<StepResult> stepResults;
+    qint64 startupNs = -1;
+    QString controlName;
+    QString createdCompany;
+    std::unique_ptr<QTemporaryDir> programFolder;
+    QPointer<QWidget> mainWindow;
+    QPointer<QWidget> window;
+};
+
+#endif // BENCHMARK_H

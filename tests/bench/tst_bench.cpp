@@ -1,0 +1,198 @@
+#include "tests/support/testsupport.h"
+
+#include "bench/benchgenerator.h"
+#include "bench/listwindows.h"
+#include "core/companydb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+BenchServer testServer()
+{
+    BenchServer server;
+    server.host = TestSupport::serverHost();
+    server.port = TestSupport::serverPort();
+    server.user = QStringLiteral("root");
+    server.password = TestSupport::serverPassword();
+    return server;
+}
+
+struct BenchRun
+{
+    int exitCode = -1;
+    QString table;
+    QString errors;
+};
+
+// The benchmark command as run.sh runs it, once per step after the capturing warm-up.
+BenchRun runBenchmark(const QString &database, const QString &statementsFolder)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MYSQL_PWD"), TestSupport::serverPassword());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZARPO_BENCH),
+                  {QStringLiteral("--host"), TestSupport::serverHost(), QStringLiteral("--port"),
+                   QString::number(TestSupport::serverPort()), QStringLiteral("--database"), database,
+                   QStringLiteral("--runs"), QStringLiteral("1"), QStringLiteral("--statements"), statementsFolder});
+    BenchRun run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        run.errors = QStringLiteral("zarpo-bench did not end within 120 s");
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.table = QString::fromUtf8(process.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// The statements one step sent, as the benchmark kept them for the client.
+QStringList keptStatements(const QString &folder, const QString &step)
+{
+    QString stem = step;
+    stem.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*-") + stem + QStringLiteral(".sql")});
+    if (files.size() != 1)
+        return {QStringLiteral("no single file for ") + step};
+    QFile file(QDir(folder).filePath(files.first()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {file.errorString()};
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("\n;\n"), Qt::SkipEmptyParts);
+}
+
+// The table's row of a step: its cells, split where the columns are apart.
+QStringList tableRow(const QString &table, const QString &step)
+{
+    for (const QString &line : table.split(QLatin1Char('\n')))
+        if (line.startsWith(step + QStringLiteral("  ")))
+            return line.mid(step.size()).trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}")));
+    return {};
+}
+
+} // namespace
+
+class tst_bench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void measuresEveryStep();
+    void keepsWhatEachStepSent_data();
+    void keepsWhatEachStepSent();
+    void failsWhenAMeasuredStepFails_data();
+    void failsWhenAMeasuredStepFails();
+
+private:
+    QString company;
+    QTemporaryDir statements;
+    BenchRun sound;
+};
+
+void tst_bench::initTestCase()
+{
+    TestSupport::connectToServer();
+    company = TestSupport::uniqueDatabaseName(QStringLiteral("benchrun"));
+    BenchGenerator generator(testServer(), company);
+    generator.setSizes(BenchSizes().scaled(0.002));
+    generator.setConnections(2);
+    QCOMPARE(generator.run(false), BenchGenerator::Outcome::Generated);
+    EXEC_SQL(QStringLiteral("USE ") + quotedIdentifier(company));
+    sound = runBenchmark(company, statements.path());
+}
+
+void tst_bench::cleanupTestCase()
+{
+    TestSupport::dropDatabase(company);
+}
+
+void tst_bench::measuresEveryStep()
+{
+    QVERIFY2(sound.exitCode == 0, qPrintable(sound.errors));
+    QStringList steps{QStringLiteral("Create a company database"), QStringLiteral("Login: main window shown, home panels filled"),
+                      QStringLiteral("Dashboard tab chosen: week-sales chart"), QStringLiteral("Purchasing tab: vendors reloaded"),
+                      QStringLiteral("Sales tab: customers reloaded"), QStringLiteral("Dashboard: stock validity reloaded")};
+    for (const ListWindow &window : listWindows())
+        steps << window.name;
+    for (const QString &step : steps) {
+        const QStringList row = tableRow(sound.table, step);
+        QVERIFY2(row.size() >= 5, qPrintable(step + QStringLiteral(" in:\n") + sound.table));
+        // Program ms, bare ms, their ratio and the statement count: all measured, none failed.
+        for (int cell = 0; cell < 4; ++cell)
+            QVERIFY2(row.at(cell).toDouble() > 0, qPrintable(step + QStringLiteral(": ") + row.join(QLatin1Char('|'))));
+    }
+    QVERIFY2(sound.table.contains(QStringLiteral("`select 1` through it takes")), qPrintable(sound.table));
+    // The company the benchmark creates does not stay behind.
+    QCOMPARE(TestSupport::queryValue(QStringLiteral("SELECT COUNT(*) FROM information_schema.SCHEMATA "
+                                                    "WHERE SCHEMA_NAME LIKE '%1\\_created\\_%'").arg(company)).toInt(), 0);
+}
+
+void tst_bench::keepsWhatEachStepSent_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("expectedCount");
+    QTest::addColumn<QString>("expectedText");
+    const QString itemsInStock = QStringLiteral("(SELECT COUNT(*) FROM (SELECT 1 FROM vw_itemcapital GROUP BY ItemId, ItemNo, "
+                                                "ItemName, UOM HAVING SUM(QOH) > 0) x)");
+
+    QTest::newRow("the expiry panel's walk sends one statement per item and unit in stock")
+        << "Dashboard: stock validity reloaded" << QStringLiteral("SELECT 1 + ") + itemsInStock << "FROM vw_itemcapital";
+    QTest::newRow("the main window's own new connection is followed, from its first statement")
+        << "Login: main window shown, home panels filled"
+        << QStringLiteral("SELECT 8 + ") + itemsInStock << "SET NAMES utf8mb4";
+    QTest::newRow("a bound filter reaches the client with the typed text in place")
+        << "Customers list, name filter typed" << "SELECT 1" << "Like '%Food%'";
+    QTest::newRow("a list window sends its one statement")
+        << "Persons list" << "SELECT 1" << "from persons";
+}
+
+void tst_bench::keepsWhatEachStepSent()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, expectedCount);
+    QFETCH(QString, expectedText);
+    QVERIFY2(sound.exitCode == 0, qPrintable(sound.errors));
+    const QStringList sent = keptStatements(statements.path(), step);
+    QCOMPARE(sent.size(), TestSupport::queryValue(expectedCount).toInt());
+    QVERIFY2(sent.join(QLatin1Char('\n')).contains(expectedText), qPrintable(sent.join(QLatin1Char('\n'))));
+}
+
+void tst_bench::failsWhenAMeasuredStepFails_data()
+{
+    QTest::addColumn<QString>("breakIt");
+    QTest::addColumn<QString>("mendIt");
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("a window reports a failed statement through its message box")
+        << "RENAME TABLE accounttypes TO accounttypes_gone" << "RENAME TABLE accounttypes_gone TO accounttypes"
+        << "FAILED Chart of accounts: The window reported: Select failed: ";
+    QTest::newRow("a window that fails silently fails its statement when run bare")
+        << "RENAME TABLE departments TO departments_gone" << "RENAME TABLE departments_gone TO departments"
+        << "FAILED Departments list: A statement failed when run bare: ";
+}
+
+void tst_bench::failsWhenAMeasuredStepFails()
+{
+    QFETCH(QString, breakIt);
+    QFETCH(QString, mendIt);
+    QFETCH(QString, failure);
+    EXEC_SQL(breakIt);
+    QTemporaryDir folder;
+    const BenchRun broken = runBenchmark(company, folder.path());
+    EXEC_SQL(mendIt);
+    QCOMPARE(broken.exitCode, 1);
+    QVERIFY2(broken.table.contains(failure), qPrintable(broken.table + broken.errors));
+    // The other steps are still measured.
+    QVERIFY2(tableRow(broken.table, QStringLiteral("Users list")).value(0).toDouble() > 0, qPrintable(broken.table));
+}
+
+ZARPO_TEST_MAIN(tst_bench)
+#include "tst_bench.moc"
