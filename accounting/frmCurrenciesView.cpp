@@ -36,7 +36,7 @@ void frmCurrenciesView::loadCurrencies()
     currencies->setHeaderData(colSymbol, Qt::Horizontal, tr("Symbol"));
     ui->tblCurrencies->hideColumn(colCurrencyId);
     ui->tblCurrencies->hideColumn(colIsDefault);
-    ui->tblCurrencies->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblCurrencies);
 }
 
 void frmCurrenciesView::on_btnNew_clicked()

@@ -36,7 +36,7 @@ void frmFiscalYearView::loadFiscalYears()
     years->setHeaderData(colFrom, Qt::Horizontal, tr("From"));
     years->setHeaderData(colTo, Qt::Horizontal, tr("To"));
     years->setHeaderData(colClosed, Qt::Horizontal, tr("Year Closed"));
-    ui->tblFiscalYears->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblFiscalYears);
 }
 
 void frmFiscalYearView::on_btnNew_clicked()

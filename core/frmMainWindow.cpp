@@ -19,6 +19,7 @@
 #include "core/frmSettings.h"
 #include "core/globals.h"
 #include "core/lefttorightdelegate.h"
+#include "core/listdialog.h"
 #include "core/messages.h"
 #include "core/seams.h"
 #include "core/weeksales.h"
@@ -422,7 +423,7 @@ void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel>
     model = std::move(fresh);
     // Columns without a width of their own fit their header and cells: the header's default
     // width cuts "Unit Of Measure" and most phone numbers short.
-    grid->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(grid);
 }
 
 void frmMainWindow::loadItemsValidity()

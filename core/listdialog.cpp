@@ -5,12 +5,14 @@
 
 #include <QAbstractItemView>
 #include <QDate>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QStyledItemDelegate>
+#include <QTableView>
 
 namespace ListDialog {
 
@@ -55,6 +57,12 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
 void showDatesInDateFormat(QAbstractItemView *view)
 {
     view->setItemDelegate(new DateFormatDelegate(view));
+}
+
+void fitColumnsToContents(QTableView *view)
+{
+    view->horizontalHeader()->setResizeContentsPrecision(100);
+    view->resizeColumnsToContents();
 }
 
 QVariant currentValue(const QAbstractItemView *view, int column)

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QAbstractItemView;
+class QTableView;
 class QSqlQueryModel;
 class QWidget;
 
@@ -25,6 +26,10 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
 // Shows the dates of every column in the program's dateFormat, as the date fields do,
 // instead of the system's format. The view owns what this sets up.
 void showDatesInDateFormat(QAbstractItemView *view);
+
+// Sizes the columns to their headers and to the rows near the top. Measuring every row
+// of a long list would cost more than reading it from the server.
+void fitColumnsToContents(QTableView *view);
 
 // The value in `column` of the view's current row, or an invalid QVariant when no row
 // is current and selected.

@@ -57,7 +57,7 @@ void frmCustomersView::loadCustomers(bool showInactive, const QString &column, c
     for (int i = 0; i < headers.size(); ++i)
         customers->setHeaderData(colCustomerId + 1 + i, Qt::Horizontal, headers.at(i));
     ui->tblCustomers->hideColumn(colCustomerId);
-    ui->tblCustomers->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblCustomers);
 }
 
 // Reloads with the filter that the window shows, so the list never disagrees with it.

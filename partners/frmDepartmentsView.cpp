@@ -31,7 +31,7 @@ void frmDepartmentsView::loadDepartments()
         ListDialog::replaceModel(ui->tblDepartments, model, QStringLiteral("Select * from departments"));
     departments->setHeaderData(colDepartment, Qt::Horizontal, tr("Department"));
     ui->tblDepartments->hideColumn(colDepartmentId);
-    ui->tblDepartments->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblDepartments);
 }
 
 void frmDepartmentsView::on_btnNew_clicked()

@@ -53,7 +53,7 @@ void frmEmployeesView::loadEmployees(bool showInactive)
     for (int i = 0; i < headers.size(); ++i)
         employees->setHeaderData(colEmployeeId + 1 + i, Qt::Horizontal, headers.at(i));
     ui->tblEmployees->hideColumn(colEmployeeId);
-    ui->tblEmployees->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblEmployees);
 }
 
 void frmEmployeesView::on_chkShowInactive_stateChanged(int /*state*/)

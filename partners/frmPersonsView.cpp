@@ -37,7 +37,7 @@ void frmPersonsView::loadPersons()
     for (int column = 0; column < headers.size(); ++column)
         persons->setHeaderData(column, Qt::Horizontal, headers.at(column));
     ui->tblPersons->hideColumn(colPersonId);
-    ui->tblPersons->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblPersons);
 }
 
 void frmPersonsView::on_btnNew_clicked()

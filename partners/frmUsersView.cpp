@@ -41,7 +41,7 @@ void frmUsersView::loadUsers()
     users->setHeaderData(colUsername, Qt::Horizontal, tr("Username"));
     users->setHeaderData(colPersonName, Qt::Horizontal, tr("Person Name"));
     ui->tblUsers->hideColumn(colUserId);
-    ui->tblUsers->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblUsers);
 }
 
 bool frmUsersView::isLastUser() const

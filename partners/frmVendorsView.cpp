@@ -36,7 +36,7 @@ void frmVendorsView::loadVendors(bool showInactive)
     for (int i = 0; i < headers.size(); ++i)
         vendors->setHeaderData(colVendorId + 1 + i, Qt::Horizontal, headers.at(i));
     ui->tblVendors->hideColumn(colVendorId);
-    ui->tblVendors->resizeColumnsToContents();
+    ListDialog::fitColumnsToContents(ui->tblVendors);
 }
 
 void frmVendorsView::on_chkShowInactive_stateChanged(int /*state*/)
