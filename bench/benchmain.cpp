@@ -1,4 +1,5 @@
 #include "bench/benchmark.h"
+#include "bench/serveroptions.h"
 #include "core/resources.h"
 
 #include <QApplication>
@@ -28,27 +29,21 @@ int main(int argc, char *argv[])
         "Times Zarpo's windows against a company database, offscreen, beside the same statements run bare "
         "through the MariaDB client, and prints one table. Exits with 1 when something it measures fails."));
     parser.addHelpOption();
-    const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("Server host (127.0.0.1)."), QStringLiteral("host"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Server port (3306)."), QStringLiteral("port"), QStringLiteral("3306"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("Server user (root)."), QStringLiteral("user"), QStringLiteral("root"));
-    const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("Server password (else MYSQL_PWD)."), QStringLiteral("password"));
+    const ServerOptions serverOptions;
+    serverOptions.addTo(parser);
     const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("Company database to measure (zarpo_bench)."), QStringLiteral("name"), QStringLiteral("zarpo_bench"));
     const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Timed runs of every step (5)."), QStringLiteral("count"), QStringLiteral("5"));
     const QCommandLineOption warmups(QStringLiteral("warmups"), QStringLiteral("Untimed runs before them, at least 1 (1)."), QStringLiteral("count"), QStringLiteral("1"));
     const QCommandLineOption pages(QStringLiteral("pages"), QStringLiteral("Folder holding the home tab's jscharts/ and news/ (this program's folder)."), QStringLiteral("folder"));
     const QCommandLineOption statements(QStringLiteral("statements"), QStringLiteral("Write each step's statements, as the client runs them, into this folder."), QStringLiteral("folder"));
-    parser.addOptions({host, port, user, password, database, runs, warmups, pages, statements});
+    parser.addOptions({database, runs, warmups, pages, statements});
     parser.process(app);
 
     BenchOptions options;
     bool ok = true;
-    options.server.host = parser.value(host);
-    options.server.port = parser.value(port).toInt(&ok);
-    if (!ok)
-        return usageError(QStringLiteral("--port needs a number"));
-    options.server.user = parser.value(user);
-    // The environment keeps the password off the command line, where other users could read it.
-    options.server.password = parser.isSet(password) ? parser.value(password) : qEnvironmentVariable("MYSQL_PWD");
+    QString error;
+    if (!serverOptions.read(parser, &options.server, &error))
+        return usageError(error);
     options.database = parser.value(database);
     options.runs = parser.value(runs).toInt(&ok);
     if (!ok || options.runs < 1)

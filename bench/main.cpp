@@ -1,4 +1,5 @@
 #include "bench/benchgenerator.h"
+#include "bench/serveroptions.h"
 #include "core/resources.h"
 
 #include <QCommandLineParser>
@@ -34,17 +35,15 @@ int main(int argc, char *argv[])
         "Creates a company database from Zarpo's schema script and fills it with a large, "
         "deterministic data set for benchmarks."));
     parser.addHelpOption();
-    const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("Server host (127.0.0.1)."), QStringLiteral("host"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Server port (3306)."), QStringLiteral("port"), QStringLiteral("3306"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("Server user (root)."), QStringLiteral("user"), QStringLiteral("root"));
-    const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("Server password (else MYSQL_PWD)."), QStringLiteral("password"));
+    const ServerOptions serverOptions;
+    serverOptions.addTo(parser);
     const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("Company database to create (zarpo_bench)."), QStringLiteral("name"), QStringLiteral("zarpo_bench"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Random seed (20240229)."), QStringLiteral("number"), QStringLiteral("20240229"));
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Multiply every size by this factor, e.g. 0.01 for a small run (1)."), QStringLiteral("factor"), QStringLiteral("1"));
     const QCommandLineOption today(QStringLiteral("today"), QStringLiteral("The day taken as today, YYYY-MM-DD (the current date)."), QStringLiteral("date"));
     const QCommandLineOption connections(QStringLiteral("connections"), QStringLiteral("Connections that write at once (up to 6, one per core)."), QStringLiteral("count"));
     const QCommandLineOption keep(QStringLiteral("keep"), QStringLiteral("Keep the database when an earlier run finished it with the same seed and sizes."));
-    parser.addOptions({host, port, user, password, database, seed, scale, today, connections, keep});
+    parser.addOptions({database, seed, scale, today, connections, keep});
 
     const BenchSizes defaults;
     QList<QCommandLineOption> sizeOptions;
@@ -71,13 +70,9 @@ int main(int argc, char *argv[])
     }
 
     BenchServer server;
-    server.host = parser.value(host);
-    server.port = parser.value(port).toInt(&ok);
-    if (!ok)
-        return usageError(QStringLiteral("--port needs a number"));
-    server.user = parser.value(user);
-    // The environment keeps the password off the command line, where other users could read it.
-    server.password = parser.isSet(password) ? parser.value(password) : qEnvironmentVariable("MYSQL_PWD");
+    QString error;
+    if (!serverOptions.read(parser, &server, &error))
+        return usageError(error);
 
     BenchGenerator generator(server, parser.value(database));
     generator.setSizes(sizes);

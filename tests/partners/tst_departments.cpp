@@ -133,14 +133,8 @@ void tst_departments::form()
         dialog = std::make_unique<frmDepartments>(nullptr, 0);
     else
         dialog = std::make_unique<frmDepartmentsView>(nullptr);
-    QWidget *widget = object.isEmpty() ? dialog.get() : dialog->findChild<QWidget *>(object);
-
-    QVERIFY2(widget, qPrintable(object));
-    QVERIFY2(widget->inherits(qPrintable(kind)), widget->metaObject()->className());
-    if (value.type() == QVariant::Int)
-        QCOMPARE(widget->property(qPrintable(property)).toInt(), value.toInt());
-    else if (!property.isEmpty())
-        QCOMPARE(widget->property(qPrintable(property)), value);
+    const QString problem = TestSupport::checkForm(dialog.get(), object, kind, property, value);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void tst_departments::save_data()

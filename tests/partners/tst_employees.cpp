@@ -264,34 +264,8 @@ void tst_employees::form()
         dialog = std::make_unique<frmEmployees>(nullptr, 0);
     else
         dialog = std::make_unique<frmEmployeesView>(nullptr);
-    QWidget *widget = object.isEmpty() ? dialog.get() : dialog->findChild<QWidget *>(object);
-    QVERIFY2(widget, qPrintable(object));
-    QVERIFY2(widget->inherits(qPrintable(kind)), widget->metaObject()->className());
-
-    QVariant actual = widget->property(qPrintable(property));
-    if (property == "next") {
-        actual = widget->nextInFocusChain()->objectName();
-    } else if (property == "items") {
-        auto *box = static_cast<QComboBox *>(widget);
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts << box->itemText(i);
-        actual = texts.join(',');
-    } else if (property == "headers" || property == "visibleColumns") {
-        auto *view = static_cast<QTableView *>(widget);
-        QStringList texts;
-        for (int column = 0; column < view->model()->columnCount(); ++column) {
-            if (property == "headers")
-                texts << view->model()->headerData(column, Qt::Horizontal).toString();
-            else if (!view->isColumnHidden(column))
-                texts << QString::number(column);
-        }
-        actual = texts.join(',');
-    }
-    if (value.type() == QVariant::Int)
-        QCOMPARE(actual.toInt(), value.toInt());
-    else if (!property.isEmpty())
-        QCOMPARE(actual, value);
+    const QString problem = TestSupport::checkForm(dialog.get(), object, kind, property, value);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void tst_employees::insertEmployee_data()

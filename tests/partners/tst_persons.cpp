@@ -156,16 +156,8 @@ void tst_persons::form()
         dialog = std::make_unique<frmPersons>(nullptr, 0);
     else
         dialog = std::make_unique<frmPersonsView>(nullptr);
-    QWidget *widget = object.isEmpty() ? dialog.get() : dialog->findChild<QWidget *>(object);
-
-    QVERIFY2(widget, qPrintable(object));
-    QVERIFY2(widget->inherits(qPrintable(kind)), widget->metaObject()->className());
-    if (property == "next")
-        QCOMPARE(widget->nextInFocusChain()->objectName(), value.toString());
-    else if (value.type() == QVariant::Int)
-        QCOMPARE(widget->property(qPrintable(property)).toInt(), value.toInt());
-    else if (!property.isEmpty())
-        QCOMPARE(widget->property(qPrintable(property)), value);
+    const QString problem = TestSupport::checkForm(dialog.get(), object, kind, property, value);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void tst_persons::saveNewCard_data()

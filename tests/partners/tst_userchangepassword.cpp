@@ -5,7 +5,6 @@
 #include "tests/support/testsupport.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -208,15 +207,7 @@ void tst_userchangepassword::loginTakesTheNewPassword()
     QVERIFY(!dialog->isVisible());
     QVERIFY(TestSupport::queryValue("select count(*) from users where UserId = 1 and Password = md5('fresh')").toInt() == 1);
 
-    QFile settings(TestSupport::settingsPath());
-    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settings.write(QString("<AccountingConf>\n <Company Server=\"%1\" ServerPort=\"%2\" ServerUsername=\"root\" "
-                           "ServerPassword=\"%3\" Database=\"%4\"/>\n</AccountingConf>\n")
-                       .arg(TestSupport::serverHost())
-                       .arg(TestSupport::serverPort())
-                       .arg(TestSupport::serverPassword(), dbName)
-                       .toUtf8());
-    settings.close();
+    TestSupport::writeCompanySettings();
     QPointer<frmLogin> login = new frmLogin(nullptr);
     login->setAttribute(Qt::WA_DeleteOnClose);
     login->show();

@@ -8,7 +8,6 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -219,15 +218,7 @@ void tst_users::savedUserLogsIn()
     click(editor, "btnSave");
     QCOMPARE(messageLog(), QString());
 
-    QFile settings(TestSupport::settingsPath());
-    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settings.write(QString("<AccountingConf>\n <Company Server=\"%1\" ServerPort=\"%2\" ServerUsername=\"root\" "
-                           "ServerPassword=\"%3\" Database=\"%4\"/>\n</AccountingConf>\n")
-                       .arg(TestSupport::serverHost())
-                       .arg(TestSupport::serverPort())
-                       .arg(TestSupport::serverPassword(), dbName)
-                       .toUtf8());
-    settings.close();
+    TestSupport::writeCompanySettings();
     QPointer<frmLogin> login = new frmLogin(nullptr);
     login->setAttribute(Qt::WA_DeleteOnClose);
     login->show();

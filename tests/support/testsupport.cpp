@@ -6,11 +6,13 @@
 #include "core/seams.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -136,6 +138,19 @@ QString freshCompany()
     return currentCompany;
 }
 
+void writeCompanySettings()
+{
+    QFile settings(settingsPath());
+    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("Cannot write the test's settings file");
+    settings.write(QStringLiteral("<AccountingConf>\n <Company Server=\"%1\" ServerPort=\"%2\" ServerUsername=\"root\" "
+                                  "ServerPassword=\"%3\" Database=\"%4\"/>\n</AccountingConf>\n")
+                       .arg(serverHost())
+                       .arg(serverPort())
+                       .arg(serverPassword(), dbName)
+                       .toUtf8());
+}
+
 bool execSql(const QString &sql)
 {
     QSqlQuery query(QSqlDatabase::database());
@@ -191,6 +206,44 @@ QString messageLog()
     for (const Message &message : MessageRecorder::messages())
         log << messageEntry(message.kind, message.text);
     return log.join(QStringLiteral(" | "));
+}
+
+QString checkForm(QWidget *window, const QString &object, const QString &kind, const QString &property,
+                  const QVariant &value)
+{
+    QWidget *widget = object.isEmpty() ? window : window->findChild<QWidget *>(object);
+    if (!widget)
+        return QStringLiteral("no widget ") + object;
+    if (!widget->inherits(qPrintable(kind)))
+        return object + QStringLiteral(" is a ") + QLatin1String(widget->metaObject()->className());
+    if (property.isEmpty())
+        return QString();
+
+    QVariant actual = widget->property(qPrintable(property));
+    if (property == QLatin1String("next")) {
+        actual = widget->nextInFocusChain()->objectName();
+    } else if (property == QLatin1String("items")) {
+        auto *box = static_cast<QComboBox *>(widget);
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        actual = texts.join(QLatin1Char(','));
+    } else if (property == QLatin1String("headers") || property == QLatin1String("visibleColumns")) {
+        auto *view = static_cast<QTableView *>(widget);
+        QStringList texts;
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            if (property == QLatin1String("headers"))
+                texts << view->model()->headerData(column, Qt::Horizontal).toString();
+            else if (!view->isColumnHidden(column))
+                texts << QString::number(column);
+        }
+        actual = texts.join(QLatin1Char(','));
+    }
+    const bool same = value.type() == QVariant::Int ? actual.toInt() == value.toInt() : actual == value;
+    if (same)
+        return QString();
+    return QStringLiteral("%1.%2 is %3, expected %4")
+        .arg(object, property, actual.toString(), value.toString());
 }
 
 void whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)

@@ -41,6 +41,10 @@ QString freshCompany();
 QString uniqueDatabaseName(const QString &stem);
 void dropDatabase(const QString &name);
 
+// Writes a settings file that lists the current company alone, so that a login dialog
+// offers it and logs in to it.
+void writeCompanySettings();
+
 // Runs a statement on the default connection; fails the test on error.
 #define EXEC_SQL(sql) QVERIFY2(TestSupport::execSql(sql), qPrintable(TestSupport::lastSqlError()))
 bool execSql(const QString &sql);
@@ -70,6 +74,14 @@ public:
 // every box when they fail; messageEntry gives one box in that form.
 QString messageLog();
 QString messageEntry(Messages::Kind kind, const QString &text);
+
+// One check of a form: the widget `object` of `window` (the window itself when empty) is
+// a `kind` and its `property` has `value`. Besides Qt properties, "next" is the next
+// widget in the tab chain, "items" a combo's entries, "headers" a table's column headers
+// and "visibleColumns" the numbers of its shown columns, each joined by ",". An empty
+// property checks the kind alone. Returns what differs; empty when all is as expected.
+QString checkForm(QWidget *window, const QString &object, const QString &kind, const QString &property,
+                  const QVariant &value);
 
 // Runs `action` on the next modal widget that opens (a dialog started with exec()).
 void whenModal(const std::function<void(QWidget *modal)> &action, int timeoutMs = 10000);
