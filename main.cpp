@@ -1,9 +1,9 @@
 #include "core/cXml.h"
-#include "core/frmLogin.h"
+#include "app/frmLogin.h"
 #include "core/globals.h"
 #include "core/resources.h"
 #include "core/seams.h"
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "bench/statementlog.h"
 #include "core/companydb.h"
 #include "core/connection.h"
-#include "core/frmMainWindow.h"
+#include "app/frmMainWindow.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/seams.h"

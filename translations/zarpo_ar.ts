@@ -4,368 +4,368 @@
     <context>
         <name>frmMainWindow</name>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="14" />
+            <location filename="../app/frmMainWindow.ui" line="14" />
             <source>Zarpo Accounting - Version </source>
             <translation>زاربو للمحاسبة - الإصدار </translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="46" />
+            <location filename="../app/frmMainWindow.ui" line="46" />
             <source>Welcome</source>
             <translation>مرحبًا</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="58" />
+            <location filename="../app/frmMainWindow.ui" line="58" />
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#b67900;"&gt;Company&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" color:#b67900;"&gt;الشركة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="120" />
+            <location filename="../app/frmMainWindow.ui" line="120" />
             <source>Date</source>
             <translation>التاريخ</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="158" />
+            <location filename="../app/frmMainWindow.ui" line="158" />
             <source>Dashboard</source>
             <translation>لوحة المعلومات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="191" />
+            <location filename="../app/frmMainWindow.ui" line="191" />
             <source>Last 7 Days' Sales</source>
             <translation>مبيعات آخر 7 أيام</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="277" />
+            <location filename="../app/frmMainWindow.ui" line="277" />
             <source>Stock Validity:</source>
             <translation>صلاحية المخزون:</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="284" />
-            <location filename="../core/frmMainWindow.ui" line="597" />
-            <location filename="../core/frmMainWindow.ui" line="996" />
+            <location filename="../app/frmMainWindow.ui" line="284" />
+            <location filename="../app/frmMainWindow.ui" line="597" />
+            <location filename="../app/frmMainWindow.ui" line="996" />
             <source>Reload</source>
             <translation>تحديث</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="319" />
+            <location filename="../app/frmMainWindow.ui" line="319" />
             <source>Item Id</source>
             <translation>معرّف الصنف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="324" />
+            <location filename="../app/frmMainWindow.ui" line="324" />
             <source>Item No.</source>
             <translation>رقم الصنف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="329" />
+            <location filename="../app/frmMainWindow.ui" line="329" />
             <source>Item Name</source>
             <translation>اسم الصنف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="334" />
+            <location filename="../app/frmMainWindow.ui" line="334" />
             <source>UOM</source>
             <translation>الوحدة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="339" />
+            <location filename="../app/frmMainWindow.ui" line="339" />
             <source>Qty.</source>
             <translation>الكمية</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="344" />
+            <location filename="../app/frmMainWindow.ui" line="344" />
             <source>Expires Within</source>
             <translation>ينتهي خلال</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="356" />
-            <location filename="../core/frmMainWindow.ui" line="1260" />
+            <location filename="../app/frmMainWindow.ui" line="356" />
+            <location filename="../app/frmMainWindow.ui" line="1260" />
             <source>Purchasing</source>
             <translation>المشتريات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="422" />
-            <location filename="../core/frmMainWindow.ui" line="1602" />
+            <location filename="../app/frmMainWindow.ui" line="422" />
+            <location filename="../app/frmMainWindow.ui" line="1602" />
             <source>Purchase Order</source>
             <translation>أمر شراء</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="453" />
-            <location filename="../core/frmMainWindow.ui" line="1264" />
+            <location filename="../app/frmMainWindow.ui" line="453" />
+            <location filename="../app/frmMainWindow.ui" line="1264" />
             <source>Vendors</source>
             <translation>الموردون</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="484" />
-            <location filename="../core/frmMainWindow.ui" line="1610" />
+            <location filename="../app/frmMainWindow.ui" line="484" />
+            <location filename="../app/frmMainWindow.ui" line="1610" />
             <source>Purchase Invoice</source>
             <translation>فاتورة مشتريات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="515" />
-            <location filename="../core/frmMainWindow.ui" line="1618" />
+            <location filename="../app/frmMainWindow.ui" line="515" />
+            <location filename="../app/frmMainWindow.ui" line="1618" />
             <source>Purchase Refund</source>
             <translation>مرتجع مشتريات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="590" />
+            <location filename="../app/frmMainWindow.ui" line="590" />
             <source>Vendors:</source>
             <translation>الموردون:</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="694" />
+            <location filename="../app/frmMainWindow.ui" line="694" />
             <source>Items On Purchase Order</source>
             <translation>أصناف في أوامر الشراء</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="724" />
-            <location filename="../core/frmMainWindow.ui" line="1279" />
+            <location filename="../app/frmMainWindow.ui" line="724" />
+            <location filename="../app/frmMainWindow.ui" line="1279" />
             <source>Sales</source>
             <translation>المبيعات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="790" />
-            <location filename="../core/frmMainWindow.ui" line="1634" />
+            <location filename="../app/frmMainWindow.ui" line="790" />
+            <location filename="../app/frmMainWindow.ui" line="1634" />
             <source>Sales Quote</source>
             <translation>عرض سعر</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="821" />
-            <location filename="../core/frmMainWindow.ui" line="1156" />
+            <location filename="../app/frmMainWindow.ui" line="821" />
+            <location filename="../app/frmMainWindow.ui" line="1156" />
             <source>Customers</source>
             <translation>العملاء</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="852" />
-            <location filename="../core/frmMainWindow.ui" line="1642" />
+            <location filename="../app/frmMainWindow.ui" line="852" />
+            <location filename="../app/frmMainWindow.ui" line="1642" />
             <source>Sales Order</source>
             <translation>أمر بيع</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="883" />
-            <location filename="../core/frmMainWindow.ui" line="1650" />
+            <location filename="../app/frmMainWindow.ui" line="883" />
+            <location filename="../app/frmMainWindow.ui" line="1650" />
             <source>Sales Invoice</source>
             <translation>فاتورة مبيعات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="914" />
-            <location filename="../core/frmMainWindow.ui" line="1658" />
+            <location filename="../app/frmMainWindow.ui" line="914" />
+            <location filename="../app/frmMainWindow.ui" line="1658" />
             <source>Sales Refund</source>
             <translation>مرتجع مبيعات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="989" />
+            <location filename="../app/frmMainWindow.ui" line="989" />
             <source>Customers:</source>
             <translation>العملاء:</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1093" />
+            <location filename="../app/frmMainWindow.ui" line="1093" />
             <source>Items On Sales Order</source>
             <translation>أصناف في أوامر البيع</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1136" />
+            <location filename="../app/frmMainWindow.ui" line="1136" />
             <source>Main</source>
             <translation>الرئيسية</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1145" />
+            <location filename="../app/frmMainWindow.ui" line="1145" />
             <source>CRM</source>
             <translation>إدارة العملاء</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1149" />
+            <location filename="../app/frmMainWindow.ui" line="1149" />
             <source>Persons</source>
             <translation>الأشخاص</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1166" />
+            <location filename="../app/frmMainWindow.ui" line="1166" />
             <source>Company</source>
             <translation>الشركة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1170" />
+            <location filename="../app/frmMainWindow.ui" line="1170" />
             <source>Departments</source>
             <translation>الأقسام</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1177" />
+            <location filename="../app/frmMainWindow.ui" line="1177" />
             <source>Employees</source>
             <translation>الموظفون</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1184" />
+            <location filename="../app/frmMainWindow.ui" line="1184" />
             <source>Users</source>
             <translation>المستخدمون</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1191" />
-            <location filename="../core/frmMainWindow.ui" line="1209" />
+            <location filename="../app/frmMainWindow.ui" line="1191" />
+            <location filename="../app/frmMainWindow.ui" line="1209" />
             <source>Items</source>
             <translation>الأصناف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1195" />
+            <location filename="../app/frmMainWindow.ui" line="1195" />
             <source>Categories</source>
             <translation>فئات الأصناف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1202" />
+            <location filename="../app/frmMainWindow.ui" line="1202" />
             <source>Units of Measure</source>
             <translation>وحدات القياس</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1227" />
+            <location filename="../app/frmMainWindow.ui" line="1227" />
             <source>Accounting</source>
             <translation>المحاسبة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1231" />
+            <location filename="../app/frmMainWindow.ui" line="1231" />
             <source>Accounts</source>
             <translation>الحسابات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1238" />
+            <location filename="../app/frmMainWindow.ui" line="1238" />
             <source>Currencies</source>
             <translation>العملات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1245" />
+            <location filename="../app/frmMainWindow.ui" line="1245" />
             <source>Fiscal Year</source>
             <translation>السنة المالية</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1291" />
+            <location filename="../app/frmMainWindow.ui" line="1291" />
             <source>Reports</source>
             <translation>التقارير</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1297" />
+            <location filename="../app/frmMainWindow.ui" line="1297" />
             <source>Tools</source>
             <translation>أدوات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1301" />
+            <location filename="../app/frmMainWindow.ui" line="1301" />
             <source>Company Database</source>
             <translation>قاعدة بيانات الشركة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1313" />
+            <location filename="../app/frmMainWindow.ui" line="1313" />
             <source>Help</source>
             <translation>مساعدة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1344" />
+            <location filename="../app/frmMainWindow.ui" line="1344" />
             <source>Change Password</source>
             <translation>تغيير كلمة المرور</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1349" />
+            <location filename="../app/frmMainWindow.ui" line="1349" />
             <source>Logout</source>
             <translation>تسجيل الخروج</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1354" />
+            <location filename="../app/frmMainWindow.ui" line="1354" />
             <source>Exit</source>
             <translation>خروج</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1362" />
-            <location filename="../core/frmMainWindow.ui" line="1378" />
-            <location filename="../core/frmMainWindow.ui" line="1394" />
-            <location filename="../core/frmMainWindow.ui" line="1410" />
-            <location filename="../core/frmMainWindow.ui" line="1426" />
-            <location filename="../core/frmMainWindow.ui" line="1442" />
-            <location filename="../core/frmMainWindow.ui" line="1458" />
-            <location filename="../core/frmMainWindow.ui" line="1474" />
-            <location filename="../core/frmMainWindow.ui" line="1506" />
-            <location filename="../core/frmMainWindow.ui" line="1522" />
-            <location filename="../core/frmMainWindow.ui" line="1538" />
-            <location filename="../core/frmMainWindow.ui" line="1586" />
+            <location filename="../app/frmMainWindow.ui" line="1362" />
+            <location filename="../app/frmMainWindow.ui" line="1378" />
+            <location filename="../app/frmMainWindow.ui" line="1394" />
+            <location filename="../app/frmMainWindow.ui" line="1410" />
+            <location filename="../app/frmMainWindow.ui" line="1426" />
+            <location filename="../app/frmMainWindow.ui" line="1442" />
+            <location filename="../app/frmMainWindow.ui" line="1458" />
+            <location filename="../app/frmMainWindow.ui" line="1474" />
+            <location filename="../app/frmMainWindow.ui" line="1506" />
+            <location filename="../app/frmMainWindow.ui" line="1522" />
+            <location filename="../app/frmMainWindow.ui" line="1538" />
+            <location filename="../app/frmMainWindow.ui" line="1586" />
             <source>View</source>
             <translation>عرض</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1370" />
-            <location filename="../core/frmMainWindow.ui" line="1386" />
-            <location filename="../core/frmMainWindow.ui" line="1402" />
-            <location filename="../core/frmMainWindow.ui" line="1418" />
-            <location filename="../core/frmMainWindow.ui" line="1434" />
-            <location filename="../core/frmMainWindow.ui" line="1450" />
-            <location filename="../core/frmMainWindow.ui" line="1466" />
-            <location filename="../core/frmMainWindow.ui" line="1482" />
-            <location filename="../core/frmMainWindow.ui" line="1514" />
-            <location filename="../core/frmMainWindow.ui" line="1530" />
-            <location filename="../core/frmMainWindow.ui" line="1546" />
-            <location filename="../core/frmMainWindow.ui" line="1594" />
+            <location filename="../app/frmMainWindow.ui" line="1370" />
+            <location filename="../app/frmMainWindow.ui" line="1386" />
+            <location filename="../app/frmMainWindow.ui" line="1402" />
+            <location filename="../app/frmMainWindow.ui" line="1418" />
+            <location filename="../app/frmMainWindow.ui" line="1434" />
+            <location filename="../app/frmMainWindow.ui" line="1450" />
+            <location filename="../app/frmMainWindow.ui" line="1466" />
+            <location filename="../app/frmMainWindow.ui" line="1482" />
+            <location filename="../app/frmMainWindow.ui" line="1514" />
+            <location filename="../app/frmMainWindow.ui" line="1530" />
+            <location filename="../app/frmMainWindow.ui" line="1546" />
+            <location filename="../app/frmMainWindow.ui" line="1594" />
             <source>Add</source>
             <translation>إضافة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1490" />
+            <location filename="../app/frmMainWindow.ui" line="1490" />
             <source>Inventory</source>
             <translation>المخزون</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1498" />
+            <location filename="../app/frmMainWindow.ui" line="1498" />
             <source>Company Info</source>
             <translation>بيانات الشركة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1554" />
+            <location filename="../app/frmMainWindow.ui" line="1554" />
             <source>Day Cash</source>
             <translation>نقدية اليوم</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1562" />
+            <location filename="../app/frmMainWindow.ui" line="1562" />
             <source>Item Capital</source>
             <translation>رأس مال الأصناف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1570" />
+            <location filename="../app/frmMainWindow.ui" line="1570" />
             <source>Sales Profit</source>
             <translation>أرباح المبيعات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1578" />
+            <location filename="../app/frmMainWindow.ui" line="1578" />
             <source>General Journal</source>
             <translation>اليومية العامة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1626" />
+            <location filename="../app/frmMainWindow.ui" line="1626" />
             <source>Purchase Payment</source>
             <translation>مدفوعات الموردين</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1666" />
+            <location filename="../app/frmMainWindow.ui" line="1666" />
             <source>Sales Payment</source>
             <translation>مقبوضات العملاء</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1674" />
+            <location filename="../app/frmMainWindow.ui" line="1674" />
             <source>Reports Center</source>
             <translation>مركز التقارير</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1682" />
+            <location filename="../app/frmMainWindow.ui" line="1682" />
             <source>Backup</source>
             <translation>نسخ احتياطي</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1690" />
+            <location filename="../app/frmMainWindow.ui" line="1690" />
             <source>Restore</source>
             <translation>استعادة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1701" />
+            <location filename="../app/frmMainWindow.ui" line="1701" />
             <source>Preferences</source>
             <translation>التفضيلات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1709" />
+            <location filename="../app/frmMainWindow.ui" line="1709" />
             <source>Settings</source>
             <translation>الإعدادات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.ui" line="1717" />
+            <location filename="../app/frmMainWindow.ui" line="1717" />
             <source>About</source>
             <translation>حول البرنامج</translation>
         </message>
@@ -378,74 +378,74 @@
             <translation>استعادة نسخة احتياطية للحسابات</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <location filename="../app/frmMainWindow.cpp" line="195" />
             <source>Vendor ID</source>
             <translation>معرّف المورد</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <location filename="../app/frmMainWindow.cpp" line="195" />
             <source>Vendor Name</source>
             <translation>اسم المورد</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="195" />
+            <location filename="../app/frmMainWindow.cpp" line="195" />
             <source>Contact Name</source>
             <translation>اسم جهة الاتصال</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="195" />
-            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <location filename="../app/frmMainWindow.cpp" line="195" />
+            <location filename="../app/frmMainWindow.cpp" line="217" />
             <source>Phone</source>
             <translation>الهاتف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="195" />
-            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <location filename="../app/frmMainWindow.cpp" line="195" />
+            <location filename="../app/frmMainWindow.cpp" line="217" />
             <source>Balance</source>
             <translation>الرصيد</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <location filename="../app/frmMainWindow.cpp" line="217" />
             <source>Customer ID</source>
             <translation>معرّف العميل</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <location filename="../app/frmMainWindow.cpp" line="217" />
             <source>Customer Name</source>
             <translation>اسم العميل</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="217" />
+            <location filename="../app/frmMainWindow.cpp" line="217" />
             <source>Contact Person</source>
             <translation>جهة الاتصال</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="238" />
+            <location filename="../app/frmMainWindow.cpp" line="238" />
             <source>Item ID</source>
             <translation>معرّف الصنف</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="238" />
+            <location filename="../app/frmMainWindow.cpp" line="238" />
             <source>Unit Of Measure</source>
             <translation>وحدة القياس</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="238" />
+            <location filename="../app/frmMainWindow.cpp" line="238" />
             <source>Ordered Qty.</source>
             <translation>الكمية المطلوبة</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="280" />
+            <location filename="../app/frmMainWindow.cpp" line="280" />
             <source>Expired</source>
             <translation>منتهي الصلاحية</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="283" />
+            <location filename="../app/frmMainWindow.cpp" line="283" />
             <source>A Week</source>
             <translation>أسبوع</translation>
         </message>
         <message>
-            <location filename="../core/frmMainWindow.cpp" line="286" />
+            <location filename="../app/frmMainWindow.cpp" line="286" />
             <source>A Month</source>
             <translation>شهر</translation>
         </message>
@@ -607,17 +607,17 @@
     <context>
         <name>frmAbout</name>
         <message>
-            <location filename="../core/frmAbout.ui" line="78" />
+            <location filename="../app/frmAbout.ui" line="78" />
             <source>About</source>
             <translation>حول البرنامج</translation>
         </message>
         <message>
-            <location filename="../core/frmAbout.ui" line="106" />
+            <location filename="../app/frmAbout.ui" line="106" />
             <source>Version: </source>
             <translation>الإصدار: </translation>
         </message>
         <message>
-            <location filename="../core/frmAbout.ui" line="152" />
+            <location filename="../app/frmAbout.ui" line="152" />
             <source>Close</source>
             <translation>إغلاق</translation>
         </message>
@@ -625,7 +625,7 @@
     <context>
         <name>frmPreferences</name>
         <message>
-            <location filename="../core/frmPreferences.ui" line="14" />
+            <location filename="../app/frmPreferences.ui" line="14" />
             <source>Preferences</source>
             <translation>التفضيلات</translation>
         </message>

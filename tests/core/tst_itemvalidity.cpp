@@ -1,5 +1,5 @@
 #include "core/cItemValidity.h"
-#include "core/frmMainWindow.h"
+#include "app/frmMainWindow.h"
 #include "tests/support/testsupport.h"
 
 #include <QHeaderView>

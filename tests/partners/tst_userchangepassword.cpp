@@ -1,5 +1,5 @@
-#include "core/frmLogin.h"
-#include "core/frmMainWindow.h"
+#include "app/frmLogin.h"
+#include "app/frmMainWindow.h"
 #include "core/globals.h"
 #include "partners/frmUserChangePassword.h"
 #include "tests/support/testsupport.h"

@@ -1,4 +1,4 @@
-#include "core/frmMainWindow.h"
+#include "app/frmMainWindow.h"
 #include "core/weeksales.h"
 #include "tests/support/testsupport.h"
 

@@ -1,5 +1,5 @@
 #include "core/cXml.h"
-#include "core/frmSettings.h"
+#include "app/frmSettings.h"
 #include "core/globals.h"
 #include "core/seams.h"
 #include "tests/support/testsupport.h"

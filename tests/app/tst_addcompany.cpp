@@ -1,5 +1,5 @@
 #include "core/cXml.h"
-#include "core/frmAddCompany.h"
+#include "app/frmAddCompany.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
 

@@ -1,7 +1,7 @@
 #include "core/cXml.h"
 #include "core/connection.h"
-#include "core/frmLogin.h"
-#include "core/frmMainWindow.h"
+#include "app/frmLogin.h"
+#include "app/frmMainWindow.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
 

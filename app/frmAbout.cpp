@@ -1,4 +1,4 @@
-#include "core/frmAbout.h"
+#include "app/frmAbout.h"
 #include "ui_frmAbout.h"
 
 #include "core/seams.h"

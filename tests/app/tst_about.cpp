@@ -1,5 +1,5 @@
-#include "core/frmAbout.h"
-#include "core/frmPreferences.h"
+#include "app/frmAbout.h"
+#include "app/frmPreferences.h"
 #include "core/globals.h"
 #include "core/seams.h"
 #include "tests/support/testsupport.h"

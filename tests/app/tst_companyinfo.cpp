@@ -1,4 +1,4 @@
-#include "core/frmCompanyInfo.h"
+#include "app/frmCompanyInfo.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
 

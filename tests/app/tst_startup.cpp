@@ -1,5 +1,5 @@
 #include "core/cXml.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "tests/support/testsupport.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "core/frmPreferences.h"
+#include "app/frmPreferences.h"
 #include "ui_frmPreferences.h"
 
 #include "core/globals.h"

@@ -1,4 +1,4 @@
-#include "core/frmAddCompany.h"
+#include "app/frmAddCompany.h"
 #include "ui_frmAddCompany.h"
 
 #include "core/cXml.h"

@@ -1,4 +1,4 @@
-#include "core/frmSettings.h"
+#include "app/frmSettings.h"
 #include "ui_frmSettings.h"
 
 #include "core/cXml.h"

@@ -1,10 +1,10 @@
-#include "core/frmLogin.h"
+#include "app/frmLogin.h"
 #include "ui_frmLogin.h"
 
 #include "core/cXml.h"
 #include "core/connection.h"
-#include "core/frmAddCompany.h"
-#include "core/frmMainWindow.h"
+#include "app/frmAddCompany.h"
+#include "app/frmMainWindow.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/restart.h"
