@@ -38,7 +38,7 @@ bool isNewLine(const QTableWidget *grid, int row)
 
 double amountIn(const QTableWidget *grid, int row, int column)
 {
-    return Money::amount(Money::cents(cellText(grid, row, column).toDouble()));
+    return Money::fromDouble(cellText(grid, row, column).toDouble()).toDouble();
 }
 }
 
@@ -72,11 +72,11 @@ void frmGeneralJournal::updateTotals()
     qint64 debitCents = 0;
     qint64 creditCents = 0;
     for (int row = 0; row < ui->tblJournal->rowCount(); ++row) {
-        debitCents += Money::cents(cellText(ui->tblJournal, row, colDebit).toDouble());
-        creditCents += Money::cents(cellText(ui->tblJournal, row, colCredit).toDouble());
+        debitCents += Money::fromDouble(cellText(ui->tblJournal, row, colDebit).toDouble()).cents();
+        creditCents += Money::fromDouble(cellText(ui->tblJournal, row, colCredit).toDouble()).cents();
     }
-    ui->txtTotalDebit->setText(Money::text(Money::amount(debitCents)));
-    ui->txtTotalCredit->setText(Money::text(Money::amount(creditCents)));
+    ui->txtTotalDebit->setText(Money::fromCents(debitCents).shortText());
+    ui->txtTotalCredit->setText(Money::fromCents(creditCents).shortText());
 }
 
 void frmGeneralJournal::on_btnSave_clicked()
@@ -101,8 +101,8 @@ void frmGeneralJournal::on_btnSave_clicked()
 bool frmGeneralJournal::isValid()
 {
     // The totals are judged as shown, in cents, never by the residue of a double sum.
-    const qint64 debit = Money::cents(ui->txtTotalDebit->text().toDouble());
-    const qint64 credit = Money::cents(ui->txtTotalCredit->text().toDouble());
+    const qint64 debit = Money::fromDouble(ui->txtTotalDebit->text().toDouble()).cents();
+    const qint64 credit = Money::fromDouble(ui->txtTotalCredit->text().toDouble()).cents();
     if (credit <= 0) {
         Messages::critical(this, msgCaption, tr("Transaction must have a positive value greater than zero"));
         return false;
@@ -183,8 +183,8 @@ void frmGeneralJournal::on_btnAdd_clicked()
     setCellText(ui->tblJournal, row, colTransactionId, QString());
     setCellText(ui->tblJournal, row, colAccountId, QString::number(dlgAccTrans::accountId));
     setCellText(ui->tblJournal, row, colAccountName, dlgAccTrans::accountText);
-    setCellText(ui->tblJournal, row, colDebit, Money::text(dlgAccTrans::debit));
-    setCellText(ui->tblJournal, row, colCredit, Money::text(dlgAccTrans::credit));
+    setCellText(ui->tblJournal, row, colDebit, Money::fromDouble(dlgAccTrans::debit).shortText());
+    setCellText(ui->tblJournal, row, colCredit, Money::fromDouble(dlgAccTrans::credit).shortText());
     setCellText(ui->tblJournal, row, colComment, dlgAccTrans::comment);
     updateTotals();
 }
