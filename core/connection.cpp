@@ -13,6 +13,9 @@ QSqlDatabase openDefaultConnection(const QString &host, int port, const QString 
     db.setUserName(user);
     db.setPassword(password);
     db.setDatabaseName(database);
+    // An update reports the rows it matched, so a save can tell a record that is gone
+    // from one whose values did not change.
+    db.setConnectOptions(QStringLiteral("CLIENT_FOUND_ROWS=1"));
     if (db.open())
         QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
     return db;

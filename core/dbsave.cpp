@@ -1,5 +1,6 @@
 #include "core/dbsave.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QVariant>
 
@@ -40,6 +41,38 @@ bool cDbSave::exec(const QString &sql)
     return exec(query);
 }
 
+bool cDbSave::execOnStored(QSqlQuery &query)
+{
+    if (!exec(query))
+        return false;
+    if (query.numRowsAffected() > 0)
+        return true;
+    failWith(recordGoneText());
+    return false;
+}
+
+bool cDbSave::lockStored(const QString &table, const QString &idColumn, const QVariant &id)
+{
+    QSqlQuery query = prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = :id FOR UPDATE").arg(table, idColumn));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!exec(query))
+        return false;
+    if (query.next())
+        return true;
+    failWith(recordGoneText());
+    return false;
+}
+
+void cDbSave::failWith(const QString &text)
+{
+    fail(QSqlError(QString(), text, QSqlError::TransactionError));
+}
+
+QString cDbSave::recordGoneText()
+{
+    return QCoreApplication::translate("cDbSave", "Another user has deleted this record meanwhile. Nothing was saved.");
+}
+
 int cDbSave::lastInsertId()
 {
     if (failed())
@@ -53,8 +86,7 @@ int cDbSave::lastInsertId()
     }
     const int id = query.next() ? query.value(0).toInt() : 0;
     if (id <= 0)
-        fail(QSqlError(QString(), QStringLiteral("The new row's id could not be read back."),
-                       QSqlError::TransactionError));
+        failWith(QStringLiteral("The new row's id could not be read back."));
     return id;
 }
 

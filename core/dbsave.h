@@ -39,6 +39,20 @@ public:
     // Prepares and executes a statement that binds nothing; false on failure.
     bool exec(const QString &sql);
 
+    // Executes an update or delete of stored rows that must still be there; when it
+    // touched no row, another user has deleted the record meanwhile and the save fails
+    // with recordGoneText(). The connection counts matched rows, not changed ones, so an
+    // update that writes the values a row already holds still counts.
+    bool execOnStored(QSqlQuery &query);
+    // Locks the stored row of `table` whose `idColumn` is `id` until the save ends, so no
+    // other user's save of the same record runs between this save's reads and writes;
+    // fails the save with recordGoneText() when the row is gone. Table and column are the
+    // program's own names, never typed text.
+    bool lockStored(const QString &table, const QString &idColumn, const QVariant &id);
+    // Fails the save with `text` (a check of the written rows that did not hold).
+    void failWith(const QString &text);
+    static QString recordGoneText();
+
     // The id the server gave this connection's last inserted row; 0, and the save
     // failed, when it cannot be read.
     int lastInsertId();

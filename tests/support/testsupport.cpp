@@ -98,6 +98,7 @@ QSqlDatabase connectToServer()
     db.setPort(serverPort());
     db.setUserName(QStringLiteral("root"));
     db.setPassword(serverPassword());
+    db.setConnectOptions(QStringLiteral("CLIENT_FOUND_ROWS=1"));
     if (!db.open())
         qFatal("Cannot connect to the test server: %s", qPrintable(db.lastError().text()));
     QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
