@@ -5,6 +5,7 @@
 #include "accounting/frmGeneralJournalView.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
+#include "core/linegrid.h"
 #include "core/messages.h"
 #include "core/money.h"
 
@@ -18,28 +19,6 @@ enum Column { colTransactionId, colAccountId, colAccountName, colDebit, colCredi
 
 // What generaljournal.Description holds.
 const int descriptionLength = 200;
-
-QString cellText(const QTableWidget *grid, int row, int column)
-{
-    const QTableWidgetItem *item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void setCellText(QTableWidget *grid, int row, int column, const QString &text)
-{
-    grid->setItem(row, column, new QTableWidgetItem(text));
-}
-
-// A line typed here has no TransactionId yet; a stored one keeps its own.
-bool isNewLine(const QTableWidget *grid, int row)
-{
-    return cellText(grid, row, colTransactionId).toInt() < 1;
-}
-
-double amountIn(const QTableWidget *grid, int row, int column)
-{
-    return Money::fromDouble(cellText(grid, row, column).toDouble()).toDouble();
-}
 }
 
 frmGeneralJournal::frmGeneralJournal(QWidget *parent) : QDialog(parent), ui(new Ui::frmGeneralJournal)
@@ -68,15 +47,16 @@ void frmGeneralJournal::setupGrid()
 
 void frmGeneralJournal::updateTotals()
 {
-    // Summed in cents, so that 0.1 + 0.2 shows, and compares, as 0.3.
-    qint64 debitCents = 0;
-    qint64 creditCents = 0;
-    for (int row = 0; row < ui->tblJournal->rowCount(); ++row) {
-        debitCents += Money::fromDouble(cellText(ui->tblJournal, row, colDebit).toDouble()).cents();
-        creditCents += Money::fromDouble(cellText(ui->tblJournal, row, colCredit).toDouble()).cents();
-    }
-    ui->txtTotalDebit->setText(Money::fromCents(debitCents).shortText());
-    ui->txtTotalCredit->setText(Money::fromCents(creditCents).shortText());
+    ui->txtTotalDebit->setText(columnTotal(colDebit).shortText());
+    ui->txtTotalCredit->setText(columnTotal(colCredit).shortText());
+}
+
+Money frmGeneralJournal::columnTotal(int column) const
+{
+    Money total;
+    for (int row = 0; row < ui->tblJournal->rowCount(); ++row)
+        total += TableLines::amount(ui->tblJournal, row, column);
+    return total;
 }
 
 void frmGeneralJournal::on_btnSave_clicked()
@@ -100,10 +80,9 @@ void frmGeneralJournal::on_btnSave_clicked()
 
 bool frmGeneralJournal::isValid()
 {
-    // The totals are judged as shown, in cents, never by the residue of a double sum.
-    const qint64 debit = Money::fromDouble(ui->txtTotalDebit->text().toDouble()).cents();
-    const qint64 credit = Money::fromDouble(ui->txtTotalCredit->text().toDouble()).cents();
-    if (credit <= 0) {
+    const Money debit = columnTotal(colDebit);
+    const Money credit = columnTotal(colCredit);
+    if (credit <= Money()) {
         Messages::critical(this, msgCaption, tr("Transaction must have a positive value greater than zero"));
         return false;
     }
@@ -126,24 +105,55 @@ void frmGeneralJournal::insertJournal(cDbSave &save)
         "INSERT INTO generaljournal (JournalDate, Description) VALUES (:JournalDate, :Description)"));
     bindHeader(header);
     save.exec(header);
-    insertNewLines(save, save.lastInsertId());
+    writeLines(save, save.lastInsertId());
 }
 
 void frmGeneralJournal::updateJournal(cDbSave &save)
 {
+    // Another user's save of the same entry waits here until this one ends, so each
+    // sees the lines the other left, never a mix of both.
+    save.lockStored(QStringLiteral("generaljournal"), QStringLiteral("GeneralJournalId"), journalId);
     QSqlQuery header = save.prepare(QStringLiteral("UPDATE generaljournal SET JournalDate = :JournalDate, "
                                                    "Description = :Description WHERE GeneralJournalId = :GeneralJournalId"));
     bindHeader(header);
     header.bindValue(QStringLiteral(":GeneralJournalId"), journalId);
-    save.exec(header);
-    insertNewLines(save, journalId);
-    QSqlQuery removal =
-        save.prepare(QStringLiteral("DELETE FROM generaljournaltransactions WHERE TransactionId = :TransactionId"));
-    for (const int transactionId : qAsConst(removedTransactionIds)) {
-        removal.bindValue(QStringLiteral(":TransactionId"), transactionId);
-        if (!save.exec(removal))
-            return;
-    }
+    save.execOnStored(header);
+    writeLines(save, journalId);
+}
+
+void frmGeneralJournal::writeLines(cDbSave &save, int journalId)
+{
+    LineStatements sql;
+    sql.insert = QStringLiteral(
+        "INSERT INTO generaljournaltransactions (GeneralJournalId, AccountId, Debit, Credit, Comment) "
+        "VALUES (:GeneralJournalId, :AccountId, :Debit, :Credit, :Comment)");
+    sql.remove = QStringLiteral("DELETE FROM generaljournaltransactions WHERE TransactionId = :id");
+    sql.parentPlaceholder = QStringLiteral(":GeneralJournalId");
+    sql.parentId = journalId;
+    // Lines are added and removed, never edited in place: there is nothing to update.
+    TableLines::write(save, ui->tblJournal, colTransactionId, removedTransactionIds, sql, [this](QSqlQuery &line, int row) {
+        line.bindValue(QStringLiteral(":AccountId"), TableLines::data(ui->tblJournal, row, colAccountId));
+        line.bindValue(QStringLiteral(":Debit"), TableLines::amount(ui->tblJournal, row, colDebit).toDecimal());
+        line.bindValue(QStringLiteral(":Credit"), TableLines::amount(ui->tblJournal, row, colCredit).toDecimal());
+        line.bindValue(QStringLiteral(":Comment"), TableLines::data(ui->tblJournal, row, colComment));
+    });
+    checkStoredBalance(save, journalId);
+}
+
+void frmGeneralJournal::checkStoredBalance(cDbSave &save, int journalId)
+{
+    // What is stored is judged, not what this window holds: lines another user wrote
+    // meanwhile count too, and an entry that would no longer balance is not kept.
+    QSqlQuery sums = save.prepare(QStringLiteral(
+        "SELECT COALESCE(SUM(Debit), 0), COALESCE(SUM(Credit), 0) FROM generaljournaltransactions "
+        "WHERE GeneralJournalId = :GeneralJournalId"));
+    sums.bindValue(QStringLiteral(":GeneralJournalId"), journalId);
+    if (!save.exec(sums) || !sums.next())
+        return;
+    const Money debit = Money::fromDecimal(sums.value(0));
+    if (debit != Money::fromDecimal(sums.value(1)) || debit <= Money())
+        save.failWith(tr("Another user has changed this entry meanwhile, and it would no longer balance. "
+                         "Nothing was saved."));
 }
 
 void frmGeneralJournal::bindHeader(QSqlQuery &header) const
@@ -154,38 +164,20 @@ void frmGeneralJournal::bindHeader(QSqlQuery &header) const
                      description.isEmpty() ? QVariant(QVariant::String) : QVariant(description));
 }
 
-void frmGeneralJournal::insertNewLines(cDbSave &save, int journalId)
-{
-    QSqlQuery line = save.prepare(QStringLiteral(
-        "INSERT INTO generaljournaltransactions (GeneralJournalId, AccountId, Debit, Credit, Comment) "
-        "VALUES (:GeneralJournalId, :AccountId, :Debit, :Credit, :Comment)"));
-    for (int row = 0; row < ui->tblJournal->rowCount(); ++row) {
-        // A stored line still in the grid is already written.
-        if (!isNewLine(ui->tblJournal, row))
-            continue;
-        line.bindValue(QStringLiteral(":GeneralJournalId"), journalId);
-        line.bindValue(QStringLiteral(":AccountId"), cellText(ui->tblJournal, row, colAccountId).toInt());
-        line.bindValue(QStringLiteral(":Debit"), amountIn(ui->tblJournal, row, colDebit));
-        line.bindValue(QStringLiteral(":Credit"), amountIn(ui->tblJournal, row, colCredit));
-        line.bindValue(QStringLiteral(":Comment"), cellText(ui->tblJournal, row, colComment));
-        if (!save.exec(line))
-            return;
-    }
-}
-
 void frmGeneralJournal::on_btnAdd_clicked()
 {
     dlgAccTrans line(nullptr);
     if (line.exec() != QDialog::Accepted)
         return;
-    const int row = ui->tblJournal->rowCount();
-    ui->tblJournal->insertRow(row);
-    setCellText(ui->tblJournal, row, colTransactionId, QString());
-    setCellText(ui->tblJournal, row, colAccountId, QString::number(dlgAccTrans::accountId));
-    setCellText(ui->tblJournal, row, colAccountName, dlgAccTrans::accountText);
-    setCellText(ui->tblJournal, row, colDebit, Money::fromDouble(dlgAccTrans::debit).shortText());
-    setCellText(ui->tblJournal, row, colCredit, Money::fromDouble(dlgAccTrans::credit).shortText());
-    setCellText(ui->tblJournal, row, colComment, dlgAccTrans::comment);
+    QTableWidget *grid = ui->tblJournal;
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    TableLines::setStoredId(grid, row, colTransactionId, QVariant());
+    grid->setItem(row, colAccountId, TableLines::valueItem(dlgAccTrans::accountId));
+    grid->setItem(row, colAccountName, TableLines::valueItem(dlgAccTrans::accountText));
+    grid->setItem(row, colDebit, TableLines::amountItem(Money::fromDouble(dlgAccTrans::debit)));
+    grid->setItem(row, colCredit, TableLines::amountItem(Money::fromDouble(dlgAccTrans::credit)));
+    grid->setItem(row, colComment, TableLines::valueItem(dlgAccTrans::comment));
     updateTotals();
 }
 
@@ -195,8 +187,9 @@ void frmGeneralJournal::on_btnRemove_clicked()
     // Only a line the user has chosen goes; with none (also on an empty grid) nothing does.
     if (row < 0 || !ui->tblJournal->selectionModel()->isRowSelected(row, QModelIndex()))
         return;
-    if (!isNewLine(ui->tblJournal, row))
-        removedTransactionIds.append(cellText(ui->tblJournal, row, colTransactionId).toInt());
+    const QVariant transactionId = TableLines::storedId(ui->tblJournal, row, colTransactionId);
+    if (transactionId.isValid())
+        removedTransactionIds.append(transactionId);
     ui->tblJournal->removeRow(row);
     updateTotals();
 }
@@ -245,11 +238,16 @@ void frmGeneralJournal::loadJournal()
         qWarning() << query.lastError().text();
         return;
     }
+    QTableWidget *grid = ui->tblJournal;
     while (query.next()) {
-        const int row = ui->tblJournal->rowCount();
-        ui->tblJournal->insertRow(row);
-        for (int column = colTransactionId; column <= colComment; ++column)
-            setCellText(ui->tblJournal, row, column, query.value(column).toString());
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        TableLines::setStoredId(grid, row, colTransactionId, query.value(colTransactionId));
+        grid->setItem(row, colAccountId, TableLines::valueItem(query.value(colAccountId)));
+        grid->setItem(row, colAccountName, TableLines::valueItem(query.value(colAccountName)));
+        grid->setItem(row, colDebit, TableLines::amountItem(Money::fromDecimal(query.value(colDebit))));
+        grid->setItem(row, colCredit, TableLines::amountItem(Money::fromDecimal(query.value(colCredit))));
+        grid->setItem(row, colComment, TableLines::valueItem(query.value(colComment)));
     }
     editMode = true;
     updateTotals();

@@ -3,6 +3,9 @@
 
 #include <QDialog>
 #include <QList>
+#include <QVariant>
+
+#include "core/money.h"
 
 class cDbSave;
 class QSqlQuery;
@@ -36,13 +39,15 @@ private:
     void insertJournal(cDbSave &save);
     void updateJournal(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
-    void insertNewLines(cDbSave &save, int journalId);
+    void writeLines(cDbSave &save, int journalId);
+    void checkStoredBalance(cDbSave &save, int journalId);
+    Money columnTotal(int column) const;
     void loadJournal();
 
     Ui::frmGeneralJournal *ui;
     bool editMode = false;
     int journalId = 0;
-    QList<int> removedTransactionIds;
+    QList<QVariant> removedTransactionIds;
 };
 
 #endif // FRMGENERALJOURNAL_H

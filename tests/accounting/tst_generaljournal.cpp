@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -189,6 +190,8 @@ private slots:
     void removeWithoutChosenLineDoesNothing();
     void reopenedEntrySavesOnlyItsChanges();
     void twoEditorsEachUpdateTheirOwnEntry();
+    void anotherUsersChangeIsNeverMixedIn_data();
+    void anotherUsersChangeIsNeverMixedIn();
     void refusedLineKeepsNothing_data();
     void refusedLineKeepsNothing();
     void listDateRange_data();
@@ -398,6 +401,55 @@ void tst_generaljournal::twoEditorsEachUpdateTheirOwnEntry()
              QString("7:changed in the first,8:changed in the second"));
     QCOMPARE(storedLines(7, true), QString("21/35/100.00/0.00/a | 22/36/0.00/60.00/b | 23/49/0.00/40.00/c"));
     QCOMPARE(storedLines(8, true), QString("31/35/5.00/0.00/ | 32/36/0.00/5.00/"));
+}
+
+void tst_generaljournal::anotherUsersChangeIsNeverMixedIn_data()
+{
+    QTest::addColumn<QStringList>("otherUser");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored");
+
+    const QString gone = "Another user has deleted this record meanwhile. Nothing was saved.";
+    QTest::newRow("the same line moved by the other user")
+        << QStringList{"delete from generaljournaltransactions where TransactionId = 22",
+                       "insert into generaljournaltransactions values (24, 7, 50, 0, 60, 'other')"}
+        << gone << "21/35/100.00/0.00/a | 23/49/0.00/40.00/c | 24/50/0.00/60.00/other";
+    QTest::newRow("the entry deleted by the other user")
+        << QStringList{"delete from generaljournal where GeneralJournalId = 7"} << gone << "";
+    QTest::newRow("amounts changed by the other user would unbalance it")
+        << QStringList{"update generaljournaltransactions set Debit = 120 where TransactionId = 21",
+                       "update generaljournaltransactions set Credit = 80 where TransactionId = 22"}
+        << "Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved."
+        << "21/35/120.00/0.00/a | 22/36/0.00/80.00/b | 23/49/0.00/40.00/c";
+}
+
+// Two users edit entry 7: this editor moves line 22 to another account while the other
+// user's save has already changed the entry.
+void tst_generaljournal::anotherUsersChangeIsNeverMixedIn()
+{
+    QFETCH(QStringList, otherUser);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    insertEntrySeven();
+    frmGeneralJournal editor;
+    openEntry(&editor, 7);
+    chooseLine(&editor, "22");
+    click(&editor, "btnRemove");
+    addLine(&editor, "20200 C 60 d");
+    const QStringList typedLines = gridLines(&editor);
+    {
+        QSqlDatabase other = QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "other user");
+        QVERIFY(other.open());
+        for (const QString &statement : otherUser)
+            QVERIFY2(QSqlQuery(other).exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase("other user");
+
+    click(&editor, "btnSave");
+
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, msgInsertFailed + "\n" + message));
+    QCOMPARE(storedLines(7, true), stored);
+    QCOMPARE(gridLines(&editor), typedLines);
 }
 
 void tst_generaljournal::refusedLineKeepsNothing_data()

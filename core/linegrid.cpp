@@ -1,0 +1,266 @@
+#include "core/linegrid.h"
+
+#include "core/dbsave.h"
+
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTableWidget>
+
+namespace {
+const QString idPlaceholder = QStringLiteral(":id");
+
+// Where a QTableWidget line keeps what is not for the eye.
+const int valueRole = Qt::UserRole;
+const int changedRole = Qt::UserRole + 1;
+
+bool isEmptyValue(const QVariant &value)
+{
+    return !value.isValid() || value.isNull() || value.toString().isEmpty();
+}
+}
+
+bool writeLines(cDbSave &save, const LineStatements &sql, const LineChanges &lines, const LineBinder &bind)
+{
+    // Each statement is prepared once, rows only rebind it; a grid whose lines are never
+    // edited in place has no update.
+    QSqlQuery insert = save.prepare(sql.insert);
+    if (!sql.parentPlaceholder.isEmpty())
+        insert.bindValue(sql.parentPlaceholder, sql.parentId);
+    QSqlQuery update = sql.update.isEmpty() ? QSqlQuery() : save.prepare(sql.update);
+    for (int row = 0; row < lines.lineCount && !save.failed(); ++row) {
+        const QVariant id = lines.storedId(row);
+        if (!id.isValid()) {
+            bind(insert, row);
+            save.exec(insert);
+        } else if (!sql.update.isEmpty() && lines.changed(row)) {
+            bind(update, row);
+            update.bindValue(idPlaceholder, id);
+            save.execOnStored(update);
+        }
+    }
+    if (!lines.removedIds.isEmpty()) {
+        QSqlQuery removal = save.prepare(sql.remove);
+        for (const QVariant &id : lines.removedIds) {
+            if (save.failed())
+                break;
+            removal.bindValue(idPlaceholder, id);
+            save.execOnStored(removal);
+        }
+    }
+    return !save.failed();
+}
+
+cLineGrid::cLineGrid(QStandardItemModel *model, const Columns &columns, TrailingRow trailing, QObject *parent)
+    : QObject(parent), itemsModel(model), columns(columns), hasTrailingRow(trailing == WithTrailingRow)
+{
+    connect(itemsModel, &QStandardItemModel::itemChanged, this, &cLineGrid::noteChange);
+    if (hasTrailingRow && itemsModel->rowCount() == 0)
+        appendTrailingRow();
+}
+
+int cLineGrid::lineCount() const
+{
+    return qMax(0, itemsModel->rowCount() - (hasTrailingRow ? 1 : 0));
+}
+
+bool cLineGrid::isLineChange(const QStandardItem *item) const
+{
+    return item && !recalculating && isLine(item->row());
+}
+
+QVariant cLineGrid::value(int row, int column) const
+{
+    if (column < 0)
+        return QVariant();
+    return itemsModel->data(itemsModel->index(row, column), Qt::EditRole);
+}
+
+void cLineGrid::setValue(int row, int column, const QVariant &value)
+{
+    const QVariant old = this->value(row, column);
+    if (old == value && old.type() == value.type())
+        return;
+    // An empty value into an empty cell changes nothing either, whatever its type.
+    if (isEmptyValue(old) && isEmptyValue(value))
+        return;
+    itemsModel->setData(itemsModel->index(row, column), value, Qt::EditRole);
+}
+
+Money cLineGrid::amount(int row, int column) const
+{
+    return Money::fromDecimal(value(row, column));
+}
+
+double cLineGrid::number(int row, int column) const
+{
+    return value(row, column).toDouble();
+}
+
+Money cLineGrid::lineTotal(int row) const
+{
+    return amount(row, columns.unitPrice).times(number(row, columns.quantity)) - amount(row, columns.discount)
+           + amount(row, columns.tax);
+}
+
+Money cLineGrid::recalculate(const std::function<void(int row)> &refreshLine)
+{
+    if (recalculating)
+        return lastSubtotal;
+    recalculating = true;
+    Money subtotal;
+    for (int row = 0; row < lineCount(); ++row) {
+        if (refreshLine)
+            refreshLine(row);
+        const Money line = lineTotal(row);
+        if (columns.total >= 0)
+            setValue(row, columns.total, line.toDouble());
+        subtotal += line;
+    }
+    recalculating = false;
+    lastSubtotal = subtotal;
+    return subtotal;
+}
+
+int cLineGrid::addLine(const std::function<void(int row)> &fill)
+{
+    if (!hasTrailingRow)
+        appendTrailingRow();
+    const int row = itemsModel->rowCount() - 1;
+    fill(row);
+    if (hasTrailingRow)
+        appendTrailingRow();
+    return row;
+}
+
+bool cLineGrid::removeLine(int row)
+{
+    if (!isLine(row))
+        return false;
+    const QVariant id = storedId(row);
+    if (id.isValid()) {
+        removed.append(id);
+        changedIds.remove(id.toString());
+    }
+    itemsModel->removeRow(row);
+    return true;
+}
+
+void cLineGrid::clear()
+{
+    itemsModel->removeRows(0, itemsModel->rowCount());
+    if (hasTrailingRow)
+        appendTrailingRow();
+    markStored();
+    lastSubtotal = Money();
+}
+
+QVariant cLineGrid::storedId(int row) const
+{
+    const QVariant id = value(row, columns.id);
+    return isEmptyValue(id) ? QVariant() : id;
+}
+
+void cLineGrid::markStored()
+{
+    changedIds.clear();
+    removed.clear();
+}
+
+bool cLineGrid::write(cDbSave &save, const LineStatements &sql, const LineBinder &bind) const
+{
+    LineChanges lines;
+    lines.lineCount = lineCount();
+    lines.storedId = [this](int row) { return storedId(row); };
+    lines.changed = [this](int row) { return changedIds.contains(storedId(row).toString()); };
+    lines.removedIds = removed;
+    return writeLines(save, sql, lines, bind);
+}
+
+void cLineGrid::noteChange(QStandardItem *item)
+{
+    if (!item || !isLine(item->row()))
+        return;
+    const QVariant id = storedId(item->row());
+    if (id.isValid())
+        changedIds.insert(id.toString());
+}
+
+void cLineGrid::appendTrailingRow()
+{
+    itemsModel->insertRow(itemsModel->rowCount());
+}
+
+namespace TableLines {
+
+namespace {
+QTableWidgetItem *cell(QTableWidget *table, int row, int column)
+{
+    QTableWidgetItem *item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        table->setItem(row, column, item);
+    }
+    return item;
+}
+}
+
+void setStoredId(QTableWidget *table, int row, int idColumn, const QVariant &id)
+{
+    QTableWidgetItem *item = cell(table, row, idColumn);
+    item->setData(valueRole, id);
+    item->setText(id.isValid() ? id.toString() : QString());
+    item->setData(changedRole, QVariant());
+}
+
+QVariant storedId(const QTableWidget *table, int row, int idColumn)
+{
+    const QVariant id = data(table, row, idColumn);
+    return isEmptyValue(id) ? QVariant() : id;
+}
+
+void markChanged(QTableWidget *table, int row, int idColumn)
+{
+    cell(table, row, idColumn)->setData(changedRole, true);
+}
+
+QTableWidgetItem *valueItem(const QVariant &value)
+{
+    auto *item = new QTableWidgetItem(value.toString());
+    item->setData(valueRole, value);
+    return item;
+}
+
+QTableWidgetItem *amountItem(Money amount)
+{
+    auto *item = new QTableWidgetItem(amount.shortText());
+    item->setData(valueRole, amount.cents());
+    item->setTextAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    return item;
+}
+
+Money amount(const QTableWidget *table, int row, int column)
+{
+    return Money::fromCents(data(table, row, column).toLongLong());
+}
+
+QVariant data(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->data(valueRole) : QVariant();
+}
+
+bool write(cDbSave &save, const QTableWidget *table, int idColumn, const QList<QVariant> &removedIds,
+           const LineStatements &sql, const LineBinder &bind)
+{
+    LineChanges lines;
+    lines.lineCount = table->rowCount();
+    lines.storedId = [=](int row) { return storedId(table, row, idColumn); };
+    lines.changed = [=](int row) {
+        const QTableWidgetItem *item = table->item(row, idColumn);
+        return item && item->data(changedRole).toBool();
+    };
+    lines.removedIds = removedIds;
+    return writeLines(save, sql, lines, bind);
+}
+
+} // namespace TableLines
