@@ -6,6 +6,7 @@
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
+#include "core/linegrid.h"
 #include "core/messages.h"
 #include "core/seams.h"
 #include "core/sqlvalues.h"
@@ -19,10 +20,9 @@
 #include <QSqlQuery>
 
 namespace {
-enum CharColumn { colCharId, colCharName, colCharValue, colCharUpdated };
+enum CharColumn { colCharId, colCharName, colCharValue, colCharIsUpdated };
 
 const QString defaultPicture = QStringLiteral(":/new/Pics/AccResources/contact-new.png");
-const QString updatedMark = QStringLiteral("updated");
 const int payPeriodsTwelve = 4;
 const int characteristicLength = 45;
 
@@ -64,7 +64,8 @@ frmEmployees::frmEmployees(QWidget *parent, int employeeId) : QDialog(parent), u
     if (employeeId != 0)
         loadEmployee();
     ui->tblCharacteristics->hideColumn(colCharId);
-    ui->tblCharacteristics->hideColumn(colCharUpdated);
+    // The form's "IsUpdated" column stays empty: a changed row is marked in its data.
+    ui->tblCharacteristics->hideColumn(colCharIsUpdated);
     ui->tblCharacteristics->setColumnWidth(colCharValue, 300);
     ui->tabWidget->setCurrentIndex(0);
 }
@@ -154,14 +155,8 @@ void frmEmployees::loadCharacteristics()
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
         return;
     }
-    while (query.next()) {
-        const int row = ui->tblCharacteristics->rowCount();
-        ui->tblCharacteristics->insertRow(row);
-        ui->tblCharacteristics->setItem(row, colCharId, new QTableWidgetItem(query.value(0).toString()));
-        ui->tblCharacteristics->setItem(row, colCharName, new QTableWidgetItem(query.value(2).toString()));
-        ui->tblCharacteristics->setItem(row, colCharValue, new QTableWidgetItem(query.value(3).toString()));
-        ui->tblCharacteristics->setItem(row, colCharUpdated, new QTableWidgetItem(QString()));
-    }
+    while (query.next())
+        appendCharacteristic(query.value(0), query.value(2).toString(), query.value(3).toString());
 }
 
 void frmEmployees::bindEmployeeFields(QSqlQuery &query) const
@@ -221,15 +216,7 @@ bool frmEmployees::insertEmployee()
     save.exec(employee);
     const int newId = save.lastInsertId();
 
-    QSqlQuery characteristic = save.prepare(QStringLiteral(
-        "INSERT INTO `characteristics` (`EmployeeId`, `Characteristic`, `Value`) "
-        "VALUES (:EmployeeId, :Characteristic, :Value);"));
-    characteristic.bindValue(QStringLiteral(":EmployeeId"), newId);
-    for (int row = 0; row < ui->tblCharacteristics->rowCount(); ++row) {
-        characteristic.bindValue(QStringLiteral(":Characteristic"), cellText(ui->tblCharacteristics, row, colCharName));
-        characteristic.bindValue(QStringLiteral(":Value"), cellText(ui->tblCharacteristics, row, colCharValue));
-        save.exec(characteristic);
-    }
+    writeCharacteristics(save, newId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;
@@ -241,6 +228,7 @@ bool frmEmployees::insertEmployee()
 bool frmEmployees::updateEmployee()
 {
     cDbSave save;
+    save.lockStored(QStringLiteral("employees"), QStringLiteral("EmployeeId"), employeeId);
     QString sql = QStringLiteral(
         "UPDATE `employees` SET `EmployeePersonId` = :EmployeePersonId, `JobTitle` = :JobTitle, "
         "`ManagerId` = :ManagerId, `DepartmentId` = :DepartmentId, `SIN` = :SIN, `BirthDate` = :BirthDate, "
@@ -257,35 +245,9 @@ bool frmEmployees::updateEmployee()
     employee.bindValue(QStringLiteral(":EmployeeId"), employeeId);
     if (!image.isNull())
         employee.bindValue(QStringLiteral(":Image"), image);
-    const bool employeeSaved = save.exec(employee);
+    const bool employeeSaved = save.execOnStored(employee);
 
-    QSqlQuery removal =
-        save.prepare(QStringLiteral("Delete from characteristics where CharacteristicId = :charId"));
-    for (const QString &id : qAsConst(deletedCharacteristicIds)) {
-        removal.bindValue(QStringLiteral(":charId"), id);
-        save.exec(removal);
-    }
-    QSqlQuery addition = save.prepare(QStringLiteral(
-        "Insert into characteristics (EmployeeId, Characteristic, Value) Values (:employeeId, :char, :value)"));
-    addition.bindValue(QStringLiteral(":employeeId"), employeeId);
-    QSqlQuery change = save.prepare(QStringLiteral(
-        "Update characteristics set Characteristic = :char, Value = :value where CharacteristicId = :charId"));
-    for (int row = 0; row < ui->tblCharacteristics->rowCount(); ++row) {
-        const QString id = cellText(ui->tblCharacteristics, row, colCharId);
-        const QString name = cellText(ui->tblCharacteristics, row, colCharName);
-        const QString value = cellText(ui->tblCharacteristics, row, colCharValue);
-        // A row added since the load goes in with its latest values, changed or not.
-        if (id.isEmpty()) {
-            addition.bindValue(QStringLiteral(":char"), name);
-            addition.bindValue(QStringLiteral(":value"), value);
-            save.exec(addition);
-        } else if (cellText(ui->tblCharacteristics, row, colCharUpdated) == updatedMark) {
-            change.bindValue(QStringLiteral(":char"), name);
-            change.bindValue(QStringLiteral(":value"), value);
-            change.bindValue(QStringLiteral(":charId"), id);
-            save.exec(change);
-        }
-    }
+    writeCharacteristics(save, employeeId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption,
                            employeeSaved ? msgInsertFailed + QLatin1Char('\n') + save.errorText() : save.errorText());
@@ -297,6 +259,33 @@ bool frmEmployees::updateEmployee()
     endCharacteristicEdit();
     loadCharacteristics();
     return true;
+}
+
+void frmEmployees::writeCharacteristics(cDbSave &save, int employeeId)
+{
+    LineStatements sql;
+    sql.insert = QStringLiteral("Insert into characteristics (EmployeeId, Characteristic, Value) "
+                                "Values (:employeeId, :char, :value)");
+    sql.update = QStringLiteral("Update characteristics set Characteristic = :char, Value = :value "
+                                "where CharacteristicId = :id");
+    sql.remove = QStringLiteral("Delete from characteristics where CharacteristicId = :id");
+    sql.parentPlaceholder = QStringLiteral(":employeeId");
+    sql.parentId = employeeId;
+    TableLines::write(save, ui->tblCharacteristics, colCharId, deletedCharacteristicIds, sql,
+                      [this](QSqlQuery &line, int row) {
+                          line.bindValue(QStringLiteral(":char"), cellText(ui->tblCharacteristics, row, colCharName));
+                          line.bindValue(QStringLiteral(":value"), cellText(ui->tblCharacteristics, row, colCharValue));
+                      });
+}
+
+void frmEmployees::appendCharacteristic(const QVariant &id, const QString &name, const QString &value)
+{
+    QTableWidget *grid = ui->tblCharacteristics;
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    TableLines::setStoredId(grid, row, colCharId, id);
+    grid->setItem(row, colCharName, new QTableWidgetItem(name));
+    grid->setItem(row, colCharValue, new QTableWidgetItem(value));
 }
 
 void frmEmployees::on_btnSave_clicked()
@@ -394,16 +383,11 @@ void frmEmployees::on_btnAddChar_clicked()
         if (editedCharRow >= 0 && editedCharRow < grid->rowCount()) {
             grid->setItem(editedCharRow, colCharName, new QTableWidgetItem(name));
             grid->setItem(editedCharRow, colCharValue, new QTableWidgetItem(value));
-            grid->setItem(editedCharRow, colCharUpdated, new QTableWidgetItem(updatedMark));
+            TableLines::markChanged(grid, editedCharRow, colCharId);
         }
         endCharacteristicEdit();
     } else {
-        const int row = grid->rowCount();
-        grid->insertRow(row);
-        grid->setItem(row, colCharId, new QTableWidgetItem(QString()));
-        grid->setItem(row, colCharName, new QTableWidgetItem(name));
-        grid->setItem(row, colCharValue, new QTableWidgetItem(value));
-        grid->setItem(row, colCharUpdated, new QTableWidgetItem(QString()));
+        appendCharacteristic(QVariant(), name, value);
     }
     ui->txtCharValue->clear();
     ui->cmbCharachteristic->setCurrentIndex(-1);
@@ -415,8 +399,8 @@ void frmEmployees::on_btnRemoveChar_clicked()
     const int row = ui->tblCharacteristics->currentRow();
     if (row < 0)
         return;
-    const QString id = cellText(ui->tblCharacteristics, row, colCharId);
-    if (!id.isEmpty())
+    const QVariant id = TableLines::storedId(ui->tblCharacteristics, row, colCharId);
+    if (id.isValid())
         deletedCharacteristicIds.append(id);
     ui->tblCharacteristics->removeRow(row);
     endCharacteristicEdit();

@@ -3,8 +3,10 @@
 
 #include <QDialog>
 #include <QPixmap>
-#include <QStringList>
+#include <QList>
+#include <QVariant>
 
+class cDbSave;
 class QSqlQuery;
 
 namespace Ui {
@@ -44,6 +46,8 @@ private:
     bool insertEmployee();
     bool updateEmployee();
     void bindEmployeeFields(QSqlQuery &query) const;
+    void writeCharacteristics(cDbSave &save, int employeeId);
+    void appendCharacteristic(const QVariant &id, const QString &name, const QString &value);
     QByteArray chosenPhotoBytes() const;
     void showDefaultPicture();
     void endCharacteristicEdit();
@@ -51,7 +55,7 @@ private:
     Ui::frmEmployees *ui;
     int employeeId;
     QPixmap photo;
-    QStringList deletedCharacteristicIds;
+    QList<QVariant> deletedCharacteristicIds;
     int editedCharRow = -1;
     bool isEditingChar = false;
 };
