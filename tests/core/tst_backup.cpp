@@ -68,10 +68,14 @@ QStringList questionTexts()
     return texts;
 }
 
+QDir safetyBackupFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/safety backups");
+}
+
 QStringList safetyBackups()
 {
-    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/safety backups");
-    return folder.entryList(QDir::Files);
+    return safetyBackupFolder().entryList(QDir::Files);
 }
 
 // Points PATH at an empty folder while it lives, so that no tool is found there.
@@ -126,6 +130,7 @@ private:
 void tst_backup::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true); // safety backups go to the test's own folder
+    safetyBackupFolder().removeRecursively();
     TestSupport::freshCompany();
     password = dbPassword;
     realRun = Processes::run;
