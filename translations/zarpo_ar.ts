@@ -529,6 +529,10 @@
             <source>The company could not be saved in the settings file.</source>
             <translation>تعذر حفظ الشركة في ملف الإعدادات.</translation>
         </message>
+        <message>
+            <source>The company entry was changed or removed in another window or by another Zarpo meanwhile, so it was left as that one saved it. Open the company list again to see it.</source>
+            <translation>غُيِّر قيد الشركة أو حُذف في نافذة أخرى أو من نسخة أخرى من Zarpo في أثناء ذلك، فتُرك كما حفظته تلك. افتح قائمة الشركات مرة أخرى لتراه.</translation>
+        </message>
     </context>
     <context>
         <name>frmLogin</name>
@@ -602,6 +606,14 @@
         <message>
             <source>Zarpo could not be restarted. The new language applies at the next start.</source>
             <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
+        </message>
+        <message>
+            <source>The settings file could not be read. It was kept as %1, and a new one was started: the companies must be added again.</source>
+            <translation>تعذّرت قراءة ملف الإعدادات. احتُفظ به باسم %1 وبُدئ ملف جديد: يجب إضافة الشركات من جديد.</translation>
+        </message>
+        <message>
+            <source>The company could not be removed from the settings file.</source>
+            <translation>تعذّر حذف الشركة من ملف الإعدادات.</translation>
         </message>
     </context>
     <context>
@@ -698,28 +710,99 @@
             <translation>انتهى %1 برمز الخروج %2.</translation>
         </message>
         <message>
-            <source>The backup was not made: the MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
-            <translation>لم تُنشأ النسخة الاحتياطية: لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
-        </message>
-        <message>
-            <source>The backup was not made: the file %1 cannot be written.</source>
-            <translation>لم تُنشأ النسخة الاحتياطية: تتعذّر الكتابة في الملف %1.</translation>
-        </message>
-        <message>
             <source>The backup was not made:</source>
             <translation>لم تُنشأ النسخة الاحتياطية:</translation>
         </message>
         <message>
-            <source>The backup was not restored: the MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
-            <translation>لم تُستعد النسخة الاحتياطية: لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
-        </message>
-        <message>
-            <source>The backup was not restored: the file %1 cannot be read.</source>
-            <translation>لم تُستعد النسخة الاحتياطية: تتعذّر قراءة الملف %1.</translation>
-        </message>
-        <message>
             <source>The restore failed:</source>
             <translation>فشلت الاستعادة:</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be read.</source>
+            <translation>تتعذّر قراءة الملف %1.</translation>
+        </message>
+        <message>
+            <source>The file %1 is empty.</source>
+            <translation>الملف %1 فارغ.</translation>
+        </message>
+        <message>
+            <source>The file %1 is not a backup made by the MariaDB or MySQL dump tool.</source>
+            <translation>الملف %1 ليس نسخة احتياطية أنشأتها أداة النسخ من MariaDB أو MySQL.</translation>
+        </message>
+        <message>
+            <source>The file %1 is not the backup of one company database.</source>
+            <translation>الملف %1 ليس نسخة احتياطية لقاعدة بيانات شركة واحدة.</translation>
+        </message>
+        <message>
+            <source>The file %1 is not complete: it ends before the end of the backup. It may have been cut short while it was written or copied.</source>
+            <translation>الملف %1 غير مكتمل: ينتهي قبل نهاية النسخة الاحتياطية. ربما انقطع في أثناء كتابته أو نسخه.</translation>
+        </message>
+        <message>
+            <source>The MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
+            <translation>لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be written.</source>
+            <translation>تتعذّر الكتابة في الملف %1.</translation>
+        </message>
+        <message>
+            <source>What %1 wrote is not a complete backup.</source>
+            <translation>ما كتبه %1 ليس نسخة احتياطية كاملة.</translation>
+        </message>
+        <message>
+            <source>The backup was not restored:</source>
+            <translation>لم تُستعد النسخة الاحتياطية:</translation>
+        </message>
+        <message>
+            <source>The MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
+            <translation>لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+        </message>
+        <message>
+            <source>The file %1 is a backup of the company database &quot;%2&quot;.</source>
+            <translation>الملف %1 نسخة احتياطية لقاعدة بيانات الشركة &quot;%2&quot;.</translation>
+        </message>
+        <message>
+            <source>It is not a backup of the open company &quot;%1&quot;.</source>
+            <translation>وهو ليس نسخة احتياطية للشركة المفتوحة &quot;%1&quot;.</translation>
+        </message>
+        <message>
+            <source>Restoring it replaces all the data of the open company &quot;%1&quot; with the data of the file. Restore it?</source>
+            <translation>ستحلّ بيانات الملف محلّ جميع بيانات الشركة المفتوحة &quot;%1&quot;. هل تريد استعادته؟</translation>
+        </message>
+        <message>
+            <source>The data of the open company could not be saved first, so nothing was changed.</source>
+            <translation>تعذّر حفظ بيانات الشركة المفتوحة أولًا، لذلك لم يُغيَّر شيء.</translation>
+        </message>
+        <message>
+            <source>The company&apos;s data was put back as it was before the restore.</source>
+            <translation>أُعيدت بيانات الشركة كما كانت قبل الاستعادة.</translation>
+        </message>
+        <message>
+            <source>Putting the company&apos;s data back failed too:</source>
+            <translation>وفشلت إعادة بيانات الشركة أيضًا:</translation>
+        </message>
+        <message>
+            <source>The company&apos;s data as it was before the restore is kept in the file %1. Restore that file to put it back.</source>
+            <translation>بيانات الشركة كما كانت قبل الاستعادة محفوظة في الملف %1. استعد هذا الملف لإعادتها.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CompanyDatabase</name>
+        <message>
+            <source>The database name is empty.</source>
+            <translation>اسم قاعدة البيانات فارغ.</translation>
+        </message>
+        <message>
+            <source>The database name may not begin or end with a blank.</source>
+            <translation>لا يجوز أن يبدأ اسم قاعدة البيانات أو ينتهي بمسافة.</translation>
+        </message>
+        <message>
+            <source>The database name may not hold a line break, a tab or another control character.</source>
+            <translation>لا يجوز أن يحتوي اسم قاعدة البيانات على فاصل أسطر أو علامة جدولة أو أي محرف تحكم آخر.</translation>
+        </message>
+        <message>
+            <source>The database name may be at most 64 characters long.</source>
+            <translation>لا يجوز أن يزيد اسم قاعدة البيانات على 64 محرفًا.</translation>
         </message>
     </context>
     <context>
