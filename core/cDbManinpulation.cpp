@@ -2,6 +2,7 @@
 
 #include "core/cXml.h"
 #include "core/globals.h"
+#include "core/lefttorightdelegate.h"
 #include "core/messages.h"
 #include "core/seams.h"
 
@@ -23,6 +24,12 @@ QStringList connectionArguments()
     // keeps Arabic text whole on its way through the file.
     return {QStringLiteral("--host=") + dbHost, QStringLiteral("--port=") + QString::number(dbPort),
             QStringLiteral("--user=") + dbUser, QStringLiteral("--default-character-set=utf8mb4")};
+}
+
+// A file name as a message shows it: in the platform's form, kept left to right.
+QString shownFileName(const QString &fileName)
+{
+    return leftToRightRun(QDir::toNativeSeparators(fileName));
 }
 
 QProcessEnvironment toolEnvironment()
@@ -72,7 +79,7 @@ struct DumpCheck
 DumpCheck checkDump(const QString &fileName)
 {
     DumpCheck check;
-    const QString shownName = QDir::toNativeSeparators(fileName);
+    const QString shownName = shownFileName(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         check.problem = cDbManinpulation::tr("The file %1 cannot be read.").arg(shownName) + QLatin1Char('\n')
@@ -184,7 +191,7 @@ QString cDbManinpulation::writeDump(const QString &fileName)
     // The dump goes to a new file beside the chosen one, which takes the chosen name only
     // once the dump is complete: a failed dump never leaves a truncated file that looks
     // like a backup, nor destroys an older backup of that name.
-    const QString cannotWrite = tr("The file %1 cannot be written.").arg(QDir::toNativeSeparators(fileName));
+    const QString cannotWrite = tr("The file %1 cannot be written.").arg(shownFileName(fileName));
     QString partialName;
     {
         QTemporaryFile partial(fileName + QStringLiteral(".XXXXXX"));
@@ -241,7 +248,7 @@ bool cDbManinpulation::restoreDatabase(const QString &fileName, QWidget *message
     }
 
     QString question = tr("The file %1 is a backup of the company database \"%2\".")
-                           .arg(QDir::toNativeSeparators(fileName), dump.database);
+                           .arg(shownFileName(fileName), dump.database);
     if (dump.database != dbName)
         question += QLatin1Char('\n') + tr("It is not a backup of the open company \"%1\".").arg(dbName);
     question += QStringLiteral("\n\n")
@@ -279,7 +286,7 @@ bool cDbManinpulation::restoreDatabase(const QString &fileName, QWidget *message
                        + toolProblem(tool, putBack) + QStringLiteral("\n\n")
                        + tr("The company's data as it was before the restore is kept in the file %1. "
                             "Restore that file to put it back.")
-                             .arg(QDir::toNativeSeparators(safety));
+                             .arg(shownFileName(safety));
         if (succeeded(putBack))
             QFile::remove(safety);
     } else {

@@ -207,7 +207,8 @@ void tst_backup::roundTripGivesBackTheCompany()
                                        QString("The file %1 is a backup of the company database \"%2\".\n\n"
                                                "Restoring it replaces all the data of the open company \"%2\" "
                                                "with the data of the file. Restore it?")
-                                           .arg(QDir::toNativeSeparators(path), dbName)));
+                                           .arg(QChar(0x202A) + QDir::toNativeSeparators(path) + QChar(0x202C),
+                                                dbName)));
     QVERIFY(safetyBackups().isEmpty());
     QCOMPARE(captions, (QStringList{"Accounting Backup", "Accounting Restore"}));
     // Read through the reopened default connection, which must still speak utf8mb4.
@@ -427,7 +428,7 @@ void tst_backup::restoreNeverLeavesTheCompanyHalfRestored()
 
     if (tool == "dies and cannot put back") {
         // The company is damaged, but what it held is in the file named, and restores.
-        const QString safety = QRegularExpression("kept in the file (.*)\\. Restore that file")
+        const QString safety = QRegularExpression("kept in the file \u202A(.*)\u202C\\. Restore that file")
                                    .match(criticalTexts().first()).captured(1);
         QVERIFY2(QFile::exists(safety), qPrintable(criticalTexts().first()));
         Processes::run = realRun;
