@@ -133,7 +133,13 @@ QString safetyBackupFileName()
                       + QStringLiteral("/safety backups"));
     folder.mkpath(QStringLiteral("."));
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return folder.filePath(dbName + QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMddhhmmsszzz"))
+    // Only letters, digits, '_' and '-' of the database name reach the file name: a name
+    // may hold a '/' or anything else a folder cannot.
+    QString stem = dbName;
+    for (QChar &c : stem)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('_') && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    return folder.filePath(stem + QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMddhhmmsszzz"))
                            + QStringLiteral(".sql"));
 }
 
@@ -275,23 +281,24 @@ bool cDbManinpulation::restoreDatabase(const QString &fileName, QWidget *message
     db.close();
     const Processes::Result result = runClient(tool, fileName);
     const bool restored = succeeded(result);
+    bool putBack = true;
     QString failure;
     if (!restored) {
         failure = tr("The restore failed:") + QLatin1Char('\n') + toolProblem(tool, result) + QStringLiteral("\n\n");
-        const Processes::Result putBack = runClient(tool, safety);
-        if (succeeded(putBack))
+        const Processes::Result again = runClient(tool, safety);
+        putBack = succeeded(again);
+        if (putBack)
             failure += tr("The company's data was put back as it was before the restore.");
         else
             failure += tr("Putting the company's data back failed too:") + QLatin1Char('\n')
-                       + toolProblem(tool, putBack) + QStringLiteral("\n\n")
+                       + toolProblem(tool, again) + QStringLiteral("\n\n")
                        + tr("The company's data as it was before the restore is kept in the file %1. "
                             "Restore that file to put it back.")
                              .arg(shownFileName(safety));
-        if (succeeded(putBack))
-            QFile::remove(safety);
-    } else {
-        QFile::remove(safety);
     }
+    // Kept only while it is the one copy of the company's data.
+    if (putBack)
+        QFile::remove(safety);
     // The same registered connection is opened again, so that the handles the open
     // windows hold stay valid; the server starts every new session in utf8mb3.
     const bool reopened = !db.isValid() || db.open();

@@ -445,7 +445,8 @@ void tst_backup::namesThatLookLikeOptionsAreBackedUp_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("a name beginning with a dash") << "-" + TestSupport::uniqueDatabaseName("zt");
     QTest::newRow("a name that is a tool's option") << "--help";
-    QTest::newRow("blanks, quotes and Arabic") << "شركة 'x' \"y\" " + TestSupport::uniqueDatabaseName("zt");
+    QTest::newRow("blanks, quotes, a slash and Arabic")
+        << "شركة 'x' \"y\" a/b " + TestSupport::uniqueDatabaseName("zt");
 }
 
 void tst_backup::namesThatLookLikeOptionsAreBackedUp()
