@@ -26,17 +26,24 @@ frmAddCompany::~frmAddCompany()
     delete ui;
 }
 
-void frmAddCompany::loadCompany(const QString &database)
+void frmAddCompany::loadCompany(int position)
 {
-    const QDomElement element = xml->getElement(QStringLiteral("Company"), QStringLiteral("Database"), database);
+    const QDomElement element = xml->elementAt(QStringLiteral("Company"), position);
     ui->txtServer->setText(element.attribute(QStringLiteral("Server"), QStringLiteral("localhost")));
     ui->txtServerUsername->setText(element.attribute(QStringLiteral("ServerUsername"), QStringLiteral("root")));
     ui->txtServerPassword->setText(element.attribute(QStringLiteral("ServerPassword"), QStringLiteral("123")));
     ui->txtPort->setText(element.attribute(QStringLiteral("ServerPort"), QStringLiteral("3306")));
-    ui->cmbDatabases->addItem(database);
+    ui->cmbDatabases->addItem(element.attribute(QStringLiteral("Database")));
     ui->cmbDatabases->setCurrentIndex(0);
     editMode = true;
-    loadedDatabase = database;
+    loadedPosition = position;
+    loadedEntry = cXml::attributes(element);
+}
+
+QString frmAddCompany::entryChangedMeanwhileText()
+{
+    return tr("The company entry was changed or removed in another window or by another Zarpo "
+              "meanwhile, so it was left as that one saved it. Open the company list again to see it.");
 }
 
 void frmAddCompany::on_btnTestConnection_clicked()
@@ -80,6 +87,11 @@ void frmAddCompany::on_btnSave_clicked()
 // database lands on the server the entry will point at.
 bool frmAddCompany::createDatabase()
 {
+    const QString problem = databaseNameProblem(ui->cmbDatabases->currentText());
+    if (!problem.isEmpty()) {
+        Messages::critical(this, msgCaption, QStringLiteral("Create database failed:\n") + problem);
+        return false;
+    }
     const QString connectionName = QStringLiteral("zarpo_create_company");
     bool created = false;
     QString error;
@@ -112,15 +124,25 @@ bool frmAddCompany::createDatabase()
 
 bool frmAddCompany::saveCompany()
 {
-    if (editMode)
-        xml->removeElement(QStringLiteral("Company"), QStringLiteral("Database"), loadedDatabase);
-    const bool saved = xml->addElement(QStringLiteral("Company"),
-                                       {QStringLiteral("Server"), QStringLiteral("ServerPort"),
-                                        QStringLiteral("ServerUsername"), QStringLiteral("ServerPassword"),
-                                        QStringLiteral("Database")},
-                                       {ui->txtServer->text(), ui->txtPort->text(), ui->txtServerUsername->text(),
-                                        ui->txtServerPassword->text(), ui->cmbDatabases->currentText()});
-    if (!saved)
+    const QStringList names = {QStringLiteral("Server"), QStringLiteral("ServerPort"),
+                               QStringLiteral("ServerUsername"), QStringLiteral("ServerPassword"),
+                               QStringLiteral("Database")};
+    const QStringList values = {ui->txtServer->text(), ui->txtPort->text(), ui->txtServerUsername->text(),
+                                ui->txtServerPassword->text(), ui->cmbDatabases->currentText()};
+    bool changedMeanwhile = false;
+    // An edited entry leaves its place and comes back last, in one write with the removal.
+    const bool saved = xml->update([&](cXml &file) {
+        if (editMode) {
+            changedMeanwhile = !file.hasElementAt(QStringLiteral("Company"), loadedPosition, loadedEntry);
+            if (changedMeanwhile)
+                return false;
+            file.removeElementAt(QStringLiteral("Company"), loadedPosition);
+        }
+        return file.addElement(QStringLiteral("Company"), names, values);
+    });
+    if (changedMeanwhile)
+        Messages::warning(this, msgCaption, entryChangedMeanwhileText());
+    else if (!saved)
         Messages::critical(this, msgCaption, tr("The company could not be saved in the settings file."));
     return saved;
 }

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QSqlDatabase>
+#include <QVariantMap>
 
 class cXml;
 
@@ -20,7 +21,12 @@ public:
     explicit frmAddCompany(QWidget *parent = nullptr);
     ~frmAddCompany() override;
 
-    void loadCompany(const QString &database);
+    // Edits the company entry at `position` (from 0) among the file's entries.
+    void loadCompany(int position);
+
+    // Said when an entry was changed or removed by another window or program after it
+    // was read; nothing was written.
+    static QString entryChangedMeanwhileText();
 
 private slots:
     void on_btnSave_clicked();
@@ -33,7 +39,8 @@ private:
     QSqlDatabase db;
     Ui::frmAddCompany *ui;
     bool editMode = false;
-    QString loadedDatabase;
+    int loadedPosition = -1;
+    QVariantMap loadedEntry; // the entry as read, to see that nobody changed it meanwhile
     cXml *xml;
 };
 

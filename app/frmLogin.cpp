@@ -6,9 +6,11 @@
 #include "app/frmAddCompany.h"
 #include "app/frmMainWindow.h"
 #include "core/globals.h"
+#include "core/lefttorightdelegate.h"
 #include "core/messages.h"
 #include "core/restart.h"
 
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -34,8 +36,21 @@ void frmLogin::fillCompanies()
     ui->cmbCompanies->clear();
     cXml xml(cXml::programSettingsPath());
     xml.load();
+    const QString damaged = cXml::takeKeptDamagedFile();
+    if (!damaged.isEmpty())
+        Messages::warning(this, msgCaption,
+                          tr("The settings file could not be read. It was kept as %1, and a new one was "
+                             "started: the companies must be added again.")
+                              .arg(leftToRightRun(QDir::toNativeSeparators(damaged))));
     ui->cmbCompanies->addItem(tr("<Add New>"));
-    ui->cmbCompanies->addItems(xml.getAttributes(QStringLiteral("Company"), QStringLiteral("Database")));
+    // Each entry carries its element's attributes: the login, Edit and Remove know it by
+    // its position in the file, since two entries may share a database name.
+    for (int position = 0;; ++position) {
+        const QDomElement element = xml.elementAt(QStringLiteral("Company"), position);
+        if (element.isNull())
+            break;
+        ui->cmbCompanies->addItem(element.attribute(QStringLiteral("Database")), cXml::attributes(element));
+    }
     // With no company known yet, the user can only start by adding one.
     if (ui->cmbCompanies->count() == 1)
         on_cmbCompanies_activated(0);
@@ -49,15 +64,13 @@ void frmLogin::fillCompanies()
 
 void frmLogin::on_btnLogin_clicked()
 {
-    cXml xml(cXml::programSettingsPath());
-    xml.load();
     const QString company = ui->cmbCompanies->currentText();
-    const QDomElement element = xml.getElement(QStringLiteral("Company"), QStringLiteral("Database"), company);
-    dbHost = element.attribute(QStringLiteral("Server"), QStringLiteral("localhost"));
-    dbUser = element.attribute(QStringLiteral("ServerUsername"), QStringLiteral("root"));
-    dbPassword = element.attribute(QStringLiteral("ServerPassword"), QStringLiteral("KWZ407"));
-    dbPort = element.attribute(QStringLiteral("ServerPort"), QStringLiteral("1212")).toInt();
-    dbName = element.attribute(QStringLiteral("Database"), QStringLiteral("accounting"));
+    const QVariantMap entry = ui->cmbCompanies->currentData().toMap();
+    dbHost = entry.value(QStringLiteral("Server"), QStringLiteral("localhost")).toString();
+    dbUser = entry.value(QStringLiteral("ServerUsername"), QStringLiteral("root")).toString();
+    dbPassword = entry.value(QStringLiteral("ServerPassword"), QStringLiteral("KWZ407")).toString();
+    dbPort = entry.value(QStringLiteral("ServerPort"), QStringLiteral("1212")).toInt();
+    dbName = entry.value(QStringLiteral("Database"), QStringLiteral("accounting")).toString();
 
     if (!connectDatabase())
         return;
@@ -72,6 +85,7 @@ void frmLogin::on_btnLogin_clicked()
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->showMaximized();
 
+    cXml xml(cXml::programSettingsPath());
     xml.setAttributes(QStringLiteral("DefaultCompany"), {QStringLiteral("Database")}, {company});
     close();
 }
@@ -139,7 +153,7 @@ void frmLogin::on_btnEditCompany_clicked()
     if (ui->cmbCompanies->currentIndex() <= 0)
         return;
     frmAddCompany dialog(nullptr);
-    dialog.loadCompany(ui->cmbCompanies->currentText());
+    dialog.loadCompany(ui->cmbCompanies->currentIndex() - 1);
     dialog.exec();
     fillCompanies();
 }
@@ -148,9 +162,18 @@ void frmLogin::on_btnRemoveCompany_clicked()
 {
     if (ui->cmbCompanies->currentIndex() <= 0)
         return;
+    const int position = ui->cmbCompanies->currentIndex() - 1;
+    const QVariantMap shown = ui->cmbCompanies->currentData().toMap();
+    bool changedMeanwhile = false;
     cXml xml(cXml::programSettingsPath());
-    xml.load();
-    xml.removeElement(QStringLiteral("Company"), QStringLiteral("Database"), ui->cmbCompanies->currentText());
+    const bool removed = xml.update([&](cXml &file) {
+        changedMeanwhile = !file.hasElementAt(QStringLiteral("Company"), position, shown);
+        return !changedMeanwhile && file.removeElementAt(QStringLiteral("Company"), position);
+    });
+    if (changedMeanwhile)
+        Messages::warning(this, msgCaption, frmAddCompany::entryChangedMeanwhileText());
+    else if (!removed)
+        Messages::critical(this, msgCaption, tr("The company could not be removed from the settings file."));
     fillCompanies();
 }
 
@@ -167,7 +190,6 @@ void frmLogin::on_btnArabic_clicked()
 void frmLogin::setLanguage(const QString &code)
 {
     cXml xml(cXml::programSettingsPath());
-    xml.load();
     // The new process reads the file at its start, so it must be complete before then.
     const bool saved = xml.setAttributes(QStringLiteral("Language"), {QStringLiteral("DefaultLanguage")}, {code});
     if (code == languageCode)

@@ -89,7 +89,6 @@ frmMainWindow::frmMainWindow(QWidget *parent)
 frmMainWindow::~frmMainWindow()
 {
     cXml xml(cXml::programSettingsPath());
-    xml.load();
     xml.setAttributes(QStringLiteral("MainWindow"), {QStringLiteral("TabIndex")},
                       {QString::number(ui->tabWidget->currentIndex())});
     cDbManinpulation::runAutomaticBackup();

@@ -196,12 +196,12 @@ bool frmSettings::saveAccountDefaults()
 bool frmSettings::saveSettingsFile(const QString &language)
 {
     cXml xml(cXml::programSettingsPath());
-    xml.load();
-    const bool saved =
-        xml.setAttributes(QStringLiteral("Preferences"), {QStringLiteral("ShowDiscountAndTax")},
-                          {ui->chkShowDiscTax->isChecked() ? QStringLiteral("true") : QStringLiteral("false")})
-        && xml.setAttributes(QStringLiteral("Language"), {QStringLiteral("DefaultLanguage")}, {language})
-        && xml.setAttributes(QStringLiteral("Backup"), {QStringLiteral("Path")}, {ui->txtBackupPath->text()});
+    const bool saved = xml.update([&](cXml &file) {
+        return file.setAttributes(QStringLiteral("Preferences"), {QStringLiteral("ShowDiscountAndTax")},
+                                  {ui->chkShowDiscTax->isChecked() ? QStringLiteral("true") : QStringLiteral("false")})
+               && file.setAttributes(QStringLiteral("Language"), {QStringLiteral("DefaultLanguage")}, {language})
+               && file.setAttributes(QStringLiteral("Backup"), {QStringLiteral("Path")}, {ui->txtBackupPath->text()});
+    });
     if (!saved)
         Messages::critical(this, msgCaption, tr("The settings could not be saved in the settings file."));
     return saved;

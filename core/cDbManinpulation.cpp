@@ -2,6 +2,7 @@
 
 #include "core/cXml.h"
 #include "core/globals.h"
+#include "core/lefttorightdelegate.h"
 #include "core/messages.h"
 #include "core/seams.h"
 
@@ -25,6 +26,12 @@ QStringList connectionArguments()
             QStringLiteral("--user=") + dbUser, QStringLiteral("--default-character-set=utf8mb4")};
 }
 
+// A file name as a message shows it: in the platform's form, kept left to right.
+QString shownFileName(const QString &fileName)
+{
+    return leftToRightRun(QDir::toNativeSeparators(fileName));
+}
+
 QProcessEnvironment toolEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -32,6 +39,13 @@ QProcessEnvironment toolEnvironment()
     // other work is not sent in its place.
     environment.insert(QStringLiteral("MYSQL_PWD"), dbPassword);
     return environment;
+}
+
+// The database name after "--", so that the tools read a name such as "-shop" or
+// "--help" as a name, never as one of their options.
+QStringList databaseArguments()
+{
+    return {QStringLiteral("--"), dbName};
 }
 
 bool succeeded(const Processes::Result &result)
@@ -51,6 +65,93 @@ QString toolProblem(const QString &tool, const Processes::Result &result)
     if (!said.isEmpty())
         return said;
     return cDbManinpulation::tr("%1 ended with exit code %2.").arg(name).arg(result.exitCode);
+}
+
+struct DumpCheck
+{
+    QString database; // the database the dump was made of
+    QString problem;  // why the file is no complete dump of one database; empty when it is
+};
+
+// A file the dump tools wrote whole begins with their header naming the database
+// ("-- Host: ...    Database: NAME") and ends with their closing comment; a file cut
+// short, copied half-way or written by anything else lacks one or the other.
+DumpCheck checkDump(const QString &fileName)
+{
+    DumpCheck check;
+    const QString shownName = shownFileName(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        check.problem = cDbManinpulation::tr("The file %1 cannot be read.").arg(shownName) + QLatin1Char('\n')
+                        + file.errorString();
+        return check;
+    }
+    if (file.size() == 0) {
+        check.problem = cDbManinpulation::tr("The file %1 is empty.").arg(shownName);
+        return check;
+    }
+    const QStringList head = QString::fromUtf8(file.read(4096)).split(QLatin1Char('\n'));
+    int line = 0;
+    // mariadb-dump begins with a line for its own client that older tools leave out.
+    if (head.value(line).startsWith(QLatin1String("/*M!")))
+        ++line;
+    const QString title = head.value(line);
+    if (!title.startsWith(QLatin1String("-- MariaDB dump ")) && !title.startsWith(QLatin1String("-- MySQL dump "))) {
+        check.problem = cDbManinpulation::tr("The file %1 is not a backup made by the MariaDB or MySQL dump tool.")
+                            .arg(shownName);
+        return check;
+    }
+    const QLatin1String databaseLabel("    Database: ");
+    for (int i = line + 1; i < head.size() && i < line + 6; ++i) {
+        const QString text = head.at(i);
+        const int at = text.indexOf(databaseLabel);
+        if (text.startsWith(QLatin1String("-- Host: ")) && at >= 0) {
+            check.database = text.mid(at + databaseLabel.size());
+            break;
+        }
+    }
+    // A dump of several databases or of all of them names none here, and would write
+    // into other companies' databases.
+    if (check.database.isEmpty()) {
+        check.problem = cDbManinpulation::tr("The file %1 is not the backup of one company database.").arg(shownName);
+        return check;
+    }
+    file.seek(qMax<qint64>(0, file.size() - 512));
+    const QStringList tail = QString::fromUtf8(file.readAll()).trimmed().split(QLatin1Char('\n'));
+    if (!tail.last().startsWith(QLatin1String("-- Dump completed"))) {
+        check.problem = cDbManinpulation::tr("The file %1 is not complete: it ends before the end of the backup. "
+                                             "It may have been cut short while it was written or copied.")
+                            .arg(shownName);
+    }
+    return check;
+}
+
+// Where the data of the open company is kept while a restore replaces it.
+QString safetyBackupFileName()
+{
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                      + QStringLiteral("/safety backups"));
+    folder.mkpath(QStringLiteral("."));
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Only letters, digits, '_' and '-' of the database name reach the file name: a name
+    // may hold a '/' or anything else a folder cannot.
+    QString stem = dbName;
+    for (QChar &c : stem)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('_') && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    return folder.filePath(stem + QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMddhhmmsszzz"))
+                           + QStringLiteral(".sql"));
+}
+
+// Restores the script into the open company; the default connection is closed by the caller.
+Processes::Result runClient(const QString &tool, const QString &fileName)
+{
+    Processes::Request request;
+    request.program = tool;
+    request.arguments = connectionArguments() + databaseArguments();
+    request.environment = toolEnvironment();
+    request.inputFile = fileName;
+    return Processes::run(request);
 }
 }
 
@@ -79,28 +180,30 @@ QString cDbManinpulation::findTool(const QStringList &names)
 
 bool cDbManinpulation::backupDatabase(const QString &fileName, QWidget *messageParent)
 {
+    const QString problem = writeDump(fileName);
+    if (problem.isEmpty())
+        return true;
+    Messages::critical(messageParent, msgCaption, tr("The backup was not made:") + QLatin1Char('\n') + problem);
+    return false;
+}
+
+QString cDbManinpulation::writeDump(const QString &fileName)
+{
     const QString tool = findTool({QStringLiteral("mariadb-dump"), QStringLiteral("mysqldump")});
-    if (tool.isEmpty()) {
-        Messages::critical(messageParent, msgCaption,
-                           tr("The backup was not made: the MariaDB dump tool (mariadb-dump or mysqldump) "
-                              "was not found in the folder mysql/bin beside Zarpo or on the PATH."));
-        return false;
-    }
+    if (tool.isEmpty())
+        return tr("The MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin "
+                  "beside Zarpo or on the PATH.");
 
     // The dump goes to a new file beside the chosen one, which takes the chosen name only
     // once the dump is complete: a failed dump never leaves a truncated file that looks
     // like a backup, nor destroys an older backup of that name.
+    const QString cannotWrite = tr("The file %1 cannot be written.").arg(shownFileName(fileName));
     QString partialName;
     {
         QTemporaryFile partial(fileName + QStringLiteral(".XXXXXX"));
         partial.setAutoRemove(false);
-        if (!partial.open()) {
-            Messages::critical(messageParent, msgCaption,
-                               tr("The backup was not made: the file %1 cannot be written.")
-                                       .arg(QDir::toNativeSeparators(fileName))
-                                   + QLatin1Char('\n') + partial.errorString());
-            return false;
-        }
+        if (!partial.open())
+            return cannotWrite + QLatin1Char('\n') + partial.errorString();
         partialName = partial.fileName();
     }
 
@@ -108,16 +211,20 @@ bool cDbManinpulation::backupDatabase(const QString &fileName, QWidget *messageP
     request.program = tool;
     // One transaction gives a consistent dump without locking the tables against the
     // other users of the company.
-    request.arguments = connectionArguments()
-                        << QStringLiteral("--single-transaction") << QStringLiteral("--routines") << dbName;
+    request.arguments = connectionArguments() << QStringLiteral("--single-transaction") << QStringLiteral("--routines");
+    request.arguments += databaseArguments();
     request.environment = toolEnvironment();
     request.outputFile = partialName;
     const Processes::Result result = Processes::run(request);
     if (!succeeded(result)) {
         QFile::remove(partialName);
-        Messages::critical(messageParent, msgCaption,
-                           tr("The backup was not made:") + QLatin1Char('\n') + toolProblem(tool, result));
-        return false;
+        return toolProblem(tool, result);
+    }
+    // A tool that answers with anything but a dump (its help text, a message) must not
+    // take the place of a backup either.
+    if (!checkDump(partialName).problem.isEmpty()) {
+        QFile::remove(partialName);
+        return tr("What %1 wrote is not a complete backup.").arg(QFileInfo(tool).fileName());
     }
 
     QFile::remove(fileName);
@@ -125,55 +232,81 @@ bool cDbManinpulation::backupDatabase(const QString &fileName, QWidget *messageP
     if (!complete.rename(fileName)) {
         const QString reason = complete.errorString();
         QFile::remove(partialName);
-        Messages::critical(messageParent, msgCaption,
-                           tr("The backup was not made: the file %1 cannot be written.")
-                                   .arg(QDir::toNativeSeparators(fileName))
-                               + QLatin1Char('\n') + reason);
-        return false;
+        return cannotWrite + QLatin1Char('\n') + reason;
     }
-    return true;
+    return QString();
 }
 
 bool cDbManinpulation::restoreDatabase(const QString &fileName, QWidget *messageParent)
 {
+    const QString notRestored = tr("The backup was not restored:") + QLatin1Char('\n');
     const QString tool = findTool({QStringLiteral("mariadb"), QStringLiteral("mysql")});
     if (tool.isEmpty()) {
         Messages::critical(messageParent, msgCaption,
-                           tr("The backup was not restored: the MariaDB client tool (mariadb or mysql) "
-                              "was not found in the folder mysql/bin beside Zarpo or on the PATH."));
+                           notRestored + tr("The MariaDB client tool (mariadb or mysql) was not found in the folder "
+                                            "mysql/bin beside Zarpo or on the PATH."));
         return false;
     }
-    QFile script(fileName);
-    if (!script.open(QIODevice::ReadOnly)) {
-        Messages::critical(messageParent, msgCaption,
-                           tr("The backup was not restored: the file %1 cannot be read.")
-                                   .arg(QDir::toNativeSeparators(fileName))
-                               + QLatin1Char('\n') + script.errorString());
+    const DumpCheck dump = checkDump(fileName);
+    if (!dump.problem.isEmpty()) {
+        Messages::critical(messageParent, msgCaption, notRestored + dump.problem);
         return false;
     }
-    script.close();
 
-    Processes::Request request;
-    request.program = tool;
-    request.arguments = connectionArguments() << dbName;
-    request.environment = toolEnvironment();
-    request.inputFile = fileName;
+    QString question = tr("The file %1 is a backup of the company database \"%2\".")
+                           .arg(shownFileName(fileName), dump.database);
+    if (dump.database != dbName)
+        question += QLatin1Char('\n') + tr("It is not a backup of the open company \"%1\".").arg(dbName);
+    question += QStringLiteral("\n\n")
+                + tr("Restoring it replaces all the data of the open company \"%1\" with the data of the file. "
+                     "Restore it?").arg(dbName);
+    if (Messages::question(messageParent, msgCaption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+
+    // Before anything is written, so that a restore that fails half-way can be undone.
+    const QString safety = safetyBackupFileName();
+    const QString safetyProblem = writeDump(safety);
+    if (!safetyProblem.isEmpty()) {
+        Messages::critical(messageParent, msgCaption,
+                           notRestored
+                               + tr("The data of the open company could not be saved first, so nothing was changed.")
+                               + QLatin1Char('\n') + safetyProblem);
+        return false;
+    }
 
     // While the script drops and recreates the tables, nothing of this program may hold
     // them or read them half replaced.
     QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
     db.close();
-    const Processes::Result result = Processes::run(request);
+    const Processes::Result result = runClient(tool, fileName);
+    const bool restored = succeeded(result);
+    bool putBack = true;
+    QString failure;
+    if (!restored) {
+        failure = tr("The restore failed:") + QLatin1Char('\n') + toolProblem(tool, result) + QStringLiteral("\n\n");
+        const Processes::Result again = runClient(tool, safety);
+        putBack = succeeded(again);
+        if (putBack)
+            failure += tr("The company's data was put back as it was before the restore.");
+        else
+            failure += tr("Putting the company's data back failed too:") + QLatin1Char('\n')
+                       + toolProblem(tool, again) + QStringLiteral("\n\n")
+                       + tr("The company's data as it was before the restore is kept in the file %1. "
+                            "Restore that file to put it back.")
+                             .arg(shownFileName(safety));
+    }
+    // Kept only while it is the one copy of the company's data.
+    if (putBack)
+        QFile::remove(safety);
     // The same registered connection is opened again, so that the handles the open
     // windows hold stay valid; the server starts every new session in utf8mb3.
     const bool reopened = !db.isValid() || db.open();
     if (db.isOpen())
         QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
 
-    const bool restored = succeeded(result);
     if (!restored)
-        Messages::critical(messageParent, msgCaption,
-                           tr("The restore failed:") + QLatin1Char('\n') + toolProblem(tool, result));
+        Messages::critical(messageParent, msgCaption, failure);
     if (!reopened)
         Messages::critical(messageParent, msgCaption, db.lastError().text());
     return restored && reopened;

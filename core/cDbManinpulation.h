@@ -24,9 +24,12 @@ public:
     // failure, after the message box (parented to `messageParent`).
     bool backupDatabase(const QString &fileName, QWidget *messageParent = nullptr);
 
-    // Runs the script in `fileName` against the database and waits for it to end. The
-    // default connection is closed meanwhile and opened again afterwards, whatever the
-    // outcome. False on failure, after the message box.
+    // Replaces the open company's data with the backup in `fileName`. The file must be a
+    // complete dump of one database, and the user confirms, seeing the database it was
+    // made of. The company's data is first saved to a safety backup; a restore that
+    // fails puts it back, so the company is never left half restored. The default
+    // connection is closed meanwhile and opened again afterwards, whatever the outcome.
+    // False when nothing was restored, after the message box (none when the user said No).
     bool restoreDatabase(const QString &fileName, QWidget *messageParent = nullptr);
 
     // The main window's Backup and Restore commands: ask for the file, then back up or
@@ -42,6 +45,11 @@ public:
     // The first of `names` found as a program in mysql/bin beside Zarpo (also with ".exe"),
     // else the first found on the PATH; empty when none is.
     static QString findTool(const QStringList &names);
+
+private:
+    // Backs up the open company to `fileName` as backupDatabase does; why it failed, or
+    // empty text on success.
+    static QString writeDump(const QString &fileName);
 };
 
 #endif // CDBMANINPULATION_H

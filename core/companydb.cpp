@@ -1,5 +1,6 @@
 #include "core/companydb.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -94,6 +95,21 @@ QString companySchemaScript()
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+QString databaseNameProblem(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate("CompanyDatabase", "The database name is empty.");
+    if (name.front().isSpace() || name.back().isSpace())
+        return QCoreApplication::translate("CompanyDatabase", "The database name may not begin or end with a blank.");
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return QCoreApplication::translate(
+                "CompanyDatabase", "The database name may not hold a line break, a tab or another control character.");
+    if (name.toUcs4().size() > 64)
+        return QCoreApplication::translate("CompanyDatabase", "The database name may be at most 64 characters long.");
+    return QString();
 }
 
 QString quotedIdentifier(const QString &name)

@@ -31,6 +31,12 @@ QString companySchemaScript();
 bool createCompanyDatabase(QSqlDatabase db, const QString &name, ScriptFailure *failure,
                            const QString &script = companySchemaScript());
 
+// Why `name` cannot name a company database, in a sentence for the user; empty when it
+// can. Refused are names the server or the backup tools would not keep as typed: empty,
+// beginning or ending with a blank, holding a line break or other control character,
+// or longer than the server's 64 characters.
+QString databaseNameProblem(const QString &name);
+
 // `name` quoted as a MySQL identifier.
 QString quotedIdentifier(const QString &name);
 

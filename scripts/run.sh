@@ -47,17 +47,22 @@ if [ -z "$(client -N -e "show databases like '$demo'")" ]; then
   client "$demo" -e "update companyinfo set CompanyName = 'Zarpo Demo Shop'"
 fi
 
-# The demo company's entry in the settings file beside the program.
+# The demo company's entry in the settings file beside the program. The file holds the
+# server password: written readable by you only, through a new file that replaces it.
 config=$top/build/Config.xml
 entry=" <Company Server=\"127.0.0.1\" ServerPort=\"$port\" ServerUsername=\"root\" ServerPassword=\"$password\" Database=\"$demo\"/>"
-if [ ! -s "$config" ]; then
-  printf '<AccountingConf AppVersion="2.1.0 Beta">\n <Author name="Zarpo"/>\n <Language DefaultLanguage="en"/>\n%s\n</AccountingConf>\n' \
-    "$entry" > "$config"
-elif ! grep -q "Database=\"$demo\"" "$config"; then
+if [ ! -s "$config" ] || ! grep -q "Database=\"$demo\"" "$config"; then
   tmp=$(mktemp "$config.XXXXXX")
-  awk -v entry="$entry" '/<\/AccountingConf>/ { print entry } { print }' "$config" > "$tmp"
+  if [ ! -s "$config" ]; then
+    printf '<AccountingConf AppVersion="2.1.0 Beta">\n <Author name="Zarpo"/>\n <Language DefaultLanguage="en"/>\n%s\n</AccountingConf>\n' \
+      "$entry" > "$tmp"
+  else
+    awk -v entry="$entry" '/<\/AccountingConf>/ { print entry } { print }' "$config" > "$tmp"
+  fi
+  chmod 600 "$tmp"
   mv "$tmp" "$config"
 fi
+chmod 600 "$config"
 
 "$top/build/zarpo" || true
 # A change of language restarts Zarpo as a new process: keep the server until it ends too.

@@ -2,50 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>CompanyDatabase</name>
+    <message>
+        <location filename="../core/companydb.cpp" line="103"/>
+        <source>The database name is empty.</source>
+        <translation>اسم قاعدة البيانات فارغ.</translation>
+    </message>
+    <message>
+        <location filename="../core/companydb.cpp" line="105"/>
+        <source>The database name may not begin or end with a blank.</source>
+        <translation>لا يجوز أن يبدأ اسم قاعدة البيانات أو ينتهي بمسافة.</translation>
+    </message>
+    <message>
+        <location filename="../core/companydb.cpp" line="108"/>
+        <source>The database name may not hold a line break, a tab or another control character.</source>
+        <translation>لا يجوز أن يحتوي اسم قاعدة البيانات على فاصل أسطر أو علامة جدولة أو أي محرف تحكم آخر.</translation>
+    </message>
+    <message>
+        <location filename="../core/companydb.cpp" line="111"/>
+        <source>The database name may be at most 64 characters long.</source>
+        <translation>لا يجوز أن يزيد اسم قاعدة البيانات على 64 محرفًا.</translation>
+    </message>
+</context>
+<context>
     <name>cDbManinpulation</name>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="47"/>
+        <location filename="../core/cDbManinpulation.cpp" line="61"/>
         <source>%1 could not be started.</source>
         <translation>تعذّر تشغيل %1.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="50"/>
+        <location filename="../core/cDbManinpulation.cpp" line="64"/>
         <source>%1 stopped unexpectedly.</source>
         <translation>توقف %1 على نحو غير متوقع.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="53"/>
+        <location filename="../core/cDbManinpulation.cpp" line="67"/>
         <source>%1 ended with exit code %2.</source>
         <translation>انتهى %1 برمز الخروج %2.</translation>
     </message>
     <message>
         <location filename="../core/cDbManinpulation.cpp" line="85"/>
+        <source>The file %1 cannot be read.</source>
+        <translation>تتعذّر قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="90"/>
+        <source>The file %1 is empty.</source>
+        <translation>الملف %1 فارغ.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="100"/>
+        <source>The file %1 is not a backup made by the MariaDB or MySQL dump tool.</source>
+        <translation>الملف %1 ليس نسخة احتياطية أنشأتها أداة النسخ من MariaDB أو MySQL.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="116"/>
+        <source>The file %1 is not the backup of one company database.</source>
+        <translation>الملف %1 ليس نسخة احتياطية لقاعدة بيانات شركة واحدة.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="122"/>
+        <source>The file %1 is not complete: it ends before the end of the backup. It may have been cut short while it was written or copied.</source>
+        <translation>الملف %1 غير مكتمل: ينتهي قبل نهاية النسخة الاحتياطية. ربما انقطع في أثناء كتابته أو نسخه.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="194"/>
+        <source>The MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
+        <translation>لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="200"/>
+        <source>The file %1 cannot be written.</source>
+        <translation>تتعذّر الكتابة في الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="227"/>
+        <source>What %1 wrote is not a complete backup.</source>
+        <translation>ما كتبه %1 ليس نسخة احتياطية كاملة.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="242"/>
+        <source>The backup was not restored:</source>
+        <translation>لم تُستعد النسخة الاحتياطية:</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="246"/>
+        <source>The MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
+        <translation>لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="256"/>
+        <source>The file %1 is a backup of the company database &quot;%2&quot;.</source>
+        <translation>الملف %1 نسخة احتياطية لقاعدة بيانات الشركة &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="259"/>
+        <source>It is not a backup of the open company &quot;%1&quot;.</source>
+        <translation>وهو ليس نسخة احتياطية للشركة المفتوحة &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="261"/>
+        <source>Restoring it replaces all the data of the open company &quot;%1&quot; with the data of the file. Restore it?</source>
+        <translation>ستحلّ بيانات الملف محلّ جميع بيانات الشركة المفتوحة &quot;%1&quot;. هل تريد استعادته؟</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="273"/>
+        <source>The data of the open company could not be saved first, so nothing was changed.</source>
+        <translation>تعذّر حفظ بيانات الشركة المفتوحة أولًا، لذلك لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="291"/>
+        <source>The company&apos;s data was put back as it was before the restore.</source>
+        <translation>أُعيدت بيانات الشركة كما كانت قبل الاستعادة.</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="293"/>
+        <source>Putting the company&apos;s data back failed too:</source>
+        <translation>وفشلت إعادة بيانات الشركة أيضًا:</translation>
+    </message>
+    <message>
+        <location filename="../core/cDbManinpulation.cpp" line="295"/>
+        <source>The company&apos;s data as it was before the restore is kept in the file %1. Restore that file to put it back.</source>
+        <translation>بيانات الشركة كما كانت قبل الاستعادة محفوظة في الملف %1. استعد هذا الملف لإعادتها.</translation>
+    </message>
+    <message>
         <source>The backup was not made: the MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
-        <translation>لم تُنشأ النسخة الاحتياطية: لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+        <translation type="vanished">لم تُنشأ النسخة الاحتياطية: لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="99"/>
-        <location filename="../core/cDbManinpulation.cpp" line="129"/>
         <source>The backup was not made: the file %1 cannot be written.</source>
-        <translation>لم تُنشأ النسخة الاحتياطية: تتعذّر الكتابة في الملف %1.</translation>
+        <translation type="vanished">لم تُنشأ النسخة الاحتياطية: تتعذّر الكتابة في الملف %1.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="119"/>
+        <location filename="../core/cDbManinpulation.cpp" line="186"/>
         <source>The backup was not made:</source>
         <translation>لم تُنشأ النسخة الاحتياطية:</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="142"/>
         <source>The backup was not restored: the MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
-        <translation>لم تُستعد النسخة الاحتياطية: لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
+        <translation type="vanished">لم تُستعد النسخة الاحتياطية: لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="149"/>
         <source>The backup was not restored: the file %1 cannot be read.</source>
-        <translation>لم تُستعد النسخة الاحتياطية: تتعذّر قراءة الملف %1.</translation>
+        <translation type="vanished">لم تُستعد النسخة الاحتياطية: تتعذّر قراءة الملف %1.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="176"/>
+        <location filename="../core/cDbManinpulation.cpp" line="287"/>
         <source>The restore failed:</source>
         <translation>فشلت الاستعادة:</translation>
     </message>
@@ -343,19 +446,24 @@
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../app/frmAddCompany.cpp" line="53"/>
+        <location filename="../app/frmAddCompany.cpp" line="45"/>
+        <source>The company entry was changed or removed in another window or by another Zarpo meanwhile, so it was left as that one saved it. Open the company list again to see it.</source>
+        <translation>غُيِّر قيد الشركة أو حُذف في نافذة أخرى أو من نسخة أخرى من Zarpo في أثناء ذلك، فتُرك كما حفظته تلك. افتح قائمة الشركات مرة أخرى لتراه.</translation>
+    </message>
+    <message>
+        <location filename="../app/frmAddCompany.cpp" line="60"/>
         <source>Incorrect connection paramters for the following error:
 </source>
         <translation>بيانات الاتصال غير صحيحة للخطأ التالي:
 </translation>
     </message>
     <message>
-        <location filename="../app/frmAddCompany.cpp" line="60"/>
+        <location filename="../app/frmAddCompany.cpp" line="67"/>
         <source>Connection to host succeeded</source>
         <translation>تم الاتصال بالخادم بنجاح</translation>
     </message>
     <message>
-        <location filename="../app/frmAddCompany.cpp" line="124"/>
+        <location filename="../app/frmAddCompany.cpp" line="146"/>
         <source>The company could not be saved in the settings file.</source>
         <translation>تعذر حفظ الشركة في ملف الإعدادات.</translation>
     </message>
@@ -1343,17 +1451,27 @@
         <translation>&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="37"/>
+        <location filename="../app/frmLogin.cpp" line="42"/>
+        <source>The settings file could not be read. It was kept as %1, and a new one was started: the companies must be added again.</source>
+        <translation>تعذّرت قراءة ملف الإعدادات. احتُفظ به باسم %1 وبُدئ ملف جديد: يجب إضافة الشركات من جديد.</translation>
+    </message>
+    <message>
+        <location filename="../app/frmLogin.cpp" line="45"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
         <location filename="../app/frmLogin.cpp" line="176"/>
+        <source>The company could not be removed from the settings file.</source>
+        <translation>تعذّر حذف الشركة من ملف الإعدادات.</translation>
+    </message>
+    <message>
+        <location filename="../app/frmLogin.cpp" line="198"/>
         <source>The language could not be saved in the settings file.</source>
         <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="181"/>
+        <location filename="../app/frmLogin.cpp" line="203"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -1409,13 +1527,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="400"/>
+        <location filename="../app/frmMainWindow.cpp" line="399"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="400"/>
+        <location filename="../app/frmMainWindow.cpp" line="399"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -1729,84 +1847,84 @@
         <translation>حول البرنامج</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="185"/>
+        <location filename="../core/cDbManinpulation.cpp" line="318"/>
         <source>Accounting Backup</source>
         <translation>نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="195"/>
+        <location filename="../core/cDbManinpulation.cpp" line="328"/>
         <source>Accounting Restore</source>
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="357"/>
+        <location filename="../app/frmMainWindow.cpp" line="356"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="357"/>
+        <location filename="../app/frmMainWindow.cpp" line="356"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="357"/>
+        <location filename="../app/frmMainWindow.cpp" line="356"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="357"/>
-        <location filename="../app/frmMainWindow.cpp" line="379"/>
+        <location filename="../app/frmMainWindow.cpp" line="356"/>
+        <location filename="../app/frmMainWindow.cpp" line="378"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="357"/>
-        <location filename="../app/frmMainWindow.cpp" line="379"/>
+        <location filename="../app/frmMainWindow.cpp" line="356"/>
+        <location filename="../app/frmMainWindow.cpp" line="378"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="379"/>
+        <location filename="../app/frmMainWindow.cpp" line="378"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="379"/>
+        <location filename="../app/frmMainWindow.cpp" line="378"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="379"/>
+        <location filename="../app/frmMainWindow.cpp" line="378"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="400"/>
+        <location filename="../app/frmMainWindow.cpp" line="399"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="400"/>
+        <location filename="../app/frmMainWindow.cpp" line="399"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="400"/>
+        <location filename="../app/frmMainWindow.cpp" line="399"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="442"/>
+        <location filename="../app/frmMainWindow.cpp" line="441"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="445"/>
+        <location filename="../app/frmMainWindow.cpp" line="444"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="448"/>
+        <location filename="../app/frmMainWindow.cpp" line="447"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>

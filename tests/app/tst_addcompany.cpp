@@ -49,6 +49,11 @@ private slots:
     void failedConnectionTestIsReported();
     void editMovesTheEntryToTheEnd();
     void editShowsDefaultsForMissingAttributes();
+    void editFindsTheEntryByItsPosition();
+    void entryChangedMeanwhileIsNotOverwritten();
+    void twoDialogsAddingInTurnKeepBothEntries();
+    void unusableNamesAreRefused_data();
+    void unusableNamesAreRefused();
 
 private:
     void fillServerFields(QWidget *dialog, const QString &password = TestSupport::serverPassword());
@@ -222,7 +227,7 @@ void tst_addcompany::editMovesTheEntryToTheEnd()
                   " <Company Server=\"h2\" ServerPort=\"3306\" ServerUsername=\"root\" ServerPassword=\"p\" Database=\"second\"/>\n"
                   "</AccountingConf>\n");
     frmAddCompany dialog;
-    dialog.loadCompany("first");
+    dialog.loadCompany(0);
     dialog.findChild<QLineEdit *>("txtServer")->setText("changed");
 
     click(&dialog, "btnSave");
@@ -238,13 +243,110 @@ void tst_addcompany::editShowsDefaultsForMissingAttributes()
 {
     writeSettings("<AccountingConf><Company Database=\"bare\"/></AccountingConf>");
     frmAddCompany dialog;
-    dialog.loadCompany("bare");
+    dialog.loadCompany(0);
 
     QCOMPARE(dialog.findChild<QLineEdit *>("txtServer")->text(), QString("localhost"));
     QCOMPARE(dialog.findChild<QLineEdit *>("txtPort")->text(), QString("3306"));
     QCOMPARE(dialog.findChild<QLineEdit *>("txtServerUsername")->text(), QString("root"));
     QCOMPARE(databases(&dialog)->currentText(), QString("bare"));
     QCOMPARE(databases(&dialog)->count(), 1);
+}
+
+void tst_addcompany::editFindsTheEntryByItsPosition()
+{
+    writeSettings("<AccountingConf>\n"
+                  " <Company Server=\"h1\" ServerPort=\"3306\" ServerUsername=\"root\" ServerPassword=\"p1\" Database=\"shop\"/>\n"
+                  " <Company Server=\"h2\" ServerPort=\"3307\" ServerUsername=\"root\" ServerPassword=\"p2\" Database=\"shop\"/>\n"
+                  "</AccountingConf>\n");
+    frmAddCompany dialog;
+    dialog.loadCompany(1);
+    QCOMPARE(dialog.findChild<QLineEdit *>("txtServer")->text(), QString("h2"));
+    QCOMPARE(dialog.findChild<QLineEdit *>("txtPort")->text(), QString("3307"));
+    dialog.findChild<QLineEdit *>("txtServerPassword")->setText("changed");
+
+    click(&dialog, "btnSave");
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    QCOMPARE(xml.getAttributes("Company", "Server"), (QStringList{"h1", "h2"}));
+    QCOMPARE(xml.getAttributes("Company", "ServerPassword"), (QStringList{"p1", "changed"}));
+}
+
+void tst_addcompany::entryChangedMeanwhileIsNotOverwritten()
+{
+    writeSettings("<AccountingConf>\n"
+                  " <Company Server=\"h1\" ServerPort=\"3306\" ServerUsername=\"root\" ServerPassword=\"p\" Database=\"first\"/>\n"
+                  " <Company Server=\"h2\" ServerPort=\"3306\" ServerUsername=\"root\" ServerPassword=\"p\" Database=\"second\"/>\n"
+                  "</AccountingConf>\n");
+    frmAddCompany dialog;
+    dialog.loadCompany(0);
+    dialog.findChild<QLineEdit *>("txtServer")->setText("changed");
+    cXml other(cXml::programSettingsPath());
+    QVERIFY(other.removeElementAt("Company", 0)); // another window removes it meanwhile
+
+    click(&dialog, "btnSave");
+
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(TestSupport::messageLog(),
+             TestSupport::messageEntry(Messages::Warning, frmAddCompany::entryChangedMeanwhileText()));
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    QCOMPARE(xml.getAttributes("Company", "Server"), QStringList{"h2"});
+}
+
+// Each dialog loads the file when it opens; the second used to write its old copy whole.
+void tst_addcompany::twoDialogsAddingInTurnKeepBothEntries()
+{
+    frmAddCompany first;
+    frmAddCompany second;
+    for (frmAddCompany *dialog : {&first, &second}) {
+        const QString name = dialog == &first ? "first" : "second";
+        fillServerFields(dialog);
+        databases(dialog)->addItem(name); // typed and confirmed with Return: attached, not created
+        databases(dialog)->setCurrentIndex(databases(dialog)->count() - 1);
+
+        click(dialog, "btnSave");
+
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(QFile::permissions(TestSupport::settingsPath()) & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QVERIFY(MessageRecorder::messages().isEmpty());
+    QCOMPARE(companyDatabases(), (QStringList{"first", "second"}));
+    cXml xml(cXml::programSettingsPath());
+    xml.load();
+    QCOMPARE(xml.getAttributes("Company", "ServerPassword"),
+             (QStringList{TestSupport::serverPassword(), TestSupport::serverPassword()}));
+}
+
+void tst_addcompany::unusableNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("empty") << "" << "The database name is empty.";
+    QTest::newRow("only blanks") << "   " << "The database name is empty.";
+    QTest::newRow("a leading blank") << " shop" << "The database name may not begin or end with a blank.";
+    QTest::newRow("a trailing blank") << "shop " << "The database name may not begin or end with a blank.";
+    QTest::newRow("a tab") << "my\tshop"
+                           << "The database name may not hold a line break, a tab or another control character.";
+    QTest::newRow("65 characters") << QString(65, 'x') << "The database name may be at most 64 characters long.";
+}
+
+void tst_addcompany::unusableNamesAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, said);
+    frmAddCompany dialog;
+    fillServerFields(&dialog);
+    databases(&dialog)->setEditText(name);
+
+    click(&dialog, "btnSave");
+
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(TestSupport::messageLog(), TestSupport::messageEntry(Messages::Critical, "Create database failed:\n" + said));
+    QVERIFY(companyDatabases().isEmpty());
+    QCOMPARE(databaseCount(name), 0);
 }
 
 ZARPO_TEST_MAIN(tst_addcompany)

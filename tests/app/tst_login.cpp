@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,11 +26,12 @@ void writeSettings(const QString &xml)
     file.write(xml.toUtf8());
 }
 
-QString companyEntry(const QString &database, const QString &password = TestSupport::serverPassword())
+QString companyEntry(const QString &database, const QString &password = TestSupport::serverPassword(),
+                     int port = TestSupport::serverPort())
 {
     return QString(" <Company Server=\"%1\" ServerPort=\"%2\" ServerUsername=\"root\" ServerPassword=\"%3\" Database=\"%4\"/>\n")
         .arg(TestSupport::serverHost())
-        .arg(TestSupport::serverPort())
+        .arg(port)
         .arg(password, database);
 }
 
@@ -67,6 +69,11 @@ private slots:
     void firstStartOpensTheCompanyDialog();
     void addedCompanyLogsInAtOnce();
     void removeAndEditNeedACompany();
+    void sameDatabaseOnTwoServersLogsInToEach_data();
+    void sameDatabaseOnTwoServersLogsInToEach();
+    void removeFindsTheEntryByItsPosition();
+    void removeOfAnEntryChangedMeanwhileRemovesNothing();
+    void damagedSettingsFileIsToldOnce();
     void languageFlags_data();
     void languageFlags();
 
@@ -268,6 +275,89 @@ void tst_login::removeAndEditNeedACompany()
     QVERIFY(MessageRecorder::messages().isEmpty()); // no confirmation
     QCOMPARE(settingsValues("Company", "Database"), QStringList{company});
     QCOMPARE(combo->count(), 2);
+}
+
+void tst_login::sameDatabaseOnTwoServersLogsInToEach_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<bool>("loggedIn");
+    // Nothing listens on port 1: the first entry's server cannot be reached.
+    QTest::newRow("the first entry tries its own server") << 1 << 1 << false;
+    QTest::newRow("the second entry logs in to its own server") << 2 << TestSupport::serverPort() << true;
+}
+
+void tst_login::sameDatabaseOnTwoServersLogsInToEach()
+{
+    QFETCH(int, index);
+    QFETCH(int, port);
+    QFETCH(bool, loggedIn);
+    delete login;
+    writeSettings("<AccountingConf>\n" + companyEntry(company, "first password", 1) + companyEntry(company)
+                  + "</AccountingConf>\n");
+    login = new frmLogin(nullptr);
+    login->show();
+    login->findChild<QComboBox *>("cmbCompanies")->setCurrentIndex(index);
+
+    QTest::mouseClick(login->findChild<QPushButton *>("btnLogin"), Qt::LeftButton);
+
+    QCOMPARE(dbPort, port);
+    QCOMPARE(dbName, company);
+    QCOMPARE(mainWindows().size(), loggedIn ? 1 : 0);
+    QCOMPARE(MessageRecorder::messages().size(), loggedIn ? 0 : 1);
+    if (!loggedIn) {
+        QCOMPARE(dbPassword, QString("first password"));
+        TestSupport::freshCompany(); // the failed attempt replaced the default connection
+        company = dbName;
+    }
+}
+
+void tst_login::removeFindsTheEntryByItsPosition()
+{
+    delete login;
+    writeSettings("<AccountingConf>\n" + companyEntry("shop", "first") + companyEntry("shop", "second")
+                  + "</AccountingConf>\n");
+    login = new frmLogin(nullptr);
+    login->findChild<QComboBox *>("cmbCompanies")->setCurrentIndex(2);
+
+    QTest::mouseClick(login->findChild<QToolButton *>("btnRemoveCompany"), Qt::LeftButton);
+
+    QVERIFY(MessageRecorder::messages().isEmpty());
+    QCOMPARE(settingsValues("Company", "ServerPassword"), QStringList{"first"});
+}
+
+void tst_login::removeOfAnEntryChangedMeanwhileRemovesNothing()
+{
+    auto *combo = login->findChild<QComboBox *>("cmbCompanies");
+    combo->setCurrentIndex(1);
+    cXml other(cXml::programSettingsPath()); // another window edits "other" meanwhile
+    QVERIFY(other.setAttributes("Company", {"ServerPassword"}, {"changed"}));
+
+    QTest::mouseClick(login->findChild<QToolButton *>("btnRemoveCompany"), Qt::LeftButton);
+
+    QCOMPARE(TestSupport::messageLog(),
+             TestSupport::messageEntry(Messages::Warning, frmAddCompany::entryChangedMeanwhileText()));
+    QCOMPARE(settingsValues("Company", "Database"), (QStringList{"other", company}));
+    QCOMPARE(combo->itemData(1).toMap().value("ServerPassword").toString(), QString("changed")); // shown anew
+}
+
+void tst_login::damagedSettingsFileIsToldOnce()
+{
+    delete login;
+    writeSettings("<AccountingConf><Company Database=\"shop\" Serv");
+    for (int start = 0; start < 2; ++start) {
+        TestSupport::whenModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+        login = new frmLogin(nullptr);
+        delete login;
+    }
+
+    const QString bad = QDir::toNativeSeparators(TestSupport::settingsPath() + ".bad");
+    const QString shown = QChar(0x202A) + bad + QChar(0x202C); // kept left to right in Arabic
+    QCOMPARE(TestSupport::messageLog(),
+             TestSupport::messageEntry(Messages::Warning,
+                                       QString("The settings file could not be read. It was kept as %1, and a new "
+                                               "one was started: the companies must be added again.").arg(shown)));
+    QVERIFY(QFile::exists(bad));
 }
 
 void tst_login::languageFlags_data()

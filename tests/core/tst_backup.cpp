@@ -1,11 +1,14 @@
 #include "core/cDbManinpulation.h"
+#include "core/companydb.h"
 #include "core/globals.h"
 #include "core/seams.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -28,6 +31,51 @@ void writeFile(const QString &path, const QByteArray &content)
 QString storedCompanyName()
 {
     return TestSupport::queryValue("select CompanyName from companyinfo").toString();
+}
+
+// Every table of the open company with its CHECKSUM TABLE value, and the names of its
+// views: equal only when the company's rows and tables are exactly as they were.
+QString companyChecksum()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec("select table_name, table_type from information_schema.tables where table_schema = database() "
+               "order by table_name");
+    QStringList tables, views;
+    while (query.next())
+        (query.value(1).toString() == "VIEW" ? views : tables) << quotedIdentifier(query.value(0).toString());
+    QStringList sums{views.join(',')};
+    if (!tables.isEmpty() && query.exec("checksum table " + tables.join(", ")))
+        while (query.next())
+            sums << query.value(0).toString() + '=' + query.value(1).toString();
+    return sums.join('\n');
+}
+
+QStringList criticalTexts()
+{
+    QStringList texts;
+    for (const TestSupport::Message &message : MessageRecorder::messages())
+        if (message.kind == Messages::Critical)
+            texts << message.text;
+    return texts;
+}
+
+QStringList questionTexts()
+{
+    QStringList texts;
+    for (const TestSupport::Message &message : MessageRecorder::messages())
+        if (message.kind == Messages::Question)
+            texts << message.text;
+    return texts;
+}
+
+QDir safetyBackupFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/safety backups");
+}
+
+QStringList safetyBackups()
+{
+    return safetyBackupFolder().entryList(QDir::Files);
 }
 
 // Points PATH at an empty folder while it lives, so that no tool is found there.
@@ -54,6 +102,11 @@ private slots:
     void roundTripGivesBackTheCompany();
     void failureShowsWhyAndChangesNothing_data();
     void failureShowsWhyAndChangesNothing();
+    void restoreNeverLeavesTheCompanyHalfRestored_data();
+    void restoreNeverLeavesTheCompanyHalfRestored();
+    void namesThatLookLikeOptionsAreBackedUp_data();
+    void namesThatLookLikeOptionsAreBackedUp();
+    void toolOutputThatIsNoDumpKeepsTheOlderBackup();
     void cancelledDialogDoesNothing_data();
     void cancelledDialogDoesNothing();
     void toolBesideTheProgramComesFirst_data();
@@ -76,6 +129,8 @@ private:
 
 void tst_backup::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true); // safety backups go to the test's own folder
+    safetyBackupFolder().removeRecursively();
     TestSupport::freshCompany();
     password = dbPassword;
     realRun = Processes::run;
@@ -144,9 +199,17 @@ void tst_backup::roundTripGivesBackTheCompany()
         captions << caption;
         return path;
     };
+    MessageRecorder::answerNext(QMessageBox::Yes);
     cDbManinpulation::restoreCommand(nullptr);
 
-    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(MessageRecorder::last().text));
+    QCOMPARE(TestSupport::messageLog(),
+             TestSupport::messageEntry(Messages::Question,
+                                       QString("The file %1 is a backup of the company database \"%2\".\n\n"
+                                               "Restoring it replaces all the data of the open company \"%2\" "
+                                               "with the data of the file. Restore it?")
+                                           .arg(QChar(0x202A) + QDir::toNativeSeparators(path) + QChar(0x202C),
+                                                dbName)));
+    QVERIFY(safetyBackups().isEmpty());
     QCOMPARE(captions, (QStringList{"Accounting Backup", "Accounting Restore"}));
     // Read through the reopened default connection, which must still speak utf8mb4.
     QVERIFY(QSqlDatabase::database().isOpen());
@@ -163,12 +226,13 @@ void tst_backup::roundTripGivesBackTheCompany()
                  "select count(*) from information_schema.views where table_schema = database()"), views);
     QVERIFY(TestSupport::queryValue("select count(*) from vw_customerstatementofaccount").isValid());
 
-    // Both tools reached the company's own server, and the password went by the environment.
-    QCOMPARE(requests.size(), 2);
+    // The backup, the safety backup and the restore reached the company's own server, the
+    // password went by the environment, and the database name came after the options' end.
+    QCOMPARE(requests.size(), 3);
     for (const Processes::Request &request : requests) {
         QVERIFY(request.arguments.contains("--host=" + TestSupport::serverHost()));
         QVERIFY(request.arguments.contains("--port=" + QString::number(TestSupport::serverPort())));
-        QCOMPARE(request.arguments.last(), dbName);
+        QCOMPARE(request.arguments.mid(request.arguments.size() - 2), (QStringList{"--", dbName}));
         for (const QString &argument : request.arguments)
             QVERIFY2(!argument.contains(password), qPrintable(argument));
         QCOMPARE(request.environment.value("MYSQL_PWD"), password);
@@ -189,7 +253,8 @@ void tst_backup::failureShowsWhyAndChangesNothing_data()
     QTest::newRow("backup into a missing folder") << "backup" << "" << true << "missing" << "cannot be written";
     QTest::newRow("restore with a wrong password") << "restore" << "wrong" << true << "sound backup" << "Access denied";
     QTest::newRow("restore without a client tool") << "restore" << "" << false << "sound backup" << "mariadb";
-    QTest::newRow("restore of a file that is no backup") << "restore" << "" << true << "no backup" << "ERROR 1064";
+    QTest::newRow("restore of a file that is no backup")
+        << "restore" << "" << true << "no backup" << "is not a backup made by the MariaDB or MySQL dump tool";
     QTest::newRow("restore of a missing file") << "restore" << "" << true << "missing" << "cannot be read";
 }
 
@@ -216,6 +281,7 @@ void tst_backup::failureShowsWhyAndChangesNothing()
     if (!password.isEmpty())
         dbPassword = password;
 
+    MessageRecorder::answerNext(QMessageBox::Yes); // to a restore's question, where one is asked
     bool succeeded;
     {
         std::unique_ptr<EmptyPath> noTools(toolsOnPath ? nullptr : new EmptyPath);
@@ -224,7 +290,7 @@ void tst_backup::failureShowsWhyAndChangesNothing()
     }
 
     QVERIFY(!succeeded);
-    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QCOMPARE(criticalTexts().size(), 1);
     QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
     QCOMPARE(MessageRecorder::last().title, msgCaption);
     QVERIFY2(MessageRecorder::last().text.contains(said), qPrintable(MessageRecorder::last().text));
@@ -234,6 +300,205 @@ void tst_backup::failureShowsWhyAndChangesNothing()
     QCOMPARE(readFile(path), fileBefore);
     // No partial dump is left beside the chosen name.
     QCOMPARE(QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + ".*"}, QDir::Files), QStringList());
+}
+
+void tst_backup::restoreNeverLeavesTheCompanyHalfRestored_data()
+{
+    QTest::addColumn<QString>("file");   // what the chosen file holds
+    QTest::addColumn<QString>("tool");   // "real", "dies half-way", "dies and cannot put back"
+    QTest::addColumn<bool>("yes");       // the answer to the question, when it is asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("said");   // part of the one critical box; empty: none
+    QTest::addColumn<bool>("restored");
+
+    QTest::newRow("a good file restores")
+        << "the company's backup" << "real" << true << true << "" << true;
+    QTest::newRow("the user says No")
+        << "the company's backup" << "real" << false << true << "" << false;
+    QTest::newRow("another company's backup: asked, and No changes nothing")
+        << "another company's backup" << "real" << false << true << "" << false;
+    QTest::newRow("a cut file is refused before anything is written")
+        << "cut backup" << "real" << true << false << "is not complete" << false;
+    QTest::newRow("an empty file is refused")
+        << "empty" << "real" << true << false << "is empty" << false;
+    QTest::newRow("a file that is not a dump is refused")
+        << "no dump" << "real" << true << false << "is not a backup made by" << false;
+    QTest::newRow("a dump of all databases is refused")
+        << "all databases" << "real" << true << false << "is not the backup of one company database" << false;
+    QTest::newRow("a dump failing half-way in the server is undone")
+        << "backup failing half-way" << "real" << true << true << "was put back as it was before the restore"
+        << false;
+    QTest::newRow("a tool dying half-way is undone")
+        << "the company's backup" << "dies half-way" << true << true
+        << "was put back as it was before the restore" << false;
+    QTest::newRow("a tool that cannot put the data back says where it is kept")
+        << "the company's backup" << "dies and cannot put back" << true << true
+        << "as it was before the restore is kept in the file" << false;
+}
+
+void tst_backup::restoreNeverLeavesTheCompanyHalfRestored()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, tool);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    QFETCH(QString, said);
+    QFETCH(bool, restored);
+
+    EXEC_SQL("delete from customers");
+    EXEC_SQL("insert into customers (CustomerName) select concat('Customer ', seq) from seq_1_to_40");
+    const QString backup = backupOfTheCompany();
+    const QString atBackup = companyChecksum();
+    EXEC_SQL("delete from customers where CustomerName like 'Customer 1%'");
+    EXEC_SQL("update companyinfo set CompanyName = 'Changed after the backup'");
+    const QString before = companyChecksum();
+    QVERIFY(before != atBackup);
+
+    const QByteArray dump = readFile(backup);
+    QString path = files.filePath(QString("%1 %2").arg(file).arg(QDateTime::currentMSecsSinceEpoch()));
+    QString fileDatabase = dbName;
+    if (file == "the company's backup") {
+        path = backup;
+    } else if (file == "another company's backup") {
+        const QString company = dbName;
+        fileDatabase = TestSupport::uniqueDatabaseName("ztother");
+        EXEC_SQL("create database " + fileDatabase);
+        EXEC_SQL("create table " + fileDatabase + ".customers (CustomerName varchar(45))");
+        dbName = fileDatabase;
+        path = backupOfTheCompany();
+        dbName = company;
+        TestSupport::dropDatabase(fileDatabase);
+    } else if (file == "cut backup") {
+        writeFile(path, dump.left(dump.indexOf("INSERT INTO `customers`") + 200));
+    } else if (file == "empty") {
+        writeFile(path, "");
+    } else if (file == "no dump") {
+        writeFile(path, "drop table customers;\n");
+    } else if (file == "all databases") {
+        writeFile(path, QByteArray(dump).replace("Database: " + dbName.toUtf8(), "Database: "));
+    } else if (file == "backup failing half-way") {
+        // The customers are dropped before the statement that fails.
+        const QByteArray drop = "DROP TABLE IF EXISTS `customers`;\n";
+        QVERIFY(dump.contains(drop));
+        writeFile(path, QByteArray(dump).replace(drop, drop + "this statement fails;\n"));
+    }
+
+    if (tool != "real") {
+        Processes::run = [this, path, tool](const Processes::Request &request) {
+            requests << request;
+            if (request.inputFile.isEmpty())
+                return realRun(request);
+            Processes::Result died;
+            died.started = true;
+            died.crashed = true;
+            if (request.inputFile == path) {
+                // Half the file reaches the server before the tool dies.
+                const QByteArray script = readFile(path);
+                QTemporaryFile half;
+                half.open();
+                half.write(script.left(script.indexOf("INSERT INTO `customers`") + 100));
+                half.close();
+                Processes::Request partial = request;
+                partial.inputFile = half.fileName();
+                realRun(partial);
+                return died;
+            }
+            return tool == "dies half-way" ? realRun(request) : died;
+        };
+    }
+    MessageRecorder::answerNext(yes ? QMessageBox::Yes : QMessageBox::No);
+    cDbManinpulation manipulation;
+    const bool result = manipulation.restoreDatabase(path);
+    Processes::run = [this](const Processes::Request &request) {
+        requests << request;
+        return realRun(request);
+    };
+
+    QCOMPARE(result, restored);
+    QCOMPARE(questionTexts().size(), asked ? 1 : 0);
+    if (asked) {
+        QVERIFY2(questionTexts().first().contains(QString("company database \"%1\"").arg(fileDatabase)),
+                 qPrintable(questionTexts().first()));
+        QCOMPARE(questionTexts().first().contains("It is not a backup of the open company"), fileDatabase != dbName);
+    }
+    QCOMPARE(criticalTexts().size(), said.isEmpty() ? 0 : 1);
+    if (!said.isEmpty())
+        QVERIFY2(criticalTexts().first().contains(said), qPrintable(criticalTexts().first()));
+    QVERIFY(QSqlDatabase::database(QSqlDatabase::defaultConnection, false).isOpen());
+
+    if (tool == "dies and cannot put back") {
+        // The company is damaged, but what it held is in the file named, and restores.
+        const QString safety = QRegularExpression("kept in the file \u202A(.*)\u202C\\. Restore that file")
+                                   .match(criticalTexts().first()).captured(1);
+        QVERIFY2(QFile::exists(safety), qPrintable(criticalTexts().first()));
+        Processes::run = realRun;
+        MessageRecorder::answerNext(QMessageBox::Yes);
+        QVERIFY(manipulation.restoreDatabase(safety));
+        QFile::remove(safety);
+    }
+    QCOMPARE(companyChecksum(), restored ? atBackup : before);
+    QVERIFY(safetyBackups().isEmpty());
+}
+
+void tst_backup::namesThatLookLikeOptionsAreBackedUp_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a name beginning with a dash") << "-" + TestSupport::uniqueDatabaseName("zt");
+    QTest::newRow("a name that is a tool's option") << "--help";
+    QTest::newRow("blanks, quotes, a slash and Arabic")
+        << "شركة 'x' \"y\" a/b " + TestSupport::uniqueDatabaseName("zt");
+}
+
+void tst_backup::namesThatLookLikeOptionsAreBackedUp()
+{
+    QFETCH(QString, name);
+    const QString company = dbName;
+    EXEC_SQL("create database " + quotedIdentifier(name));
+    EXEC_SQL("create table " + quotedIdentifier(name) + ".t (x int)");
+    EXEC_SQL("insert into " + quotedIdentifier(name) + ".t values (1)");
+    const QString path = files.filePath("odd name");
+    writeFile(path, "-- an older backup\n");
+
+    dbName = name;
+    cDbManinpulation manipulation;
+    const bool backedUp = manipulation.backupDatabase(path);
+    EXEC_SQL("update " + quotedIdentifier(name) + ".t set x = 2");
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    const bool restored = manipulation.restoreDatabase(path);
+    dbName = company;
+    const QVariant x = TestSupport::queryValue("select x from " + quotedIdentifier(name) + ".t");
+    TestSupport::dropDatabase(name);
+
+    QVERIFY2(backedUp && restored, qPrintable(TestSupport::messageLog()));
+    QVERIFY(readFile(path).contains(("Database: " + name + "\n").toUtf8()));
+    QVERIFY(readFile(path).contains("INSERT INTO `t` VALUES"));
+    QCOMPARE(x.toInt(), 1);
+}
+
+// The dump tool's help text, or any other answer that is no dump, once replaced the
+// older backup of that name.
+void tst_backup::toolOutputThatIsNoDumpKeepsTheOlderBackup()
+{
+    const QString path = files.filePath("older");
+    writeFile(path, "-- an older backup\n");
+    Processes::run = [](const Processes::Request &request) {
+        QFile out(request.outputFile);
+        out.open(QIODevice::WriteOnly);
+        out.write("mariadb-dump  Ver 10.19\nUsage: mariadb-dump [OPTIONS] database [tables]\n");
+        Processes::Result result;
+        result.started = true;
+        result.exitCode = 0;
+        return result;
+    };
+
+    cDbManinpulation manipulation;
+    const bool backedUp = manipulation.backupDatabase(path);
+    Processes::run = realRun;
+
+    QVERIFY(!backedUp);
+    QCOMPARE(criticalTexts(), QStringList{"The backup was not made:\nWhat mariadb-dump wrote is not a complete backup."});
+    QCOMPARE(readFile(path), QByteArray("-- an older backup\n"));
+    QCOMPARE(QDir(files.path()).entryList({"older*"}, QDir::Files), QStringList{"older"});
 }
 
 void tst_backup::cancelledDialogDoesNothing_data()

@@ -13,6 +13,12 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
+// The owner, group and others bits; Qt adds those of the user running the test.
+QFile::Permissions modeOf(const QString &path)
+{
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
 void writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -49,6 +55,10 @@ private slots:
     void nonAsciiValuesRoundTrip();
     void absentTagGivesNoValues();
     void unwritableFileIsReported();
+    void everyWriteIsOwnerOnly();
+    void instancesLoadedTogetherKeepEachOthersChanges();
+    void refusedUpdateWritesNothing();
+    void damagedFileIsToldOnce();
 
 private:
     QString path;
@@ -177,6 +187,84 @@ void tst_cxml::unwritableFileIsReported()
     QVERIFY(!xml.addElement("Company", {"Database"}, {"shop"}));
     QVERIFY(xml.getAttributes("Company", "Database").isEmpty());
     QVERIFY(!xml.setAttributes("Language", {"DefaultLanguage"}, {"ar"}));
+}
+
+// The file holds the companies' server passwords.
+void tst_cxml::everyWriteIsOwnerOnly()
+{
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    cXml xml(path);
+    xml.load();
+    QCOMPARE(modeOf(path), ownerOnly);
+
+    // A file that an older program left readable by all is mended by the next write.
+    QVERIFY(QFile::setPermissions(path, ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(xml.setAttributes("Language", {"DefaultLanguage"}, {"ar"}));
+    QCOMPARE(modeOf(path), ownerOnly);
+    QVERIFY(xml.addElement("Company", {"Database", "ServerPassword"}, {"shop", "secret"}));
+    QCOMPARE(modeOf(path), ownerOnly);
+    QVERIFY(xml.removeElementAt("Company", 0));
+    QCOMPARE(modeOf(path), ownerOnly);
+
+    writeAll(path, "<AccountingConf><Company ServerPassword=\"secret\"");
+    QVERIFY(QFile::setPermissions(path, ownerOnly | QFile::ReadOther));
+    cXml damaged(path);
+    damaged.load();
+    QCOMPARE(modeOf(path + ".bad"), ownerOnly);
+    cXml::takeKeptDamagedFile();
+}
+
+void tst_cxml::instancesLoadedTogetherKeepEachOthersChanges()
+{
+    writeAll(path, twoCompanies);
+    cXml first(path);
+    cXml second(path);
+    first.load();
+    second.load();
+
+    QVERIFY(first.addElement("Company", {"Database"}, {"added by the first"}));
+    QVERIFY(second.setAttributes("Language", {"DefaultLanguage"}, {"ar"}));
+    QVERIFY(second.removeElement("Company", "Server", "second"));
+    QVERIFY(first.setAttributes("MainWindow", {"TabIndex"}, {"3"}));
+
+    // Each object holds what the file holds after its own change.
+    QCOMPARE(first.getAttributes("Language", "DefaultLanguage"), QStringList{"ar"});
+    cXml again(path);
+    again.load();
+    QCOMPARE(again.getAttributes("Company", "Database"), (QStringList{"shop", "added by the first"}));
+    QCOMPARE(again.getAttributes("Language", "DefaultLanguage"), QStringList{"ar"});
+    QCOMPARE(again.getAttributes("MainWindow", "TabIndex"), QStringList{"3"});
+}
+
+void tst_cxml::refusedUpdateWritesNothing()
+{
+    writeAll(path, twoCompanies);
+    cXml xml(path);
+    xml.load();
+    const QVariantMap second = cXml::attributes(xml.elementAt("Company", 1));
+    QCOMPARE(second, (QVariantMap{{"Database", "shop"}, {"Server", "second"}}));
+    QVERIFY(xml.hasElementAt("Company", 1, second));
+    QVERIFY(!xml.hasElementAt("Company", 0, second));
+    QVERIFY(!xml.hasElementAt("Company", 2, second));
+
+    QVERIFY(!xml.update([](cXml &file) {
+        file.setAttributes("MainWindow", {"TabIndex"}, {"1"});
+        return false;
+    }));
+
+    QCOMPARE(readAll(path), twoCompanies);
+    QCOMPARE(xml.getAttributes("MainWindow", "TabIndex"), QStringList{"10"});
+}
+
+void tst_cxml::damagedFileIsToldOnce()
+{
+    cXml::takeKeptDamagedFile();
+    writeAll(path, "not xml");
+    cXml xml(path);
+    xml.load();
+    xml.load();
+    QCOMPARE(cXml::takeKeptDamagedFile(), path + ".bad");
+    QCOMPARE(cXml::takeKeptDamagedFile(), QString());
 }
 
 ZARPO_TEST_MAIN(tst_cxml)
