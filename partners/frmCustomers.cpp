@@ -212,8 +212,7 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
     query.bindValue(QStringLiteral(":DefaultPriceTypeId"), comboItemId(ui->cmbPriceType));
     query.bindValue(QStringLiteral(":StandardDiscount"), ui->txtDiscount->value());
-    const QString notes = ui->txtNotes->toPlainText();
-    query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
+    query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
         return false;

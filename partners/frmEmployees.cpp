@@ -26,11 +26,6 @@ const QString updatedMark = QStringLiteral("updated");
 const int payPeriodsTwelve = 4;
 const int characteristicLength = 45;
 
-QVariant textOrNull(const QString &text)
-{
-    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
-}
-
 QString cellText(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *cell = table->item(row, column);

@@ -166,8 +166,7 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
     query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
     query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
-    const QString notes = ui->txtNotes->toPlainText();
-    query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
+    query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
         return false;
