@@ -2,7 +2,6 @@
 #include "ui_frmEmployees.h"
 
 #include "core/accessories.h"
-#include "core/combofill.h"
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
