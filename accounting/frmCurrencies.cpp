@@ -4,6 +4,7 @@
 #include "core/accessories.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/sqlvalues.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -62,10 +63,8 @@ bool frmCurrencies::saveCurrency()
         query.prepare(QStringLiteral("Insert into Currencies (Currency, CurrencySymbol, IsDefault) "
                                      "Values (:Currency, :CurrencySymbol, 0);"));
     }
-    const QString symbol = ui->txtSymbol->text();
     query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
-    query.bindValue(QStringLiteral(":CurrencySymbol"),
-                    symbol.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(symbol));
+    query.bindValue(QStringLiteral(":CurrencySymbol"), textOrNullIfBlank(ui->txtSymbol->text()));
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
         return false;

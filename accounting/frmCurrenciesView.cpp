@@ -4,11 +4,9 @@
 #include "accounting/frmCurrencies.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
-#include "core/listdialog.h"
 #include "core/messages.h"
 
 #include <QSqlQuery>
-#include <QSqlQueryModel>
 
 namespace {
 enum Column { colCurrencyId, colCurrency, colSymbol, colIsDefault };
@@ -20,6 +18,7 @@ frmCurrenciesView::frmCurrenciesView(QWidget *parent) : QDialog(parent), ui(new 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    currencies.attach(ui->tblCurrencies, {colCurrencyId, colIsDefault});
     loadCurrencies();
 }
 
@@ -30,48 +29,31 @@ frmCurrenciesView::~frmCurrenciesView()
 
 void frmCurrenciesView::loadCurrencies()
 {
-    QSqlQueryModel *currencies =
-        ListDialog::replaceModel(ui->tblCurrencies, model, QStringLiteral("Select * from currencies"));
-    currencies->setHeaderData(colCurrency, Qt::Horizontal, tr("Currency"));
-    currencies->setHeaderData(colSymbol, Qt::Horizontal, tr("Symbol"));
-    ui->tblCurrencies->hideColumn(colCurrencyId);
-    ui->tblCurrencies->hideColumn(colIsDefault);
-    ListDialog::fitColumnsToContents(ui->tblCurrencies);
+    currencies.load(QStringLiteral("Select * from currencies"), {tr("Currency"), tr("Symbol")});
 }
 
 void frmCurrenciesView::on_btnNew_clicked()
 {
-    frmCurrencies editor(nullptr, 0);
-    editor.exec();
-    loadCurrencies();
+    if (currencies.addNew<frmCurrencies>(this))
+        loadCurrencies();
 }
 
 void frmCurrenciesView::on_btnEdit_clicked()
 {
-    const QVariant id = ListDialog::currentValueOrTell(this, ui->tblCurrencies, colCurrencyId, msgSelectItemToEdit);
-    if (!id.isValid())
-        return;
-    frmCurrencies editor(nullptr, id.toInt());
-    editor.exec();
-    loadCurrencies();
+    if (currencies.editCurrent<frmCurrencies>(this))
+        loadCurrencies();
 }
 
 void frmCurrenciesView::on_btnDelete_clicked()
 {
-    const QVariant id =
-        ListDialog::currentValueOrTell(this, ui->tblCurrencies, colCurrencyId, msgSelectItemToDelete);
-    if (!id.isValid())
-        return;
-    const QString question =
-        msgDelete + QStringLiteral(": ") + ListDialog::currentValue(ui->tblCurrencies, colCurrency).toString();
-    if (ListDialog::confirmAndDelete(this, question, QStringLiteral("delete from currencies where currencyId = :id"),
-                                     id.toString()))
+    const QString question = msgDelete + QStringLiteral(": ") + currencies.currentValue(colCurrency).toString();
+    if (currencies.deleteCurrent(this, QStringLiteral("delete from currencies where currencyId = :id"), question))
         loadCurrencies();
 }
 
 void frmCurrenciesView::on_btnSetDefault_clicked()
 {
-    const QVariant id = ListDialog::currentValue(ui->tblCurrencies, colCurrencyId);
+    const QVariant id = currencies.currentId();
     if (!id.isValid())
         return;
     // Both rows change together, so the company is never left without a default.
@@ -84,6 +66,6 @@ void frmCurrenciesView::on_btnSetDefault_clicked()
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return;
     }
-    defaultCurrency = ListDialog::currentValue(ui->tblCurrencies, colCurrency).toString();
-    defaultCurrencySymbol = ListDialog::currentValue(ui->tblCurrencies, colSymbol).toString();
+    defaultCurrency = currencies.currentValue(colCurrency).toString();
+    defaultCurrencySymbol = currencies.currentValue(colSymbol).toString();
 }

@@ -1,11 +1,9 @@
 #ifndef FRMCURRENCIESVIEW_H
 #define FRMCURRENCIESVIEW_H
 
+#include "core/listdialog.h"
+
 #include <QDialog>
-
-#include <memory>
-
-class QSqlQueryModel;
 
 namespace Ui {
 class frmCurrenciesView;
@@ -30,7 +28,7 @@ private:
     void loadCurrencies();
 
     Ui::frmCurrenciesView *ui;
-    std::unique_ptr<QSqlQueryModel> model;
+    cListTable currencies;
 };
 
 #endif // FRMCURRENCIESVIEW_H

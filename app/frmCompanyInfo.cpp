@@ -3,17 +3,10 @@
 
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/sqlvalues.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-
-namespace {
-// Only an empty field is stored as NULL; a field of spaces is kept as typed.
-QVariant textOrNull(const QString &text)
-{
-    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
-}
-}
 
 frmCompanyInfo::frmCompanyInfo(QWidget *parent)
     : QDialog(parent), ui(new Ui::frmCompanyInfo)

@@ -1,6 +1,41 @@
 #include "core/comboboxes.h"
 
 #include <QComboBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString &sql, const QVariantMap &values)
+{
+    combo->clear();
+    combo->addItems(leading);
+    QSqlQuery query(QSqlDatabase::database());
+    query.setForwardOnly(true);
+    bool ran;
+    if (values.isEmpty()) {
+        ran = query.exec(sql);
+    } else {
+        ran = query.prepare(sql);
+        for (auto value = values.cbegin(); value != values.cend(); ++value)
+            query.bindValue(value.key(), value.value());
+        ran = ran && query.exec();
+    }
+    if (!ran)
+        return query.lastError();
+    const bool withIds = query.record().count() > 1;
+    while (query.next()) {
+        if (withIds)
+            combo->addItem(query.value(1).toString(), query.value(0).toInt());
+        else
+            combo->addItem(query.value(0).toString());
+    }
+    return QSqlError();
+}
+
+bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql)
+{
+    return !fillCombo(combo, leading, sql).isValid();
+}
 
 void selectNewestComboItem(QComboBox *combo)
 {
@@ -25,4 +60,17 @@ QVariant comboItemId(const QComboBox *combo)
 {
     const QVariant id = combo->currentData();
     return id.isValid() ? id : QVariant(QVariant::Int);
+}
+
+void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep)
+{
+    QList<QPair<QVariant, int>> shown;
+    for (const QComboBox *other : keep)
+        shown.append({other->currentData(), other->currentIndex()});
+    refill();
+    for (int i = 0; i < keep.size(); ++i) {
+        const QVariant id = shown.at(i).first;
+        keep.at(i)->setCurrentIndex(id.isValid() ? keep.at(i)->findData(id) : shown.at(i).second);
+    }
+    selectNewestComboItem(combo);
 }

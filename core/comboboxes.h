@@ -1,9 +1,27 @@
 #ifndef COMBOBOXES_H
 #define COMBOBOXES_H
 
+#include <QList>
+#include <QSqlError>
+#include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
+
+#include <functional>
 
 class QComboBox;
+
+// Refills `combo` for a record choice: first the `leading` entries ("", "<Add New>"),
+// which carry no item data, then one entry per row of `sql` in the server's order, with
+// each named placeholder of `values` bound. A statement of two columns gives the record
+// id (column 0, as an int in Qt::UserRole) and the text (column 1); a statement of one
+// column gives the text alone. Returns the server's error, which is no error
+// (isValid() false) when the statement ran; a failure leaves the leading entries only.
+QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString &sql, const QVariantMap &values = {});
+
+// The same fill; false when the statement failed.
+bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql);
 
 // Makes current the entry whose Qt::UserRole data is the largest record id (the first
 // of equals); entries without a numeric id count as 0, so "<Add New>" at index 0 stays
@@ -17,5 +35,22 @@ void selectComboItemById(QComboBox *combo, const QVariant &id);
 // The record id of the current entry, to be bound: NULL for "<Add New>", a blank entry
 // or no entry.
 QVariant comboItemId(const QComboBox *combo);
+
+// After an "<Add New>" editor has closed: runs `refill`, which may refill several combos
+// from one read, then gives each combo of `keep` back the entry it showed before (by its
+// record id, or by its place for a leading entry) and makes the newest entry of `combo`
+// current.
+void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep = {});
+
+// The "<Add New>" entry of `combo`: runs `Editor` modally for a new record, then
+// refillAndSelectNewest. The editor is built without a parent, as the list windows build
+// theirs: its own window flags would make it a part of the calling window otherwise.
+template <class Editor>
+void addNewComboItem(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep = {})
+{
+    Editor editor(nullptr, 0);
+    editor.exec();
+    refillAndSelectNewest(combo, refill, keep);
+}
 
 #endif // COMBOBOXES_H

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QDate>
+#include <QDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSqlDatabase>
@@ -102,3 +103,66 @@ bool confirmAndDelete(QWidget *parent, const QString &question, const QString &d
 }
 
 } // namespace ListDialog
+
+cListTable::cListTable() = default;
+
+cListTable::~cListTable() = default;
+
+void cListTable::attach(QTableView *table, const QList<int> &hiddenColumns)
+{
+    view = table;
+    hidden = hiddenColumns;
+    ListDialog::showDatesInDateFormat(view);
+}
+
+bool cListTable::load(const QString &sql, const QStringList &headers, const QVariantMap &values)
+{
+    QSqlQueryModel *model = ListDialog::replaceModel(view, rows, sql, values);
+    int header = 0;
+    for (int column = 0; column < model->columnCount() && header < headers.size(); ++column)
+        if (!hidden.contains(column))
+            model->setHeaderData(column, Qt::Horizontal, headers.at(header++));
+    for (int column : hidden)
+        view->hideColumn(column);
+    ListDialog::fitColumnsToContents(view);
+    return !model->lastError().isValid();
+}
+
+int cListTable::rowCount() const
+{
+    return rows ? rows->rowCount() : 0;
+}
+
+QVariant cListTable::currentValue(int column) const
+{
+    return ListDialog::currentValue(view, column);
+}
+
+QVariant cListTable::currentIdOrTell(QWidget *parent, const QString &message) const
+{
+    return ListDialog::currentValueOrTell(parent, view, 0, message);
+}
+
+bool cListTable::selectFirstRow()
+{
+    if (rowCount() == 0)
+        return false;
+    view->setCurrentIndex(rows->index(0, 0));
+    return true;
+}
+
+bool cListTable::deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question)
+{
+    const QVariant id = currentIdOrTell(parent, msgSelectItemToDelete);
+    return id.isValid() && ListDialog::confirmAndDelete(parent, question, deleteSql, id);
+}
+
+bool cListTable::pickCurrent(QDialog *list, int &pickedId)
+{
+    const QVariant id = currentIdOrTell(list, msgSelectItemToEdit);
+    if (!id.isValid())
+        return false;
+    pickedId = id.toInt();
+    list->accept();
+    return true;
+}

@@ -1,13 +1,18 @@
 #ifndef LISTDIALOG_H
 #define LISTDIALOG_H
 
+#include "core/globals.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
 #include <memory>
 
 class QAbstractItemView;
+class QDialog;
 class QTableView;
 class QSqlQueryModel;
 class QWidget;
@@ -45,5 +50,82 @@ QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int 
 bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id);
 
 } // namespace ListDialog
+
+// The list of a list window: attached to its table after setupUi, it loads the rows,
+// names the current record and runs the commands every list shares. The record id is
+// column 0 of the statement and is never shown.
+//
+//     vendors.attach(ui->tblVendors);
+//     vendors.load(sql, {tr("Vendor Name"), tr("Vendor Since"), tr("Notes")});
+//     if (vendors.editCurrent<frmVendors>(this)) reload();
+class cListTable
+{
+public:
+    cListTable();
+    ~cListTable();
+
+    // Shows the lists in `view`, dates in dateFormat. `hiddenColumns` are the columns of
+    // every statement that the user never sees, the id column 0 among them.
+    void attach(QTableView *view, const QList<int> &hiddenColumns = {0});
+
+    // Shows the rows of `sql`, with each named placeholder of `values` bound, and gives
+    // the shown columns, in their order, the `headers`; the columns are fitted to the
+    // first rows. False when the statement failed, which leaves the list empty.
+    bool load(const QString &sql, const QStringList &headers, const QVariantMap &values = {});
+
+    int rowCount() const;
+
+    // The id of the current row, or an invalid QVariant when no row is current and
+    // selected; the same for any other column of it.
+    QVariant currentId() const { return currentValue(0); }
+    QVariant currentValue(int column) const;
+
+    // The current id; when there is none, an information box with `message` and an
+    // invalid QVariant.
+    QVariant currentIdOrTell(QWidget *parent, const QString &message) const;
+
+    // Makes the first row the current one; false when the list is empty.
+    bool selectFirstRow();
+
+    // Edit: runs `Editor` modally for the current record, or tells the user to select
+    // one. True when the editor ran, since it may have saved: the caller reloads.
+    template <class Editor>
+    bool editCurrent(QWidget *parent)
+    {
+        const QVariant id = currentIdOrTell(parent, msgSelectItemToEdit);
+        return id.isValid() && runEditor<Editor>(id.toInt());
+    }
+
+    // New: runs `Editor` modally for a new record (id 0). Always true: reload.
+    template <class Editor>
+    bool addNew(QWidget *)
+    {
+        return runEditor<Editor>(0);
+    }
+
+    // Delete: tells the user to select a row, or asks `question` and runs `deleteSql`
+    // with `:id` bound to the current id (see ListDialog::confirmAndDelete). True only
+    // when the record was deleted: the caller reloads.
+    bool deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question = msgDelete);
+
+    // The pick of a list that also serves as a picker: stores the current id in
+    // `pickedId` and accepts `list`; with no current row, tells the user to select one.
+    bool pickCurrent(QDialog *list, int &pickedId);
+
+private:
+    // Editors are built without a parent: their own window flags would otherwise make
+    // them a part of the list's window instead of a dialog of their own.
+    template <class Editor>
+    static bool runEditor(int id)
+    {
+        Editor editor(nullptr, id);
+        editor.exec();
+        return true;
+    }
+
+    QTableView *view = nullptr;
+    QList<int> hidden;
+    std::unique_ptr<QSqlQueryModel> rows;
+};
 
 #endif // LISTDIALOG_H

@@ -14,3 +14,18 @@ QString textNotNull(const QString &text)
 {
     return text.isNull() ? QStringLiteral("") : text;
 }
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
+}
+
+QVariant textOrNullIfBlank(const QString &text)
+{
+    return text.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(text);
+}
+
+QVariant idOrNull(int id)
+{
+    return id > 0 ? QVariant(id) : QVariant(QVariant::Int);
+}

@@ -1,7 +1,8 @@
 #include "core/weeksales.h"
 
+#include "core/htmltemplate.h"
+
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -22,25 +23,12 @@ std::optional<QList<SalesDay>> readWeekSales()
 
 QString fillWeekSalesPage(const QString &page, const QList<SalesDay> &days)
 {
-    // One pass over the page: a replacement is never searched again, so no value can
-    // turn into a token.
-    static const QRegularExpression token(QStringLiteral("\\$([VD])([0-6])\\$"));
-    QString filled;
-    filled.reserve(page.size());
-    int copiedUpTo = 0;
-    QRegularExpressionMatchIterator matches = token.globalMatch(page);
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch match = matches.next();
-        filled += page.midRef(copiedUpTo, match.capturedStart() - copiedUpTo);
-        copiedUpTo = match.capturedEnd();
-        const int day = match.capturedRef(2).toInt();
-        if (day >= days.size())
-            continue;
-        const QString text = match.capturedRef(1) == QLatin1String("V")
-                                 ? days.at(day).total
-                                 : QLocale::system().toString(days.at(day).date, QStringLiteral("MMM dd"));
-        filled += text.toHtmlEscaped();
+    QHash<QString, QString> values;
+    for (int day = 0; day < 7; ++day) {
+        const bool given = day < days.size();
+        values.insert(QStringLiteral("$V%1$").arg(day), given ? days.at(day).total : QString());
+        values.insert(QStringLiteral("$D%1$").arg(day),
+                      given ? QLocale::system().toString(days.at(day).date, QStringLiteral("MMM dd")) : QString());
     }
-    filled += page.midRef(copiedUpTo);
-    return filled;
+    return fillTemplate(page, values);
 }

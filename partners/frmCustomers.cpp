@@ -1,7 +1,6 @@
 #include "partners/frmCustomers.h"
 #include "ui_frmCustomers.h"
 
-#include "core/combofill.h"
 #include "core/comboboxes.h"
 #include "core/globals.h"
 #include "core/messages.h"
@@ -53,7 +52,7 @@ frmCustomers::~frmCustomers()
 // Both person combos come from one read, so they always offer the same persons.
 void frmCustomers::fillPersons()
 {
-    fillComboFromQuery(ui->cmbPersons, {tr("<Add New>")}, personsSql);
+    fillCombo(ui->cmbPersons, {tr("<Add New>")}, personsSql);
     ui->cmbShipTo->clear();
     ui->cmbShipTo->addItems({tr("<Contact Person>"), tr("<Add New>")});
     for (int i = 1; i < ui->cmbPersons->count(); ++i)
@@ -62,24 +61,17 @@ void frmCustomers::fillPersons()
 
 void frmCustomers::fillSalesPersons()
 {
-    ui->cmbSalesPerson->clear();
-    ui->cmbSalesPerson->addItems({QString(), tr("<Add New>")});
-    QSqlQuery query(QSqlDatabase::database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select EmployeeId, CONCAT(personName, ': ', JobTitle) as Employee "
-                                   "from employees inner join persons on EmployeePersonId = PersonId "
-                                   "where IsActive=1"))) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    while (query.next())
-        ui->cmbSalesPerson->addItem(query.value(1).toString(), query.value(0).toInt());
+    const QSqlError error =
+        fillCombo(ui->cmbSalesPerson, {QString(), tr("<Add New>")},
+                  QStringLiteral("select EmployeeId, CONCAT(personName, ': ', JobTitle) as Employee "
+                                 "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1"));
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
 }
 
 void frmCustomers::fillPriceTypes()
 {
-    fillComboFromQuery(ui->cmbPriceType, {tr("<Add New>")},
-                       QStringLiteral("select PriceTypeId, PriceType from pricetypes"));
+    fillCombo(ui->cmbPriceType, {tr("<Add New>")}, QStringLiteral("select PriceTypeId, PriceType from pricetypes"));
 }
 
 // Fills the contact card and, from the same person, the ship-to card, whatever cmbShipTo
@@ -212,8 +204,7 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
     query.bindValue(QStringLiteral(":DefaultPriceTypeId"), comboItemId(ui->cmbPriceType));
     query.bindValue(QStringLiteral(":StandardDiscount"), ui->txtDiscount->value());
-    const QString notes = ui->txtNotes->toPlainText();
-    query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
+    query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
         return false;
@@ -265,13 +256,7 @@ void frmCustomers::on_cmbPersons_activated(int index)
         return;
     }
     // The refill would drop the ship-to choice, which the user has not changed.
-    const QVariant shipToId = ui->cmbShipTo->currentData();
-    frmPersons editor(nullptr, 0);
-    editor.exec();
-    fillPersons();
-    selectNewestComboItem(ui->cmbPersons);
-    if (shipToId.isValid())
-        ui->cmbShipTo->setCurrentIndex(ui->cmbShipTo->findData(shipToId));
+    addNewComboItem<frmPersons>(ui->cmbPersons, [this] { fillPersons(); }, {ui->cmbShipTo});
 }
 
 void frmCustomers::on_cmbShipTo_activated(int index)

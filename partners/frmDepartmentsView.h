@@ -1,11 +1,9 @@
 #ifndef FRMDEPARTMENTSVIEW_H
 #define FRMDEPARTMENTSVIEW_H
 
+#include "core/listdialog.h"
+
 #include <QDialog>
-
-#include <memory>
-
-class QSqlQueryModel;
 
 namespace Ui {
 class frmDepartmentsView;
@@ -29,7 +27,7 @@ private:
     void loadDepartments();
 
     Ui::frmDepartmentsView *ui;
-    std::unique_ptr<QSqlQueryModel> model;
+    cListTable departments;
 };
 
 #endif // FRMDEPARTMENTSVIEW_H

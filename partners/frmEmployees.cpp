@@ -2,7 +2,6 @@
 #include "ui_frmEmployees.h"
 
 #include "core/accessories.h"
-#include "core/combofill.h"
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
@@ -25,11 +24,6 @@ enum CharColumn { colCharId, colCharName, colCharValue, colCharIsUpdated };
 const QString defaultPicture = QStringLiteral(":/new/Pics/AccResources/contact-new.png");
 const int payPeriodsTwelve = 4;
 const int characteristicLength = 45;
-
-QVariant textOrNull(const QString &text)
-{
-    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
-}
 
 QString cellText(const QTableWidget *table, int row, int column)
 {

@@ -3,6 +3,7 @@
 
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/sqlvalues.h"
 
 #include <QCompleter>
 #include <QSqlError>
@@ -85,10 +86,8 @@ bool frmPersons::savePerson()
         {QStringLiteral(":Phone1"), ui->txtPhone1},   {QStringLiteral(":Phone2"), ui->txtPhone2},
         {QStringLiteral(":Fax"), ui->txtFax},         {QStringLiteral(":EMail"), ui->txtEMail},
         {QStringLiteral(":Website"), ui->txtWebsite}};
-    for (const auto &field : optional) {
-        const QString text = field.second->text();
-        query.bindValue(field.first, text.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(text));
-    }
+    for (const auto &field : optional)
+        query.bindValue(field.first, textOrNullIfBlank(field.second->text()));
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
         return false;

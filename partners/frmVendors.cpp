@@ -2,7 +2,6 @@
 #include "ui_frmVendors.h"
 
 #include "accounting/frmAccounts.h"
-#include "core/combofill.h"
 #include "core/comboboxes.h"
 #include "core/globals.h"
 #include "core/messages.h"
@@ -51,7 +50,7 @@ frmVendors::~frmVendors()
 
 void frmVendors::fillPersons()
 {
-    fillComboFromQuery(ui->cmbPersons, {tr("<Add New>")}, QStringLiteral("select PersonId, personName from persons"));
+    fillCombo(ui->cmbPersons, {tr("<Add New>")}, QStringLiteral("select PersonId, personName from persons"));
 }
 
 void frmVendors::fillRevenueAccounts()
@@ -68,11 +67,11 @@ void frmVendors::fillExpensesAccounts()
 // booked on a leaf of the chart.
 void frmVendors::fillLeafAccounts(QComboBox *combo, int typeId)
 {
-    fillComboFromQuery(combo, {tr("<Add New>")},
-                       QStringLiteral("Select AccountId, Concat(AccountNo, ': ', Description) as Account "
-                                      "from accounts where TypeId = %1 and AccountId not IN "
-                                      "(select ParentAccountId from accounts where parentAccountId is not null)")
-                           .arg(typeId));
+    fillCombo(combo, {tr("<Add New>")},
+              QStringLiteral("Select AccountId, Concat(AccountNo, ': ', Description) as Account "
+                             "from accounts where TypeId = :typeId and AccountId not IN "
+                             "(select ParentAccountId from accounts where parentAccountId is not null)"),
+              {{QStringLiteral(":typeId"), typeId}});
 }
 
 void frmVendors::loadVendor()
@@ -166,8 +165,7 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
     query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
     query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
-    const QString notes = ui->txtNotes->toPlainText();
-    query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
+    query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
         return false;
@@ -204,28 +202,19 @@ void frmVendors::on_cmbPersons_activated(int index)
         showContactPerson();
         return;
     }
-    frmPersons editor(nullptr, 0);
-    editor.exec();
-    fillPersons();
-    selectNewestComboItem(ui->cmbPersons);
+    addNewComboItem<frmPersons>(ui->cmbPersons, [this] { fillPersons(); });
 }
 
 void frmVendors::on_cmbRevenuAcc_activated(int index)
 {
     if (index != 0)
         return;
-    frmAccounts editor(nullptr, 0);
-    editor.exec();
-    fillRevenueAccounts();
-    selectNewestComboItem(ui->cmbRevenuAcc);
+    addNewComboItem<frmAccounts>(ui->cmbRevenuAcc, [this] { fillRevenueAccounts(); });
 }
 
 void frmVendors::on_cmbExpensesAcc_activated(int index)
 {
     if (index != 0)
         return;
-    frmAccounts editor(nullptr, 0);
-    editor.exec();
-    fillExpensesAccounts();
-    selectNewestComboItem(ui->cmbExpensesAcc);
+    addNewComboItem<frmAccounts>(ui->cmbExpensesAcc, [this] { fillExpensesAccounts(); });
 }

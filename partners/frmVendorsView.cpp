@@ -2,14 +2,7 @@
 #include "ui_frmVendorsView.h"
 
 #include "core/globals.h"
-#include "core/listdialog.h"
 #include "partners/frmVendors.h"
-
-#include <QSqlQueryModel>
-
-namespace {
-const int colVendorId = 0;
-}
 
 frmVendorsView::frmVendorsView(QWidget *parent) : QDialog(parent), ui(new Ui::frmVendorsView)
 {
@@ -17,7 +10,7 @@ frmVendorsView::frmVendorsView(QWidget *parent) : QDialog(parent), ui(new Ui::fr
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
-    ListDialog::showDatesInDateFormat(ui->tblVendors);
+    vendors.attach(ui->tblVendors);
     loadVendors(ui->chkShowInactive->isChecked());
 }
 
@@ -31,12 +24,7 @@ void frmVendorsView::loadVendors(bool showInactive)
     QString sql = QStringLiteral("select VendorId, VendorName, VendorSince, Notes from vendors ");
     if (!showInactive)
         sql += QStringLiteral(" Where vendors.IsActive=1");
-    QSqlQueryModel *vendors = ListDialog::replaceModel(ui->tblVendors, model, sql);
-    const QStringList headers{tr("Vendor Name"), tr("Vendor Since"), tr("Notes")};
-    for (int i = 0; i < headers.size(); ++i)
-        vendors->setHeaderData(colVendorId + 1 + i, Qt::Horizontal, headers.at(i));
-    ui->tblVendors->hideColumn(colVendorId);
-    ListDialog::fitColumnsToContents(ui->tblVendors);
+    vendors.load(sql, {tr("Vendor Name"), tr("Vendor Since"), tr("Notes")});
 }
 
 void frmVendorsView::on_chkShowInactive_stateChanged(int /*state*/)
@@ -46,26 +34,18 @@ void frmVendorsView::on_chkShowInactive_stateChanged(int /*state*/)
 
 void frmVendorsView::on_btnEdit_clicked()
 {
-    const QVariant id = ListDialog::currentValueOrTell(this, ui->tblVendors, colVendorId, msgSelectItemToEdit);
-    if (!id.isValid())
-        return;
-    frmVendors editor(nullptr, id.toInt());
-    editor.exec();
-    loadVendors(ui->chkShowInactive->isChecked());
+    if (vendors.editCurrent<frmVendors>(this))
+        loadVendors(ui->chkShowInactive->isChecked());
 }
 
 void frmVendorsView::on_btnNew_clicked()
 {
-    frmVendors editor(nullptr, 0);
-    editor.exec();
-    loadVendors(ui->chkShowInactive->isChecked());
+    if (vendors.addNew<frmVendors>(this))
+        loadVendors(ui->chkShowInactive->isChecked());
 }
 
 void frmVendorsView::on_btnDelete_clicked()
 {
-    const QVariant id = ListDialog::currentValueOrTell(this, ui->tblVendors, colVendorId, msgSelectItemToDelete);
-    if (!id.isValid())
-        return;
-    if (ListDialog::confirmAndDelete(this, msgDelete, QStringLiteral("Delete from vendors Where VendorId = :id"), id))
+    if (vendors.deleteCurrent(this, QStringLiteral("Delete from vendors Where VendorId = :id")))
         loadVendors(ui->chkShowInactive->isChecked());
 }

@@ -1,11 +1,9 @@
 #ifndef FRMVENDORSVIEW_H
 #define FRMVENDORSVIEW_H
 
+#include "core/listdialog.h"
+
 #include <QDialog>
-
-#include <memory>
-
-class QSqlQueryModel;
 
 namespace Ui {
 class frmVendorsView;
@@ -31,7 +29,7 @@ private:
     void loadVendors(bool showInactive);
 
     Ui::frmVendorsView *ui;
-    std::unique_ptr<QSqlQueryModel> model;
+    cListTable vendors;
 };
 
 #endif // FRMVENDORSVIEW_H

@@ -2,6 +2,7 @@
 #include "accounting/frmAccountsView.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,19 +29,9 @@ public:
     }
 };
 
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
 QTreeWidget *tree(QWidget *window)
 {
     return window->findChild<QTreeWidget *>("treeAccounts");
-}
-
-QComboBox *combo(QWidget *window, const char *name)
-{
-    return window->findChild<QComboBox *>(name);
 }
 
 QTreeWidgetItem *itemOf(QTreeWidget *tree, const QString &accountNo)
@@ -64,23 +55,6 @@ int itemCount(QTreeWidget *tree)
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         ++count;
     return count;
-}
-
-// The user picks an entry: the combo reacts to activated(), not to a change of index.
-void choose(QComboBox *box, const QString &text)
-{
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-QStringList comboTexts(QComboBox *box)
-{
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i)
-        texts << box->itemText(i);
-    return texts;
 }
 
 void typeNumber(QWidget *editor, const QString &number)

@@ -2,6 +2,7 @@
 #include "accounting/frmCurrenciesView.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemModel>
 #include <QLineEdit>
@@ -14,24 +15,6 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblCurrencies");
-}
-
-void chooseCurrency(QWidget *list, const QString &name)
-{
-    QAbstractItemModel *model = table(list)->model();
-    const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    table(list)->selectRow(found.first().row());
-}
-
 QString defaults()
 {
     return TestSupport::queryValue("select group_concat(Currency order by CurrencyId) from currencies "
@@ -193,7 +176,7 @@ void tst_currencies::saveAndCloseClosesOnlyAfterASave()
 void tst_currencies::editedCurrencyIsSavedOnceThenANewOne()
 {
     frmCurrenciesView list;
-    chooseCurrency(&list, "Euro");
+    chooseRow(&list, "Euro");
     TestSupport::whenModal([](QWidget *editor) {
         auto *name = editor->findChild<QLineEdit *>("txtCurrency");
         QCOMPARE(name->text(), QString("Euro"));
@@ -244,7 +227,7 @@ void tst_currencies::setDefault()
         EXEC_SQL(fixture);
     frmCurrenciesView list;
     if (!chosen.isEmpty())
-        chooseCurrency(&list, chosen);
+        chooseRow(&list, chosen);
 
     click(&list, "btnSetDefault");
 
@@ -292,7 +275,7 @@ void tst_currencies::listCommands()
     QFETCH(int, currenciesLeft);
     frmCurrenciesView list;
     if (!chosen.isEmpty())
-        chooseCurrency(&list, chosen);
+        chooseRow(&list, chosen);
     if (answer != QMessageBox::NoButton)
         MessageRecorder::answerNext(QMessageBox::StandardButton(answer));
 

@@ -2,6 +2,7 @@
 #include "accounting/frmFiscalYearView.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -14,26 +15,10 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
 QDateEdit *dateEdit(QWidget *window, const char *name)
 {
     return window->findChild<QDateEdit *>(name);
 }
-
-// Makes the list's row with this start date the user's choice.
-void chooseYear(frmFiscalYearView &list, const QString &from)
-{
-    auto *table = list.findChild<QTableView *>("tblFiscalYears");
-    const QModelIndexList found =
-        table->model()->match(table->model()->index(0, 1), Qt::DisplayRole, QDate::fromString(from, Qt::ISODate));
-    QVERIFY2(!found.isEmpty(), qPrintable(from));
-    table->selectRow(found.first().row());
-}
-
 }
 
 class tst_fiscalyear : public QObject
@@ -170,7 +155,7 @@ void tst_fiscalyear::listCommands()
              "('2014-01-01', '2014-12-31', 0)");
     frmFiscalYearView list;
     if (!chosen.isEmpty())
-        chooseYear(list, chosen);
+        chooseRow(&list, QDate::fromString(chosen, Qt::ISODate));
     if (answer != QMessageBox::NoButton)
         MessageRecorder::answerNext(QMessageBox::StandardButton(answer));
 

@@ -2,6 +2,7 @@
 #include "accounting/frmGeneralJournalView.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -20,11 +21,6 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
 const QString mustBePositive = "Transaction must have a positive value greater than zero";
 const QString notBalanced = "The transaction is not balanced, debit total must be equal to credit total";
 const QString deleteQuestion = "Delete general journal and all its transactions?";

@@ -3,6 +3,7 @@
 #include "partners/frmCustomers.h"
 #include "partners/frmCustomersView.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,42 +22,6 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
-QComboBox *combo(QWidget *window, const char *name)
-{
-    return window->findChild<QComboBox *>(name);
-}
-
-QString text(QWidget *window, const char *name)
-{
-    QWidget *widget = window->findChild<QWidget *>(name);
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return edit->text();
-    if (auto *box = qobject_cast<QComboBox *>(widget))
-        return box->currentText();
-    return QStringLiteral("<no %1>").arg(name);
-}
-
-// The user picks an entry: the combo reacts to activated(), not to a change of index.
-void choose(QComboBox *box, const QString &entry)
-{
-    const int index = box->findText(entry);
-    QVERIFY2(index >= 0, qPrintable(entry));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblCustomers");
-}
-
 QString listedNames(QWidget *list)
 {
     QAbstractItemModel *model = table(list)->model();

@@ -2,6 +2,7 @@
 #include "partners/frmDepartments.h"
 #include "partners/frmDepartmentsView.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -22,27 +23,9 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
 QLineEdit *nameField(QWidget *editor)
 {
     return editor->findChild<QLineEdit *>("txtDepartment");
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblDepartments");
-}
-
-void chooseDepartment(QWidget *list, const QString &name)
-{
-    QAbstractItemModel *model = table(list)->model();
-    const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    table(list)->selectRow(found.first().row());
 }
 
 QString departments()
@@ -194,7 +177,7 @@ void tst_departments::editedDepartmentIsRenamedThenANewOneAdded()
 {
     EXEC_SQL("insert into departments (DepartmentId, Department) values (3, 'Sales')");
     frmDepartmentsView list;
-    chooseDepartment(&list, "Sales");
+    chooseRow(&list, "Sales");
     TestSupport::whenModal([](QWidget *editor) {
         QCOMPARE(nameField(editor)->text(), QString("Sales"));
         nameField(editor)->setText("Sales and Marketing");
@@ -247,7 +230,7 @@ void tst_departments::listCommands()
     EXEC_SQL("update employees set DepartmentId = 1 where EmployeeId = 1");
     frmDepartmentsView list;
     if (!chosen.isEmpty())
-        chooseDepartment(&list, chosen);
+        chooseRow(&list, chosen);
     if (answer != QMessageBox::NoButton)
         MessageRecorder::answerNext(QMessageBox::StandardButton(answer));
 

@@ -3,6 +3,7 @@
 #include "partners/frmEmployees.h"
 #include "partners/frmEmployeesView.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -28,38 +29,9 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QAbstractButton *>(button), Qt::LeftButton);
-}
-
-QComboBox *combo(QWidget *window, const char *name)
-{
-    return window->findChild<QComboBox *>(name);
-}
-
-QLineEdit *edit(QWidget *window, const char *name)
-{
-    return window->findChild<QLineEdit *>(name);
-}
-
 QTableWidget *grid(QWidget *editor)
 {
     return editor->findChild<QTableWidget *>("tblCharacteristics");
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblEmployees");
-}
-
-// The user picks an entry: the combo reacts to activated(), not to a change of index.
-void choose(QComboBox *box, const QString &text)
-{
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
 }
 
 void showCharacteristics(QWidget *editor)

@@ -2,6 +2,7 @@
 #include "partners/frmPersons.h"
 #include "partners/frmPersonsView.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -17,41 +18,6 @@ namespace {
 const QString unknownFields = "(Street1 is null) + (Street2 is null) + (City is null) + (Province is null) + "
                               "(PostalCode is null) + (Country is null) + (Phone1 is null) + (Phone2 is null) + "
                               "(Fax is null) + (EMail is null) + (Website is null)";
-
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
-QLineEdit *edit(QWidget *window, const QString &name)
-{
-    return window->findChild<QLineEdit *>(name);
-}
-
-// Keystrokes where the test keyboard has the keys; Arabic arrives as an input method would.
-void type(QLineEdit *line, const QString &text)
-{
-    bool ascii = true;
-    for (const QChar c : text)
-        ascii = ascii && c.unicode() < 128;
-    if (ascii)
-        QTest::keyClicks(line, text);
-    else
-        line->insert(text);
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblPersons");
-}
-
-void choosePerson(QWidget *list, const QString &name)
-{
-    QAbstractItemModel *model = table(list)->model();
-    const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    table(list)->selectRow(found.first().row());
-}
 
 int personCount()
 {
@@ -243,7 +209,7 @@ void tst_persons::editedCardIsSavedOnceThenANewOne()
 {
     EXEC_SQL("insert into persons (PersonId, PersonName, City, Phone1) values (7, 'Mona', 'Tanta', '555')");
     frmPersonsView list;
-    choosePerson(&list, "Mona");
+    chooseRow(&list, "Mona");
     TestSupport::whenModal([](QWidget *editor) {
         QCOMPARE(edit(editor, "txtName")->text(), QString("Mona"));
         QCOMPARE(edit(editor, "txtCity")->text(), QString("Tanta"));
@@ -331,7 +297,7 @@ void tst_persons::listCommands()
     QCOMPARE(table(&list)->model()->headerData(10, Qt::Horizontal).toString(), QString("Fax 1"));
     QVERIFY(table(&list)->isColumnHidden(0));
     if (!chosen.isEmpty())
-        choosePerson(&list, chosen);
+        chooseRow(&list, chosen);
     if (answer != QMessageBox::NoButton)
         MessageRecorder::answerNext(QMessageBox::StandardButton(answer));
 

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "partners/frmUserChangePassword.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,11 +31,6 @@ bool holdsPassword(int userId, const QString &password)
     query.bindValue(":id", userId);
     query.bindValue(":password", password);
     return query.exec() && query.next() && query.value(0).toInt() == 1;
-}
-
-void type(QWidget *window, const char *field, const QString &text)
-{
-    QTest::keyClicks(window->findChild<QLineEdit *>(field), text);
 }
 }
 

@@ -4,6 +4,7 @@
 #include "partners/frmUsers.h"
 #include "partners/frmUsersView.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -19,24 +20,9 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
-QLineEdit *edit(QWidget *window, const char *name)
-{
-    return window->findChild<QLineEdit *>(name);
-}
-
 QComboBox *employees(QWidget *editor)
 {
     return editor->findChild<QComboBox *>("cmbEmployee");
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblUsers");
 }
 
 // Each entry as "text=id", sorted: the combo keeps the server's order, which is none.
@@ -47,23 +33,6 @@ QStringList entries(QComboBox *combo)
         shown << combo->itemText(i) + '=' + combo->itemData(i).toString();
     std::sort(shown.begin(), shown.end());
     return shown;
-}
-
-// The user picks an entry: the combo reacts to activated(), not to a change of index.
-void choose(QComboBox *box, const QString &text)
-{
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-void chooseUser(QWidget *list, const QString &name)
-{
-    QAbstractItemModel *model = table(list)->model();
-    const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole, name, 1, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    table(list)->selectRow(found.first().row());
 }
 
 // Sara, an active clerk without a user: the employee a new user is made for.
@@ -310,7 +279,7 @@ void tst_users::listCommands()
     }
     frmUsersView list;
     if (!chosen.isEmpty())
-        chooseUser(&list, chosen);
+        chooseRow(&list, chosen);
     MessageRecorder::answerNext(QMessageBox::Yes);
 
     click(&list, qPrintable(button));

@@ -2,6 +2,7 @@
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,30 +19,6 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
-QComboBox *combo(QWidget *window, const char *name)
-{
-    return window->findChild<QComboBox *>(name);
-}
-
-// The user picks an entry: the combo reacts to activated(), not to a change of index.
-void choose(QComboBox *box, const QString &entry)
-{
-    const int index = box->findText(entry);
-    QVERIFY2(index >= 0, qPrintable(entry));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-QTableView *table(QWidget *list)
-{
-    return list->findChild<QTableView *>("tblVendors");
-}
-
 // One stored column as text, "NULL" for NULL, so a whole row compares as one table.
 QString stored(const QString &column, int vendorId)
 {

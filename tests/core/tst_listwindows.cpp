@@ -1,0 +1,279 @@
+#include "accounting/frmCurrenciesView.h"
+#include "core/globals.h"
+#include "core/listdialog.h"
+#include "partners/frmDepartmentsView.h"
+#include "partners/frmVendorsView.h"
+#include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
+
+namespace {
+// What every list window does, a row per window: its fixture, the rows it shows, the
+// row that another table refers to and one that none does, and the editor's field that
+// shows the record it was opened for.
+struct ListWindow
+{
+    const char *name;
+    std::function<QDialog *()> open;
+    QStringList fixture;
+    QStringList rows;
+    QString headers;
+    QString referenced;
+    QString unused;
+    QString question; // "%1": the chosen row's name
+    const char *editorClass;
+    const char *editorField;
+};
+
+const QList<ListWindow> &listWindows()
+{
+    static const QList<ListWindow> windows{
+        {"vendors", [] { return new frmVendorsView(nullptr); },
+         {"insert into vendors (VendorId, VendorName, VendorSince, IsActive, Notes) values "
+          "(1, 'Nile', '2020-05-01', b'1', 'net 30'), (2, 'Delta', '2021-12-24', b'1', NULL), "
+          "(3, 'Old', NULL, b'0', NULL)",
+          "insert into purchaseorder (PurchaseOrderNo, VendorId) values ('1', 2)"},
+         {"Nile|1/5/2020|net 30", "Delta|24/12/2021|"}, "Vendor Name,Vendor Since,Notes", "Delta", "Nile",
+         msgDelete, "frmVendors", "txtVendorName"},
+        {"departments", [] { return new frmDepartmentsView(nullptr); },
+         {"insert into departments (DepartmentId, Department) values (1, 'Sales'), (2, 'Stores')",
+          "update employees set DepartmentId = 1 where EmployeeId = 1"},
+         {"Sales", "Stores"}, "Department", "Sales", "Stores", msgDelete, "frmDepartments", "txtDepartment"},
+        {"currencies", [] { return new frmCurrenciesView(nullptr); }, {},
+         {"Egyptian Pound|EGP", "USD|$", "Euro|E"}, "Currency,Symbol", "Egyptian Pound", "Euro",
+         msgDelete + ": %1", "frmCurrencies", "txtCurrency"},
+    };
+    return windows;
+}
+
+void addWindowRows()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < listWindows().size(); ++i)
+        QTest::newRow(listWindows().at(i).name) << i;
+}
+
+// The fixture and the window, opened as the main window opens it; nullptr when the
+// fixture failed.
+std::unique_ptr<QDialog> openList(const ListWindow &window)
+{
+    for (const QString &statement : window.fixture) {
+        if (!TestSupport::execSql(statement)) {
+            qWarning("%s", qPrintable(TestSupport::lastSqlError()));
+            return nullptr;
+        }
+    }
+    return std::unique_ptr<QDialog>(window.open());
+}
+
+QString shownHeaders(const QTableView *view)
+{
+    QStringList headers;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        if (!view->isColumnHidden(column))
+            headers << view->model()->headerData(column, Qt::Horizontal).toString();
+    return headers.join(',');
+}
+}
+
+class tst_listwindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void loadShowsTheRows_data() { addWindowRows(); }
+    void loadShowsTheRows();
+    void withoutARowEditAndDeleteAskForOne_data() { addWindowRows(); }
+    void withoutARowEditAndDeleteAskForOne();
+    void deleteAsksAndKeepsAReferencedRecord_data() { addWindowRows(); }
+    void deleteAsksAndKeepsAReferencedRecord();
+    void editOpensTheChosenRecordAndNewAnEmptyOne_data() { addWindowRows(); }
+    void editOpensTheChosenRecordAndNewAnEmptyOne();
+    void loadBindsValuesAndHidesColumns_data();
+    void loadBindsValuesAndHidesColumns();
+    void failedLoadLeavesAnEmptyList();
+    void pickAcceptsWithTheChosenId_data();
+    void pickAcceptsWithTheChosenId();
+};
+
+void tst_listwindows::init()
+{
+    TestSupport::freshCompany();
+    MessageRecorder::clear();
+}
+
+void tst_listwindows::loadShowsTheRows()
+{
+    QFETCH(int, window);
+    const ListWindow &expected = listWindows().at(window);
+
+    const std::unique_ptr<QDialog> list = openList(expected);
+    QVERIFY(list);
+
+    QCOMPARE(shownRows(table(list.get())), expected.rows);
+    QCOMPARE(shownHeaders(table(list.get())), expected.headers);
+    QVERIFY(table(list.get())->isColumnHidden(0));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_listwindows::withoutARowEditAndDeleteAskForOne()
+{
+    QFETCH(int, window);
+    const std::unique_ptr<QDialog> list = openList(listWindows().at(window));
+    QVERIFY(list);
+
+    click(list.get(), "btnEdit");
+    click(list.get(), "btnDelete");
+
+    QCOMPARE(messageLog(), QStringList({messageEntry(Messages::Information, msgSelectItemToEdit),
+                                        messageEntry(Messages::Information, msgSelectItemToDelete)})
+                               .join(" | "));
+    QCOMPARE(shownRows(table(list.get())), listWindows().at(window).rows);
+}
+
+void tst_listwindows::deleteAsksAndKeepsAReferencedRecord()
+{
+    QFETCH(int, window);
+    const ListWindow &expected = listWindows().at(window);
+    const std::unique_ptr<QDialog> list = openList(expected);
+    QVERIFY(list);
+    const auto question = [&](const QString &name) {
+        return messageEntry(Messages::Question, QString(expected.question).replace("%1", name));
+    };
+
+    chooseRow(list.get(), expected.referenced);
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(list.get(), "btnDelete");
+    QCOMPARE(messageLog(), question(expected.referenced) + " | "
+                               + messageEntry(Messages::Critical, msgRecordReferenced));
+    QCOMPARE(shownRows(table(list.get())), expected.rows);
+
+    MessageRecorder::clear();
+    chooseRow(list.get(), expected.unused);
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(list.get(), "btnDelete");
+    QCOMPARE(messageLog(), question(expected.unused));
+    QStringList left = expected.rows;
+    left.erase(std::remove_if(left.begin(), left.end(),
+                              [&](const QString &row) { return row.section('|', 0, 0) == expected.unused; }),
+               left.end());
+    QCOMPARE(shownRows(table(list.get())), left);
+}
+
+void tst_listwindows::editOpensTheChosenRecordAndNewAnEmptyOne()
+{
+    QFETCH(int, window);
+    const ListWindow &expected = listWindows().at(window);
+    const std::unique_ptr<QDialog> list = openList(expected);
+    QVERIFY(list);
+    QStringList opened;
+    const auto readEditor = [&](QWidget *editor) {
+        opened << QString("%1 %2 [%3]")
+                      .arg(editor->metaObject()->className())
+                      .arg(editor->parentWidget() ? "inside the list" : "on its own")
+                      .arg(editor->findChild<QLineEdit *>(expected.editorField)->text());
+        static_cast<QDialog *>(editor)->reject();
+    };
+
+    chooseRow(list.get(), expected.unused);
+    TestSupport::whenModal(readEditor);
+    click(list.get(), "btnEdit");
+    TestSupport::whenModal(readEditor);
+    click(list.get(), "btnNew");
+
+    const QString editor = QString(expected.editorClass) + " on its own ";
+    QCOMPARE(opened, QStringList({editor + '[' + expected.unused + ']', editor + "[]"}));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_listwindows::loadBindsValuesAndHidesColumns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("bound pattern") << "Nile%" << QStringList{"Nile|1/5/2020", "Nile Delta|2/1/2021"};
+    QTest::newRow("a quote in the value matches itself") << "O'%" << QStringList{"O'Brien|"};
+    QTest::newRow("no match") << "Z%" << QStringList();
+}
+
+void tst_listwindows::loadBindsValuesAndHidesColumns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, rows);
+    EXEC_SQL("insert into vendors (VendorId, VendorName, VendorSince, IsActive) values "
+             "(1, 'Nile', '2020-05-01', b'1'), (2, 'Nile Delta', '2021-01-02', b'0'), (3, 'O''Brien', NULL, b'1')");
+    QTableView view;
+    cListTable vendors;
+    vendors.attach(&view, {0, 2});
+
+    QVERIFY(vendors.load("select VendorId, VendorName, IsActive + 0, VendorSince from vendors "
+                         "where VendorName like :pattern order by VendorName",
+                         {"Name", "Since"}, {{":pattern", pattern}}));
+
+    QCOMPARE(shownRows(&view), rows);
+    QCOMPARE(shownHeaders(&view), QString("Name,Since"));
+    QCOMPARE(vendors.rowCount(), rows.size());
+}
+
+void tst_listwindows::failedLoadLeavesAnEmptyList()
+{
+    QTableView view;
+    cListTable list;
+    list.attach(&view);
+    QVERIFY(list.load("select Id, Name from vendors", {"Name"}) == false);
+    QCOMPARE(list.rowCount(), 0);
+    QVERIFY(!list.selectFirstRow());
+    QVERIFY(!list.currentId().isValid());
+}
+
+void tst_listwindows::pickAcceptsWithTheChosenId_data()
+{
+    QTest::addColumn<QString>("choice"); // empty: no row
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("picked");
+    QTest::addColumn<QString>("messages");
+    QTest::newRow("the chosen row") << "Delta" << int(QDialog::Accepted) << 2 << "";
+    QTest::newRow("the first row, as Return in a filter picks it") << "first" << int(QDialog::Accepted) << 1 << "";
+    QTest::newRow("no row: asked for one, nothing picked")
+        << "" << int(QDialog::Rejected) << -1 << messageEntry(Messages::Information, msgSelectItemToEdit);
+}
+
+void tst_listwindows::pickAcceptsWithTheChosenId()
+{
+    QFETCH(QString, choice);
+    QFETCH(int, result);
+    QFETCH(int, picked);
+    QFETCH(QString, messages);
+    EXEC_SQL("insert into vendors (VendorId, VendorName, IsActive) values (1, 'Nile', b'1'), (2, 'Delta', b'1')");
+    QDialog dialog;
+    auto *view = new QTableView(&dialog);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    cListTable vendors;
+    vendors.attach(view);
+    QVERIFY(vendors.load("select VendorId, VendorName from vendors order by VendorId", {"Name"}));
+    if (choice == "first")
+        QVERIFY(vendors.selectFirstRow());
+    else if (!choice.isEmpty())
+        chooseRow(&dialog, choice);
+    int pickedId = -1;
+
+    QCOMPARE(vendors.pickCurrent(&dialog, pickedId), result == QDialog::Accepted);
+
+    QCOMPARE(dialog.result(), result);
+    QCOMPARE(pickedId, picked);
+    QCOMPARE(messageLog(), messages);
+}
+
+ZARPO_TEST_MAIN(tst_listwindows)
+#include "tst_listwindows.moc"
