@@ -1,5 +1,7 @@
 #include "core/combofill.h"
 
+#include "core/connection.h"
+
 #include <QComboBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -9,7 +11,7 @@ bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QStr
 {
     combo->clear();
     combo->addItems(leading);
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     if (!query.exec(sql))
         return false;
     const bool withIds = query.record().count() > 1;
