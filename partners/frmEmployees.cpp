@@ -241,6 +241,7 @@ bool frmEmployees::insertEmployee()
 bool frmEmployees::updateEmployee()
 {
     cDbSave save;
+    save.lockStored(QStringLiteral("employees"), QStringLiteral("EmployeeId"), employeeId);
     QString sql = QStringLiteral(
         "UPDATE `employees` SET `EmployeePersonId` = :EmployeePersonId, `JobTitle` = :JobTitle, "
         "`ManagerId` = :ManagerId, `DepartmentId` = :DepartmentId, `SIN` = :SIN, `BirthDate` = :BirthDate, "
@@ -257,7 +258,7 @@ bool frmEmployees::updateEmployee()
     employee.bindValue(QStringLiteral(":EmployeeId"), employeeId);
     if (!image.isNull())
         employee.bindValue(QStringLiteral(":Image"), image);
-    const bool employeeSaved = save.exec(employee);
+    const bool employeeSaved = save.execOnStored(employee);
 
     QSqlQuery removal =
         save.prepare(QStringLiteral("Delete from characteristics where CharacteristicId = :charId"));
