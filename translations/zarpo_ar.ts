@@ -1080,6 +1080,11 @@
             <source>Save</source>
             <translation>حفظ</translation>
         </message>
+        <message>
+            <location filename="../accounting/frmFiscalYear.cpp" line="72" />
+            <source>The fiscal year cannot end before it starts.</source>
+            <translation>لا يمكن أن تنتهي السنة المالية قبل أن تبدأ.</translation>
+        </message>
     </context>
     <context>
         <name>frmFiscalYearView</name>
@@ -2064,6 +2069,16 @@
             <source>&lt;Contact Person&gt;</source>
             <translation>&lt;جهة الاتصال&gt;</translation>
         </message>
+        <message>
+            <location filename="../partners/frmCustomers.cpp" line="199" />
+            <source>Type the customer&apos;s name.</source>
+            <translation>اكتب اسم العميل.</translation>
+        </message>
+        <message>
+            <location filename="../partners/frmCustomers.cpp" line="204" />
+            <source>Choose the customer&apos;s contact person.</source>
+            <translation>اختر الشخص المسؤول عن الاتصال لدى العميل.</translation>
+        </message>
     </context>
     <context>
         <name>frmCustomersView</name>
@@ -2225,6 +2240,11 @@
             <source>&lt;Add New&gt;</source>
             <translation>&lt;إضافة جديد&gt;</translation>
         </message>
+        <message>
+            <location filename="../partners/frmVendors.cpp" line="159" />
+            <source>Type the vendor&apos;s name.</source>
+            <translation>اكتب اسم المورد.</translation>
+        </message>
     </context>
     <context>
         <name>frmVendorsView</name>
@@ -2267,6 +2287,35 @@
             <location filename="../partners/frmVendorsView.cpp" line="35" />
             <source>Notes</source>
             <translation>ملاحظات</translation>
+        </message>
+    </context>
+    <context>
+        <name>Passwords</name>
+        <message>
+            <location filename="../core/passwords.cpp" line="8" />
+            <source>Insert password</source>
+            <translation>أدخل كلمة المرور</translation>
+        </message>
+        <message>
+            <location filename="../core/passwords.cpp" line="10" />
+            <source>A password cannot begin or end with a blank.</source>
+            <translation>لا يمكن أن تبدأ كلمة المرور أو تنتهي بمسافة.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextColumns</name>
+        <message>
+            <location filename="../core/textcolumns.cpp" line="123" />
+            <source>%1 holds a character that cannot be stored, such as an emoji. Remove it and save again.</source>
+            <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه، مثل الرموز التعبيرية. احذفه ثم احفظ مرة أخرى.</translation>
+        </message>
+    </context>
+    <context>
+        <name>cDbSave</name>
+        <message>
+            <location filename="../core/dbsave.cpp" line="75" />
+            <source>Another user has deleted this record meanwhile. Nothing was saved.</source>
+            <translation>حذف مستخدم آخر هذا السجل في أثناء ذلك. لم يُحفظ شيء.</translation>
         </message>
     </context>
 </TS>
