@@ -228,10 +228,7 @@ bool frmAccounts::saveAccount()
     const bool noParent = ui->chkNoParent->isChecked() || ui->cmbParentAccount->currentIndex() < 0;
     query.bindValue(QStringLiteral(":ParentAccountId"),
                     noParent ? QVariant(QVariant::Int) : QVariant(ui->cmbParentAccount->currentData().toString()));
-    if (accountId == 0)
-        save.exec(query);
-    else
-        save.execOnStored(query);
+    save.execRecord(query, accountId != 0);
     if (!save.commit()) {
         const int number = save.errorNumber();
         if (number == errorDuplicateKey)

@@ -69,10 +69,7 @@ bool frmCurrencies::saveCurrency()
     query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
     query.bindValue(QStringLiteral(":CurrencySymbol"),
                     symbol.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(symbol));
-    if (currencyId > 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, currencyId > 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

@@ -84,10 +84,7 @@ void frmFiscalYear::on_btnSave_clicked()
     query.bindValue(QStringLiteral(":from"), ui->dateFrom->date());
     query.bindValue(QStringLiteral(":to"), ui->dateTo->date());
     query.bindValue(QStringLiteral(":isclosed"), ui->chkClosed->isChecked());
-    if (fiscalYearId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, fiscalYearId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return;

@@ -65,10 +65,7 @@ void frmCompanyInfo::on_btnSave_clicked()
     query.bindValue(QStringLiteral(":CompanyName"), textOrNull(ui->txtCompanyName->text()));
     query.bindValue(QStringLiteral(":Address"), textOrNull(ui->txtAddress->text()));
     query.bindValue(QStringLiteral(":Phone"), textOrNull(ui->txtPhone->text()));
-    if (companyRowExists)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, companyRowExists);
     if (save.commit()) {
         close();
         return;

@@ -243,10 +243,7 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":StandardDiscount"), qRound(ui->txtDiscount->value()));
     const QString notes = ui->txtNotes->toPlainText();
     query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
-    if (customerId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, customerId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;

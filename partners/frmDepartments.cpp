@@ -54,10 +54,7 @@ bool frmDepartments::saveDepartment()
     if (departmentId != 0)
         query.bindValue(QStringLiteral(":depid"), departmentId);
     query.bindValue(QStringLiteral(":dep"), ui->txtDepartment->text());
-    if (departmentId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, departmentId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

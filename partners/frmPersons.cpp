@@ -109,10 +109,7 @@ bool frmPersons::savePerson()
         const QString text = field.second->text();
         query.bindValue(field.first, text.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(text));
     }
-    if (personId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, personId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;

@@ -188,10 +188,7 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
     const QString notes = ui->txtNotes->toPlainText();
     query.bindValue(QStringLiteral(":Notes"), notes.trimmed().isEmpty() ? QVariant(QVariant::String) : QVariant(notes));
-    if (vendorId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, vendorId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;
