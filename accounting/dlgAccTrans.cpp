@@ -2,6 +2,9 @@
 #include "ui_dlgAccTrans.h"
 
 #include "core/globals.h"
+#include "core/money.h"
+#include "core/numberfields.h"
+#include "core/textcolumns.h"
 
 #include <QSqlQuery>
 
@@ -17,6 +20,9 @@ dlgAccTrans::dlgAccTrans(QWidget *parent) : QDialog(parent), ui(new Ui::dlgAccTr
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    NumberFields::setupAmount(ui->spinAmount);
+    TextColumns::limit(QStringLiteral("generaljournaltransactions"),
+                       {{ui->txtComment, QStringLiteral("Comment"), ui->label_3}});
     fillAccounts();
 }
 
@@ -43,7 +49,9 @@ void dlgAccTrans::fillAccounts()
 
 void dlgAccTrans::on_btnSave_clicked()
 {
-    const double amount = ui->spinAmount->value();
+    if (!TextColumns::storable(this))
+        return;
+    const double amount = Money::fromDouble(ui->spinAmount->value()).toDouble();
     debit = ui->radDebit->isChecked() ? amount : 0;
     credit = ui->radCredit->isChecked() ? amount : 0;
     accountId = ui->cmbAccount->currentData().toInt();

@@ -4,8 +4,10 @@
 #include "accounting/frmAccountsView.h"
 #include "accounting/frmCurrencies.h"
 #include "core/comboboxes.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/textcolumns.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -22,6 +24,7 @@ frmAccounts::frmAccounts(QWidget *parent, int accountId) : QDialog(parent), ui(n
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     ui->treeAccounts->hideColumn(4);
+    TextColumns::limit(QStringLiteral("accounts"), {{ui->txtAccount, QStringLiteral("Description"), ui->label_4}});
     fillCurrencies();
     fillAccountTypes();
     fillParentAccounts();
@@ -198,17 +201,18 @@ void frmAccounts::on_btnNew_clicked()
 
 bool frmAccounts::saveAccount()
 {
-    if (!validateCurrency())
+    if (!validateCurrency() || !TextColumns::storable(this))
         return false;
-    QSqlQuery query(QSqlDatabase::database());
+    cDbSave save;
+    QSqlQuery query;
     if (accountId == 0) {
-        query.prepare(QStringLiteral("Insert into accounts (AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
+        query = save.prepare(QStringLiteral("Insert into accounts (AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
                                      "ParentAccountId) Values (:AccountNo, :Description, :DescriptionAr, :TypeId, "
                                      ":CurrencyId, :ParentAccountId)"));
         query.bindValue(QStringLiteral(":DescriptionAr"), ui->txtAccount->text());
     } else {
         // An update writes only the description of the language in use.
-        query.prepare(rightToLeft
+        query = save.prepare(rightToLeft
                           ? QStringLiteral("Update accounts set AccountNo = :AccountNo, DescriptionAr = :Description, "
                                            "TypeId = :TypeId, CurrencyId = :CurrencyId, ParentAccountId = "
                                            ":ParentAccountId Where AccountId = :id")
@@ -224,13 +228,14 @@ bool frmAccounts::saveAccount()
     const bool noParent = ui->chkNoParent->isChecked() || ui->cmbParentAccount->currentIndex() < 0;
     query.bindValue(QStringLiteral(":ParentAccountId"),
                     noParent ? QVariant(QVariant::Int) : QVariant(ui->cmbParentAccount->currentData().toString()));
-    if (!query.exec()) {
-        const int number = query.lastError().nativeErrorCode().toInt();
+    save.execRecord(query, accountId != 0);
+    if (!save.commit()) {
+        const int number = save.errorNumber();
         if (number == errorDuplicateKey)
             Messages::critical(this, msgCaption, tr("This account number / description is already taken"));
         else
             Messages::critical(this, msgCaption, msgInsertFailed + QString::number(number) + QLatin1Char('\n')
-                                                     + query.lastError().text());
+                                                     + save.errorText());
         return false;
     }
     on_btnNew_clicked();

@@ -2,9 +2,11 @@
 #include "ui_frmCurrencies.h"
 
 #include "core/accessories.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,6 +18,8 @@ frmCurrencies::frmCurrencies(QWidget *parent, int currencyId)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    TextColumns::limit(QStringLiteral("currencies"), {{ui->txtCurrency, QStringLiteral("Currency"), ui->label},
+                                                      {ui->txtSymbol, QStringLiteral("CurrencySymbol"), ui->label_2}});
     if (currencyId > 0)
         loadCurrency();
 }
@@ -50,23 +54,23 @@ bool frmCurrencies::validateCurrencyName()
 
 bool frmCurrencies::saveCurrency()
 {
-    if (!validateCurrencyName())
+    if (!validateCurrencyName() || !TextColumns::storable(this))
         return false;
-    QSqlQuery query(QSqlDatabase::database());
-    if (currencyId > 0) {
-        query.prepare(QStringLiteral("Update currencies set Currency = :Currency, CurrencySymbol = :CurrencySymbol "
-                                     "Where CurrencyId = :id;"));
+    // IsDefault has no default in the schema: naming it keeps a strict server from
+    // refusing a new row, and a new currency is never the default.
+    cDbSave save;
+    QSqlQuery query = save.prepare(currencyId > 0
+                                       ? QStringLiteral("Update currencies set Currency = :Currency, "
+                                                        "CurrencySymbol = :CurrencySymbol Where CurrencyId = :id;")
+                                       : QStringLiteral("Insert into Currencies (Currency, CurrencySymbol, IsDefault) "
+                                                        "Values (:Currency, :CurrencySymbol, 0);"));
+    if (currencyId > 0)
         query.bindValue(QStringLiteral(":id"), currencyId);
-    } else {
-        // IsDefault has no default in the schema: naming it keeps a strict server from
-        // refusing the row, and a new currency is never the default.
-        query.prepare(QStringLiteral("Insert into Currencies (Currency, CurrencySymbol, IsDefault) "
-                                     "Values (:Currency, :CurrencySymbol, 0);"));
-    }
     query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
     query.bindValue(QStringLiteral(":CurrencySymbol"), textOrNullIfBlank(ui->txtSymbol->text()));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+    save.execRecord(query, currencyId > 0);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;
     }
     on_btnNew_clicked();

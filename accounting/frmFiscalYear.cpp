@@ -1,6 +1,7 @@
 #include "accounting/frmFiscalYear.h"
 #include "ui_frmFiscalYear.h"
 
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
@@ -67,20 +68,25 @@ void frmFiscalYear::on_dateFrom_dateChanged(const QDate &date)
 
 void frmFiscalYear::on_btnSave_clicked()
 {
-    QSqlQuery query(QSqlDatabase::database());
-    if (fiscalYearId != 0) {
-        query.prepare(QStringLiteral("Update fiscalyear set `from` = :from, `to` = :to, IsClosed = :isclosed "
-                                     "Where FiscalYearId = :id;"));
-        query.bindValue(QStringLiteral(":id"), fiscalYearId);
-    } else {
-        query.prepare(
-            QStringLiteral("Insert into fiscalyear (`from`, `to`, IsClosed) values (:from, :to, :isclosed);"));
+    if (ui->dateTo->date() < ui->dateFrom->date()) {
+        Messages::critical(this, msgCaption, tr("The fiscal year cannot end before it starts."));
+        ui->dateTo->setFocus();
+        return;
     }
+    cDbSave save;
+    QSqlQuery query = save.prepare(
+        fiscalYearId != 0
+            ? QStringLiteral("Update fiscalyear set `from` = :from, `to` = :to, IsClosed = :isclosed "
+                             "Where FiscalYearId = :id;")
+            : QStringLiteral("Insert into fiscalyear (`from`, `to`, IsClosed) values (:from, :to, :isclosed);"));
+    if (fiscalYearId != 0)
+        query.bindValue(QStringLiteral(":id"), fiscalYearId);
     query.bindValue(QStringLiteral(":from"), ui->dateFrom->date());
     query.bindValue(QStringLiteral(":to"), ui->dateTo->date());
     query.bindValue(QStringLiteral(":isclosed"), ui->chkClosed->isChecked());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+    save.execRecord(query, fiscalYearId != 0);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return;
     }
     close();

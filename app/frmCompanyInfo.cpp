@@ -1,9 +1,11 @@
 #include "app/frmCompanyInfo.h"
 #include "ui_frmCompanyInfo.h"
 
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,6 +17,10 @@ frmCompanyInfo::frmCompanyInfo(QWidget *parent)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    TextColumns::limit(QStringLiteral("companyinfo"),
+                       {{ui->txtCompanyName, QStringLiteral("CompanyName"), ui->label},
+                        {ui->txtAddress, QStringLiteral("Address"), ui->label_2},
+                        {ui->txtPhone, QStringLiteral("Phone"), ui->label_3}});
     companyRowExists = loadCompanyInfo();
 }
 
@@ -39,21 +45,23 @@ bool frmCompanyInfo::loadCompanyInfo()
 
 void frmCompanyInfo::on_btnSave_clicked()
 {
+    if (!TextColumns::storable(this))
+        return;
     // Without a WHERE clause the update writes every row, so a table that somehow holds
     // more than one keeps them alike.
-    QSqlQuery query;
-    if (companyRowExists)
-        query.prepare(QStringLiteral(
-            "UPDATE companyinfo SET CompanyName = :CompanyName , Address = :Address, Phone = :Phone"));
-    else
-        query.prepare(QStringLiteral(
-            "INSERT INTO companyinfo (CompanyName, Address, Phone) VALUES (:CompanyName, :Address, :Phone)"));
+    cDbSave save;
+    QSqlQuery query = save.prepare(
+        companyRowExists
+            ? QStringLiteral("UPDATE companyinfo SET CompanyName = :CompanyName , Address = :Address, Phone = :Phone")
+            : QStringLiteral(
+                  "INSERT INTO companyinfo (CompanyName, Address, Phone) VALUES (:CompanyName, :Address, :Phone)"));
     query.bindValue(QStringLiteral(":CompanyName"), textOrNull(ui->txtCompanyName->text()));
     query.bindValue(QStringLiteral(":Address"), textOrNull(ui->txtAddress->text()));
     query.bindValue(QStringLiteral(":Phone"), textOrNull(ui->txtPhone->text()));
-    if (query.exec()) {
+    save.execRecord(query, companyRowExists);
+    if (save.commit()) {
         close();
         return;
     }
-    Messages::critical(this, msgCaption, tr("Save failed:\n") + query.lastError().text());
+    Messages::critical(this, msgCaption, tr("Save failed:\n") + save.errorText());
 }

@@ -405,7 +405,7 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
                                const QStringList &headers)
 {
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     // Balances and sums come as the server's decimal text: as doubles the grid would show
     // them to six digits (12345.67 as 12345.7).
     query.setNumericalPrecisionPolicy(QSql::HighPrecision);

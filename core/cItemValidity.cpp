@@ -1,5 +1,7 @@
 #include "core/cItemValidity.h"
 
+#include "core/connection.h"
+
 #include <QHash>
 #include <QPair>
 #include <QSqlDatabase>
@@ -46,7 +48,7 @@ using LineKey = QPair<int, QString>; // item and unit name
 bool readPurchaseLines(int itemId, const QString &uom, QHash<LineKey, QList<cItemValidity::PurchaseLine>> *lines,
                        QDate *today)
 {
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
         "SELECT d.ItemId, u.UOM, IFNULL(d.Quantity, 0) - IFNULL(r.Returned, 0) AS Quantity, "
         "  IF(i.ValidityInDays > 0, d.ProductionDate + INTERVAL i.ValidityInDays DAY, NULL) AS ExpireDate, "
@@ -96,7 +98,7 @@ QList<ItemRow> cItemValidity::itemsValidity()
     // The movements are read straight from the document lines, as the stock views count
     // them, by ids alone: through the views the texts they group by make it many times
     // slower on a busy shop's books.
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
         "SELECT i.ItemId, i.ItemNo, i.ItemName, u.UOM, SUM(m.Quantity) AS QOH FROM ("
         "  SELECT ItemId, UOMId, SUM(Quantity) AS Quantity FROM purchaseinvoicedetails GROUP BY ItemId, UOMId "

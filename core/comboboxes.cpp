@@ -1,5 +1,7 @@
 #include "core/comboboxes.h"
 
+#include "core/connection.h"
+
 #include <QComboBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -9,7 +11,7 @@ QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString 
 {
     combo->clear();
     combo->addItems(leading);
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
     bool ran;
     if (values.isEmpty()) {

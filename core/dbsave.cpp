@@ -1,10 +1,12 @@
 #include "core/dbsave.h"
 
+#include "core/connection.h"
+
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QVariant>
 
-cDbSave::cDbSave() : db(QSqlDatabase::database())
+cDbSave::cDbSave() : db(liveDefaultConnection())
 {
     open = db.transaction();
     if (!open)

@@ -44,6 +44,9 @@ public:
     // with recordGoneText(). The connection counts matched rows, not changed ones, so an
     // update that writes the values a row already holds still counts.
     bool execOnStored(QSqlQuery &query);
+    // The one write of an editor that saves a single row: exec() for a new record,
+    // execOnStored() for the stored record it edits (`stored`).
+    bool execRecord(QSqlQuery &query, bool stored) { return stored ? execOnStored(query) : exec(query); }
     // Locks the stored row of `table` whose `idColumn` is `id` until the save ends, so no
     // other user's save of the same record runs between this save's reads and writes;
     // fails the save with recordGoneText() when the row is gone. Table and column are the

@@ -1,5 +1,6 @@
 #include "core/listdialog.h"
 
+#include "core/connection.h"
 #include "core/globals.h"
 #include "core/messages.h"
 
@@ -39,9 +40,9 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
 {
     auto fresh = std::make_unique<QSqlQueryModel>();
     if (values.isEmpty()) {
-        fresh->setQuery(sql, QSqlDatabase::database());
+        fresh->setQuery(sql, liveDefaultConnection());
     } else {
-        QSqlQuery query(QSqlDatabase::database());
+        QSqlQuery query(liveDefaultConnection());
         query.prepare(sql);
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             query.bindValue(value.key(), value.value());
@@ -90,7 +91,7 @@ bool confirmAndDelete(QWidget *parent, const QString &question, const QString &d
     if (Messages::question(parent, msgCaption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return false;
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     query.prepare(deleteSql);
     query.bindValue(QStringLiteral(":id"), id);
     if (query.exec())

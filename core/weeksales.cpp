@@ -1,6 +1,7 @@
 #include "core/weeksales.h"
 
 #include "core/htmltemplate.h"
+#include "core/connection.h"
 
 #include <QLocale>
 #include <QSqlDatabase>
@@ -8,7 +9,7 @@
 
 std::optional<QList<SalesDay>> readWeekSales()
 {
-    QSqlQuery query(QSqlDatabase::database());
+    QSqlQuery query(liveDefaultConnection());
     // As text, the sum keeps the cents the server computed; as a double it could come
     // out as 0.30000000000000004.
     query.setNumericalPrecisionPolicy(QSql::HighPrecision);

@@ -2,9 +2,12 @@
 #include "ui_frmCustomers.h"
 
 #include "core/comboboxes.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/numberfields.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 #include "partners/frmEmployees.h"
 #include "partners/frmPersons.h"
 
@@ -39,6 +42,13 @@ frmCustomers::frmCustomers(QWidget *parent, int customerId) : QDialog(parent), u
     ui->lblExpensesAcc->hide();
     ui->lblRevenuAcc->hide();
     fillPriceTypes();
+    TextColumns::limit(QStringLiteral("customers"),
+                       {{ui->txtCustomerName, QStringLiteral("CustomerName"), ui->label_14},
+                        {ui->txtNotes, QStringLiteral("Notes"), ui->label_13}});
+    NumberFields::setupWholeNumber(ui->txtDiscount, 0, 100);
+    // The card shows a person's name as it was typed, even one that looks like markup.
+    for (QLabel *label : {ui->lblContactName, ui->lblContactStreet, ui->lblContactCityCountry, ui->lblContactPhone})
+        label->setTextFormat(Qt::PlainText);
     this->customerId = customerId;
     if (customerId > 0)
         loadCustomer();
@@ -173,25 +183,44 @@ void frmCustomers::allowSave(bool allowed)
     ui->btnSaveAndClose->setEnabled(allowed);
 }
 
+// The customers list shows a customer by its name beside its contact person: a customer
+// without either could be neither found nor deleted.
+bool frmCustomers::validateCustomer()
+{
+    if (ui->txtCustomerName->text().trimmed().isEmpty()) {
+        Messages::critical(this, msgCaption, tr("Type the customer's name."));
+        ui->txtCustomerName->setFocus();
+        return false;
+    }
+    if (comboItemId(ui->cmbPersons).isNull()) {
+        Messages::critical(this, msgCaption, tr("Choose the customer's contact person."));
+        ui->cmbPersons->setFocus();
+        return false;
+    }
+    return TextColumns::storable(this);
+}
+
 bool frmCustomers::saveCustomer()
 {
+    if (!validateCustomer())
+        return false;
     // The account combos are hidden and offer nothing, so a save leaves the accounts as
     // they are stored: NULL for a new customer, untouched by an update.
-    QSqlQuery query(QSqlDatabase::database());
-    if (customerId != 0) {
-        query.prepare(QStringLiteral(
-            "UPDATE `customers` set customerName = :CustomerName, CustomerPersonId = :CustomerPersonId, "
-            "SalesPersonId = :SalesPersonId, CustomerSince = :CustomerSince, IsActive = :IsActive, "
-            "ShipToPersonId = :ShipToPersonId, DefaultPriceTypeId = :DefaultPriceTypeId, "
-            "StandardDiscount = :StandardDiscount, Notes = :Notes Where CustomerId = :CustomerId ;"));
+    cDbSave save;
+    QSqlQuery query = save.prepare(
+        customerId != 0
+            ? QStringLiteral(
+                  "UPDATE `customers` set customerName = :CustomerName, CustomerPersonId = :CustomerPersonId, "
+                  "SalesPersonId = :SalesPersonId, CustomerSince = :CustomerSince, IsActive = :IsActive, "
+                  "ShipToPersonId = :ShipToPersonId, DefaultPriceTypeId = :DefaultPriceTypeId, "
+                  "StandardDiscount = :StandardDiscount, Notes = :Notes Where CustomerId = :CustomerId ;")
+            : QStringLiteral(
+                  "INSERT INTO `customers` (`CustomerName`, `CustomerPersonId`, `SalesPersonId`, `CustomerSince`, "
+                  "`IsActive`, `ShipToPersonId`, `DefaultPriceTypeId`, `StandardDiscount`, `Notes`) VALUES "
+                  "(:CustomerName, :CustomerPersonId, :SalesPersonId, :CustomerSince, :IsActive, :ShipToPersonId, "
+                  ":DefaultPriceTypeId, :StandardDiscount, :Notes);"));
+    if (customerId != 0)
         query.bindValue(QStringLiteral(":CustomerId"), customerId);
-    } else {
-        query.prepare(QStringLiteral(
-            "INSERT INTO `customers` (`CustomerName`, `CustomerPersonId`, `SalesPersonId`, `CustomerSince`, "
-            "`IsActive`, `ShipToPersonId`, `DefaultPriceTypeId`, `StandardDiscount`, `Notes`) VALUES "
-            "(:CustomerName, :CustomerPersonId, :SalesPersonId, :CustomerSince, :IsActive, :ShipToPersonId, "
-            ":DefaultPriceTypeId, :StandardDiscount, :Notes);"));
-    }
     query.bindValue(QStringLiteral(":CustomerName"), textNotNull(ui->txtCustomerName->text()));
     query.bindValue(QStringLiteral(":CustomerPersonId"), comboItemId(ui->cmbPersons));
     const bool salesPersonHidden = ui->cmbSalesPerson->currentIndex() < 0 && hiddenSalesPersonId.isValid();
@@ -203,10 +232,11 @@ bool frmCustomers::saveCustomer()
     const QComboBox *shipTo = ui->cmbShipTo->currentIndex() == shipToContactPerson ? ui->cmbPersons : ui->cmbShipTo;
     query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
     query.bindValue(QStringLiteral(":DefaultPriceTypeId"), comboItemId(ui->cmbPriceType));
-    query.bindValue(QStringLiteral(":StandardDiscount"), ui->txtDiscount->value());
+    query.bindValue(QStringLiteral(":StandardDiscount"), qRound(ui->txtDiscount->value()));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
+    save.execRecord(query, customerId != 0);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;
     }
     on_btnNew_clicked();

@@ -40,6 +40,7 @@ private:
     void clearShipToFields();
     void loadCustomer();
     void showLastSale();
+    bool validateCustomer();
     bool saveCustomer();
     void allowSave(bool allowed);
 

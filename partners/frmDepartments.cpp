@@ -2,7 +2,9 @@
 #include "ui_frmDepartments.h"
 
 #include "core/globals.h"
+#include "core/dbsave.h"
 #include "core/messages.h"
+#include "core/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,6 +16,7 @@ frmDepartments::frmDepartments(QWidget *parent, int departmentId)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    TextColumns::limit(QStringLiteral("departments"), {{ui->txtDepartment, QStringLiteral("Department"), ui->label}});
     if (departmentId != 0)
         loadDepartment();
 }
@@ -42,18 +45,18 @@ bool frmDepartments::validateDepartment()
 
 bool frmDepartments::saveDepartment()
 {
-    if (!validateDepartment())
+    if (!validateDepartment() || !TextColumns::storable(this))
         return false;
-    QSqlQuery query(QSqlDatabase::database());
-    if (departmentId != 0) {
-        query.prepare(QStringLiteral("Update departments set department = :dep where DepartmentId = :depid"));
+    cDbSave save;
+    QSqlQuery query = save.prepare(
+        departmentId != 0 ? QStringLiteral("Update departments set department = :dep where DepartmentId = :depid")
+                          : QStringLiteral("Insert into departments (department) values (:dep)"));
+    if (departmentId != 0)
         query.bindValue(QStringLiteral(":depid"), departmentId);
-    } else {
-        query.prepare(QStringLiteral("Insert into departments (department) values (:dep)"));
-    }
     query.bindValue(QStringLiteral(":dep"), ui->txtDepartment->text());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+    save.execRecord(query, departmentId != 0);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;
     }
     on_btnNew_clicked();

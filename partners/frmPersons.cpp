@@ -1,9 +1,11 @@
 #include "partners/frmPersons.h"
 #include "ui_frmPersons.h"
 
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 
 #include <QCompleter>
 #include <QSqlError>
@@ -16,6 +18,7 @@ frmPersons::frmPersons(QWidget *parent, int personId) : QDialog(parent), ui(new 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    limitToColumns();
     if (personId != 0)
         loadPerson();
     attachCompleter(ui->txtCity, QStringLiteral("city"));
@@ -49,6 +52,21 @@ QList<QLineEdit *> frmPersons::cardEdits() const
             ui->txtCountry,    ui->txtPhone1,  ui->txtPhone2,  ui->txtFax,  ui->txtEMail,    ui->txtWebsite};
 }
 
+void frmPersons::limitToColumns()
+{
+    const QStringList columns{QStringLiteral("PersonName"), QStringLiteral("Street1"),   QStringLiteral("Street2"),
+                              QStringLiteral("City"),       QStringLiteral("Province"),  QStringLiteral("PostalCode"),
+                              QStringLiteral("Country"),    QStringLiteral("Phone1"),    QStringLiteral("Phone2"),
+                              QStringLiteral("Fax"),        QStringLiteral("EMail"),     QStringLiteral("Website")};
+    const QList<QLabel *> labels{ui->label,   ui->label_2, ui->label_3,  ui->label_4,  ui->label_5,  ui->label_6,
+                                 ui->label_7, ui->label_8, ui->label_9, ui->label_10, ui->label_11, ui->label_12};
+    const QList<QLineEdit *> edits = cardEdits();
+    QList<TextColumns::Field> fields;
+    for (int i = 0; i < edits.size(); ++i)
+        fields.append({edits.at(i), columns.at(i), labels.at(i)});
+    TextColumns::limit(QStringLiteral("persons"), fields);
+}
+
 void frmPersons::loadPerson()
 {
     QSqlQuery query(QSqlDatabase::database());
@@ -63,19 +81,21 @@ void frmPersons::loadPerson()
 
 bool frmPersons::savePerson()
 {
-    QSqlQuery query(QSqlDatabase::database());
-    if (personId != 0) {
-        query.prepare(QStringLiteral(
-            "Update persons set PersonName = :PersonName, Street1 = :Street1, Street2 = :Street2, City = :City, "
-            "Province = :Province, PostalCode = :PostalCode, Country = :Country, Phone1 = :Phone1, "
-            "Phone2 = :Phone2, Fax = :Fax, EMail = :EMail, Website = :Website Where PersonId = :PersonId"));
+    if (!TextColumns::storable(this))
+        return false;
+    cDbSave save;
+    QSqlQuery query = save.prepare(
+        personId != 0
+            ? QStringLiteral(
+                  "Update persons set PersonName = :PersonName, Street1 = :Street1, Street2 = :Street2, City = :City, "
+                  "Province = :Province, PostalCode = :PostalCode, Country = :Country, Phone1 = :Phone1, "
+                  "Phone2 = :Phone2, Fax = :Fax, EMail = :EMail, Website = :Website Where PersonId = :PersonId")
+            : QStringLiteral(
+                  "Insert into persons (PersonName, Street1, Street2, City, Province, PostalCode, Country, Phone1, "
+                  "Phone2, Fax, EMail, Website) Values (:PersonName, :Street1, :Street2, :City, :Province, "
+                  ":PostalCode, :Country, :Phone1, :Phone2, :Fax, :EMail, :Website)"));
+    if (personId != 0)
         query.bindValue(QStringLiteral(":PersonId"), personId);
-    } else {
-        query.prepare(QStringLiteral(
-            "Insert into persons (PersonName, Street1, Street2, City, Province, PostalCode, Country, Phone1, "
-            "Phone2, Fax, EMail, Website) Values (:PersonName, :Street1, :Street2, :City, :Province, "
-            ":PostalCode, :Country, :Phone1, :Phone2, :Fax, :EMail, :Website)"));
-    }
     // The name is kept even when empty, so a card is always listed under some name;
     // the other fields are left unknown when nothing but blanks was typed.
     query.bindValue(QStringLiteral(":PersonName"), ui->txtName->text());
@@ -88,8 +108,9 @@ bool frmPersons::savePerson()
         {QStringLiteral(":Website"), ui->txtWebsite}};
     for (const auto &field : optional)
         query.bindValue(field.first, textOrNullIfBlank(field.second->text()));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
+    save.execRecord(query, personId != 0);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;
     }
     on_btnNew_clicked();

@@ -30,6 +30,7 @@ private slots:
 private:
     void attachCompleter(QLineEdit *edit, const QString &column);
     QList<QLineEdit *> cardEdits() const;
+    void limitToColumns();
     void loadPerson();
     bool savePerson();
 

@@ -1,8 +1,10 @@
 #include "partners/frmUserChangePassword.h"
 #include "ui_frmUserChangePassword.h"
 
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/passwords.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -27,14 +29,13 @@ void frmUserChangePassword::on_btnSaveAndClose_clicked()
     if (!validate())
         return;
 
-    QSqlQuery query;
-    query.prepare(QStringLiteral("Update users set Password = md5(:pass) where UserId = :id"));
-    // The confirmation was compared without surrounding blanks, so the digest stored is of
-    // that same text: anything else could store a password the user never confirmed.
-    query.bindValue(QStringLiteral(":pass"), ui->txtNewPassword->text().trimmed());
+    cDbSave save;
+    QSqlQuery query = save.prepare(QStringLiteral("Update users set Password = md5(:pass) where UserId = :id"));
+    query.bindValue(QStringLiteral(":pass"), ui->txtNewPassword->text());
     query.bindValue(QStringLiteral(":id"), userId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+    save.execOnStored(query);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return;
     }
     close();
@@ -43,12 +44,13 @@ void frmUserChangePassword::on_btnSaveAndClose_clicked()
 // Reports the first failing check; the new password is checked before the old one is looked at.
 bool frmUserChangePassword::validate()
 {
-    const QString newPassword = ui->txtNewPassword->text().trimmed();
-    if (newPassword.isEmpty()) {
-        Messages::critical(this, msgCaption, tr("Insert password"));
+    const QString newPassword = ui->txtNewPassword->text();
+    const QString refusal = newPasswordRefusal(newPassword);
+    if (!refusal.isEmpty()) {
+        Messages::critical(this, msgCaption, refusal);
         return false;
     }
-    if (newPassword != ui->txtConfirmePassword->text().trimmed()) {
+    if (newPassword != ui->txtConfirmePassword->text()) {
         Messages::critical(this, msgCaption, tr("Password and its confirmation dosn't match"));
         return false;
     }
@@ -56,7 +58,7 @@ bool frmUserChangePassword::validate()
     // The server computes the digest, so the comparison matches the login's exactly.
     QSqlQuery query;
     query.prepare(QStringLiteral("Select Password, md5(:oldPass) from users where UserId = :id"));
-    query.bindValue(QStringLiteral(":oldPass"), ui->txtOldPassword->text().trimmed());
+    query.bindValue(QStringLiteral(":oldPass"), ui->txtOldPassword->text());
     query.bindValue(QStringLiteral(":id"), userId);
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());

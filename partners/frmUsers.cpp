@@ -4,6 +4,8 @@
 #include "core/comboboxes.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/passwords.h"
+#include "core/textcolumns.h"
 #include "partners/frmEmployees.h"
 
 #include <QSqlError>
@@ -16,6 +18,7 @@ frmUsers::frmUsers(QWidget *parent, int userId) : QDialog(parent), ui(new Ui::fr
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     fillEmployees();
+    TextColumns::limit(QStringLiteral("users"), {{ui->txtUsername, QStringLiteral("Username"), ui->label_4}});
     if (userId > 0)
         loadUser();
 }
@@ -67,12 +70,12 @@ bool frmUsers::validate()
         failure = tr("Select employee");
     else if (ui->txtUsername->text().trimmed().isEmpty())
         failure = tr("Insert username");
-    else if (ui->txtPassword->text().trimmed().isEmpty())
-        failure = tr("Insert password");
-    else if (ui->txtPassword->text().trimmed() != ui->txtPasswordConfirm->text().trimmed())
+    else if (!newPasswordRefusal(ui->txtPassword->text()).isEmpty())
+        failure = newPasswordRefusal(ui->txtPassword->text());
+    else if (ui->txtPassword->text() != ui->txtPasswordConfirm->text())
         failure = tr("Password and its confirmation dosn't match");
     if (failure.isEmpty())
-        return true;
+        return TextColumns::storable(this);
     Messages::critical(this, msgCaption, failure);
     return false;
 }
@@ -93,9 +96,7 @@ bool frmUsers::saveUser()
     query.bindValue(QStringLiteral(":EmployeeId"), ui->cmbEmployee->currentData().toInt());
     query.bindValue(QStringLiteral(":Username"), ui->txtUsername->text());
     query.bindValue(QStringLiteral(":TakenName"), ui->txtUsername->text());
-    // Stored as it was compared with the confirmation, as the password change does:
-    // otherwise a blank the user never confirmed would be needed at the login.
-    query.bindValue(QStringLiteral(":Password"), ui->txtPassword->text().trimmed());
+    query.bindValue(QStringLiteral(":Password"), ui->txtPassword->text());
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
         return false;

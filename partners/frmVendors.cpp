@@ -3,9 +3,11 @@
 
 #include "accounting/frmAccounts.h"
 #include "core/comboboxes.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 #include "partners/frmPersons.h"
 
 #include <QDate>
@@ -36,6 +38,11 @@ frmVendors::frmVendors(QWidget *parent, int vendorId) : QDialog(parent), ui(new 
     fillPersons();
     fillRevenueAccounts();
     fillExpensesAccounts();
+    TextColumns::limit(QStringLiteral("vendors"), {{ui->txtVendorName, QStringLiteral("VendorName"), ui->label_14},
+                                                   {ui->txtNotes, QStringLiteral("Notes"), ui->label_13}});
+    // The card shows a person's name as it was typed, even one that looks like markup.
+    for (QLabel *label : {ui->lblContactName, ui->lblContactStreet, ui->lblContactCityCountry, ui->lblContactPhone})
+        label->setTextFormat(Qt::PlainText);
     this->vendorId = vendorId;
     if (vendorId != 0)
         loadVendor();
@@ -144,21 +151,34 @@ QVariant frmVendors::chosenAccountId(const QComboBox *combo, const QVariant &hid
     return comboItemId(combo);
 }
 
+bool frmVendors::validateVendor()
+{
+    // The vendors list shows a vendor by its name alone.
+    if (ui->txtVendorName->text().trimmed().isEmpty()) {
+        Messages::critical(this, msgCaption, tr("Type the vendor's name."));
+        ui->txtVendorName->setFocus();
+        return false;
+    }
+    return TextColumns::storable(this);
+}
+
 bool frmVendors::saveVendor()
 {
-    QSqlQuery query(QSqlDatabase::database());
-    if (vendorId != 0) {
-        query.prepare(QStringLiteral(
-            "UPDATE `vendors` SET `VendorName` = :VendorName, `ContactPersonId` = :ContactPersonId, "
-            "`VendorSince` = :VendorSince, `IsActive` = :IsActive, `ExpensesAccountId` = :ExpensesAccountId, "
-            "`RevenuAccountId` = :RevenuAccountId, `Notes` = :Notes  Where VendorId = :id"));
+    if (!validateVendor())
+        return false;
+    cDbSave save;
+    QSqlQuery query = save.prepare(
+        vendorId != 0
+            ? QStringLiteral(
+                  "UPDATE `vendors` SET `VendorName` = :VendorName, `ContactPersonId` = :ContactPersonId, "
+                  "`VendorSince` = :VendorSince, `IsActive` = :IsActive, `ExpensesAccountId` = :ExpensesAccountId, "
+                  "`RevenuAccountId` = :RevenuAccountId, `Notes` = :Notes  Where VendorId = :id")
+            : QStringLiteral(
+                  "INSERT INTO `vendors` (`VendorName`, `ContactPersonId`, `VendorSince`, `IsActive`, "
+                  "`ExpensesAccountId`, `RevenuAccountId`, `Notes`) VALUES (:VendorName, :ContactPersonId, "
+                  ":VendorSince, :IsActive, :ExpensesAccountId, :RevenuAccountId, :Notes);"));
+    if (vendorId != 0)
         query.bindValue(QStringLiteral(":id"), vendorId);
-    } else {
-        query.prepare(QStringLiteral(
-            "INSERT INTO `vendors` (`VendorName`, `ContactPersonId`, `VendorSince`, `IsActive`, "
-            "`ExpensesAccountId`, `RevenuAccountId`, `Notes`) VALUES (:VendorName, :ContactPersonId, "
-            ":VendorSince, :IsActive, :ExpensesAccountId, :RevenuAccountId, :Notes);"));
-    }
     query.bindValue(QStringLiteral(":VendorName"), textNotNull(ui->txtVendorName->text()));
     query.bindValue(QStringLiteral(":ContactPersonId"), comboItemId(ui->cmbPersons));
     query.bindValue(QStringLiteral(":VendorSince"), ui->dateVendorSince->date());
@@ -166,8 +186,9 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
     query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + query.lastError().text());
+    save.execRecord(query, vendorId != 0);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;
     }
     on_btnNew_clicked();

@@ -39,6 +39,7 @@ private:
     void showContactPerson();
     void showLastPurchase();
     QVariant chosenAccountId(const QComboBox *combo, const QVariant &hiddenId) const;
+    bool validateVendor();
     bool saveVendor();
     void allowSave(bool allowed);
 

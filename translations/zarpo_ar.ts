@@ -25,6 +25,27 @@
     </message>
 </context>
 <context>
+    <name>Passwords</name>
+    <message>
+        <location filename="../core/passwords.cpp" line="8"/>
+        <source>Insert password</source>
+        <translation>أدخل كلمة المرور</translation>
+    </message>
+    <message>
+        <location filename="../core/passwords.cpp" line="10"/>
+        <source>A password cannot begin or end with a blank.</source>
+        <translation>لا يمكن أن تبدأ كلمة المرور أو تنتهي بمسافة.</translation>
+    </message>
+</context>
+<context>
+    <name>TextColumns</name>
+    <message>
+        <location filename="../core/textcolumns.cpp" line="123"/>
+        <source>%1 holds a character that cannot be stored, such as an emoji. Remove it and save again.</source>
+        <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه، مثل الرموز التعبيرية. احذفه ثم احفظ مرة أخرى.</translation>
+    </message>
+</context>
+<context>
     <name>cDbManinpulation</name>
     <message>
         <location filename="../core/cDbManinpulation.cpp" line="61"/>
@@ -156,7 +177,7 @@
 <context>
     <name>cDbSave</name>
     <message>
-        <location filename="../core/dbsave.cpp" line="73"/>
+        <location filename="../core/dbsave.cpp" line="75"/>
         <source>Another user has deleted this record meanwhile. Nothing was saved.</source>
         <translation>حذف مستخدم آخر هذا السجل في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>
@@ -310,12 +331,12 @@
         <translation>معرّف الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="54"/>
+        <location filename="../accounting/frmAccounts.cpp" line="57"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="230"/>
+        <location filename="../accounting/frmAccounts.cpp" line="235"/>
         <source>This account number / description is already taken</source>
         <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
     </message>
@@ -496,7 +517,7 @@
         <translation>الهاتف:</translation>
     </message>
     <message>
-        <location filename="../app/frmCompanyInfo.cpp" line="65"/>
+        <location filename="../app/frmCompanyInfo.cpp" line="66"/>
         <source>Save failed:
 </source>
         <translation>فشل الحفظ:
@@ -541,7 +562,7 @@
         <translation>الرمز:</translation>
     </message>
     <message>
-        <location filename="../accounting/frmCurrencies.cpp" line="46"/>
+        <location filename="../accounting/frmCurrencies.cpp" line="51"/>
         <source>Insert currency name</source>
         <translation>أدخل اسم العملة</translation>
     </message>
@@ -574,12 +595,12 @@
         <translation>تعيين كافتراضية</translation>
     </message>
     <message>
-        <location filename="../accounting/frmCurrenciesView.cpp" line="35"/>
+        <location filename="../accounting/frmCurrenciesView.cpp" line="32"/>
         <source>Currency</source>
         <translation>العملة</translation>
     </message>
     <message>
-        <location filename="../accounting/frmCurrenciesView.cpp" line="36"/>
+        <location filename="../accounting/frmCurrenciesView.cpp" line="32"/>
         <source>Symbol</source>
         <translation>الرمز</translation>
     </message>
@@ -604,25 +625,25 @@
     <message>
         <location filename="../partners/frmCustomers.ui" line="87"/>
         <location filename="../partners/frmCustomers.ui" line="323"/>
-        <location filename="../partners/frmCustomers.cpp" line="247"/>
+        <location filename="../partners/frmCustomers.cpp" line="268"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="94"/>
-        <location filename="../partners/frmCustomers.cpp" line="249"/>
+        <location filename="../partners/frmCustomers.cpp" line="270"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="101"/>
-        <location filename="../partners/frmCustomers.cpp" line="246"/>
+        <location filename="../partners/frmCustomers.cpp" line="267"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="108"/>
-        <location filename="../partners/frmCustomers.cpp" line="248"/>
+        <location filename="../partners/frmCustomers.cpp" line="269"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
@@ -762,17 +783,27 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="56"/>
-        <location filename="../partners/frmCustomers.cpp" line="58"/>
-        <location filename="../partners/frmCustomers.cpp" line="66"/>
-        <location filename="../partners/frmCustomers.cpp" line="81"/>
+        <location filename="../partners/frmCustomers.cpp" line="65"/>
+        <location filename="../partners/frmCustomers.cpp" line="67"/>
+        <location filename="../partners/frmCustomers.cpp" line="75"/>
+        <location filename="../partners/frmCustomers.cpp" line="84"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="58"/>
+        <location filename="../partners/frmCustomers.cpp" line="67"/>
         <source>&lt;Contact Person&gt;</source>
         <translation>&lt;جهة الاتصال&gt;</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmCustomers.cpp" line="191"/>
+        <source>Type the customer&apos;s name.</source>
+        <translation>اكتب اسم العميل.</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmCustomers.cpp" line="196"/>
+        <source>Choose the customer&apos;s contact person.</source>
+        <translation>اختر الشخص المسؤول عن الاتصال لدى العميل.</translation>
     </message>
 </context>
 <context>
@@ -893,7 +924,7 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmDepartmentsView.cpp" line="32"/>
+        <location filename="../partners/frmDepartmentsView.cpp" line="24"/>
         <source>Department</source>
         <translation>القسم</translation>
     </message>
@@ -1046,20 +1077,20 @@
         <translation>الآلة الحاسبة</translation>
     </message>
     <message>
+        <location filename="../partners/frmEmployees.cpp" line="82"/>
         <location filename="../partners/frmEmployees.cpp" line="88"/>
-        <location filename="../partners/frmEmployees.cpp" line="94"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="138"/>
-        <location filename="../partners/frmEmployees.cpp" line="191"/>
+        <location filename="../partners/frmEmployees.cpp" line="132"/>
+        <location filename="../partners/frmEmployees.cpp" line="185"/>
         <source>No image available</source>
         <translation>لا توجد صورة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="143"/>
-        <location filename="../partners/frmEmployees.cpp" line="191"/>
+        <location filename="../partners/frmEmployees.cpp" line="137"/>
+        <location filename="../partners/frmEmployees.cpp" line="185"/>
         <source>Image available</source>
         <translation>توجد صورة</translation>
     </message>
@@ -1183,6 +1214,11 @@
         <location filename="../accounting/frmFiscalYear.ui" line="74"/>
         <source>Save</source>
         <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../accounting/frmFiscalYear.cpp" line="72"/>
+        <source>The fiscal year cannot end before it starts.</source>
+        <translation>لا يمكن أن تنتهي السنة المالية قبل أن تبدأ.</translation>
     </message>
 </context>
 <context>
@@ -2280,22 +2316,21 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="48"/>
         <source>Insert password</source>
-        <translation>أدخل كلمة المرور</translation>
+        <translation type="vanished">أدخل كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="52"/>
+        <location filename="../partners/frmUserChangePassword.cpp" line="54"/>
         <source>Password and its confirmation dosn&apos;t match</source>
         <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
     </message>
     <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="66"/>
+        <location filename="../partners/frmUserChangePassword.cpp" line="68"/>
         <source>Invalid user</source>
         <translation>مستخدم غير صالح</translation>
     </message>
     <message>
-        <location filename="../partners/frmUserChangePassword.cpp" line="70"/>
+        <location filename="../partners/frmUserChangePassword.cpp" line="72"/>
         <source>Incorrect password</source>
         <translation>كلمة المرور غير صحيحة</translation>
     </message>
@@ -2343,32 +2378,31 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="31"/>
+        <location filename="../partners/frmUsers.cpp" line="34"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="67"/>
+        <location filename="../partners/frmUsers.cpp" line="70"/>
         <source>Select employee</source>
         <translation>اختر الموظف</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="69"/>
+        <location filename="../partners/frmUsers.cpp" line="72"/>
         <source>Insert username</source>
         <translation>أدخل اسم المستخدم</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="71"/>
         <source>Insert password</source>
-        <translation>أدخل كلمة المرور</translation>
+        <translation type="vanished">أدخل كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="73"/>
+        <location filename="../partners/frmUsers.cpp" line="76"/>
         <source>Password and its confirmation dosn&apos;t match</source>
         <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="104"/>
+        <location filename="../partners/frmUsers.cpp" line="105"/>
         <source>This username is already in use. Choose another one.</source>
         <translation>اسم المستخدم هذا مستعمل من قبل. اختر اسمًا آخر.</translation>
     </message>
@@ -2499,10 +2533,15 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="54"/>
-        <location filename="../partners/frmVendors.cpp" line="71"/>
+        <location filename="../partners/frmVendors.cpp" line="60"/>
+        <location filename="../partners/frmVendors.cpp" line="77"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmVendors.cpp" line="158"/>
+        <source>Type the vendor&apos;s name.</source>
+        <translation>اكتب اسم المورد.</translation>
     </message>
 </context>
 <context>
@@ -2533,17 +2572,17 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendorsView.cpp" line="35"/>
+        <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendorsView.cpp" line="35"/>
+        <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Vendor Since</source>
         <translation>مورد منذ</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendorsView.cpp" line="35"/>
+        <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "accounting/frmFiscalYear.h"
 #include "accounting/frmFiscalYearView.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
@@ -32,6 +33,8 @@ private slots:
     void closedFlagIsStoredAndListed_data();
     void closedFlagIsStoredAndListed();
     void editShowsTheStoredEndUntilFromChanges();
+    void saveRefusesAYearItCannotStore_data();
+    void saveRefusesAYearItCannotStore();
     void listCommands_data();
     void listCommands();
 };
@@ -122,6 +125,45 @@ void tst_fiscalyear::editShowsTheStoredEndUntilFromChanges()
     QVERIFY(!editor.isVisible());
     QCOMPARE(TestSupport::queryValue("select count(*) from fiscalyear").toInt(), 1);
     QCOMPARE(TestSupport::queryValue("select `To` from fiscalyear").toDate(), QDate(2015, 3, 31));
+}
+
+void tst_fiscalyear::saveRefusesAYearItCannotStore_data()
+{
+    QTest::addColumn<bool>("stored"); // an existing year, else a new one
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<bool>("deletedMeanwhile");
+    QTest::addColumn<QString>("message"); // empty: saved
+    const QString backwards = "The fiscal year cannot end before it starts.";
+    QTest::newRow("a new year ending before it starts") << false << QDate(2012, 12, 31) << false << backwards;
+    QTest::newRow("a stored year moved to end before it starts") << true << QDate(2012, 12, 31) << false << backwards;
+    QTest::newRow("a year of one day") << false << QDate(2013, 1, 1) << false << "";
+    QTest::newRow("a year another user deleted meanwhile")
+        << true << QDate(2013, 12, 31) << true << msgInsertFailed + "\n" + cDbSave::recordGoneText();
+}
+
+void tst_fiscalyear::saveRefusesAYearItCannotStore()
+{
+    QFETCH(bool, stored);
+    QFETCH(QDate, to);
+    QFETCH(bool, deletedMeanwhile);
+    QFETCH(QString, message);
+    EXEC_SQL("insert into fiscalyear (FiscalYearId, `From`, `To`, IsClosed) values (7, '2013-01-01', '2013-12-31', 0)");
+    frmFiscalYear editor(nullptr, stored ? 7 : 0);
+    editor.show();
+    dateEdit(&editor, "dateFrom")->setDate(QDate(2013, 1, 1));
+    dateEdit(&editor, "dateTo")->setDate(to);
+    if (deletedMeanwhile)
+        EXEC_SQL("delete from fiscalyear");
+
+    click(&editor, "btnSave");
+
+    QCOMPARE(messageLog(), message.isEmpty() ? QString() : messageEntry(Messages::Critical, message));
+    QCOMPARE(editor.isVisible(), !message.isEmpty());
+    QCOMPARE(dateEdit(&editor, "dateTo")->date(), to);
+    const int years = deletedMeanwhile ? 0 : message.isEmpty() && !stored ? 2 : 1;
+    QCOMPARE(TestSupport::queryValue("select count(*) from fiscalyear").toInt(), years);
+    if (!message.isEmpty() && years == 1)
+        QCOMPARE(TestSupport::queryValue("select `To` from fiscalyear").toDate(), QDate(2013, 12, 31));
 }
 
 void tst_fiscalyear::listCommands_data()

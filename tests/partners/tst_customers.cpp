@@ -93,6 +93,8 @@ void tst_customers::init()
 void tst_customers::newCustomerAsItStarts()
 {
     frmCustomers editor(nullptr, 0);
+    QTest::keyClicks(editor.findChild<QLineEdit *>("txtCustomerName"), "Nile");
+    choose(combo(&editor, "cmbPersons"), "Sara");
 
     click(&editor, "btnSave");
 
@@ -100,12 +102,12 @@ void tst_customers::newCustomerAsItStarts()
     QCOMPARE(customerCount(), 1);
     const int id = TestSupport::queryValue("select max(CustomerId) from customers").toInt();
     const QList<QPair<QString, QString>> row{
-        {"CustomerName", ""},
-        {"CustomerPersonId", "NULL"},
+        {"CustomerName", "Nile"},
+        {"CustomerPersonId", "2"},
         {"SalesPersonId", "NULL"},
         {"CustomerSince", QDate::currentDate().toString(Qt::ISODate)},
         {"IsActive + 0", "1"},
-        {"ShipToPersonId", "0"},
+        {"ShipToPersonId", "2"},
         {"RevenuAccountId", "NULL"},
         {"ExpensesAccountId", "NULL"},
         {"DefaultPriceTypeId", "NULL"},
@@ -115,9 +117,10 @@ void tst_customers::newCustomerAsItStarts()
     for (const auto &column : row)
         QVERIFY2(stored(column.first, id) == column.second,
                  qPrintable(column.first + " is " + stored(column.first, id)));
-    // Back at a new customer: the next Save inserts another.
+    // Back at a new customer: a Save with nothing typed stores nothing.
     click(&editor, "btnSave");
-    QCOMPARE(customerCount(), 2);
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, "Type the customer's name."));
+    QCOMPARE(customerCount(), 1);
 }
 
 void tst_customers::saveAndCloseClosesOnlyAfterASave_data()
@@ -259,6 +262,7 @@ void tst_customers::shipToAddNewKeepsTheContactPerson()
     QCOMPARE(text(&editor, "cmbPersons"), QString("Sara"));
     QCOMPARE(text(&editor, "cmbShipTo"), QString("<Contact Person>"));
     QCOMPARE(text(&editor, "txtShipToName"), QString("Sara"));
+    QTest::keyClicks(editor.findChild<QLineEdit *>("txtCustomerName"), "Nile");
     click(&editor, "btnSave");
     QCOMPARE(messageLog(), QString());
     QCOMPARE(TestSupport::queryValue("select concat(CustomerPersonId, '|', ShipToPersonId) from customers").toString(),
@@ -338,6 +342,8 @@ void tst_customers::editorThatFailedToLoadCannotSave()
              QString("1:Nile:2:1"));
     // New starts a customer that may be saved.
     click(&editor, "btnNew");
+    QTest::keyClicks(editor.findChild<QLineEdit *>("txtCustomerName"), "Delta");
+    choose(combo(&editor, "cmbPersons"), "Sara");
     click(&editor, "btnSave");
     QCOMPARE(customerCount(), 2);
 }

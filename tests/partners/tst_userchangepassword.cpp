@@ -110,11 +110,12 @@ void tst_userchangepassword::save_data()
     const QString mismatch = QString("Password and its confirmation dosn't match");
     const QString invalidUser = QString("Invalid user");
     const QString incorrect = QString("Incorrect password");
+    const QString blanks = QString("A password cannot begin or end with a blank.");
     const QStringList none;
 
     QTest::newRow("empty new password, reported before the wrong old one")
         << none << 1 << "wrong" << "" << "" << noPassword << QString();
-    QTest::newRow("blanks alone are no password") << none << 1 << "tavle" << "   " << "   " << noPassword << QString();
+    QTest::newRow("blanks alone are refused") << none << 1 << "tavle" << "   " << "   " << blanks << QString();
     QTest::newRow("confirmation differs, reported before the wrong old one")
         << none << 1 << "wrong" << "fresh" << "fresch" << mismatch << QString();
     QTest::newRow("a failing lookup shows the database's error")
@@ -128,19 +129,22 @@ void tst_userchangepassword::save_data()
     QTest::newRow("a user without a password never matches")
         << QStringList{"insert into users (UserId, EmployeeId, Username, Password) values (2, 1, 'clerk', NULL)"}
         << 2 << "" << "fresh" << "fresh" << incorrect << QString();
-    QTest::newRow("a stored password with blanks is checked without them")
+    QTest::newRow("a stored password with blanks matches as typed")
         << QStringList{"insert into users (UserId, EmployeeId, Username, Password) values (2, 1, 'clerk', md5(' padded'))"}
-        << 2 << " padded" << "fresh" << "fresh" << incorrect << QString();
+        << 2 << " padded" << "fresh" << "fresh" << "" << "fresh";
     QTest::newRow("a refused update shows the database's error")
         << QStringList{"create trigger refuse before update on users for each row "
                        "signal sqlstate '45000' set message_text = 'refused'"}
         << 1 << "tavle" << "fresh" << "fresh" << msgInsertFailed + "\n" << QString();
 
     QTest::newRow("the new password replaces the old") << none << 1 << "tavle" << "fresh" << "fresh" << "" << "fresh";
-    QTest::newRow("the old password is checked without blanks")
-        << none << 1 << " tavle " << "fresh" << "fresh" << "" << "fresh";
-    QTest::newRow("the new password is stored as it was confirmed, without blanks")
-        << none << 1 << "tavle" << "fresh " << "fresh" << "" << "fresh";
+    QTest::newRow("the old password is compared as typed, blanks and all")
+        << none << 1 << " tavle " << "fresh" << "fresh" << incorrect << QString();
+    QTest::newRow("a new password ending in a blank is refused, never trimmed")
+        << none << 1 << "tavle" << "fresh " << "fresh " << blanks << QString();
+    QTest::newRow("a new password starting with a blank is refused")
+        << none << 1 << "tavle" << " fresh" << " fresh" << blanks << QString();
+    QTest::newRow("blanks inside are kept") << none << 1 << "tavle" << "fr esh" << "fr esh" << "" << "fr esh";
     QTest::newRow("the same password again") << none << 1 << "tavle" << "tavle" << "tavle" << "" << "tavle";
     QTest::newRow("only the chosen user changes")
         << QStringList{"insert into users (UserId, EmployeeId, Username, Password) values (2, 1, 'clerk', md5('clerk'))"}

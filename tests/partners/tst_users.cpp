@@ -96,14 +96,19 @@ void tst_users::save_data()
 
     const QString clerk = "Sara: Clerk";
     const QString inUse = "This username is already in use. Choose another one.";
+    const QString blanks = "A password cannot begin or end with a blank.";
     // Each failure row also breaks every later check, so only the first one may speak.
     QTest::newRow("no employee, reported first") << "" << "" << "" << "x" << "btnSave" << "" << "Select employee" << "";
     QTest::newRow("<Add New> is no employee")
         << "<Add New>" << "clerk" << "pw" << "pw" << "btnSave" << "" << "Select employee" << "";
     QTest::newRow("blank username, reported before the password")
         << clerk << "   " << "" << "x" << "btnSave" << "" << "Insert username" << "";
-    QTest::newRow("blank password, reported before the confirmation")
-        << clerk << "clerk" << "   " << "x" << "btnSave" << "" << "Insert password" << "";
+    QTest::newRow("empty password, reported before the confirmation")
+        << clerk << "clerk" << "" << "x" << "btnSave" << "" << "Insert password" << "";
+    QTest::newRow("blanks alone refused, before the confirmation")
+        << clerk << "clerk" << "   " << "x" << "btnSave" << "" << blanks << "";
+    QTest::newRow("a blank at either end refused, never trimmed")
+        << clerk << "clerk" << " pw " << " pw " << "btnSave" << "" << blanks << "";
     QTest::newRow("confirmation differs")
         << clerk << "clerk" << "pw" << "wp" << "btnSave" << "" << "Password and its confirmation dosn't match" << "";
     QTest::newRow("name in use in other letter case")
@@ -117,8 +122,8 @@ void tst_users::save_data()
         << msgInsertFailed + "\n" << "";
 
     QTest::newRow("saved") << clerk << "clerk" << "pw" << "pw" << "btnSave" << "" << "" << "pw";
-    QTest::newRow("password stored as confirmed, without blanks")
-        << clerk << "clerk" << " pw " << "pw" << "btnSave" << "" << "" << "pw";
+    QTest::newRow("blanks inside a password kept") << clerk << "clerk" << "p w" << "p w" << "btnSave" << "" << ""
+                                                   << "p w";
     QTest::newRow("Save and Close saves and closes") << clerk << "clerk" << "pw" << "pw" << "btnSaveAndClose" << ""
                                                      << "" << "pw";
 }

@@ -1,6 +1,7 @@
 #include "tests/support/testsupport.h"
 
 #include "core/companydb.h"
+#include "core/connection.h"
 #include "core/globals.h"
 #include "core/resources.h"
 #include "core/seams.h"
@@ -93,15 +94,10 @@ QString serverPassword()
 
 QSqlDatabase connectToServer()
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"));
-    db.setHostName(serverHost());
-    db.setPort(serverPort());
-    db.setUserName(QStringLiteral("root"));
-    db.setPassword(serverPassword());
-    db.setConnectOptions(QStringLiteral("CLIENT_FOUND_ROWS=1"));
-    if (!db.open())
+    QSqlDatabase db = openDefaultConnection(serverHost(), serverPort(), QStringLiteral("root"), serverPassword(),
+                                            QString());
+    if (!db.isOpen())
         qFatal("Cannot connect to the test server: %s", qPrintable(db.lastError().text()));
-    QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
     return db;
 }
 

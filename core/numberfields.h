@@ -1,0 +1,24 @@
+#ifndef NUMBERFIELDS_H
+#define NUMBERFIELDS_H
+
+class QDoubleSpinBox;
+
+// Number fields that take only what their column stores. A spin box left as the form
+// makes it reads a comma as a group separator ("12,5" becomes 125), skips what it
+// cannot read ("1e9" becomes 19) and rounds what goes past its decimals; set up here,
+// it refuses any text that is not a plain number of the field's kind, and the number
+// shown is always one that Money::parse reads back.
+namespace NumberFields {
+
+// An amount of a DECIMAL(`precision`, 2) column: digits, at most one point and two
+// decimals, a minus only where `allowNegative`, no group separators, no exponent; up to
+// the largest amount the column holds (99999999.99 for DECIMAL(10,2)).
+void setupAmount(QDoubleSpinBox *box, int precision = 10, bool allowNegative = false);
+
+// A whole number from `minimum` to `maximum`, digits only (and a minus when `minimum`
+// is below 0): a discount in percent is stored in an integer column.
+void setupWholeNumber(QDoubleSpinBox *box, int minimum, int maximum);
+
+} // namespace NumberFields
+
+#endif // NUMBERFIELDS_H
