@@ -7,8 +7,10 @@
 #include "core/globals.h"
 #include "core/linegrid.h"
 #include "core/messages.h"
+#include "core/numberfields.h"
 #include "core/seams.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmPersons.h"
 
@@ -23,7 +25,6 @@ enum CharColumn { colCharId, colCharName, colCharValue, colCharIsUpdated };
 
 const QString defaultPicture = QStringLiteral(":/new/Pics/AccResources/contact-new.png");
 const int payPeriodsTwelve = 4;
-const int characteristicLength = 45;
 
 QString cellText(const QTableWidget *table, int row, int column)
 {
@@ -45,8 +46,15 @@ frmEmployees::frmEmployees(QWidget *parent, int employeeId) : QDialog(parent), u
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
-    // The column holds no more, and the server would cut a longer name without a word.
-    ui->cmbCharachteristic->lineEdit()->setMaxLength(characteristicLength);
+    NumberFields::setupAmount(ui->txtAnnualSalary);
+    ui->txtAnnualSalary->setMaximum(9900000);
+    TextColumns::limit(QStringLiteral("employees"), {{ui->txtJobTitle, QStringLiteral("JobTitle"), ui->label_2},
+                                                     {ui->txtSIN, QStringLiteral("SIN"), ui->label_5},
+                                                     {ui->txtBankAccountNo, QStringLiteral("BankAccountNo"), ui->label_11},
+                                                     {ui->txtNotes, QStringLiteral("Notes"), ui->label_13}});
+    TextColumns::limit(QStringLiteral("characteristics"),
+                       {{ui->cmbCharachteristic->lineEdit(), QStringLiteral("Characteristic"), ui->label_14},
+                        {ui->txtCharValue, QStringLiteral("Value"), ui->label_15}});
     fillManagers();
     fillDepartments();
     fillPersons();
@@ -192,6 +200,8 @@ QByteArray frmEmployees::chosenPhotoBytes() const
 
 bool frmEmployees::saveEmployee()
 {
+    if (!TextColumns::storable(ui->tab))
+        return false;
     return employeeId != 0 ? updateEmployee() : insertEmployee();
 }
 
@@ -370,6 +380,8 @@ void frmEmployees::on_tblCharacteristics_cellDoubleClicked(int row, int /*column
 
 void frmEmployees::on_btnAddChar_clicked()
 {
+    if (!TextColumns::storable(ui->tab_2))
+        return;
     QTableWidget *grid = ui->tblCharacteristics;
     const QString name = ui->cmbCharachteristic->currentText();
     const QString value = ui->txtCharValue->text();

@@ -49,6 +49,9 @@ write_options() {
     echo "socket=$dir/sock"
     echo "pid-file=$dir/pid"
     echo "log-error=$dir/server.log"
+    # Temporary tables of its own: servers side by side on one machine must never see,
+    # or clean away, each other's files in a shared /tmp.
+    echo "tmpdir=$dir/tmp"
     echo "port=$port"
     echo "bind-address=127.0.0.1"
     [ "$(id -u)" = 0 ] && echo "user=root"
@@ -66,7 +69,7 @@ write_options() {
 
 start() {
   local dir=$1 port=$2 password=$3
-  mkdir -p "$dir"
+  mkdir -p "$dir" "$dir/tmp"
   chmod 700 "$dir"
   dir=$(cd "$dir" && pwd)
   if running "$dir"; then
