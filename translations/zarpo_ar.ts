@@ -3,6 +3,11 @@
 <TS version="2.1" language="ar">
     <context>
         <name>frmMainWindow</name>
+    <message>
+        <location filename="../app/frmMainWindow.cpp" line="57"/>
+        <source>No sales yet</source>
+        <translation>لا توجد مبيعات بعد</translation>
+    </message>
         <message>
             <location filename="../app/frmMainWindow.ui" line="14" />
             <source>Zarpo Accounting - Version </source>
