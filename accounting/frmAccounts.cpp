@@ -4,6 +4,7 @@
 #include "accounting/frmAccountsView.h"
 #include "accounting/frmCurrencies.h"
 #include "core/comboboxes.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
 
@@ -22,6 +23,7 @@ frmAccounts::frmAccounts(QWidget *parent, int accountId) : QDialog(parent), ui(n
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     ui->treeAccounts->hideColumn(4);
+    Direction::applyTo(ui->treeAccounts);
     fillCurrencies();
     fillAccountTypes();
     fillParentAccounts();

@@ -1,6 +1,8 @@
 #include "core/comboboxes.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 
 void selectNewestComboItem(QComboBox *combo)
 {
@@ -25,4 +27,10 @@ QVariant comboItemId(const QComboBox *combo)
 {
     const QVariant id = combo->currentData();
     return id.isValid() ? id : QVariant(QVariant::Int);
+}
+
+void showEntriesWhole(QComboBox *combo)
+{
+    QAbstractItemView *list = combo->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
 }

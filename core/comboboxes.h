@@ -18,4 +18,8 @@ void selectComboItemById(QComboBox *combo, const QVariant &id);
 // or no entry.
 QVariant comboItemId(const QComboBox *combo);
 
+// Opens the combo's list as wide as its widest entry, so that an entry the closed combo
+// cuts short ("20100: Accounts Pay...") is read whole when choosing. Call after filling.
+void showEntriesWhole(QComboBox *combo);
+
 #endif // COMBOBOXES_H
