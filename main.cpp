@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QSplashScreen>
 #include <QTranslator>
 
@@ -29,6 +30,17 @@ int main(int argc, char *argv[])
     QTranslator translator;
     translator.load(QDir(programDir()).filePath(language.translationName));
     app.installTranslator(&translator);
+    // Qt's own texts (the standard buttons of message boxes and dialogs) in the same language.
+    QTranslator qtTranslator;
+    if (language.languageCode != QLatin1String("en")) {
+        qtTranslator.load(QStringLiteral("qtbase_") + language.languageCode,
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+        app.installTranslator(&qtTranslator);
+    }
+    // Message boxes and the dialogs no window of ours sets up mirror in Arabic too. Set
+    // after the translators: installing one resets the direction from Qt's own texts.
+    if (rightToLeft)
+        app.setLayoutDirection(Qt::RightToLeft);
 
     auto *login = new frmLogin(nullptr);
     login->setAttribute(Qt::WA_DeleteOnClose);

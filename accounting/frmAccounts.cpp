@@ -5,6 +5,7 @@
 #include "accounting/frmCurrencies.h"
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/textcolumns.h"
@@ -25,6 +26,7 @@ frmAccounts::frmAccounts(QWidget *parent, int accountId) : QDialog(parent), ui(n
         setLayoutDirection(Qt::RightToLeft);
     ui->treeAccounts->hideColumn(4);
     TextColumns::limit(QStringLiteral("accounts"), {{ui->txtAccount, QStringLiteral("Description"), ui->label_4}});
+    Direction::applyTo(ui->treeAccounts);
     fillCurrencies();
     fillAccountTypes();
     fillParentAccounts();

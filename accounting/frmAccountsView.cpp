@@ -2,6 +2,7 @@
 #include "ui_frmAccountsView.h"
 
 #include "accounting/frmAccounts.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/listdialog.h"
 #include "core/messages.h"
@@ -55,6 +56,7 @@ frmAccountsView::frmAccountsView(QWidget *parent) : QDialog(parent), ui(new Ui::
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     ui->treeAccounts->hideColumn(colAccountId);
+    Direction::applyTo(ui->treeAccounts);
     ui->treeAccounts->hideColumn(colIsPredefined);
     fillAccountsTree();
 }

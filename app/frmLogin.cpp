@@ -6,7 +6,7 @@
 #include "app/frmAddCompany.h"
 #include "app/frmMainWindow.h"
 #include "core/globals.h"
-#include "core/lefttorightdelegate.h"
+#include "core/direction.h"
 #include "core/messages.h"
 #include "core/restart.h"
 
@@ -41,7 +41,7 @@ void frmLogin::fillCompanies()
         Messages::warning(this, msgCaption,
                           tr("The settings file could not be read. It was kept as %1, and a new one was "
                              "started: the companies must be added again.")
-                              .arg(leftToRightRun(QDir::toNativeSeparators(damaged))));
+                              .arg(Direction::leftToRight(QDir::toNativeSeparators(damaged))));
     ui->cmbCompanies->addItem(tr("<Add New>"));
     // Each entry carries its element's attributes: the login, Edit and Remove know it by
     // its position in the file, since two entries may share a database name.

@@ -12,13 +12,13 @@
 #include "core/cItemValidity.h"
 #include "core/cXml.h"
 #include "core/connection.h"
+#include "core/direction.h"
 #include "app/frmAbout.h"
 #include "app/frmCompanyInfo.h"
 #include "app/frmLogin.h"
 #include "app/frmPreferences.h"
 #include "app/frmSettings.h"
 #include "core/globals.h"
-#include "core/lefttorightdelegate.h"
 #include "core/listdialog.h"
 #include "core/messages.h"
 #include "core/seams.h"
@@ -47,6 +47,20 @@
 #include <QSqlQueryModel>
 #include <QUrl>
 
+namespace {
+const int balanceColumn = 4;
+const int orderedQuantityColumn = 5;
+
+// The chart page's own words, in English in the page, shown in the interface's language.
+QString translateChartWords(QString page)
+{
+    static const char *const words[] = {QT_TRANSLATE_NOOP("frmMainWindow", "No sales yet")};
+    for (const char *word : words)
+        page.replace(QLatin1String(word), QCoreApplication::translate("frmMainWindow", word));
+    return page;
+}
+}
+
 frmMainWindow::frmMainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::frmMainWindow)
 {
@@ -59,8 +73,9 @@ frmMainWindow::frmMainWindow(QWidget *parent)
         setLayoutDirection(Qt::RightToLeft);
         ui->tabWidget->setTabPosition(QTabWidget::East);
     }
-    for (QTableView *grid : {ui->tblVendors, ui->tblCustomers})
-        grid->setItemDelegateForColumn(3, new LeftToRightDelegate(grid));
+    for (QTableView *grid : {ui->tblVendors, ui->tblCustomers, ui->tblItemsOnPurchaseOrder, ui->tblItemsOnSalesOrder,
+                             static_cast<QTableView *>(ui->tblExpired)})
+        Direction::applyTo(grid);
     setupVendorsToolBar();
     restoreTabIndex();
 
@@ -71,11 +86,11 @@ frmMainWindow::frmMainWindow(QWidget *parent)
         Messages::critical(this, msgCaption, db.lastError().text());
 
     // Names are shown as they were typed, even one that happens to look like markup.
-    ui->lblWelcome->setTextFormat(Qt::PlainText);
+    Direction::setLabelText(ui->lblWelcome, currentPersonName);
+    // The dash stands between the user and the company in either direction.
     ui->lblCompany->setTextFormat(Qt::PlainText);
-    ui->lblWelcome->setText(currentPersonName);
-    ui->lblCompany->setText(QStringLiteral(" - ") + companyName);
-    ui->lblDate->setText(QDate::currentDate().toString());
+    ui->lblCompany->setText(Direction::joined(QStringLiteral(" - "), companyName, layoutDirection()));
+    Direction::setLabelText(ui->lblDate, QDate::currentDate().toString());
 
     // The panels are filled whatever became of the connection above: they then stay empty.
     loadHomePage();
@@ -324,7 +339,9 @@ void frmMainWindow::loadHomePage()
 {
     loadWeekSalesChart();
     // Shipped beside the program: the home page never waits for the network.
-    ui->wvNews->load(QUrl::fromLocalFile(QDir(programDir()).filePath(QStringLiteral("news/index.html"))));
+    const QString page = languageCode == QLatin1String("ar") ? QStringLiteral("news/index_ar.html")
+                                                             : QStringLiteral("news/index.html");
+    ui->wvNews->load(QUrl::fromLocalFile(QDir(programDir()).filePath(page)));
 }
 
 void frmMainWindow::loadWeekSalesChart()
@@ -336,7 +353,7 @@ void frmMainWindow::loadWeekSalesChart()
     if (!days)
         return;
     // The page draws from what it carries inline: it has no address to load anything from.
-    ui->wvSalesChart->setHtml(fillWeekSalesPage(page, *days), QUrl());
+    ui->wvSalesChart->setHtml(translateChartWords(fillWeekSalesPage(page, *days)), QUrl());
 }
 
 void frmMainWindow::loadVendorsBalance()
@@ -357,6 +374,8 @@ void frmMainWindow::loadVendorsBalance()
     ui->tblVendors->hideColumn(0);
     ui->tblVendors->setColumnWidth(1, 150);
     ui->tblVendors->setColumnWidth(2, 130);
+    // The panel is as wide as it is: the names give way before a balance is cut.
+    Direction::showAmountColumns(ui->tblVendors, {balanceColumn}, {1, 2});
 }
 
 void frmMainWindow::loadCustomersBalance()
@@ -379,6 +398,8 @@ void frmMainWindow::loadCustomersBalance()
     ui->tblCustomers->hideColumn(0);
     ui->tblCustomers->setColumnWidth(1, 150);
     ui->tblCustomers->setColumnWidth(2, 130);
+    // The panel is as wide as it is: the names give way before a balance is cut.
+    Direction::showAmountColumns(ui->tblCustomers, {balanceColumn}, {1, 2});
 }
 
 void frmMainWindow::loadPurchaseOrderQty()
@@ -400,6 +421,7 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
     grid->hideColumn(0);
     grid->hideColumn(1);
     grid->setColumnWidth(3, 200);
+    Direction::showAmountColumns(grid, {orderedQuantityColumn}, {3});
 }
 
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -464,4 +486,5 @@ void frmMainWindow::loadItemsValidity()
     const QAbstractItemView *view = grid;
     grid->setColumnWidth(3, qMax(40, view->sizeHintForColumn(3)));
     grid->setColumnWidth(4, qMax(30, view->sizeHintForColumn(4)));
+    Direction::applyTo(grid)->setAmountColumns({4});
 }

@@ -2,6 +2,7 @@
 #include "ui_frmSettings.h"
 
 #include "core/cXml.h"
+#include "core/comboboxes.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/restart.h"
@@ -65,6 +66,7 @@ void frmSettings::fillAccountCombo(QComboBox *combo, int typeId)
         return;
     while (query.next())
         combo->addItem(query.value(1).toString(), query.value(0).toInt());
+    showEntriesWhole(combo);
 }
 
 void frmSettings::loadAccountDefaults()

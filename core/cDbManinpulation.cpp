@@ -2,7 +2,7 @@
 
 #include "core/cXml.h"
 #include "core/globals.h"
-#include "core/lefttorightdelegate.h"
+#include "core/direction.h"
 #include "core/messages.h"
 #include "core/seams.h"
 
@@ -29,7 +29,7 @@ QStringList connectionArguments()
 // A file name as a message shows it: in the platform's form, kept left to right.
 QString shownFileName(const QString &fileName)
 {
-    return leftToRightRun(QDir::toNativeSeparators(fileName));
+    return Direction::leftToRight(QDir::toNativeSeparators(fileName));
 }
 
 QProcessEnvironment toolEnvironment()

@@ -2,7 +2,9 @@
 
 #include "core/connection.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -75,4 +77,10 @@ void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill
         keep.at(i)->setCurrentIndex(id.isValid() ? keep.at(i)->findData(id) : shown.at(i).second);
     }
     selectNewestComboItem(combo);
+}
+
+void showEntriesWhole(QComboBox *combo)
+{
+    QAbstractItemView *list = combo->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
 }

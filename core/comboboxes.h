@@ -52,5 +52,8 @@ void addNewComboItem(QComboBox *combo, const std::function<void()> &refill, cons
     editor.exec();
     refillAndSelectNewest(combo, refill, keep);
 }
+// Opens the combo's list as wide as its widest entry, so that an entry the closed combo
+// cuts short ("20100: Accounts Pay...") is read whole when choosing. Call after filling.
+void showEntriesWhole(QComboBox *combo);
 
 #endif // COMBOBOXES_H

@@ -1,6 +1,7 @@
 #include "core/listdialog.h"
 
 #include "core/connection.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
 
@@ -13,7 +14,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
-#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace ListDialog {
@@ -21,16 +21,16 @@ namespace ListDialog {
 namespace {
 const int errorRowReferenced = 1451;
 
-class DateFormatDelegate : public QStyledItemDelegate
+class DateFormatDelegate : public DirectionDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using DirectionDelegate::DirectionDelegate;
 
     QString displayText(const QVariant &value, const QLocale &locale) const override
     {
         if (value.type() == QVariant::Date)
             return value.toDate().toString(dateFormat);
-        return QStyledItemDelegate::displayText(value, locale);
+        return DirectionDelegate::displayText(value, locale);
     }
 };
 }
@@ -52,6 +52,7 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
     // The view lets go of the old model before it is deleted, so it never paints a
     // model that is gone.
     view->setModel(fresh.get());
+    Direction::applyTo(view);
     model = std::move(fresh);
     return model.get();
 }

@@ -24,12 +24,14 @@ namespace ListDialog {
 // Shows a new model over `sql` in `view` and deletes the one `model` held before; `model`
 // then owns the new one, which is also returned. Each named placeholder of `values` is
 // bound, so typed text never becomes SQL text. A failed query leaves an empty list.
-// Column headers and hidden columns are the caller's, set again after every call.
+// Column headers and hidden columns are the caller's, set again after every call. The
+// view's cells follow the shared direction rule (core/direction.h).
 QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
                              const QVariantMap &values = {});
 
 // Shows the dates of every column in the program's dateFormat, as the date fields do,
-// instead of the system's format. The view owns what this sets up.
+// instead of the system's format, keeping the direction rule. The view owns what this
+// sets up.
 void showDatesInDateFormat(QAbstractItemView *view);
 
 // Sizes the columns to their headers and to the rows near the top. Measuring every row

@@ -3,6 +3,7 @@
 
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/numberfields.h"
@@ -94,10 +95,12 @@ void frmCustomers::showContactPerson()
     query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbPersons));
     const bool found = query.exec() && query.next();
     const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
-    ui->lblContactName->setText(value(0));
-    ui->lblContactStreet->setText(value(1));
-    ui->lblContactCityCountry->setText(value(2) + QStringLiteral(", ") + value(3) + QStringLiteral(", ") + value(4));
-    ui->lblContactPhone->setText(value(5));
+    // As typed, each in its own direction: a phone number keeps its groups in order.
+    Direction::setLabelText(ui->lblContactName, value(0));
+    Direction::setLabelText(ui->lblContactStreet, value(1));
+    Direction::setLabelText(ui->lblContactCityCountry,
+                            value(2) + QStringLiteral(", ") + value(3) + QStringLiteral(", ") + value(4));
+    Direction::setLabelText(ui->lblContactPhone, value(5));
     showPersonCard(ui->cmbPersons->currentData().toInt());
 }
 

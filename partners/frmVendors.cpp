@@ -4,6 +4,7 @@
 #include "accounting/frmAccounts.h"
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
@@ -46,8 +47,6 @@ frmVendors::frmVendors(QWidget *parent, int vendorId) : QDialog(parent), ui(new 
     this->vendorId = vendorId;
     if (vendorId != 0)
         loadVendor();
-    // Account entries are long: the window opens wide enough to show them whole.
-    resize(qMax(width(), sizeHint().width()), height());
 }
 
 frmVendors::~frmVendors()
@@ -79,6 +78,7 @@ void frmVendors::fillLeafAccounts(QComboBox *combo, int typeId)
                              "from accounts where TypeId = :typeId and AccountId not IN "
                              "(select ParentAccountId from accounts where parentAccountId is not null)"),
               {{QStringLiteral(":typeId"), typeId}});
+    showEntriesWhole(combo);
 }
 
 void frmVendors::loadVendor()
@@ -119,10 +119,12 @@ void frmVendors::showContactPerson()
     query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbPersons));
     const bool found = query.exec() && query.next();
     const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
-    ui->lblContactName->setText(value(0));
-    ui->lblContactStreet->setText(value(1));
-    ui->lblContactCityCountry->setText(value(2) + QStringLiteral(", ") + value(3) + QStringLiteral(", ") + value(4));
-    ui->lblContactPhone->setText(value(5));
+    // As typed, each in its own direction: a phone number keeps its groups in order.
+    Direction::setLabelText(ui->lblContactName, value(0));
+    Direction::setLabelText(ui->lblContactStreet, value(1));
+    Direction::setLabelText(ui->lblContactCityCountry,
+                            value(2) + QStringLiteral(", ") + value(3) + QStringLiteral(", ") + value(4));
+    Direction::setLabelText(ui->lblContactPhone, value(5));
 }
 
 void frmVendors::showLastPurchase()

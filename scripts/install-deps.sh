@@ -6,7 +6,7 @@ packages=(
   cmake g++ make
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5webkit5-dev libqt5sql5-mysql
   mariadb-server mariadb-client
-  xvfb xauth poppler-utils fonts-dejavu-core
+  xvfb xauth poppler-utils fonts-dejavu-core qttranslations5-l10n
 )
 
 missing=()

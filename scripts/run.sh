@@ -6,7 +6,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
 scripts/install-deps.sh
-scripts/build.sh
+# Only the program and the demo-company generator: the tests and benchmarks are built by
+# scripts/test.sh and bench/run.sh. The compiler's output is shown only when it fails.
+echo "Building Zarpo (the program and its demo-company generator) in build/ ..."
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if ! cmake --build build -j"$(nproc)" --target zarpo zarpo-benchgen >build/run-build.log 2>&1; then
+  cat build/run-build.log >&2
+  exit 1
+fi
 
 data=${XDG_DATA_HOME:-$HOME/.local/share}/zarpo
 server=$data/server

@@ -210,17 +210,17 @@
         <translation>المبلغ:</translation>
     </message>
     <message>
-        <location filename="../accounting/dlgAccTrans.ui" line="96"/>
+        <location filename="../accounting/dlgAccTrans.ui" line="99"/>
         <source>Comment:</source>
         <translation>ملاحظة:</translation>
     </message>
     <message>
-        <location filename="../accounting/dlgAccTrans.ui" line="127"/>
+        <location filename="../accounting/dlgAccTrans.ui" line="130"/>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location filename="../accounting/dlgAccTrans.ui" line="134"/>
+        <location filename="../accounting/dlgAccTrans.ui" line="137"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
@@ -331,12 +331,12 @@
         <translation>معرّف الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="57"/>
+        <location filename="../accounting/frmAccounts.cpp" line="59"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="235"/>
+        <location filename="../accounting/frmAccounts.cpp" line="237"/>
         <source>This account number / description is already taken</source>
         <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
     </message>
@@ -394,12 +394,12 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccountsView.cpp" line="117"/>
+        <location filename="../accounting/frmAccountsView.cpp" line="119"/>
         <source>Cannot delete the selected account because it is required in other opeations in the system</source>
         <translation>لا يمكن حذف الحساب المحدد لأنه مطلوب في عمليات أخرى بالنظام</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccountsView.cpp" line="121"/>
+        <location filename="../accounting/frmAccountsView.cpp" line="123"/>
         <source>Delete account: </source>
         <translation>حذف الحساب: </translation>
     </message>
@@ -625,25 +625,25 @@
     <message>
         <location filename="../partners/frmCustomers.ui" line="87"/>
         <location filename="../partners/frmCustomers.ui" line="323"/>
-        <location filename="../partners/frmCustomers.cpp" line="268"/>
+        <location filename="../partners/frmCustomers.cpp" line="271"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="94"/>
-        <location filename="../partners/frmCustomers.cpp" line="270"/>
+        <location filename="../partners/frmCustomers.cpp" line="273"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="101"/>
-        <location filename="../partners/frmCustomers.cpp" line="267"/>
+        <location filename="../partners/frmCustomers.cpp" line="270"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="108"/>
-        <location filename="../partners/frmCustomers.cpp" line="269"/>
+        <location filename="../partners/frmCustomers.cpp" line="272"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
@@ -783,25 +783,25 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="65"/>
-        <location filename="../partners/frmCustomers.cpp" line="67"/>
-        <location filename="../partners/frmCustomers.cpp" line="75"/>
-        <location filename="../partners/frmCustomers.cpp" line="84"/>
+        <location filename="../partners/frmCustomers.cpp" line="66"/>
+        <location filename="../partners/frmCustomers.cpp" line="68"/>
+        <location filename="../partners/frmCustomers.cpp" line="76"/>
+        <location filename="../partners/frmCustomers.cpp" line="85"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="67"/>
+        <location filename="../partners/frmCustomers.cpp" line="68"/>
         <source>&lt;Contact Person&gt;</source>
         <translation>&lt;جهة الاتصال&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="191"/>
+        <location filename="../partners/frmCustomers.cpp" line="194"/>
         <source>Type the customer&apos;s name.</source>
         <translation>اكتب اسم العميل.</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="196"/>
+        <location filename="../partners/frmCustomers.cpp" line="199"/>
         <source>Choose the customer&apos;s contact person.</source>
         <translation>اختر الشخص المسؤول عن الاتصال لدى العميل.</translation>
     </message>
@@ -997,100 +997,100 @@
         <translation>الراتب السنوي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="263"/>
+        <location filename="../partners/frmEmployees.ui" line="266"/>
         <source>Bank account No.:</source>
         <translation>رقم الحساب البنكي:</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="283"/>
+        <location filename="../partners/frmEmployees.ui" line="286"/>
         <source>Image:</source>
         <translation>الصورة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="308"/>
+        <location filename="../partners/frmEmployees.ui" line="311"/>
         <source>Notes:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="319"/>
+        <location filename="../partners/frmEmployees.ui" line="322"/>
         <source>Characteristics</source>
         <translation>الخصائص</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="327"/>
+        <location filename="../partners/frmEmployees.ui" line="330"/>
         <source>Characteristic:</source>
         <translation>الخاصية:</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="341"/>
+        <location filename="../partners/frmEmployees.ui" line="344"/>
         <source>Value:</source>
         <translation>القيمة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="372"/>
+        <location filename="../partners/frmEmployees.ui" line="375"/>
         <source>Remove</source>
         <translation>إزالة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="379"/>
+        <location filename="../partners/frmEmployees.ui" line="382"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="398"/>
+        <location filename="../partners/frmEmployees.ui" line="401"/>
         <source>CharId</source>
         <translation>رقم الخاصية</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="403"/>
+        <location filename="../partners/frmEmployees.ui" line="406"/>
         <source>Charachteristic</source>
         <translation>الخاصية</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="408"/>
+        <location filename="../partners/frmEmployees.ui" line="411"/>
         <source>Value</source>
         <translation>القيمة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="413"/>
+        <location filename="../partners/frmEmployees.ui" line="416"/>
         <source>IsUpdated</source>
         <translation>معدلة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="462"/>
+        <location filename="../partners/frmEmployees.ui" line="465"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="469"/>
+        <location filename="../partners/frmEmployees.ui" line="472"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="476"/>
+        <location filename="../partners/frmEmployees.ui" line="479"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.ui" line="483"/>
+        <location filename="../partners/frmEmployees.ui" line="486"/>
         <source>Calculator</source>
         <translation>الآلة الحاسبة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="82"/>
-        <location filename="../partners/frmEmployees.cpp" line="88"/>
+        <location filename="../partners/frmEmployees.cpp" line="90"/>
+        <location filename="../partners/frmEmployees.cpp" line="96"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="132"/>
-        <location filename="../partners/frmEmployees.cpp" line="185"/>
+        <location filename="../partners/frmEmployees.cpp" line="140"/>
+        <location filename="../partners/frmEmployees.cpp" line="193"/>
         <source>No image available</source>
         <translation>لا توجد صورة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="137"/>
-        <location filename="../partners/frmEmployees.cpp" line="185"/>
+        <location filename="../partners/frmEmployees.cpp" line="145"/>
+        <location filename="../partners/frmEmployees.cpp" line="193"/>
         <source>Image available</source>
         <translation>توجد صورة</translation>
     </message>
@@ -1563,13 +1563,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="399"/>
+        <location filename="../app/frmMainWindow.cpp" line="420"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="399"/>
+        <location filename="../app/frmMainWindow.cpp" line="420"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -1893,74 +1893,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="356"/>
+        <location filename="../app/frmMainWindow.cpp" line="57"/>
+        <source>No sales yet</source>
+        <translation>لا توجد مبيعات بعد</translation>
+    </message>
+    <message>
+        <location filename="../app/frmMainWindow.cpp" line="373"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="356"/>
+        <location filename="../app/frmMainWindow.cpp" line="373"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="356"/>
+        <location filename="../app/frmMainWindow.cpp" line="373"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="356"/>
-        <location filename="../app/frmMainWindow.cpp" line="378"/>
+        <location filename="../app/frmMainWindow.cpp" line="373"/>
+        <location filename="../app/frmMainWindow.cpp" line="397"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="356"/>
-        <location filename="../app/frmMainWindow.cpp" line="378"/>
+        <location filename="../app/frmMainWindow.cpp" line="373"/>
+        <location filename="../app/frmMainWindow.cpp" line="397"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="378"/>
+        <location filename="../app/frmMainWindow.cpp" line="397"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="378"/>
+        <location filename="../app/frmMainWindow.cpp" line="397"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="378"/>
+        <location filename="../app/frmMainWindow.cpp" line="397"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="399"/>
+        <location filename="../app/frmMainWindow.cpp" line="420"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="399"/>
+        <location filename="../app/frmMainWindow.cpp" line="420"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="399"/>
+        <location filename="../app/frmMainWindow.cpp" line="420"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="441"/>
+        <location filename="../app/frmMainWindow.cpp" line="463"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="444"/>
+        <location filename="../app/frmMainWindow.cpp" line="466"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="447"/>
+        <location filename="../app/frmMainWindow.cpp" line="469"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2263,22 +2268,22 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="164"/>
+        <location filename="../app/frmSettings.cpp" line="166"/>
         <source>Choose an account in every box of the Accounts tab.</source>
         <translation>اختر حساباً في كل خانة من صفحة الحسابات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="206"/>
+        <location filename="../app/frmSettings.cpp" line="208"/>
         <source>The settings could not be saved in the settings file.</source>
         <translation>تعذّر حفظ الإعدادات في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="214"/>
+        <location filename="../app/frmSettings.cpp" line="216"/>
         <source>UI language has changed, that requires the application to restart. Would you like to restart it now?</source>
         <translation>تغيّرت لغة الواجهة، ويتطلب ذلك إعادة تشغيل البرنامج. هل تريد إعادة تشغيله الآن؟</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="218"/>
+        <location filename="../app/frmSettings.cpp" line="220"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -2498,48 +2503,48 @@
         <translation>جهة الاتصال:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="166"/>
+        <location filename="../partners/frmVendors.ui" line="172"/>
         <source>Vendor since:</source>
         <translation>مورد منذ:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="183"/>
+        <location filename="../partners/frmVendors.ui" line="189"/>
         <source>Revenu Acc No.</source>
         <translation>رقم حساب الإيرادات</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="194"/>
+        <location filename="../partners/frmVendors.ui" line="206"/>
         <source>Expenses Acc No.</source>
         <translation>رقم حساب المصروفات</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="211"/>
+        <location filename="../partners/frmVendors.ui" line="229"/>
         <source>Notes:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="231"/>
+        <location filename="../partners/frmVendors.ui" line="249"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="238"/>
+        <location filename="../partners/frmVendors.ui" line="256"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="245"/>
+        <location filename="../partners/frmVendors.ui" line="263"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="60"/>
-        <location filename="../partners/frmVendors.cpp" line="77"/>
+        <location filename="../partners/frmVendors.cpp" line="59"/>
+        <location filename="../partners/frmVendors.cpp" line="76"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="158"/>
+        <location filename="../partners/frmVendors.cpp" line="160"/>
         <source>Type the vendor&apos;s name.</source>
         <translation>اكتب اسم المورد.</translation>
     </message>

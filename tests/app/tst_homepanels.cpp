@@ -1,4 +1,6 @@
 #include "app/frmMainWindow.h"
+#include "core/direction.h"
+#include "core/globals.h"
 #include "core/weeksales.h"
 #include "tests/support/testsupport.h"
 
@@ -11,6 +13,7 @@
 #include <QTextLayout>
 #include <QTableView>
 #include <QToolButton>
+#include <QTranslator>
 #include <QWebFrame>
 #include <QWebView>
 
@@ -129,6 +132,8 @@ private slots:
     void gridColumns();
     void balances_data();
     void balances();
+    void balancesFitTheirCellsAtTheDefaultSize_data();
+    void balancesFitTheirCellsAtTheDefaultSize();
     void phoneKeepsItsDigitOrderInARightToLeftGrid_data();
     void phoneKeepsItsDigitOrderInARightToLeftGrid();
     void itemsOnOpenOrders_data();
@@ -305,6 +310,67 @@ void tst_homepanels::balances()
     QCOMPARE(gridRows(grid(&window, name)), rows);
 }
 
+void tst_homepanels::balancesFitTheirCellsAtTheDefaultSize_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("English, customers") << false << "tblCustomers";
+    QTest::newRow("English, vendors") << false << "tblVendors";
+    QTest::newRow("Arabic, customers") << true << "tblCustomers";
+    QTest::newRow("Arabic, vendors") << true << "tblVendors";
+}
+
+void tst_homepanels::balancesFitTheirCellsAtTheDefaultSize()
+{
+    freshStart();
+    QFETCH(bool, arabic);
+    QFETCH(QString, name);
+    // Long names, contacts and phone numbers, six-figure and negative balances, and enough
+    // rows for a scroll bar: everything that crowds the panel's fixed width.
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName, Phone1) VALUES "
+             "(2, 'Abdel Rahman Mahmoud El Sayed', '+44 161 8414293')");
+    for (int id = 1; id <= 40; ++id) {
+        EXEC_SQL(QString("INSERT INTO customers (CustomerId, CustomerName, CustomerPersonId) VALUES "
+                         "(%1, 'Pharaoh Import & Export Trading %1', 2)").arg(id));
+        EXEC_SQL(QString("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES "
+                         "(%1, 'Pharaoh Import & Export Trading %1', 2)").arg(id));
+        EXEC_SQL(QString("INSERT INTO salesinvoice (SalesInvoiceId, CustomerId, Date, Total, DepositPaid) VALUES "
+                         "(%1, %1, CURDATE(), %2, 0)").arg(id).arg(id % 2 ? "188202.91" : "-49.88"));
+        EXEC_SQL(QString("INSERT INTO purchaseinvoice (PurchaseInvoiceId, VendorId, Date, Total, DepositPaid) "
+                         "VALUES (%1, %1, CURDATE(), %2, 0)").arg(id).arg(id % 2 ? "1115490.33" : "-49.88"));
+    }
+    QTranslator translator;
+    // The program's Arabic texts, compiled beside the program at the top of the build tree.
+    if (arabic)
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/../../zarpo_ar.qm"));
+    QCoreApplication::installTranslator(&translator);
+    rightToLeft = arabic;
+
+    frmMainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tabs(&window)->setCurrentIndex(name == "tblVendors" ? 1 : 2);
+    QTableView *view = grid(&window, name);
+    QTRY_VERIFY(view->isVisible());
+    QCoreApplication::processEvents();
+
+    const int balance = 4;
+    const QFontMetrics metrics(view->font());
+    const int left = view->columnViewportPosition(balance);
+    QVERIFY2(left >= 0 && left + view->columnWidth(balance) <= view->viewport()->width(),
+             qPrintable(QString("the balance column spans %1 to %2 of %3").arg(left)
+                            .arg(left + view->columnWidth(balance)).arg(view->viewport()->width())));
+    const QString header = view->model()->headerData(balance, Qt::Horizontal).toString();
+    QVERIFY2(view->horizontalHeader()->sectionSizeHint(balance) <= view->columnWidth(balance), qPrintable(header));
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        const QString text = view->model()->index(row, balance).data().toString();
+        QVERIFY2(metrics.horizontalAdvance(text) < view->columnWidth(balance), qPrintable(text));
+    }
+    rightToLeft = false;
+    QCoreApplication::removeTranslator(&translator);
+}
+
 void tst_homepanels::phoneKeepsItsDigitOrderInARightToLeftGrid_data()
 {
     QTest::addColumn<QString>("name");
@@ -320,9 +386,12 @@ void tst_homepanels::phoneKeepsItsDigitOrderInARightToLeftGrid()
     insertPartnerDocuments();
     frmMainWindow window;
     QTableView *view = grid(&window, name);
+    view->setLayoutDirection(Qt::RightToLeft);
     const QModelIndex phone = view->model()->index(0, 3);
-    const auto *delegate = qobject_cast<QStyledItemDelegate *>(view->itemDelegate(phone));
-    const QString shown = delegate->displayText(phone.data(), view->locale());
+    QStyleOptionViewItem cell;
+    cell.initFrom(view);
+    qobject_cast<DirectionDelegate *>(view->itemDelegate(phone))->initStyleOption(&cell, phone);
+    const QString shown = cell.text;
 
     QTextLayout layout(shown, view->font());
     QTextOption option;

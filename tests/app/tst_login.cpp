@@ -352,7 +352,7 @@ void tst_login::damagedSettingsFileIsToldOnce()
     }
 
     const QString bad = QDir::toNativeSeparators(TestSupport::settingsPath() + ".bad");
-    const QString shown = QChar(0x202A) + bad + QChar(0x202C); // kept left to right in Arabic
+    const QString shown = QChar(0x2066) + bad + QChar(0x2069); // kept left to right in Arabic
     QCOMPARE(TestSupport::messageLog(),
              TestSupport::messageEntry(Messages::Warning,
                                        QString("The settings file could not be read. It was kept as %1, and a new "

@@ -207,7 +207,7 @@ void tst_backup::roundTripGivesBackTheCompany()
                                        QString("The file %1 is a backup of the company database \"%2\".\n\n"
                                                "Restoring it replaces all the data of the open company \"%2\" "
                                                "with the data of the file. Restore it?")
-                                           .arg(QChar(0x202A) + QDir::toNativeSeparators(path) + QChar(0x202C),
+                                           .arg(QChar(0x2066) + QDir::toNativeSeparators(path) + QChar(0x2069),
                                                 dbName)));
     QVERIFY(safetyBackups().isEmpty());
     QCOMPARE(captions, (QStringList{"Accounting Backup", "Accounting Restore"}));
@@ -428,12 +428,12 @@ void tst_backup::restoreNeverLeavesTheCompanyHalfRestored()
 
     if (tool == "dies and cannot put back") {
         // The company is damaged, but what it held is in the file named, and restores.
-        const QString safety = QRegularExpression("kept in the file \u202A(.*)\u202C\\. Restore that file")
+        const QString safety = QRegularExpression("kept in the file \u2066(.*)\u2069\\. Restore that file")
                                    .match(criticalTexts().first()).captured(1);
         QVERIFY2(QFile::exists(safety), qPrintable(criticalTexts().first()));
         Processes::run = realRun;
         MessageRecorder::answerNext(QMessageBox::Yes);
-        QVERIFY(manipulation.restoreDatabase(safety));
+        QVERIFY2(manipulation.restoreDatabase(safety), qPrintable(TestSupport::messageLog()));
         QFile::remove(safety);
     }
     QCOMPARE(companyChecksum(), restored ? atBackup : before);

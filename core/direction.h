@@ -1,0 +1,80 @@
+#ifndef DIRECTION_H
+#define DIRECTION_H
+
+#include <QList>
+#include <QString>
+#include <QStyledItemDelegate>
+
+class QAbstractItemView;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+// How text and amounts are laid out in windows of either direction. Each piece of text
+// takes the direction of its first letter; text without a letter (numbers, signed amounts,
+// dates, phone numbers) reads left to right. So in an Arabic window "-49.88" stays
+// "-49.88", "+20 66 1654292" keeps its groups in order and "10100: Bank Account" keeps
+// its number in front, while Arabic text with digits still reads right to left.
+namespace Direction {
+
+// The direction of the first strong character of `text`; LeftToRight when it has none.
+Qt::LayoutDirection of(const QString &text);
+
+// `text` wrapped in an isolate of its own direction (LRI or RLI ... PDI), so that it keeps
+// its order inside a paragraph of either direction; an empty text stays empty.
+QString isolated(const QString &text);
+
+// `text` as one left-to-right run whatever letters it holds: a file path in an Arabic
+// message, whose slashes would otherwise be laid out from the right.
+QString leftToRight(const QString &text);
+
+// `lead` followed by `text` as one line of `direction`, such as " - " before a name: when
+// `text` reads the other way it is isolated and the line led by the direction's mark, so
+// that `lead` stays in front. Otherwise the plain concatenation.
+QString joined(const QString &lead, const QString &text, Qt::LayoutDirection direction);
+
+// Shows `text` on `label` as plain text laid out by the rule, whatever the label's direction.
+void setLabelText(QLabel *label, const QString &text);
+
+// An amount field: its digits and sign left to right, the value at the end of the line
+// (right in English, left in Arabic). Call after the window has set its direction.
+void alignAmountField(QLineEdit *field);
+
+} // namespace Direction
+
+// The delegate that applies the rule to every cell of a view, and lays the view's amount
+// columns out at the end of the line. The cell's value and display text stay as they are:
+// only what is painted and measured is isolated.
+class DirectionDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // Amount columns are aligned to the end of the line; the rest to its start.
+    void setAmountColumns(const QList<int> &columns) { amountColumns = columns; }
+    bool isAmountColumn(int column) const { return amountColumns.contains(column); }
+
+    // Public so that tests can read the text as it is painted (option->text).
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    QList<int> amountColumns;
+};
+
+namespace Direction {
+
+// The view's DirectionDelegate, installed as its item delegate when it has none yet.
+DirectionDelegate *applyTo(QAbstractItemView *view);
+
+// Marks `columns` of `view` as amounts: aligned to the end of the line and each as wide as
+// its widest value and header among the rows read so far. When the view is too narrow for
+// all its columns, the `yielding` text columns give up width (down to a few characters)
+// before an amount would be cut; this is kept up as the view is resized. Call again after
+// every new model.
+void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {});
+
+} // namespace Direction
+
+#endif // DIRECTION_H
