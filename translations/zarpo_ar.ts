@@ -469,6 +469,62 @@
     </message>
 </context>
 <context>
+    <name>frmCategories</name>
+    <message>
+        <location filename="../items/frmCategories.ui" line="14"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="20"/>
+        <source>Category:</source>
+        <translation>الفئة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="34"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="41"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="48"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmCategoriesView</name>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="14"/>
+        <source>Categories View</source>
+        <translation>عرض الفئات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="35"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="42"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="49"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.cpp" line="28"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+</context>
+<context>
     <name>frmCompanyInfo</name>
     <message>
         <location filename="../app/frmCompanyInfo.ui" line="14"/>
@@ -1392,6 +1448,256 @@
     </message>
 </context>
 <context>
+    <name>frmItems</name>
+    <message>
+        <location filename="../items/frmItems.ui" line="14"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="24"/>
+        <source>Item Info</source>
+        <translation>بيانات الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="30"/>
+        <source>Active</source>
+        <translation>نشط</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="40"/>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="50"/>
+        <source>Item No.:</source>
+        <translation>رقم الصنف:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="77"/>
+        <source>Item Name:</source>
+        <translation>اسم الصنف:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="91"/>
+        <source>Barcode:</source>
+        <translation>الباركود:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="105"/>
+        <source>Category:</source>
+        <translation>الفئة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="115"/>
+        <source>Warranty:</source>
+        <translation>الضمان:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="134"/>
+        <source>Days</source>
+        <translation>يوم</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="156"/>
+        <source>Default Vendor:</source>
+        <translation>المورد الافتراضي:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="166"/>
+        <source>Vendor Item No.:</source>
+        <translation>رقم الصنف لدى المورد:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="180"/>
+        <source>Validity:</source>
+        <translation>الصلاحية:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="197"/>
+        <source>Day(s)</source>
+        <translation>يوم</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="202"/>
+        <source>Week(s)</source>
+        <translation>أسبوع</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="207"/>
+        <source>Month(s)</source>
+        <translation>شهر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="212"/>
+        <source>Year(s)</source>
+        <translation>سنة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="236"/>
+        <source>Pricing</source>
+        <translation>التسعير</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="244"/>
+        <source>Price Type:</source>
+        <translation>نوع السعر:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="261"/>
+        <source>Unit of Measure:</source>
+        <translation>وحدة القياس:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="288"/>
+        <source>Price:</source>
+        <translation>السعر:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="315"/>
+        <location filename="../items/frmItems.ui" line="464"/>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="322"/>
+        <location filename="../items/frmItems.ui" line="471"/>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="341"/>
+        <source>PriceId</source>
+        <translation>رقم السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="346"/>
+        <source>PriceTypeId</source>
+        <translation>رقم نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="351"/>
+        <source>Price Type</source>
+        <translation>نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="356"/>
+        <source>UOMId</source>
+        <translation>رقم الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="361"/>
+        <source>UOM</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="366"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="371"/>
+        <location filename="../items/frmItems.ui" line="520"/>
+        <source>IsUpdated</source>
+        <translation>معدل</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="380"/>
+        <source>Unit of Measres</source>
+        <translation>وحدات القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="386"/>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;&lt;p&gt;Specify the relationship between different units of measure. &lt;span style=&quot; font-weight:600; font-style:italic;&quot;&gt;For example&lt;/span&gt; a Package from this Item contains 12 boxes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;&lt;p dir=&quot;rtl&quot;&gt;حدد العلاقة بين وحدات القياس المختلفة. &lt;span style=&quot; font-weight:600;&quot;&gt;مثلًا&lt;/span&gt; عبوة من هذا الصنف تحتوي على 12 علبة.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="399"/>
+        <source>A Unit of:</source>
+        <translation>الوحدة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="416"/>
+        <source>Contains:</source>
+        <translation>تحتوي على:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="430"/>
+        <source>of:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="490"/>
+        <source>Item UOM ID</source>
+        <translation>رقم تحويل الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="495"/>
+        <source>Big Unit ID</source>
+        <translation>رقم الوحدة الكبرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="500"/>
+        <source>Big Unit</source>
+        <translation>الوحدة الكبرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="505"/>
+        <source>Contains</source>
+        <translation>تحتوي على</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="510"/>
+        <source>Small Unit ID</source>
+        <translation>رقم الوحدة الصغرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="515"/>
+        <source>Small Unit</source>
+        <translation>الوحدة الصغرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="534"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="541"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="548"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="55"/>
+        <location filename="../items/frmItems.cpp" line="66"/>
+        <location filename="../items/frmItems.cpp" line="76"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="154"/>
+        <source>Item name must be specified</source>
+        <translation>يجب تحديد اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="158"/>
+        <source>Item category must be specified</source>
+        <translation>يجب تحديد فئة الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="165"/>
+        <source>The validity can be at most %1 %2.</source>
+        <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>frmLogin</name>
     <message>
         <location filename="../app/frmLogin.ui" line="14"/>
@@ -2245,6 +2551,62 @@
         <location filename="../app/frmSettings.cpp" line="218"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
+    </message>
+</context>
+<context>
+    <name>frmUOM</name>
+    <message>
+        <location filename="../items/frmUOM.ui" line="14"/>
+        <source>Unit of Measures</source>
+        <translation>وحدات القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="20"/>
+        <source>Unit of Measure:</source>
+        <translation>وحدة القياس:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="34"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="41"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="48"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmUOMView</name>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="14"/>
+        <source>Unit of Measures View</source>
+        <translation>عرض وحدات القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="35"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="42"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="49"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.cpp" line="28"/>
+        <source>UOM</source>
+        <translation>الوحدة</translation>
     </message>
 </context>
 <context>
