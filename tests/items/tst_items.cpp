@@ -35,7 +35,7 @@ QString storedItems()
 }
 
 // Picks an entry without activated(): "<Add New>" would open its editor.
-void show(QWidget *editor, const char *comboName, const QString &entry)
+void showEntry(QWidget *editor, const char *comboName, const QString &entry)
 {
     QComboBox *box = combo(editor, comboName);
     box->setCurrentIndex(box->findText(entry));
@@ -44,7 +44,7 @@ void show(QWidget *editor, const char *comboName, const QString &entry)
 void setValidity(QWidget *editor, int number, const QString &unit)
 {
     editor->findChild<QSpinBox *>("numExpirePeriod")->setValue(number);
-    show(editor, "cmbExpirePeriod", unit);
+    showEntry(editor, "cmbExpirePeriod", unit);
 }
 
 QString validityShown(QWidget *editor)
@@ -72,7 +72,7 @@ QString shown(QWidget *editor)
 void typeItem(QWidget *editor, const QString &name, const QString &category)
 {
     type(editor, "txtItemName", name);
-    show(editor, "cmbCategory", category);
+    showEntry(editor, "cmbCategory", category);
 }
 }
 
@@ -201,12 +201,12 @@ void tst_items::insertAndLoadEveryField()
     frmItems editor(nullptr, 0);
     type(&editor, "txtItemNo", typed.at(0));
     type(&editor, "txtItemName", typed.at(1));
-    show(&editor, "cmbType", typed.at(2));
+    showEntry(&editor, "cmbType", typed.at(2));
     type(&editor, "txtBarcode", typed.at(3));
-    show(&editor, "cmbCategory", typed.at(4));
+    showEntry(&editor, "cmbCategory", typed.at(4));
     editor.findChild<QSpinBox *>("txtWarranty")->setValue(typed.at(5).toInt());
     editor.findChild<QCheckBox *>("chkIsActive")->setChecked(typed.at(6) == "active");
-    show(&editor, "cmbDefaultVendor", typed.at(7));
+    showEntry(&editor, "cmbDefaultVendor", typed.at(7));
     type(&editor, "txtVendorItemNo", typed.at(8));
     setValidity(&editor, typed.at(9).section(' ', 0, 0).toInt(), typed.at(9).section(' ', 1));
 
@@ -230,7 +230,7 @@ void tst_items::updateThenANewItem()
     QCOMPARE(shown(&editor), QString("A-1|Rice|Inventory||Food|30|active|||2 Month(s)"));
 
     edit(&editor, "txtItemName")->setText("Brown rice");
-    show(&editor, "cmbCategory", "Tools");
+    showEntry(&editor, "cmbCategory", "Tools");
     click(&editor, "btnSave");
     QCOMPARE(text(&editor, "txtItemName"), QString());
     typeItem(&editor, "Beans", "Food");
@@ -317,7 +317,7 @@ void tst_items::failedSaveKeepsTheEditor()
              "values (5, 'Rice', 1, 1, 0, b'1', 0)");
     frmItems editor(nullptr, itemId);
     edit(&editor, "txtItemName")->setText("Beans");
-    show(&editor, "cmbCategory", "Tools");
+    showEntry(&editor, "cmbCategory", "Tools");
     EXEC_SQL(failure);
     const QString typed = shown(&editor);
 
@@ -341,28 +341,30 @@ void tst_items::failedSaveKeepsTheEditor()
 void tst_items::addNewEntry_data()
 {
     QTest::addColumn<QString>("comboName");
+    QTest::addColumn<QString>("editorClass");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed"); // empty: the editor is closed without a save
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("category added and chosen") << "cmbCategory" << "txtCategory" << "Dairy" << "Dairy";
-    QTest::newRow("vendor added and chosen") << "cmbDefaultVendor" << "txtVendorName" << "Sinai" << "Sinai";
+    QTest::newRow("category added and chosen") << "cmbCategory" << "frmCategories" << "txtCategory" << "Dairy" << "Dairy";
+    QTest::newRow("vendor added and chosen") << "cmbDefaultVendor" << "frmVendors" << "txtVendorName" << "Sinai" << "Sinai";
     QTest::newRow("vendor editor closed unsaved: the newest vendor")
-        << "cmbDefaultVendor" << "txtVendorName" << "" << "Delta";
-    QTest::newRow("unit added from the price's unit") << "cmbUOM" << "txtUOM" << "Box" << "Box";
-    QTest::newRow("unit added from the big unit") << "cmbBigUnits" << "txtUOM" << "Box" << "Box";
-    QTest::newRow("unit added from the small unit") << "cmbSmallUnits" << "txtUOM" << "Box" << "Box";
+        << "cmbDefaultVendor" << "frmVendors" << "txtVendorName" << "" << "Delta";
+    QTest::newRow("unit added from the price's unit") << "cmbUOM" << "frmUOM" << "txtUOM" << "Box" << "Box";
+    QTest::newRow("unit added from the big unit") << "cmbBigUnits" << "frmUOM" << "txtUOM" << "Box" << "Box";
+    QTest::newRow("unit added from the small unit") << "cmbSmallUnits" << "frmUOM" << "txtUOM" << "Box" << "Box";
 }
 
 void tst_items::addNewEntry()
 {
     QFETCH(QString, comboName);
+    QFETCH(QString, editorClass);
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
     frmItems editor(nullptr, 0);
     const QStringList unitCombos{"cmbUOM", "cmbBigUnits", "cmbSmallUnits"};
     for (int i = 0; i < unitCombos.size(); ++i)
-        show(&editor, qPrintable(unitCombos.at(i)), QStringList{"Case", "Pallet", "Book"}.at(i));
+        showEntry(&editor, qPrintable(unitCombos.at(i)), QStringList{"Case", "Pallet", "Book"}.at(i));
     QString opened;
     TestSupport::whenModal([&](QWidget *modal) {
         opened = QString("%1 [%2]").arg(modal->metaObject()->className(), text(modal, qPrintable(field)));
@@ -376,11 +378,11 @@ void tst_items::addNewEntry()
     choose(combo(&editor, qPrintable(comboName)), "<Add New>");
 
     QCOMPARE(messageLog(), QString());
-    QVERIFY2(opened.endsWith(" []"), qPrintable(opened));
+    QCOMPARE(opened, editorClass + " []");
     QCOMPARE(text(&editor, qPrintable(comboName)), chosen);
     // The unit combos it was not chosen in keep what they showed, and all offer it.
     for (int i = 0; i < unitCombos.size(); ++i) {
-        if (comboName.startsWith("cmb") && unitCombos.at(i) != comboName)
+        if (unitCombos.at(i) != comboName)
             QCOMPARE(text(&editor, qPrintable(unitCombos.at(i))), QStringList({"Case", "Pallet", "Book"}).at(i));
         if (field == "txtUOM")
             QVERIFY(comboTexts(combo(&editor, qPrintable(unitCombos.at(i)))).contains("Box"));
@@ -390,7 +392,7 @@ void tst_items::addNewEntry()
 void tst_items::itemNumberFillsAnEmptyBarcode_data()
 {
     QTest::addColumn<QString>("barcode");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("barcodeShown");
     QTest::newRow("empty barcode takes the number") << "" << "A-1";
     QTest::newRow("a typed barcode stays") << "628" << "628";
     QTest::newRow("a barcode of a blank stays") << " " << " ";
@@ -399,7 +401,7 @@ void tst_items::itemNumberFillsAnEmptyBarcode_data()
 void tst_items::itemNumberFillsAnEmptyBarcode()
 {
     QFETCH(QString, barcode);
-    QFETCH(QString, shown);
+    QFETCH(QString, barcodeShown);
     frmItems editor(nullptr, 0);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -411,7 +413,7 @@ void tst_items::itemNumberFillsAnEmptyBarcode()
     // Return ends the typing; the invisible default button neither saves nor clears.
     QTest::keyClick(edit(&editor, "txtItemNo"), Qt::Key_Return);
 
-    QCOMPARE(text(&editor, "txtBarcode"), shown);
+    QCOMPARE(text(&editor, "txtBarcode"), barcodeShown);
     QCOMPARE(text(&editor, "txtItemName"), QString("Rice"));
     QCOMPARE(storedItems(), QString());
     QVERIFY(editor.isVisible());
