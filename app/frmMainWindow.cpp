@@ -23,6 +23,11 @@
 #include "core/messages.h"
 #include "core/seams.h"
 #include "core/weeksales.h"
+#include "items/frmCategories.h"
+#include "items/frmCategoriesView.h"
+#include "items/frmItems.h"
+#include "items/frmUOM.h"
+#include "items/frmUOMView.h"
 #include "partners/frmCustomers.h"
 #include "partners/frmCustomersView.h"
 #include "partners/frmDepartments.h"
@@ -272,6 +277,31 @@ void frmMainWindow::on_customers_actionView_triggered()
 void frmMainWindow::on_customers_actionAdd_triggered()
 {
     openWindow(new frmCustomers(nullptr, 0));
+}
+
+void frmMainWindow::on_categories_actionView_triggered()
+{
+    openWindow(new frmCategoriesView(nullptr));
+}
+
+void frmMainWindow::on_categories_actionAdd_triggered()
+{
+    openWindow(new frmCategories(nullptr, 0));
+}
+
+void frmMainWindow::on_uom_actionView_triggered()
+{
+    openWindow(new frmUOMView(nullptr));
+}
+
+void frmMainWindow::on_uom_actionAdd_triggered()
+{
+    openWindow(new frmUOM(nullptr, 0));
+}
+
+void frmMainWindow::on_items_actionAdd_triggered()
+{
+    openWindow(new frmItems(nullptr, 0));
 }
 
 void frmMainWindow::on_vendors_actionView_triggered()

@@ -59,6 +59,11 @@ private slots:
     void on_department_actionView_triggered();
     void on_persons_actionAdd_triggered();
     void on_persons_actionView_triggered();
+    void on_categories_actionView_triggered();
+    void on_categories_actionAdd_triggered();
+    void on_uom_actionView_triggered();
+    void on_uom_actionAdd_triggered();
+    void on_items_actionAdd_triggered();
 
 private:
     void openWindow(QWidget *window, bool maximised = false);

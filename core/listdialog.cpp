@@ -2,6 +2,7 @@
 
 #include "core/connection.h"
 #include "core/direction.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 
@@ -87,20 +88,32 @@ QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int 
     return value;
 }
 
-bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id)
+bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id,
+                      const QString &referencesSql)
 {
     if (Messages::question(parent, msgCaption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return false;
-    QSqlQuery query(liveDefaultConnection());
-    query.prepare(deleteSql);
+    cDbSave save;
+    if (!referencesSql.isEmpty()) {
+        // Read in the delete's transaction: a check that locks what it reads (LOCK IN
+        // SHARE MODE) makes a reference another user adds meanwhile wait for the delete.
+        QSqlQuery references = save.prepare(referencesSql);
+        references.bindValue(QStringLiteral(":id"), id);
+        if (save.exec(references) && references.next()) {
+            Messages::critical(parent, msgCaption, msgRecordReferenced);
+            return false;
+        }
+    }
+    QSqlQuery query = save.prepare(deleteSql);
     query.bindValue(QStringLiteral(":id"), id);
-    if (query.exec())
+    save.exec(query);
+    if (save.commit())
         return true;
-    if (query.lastError().nativeErrorCode().toInt() == errorRowReferenced)
+    if (save.errorNumber() == errorRowReferenced)
         Messages::critical(parent, msgCaption, msgRecordReferenced);
     else
-        Messages::critical(parent, msgCaption, msgDeleteFailed + QLatin1Char('\n') + query.lastError().text());
+        Messages::critical(parent, msgCaption, msgDeleteFailed + QLatin1Char('\n') + save.errorText());
     return false;
 }
 
@@ -153,10 +166,11 @@ bool cListTable::selectFirstRow()
     return true;
 }
 
-bool cListTable::deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question)
+bool cListTable::deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question,
+                               const QString &referencesSql)
 {
     const QVariant id = currentIdOrTell(parent, msgSelectItemToDelete);
-    return id.isValid() && ListDialog::confirmAndDelete(parent, question, deleteSql, id);
+    return id.isValid() && ListDialog::confirmAndDelete(parent, question, deleteSql, id, referencesSql);
 }
 
 bool cListTable::pickCurrent(QDialog *list, int &pickedId)

@@ -49,7 +49,10 @@ QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int 
 // Asks `question` (Yes/No, default No) and on Yes runs `deleteSql` with `:id` bound to
 // `id`. True only when the statement ran; false on No, and on a failure after showing
 // msgRecordReferenced (error 1451) or msgDeleteFailed, "\n" and the server's text.
-bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id);
+// Where no foreign key guards the record, `referencesSql` (`:id` bound) finds a row that
+// still refers to it; one found refuses the delete as error 1451 would.
+bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id,
+                      const QString &referencesSql = QString());
 
 } // namespace ListDialog
 
@@ -106,9 +109,11 @@ public:
     }
 
     // Delete: tells the user to select a row, or asks `question` and runs `deleteSql`
-    // with `:id` bound to the current id (see ListDialog::confirmAndDelete). True only
-    // when the record was deleted: the caller reloads.
-    bool deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question = msgDelete);
+    // with `:id` bound to the current id, refused while `referencesSql` finds a row (see
+    // ListDialog::confirmAndDelete). True only when the record was deleted: the caller
+    // reloads.
+    bool deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question = msgDelete,
+                       const QString &referencesSql = QString());
 
     // The pick of a list that also serves as a picker: stores the current id in
     // `pickedId` and accepts `list`; with no current row, tells the user to select one.

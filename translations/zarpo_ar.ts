@@ -490,6 +490,62 @@
     </message>
 </context>
 <context>
+    <name>frmCategories</name>
+    <message>
+        <location filename="../items/frmCategories.ui" line="14"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="20"/>
+        <source>Category:</source>
+        <translation>الفئة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="34"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="41"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategories.ui" line="48"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmCategoriesView</name>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="14"/>
+        <source>Categories View</source>
+        <translation>عرض الفئات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="35"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="42"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.ui" line="49"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmCategoriesView.cpp" line="28"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+</context>
+<context>
     <name>frmCompanyInfo</name>
     <message>
         <location filename="../app/frmCompanyInfo.ui" line="14"/>
@@ -1428,6 +1484,256 @@
     </message>
 </context>
 <context>
+    <name>frmItems</name>
+    <message>
+        <location filename="../items/frmItems.ui" line="14"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="24"/>
+        <source>Item Info</source>
+        <translation>بيانات الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="30"/>
+        <source>Active</source>
+        <translation>نشط</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="40"/>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="50"/>
+        <source>Item No.:</source>
+        <translation>رقم الصنف:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="77"/>
+        <source>Item Name:</source>
+        <translation>اسم الصنف:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="91"/>
+        <source>Barcode:</source>
+        <translation>الباركود:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="105"/>
+        <source>Category:</source>
+        <translation>الفئة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="115"/>
+        <source>Warranty:</source>
+        <translation>الضمان:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="134"/>
+        <source>Days</source>
+        <translation>يوم</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="156"/>
+        <source>Default Vendor:</source>
+        <translation>المورد الافتراضي:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="166"/>
+        <source>Vendor Item No.:</source>
+        <translation>رقم الصنف لدى المورد:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="180"/>
+        <source>Validity:</source>
+        <translation>الصلاحية:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="197"/>
+        <source>Day(s)</source>
+        <translation>يوم</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="202"/>
+        <source>Week(s)</source>
+        <translation>أسبوع</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="207"/>
+        <source>Month(s)</source>
+        <translation>شهر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="212"/>
+        <source>Year(s)</source>
+        <translation>سنة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="236"/>
+        <source>Pricing</source>
+        <translation>التسعير</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="244"/>
+        <source>Price Type:</source>
+        <translation>نوع السعر:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="261"/>
+        <source>Unit of Measure:</source>
+        <translation>وحدة القياس:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="288"/>
+        <source>Price:</source>
+        <translation>السعر:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="318"/>
+        <location filename="../items/frmItems.ui" line="473"/>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="325"/>
+        <location filename="../items/frmItems.ui" line="480"/>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="347"/>
+        <source>PriceId</source>
+        <translation>رقم السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="352"/>
+        <source>PriceTypeId</source>
+        <translation>رقم نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="357"/>
+        <source>Price Type</source>
+        <translation>نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="362"/>
+        <source>UOMId</source>
+        <translation>رقم الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="367"/>
+        <source>UOM</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="372"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="377"/>
+        <location filename="../items/frmItems.ui" line="532"/>
+        <source>IsUpdated</source>
+        <translation>معدل</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="386"/>
+        <source>Unit of Measres</source>
+        <translation>وحدات القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="392"/>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;&lt;p&gt;Specify the relationship between different units of measure. &lt;span style=&quot; font-weight:600; font-style:italic;&quot;&gt;For example&lt;/span&gt; a Package from this Item contains 12 boxes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;&lt;p dir=&quot;rtl&quot;&gt;حدد العلاقة بين وحدات القياس المختلفة. &lt;span style=&quot; font-weight:600;&quot;&gt;مثلًا&lt;/span&gt; عبوة من هذا الصنف تحتوي على 12 علبة.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="405"/>
+        <source>A Unit of:</source>
+        <translation>الوحدة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="422"/>
+        <source>Contains:</source>
+        <translation>تحتوي على:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="439"/>
+        <source>of:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="502"/>
+        <source>Item UOM ID</source>
+        <translation>رقم تحويل الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="507"/>
+        <source>Big Unit ID</source>
+        <translation>رقم الوحدة الكبرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="512"/>
+        <source>Big Unit</source>
+        <translation>الوحدة الكبرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="517"/>
+        <source>Contains</source>
+        <translation>تحتوي على</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="522"/>
+        <source>Small Unit ID</source>
+        <translation>رقم الوحدة الصغرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="527"/>
+        <source>Small Unit</source>
+        <translation>الوحدة الصغرى</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="546"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="553"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.ui" line="560"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="55"/>
+        <location filename="../items/frmItems.cpp" line="66"/>
+        <location filename="../items/frmItems.cpp" line="76"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="154"/>
+        <source>Item name must be specified</source>
+        <translation>يجب تحديد اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="158"/>
+        <source>Item category must be specified</source>
+        <translation>يجب تحديد فئة الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="165"/>
+        <source>The validity can be at most %1 %2.</source>
+        <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>frmLogin</name>
     <message>
         <location filename="../app/frmLogin.ui" line="14"/>
@@ -1563,13 +1869,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="420"/>
+        <location filename="../app/frmMainWindow.cpp" line="450"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="420"/>
+        <location filename="../app/frmMainWindow.cpp" line="450"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -1596,7 +1902,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1536"/>
+        <location filename="../app/frmMainWindow.ui" line="1521"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
@@ -1608,13 +1914,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1544"/>
+        <location filename="../app/frmMainWindow.ui" line="1529"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1552"/>
+        <location filename="../app/frmMainWindow.ui" line="1537"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -1636,7 +1942,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="790"/>
-        <location filename="../app/frmMainWindow.ui" line="1568"/>
+        <location filename="../app/frmMainWindow.ui" line="1553"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
@@ -1648,19 +1954,19 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="849"/>
-        <location filename="../app/frmMainWindow.ui" line="1576"/>
+        <location filename="../app/frmMainWindow.ui" line="1561"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="880"/>
-        <location filename="../app/frmMainWindow.ui" line="1584"/>
+        <location filename="../app/frmMainWindow.ui" line="1569"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="911"/>
-        <location filename="../app/frmMainWindow.ui" line="1592"/>
+        <location filename="../app/frmMainWindow.ui" line="1577"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
@@ -1786,13 +2092,13 @@
         <location filename="../app/frmMainWindow.ui" line="1373"/>
         <location filename="../app/frmMainWindow.ui" line="1383"/>
         <location filename="../app/frmMainWindow.ui" line="1393"/>
-        <location filename="../app/frmMainWindow.ui" line="1406"/>
-        <location filename="../app/frmMainWindow.ui" line="1422"/>
-        <location filename="../app/frmMainWindow.ui" line="1438"/>
-        <location filename="../app/frmMainWindow.ui" line="1464"/>
-        <location filename="../app/frmMainWindow.ui" line="1474"/>
-        <location filename="../app/frmMainWindow.ui" line="1484"/>
-        <location filename="../app/frmMainWindow.ui" line="1523"/>
+        <location filename="../app/frmMainWindow.ui" line="1403"/>
+        <location filename="../app/frmMainWindow.ui" line="1413"/>
+        <location filename="../app/frmMainWindow.ui" line="1426"/>
+        <location filename="../app/frmMainWindow.ui" line="1449"/>
+        <location filename="../app/frmMainWindow.ui" line="1459"/>
+        <location filename="../app/frmMainWindow.ui" line="1469"/>
+        <location filename="../app/frmMainWindow.ui" line="1508"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
@@ -1802,83 +2108,83 @@
         <location filename="../app/frmMainWindow.ui" line="1378"/>
         <location filename="../app/frmMainWindow.ui" line="1388"/>
         <location filename="../app/frmMainWindow.ui" line="1398"/>
-        <location filename="../app/frmMainWindow.ui" line="1414"/>
-        <location filename="../app/frmMainWindow.ui" line="1430"/>
-        <location filename="../app/frmMainWindow.ui" line="1446"/>
-        <location filename="../app/frmMainWindow.ui" line="1469"/>
-        <location filename="../app/frmMainWindow.ui" line="1479"/>
-        <location filename="../app/frmMainWindow.ui" line="1489"/>
-        <location filename="../app/frmMainWindow.ui" line="1528"/>
+        <location filename="../app/frmMainWindow.ui" line="1408"/>
+        <location filename="../app/frmMainWindow.ui" line="1418"/>
+        <location filename="../app/frmMainWindow.ui" line="1431"/>
+        <location filename="../app/frmMainWindow.ui" line="1454"/>
+        <location filename="../app/frmMainWindow.ui" line="1464"/>
+        <location filename="../app/frmMainWindow.ui" line="1474"/>
+        <location filename="../app/frmMainWindow.ui" line="1513"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1454"/>
+        <location filename="../app/frmMainWindow.ui" line="1439"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1459"/>
+        <location filename="../app/frmMainWindow.ui" line="1444"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1497"/>
+        <location filename="../app/frmMainWindow.ui" line="1482"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1505"/>
+        <location filename="../app/frmMainWindow.ui" line="1490"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1513"/>
+        <location filename="../app/frmMainWindow.ui" line="1498"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1518"/>
+        <location filename="../app/frmMainWindow.ui" line="1503"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1560"/>
+        <location filename="../app/frmMainWindow.ui" line="1545"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1600"/>
+        <location filename="../app/frmMainWindow.ui" line="1585"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1608"/>
+        <location filename="../app/frmMainWindow.ui" line="1593"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1613"/>
+        <location filename="../app/frmMainWindow.ui" line="1598"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1618"/>
+        <location filename="../app/frmMainWindow.ui" line="1603"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1626"/>
+        <location filename="../app/frmMainWindow.ui" line="1611"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1631"/>
+        <location filename="../app/frmMainWindow.ui" line="1616"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1636"/>
+        <location filename="../app/frmMainWindow.ui" line="1621"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -1893,79 +2199,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="57"/>
+        <location filename="../app/frmMainWindow.cpp" line="62"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="373"/>
+        <location filename="../app/frmMainWindow.cpp" line="403"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="373"/>
+        <location filename="../app/frmMainWindow.cpp" line="403"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="373"/>
+        <location filename="../app/frmMainWindow.cpp" line="403"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="373"/>
-        <location filename="../app/frmMainWindow.cpp" line="397"/>
+        <location filename="../app/frmMainWindow.cpp" line="403"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="373"/>
-        <location filename="../app/frmMainWindow.cpp" line="397"/>
+        <location filename="../app/frmMainWindow.cpp" line="403"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="397"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="397"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="397"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="420"/>
+        <location filename="../app/frmMainWindow.cpp" line="450"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="420"/>
+        <location filename="../app/frmMainWindow.cpp" line="450"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="420"/>
+        <location filename="../app/frmMainWindow.cpp" line="450"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="463"/>
+        <location filename="../app/frmMainWindow.cpp" line="493"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="466"/>
+        <location filename="../app/frmMainWindow.cpp" line="496"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="469"/>
+        <location filename="../app/frmMainWindow.cpp" line="499"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2286,6 +2592,62 @@
         <location filename="../app/frmSettings.cpp" line="220"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
+    </message>
+</context>
+<context>
+    <name>frmUOM</name>
+    <message>
+        <location filename="../items/frmUOM.ui" line="14"/>
+        <source>Unit of Measures</source>
+        <translation>وحدات القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="20"/>
+        <source>Unit of Measure:</source>
+        <translation>وحدة القياس:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="34"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="41"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOM.ui" line="48"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmUOMView</name>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="14"/>
+        <source>Unit of Measures View</source>
+        <translation>عرض وحدات القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="35"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="42"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.ui" line="49"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmUOMView.cpp" line="28"/>
+        <source>UOM</source>
+        <translation>الوحدة</translation>
     </message>
 </context>
 <context>

@@ -433,6 +433,11 @@ const Command windowCommands[] = {
     {"department_actionView", "frmDepartmentsView", false},
     {"persons_actionAdd", "frmPersons", false},
     {"persons_actionView", "frmPersonsView", false},
+    {"categories_actionView", "frmCategoriesView", false},
+    {"categories_actionAdd", "frmCategories", false},
+    {"uom_actionView", "frmUOMView", false},
+    {"uom_actionAdd", "frmUOM", false},
+    {"items_actionAdd", "frmItems", false},
 };
 const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
 

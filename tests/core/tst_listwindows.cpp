@@ -1,6 +1,8 @@
 #include "accounting/frmCurrenciesView.h"
 #include "core/globals.h"
 #include "core/listdialog.h"
+#include "items/frmCategoriesView.h"
+#include "items/frmUOMView.h"
 #include "partners/frmDepartmentsView.h"
 #include "partners/frmVendorsView.h"
 #include "tests/support/testsupport.h"
@@ -53,6 +55,16 @@ const QList<ListWindow> &listWindows()
         {"currencies", [] { return new frmCurrenciesView(nullptr); }, {},
          {"Egyptian Pound|EGP", "USD|$", "Euro|E"}, "Currency,Symbol", "Egyptian Pound", "Euro",
          msgDelete + ": %1", "frmCurrencies", "txtCurrency"},
+        // No foreign key guards a category: the list itself refuses one that items name.
+        {"categories", [] { return new frmCategoriesView(nullptr); },
+         {"insert into itemcategories (ItemCategoryId, Category) values (1, 'Food'), (2, 'Tools')",
+          "insert into items (ItemName, CategoryId) values ('Rice', 1)"},
+         {"Food", "Tools"}, "Category", "Food", "Tools", msgDelete + ": %1", "frmCategories", "txtCategory"},
+        {"units of measure", [] { return new frmUOMView(nullptr); },
+         {"insert into items (ItemId, ItemName, CategoryId) values (1, 'Rice', NULL)",
+          "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.5)"},
+         {"Each", "Case", "Pallet", "Pound", "Gallon", "Kilogram", "Book", "Pack"}, "UOM", "Each", "Pack",
+         msgDelete + ": %1", "frmUOM", "txtUOM"},
     };
     return windows;
 }

@@ -1,0 +1,89 @@
+#include "items/frmCategories.h"
+#include "ui_frmCategories.h"
+
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmCategories::frmCategories(QWidget *parent, int categoryId)
+    : QDialog(parent), ui(new Ui::frmCategories), categoryId(categoryId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    if (categoryId > 0)
+        loadCategory();
+}
+
+frmCategories::~frmCategories()
+{
+    delete ui;
+}
+
+void frmCategories::loadCategory()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("select * from itemcategories where itemCategoryId = :id"));
+    query.bindValue(QStringLiteral(":id"), categoryId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (query.next())
+        ui->txtCategory->setText(query.value(1).toString());
+}
+
+bool frmCategories::validateCategory()
+{
+    if (!ui->txtCategory->text().trimmed().isEmpty())
+        return true;
+    Messages::information(this, msgCaption, QStringLiteral("Insert category"));
+    return false;
+}
+
+bool frmCategories::saveCategory()
+{
+    if (!validateCategory())
+        return false;
+    cDbSave save;
+    QSqlQuery query;
+    if (categoryId != 0) {
+        query = save.prepare(QStringLiteral("Update itemcategories set Category = :Category "
+                                            "where itemCategoryId = :id;"));
+        query.bindValue(QStringLiteral(":id"), categoryId);
+    } else {
+        query = save.prepare(QStringLiteral("Insert into itemcategories (Category) Values (:Category);"));
+    }
+    query.bindValue(QStringLiteral(":Category"), ui->txtCategory->text().trimmed());
+    if (categoryId != 0)
+        save.execOnStored(query);
+    else
+        save.exec(query);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmCategories::on_btnSaveAndClose_clicked()
+{
+    if (saveCategory())
+        close();
+}
+
+void frmCategories::on_btnSave_clicked()
+{
+    saveCategory();
+}
+
+void frmCategories::on_btnNew_clicked()
+{
+    ui->txtCategory->clear();
+    categoryId = 0;
+}

@@ -1,0 +1,34 @@
+#ifndef FRMCATEGORIES_H
+#define FRMCATEGORIES_H
+
+#include <QDialog>
+
+namespace Ui {
+class frmCategories;
+}
+
+// Creates or renames one item category (categoryId 0: a new one); after a successful
+// save it stands on a new category.
+class frmCategories : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmCategories(QWidget *parent, int categoryId);
+    ~frmCategories() override;
+
+private slots:
+    void on_btnSaveAndClose_clicked();
+    void on_btnSave_clicked();
+    void on_btnNew_clicked();
+
+private:
+    bool validateCategory();
+    void loadCategory();
+    bool saveCategory();
+
+    Ui::frmCategories *ui;
+    int categoryId;
+};
+
+#endif // FRMCATEGORIES_H

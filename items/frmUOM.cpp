@@ -1,0 +1,79 @@
+#include "items/frmUOM.h"
+#include "ui_frmUOM.h"
+
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/sqlvalues.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+frmUOM::frmUOM(QWidget *parent, int uomId) : QDialog(parent), ui(new Ui::frmUOM), uomId(uomId)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    if (uomId != 0)
+        loadUOM();
+}
+
+frmUOM::~frmUOM()
+{
+    delete ui;
+}
+
+void frmUOM::loadUOM()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral("Select * from uom where uomId = :id"));
+    query.bindValue(QStringLiteral(":id"), uomId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (query.next())
+        ui->txtUOM->setText(query.value(1).toString());
+}
+
+bool frmUOM::saveUOM()
+{
+    // Nothing is checked: a name is stored exactly as typed, blanks included.
+    cDbSave save;
+    QSqlQuery query;
+    if (uomId != 0) {
+        query = save.prepare(QStringLiteral("Update uom set UOM = :uom where UomId = :id;"));
+        query.bindValue(QStringLiteral(":id"), uomId);
+    } else {
+        query = save.prepare(QStringLiteral("Insert into uom (UOM) values (:uom);"));
+    }
+    query.bindValue(QStringLiteral(":uom"), textNotNull(ui->txtUOM->text()));
+    if (uomId != 0)
+        save.execOnStored(query);
+    else
+        save.exec(query);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        return false;
+    }
+    on_btnNew_clicked();
+    return true;
+}
+
+void frmUOM::on_btnSaveAndClose_clicked()
+{
+    if (saveUOM())
+        close();
+}
+
+void frmUOM::on_btnSave_clicked()
+{
+    saveUOM();
+}
+
+void frmUOM::on_btnNew_clicked()
+{
+    uomId = 0;
+    ui->txtUOM->clear();
+}
