@@ -59,6 +59,7 @@ private slots:
     void on_department_actionView_triggered();
     void on_persons_actionAdd_triggered();
     void on_persons_actionView_triggered();
+    void on_actionReports_Center_triggered();
 
 private:
     void openWindow(QWidget *window, bool maximised = false);

@@ -433,6 +433,7 @@ const Command windowCommands[] = {
     {"department_actionView", "frmDepartmentsView", false},
     {"persons_actionAdd", "frmPersons", false},
     {"persons_actionView", "frmPersonsView", false},
+    {"actionReports_Center", "frmReportsCenter", false},
 };
 const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
 
