@@ -162,6 +162,14 @@
     </message>
 </context>
 <context>
+    <name>cReport</name>
+    <message>
+        <location filename="../reports/framework/cReport.cpp" line="34"/>
+        <source>The report template %1 cannot be read.</source>
+        <translation>لا يمكن قراءة قالب التقرير %1.</translation>
+    </message>
+</context>
+<context>
     <name>dlgAccTrans</name>
     <message>
         <location filename="../accounting/dlgAccTrans.ui" line="14"/>
@@ -2106,6 +2114,178 @@
         <location filename="../app/frmPreferences.ui" line="14"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportViewer</name>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.ui" line="14"/>
+        <source>Report Preview</source>
+        <translation>معاينة التقرير</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="79"/>
+        <source>Portrait</source>
+        <translation>طولي</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="79"/>
+        <source>Landscape</source>
+        <translation>عرضي</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="83"/>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="84"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="127"/>
+        <source>Export PDF</source>
+        <translation>تصدير PDF</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="139"/>
+        <source>The file %1 cannot be written.</source>
+        <translation>تتعذّر الكتابة في الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="162"/>
+        <source>There is no printer to print on: the report was not printed.</source>
+        <translation>لا توجد طابعة للطباعة عليها: لم يُطبع التقرير.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportsCenter</name>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="14"/>
+        <source>Reports Center</source>
+        <translation>مركز التقارير</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="33"/>
+        <source>ID</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="38"/>
+        <source>Reports</source>
+        <translation>التقارير</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="46"/>
+        <source>Customers &amp; Sales</source>
+        <translation>العملاء والمبيعات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="59"/>
+        <source>Customer List</source>
+        <translation>قائمة العملاء</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="67"/>
+        <source>Customer Sales Detailed</source>
+        <translation>مبيعات العملاء التفصيلية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="75"/>
+        <source>Pending Sales Orders</source>
+        <translation>أوامر البيع المعلقة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="83"/>
+        <source>Customer Statement of Account</source>
+        <translation>كشف حساب عميل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="92"/>
+        <source>Vendors &amp; Purchase</source>
+        <translation>الموردون والمشتريات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="105"/>
+        <source>Pending Purchase Orders</source>
+        <translation>أوامر الشراء المعلقة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="113"/>
+        <source>Vendor List</source>
+        <translation>قائمة الموردين</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="121"/>
+        <source>Vendor Purchases Detailed</source>
+        <translation>مشتريات الموردين التفصيلية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="130"/>
+        <source>Accounting</source>
+        <translation>المحاسبة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="143"/>
+        <source>Account List</source>
+        <translation>قائمة الحسابات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="151"/>
+        <source>General Journal List</source>
+        <translation>قائمة اليومية العامة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="159"/>
+        <source>Balance Sheet</source>
+        <translation>الميزانية العمومية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="167"/>
+        <source>Income Statement</source>
+        <translation>قائمة الدخل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="176"/>
+        <source>Inventory &amp; Services</source>
+        <translation>المخزون والخدمات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="189"/>
+        <source>Warehouse Inventory</source>
+        <translation>جرد المخزن</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="197"/>
+        <source>Inventory &amp; Service List</source>
+        <translation>قائمة الأصناف والخدمات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="205"/>
+        <source>Price List</source>
+        <translation>قائمة الأسعار</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="213"/>
+        <source>Inventory Expire Dates</source>
+        <translation>تواريخ انتهاء صلاحية المخزون</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="221"/>
+        <source>Inventory Actions</source>
+        <translation>حركة المخزون</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="230"/>
+        <source>HR</source>
+        <translation>الموارد البشرية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="243"/>
+        <source>Employees List</source>
+        <translation>قائمة الموظفين</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="283"/>
+        <source>Show Report</source>
+        <translation>عرض التقرير</translation>
     </message>
 </context>
 <context>
