@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QWebFrame>
 #include <QWebView>
@@ -54,13 +55,15 @@ bool runFixture(const QString &path)
     return statement.trimmed().isEmpty() || TestSupport::execSql(statement);
 }
 
-// The page's text line by line as a reader sees it, without empty lines; the cells of a
-// table row are joined by " | ", so an empty cell shows as "|  |".
+// The page's text line by line as a reader sees it, without empty lines and without the
+// invisible direction marks; the cells of a table row are joined by " | ", so an empty
+// cell shows as "|  |".
 QStringList shownLines(const QString &text)
 {
     QStringList lines;
     for (QString line : text.split('\n')) {
         line.replace('\t', QLatin1String(" | "));
+        line.remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}]")));
         if (!line.trimmed().isEmpty())
             lines << line.trimmed();
     }
