@@ -41,6 +41,7 @@
 #include "partners/frmUsersView.h"
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
+#include "reports/framework/frmReportsCenter.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -322,6 +323,11 @@ void frmMainWindow::on_btnCustomers_clicked()
 void frmMainWindow::on_btnVendors_clicked()
 {
     openWindow(new frmVendors(nullptr, 0));
+}
+
+void frmMainWindow::on_actionReports_Center_triggered()
+{
+    openWindow(new frmReportsCenter(nullptr));
 }
 
 void frmMainWindow::on_actionAboute_triggered()

@@ -64,6 +64,7 @@ private slots:
     void on_uom_actionView_triggered();
     void on_uom_actionAdd_triggered();
     void on_items_actionAdd_triggered();
+    void on_actionReports_Center_triggered();
 
 private:
     void openWindow(QWidget *window, bool maximised = false);

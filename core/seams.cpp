@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <QFileDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QWebFrame>
 
@@ -73,7 +74,14 @@ std::function<bool(const QUrl &)> Desktop::openUrl = [](const QUrl &url) {
 
 std::function<bool(QWebFrame *)> Printing::print = [](QWebFrame *frame) {
     QPrinter printer;
-    if (!printer.isValid())
+    return printOn(frame, printer);
+};
+
+std::function<bool(QWebFrame *, QPrinter &)> Printing::printOn = [](QWebFrame *frame, QPrinter &printer) {
+    // Without a printer Qt quietly turns a native printer into a PDF writer with no file.
+    if (printer.outputFileName().isEmpty()
+        && (QPrinterInfo::availablePrinters().isEmpty() || printer.outputFormat() != QPrinter::NativeFormat
+            || !printer.isValid()))
         return false;
     frame->print(&printer);
     return true;

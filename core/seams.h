@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 class QWebFrame;
 class QUrl;
@@ -65,6 +66,9 @@ struct Printing
 {
     // Prints the frame's page on the default printer; false when nothing was printed.
     static std::function<bool(QWebFrame *frame)> print;
+    // Prints the frame's page with a printer the caller has set up (paper, orientation, a
+    // PDF file); false when it names no file and there is no printer to print on.
+    static std::function<bool(QWebFrame *frame, QPrinter &printer)> printOn;
 };
 
 #endif // SEAMS_H

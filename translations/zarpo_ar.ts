@@ -183,6 +183,14 @@
     </message>
 </context>
 <context>
+    <name>cReport</name>
+    <message>
+        <location filename="../reports/framework/cReport.cpp" line="34"/>
+        <source>The report template %1 cannot be read.</source>
+        <translation>لا يمكن قراءة قالب التقرير %1.</translation>
+    </message>
+</context>
+<context>
     <name>dlgAccTrans</name>
     <message>
         <location filename="../accounting/dlgAccTrans.ui" line="14"/>
@@ -1869,13 +1877,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="450"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="450"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2159,32 +2167,32 @@
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1593"/>
+        <location filename="../app/frmMainWindow.ui" line="1590"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1598"/>
+        <location filename="../app/frmMainWindow.ui" line="1595"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1603"/>
+        <location filename="../app/frmMainWindow.ui" line="1600"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1611"/>
+        <location filename="../app/frmMainWindow.ui" line="1608"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1616"/>
+        <location filename="../app/frmMainWindow.ui" line="1613"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1621"/>
+        <location filename="../app/frmMainWindow.ui" line="1618"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2199,79 +2207,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="62"/>
+        <location filename="../app/frmMainWindow.cpp" line="63"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="403"/>
+        <location filename="../app/frmMainWindow.cpp" line="409"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="403"/>
+        <location filename="../app/frmMainWindow.cpp" line="409"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="403"/>
+        <location filename="../app/frmMainWindow.cpp" line="409"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="403"/>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="433"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="403"/>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="433"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="433"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="433"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="433"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="450"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="450"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="450"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="493"/>
+        <location filename="../app/frmMainWindow.cpp" line="499"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="496"/>
+        <location filename="../app/frmMainWindow.cpp" line="502"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="499"/>
+        <location filename="../app/frmMainWindow.cpp" line="505"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2453,6 +2461,178 @@
         <location filename="../app/frmPreferences.ui" line="14"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportViewer</name>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.ui" line="14"/>
+        <source>Report Preview</source>
+        <translation>معاينة التقرير</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="92"/>
+        <source>Portrait</source>
+        <translation>طولي</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="92"/>
+        <source>Landscape</source>
+        <translation>عرضي</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="96"/>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="97"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="140"/>
+        <source>Export PDF</source>
+        <translation>تصدير PDF</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="152"/>
+        <source>The file %1 cannot be written.</source>
+        <translation>تتعذّر الكتابة في الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="175"/>
+        <source>There is no printer to print on: the report was not printed.</source>
+        <translation>لا توجد طابعة للطباعة عليها: لم يُطبع التقرير.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportsCenter</name>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="14"/>
+        <source>Reports Center</source>
+        <translation>مركز التقارير</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="33"/>
+        <source>ID</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="38"/>
+        <source>Reports</source>
+        <translation>التقارير</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="46"/>
+        <source>Customers &amp; Sales</source>
+        <translation>العملاء والمبيعات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="59"/>
+        <source>Customer List</source>
+        <translation>قائمة العملاء</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="67"/>
+        <source>Customer Sales Detailed</source>
+        <translation>مبيعات العملاء التفصيلية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="75"/>
+        <source>Pending Sales Orders</source>
+        <translation>أوامر البيع المعلقة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="83"/>
+        <source>Customer Statement of Account</source>
+        <translation>كشف حساب عميل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="92"/>
+        <source>Vendors &amp; Purchase</source>
+        <translation>الموردون والمشتريات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="105"/>
+        <source>Pending Purchase Orders</source>
+        <translation>أوامر الشراء المعلقة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="113"/>
+        <source>Vendor List</source>
+        <translation>قائمة الموردين</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="121"/>
+        <source>Vendor Purchases Detailed</source>
+        <translation>مشتريات الموردين التفصيلية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="130"/>
+        <source>Accounting</source>
+        <translation>المحاسبة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="143"/>
+        <source>Account List</source>
+        <translation>قائمة الحسابات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="151"/>
+        <source>General Journal List</source>
+        <translation>قائمة اليومية العامة</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="159"/>
+        <source>Balance Sheet</source>
+        <translation>الميزانية العمومية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="167"/>
+        <source>Income Statement</source>
+        <translation>قائمة الدخل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="176"/>
+        <source>Inventory &amp; Services</source>
+        <translation>المخزون والخدمات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="189"/>
+        <source>Warehouse Inventory</source>
+        <translation>جرد المخزن</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="197"/>
+        <source>Inventory &amp; Service List</source>
+        <translation>قائمة الأصناف والخدمات</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="205"/>
+        <source>Price List</source>
+        <translation>قائمة الأسعار</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="213"/>
+        <source>Inventory Expire Dates</source>
+        <translation>تواريخ انتهاء صلاحية المخزون</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="221"/>
+        <source>Inventory Actions</source>
+        <translation>حركة المخزون</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="230"/>
+        <source>HR</source>
+        <translation>الموارد البشرية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="243"/>
+        <source>Employees List</source>
+        <translation>قائمة الموظفين</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportsCenter.ui" line="283"/>
+        <source>Show Report</source>
+        <translation>عرض التقرير</translation>
     </message>
 </context>
 <context>

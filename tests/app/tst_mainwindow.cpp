@@ -438,6 +438,7 @@ const Command windowCommands[] = {
     {"uom_actionView", "frmUOMView", false},
     {"uom_actionAdd", "frmUOM", false},
     {"items_actionAdd", "frmItems", false},
+    {"actionReports_Center", "frmReportsCenter", false},
 };
 const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
 

@@ -1,0 +1,5 @@
+#include "reports/framework/cFilterWidget.h"
+
+cFilterWidget::cFilterWidget(QWidget *parent) : QWidget(parent) {}
+
+void cFilterWidget::runReport() {}

@@ -1,0 +1,149 @@
+#include "reports/framework/cReport.h"
+
+#include "core/globals.h"
+#include "core/htmltemplate.h"
+#include "core/direction.h"
+#include "core/messages.h"
+#include "core/seams.h"
+#include "reports/framework/frmReportViewer.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QWebView>
+
+cReport::cReport(const QString &templateFile) : templateFile(templateFile) {}
+
+QString cReport::templatePath(const QString &templateFile)
+{
+    const QString language = languageCode == QLatin1String("ar") ? QStringLiteral("ar") : QStringLiteral("en");
+    return QDir(programDir()).filePath(QStringLiteral("Reports/%1/%2").arg(language, templateFile));
+}
+
+bool cReport::readTemplate()
+{
+    const QString path = templatePath(templateFile);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Messages::critical(nullptr, msgCaption,
+                           tr("The report template %1 cannot be read.")
+                                   .arg(Direction::leftToRight(QDir::toNativeSeparators(path)))
+                               + QLatin1Char('\n') + file.errorString());
+        return false;
+    }
+    html = QString::fromUtf8(file.readAll());
+    return true;
+}
+
+bool cReport::runQuery(QSqlQueryModel &model, const QString &sql)
+{
+    model.setQuery(sql, QSqlDatabase::database());
+    // The model reads a large result in pieces as a view scrolls; a report needs it whole.
+    while (!model.lastError().isValid() && model.canFetchMore())
+        model.fetchMore();
+    if (!model.lastError().isValid())
+        return true;
+    reportFailure(model.lastError());
+    return false;
+}
+
+void cReport::reportFailure(const QSqlError &error)
+{
+    Messages::critical(nullptr, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+QString cReport::page(const QHash<QString, QString> &values, const QHash<QString, QString> &htmlParts) const
+{
+    QHash<QString, QString> all = values;
+    all.insert(QStringLiteral("$DATE"), QDate::currentDate().toString(dateFormat));
+    all.insert(QStringLiteral("$COMPANY_NAME"), companyName);
+    all.insert(QStringLiteral("$COMPANY_ADDRESS"), companyAddress);
+    all.insert(QStringLiteral("$COMPANY_PHONE"), companyPhone);
+    return fillTemplate(html, all, htmlParts);
+}
+
+frmReportViewer *cReport::show(const QString &page)
+{
+    auto *viewer = new frmReportViewer(nullptr);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->webView->setHtml(page, QUrl());
+    viewer->show();
+    return viewer;
+}
+
+QString cReport::cellText(const QVariant &value)
+{
+    switch (value.type()) {
+    case QVariant::Int:
+    case QVariant::UInt:
+    case QVariant::LongLong:
+    case QVariant::ULongLong:
+        return value.isNull() ? QStringLiteral("0") : value.toString();
+    case QVariant::Double: {
+        // The driver hands DECIMAL amounts over as doubles: 15 digits give back the
+        // stored amount without a binary residue (0.30000000000000004 shows as 0.3).
+        const double number = value.isNull() ? 0 : value.toDouble();
+        return QString::number(number == 0 ? 0 : number, 'g', 15);
+    }
+    case QVariant::Date:
+        return value.toDate().toString(Qt::ISODate);
+    case QVariant::DateTime:
+        return value.toDateTime().toString(Qt::ISODate);
+    case QVariant::Time:
+        return value.toTime().toString(Qt::ISODate);
+    default:
+        return value.isNull() ? QString() : value.toString();
+    }
+}
+
+QString cReport::cell(const QString &text)
+{
+    return QStringLiteral("<td> ") + text.toHtmlEscaped() + QStringLiteral(" </td>");
+}
+
+QString cReport::row(const QSqlRecord &record)
+{
+    QString html = QStringLiteral("<tr>");
+    for (int column = 0; column < record.count(); ++column)
+        html += cell(cellText(record.value(column)));
+    return html + QStringLiteral("</tr>");
+}
+
+QString cReport::rows(const QSqlQueryModel &model)
+{
+    QString html;
+    for (int i = 0; i < model.rowCount(); ++i)
+        html += row(model.record(i));
+    return html;
+}
+
+QVector<cReport::Run> cReport::runs(const QSqlQueryModel &model, int keyColumn)
+{
+    QVector<Run> found;
+    QVariant previousKey;
+    for (int i = 0; i < model.rowCount(); ++i) {
+        const QVariant key = model.record(i).value(keyColumn);
+        if (found.isEmpty() || key != previousKey)
+            found.append(Run{i, i + 1});
+        else
+            found.last().end = i + 1;
+        previousKey = key;
+    }
+    return found;
+}
+
+void cReport::showFlat(const QString &templateFile, const QString &sql, const QString &detailsToken)
+{
+    cReport report(templateFile);
+    if (!report.readTemplate())
+        return;
+    QSqlQueryModel model;
+    if (!runQuery(model, sql))
+        return;
+    show(report.page({}, {{detailsToken, rows(model)}}));
+}

@@ -1,0 +1,80 @@
+#include "reports/framework/frmReportsCenter.h"
+#include "ui_frmReportsCenter.h"
+
+#include "core/globals.h"
+#include "reports/framework/RptVendorList.h"
+#include "reports/framework/cFilterWidget.h"
+
+namespace {
+// What each code runs. A code with a filter panel runs the panel's runReport; a code with
+// a generator alone runs it at once. Codes of the catalogue that are not here (reports
+// not written yet, categories) show no panel and run nothing.
+struct CatalogueReport
+{
+    const char *code;
+    cFilterWidget *(*createPanel)(QWidget *filterArea);
+    void (*showReport)();
+};
+const CatalogueReport catalogueReports[] = {
+    {"VENLST", nullptr, &RptVendorList::showReport},
+};
+
+const CatalogueReport *reportOf(const QString &code)
+{
+    for (const CatalogueReport &report : catalogueReports)
+        if (code == QLatin1String(report.code))
+            return &report;
+    return nullptr;
+}
+}
+
+frmReportsCenter::frmReportsCenter(QWidget *parent) : QDialog(parent), ui(new Ui::frmReportsCenter)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ui->treeWidget->hideColumn(0);
+    ui->treeWidget->expandAll();
+}
+
+frmReportsCenter::~frmReportsCenter()
+{
+    delete ui;
+}
+
+QString frmReportsCenter::currentCode() const
+{
+    const QTreeWidgetItem *item = ui->treeWidget->currentItem();
+    return item ? item->text(0) : QString();
+}
+
+void frmReportsCenter::on_treeWidget_itemSelectionChanged()
+{
+    if (filterPanel)
+        filterPanel->close();
+    const CatalogueReport *report = reportOf(currentCode());
+    if (!report || !report->createPanel)
+        return;
+    // A fresh panel each time: a report chosen again starts from the panel's defaults.
+    filterPanel = report->createPanel(ui->widget);
+    filterPanel->show();
+}
+
+void frmReportsCenter::on_btnShow_clicked()
+{
+    const CatalogueReport *report = reportOf(currentCode());
+    if (!report)
+        return;
+    if (report->createPanel) {
+        if (filterPanel)
+            filterPanel->runReport();
+    } else {
+        report->showReport();
+    }
+}
+
+void frmReportsCenter::on_treeWidget_doubleClicked(const QModelIndex &)
+{
+    on_btnShow_clicked();
+}

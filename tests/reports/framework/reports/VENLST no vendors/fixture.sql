@@ -1,0 +1,2 @@
+-- No vendors at all: the page shows its headings and no rows.
+UPDATE companyinfo SET CompanyName = 'Empty Books';

@@ -1,0 +1,228 @@
+#include "core/globals.h"
+#include "core/seams.h"
+#include "reports/framework/RptVendorList.h"
+#include "reports/framework/cReport.h"
+#include "reports/framework/frmReportViewer.h"
+#include "tests/support/reportsupport.h"
+#include "tests/support/testsupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QWebFrame>
+#include <QWebView>
+
+#include <memory>
+
+class tst_reportviewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void newViewerStartsOnA4Portrait();
+    void exportWritesThePaperChosen_data();
+    void exportWritesThePaperChosen();
+    void exportKeepsTheNameAsTyped();
+    void cancelledExportWritesNothing();
+    void unwritableFileIsTold();
+    void printGoesToThePrinterOnThePaperChosen();
+    void printWithoutPrinterIsTold();
+    void pageRunsNoScript();
+    void vendorNamesInThePdf_data();
+    void vendorNamesInThePdf();
+
+private:
+    frmReportViewer *showPage(const QString &html);
+    void trigger(frmReportViewer *viewer, const QString &command);
+
+    std::unique_ptr<QTemporaryDir> output;
+    std::function<bool(QWebFrame *, QPrinter &)> realPrint;
+};
+
+void tst_reportviewer::initTestCase()
+{
+    realPrint = Printing::printOn;
+    TestSupport::freshCompany();
+    ReportSupport::copyReportTemplates();
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName, Street1, City, Country, Phone1, Phone2) VALUES "
+             "(11, 'Omar Farouk', '12 Nile Street', 'Cairo', 'Egypt', '0100 555 1234', '02 2345 6789'), "
+             "(12, 'سارة أحمد', 'شارع النيل', 'الجيزة', 'مصر', NULL, NULL)");
+    EXEC_SQL("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES "
+             "(1, 'Delta Paper Supplies', 11), (2, 'شركة النيل للورق', 12)");
+}
+
+void tst_reportviewer::init()
+{
+    languageCode = QStringLiteral("en");
+    rightToLeft = false;
+    companyName = QStringLiteral("Zarpo Trading");
+    output = std::make_unique<QTemporaryDir>();
+    TestSupport::MessageRecorder::clear();
+}
+
+void tst_reportviewer::cleanup()
+{
+    Printing::printOn = realPrint;
+    ReportSupport::closeViewers();
+}
+
+frmReportViewer *tst_reportviewer::showPage(const QString &html)
+{
+    frmReportViewer *viewer = cReport::show(html);
+    if (!ReportSupport::waitUntilReady(viewer))
+        qWarning("The page did not load");
+    return viewer;
+}
+
+void tst_reportviewer::trigger(frmReportViewer *viewer, const QString &command)
+{
+    auto *toolBar = viewer->findChild<QToolBar *>();
+    for (QAction *action : toolBar->actions())
+        if (action->text() == command)
+            emit toolBar->actionTriggered(action);
+}
+
+void tst_reportviewer::newViewerStartsOnA4Portrait()
+{
+    rightToLeft = true;
+    frmReportViewer viewer;
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("Report Preview"));
+    QCOMPARE(viewer.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(TestSupport::checkForm(&viewer, "cmbPaperSize", "QComboBox", "items", "A4,A5,A6"), QString());
+    QCOMPARE(TestSupport::checkForm(&viewer, "cmbPaperSize", "QComboBox", "currentIndex", 0), QString());
+    QCOMPARE(TestSupport::checkForm(&viewer, "cmbOrientation", "QComboBox", "items", "Portrait,Landscape"), QString());
+    QCOMPARE(TestSupport::checkForm(&viewer, "cmbOrientation", "QComboBox", "currentIndex", 0), QString());
+    QStringList commands;
+    for (QAction *action : viewer.findChild<QToolBar *>()->actions())
+        if (!action->text().isEmpty())
+            commands << action->text();
+    QCOMPARE(commands, (QStringList{"Print", "Export PDF"}));
+}
+
+void tst_reportviewer::exportWritesThePaperChosen_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QString>("pageSize");
+    QTest::newRow("A4 portrait") << 0 << 0 << "595 x 842 pts (A4)";
+    QTest::newRow("A5 portrait") << 1 << 0 << "420 x 595 pts (A5)";
+    QTest::newRow("A6 landscape: wider than high") << 2 << 1 << "420 x 297 pts";
+}
+
+void tst_reportviewer::exportWritesThePaperChosen()
+{
+    QFETCH(int, paper);
+    QFETCH(int, orientation);
+    QFETCH(QString, pageSize);
+    frmReportViewer *viewer = showPage("<h1>Vendor List</h1>");
+    const QString file = output->filePath("report.pdf");
+
+    ReportSupport::exportPdf(viewer, file, paper, orientation);
+
+    QCOMPARE(ReportSupport::pdfInfo(file, "Page size"), pageSize);
+    QVERIFY(ReportSupport::pdfText(file).contains("Vendor List"));
+    QCOMPARE(TestSupport::messageLog(), QString());
+}
+
+void tst_reportviewer::exportKeepsTheNameAsTyped()
+{
+    frmReportViewer *viewer = showPage("<p>page</p>");
+    const QString file = output->filePath("vendors");
+    ReportSupport::exportPdf(viewer, file);
+    QCOMPARE(QDir(output->path()).entryList(QDir::Files), QStringList{"vendors"});
+    QCOMPARE(ReportSupport::pdfInfo(file, "Pages"), QString("1"));
+}
+
+void tst_reportviewer::cancelledExportWritesNothing()
+{
+    frmReportViewer *viewer = showPage("<p>page</p>");
+    bool printed = false;
+    Printing::printOn = [&](QWebFrame *, QPrinter &) { return printed = true; };
+    ReportSupport::exportPdf(viewer, QString());
+    QVERIFY(!printed);
+    QVERIFY(QDir(output->path()).isEmpty());
+    QCOMPARE(TestSupport::messageLog(), QString());
+}
+
+void tst_reportviewer::unwritableFileIsTold()
+{
+    frmReportViewer *viewer = showPage("<p>page</p>");
+    const QString file = output->filePath("no such folder/report.pdf");
+    ReportSupport::exportPdf(viewer, file);
+    QVERIFY(!QFile::exists(file));
+    QCOMPARE(TestSupport::MessageRecorder::messages().size(), 1);
+    const QString told = TestSupport::MessageRecorder::last().text;
+    QVERIFY2(told.contains(QDir::toNativeSeparators(file)) && told.contains("cannot be written"), qPrintable(told));
+    QVERIFY(viewer->isVisible());
+}
+
+// The printer seam is handed the printer as the viewer set it up: paper, orientation, and
+// the default printer rather than a file.
+void tst_reportviewer::printGoesToThePrinterOnThePaperChosen()
+{
+    frmReportViewer *viewer = showPage("<h1>Printed</h1>");
+    const QString file = output->filePath("printed.pdf");
+    QString outputBefore = "<not printed>";
+    Printing::printOn = [&](QWebFrame *frame, QPrinter &printer) {
+        outputBefore = printer.outputFileName();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        frame->print(&printer);
+        return true;
+    };
+    trigger(viewer, "Print");
+    QCOMPARE(outputBefore, QString());
+    QCOMPARE(ReportSupport::pdfInfo(file, "Page size"), QString("595 x 842 pts (A4)"));
+    QVERIFY(ReportSupport::pdfText(file).contains("Printed"));
+    QCOMPARE(TestSupport::messageLog(), QString());
+}
+
+void tst_reportviewer::printWithoutPrinterIsTold()
+{
+    frmReportViewer *viewer = showPage("<p>page</p>");
+    Printing::printOn = [](QWebFrame *, QPrinter &) { return false; };
+    trigger(viewer, "Print");
+    QCOMPARE(TestSupport::messageLog(),
+             TestSupport::messageEntry(Messages::Warning, "There is no printer to print on: the report was not printed."));
+}
+
+void tst_reportviewer::pageRunsNoScript()
+{
+    frmReportViewer *viewer = showPage("<p id=\"x\">kept</p><script>document.getElementById('x').innerHTML = 'ran';</script>");
+    QCOMPARE(viewer->webView->page()->mainFrame()->toPlainText().trimmed(), QString("kept"));
+}
+
+void tst_reportviewer::vendorNamesInThePdf_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("English") << "en" << QStringList{"Vendor List", "Delta Paper Supplies", "Omar Farouk", "شركة النيل للورق"};
+    QTest::newRow("Arabic") << "ar" << QStringList{"قائمة الموردين", "Delta Paper Supplies", "شركة النيل للورق", "سارة أحمد"};
+}
+
+void tst_reportviewer::vendorNamesInThePdf()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, shown);
+    languageCode = language;
+    rightToLeft = language == "ar";
+    RptVendorList::showReport();
+    QCOMPARE(ReportSupport::openViewers().size(), 1);
+    frmReportViewer *viewer = ReportSupport::openViewers().first();
+    QVERIFY(ReportSupport::waitUntilReady(viewer));
+    const QString file = output->filePath(language + ".pdf");
+
+    ReportSupport::exportPdf(viewer, file);
+
+    const QString text = ReportSupport::pdfText(file);
+    for (const QString &part : shown)
+        QVERIFY2(text.contains(part.normalized(QString::NormalizationForm_KC)), qPrintable(part + " not in:\n" + text));
+}
+
+ZARPO_TEST_MAIN(tst_reportviewer)
+#include "tst_reportviewer.moc"

@@ -1,0 +1,97 @@
+#include "tests/support/reportsupport.h"
+
+#include "core/seams.h"
+#include "reports/framework/frmReportViewer.h"
+#include "tests/support/testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QToolBar>
+
+namespace ReportSupport {
+
+void copyReportTemplates()
+{
+    const QDir built(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Reports")));
+    QDirIterator templates(built.path(), {QStringLiteral("*.Rep")}, QDir::Files, QDirIterator::Subdirectories);
+    while (templates.hasNext()) {
+        const QString source = templates.next();
+        const QString target = QDir(TestSupport::programFolder()).filePath(QStringLiteral("Reports/") + built.relativeFilePath(source));
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        if (!QFile::copy(source, target))
+            qFatal("Cannot copy the report template %s", qPrintable(source));
+    }
+}
+
+QList<frmReportViewer *> openViewers()
+{
+    QList<frmReportViewer *> viewers;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *viewer = qobject_cast<frmReportViewer *>(widget))
+            if (viewer->isVisible())
+                viewers << viewer;
+    return viewers;
+}
+
+bool waitUntilReady(frmReportViewer *viewer)
+{
+    return QTest::qWaitFor([viewer]() { return viewer->pageReady(); }, 10000);
+}
+
+void closeViewers()
+{
+    for (frmReportViewer *viewer : openViewers())
+        viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex, int orientationIndex)
+{
+    viewer->findChild<QComboBox *>(QStringLiteral("cmbPaperSize"))->setCurrentIndex(paperIndex);
+    viewer->findChild<QComboBox *>(QStringLiteral("cmbOrientation"))->setCurrentIndex(orientationIndex);
+    const FileDialogs::FileFn realDialog = FileDialogs::getSaveFileName;
+    FileDialogs::getSaveFileName = [fileName](QWidget *, const QString &, const QString &, const QString &) {
+        return fileName;
+    };
+    auto *toolBar = viewer->findChild<QToolBar *>();
+    for (QAction *action : toolBar->actions())
+        if (action->text() == frmReportViewer::tr("Export PDF"))
+            emit toolBar->actionTriggered(action);
+    FileDialogs::getSaveFileName = realDialog;
+}
+
+namespace {
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+}
+
+QString pdfText(const QString &fileName)
+{
+    QString text = run(QStringLiteral("pdftotext"), {fileName, QStringLiteral("-")})
+                       .normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]")));
+    return text;
+}
+
+QString pdfInfo(const QString &fileName, const QString &label)
+{
+    const QString info = run(QStringLiteral("pdfinfo"), {fileName});
+    const QRegularExpression line(QStringLiteral("^") + QRegularExpression::escape(label) + QStringLiteral(":\\s*(.*)$"),
+                                  QRegularExpression::MultilineOption);
+    return line.match(info).captured(1).trimmed();
+}
+
+} // namespace ReportSupport

@@ -1,0 +1,37 @@
+#ifndef REPORTSUPPORT_H
+#define REPORTSUPPORT_H
+
+#include <QList>
+#include <QString>
+
+class frmReportViewer;
+class QWidget;
+
+// What the report tests share: the templates in the program folder, the preview windows
+// that reports open, and their PDFs read back with poppler's tools.
+namespace ReportSupport {
+
+// Copies the templates that the build puts beside the test executable into the test's
+// program folder, where the reports look for them.
+void copyReportTemplates();
+
+// The report previews open now, oldest first.
+QList<frmReportViewer *> openViewers();
+// Waits until `viewer` has laid out its page; false when it does not within seconds.
+bool waitUntilReady(frmReportViewer *viewer);
+// Closes every open preview.
+void closeViewers();
+
+// Exports the preview's page through its Export PDF command into `fileName`, on the paper
+// chosen by the indexes of its choosers.
+void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex = 0, int orientationIndex = 0);
+
+// The PDF's text as pdftotext gives it, in the NFKC form and without bidi controls, so
+// that Arabic compares with the text it was made from.
+QString pdfText(const QString &fileName);
+// The pdfinfo line "Page size:", "Pages:" and so on, without its label.
+QString pdfInfo(const QString &fileName, const QString &label);
+
+} // namespace ReportSupport
+
+#endif // REPORTSUPPORT_H
