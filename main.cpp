@@ -1,9 +1,10 @@
-#include "core/cXml.h"
 #include "app/frmLogin.h"
+#include "app/startup.h"
+#include "core/cXml.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/resources.h"
 #include "core/seams.h"
-#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,8 +40,10 @@ int main(int argc, char *argv[])
     }
     // Message boxes and the dialogs no window of ours sets up mirror in Arabic too. Set
     // after the translators: installing one resets the direction from Qt's own texts.
-    if (rightToLeft)
+    if (rightToLeft) {
         app.setLayoutDirection(Qt::RightToLeft);
+        Direction::keepDateFieldsLeftToRight();
+    }
 
     auto *login = new frmLogin(nullptr);
     login->setAttribute(Qt::WA_DeleteOnClose);

@@ -4,6 +4,7 @@
 #include "accounting/dlgAccTrans.h"
 #include "accounting/frmGeneralJournalView.h"
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/linegrid.h"
 #include "core/messages.h"
@@ -43,10 +44,20 @@ void frmGeneralJournal::setupGrid()
     ui->tblJournal->hideColumn(colAccountId);
     ui->tblJournal->setColumnWidth(colAccountName, 200);
     ui->tblJournal->setColumnWidth(colComment, 300);
+    Direction::alignAmountField(ui->txtTotalDebit);
+    Direction::alignAmountField(ui->txtTotalCredit);
+    fitAmountColumns();
+}
+
+void frmGeneralJournal::fitAmountColumns()
+{
+    // Measured on the lines present, so again after every change of the lines.
+    Direction::showAmountColumns(ui->tblJournal, {colDebit, colCredit}, {colComment});
 }
 
 void frmGeneralJournal::updateTotals()
 {
+    fitAmountColumns();
     ui->txtTotalDebit->setText(columnTotal(colDebit).shortText());
     ui->txtTotalCredit->setText(columnTotal(colCredit).shortText());
 }

@@ -36,6 +36,7 @@ private slots:
 
 private:
     void setupGrid();
+    void fitAmountColumns();
     void insertJournal(cDbSave &save);
     void updateJournal(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;

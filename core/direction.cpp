@@ -1,6 +1,8 @@
 #include "core/direction.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QDateTimeEdit>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -104,7 +106,41 @@ private:
 };
 }
 
+namespace {
+// Date fields are polished when first shown, after their window has turned right to left;
+// a direction set on the field itself stays when the window's changes again. A field set
+// up right to left also holds its format with the sections reversed ("yyyy/M/d"): the
+// format it was given is set again once the field reads left to right.
+class DateFieldDirection : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish) {
+            auto *field = qobject_cast<QDateTimeEdit *>(watched);
+            if (field && field->isRightToLeft()) {
+                const QString format = field->displayFormat();
+                field->setLayoutDirection(Qt::LeftToRight);
+                field->setDisplayFormat(format);
+            }
+        }
+        return false;
+    }
+};
+}
+
 namespace Direction {
+
+void keepDateFieldsLeftToRight()
+{
+    static DateFieldDirection *rule = nullptr;
+    if (!rule) {
+        rule = new DateFieldDirection(qApp);
+        qApp->installEventFilter(rule);
+    }
+}
 
 Qt::LayoutDirection of(const QString &text)
 {

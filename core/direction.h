@@ -28,6 +28,11 @@ QString isolated(const QString &text);
 // message, whose slashes would otherwise be laid out from the right.
 QString leftToRight(const QString &text);
 
+// From now on every date and time field that is shown lays its date out left to right,
+// "10/3/2013" and not "2013/3/10", inside windows of either direction. Called once, by the
+// program's start-up in a right-to-left language.
+void keepDateFieldsLeftToRight();
+
 // `lead` followed by `text` as one line of `direction`, such as " - " before a name: when
 // `text` reads the other way it is isolated and the line led by the direction's mark, so
 // that `lead` stays in front. Otherwise the plain concatenation.

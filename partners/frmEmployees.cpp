@@ -4,6 +4,7 @@
 #include "core/accessories.h"
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/linegrid.h"
 #include "core/messages.h"
@@ -65,6 +66,7 @@ frmEmployees::frmEmployees(QWidget *parent, int employeeId) : QDialog(parent), u
     this->employeeId = employeeId;
     if (employeeId != 0)
         loadEmployee();
+    Direction::applyTo(ui->tblCharacteristics);
     ui->tblCharacteristics->hideColumn(colCharId);
     // The form's "IsUpdated" column stays empty: a changed row is marked in its data.
     ui->tblCharacteristics->hideColumn(colCharIsUpdated);

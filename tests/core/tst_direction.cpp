@@ -1,6 +1,7 @@
 #include "core/direction.h"
 #include "tests/support/testsupport.h"
 
+#include <QDateEdit>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -45,6 +46,7 @@ private slots:
     void amountColumnsStayWholeInANarrowView();
     void leadStaysInFrontOfAName_data();
     void leadStaysInFrontOfAName();
+    void dateFieldsReadLeftToRightInAnArabicWindow();
 };
 
 void tst_direction::cellsFollowTheirFirstLetter_data()
@@ -175,6 +177,24 @@ void tst_direction::leadStaysInFrontOfAName()
     const qreal dash = text.cursorToX(line.indexOf('-'));
     const qreal nameAt = text.cursorToX(line.indexOf(name.at(0)));
     QCOMPARE(dash < nameAt, direction == Qt::LeftToRight);
+}
+
+void tst_direction::dateFieldsReadLeftToRightInAnArabicWindow()
+{
+    Direction::keepDateFieldsLeftToRight();
+    QWidget window;
+    auto *date = new QDateEdit(QDate(2013, 3, 10), &window);
+    auto *name = new QLabel("x", &window);
+    window.setLayoutDirection(Qt::RightToLeft);
+    date->setDisplayFormat("d/M/yyyy");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(date->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(date->text(), QString("10/3/2013"));
+    QCOMPARE(name->layoutDirection(), Qt::RightToLeft);
+    // Turning the window again leaves the date as it is.
+    window.setLayoutDirection(Qt::RightToLeft);
+    QCOMPARE(date->layoutDirection(), Qt::LeftToRight);
 }
 
 ZARPO_TEST_MAIN(tst_direction)
