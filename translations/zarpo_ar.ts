@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>AccountTypeBlocks</name>
+    <message>
+        <location filename="../reports/financial/accounttypeblocks.cpp" line="19"/>
+        <source>Account Name</source>
+        <translation>اسم الحساب</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/accounttypeblocks.cpp" line="20"/>
+        <source>Balance</source>
+        <translation>الرصيد</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/accounttypeblocks.cpp" line="21"/>
+        <source>TOTAL $TYPE</source>
+        <translation>إجمالي $TYPE</translation>
+    </message>
+</context>
+<context>
     <name>CompanyDatabase</name>
     <message>
         <location filename="../core/companydb.cpp" line="103"/>

@@ -2,6 +2,9 @@
 #include "ui_frmReportsCenter.h"
 
 #include "core/globals.h"
+#include "reports/financial/RptAccountList.h"
+#include "reports/financial/RptBalanceSheet.h"
+#include "reports/financial/RptIncomeStatement.h"
 #include "reports/framework/RptVendorList.h"
 #include "reports/framework/cFilterWidget.h"
 
@@ -17,6 +20,9 @@ struct CatalogueReport
 };
 const CatalogueReport catalogueReports[] = {
     {"VENLST", nullptr, &RptVendorList::showReport},
+    {"ACCLST", nullptr, &RptAccountList::showReport},
+    {"BSH", nullptr, &RptBalanceSheet::showReport},
+    {"INCST", nullptr, &RptIncomeStatement::showReport},
 };
 
 const CatalogueReport *reportOf(const QString &code)

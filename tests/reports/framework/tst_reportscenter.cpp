@@ -110,10 +110,10 @@ void tst_reportscenter::eachCodeShowsItsPanelAndRunsItsReport_data()
     QTest::newRow("PNDPO") << "PNDPO" << "Pending Purchase Orders" << "" << 0;
     QTest::newRow("VENLST") << "VENLST" << "Vendor List" << "" << 1;
     QTest::newRow("VENPD") << "VENPD" << "Vendor Purchases Detailed" << "" << 0;
-    QTest::newRow("ACCLST") << "ACCLST" << "Account List" << "" << 0;
+    QTest::newRow("ACCLST") << "ACCLST" << "Account List" << "" << 1;
     QTest::newRow("GJLST") << "GJLST" << "General Journal List" << "" << 0;
-    QTest::newRow("BSH") << "BSH" << "Balance Sheet" << "" << 0;
-    QTest::newRow("INCST") << "INCST" << "Income Statement" << "" << 0;
+    QTest::newRow("BSH") << "BSH" << "Balance Sheet" << "" << 1;
+    QTest::newRow("INCST") << "INCST" << "Income Statement" << "" << 1;
     QTest::newRow("INVQTY") << "INVQTY" << "Warehouse Inventory" << "" << 0;
     QTest::newRow("INVSLST") << "INVSLST" << "Inventory & Service List" << "" << 0;
     QTest::newRow("PLST") << "PLST" << "Price List" << "" << 0;

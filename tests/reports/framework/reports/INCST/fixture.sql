@@ -1,0 +1,1 @@
+-- A new company: its seed rows alone.
