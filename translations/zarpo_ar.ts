@@ -1159,20 +1159,20 @@
         <translation>الآلة الحاسبة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="90"/>
-        <location filename="../partners/frmEmployees.cpp" line="96"/>
+        <location filename="../partners/frmEmployees.cpp" line="92"/>
+        <location filename="../partners/frmEmployees.cpp" line="98"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="140"/>
-        <location filename="../partners/frmEmployees.cpp" line="193"/>
+        <location filename="../partners/frmEmployees.cpp" line="142"/>
+        <location filename="../partners/frmEmployees.cpp" line="195"/>
         <source>No image available</source>
         <translation>لا توجد صورة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="145"/>
-        <location filename="../partners/frmEmployees.cpp" line="193"/>
+        <location filename="../partners/frmEmployees.cpp" line="147"/>
+        <location filename="../partners/frmEmployees.cpp" line="195"/>
         <source>Image available</source>
         <translation>توجد صورة</translation>
     </message>
@@ -1431,22 +1431,22 @@
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;الإجمالي&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="86"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="97"/>
         <source>Transaction must have a positive value greater than zero</source>
         <translation>يجب أن تكون قيمة القيد موجبة وأكبر من الصفر</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="91"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="102"/>
         <source>The transaction is not balanced, debit total must be equal to credit total</source>
         <translation>القيد غير متوازن، يجب أن يساوي إجمالي المدين إجمالي الدائن</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="96"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="107"/>
         <source>The description must not be longer than 200 characters</source>
         <translation>يجب ألا يزيد الوصف على 200 حرف</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="155"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="166"/>
         <source>Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا القيد في هذه الأثناء، ولن يبقى متوازناً. لم يُحفظ شيء.</translation>
     </message>
