@@ -26,6 +26,7 @@
 #include "items/frmCategories.h"
 #include "items/frmCategoriesView.h"
 #include "items/frmItems.h"
+#include "items/frmItemsView.h"
 #include "items/frmUOM.h"
 #include "items/frmUOMView.h"
 #include "partners/frmCustomers.h"
@@ -298,6 +299,11 @@ void frmMainWindow::on_uom_actionView_triggered()
 void frmMainWindow::on_uom_actionAdd_triggered()
 {
     openWindow(new frmUOM(nullptr, 0));
+}
+
+void frmMainWindow::on_items_actionView_triggered()
+{
+    openWindow(new frmItemsView(nullptr));
 }
 
 void frmMainWindow::on_items_actionAdd_triggered()

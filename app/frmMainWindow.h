@@ -63,6 +63,7 @@ private slots:
     void on_categories_actionAdd_triggered();
     void on_uom_actionView_triggered();
     void on_uom_actionAdd_triggered();
+    void on_items_actionView_triggered();
     void on_items_actionAdd_triggered();
     void on_actionReports_Center_triggered();
 

@@ -38,4 +38,4 @@ int pickedPurchaseOrderId = -1;
 int pickedPurchaseInvoiceId = -1;
 int pickedPurchaseRefundId = -1;
 int pickedJournalId = -1;
-int pickedItemId = -1;
+int pickedItemId = 0;

@@ -49,6 +49,8 @@ extern int pickedPurchaseOrderId;
 extern int pickedPurchaseInvoiceId;
 extern int pickedPurchaseRefundId;
 extern int pickedJournalId;
+// The item picker's hand-off: 0 until the first pick, and written only by a pick, so it
+// means something only right after a run of the picker that was accepted.
 extern int pickedItemId;
 
 #endif // GLOBALS_H

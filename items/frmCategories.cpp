@@ -4,6 +4,7 @@
 #include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "core/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,6 +16,7 @@ frmCategories::frmCategories(QWidget *parent, int categoryId)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    TextColumns::limit(QStringLiteral("itemcategories"), {{ui->txtCategory, QStringLiteral("Category"), ui->label}});
     if (categoryId > 0)
         loadCategory();
 }
@@ -47,7 +49,7 @@ bool frmCategories::validateCategory()
 
 bool frmCategories::saveCategory()
 {
-    if (!validateCategory())
+    if (!validateCategory() || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query;
@@ -59,10 +61,7 @@ bool frmCategories::saveCategory()
         query = save.prepare(QStringLiteral("Insert into itemcategories (Category) Values (:Category);"));
     }
     query.bindValue(QStringLiteral(":Category"), ui->txtCategory->text().trimmed());
-    if (categoryId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, categoryId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

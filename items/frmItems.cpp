@@ -3,21 +3,110 @@
 
 #include "core/comboboxes.h"
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
+#include "core/linegrid.h"
 #include "core/messages.h"
+#include "core/money.h"
+#include "core/numberfields.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 #include "items/frmCategories.h"
 #include "items/frmUOM.h"
 #include "items/validityperiod.h"
 #include "partners/frmVendors.h"
 
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableWidget>
 
 namespace {
+enum PriceColumn { colPriceId, colPriceTypeId, colPriceType, colPriceUomId, colPriceUom, colPrice, colPriceUpdated };
+enum ConversionColumn {
+    colConversionId,
+    colBigUnitId,
+    colBigUnit,
+    colContains,
+    colSmallUnitId,
+    colSmallUnit,
+    colConversionUpdated
+};
+
 // The grids' columns that hold ids and change marks, never shown.
-const int hiddenPriceColumns[] = {0, 1, 3, 6};
-const int hiddenConversionColumns[] = {0, 1, 4, 6};
+const int hiddenPriceColumns[] = {colPriceId, colPriceTypeId, colPriceUomId, colPriceUpdated};
+const int hiddenConversionColumns[] = {colConversionId, colBigUnitId, colSmallUnitId, colConversionUpdated};
+
+// Variance is DECIMAL(10,4): six whole digits, as many as an amount of DECIMAL(8,2).
+const int conversionPrecision = 8;
+
+// A price in its cell: shown with its cents, as prices are read; the amount in its data.
+QTableWidgetItem *priceItem(Money price)
+{
+    QTableWidgetItem *item = TableLines::amountItem(price);
+    item->setText(price.fixedText());
+    return item;
+}
+
+// A number of small units: its exact decimal text in the data, bound as it stands, and
+// shown in its shortest form (12 for 12.0000, 0.5 for 0.50).
+QTableWidgetItem *containsItem(double contains, int decimals)
+{
+    QString text = QString::number(contains, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    QTableWidgetItem *item = TableLines::valueItem(text);
+    item->setTextAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    return item;
+}
+
+// The row, other than `skippedRow`, that holds this pair of ids; -1 when none does. No
+// item gets two prices for one price type and unit, nor two conversions of one pair.
+int rowWithPair(const QTableWidget *grid, int firstColumn, const QVariant &first, int secondColumn,
+                const QVariant &second, int skippedRow)
+{
+    for (int row = 0; row < grid->rowCount(); ++row)
+        if (row != skippedRow && TableLines::data(grid, row, firstColumn) == first
+            && TableLines::data(grid, row, secondColumn) == second)
+            return row;
+    return -1;
+}
+
+// The row that Add or Update writes: the held row, or a new one at the end.
+int rowToWrite(QTableWidget *grid, bool updateMode, int editRow)
+{
+    if (updateMode)
+        return editRow;
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    return row;
+}
+
+// A stored row changed in the editors: the save updates it by its id.
+void markUpdated(QTableWidget *grid, int row, int idColumn, int updatedColumn)
+{
+    TableLines::markChanged(grid, row, idColumn);
+    grid->setItem(row, updatedColumn, new QTableWidgetItem(QStringLiteral("updated")));
+}
+
+// Takes the current row out of `grid`, remembering a stored row's id for the save; false
+// when no row is current.
+bool removeCurrentRow(QTableWidget *grid, int idColumn, QList<QVariant> &removedIds)
+{
+    const int row = grid->currentRow();
+    if (row < 0)
+        return false;
+    const QVariant id = TableLines::storedId(grid, row, idColumn);
+    if (id.isValid())
+        removedIds.append(id);
+    grid->removeRow(row);
+    return true;
+}
 }
 
 frmItems::frmItems(QWidget *parent, int itemId) : QDialog(parent), ui(new Ui::frmItems), itemId(0)
@@ -35,6 +124,18 @@ frmItems::frmItems(QWidget *parent, int itemId) : QDialog(parent), ui(new Ui::fr
         ui->tblPrices->hideColumn(column);
     for (int column : hiddenConversionColumns)
         ui->tblUOM->hideColumn(column);
+    Direction::applyTo(ui->tblPrices)->setAmountColumns({colPrice});
+    Direction::applyTo(ui->tblUOM)->setAmountColumns({colContains});
+    NumberFields::setupAmount(ui->txtPrice);
+    NumberFields::setupAmount(ui->dblVariance, conversionPrecision);
+    // A line edit lays its alignment out by the direction of its text, and digits read
+    // left to right: the end of the line in Arabic must be named as the left.
+    for (QDoubleSpinBox *amount : {ui->txtPrice, ui->dblVariance})
+        Direction::alignAmountField(amount->findChild<QLineEdit *>());
+    TextColumns::limit(QStringLiteral("items"), {{ui->txtItemNo, QStringLiteral("ItemNo"), ui->label},
+                                                 {ui->txtItemName, QStringLiteral("ItemName"), ui->label_4},
+                                                 {ui->txtBarcode, QStringLiteral("Barcode"), ui->label_3},
+                                                 {ui->txtVendorItemNo, QStringLiteral("VendorItemNo"), ui->label_11}});
     ui->tabWidget->setCurrentIndex(0);
     on_btnNew_clicked();
     this->itemId = itemId;
@@ -132,6 +233,10 @@ void frmItems::on_btnNew_clicked()
     ui->txtWarranty->setValue(0);
     for (QComboBox *combo : {ui->cmbCategory, ui->cmbDefaultVendor, ui->cmbPriceType, ui->cmbType, ui->cmbUOM})
         combo->setCurrentIndex(0);
+    removedPriceIds.clear();
+    removedConversionIds.clear();
+    endPriceUpdate();
+    endConversionUpdate();
     itemId = 0;
     ui->tblPrices->setRowCount(0);
     ui->tblUOM->setRowCount(0);
@@ -175,13 +280,16 @@ bool frmItems::validateItem()
 // nor loses it.
 bool frmItems::saveItem()
 {
-    if (!validateItem())
+    if (!validateItem() || !TextColumns::storable(this))
         return false;
     cDbSave save;
+    int id = itemId;
     if (itemId != 0)
         updateItem(save);
     else
-        insertItem(save);
+        id = insertItem(save);
+    savePrices(save, id);
+    saveUnitConversions(save, id);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;
@@ -251,6 +359,8 @@ void frmItems::loadItem()
     selectComboItemById(ui->cmbDefaultVendor, query.value(8));
     ui->txtVendorItemNo->setText(query.value(9).toString());
     setValidity(query.value(10).toInt());
+    if (loadPrices())
+        loadUnitConversions();
 }
 
 int frmItems::validityInDays() const
@@ -266,4 +376,209 @@ void frmItems::setValidity(int days)
     const ValidityPeriod period = ValidityPeriod::fromDays(days);
     ui->cmbExpirePeriod->setCurrentIndex(period.unit);
     ui->numExpirePeriod->setValue(period.number);
+}
+
+void frmItems::on_btnAddPrice_clicked()
+{
+    const QVariant unitId = comboItemId(ui->cmbUOM);
+    if (unitId.isNull()) {
+        Messages::critical(this, msgCaption, tr("Select Unit of measure for this price"));
+        return;
+    }
+    const QVariant priceTypeId = ui->cmbPriceType->currentData();
+    QTableWidget *grid = ui->tblPrices;
+    // A pair that another row holds is left alone, the editors keeping what was typed.
+    if (rowWithPair(grid, colPriceTypeId, priceTypeId, colPriceUomId, unitId, priceUpdateMode ? priceEditRow : -1) >= 0)
+        return;
+    const int row = rowToWrite(grid, priceUpdateMode, priceEditRow);
+    if (!priceUpdateMode)
+        TableLines::setStoredId(grid, row, colPriceId, QVariant());
+    grid->setItem(row, colPriceTypeId, TableLines::valueItem(priceTypeId));
+    grid->setItem(row, colPriceType, new QTableWidgetItem(ui->cmbPriceType->currentText()));
+    grid->setItem(row, colPriceUomId, TableLines::valueItem(unitId));
+    grid->setItem(row, colPriceUom, new QTableWidgetItem(ui->cmbUOM->currentText()));
+    grid->setItem(row, colPrice, priceItem(Money::fromDouble(ui->txtPrice->value())));
+    if (priceUpdateMode)
+        markUpdated(grid, row, colPriceId, colPriceUpdated);
+    ui->cmbUOM->setCurrentIndex(0);
+    ui->txtPrice->setValue(0);
+    endPriceUpdate();
+}
+
+void frmItems::on_tblPrices_doubleClicked(const QModelIndex &index)
+{
+    const int row = index.row();
+    selectComboItemById(ui->cmbPriceType, TableLines::data(ui->tblPrices, row, colPriceTypeId));
+    selectComboItemById(ui->cmbUOM, TableLines::data(ui->tblPrices, row, colPriceUomId));
+    ui->txtPrice->setValue(TableLines::amount(ui->tblPrices, row, colPrice).toDouble());
+    priceEditRow = row;
+    priceUpdateMode = true;
+    ui->btnAddPrice->setText(tr("Update"));
+}
+
+// A removal moves the rows below up, so a row held for Update is let go rather than
+// leaving Update to write whatever row now stands at its place.
+void frmItems::on_btnRemove_clicked()
+{
+    if (removeCurrentRow(ui->tblPrices, colPriceId, removedPriceIds))
+        endPriceUpdate();
+}
+
+void frmItems::endPriceUpdate()
+{
+    priceUpdateMode = false;
+    priceEditRow = -1;
+    ui->btnAddPrice->setText(tr("Add"));
+}
+
+bool frmItems::validateUnitConversion()
+{
+    QString problem;
+    if (comboItemId(ui->cmbBigUnits).isNull())
+        problem = tr("Select big unit");
+    else if (comboItemId(ui->cmbSmallUnits).isNull())
+        problem = tr("Select small unit");
+    else if (comboItemId(ui->cmbBigUnits) == comboItemId(ui->cmbSmallUnits))
+        problem = tr("Big unit and small unit must be different");
+    if (problem.isEmpty())
+        return true;
+    Messages::critical(this, msgCaption, problem);
+    return false;
+}
+
+void frmItems::on_btnAddUOM_clicked()
+{
+    if (!validateUnitConversion())
+        return;
+    const QVariant bigUnitId = comboItemId(ui->cmbBigUnits);
+    const QVariant smallUnitId = comboItemId(ui->cmbSmallUnits);
+    QTableWidget *grid = ui->tblUOM;
+    if (rowWithPair(grid, colBigUnitId, bigUnitId, colSmallUnitId, smallUnitId,
+                    conversionUpdateMode ? conversionEditRow : -1) >= 0)
+        return;
+    const int row = rowToWrite(grid, conversionUpdateMode, conversionEditRow);
+    if (!conversionUpdateMode)
+        TableLines::setStoredId(grid, row, colConversionId, QVariant());
+    grid->setItem(row, colBigUnitId, TableLines::valueItem(bigUnitId));
+    grid->setItem(row, colBigUnit, new QTableWidgetItem(ui->cmbBigUnits->currentText()));
+    grid->setItem(row, colContains, containsItem(ui->dblVariance->value(), ui->dblVariance->decimals()));
+    grid->setItem(row, colSmallUnitId, TableLines::valueItem(smallUnitId));
+    grid->setItem(row, colSmallUnit, new QTableWidgetItem(ui->cmbSmallUnits->currentText()));
+    if (conversionUpdateMode)
+        markUpdated(grid, row, colConversionId, colConversionUpdated);
+    endConversionUpdate();
+}
+
+void frmItems::on_tblUOM_doubleClicked(const QModelIndex &index)
+{
+    const int row = index.row();
+    selectComboItemById(ui->cmbBigUnits, TableLines::data(ui->tblUOM, row, colBigUnitId));
+    selectComboItemById(ui->cmbSmallUnits, TableLines::data(ui->tblUOM, row, colSmallUnitId));
+    ui->dblVariance->setValue(TableLines::data(ui->tblUOM, row, colContains).toDouble());
+    conversionEditRow = row;
+    conversionUpdateMode = true;
+    ui->btnAddUOM->setText(tr("Update"));
+}
+
+void frmItems::on_btnRemoveUOM_clicked()
+{
+    if (removeCurrentRow(ui->tblUOM, colConversionId, removedConversionIds))
+        endConversionUpdate();
+}
+
+void frmItems::endConversionUpdate()
+{
+    conversionUpdateMode = false;
+    conversionEditRow = -1;
+    ui->btnAddUOM->setText(tr("Add"));
+}
+
+// Inside the item's save: the rows of a new item all go in under its new id; an
+// existing item's removed rows are deleted, added ones inserted and changed ones updated.
+void frmItems::savePrices(cDbSave &save, int id)
+{
+    LineStatements sql;
+    sql.insert = QStringLiteral("INSERT INTO itemprices (ItemId, PriceTypeId, UOMId, Price)  "
+                                "VALUES (:ItemId, :PriceTypeId, :UOMId, :Price)");
+    sql.update = QStringLiteral("UPDATE itemprices SET PriceTypeId = :PriceTypeId, UOMId = :UOMId, Price = :Price  "
+                                "WHERE ItemPriceId = :id");
+    sql.remove = QStringLiteral("Delete from itemprices Where ItemPriceId = :id");
+    sql.parentPlaceholder = QStringLiteral(":ItemId");
+    sql.parentId = id;
+    const QTableWidget *grid = ui->tblPrices;
+    TableLines::write(save, grid, colPriceId, removedPriceIds, sql, [grid](QSqlQuery &line, int row) {
+        line.bindValue(QStringLiteral(":PriceTypeId"), TableLines::data(grid, row, colPriceTypeId));
+        line.bindValue(QStringLiteral(":UOMId"), TableLines::data(grid, row, colPriceUomId));
+        line.bindValue(QStringLiteral(":Price"), TableLines::amount(grid, row, colPrice).toDecimal());
+    });
+}
+
+void frmItems::saveUnitConversions(cDbSave &save, int id)
+{
+    LineStatements sql;
+    sql.insert = QStringLiteral("INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, Variance) "
+                                "VALUES (:ItemId, :BigUOMId, :SmallUOMId, :Variance)");
+    sql.update = QStringLiteral("UPDATE itemuom SET BigUOMId = :BigUOMId, SmallUOMId = :SmallUOMId, "
+                                "Variance = :Variance  WHERE ItemUOMId = :id");
+    sql.remove = QStringLiteral("Delete from itemuom Where ItemUOMId = :id");
+    sql.parentPlaceholder = QStringLiteral(":ItemId");
+    sql.parentId = id;
+    const QTableWidget *grid = ui->tblUOM;
+    TableLines::write(save, grid, colConversionId, removedConversionIds, sql, [grid](QSqlQuery &line, int row) {
+        line.bindValue(QStringLiteral(":BigUOMId"), TableLines::data(grid, row, colBigUnitId));
+        line.bindValue(QStringLiteral(":SmallUOMId"), TableLines::data(grid, row, colSmallUnitId));
+        line.bindValue(QStringLiteral(":Variance"), TableLines::data(grid, row, colContains));
+    });
+}
+
+bool frmItems::loadPrices()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral(
+        "Select ItemPriceId, itemprices.PriceTypeId, PriceType, itemprices.UOMId, UOM, Price from itemprices "
+        "inner join pricetypes on itemprices.PriceTypeId = pricetypes.PriceTypeId "
+        "inner join uom on itemprices.UOMId = uom.UOMId WHERE ItemId = :id ORDER BY ItemPriceId"));
+    query.bindValue(QStringLiteral(":id"), itemId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return false;
+    }
+    QTableWidget *grid = ui->tblPrices;
+    while (query.next()) {
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        TableLines::setStoredId(grid, row, colPriceId, query.value(0));
+        grid->setItem(row, colPriceTypeId, TableLines::valueItem(query.value(1)));
+        grid->setItem(row, colPriceType, new QTableWidgetItem(query.value(2).toString()));
+        grid->setItem(row, colPriceUomId, TableLines::valueItem(query.value(3)));
+        grid->setItem(row, colPriceUom, new QTableWidgetItem(query.value(4).toString()));
+        grid->setItem(row, colPrice, priceItem(Money::fromDecimal(query.value(5))));
+    }
+    return true;
+}
+
+bool frmItems::loadUnitConversions()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.prepare(QStringLiteral(
+        "SELECT ItemUOMId, BigUOMId, bu.UOM, Variance, SmallUOMId, su.UOM FROM itemuom "
+        "Inner Join uom as bu ON itemuom.BigUOMId = bu.UOMId Inner Join uom as su ON itemuom.SmallUOMId = su.UOMId "
+        "Where ItemId = :ItemId ORDER BY ItemUOMId"));
+    query.bindValue(QStringLiteral(":ItemId"), itemId);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return false;
+    }
+    QTableWidget *grid = ui->tblUOM;
+    while (query.next()) {
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        TableLines::setStoredId(grid, row, colConversionId, query.value(0));
+        grid->setItem(row, colBigUnitId, TableLines::valueItem(query.value(1)));
+        grid->setItem(row, colBigUnit, new QTableWidgetItem(query.value(2).toString()));
+        grid->setItem(row, colContains, containsItem(query.value(3).toDouble(), 4));
+        grid->setItem(row, colSmallUnitId, TableLines::valueItem(query.value(4)));
+        grid->setItem(row, colSmallUnit, new QTableWidgetItem(query.value(5).toString()));
+    }
+    return true;
 }

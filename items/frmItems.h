@@ -2,8 +2,11 @@
 #define FRMITEMS_H
 
 #include <QDialog>
+#include <QList>
+#include <QVariant>
 
 class cDbSave;
+class QModelIndex;
 class QSqlQuery;
 
 namespace Ui {
@@ -11,8 +14,8 @@ class frmItems;
 }
 
 // Creates and edits one item (itemId 0: a new one): its type, number, name, barcode,
-// category, warranty, default vendor and shelf life. After every successful save it
-// stands on a new item.
+// category, warranty, default vendor and shelf life, its prices per price type and unit,
+// and its unit conversions. After every successful save it stands on a new item.
 class frmItems : public QDialog
 {
     Q_OBJECT
@@ -27,9 +30,15 @@ private slots:
     void on_cmbDefaultVendor_activated(int index);
     void on_cmbCategory_activated(int index);
     void on_btnSave_clicked();
+    void on_tblPrices_doubleClicked(const QModelIndex &index);
+    void on_btnRemove_clicked();
+    void on_btnAddPrice_clicked();
     void on_btnNew_clicked();
     void on_cmbBigUnits_activated(int index);
     void on_cmbSmallUnits_activated(int index);
+    void on_btnAddUOM_clicked();
+    void on_tblUOM_doubleClicked(const QModelIndex &index);
+    void on_btnRemoveUOM_clicked();
     void on_txtItemNo_editingFinished();
 
 private:
@@ -39,6 +48,13 @@ private:
     void updateItem(cDbSave &save);
     void bindItem(QSqlQuery &query) const;
     void loadItem();
+    bool validateUnitConversion();
+    void savePrices(cDbSave &save, int id);
+    void saveUnitConversions(cDbSave &save, int id);
+    bool loadPrices();
+    bool loadUnitConversions();
+    void endPriceUpdate();
+    void endConversionUpdate();
     int validityInDays() const;
     void setValidity(int days);
     void fillCategories();
@@ -48,6 +64,14 @@ private:
     void fillUnits();
 
     Ui::frmItems *ui;
+    // Stored rows taken out of the grids since the load, deleted by the next save.
+    QList<QVariant> removedPriceIds;
+    QList<QVariant> removedConversionIds;
+    // Whether the editors above a grid hold one of its rows for Update, and which.
+    bool priceUpdateMode = false;
+    bool conversionUpdateMode = false;
+    int conversionEditRow = -1;
+    int priceEditRow = -1;
     int itemId;
 };
 

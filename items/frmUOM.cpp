@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,6 +16,7 @@ frmUOM::frmUOM(QWidget *parent, int uomId) : QDialog(parent), ui(new Ui::frmUOM)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    TextColumns::limit(QStringLiteral("uom"), {{ui->txtUOM, QStringLiteral("UOM"), ui->label}});
     if (uomId != 0)
         loadUOM();
 }
@@ -39,7 +41,9 @@ void frmUOM::loadUOM()
 
 bool frmUOM::saveUOM()
 {
-    // Nothing is checked: a name is stored exactly as typed, blanks included.
+    // Nothing else is checked: a name is stored exactly as typed, blanks included.
+    if (!TextColumns::storable(this))
+        return false;
     cDbSave save;
     QSqlQuery query;
     if (uomId != 0) {
@@ -49,10 +53,7 @@ bool frmUOM::saveUOM()
         query = save.prepare(QStringLiteral("Insert into uom (UOM) values (:uom);"));
     }
     query.bindValue(QStringLiteral(":uom"), textNotNull(ui->txtUOM->text()));
-    if (uomId != 0)
-        save.execOnStored(query);
-    else
-        save.exec(query);
+    save.execRecord(query, uomId != 0);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

@@ -1758,6 +1758,81 @@
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
+    <message>
+        <source>Select Unit of measure for this price</source>
+        <translation>اختر وحدة القياس لهذا السعر</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Select big unit</source>
+        <translation>اختر الوحدة الكبرى</translation>
+    </message>
+    <message>
+        <source>Select small unit</source>
+        <translation>اختر الوحدة الصغرى</translation>
+    </message>
+    <message>
+        <source>Big unit and small unit must be different</source>
+        <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
+    </message>
+</context>
+<context>
+    <name>frmItemsView</name>
+    <message>
+        <source>View Items</source>
+        <translation>عرض الأصناف</translation>
+    </message>
+    <message>
+        <source>Show Inactive items</source>
+        <translation>عرض الأصناف غير النشطة</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>تصفية</translation>
+    </message>
+    <message>
+        <source>Filter  by:</source>
+        <translation>التصفية حسب:</translation>
+    </message>
+    <message>
+        <source>Item No.</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
 </context>
 <context>
     <name>frmLogin</name>

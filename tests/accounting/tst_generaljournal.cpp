@@ -133,13 +133,6 @@ void searchRange(QWidget *list, const QDate &from, const QDate &to)
     click(list, "btnSearch");
 }
 
-void doubleClickRow(QTableView *table, int row)
-{
-    const QPoint cell = table->visualRect(table->model()->index(row, 2)).center();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
-}
-
 // Opens a stored entry in the editor through Search, choosing it in the list with Edit.
 void openEntry(QWidget *editor, int journalId)
 {

@@ -437,6 +437,7 @@ const Command windowCommands[] = {
     {"categories_actionAdd", "frmCategories", false},
     {"uom_actionView", "frmUOMView", false},
     {"uom_actionAdd", "frmUOM", false},
+    {"items_actionView", "frmItemsView", false},
     {"items_actionAdd", "frmItems", false},
     {"actionReports_Center", "frmReportsCenter", false},
 };

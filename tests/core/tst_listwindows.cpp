@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "core/listdialog.h"
 #include "items/frmCategoriesView.h"
+#include "items/frmItemsView.h"
 #include "items/frmUOMView.h"
 #include "partners/frmDepartmentsView.h"
 #include "partners/frmVendorsView.h"
@@ -65,6 +66,15 @@ const QList<ListWindow> &listWindows()
           "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.5)"},
          {"Each", "Case", "Pallet", "Pound", "Gallon", "Kilogram", "Book", "Pack"}, "UOM", "Each", "Pack",
          msgDelete + ": %1", "frmUOM", "txtUOM"},
+        // A conversion keeps its item; prices go with it.
+        {"items", [] { return new frmItemsView(nullptr); },
+         {"insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+          "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
+          "(1, 'A-1', 'Rice', 1, 1, b'1'), (2, 'B-2', 'Beans', 2, 1, b'1'), (3, 'C-3', 'Old', 1, 1, b'0')",
+          "insert into itemuom (ItemId, BigUOMId, SmallUOMId, Variance) values (1, 2, 1, 12)",
+          "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (2, 1, 1, 2.5)"},
+         {"B-2|Beans|Service|Food", "A-1|Rice|Inventory|Food"}, "Item No.,Item Name,Type,Category", "A-1", "B-2",
+         msgDelete + ": %1", "frmItems", "txtItemNo"},
     };
     return windows;
 }

@@ -7,8 +7,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTabWidget>
 
 using TestSupport::MessageRecorder;
 using TestSupport::messageEntry;
@@ -74,6 +79,95 @@ void typeItem(QWidget *editor, const QString &name, const QString &category)
     type(editor, "txtItemName", name);
     showEntry(editor, "cmbCategory", category);
 }
+
+// Item 5 with two stored prices and a stored conversion, the grids' fixture.
+const char *storedItemWithRows[] = {
+    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, Warranty, IsActive, ValidityInDays) "
+    "values (5, 'A-1', 'Rice', 1, 1, 0, b'1', 0)",
+    "insert into itemprices (ItemPriceId, ItemId, PriceTypeId, UOMId, Price) values "
+    "(11, 5, 3, 1, 5.00), (12, 5, 1, 2, 50.00), (13, 5, 2, 3, 400.00)",
+    "insert into itemuom (ItemUOMId, ItemId, BigUOMId, SmallUOMId, Variance) values (21, 5, 2, 1, 12)",
+};
+
+// Stored prices as "id:item/type/unit/price" and conversions as "id:item/big/small/contains",
+// in the order they were stored; "new" for the id where the server chose it.
+QString storedRows(bool withIds = true)
+{
+    const QString id = withIds ? "%1, ':'" : "'new:'";
+    return TestSupport::queryValue(
+               QString("select concat_ws(' ; ', (select group_concat(concat(%1, ItemId, '/', PriceTypeId, '/', "
+                       "UOMId, '/', Price) order by ItemPriceId separator ', ') from itemprices), "
+                       "(select group_concat(concat(%2, ItemId, '/', BigUOMId, '/', SmallUOMId, '/', Variance + 0e0) "
+                       "order by ItemUOMId separator ', ') from itemuom))")
+                   .arg(QString(id).arg("ItemPriceId"), QString(id).arg("ItemUOMId")))
+        .toString();
+}
+
+QTableWidget *grid(QWidget *editor, const char *name)
+{
+    return editor->findChild<QTableWidget *>(name);
+}
+
+// A grid as "shown|cells #stored id *" per row (the mark when changed), then its button.
+QString gridState(QWidget *editor, const char *gridName, const char *button)
+{
+    const QTableWidget *rows = grid(editor, gridName);
+    QStringList shownRows;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < rows->columnCount(); ++column)
+            if (!rows->isColumnHidden(column))
+                cells << rows->item(row, column)->text();
+        QString line = cells.join('|');
+        if (!rows->item(row, 0)->text().isEmpty())
+            line += " #" + rows->item(row, 0)->text();
+        if (rows->item(row, 6) && rows->item(row, 6)->text() == "updated")
+            line += " *";
+        shownRows << line;
+    }
+    return shownRows.join("; ") + " [" + editor->findChild<QPushButton *>(button)->text() + ']';
+}
+
+void setNumber(QWidget *editor, const char *field, const QString &number)
+{
+    auto *box = editor->findChild<QDoubleSpinBox *>(field);
+    box->findChild<QLineEdit *>()->selectAll();
+    QTest::keyClicks(box, number);
+}
+
+// Runs what a user does on the grids, a step a line:
+//   "price Retail Each 5"   price type, unit and price chosen, then Add (or Update)
+//   "units Case 12 Each"    big unit, number and small unit chosen, then Add (or Update)
+//   "hold price 1"          a double-click on that row of the price grid ("hold units 0")
+//   "remove price 1"        that row chosen, then Remove ("remove units 0")
+// The editor must be shown.
+void runSteps(QWidget *editor, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QStringList words = step.split(' ');
+        const bool prices = words.at(1) == "price" || words.at(0) == "price";
+        QTableWidget *rows = grid(editor, prices ? "tblPrices" : "tblUOM");
+        editor->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(prices ? 1 : 2);
+        if (words.at(0) == "price") {
+            showEntry(editor, "cmbPriceType", words.at(1));
+            showEntry(editor, "cmbUOM", words.at(2));
+            setNumber(editor, "txtPrice", words.at(3));
+            click(editor, "btnAddPrice");
+        } else if (words.at(0) == "units") {
+            showEntry(editor, "cmbBigUnits", words.at(1));
+            setNumber(editor, "dblVariance", words.at(2));
+            showEntry(editor, "cmbSmallUnits", words.at(3));
+            click(editor, "btnAddUOM");
+        } else if (words.at(0) == "hold") {
+            doubleClickRow(rows, words.at(2).toInt());
+        } else if (words.at(0) == "remove") {
+            rows->selectRow(words.at(2).toInt());
+            click(editor, prices ? "btnRemove" : "btnRemoveUOM");
+        } else {
+            QFAIL(qPrintable("unknown step " + step));
+        }
+    }
+}
 }
 
 class tst_items : public QObject
@@ -98,6 +192,12 @@ private slots:
     void addNewEntry();
     void itemNumberFillsAnEmptyBarcode_data();
     void itemNumberFillsAnEmptyBarcode();
+    void gridsEditAndSave_data();
+    void gridsEditAndSave();
+    void newItemWithPricesAndAConversion_data();
+    void newItemWithPricesAndAConversion();
+    void failedRowLeavesEverythingAsItWas_data();
+    void failedRowLeavesEverythingAsItWas();
 };
 
 void tst_items::init()
@@ -111,6 +211,7 @@ void tst_items::init()
 void tst_items::cleanup()
 {
     rightToLeft = false;
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_items::validityPeriod_data()
@@ -165,6 +266,10 @@ void tst_items::form_data()
                                                         << QVariant("2,4,5");
     QTest::newRow("unit grid shows big unit, contains, small unit") << "tblUOM" << "QTableWidget"
                                                                     << "visibleColumns" << QVariant("2,3,5");
+    QTest::newRow("a price as large as its column holds") << "txtPrice" << "QDoubleSpinBox" << "maximum"
+                                                          << QVariant(99999999.99);
+    QTest::newRow("a unit count as large as its column holds") << "dblVariance" << "QDoubleSpinBox" << "maximum"
+                                                               << QVariant(999999.99);
 }
 
 void tst_items::form()
@@ -417,6 +522,165 @@ void tst_items::itemNumberFillsAnEmptyBarcode()
     QCOMPARE(text(&editor, "txtItemName"), QString("Rice"));
     QCOMPARE(storedItems(), QString());
     QVERIFY(editor.isVisible());
+}
+
+void tst_items::gridsEditAndSave_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("prices");      // the price grid after the steps
+    QTest::addColumn<QString>("conversions"); // the unit grid after the steps
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored");      // after Save
+    const QString loadedPrices = "Retail|Each|5.00 #11; Bulk|Case|50.00 #12; H.Bulk|Pallet|400.00 #13 [Add]";
+    const QString loadedConversions = "Case|12|Each #21 [Add]";
+    const QString storedPrices = "11:5/3/1/5.00, 12:5/1/2/50.00, 13:5/2/3/400.00";
+    const QString storedConversions = " ; 21:5/2/1/12";
+    QTest::newRow("loaded rows saved unchanged") << QStringList() << loadedPrices << loadedConversions << ""
+                                                 << storedPrices + storedConversions;
+    QTest::newRow("a pair the grid holds is not added again")
+        << QStringList{"price Retail Each 7"} << loadedPrices << loadedConversions << ""
+        << storedPrices + storedConversions;
+    QTest::newRow("a deleted, an added, a changed and an unchanged row")
+        << QStringList{"remove price 1", "hold price 0", "price Retail Each 5.25", "price Retail Pack 3"}
+        << "Retail|Each|5.25 #11 *; H.Bulk|Pallet|400.00 #13; Retail|Pack|3.00 [Add]" << loadedConversions << ""
+        << "11:5/3/1/5.25, 13:5/2/3/400.00, 14:5/3/8/3.00" + storedConversions;
+    QTest::newRow("update to another row's pair is not taken")
+        << QStringList{"hold price 0", "price Bulk Case 9"}
+        << "Retail|Each|5.00 #11; Bulk|Case|50.00 #12; H.Bulk|Pallet|400.00 #13 [Update]" << loadedConversions << ""
+        << storedPrices + storedConversions;
+    QTest::newRow("a row added and removed again is never stored")
+        << QStringList{"price Retail Pack 3", "remove price 3"} << loadedPrices << loadedConversions << ""
+        << storedPrices + storedConversions;
+    QTest::newRow("remove while a row is held leaves update mode")
+        << QStringList{"hold price 2", "remove price 0", "price Retail Pack 3"}
+        << "Bulk|Case|50.00 #12; H.Bulk|Pallet|400.00 #13; Retail|Pack|3.00 [Add]" << loadedConversions << ""
+        << "12:5/1/2/50.00, 13:5/2/3/400.00, 14:5/3/8/3.00" + storedConversions;
+    QTest::newRow("a price needs a unit")
+        << QStringList{"price Retail <Add New> 3"} << loadedPrices << loadedConversions
+        << "Select Unit of measure for this price" << storedPrices + storedConversions;
+    QTest::newRow("the reverse pair is a conversion of its own, shown shortest")
+        << QStringList{"units Each 0.50 Case"} << loadedPrices << "Case|12|Each #21; Each|0.5|Case [Add]" << ""
+        << storedPrices + storedConversions + ", 22:5/1/2/0.5";
+    QTest::newRow("a conversion the grid holds is not added again")
+        << QStringList{"units Case 10 Each"} << loadedPrices << loadedConversions << ""
+        << storedPrices + storedConversions;
+    QTest::newRow("a conversion changed through Update")
+        << QStringList{"hold units 0", "units Case 24 Each"} << loadedPrices << "Case|24|Each #21 * [Add]" << ""
+        << storedPrices + " ; 21:5/2/1/24";
+    QTest::newRow("a removed conversion deleted")
+        << QStringList{"hold units 0", "remove units 0"} << loadedPrices << " [Add]" << "" << storedPrices;
+    QTest::newRow("no big unit") << QStringList{"units <Add New> 2 Each"} << loadedPrices << loadedConversions
+                                 << "Select big unit" << storedPrices + storedConversions;
+    QTest::newRow("no small unit") << QStringList{"units Case 2 <Add New>"} << loadedPrices << loadedConversions
+                                   << "Select small unit" << storedPrices + storedConversions;
+    QTest::newRow("one unit on both sides") << QStringList{"units Case 2 Case"} << loadedPrices << loadedConversions
+                                            << "Big unit and small unit must be different"
+                                            << storedPrices + storedConversions;
+}
+
+void tst_items::gridsEditAndSave()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, prices);
+    QFETCH(QString, conversions);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    for (const char *statement : storedItemWithRows)
+        EXEC_SQL(statement);
+    frmItems editor(nullptr, 5);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+    runSteps(&editor, steps);
+
+    QCOMPARE(gridState(&editor, "tblPrices", "btnAddPrice"), prices);
+    QCOMPARE(gridState(&editor, "tblUOM", "btnAddUOM"), conversions);
+    QCOMPARE(messageLog(), message.isEmpty() ? QString() : messageEntry(Messages::Critical, message));
+    MessageRecorder::clear();
+    click(&editor, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedRows(), stored);
+    QCOMPARE(gridState(&editor, "tblPrices", "btnAddPrice"), QString(" [Add]"));
+}
+
+// Whatever the language shows, the amount typed is the amount stored.
+void tst_items::newItemWithPricesAndAConversion_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("Arabic") << "ar";
+    QTest::newRow("a decimal comma") << "de";
+}
+
+void tst_items::newItemWithPricesAndAConversion()
+{
+    QFETCH(QString, language);
+    QLocale::setDefault(QLocale(language));
+    rightToLeft = language == "ar";
+    frmItems editor(nullptr, 0);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    typeItem(&editor, "Rice", "Food");
+
+    runSteps(&editor, {"price Retail Each 1234.56", "price Bulk Case 0.1", "price H.Bulk Pallet 99999999.99",
+                       "units Pallet 40 Case"});
+    QCOMPARE(gridState(&editor, "tblPrices", "btnAddPrice"),
+             QString("Retail|Each|1234.56; Bulk|Case|0.10; H.Bulk|Pallet|99999999.99 [Add]"));
+    click(&editor, "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    const int id = TestSupport::queryValue("select max(ItemId) from items").toInt();
+    QCOMPARE(storedRows(false),
+             QString("new:%1/3/1/1234.56, new:%1/1/2/0.10, new:%1/2/3/99999999.99 ; new:%1/3/2/40").arg(id));
+    QCOMPARE(gridState(&editor, "tblPrices", "btnAddPrice") + gridState(&editor, "tblUOM", "btnAddUOM"),
+             QString(" [Add] [Add]"));
+}
+
+void tst_items::failedRowLeavesEverythingAsItWas_data()
+{
+    QTest::addColumn<int>("itemId");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("a new item") << 0 << "11:5/3/1/5.00, 12:5/1/2/50.00, 13:5/2/3/400.00 ; 21:5/2/1/12";
+    QTest::newRow("an existing item") << 5 << "11:5/3/1/5.00, 12:5/1/2/50.00, 13:5/2/3/400.00 ; 21:5/2/1/12";
+}
+
+// The second price of the save is refused: the item, its rows and the editor stay as
+// they were, and a second Save after the cause is gone writes everything once.
+void tst_items::failedRowLeavesEverythingAsItWas()
+{
+    QFETCH(int, itemId);
+    QFETCH(QString, stored);
+    for (const char *statement : storedItemWithRows)
+        EXEC_SQL(statement);
+    EXEC_SQL("create trigger refuse_price before insert on itemprices for each row "
+             "if new.Price = 2 then signal sqlstate '45000' set message_text = 'price refused'; end if");
+    frmItems editor(nullptr, itemId);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    edit(&editor, "txtItemName")->setText("Beans");
+    showEntry(&editor, "cmbCategory", "Food");
+    runSteps(&editor, {"price Retail Pack 1", "price Bulk Pack 2", "price H.Bulk Pack 3", "units Pack 6 Book"});
+    if (itemId != 0)
+        runSteps(&editor, {"remove price 0"});
+    const QString prices = gridState(&editor, "tblPrices", "btnAddPrice");
+    const QString items = storedItems();
+
+    click(&editor, "btnSave");
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QVERIFY2(MessageRecorder::last().text.startsWith(msgInsertFailed + "\nprice refused"), qPrintable(messageLog()));
+    QCOMPARE(storedRows(), stored);
+    QCOMPARE(storedItems(), items);
+    QCOMPARE(gridState(&editor, "tblPrices", "btnAddPrice"), prices);
+    QCOMPARE(text(&editor, "txtItemName"), QString("Beans"));
+
+    EXEC_SQL("drop trigger refuse_price");
+    MessageRecorder::clear();
+    click(&editor, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue("select count(*) from items").toInt(), itemId == 0 ? 2 : 1);
+    QCOMPARE(TestSupport::queryValue("select count(*) from itemprices").toInt(), itemId == 0 ? 6 : 5);
+    QCOMPARE(TestSupport::queryValue("select count(*) from itemuom").toInt(), 2);
 }
 
 ZARPO_TEST_MAIN(tst_items)

@@ -54,14 +54,6 @@ int rowNamed(QTableWidget *characteristics, const QString &name)
     return -1;
 }
 
-void doubleClickRow(QTableWidget *characteristics, int row)
-{
-    const QRect cell = characteristics->visualItemRect(characteristics->item(row, 1));
-    // A real double click starts with a press, which the view needs to know the row.
-    QTest::mouseClick(characteristics->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    QTest::mouseDClick(characteristics->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-}
-
 void typeSalary(QWidget *editor, const QString &text)
 {
     auto *salary = editor->findChild<QDoubleSpinBox *>("txtAnnualSalary");

@@ -102,6 +102,20 @@ void chooseRow(QWidget *list, const QVariant &shown, int column)
     view->selectRow(rows.first().row());
 }
 
+void doubleClickRow(QTableView *view, int row)
+{
+    int column = 0;
+    while (column < view->model()->columnCount() && view->isColumnHidden(column))
+        ++column;
+    const QModelIndex cell = view->model()->index(row, column);
+    QVERIFY2(cell.isValid(), qPrintable(QStringLiteral("no row %1").arg(row)));
+    view->scrollTo(cell);
+    const QPoint point = view->visualRect(cell).center();
+    // A real double click starts with a click, which makes the row the current one.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
 QStringList shownRows(const QTableView *view)
 {
     QStringList rows;

@@ -37,6 +37,8 @@ void type(QWidget *window, const char *field, const QString &text);
 QTableView *table(QWidget *list);
 // Selects the row whose `column` shows `shown`, as a click on it would.
 void chooseRow(QWidget *list, const QVariant &shown, int column = 1);
+// Double-clicks the row `row` of a shown view where a user would, on its first shown cell.
+void doubleClickRow(QTableView *view, int row);
 // The rows as "cell|cell|...", each cell as the table shows it, hidden columns left out.
 QStringList shownRows(const QTableView *view);
 
