@@ -528,17 +528,17 @@
         <translation>الفئة:</translation>
     </message>
     <message>
-        <location filename="../items/frmCategories.ui" line="34"/>
+        <location filename="../items/frmCategories.ui" line="31"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../items/frmCategories.ui" line="41"/>
+        <location filename="../items/frmCategories.ui" line="38"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../items/frmCategories.ui" line="48"/>
+        <location filename="../items/frmCategories.ui" line="45"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
@@ -1537,244 +1537,252 @@
         <translation>رقم الصنف:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="77"/>
+        <location filename="../items/frmItems.ui" line="74"/>
         <source>Item Name:</source>
         <translation>اسم الصنف:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="91"/>
+        <location filename="../items/frmItems.ui" line="85"/>
         <source>Barcode:</source>
         <translation>الباركود:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="105"/>
+        <location filename="../items/frmItems.ui" line="96"/>
         <source>Category:</source>
         <translation>الفئة:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="115"/>
+        <location filename="../items/frmItems.ui" line="106"/>
         <source>Warranty:</source>
         <translation>الضمان:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="134"/>
+        <location filename="../items/frmItems.ui" line="125"/>
         <source>Days</source>
         <translation>يوم</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="156"/>
+        <location filename="../items/frmItems.ui" line="147"/>
         <source>Default Vendor:</source>
         <translation>المورد الافتراضي:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="166"/>
+        <location filename="../items/frmItems.ui" line="157"/>
         <source>Vendor Item No.:</source>
         <translation>رقم الصنف لدى المورد:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="180"/>
+        <location filename="../items/frmItems.ui" line="168"/>
         <source>Validity:</source>
         <translation>الصلاحية:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="197"/>
+        <location filename="../items/frmItems.ui" line="185"/>
         <source>Day(s)</source>
         <translation>يوم</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="202"/>
+        <location filename="../items/frmItems.ui" line="190"/>
         <source>Week(s)</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="207"/>
+        <location filename="../items/frmItems.ui" line="195"/>
         <source>Month(s)</source>
         <translation>شهر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="212"/>
+        <location filename="../items/frmItems.ui" line="200"/>
         <source>Year(s)</source>
         <translation>سنة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="236"/>
+        <location filename="../items/frmItems.ui" line="224"/>
         <source>Pricing</source>
         <translation>التسعير</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="244"/>
+        <location filename="../items/frmItems.ui" line="232"/>
         <source>Price Type:</source>
         <translation>نوع السعر:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="261"/>
+        <location filename="../items/frmItems.ui" line="249"/>
         <source>Unit of Measure:</source>
         <translation>وحدة القياس:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="288"/>
+        <location filename="../items/frmItems.ui" line="276"/>
         <source>Price:</source>
         <translation>السعر:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="318"/>
-        <location filename="../items/frmItems.ui" line="473"/>
+        <location filename="../items/frmItems.ui" line="306"/>
+        <location filename="../items/frmItems.ui" line="461"/>
         <source>Remove</source>
         <translation>إزالة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="325"/>
-        <location filename="../items/frmItems.ui" line="480"/>
+        <location filename="../items/frmItems.ui" line="313"/>
+        <location filename="../items/frmItems.ui" line="468"/>
+        <location filename="../items/frmItems.cpp" line="431"/>
+        <location filename="../items/frmItems.cpp" line="493"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="347"/>
+        <location filename="../items/frmItems.ui" line="335"/>
         <source>PriceId</source>
         <translation>رقم السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="352"/>
+        <location filename="../items/frmItems.ui" line="340"/>
         <source>PriceTypeId</source>
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="357"/>
+        <location filename="../items/frmItems.ui" line="345"/>
         <source>Price Type</source>
         <translation>نوع السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="362"/>
+        <location filename="../items/frmItems.ui" line="350"/>
         <source>UOMId</source>
         <translation>رقم الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="367"/>
+        <location filename="../items/frmItems.ui" line="355"/>
         <source>UOM</source>
         <translation>الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="372"/>
+        <location filename="../items/frmItems.ui" line="360"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="377"/>
-        <location filename="../items/frmItems.ui" line="532"/>
+        <location filename="../items/frmItems.ui" line="365"/>
+        <location filename="../items/frmItems.ui" line="520"/>
         <source>IsUpdated</source>
         <translation>معدل</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="386"/>
+        <location filename="../items/frmItems.ui" line="374"/>
         <source>Unit of Measres</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="392"/>
+        <location filename="../items/frmItems.ui" line="380"/>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;&lt;p&gt;Specify the relationship between different units of measure. &lt;span style=&quot; font-weight:600; font-style:italic;&quot;&gt;For example&lt;/span&gt; a Package from this Item contains 12 boxes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;&lt;p dir=&quot;rtl&quot;&gt;حدد العلاقة بين وحدات القياس المختلفة. &lt;span style=&quot; font-weight:600;&quot;&gt;مثلًا&lt;/span&gt; عبوة من هذا الصنف تحتوي على 12 علبة.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="405"/>
+        <location filename="../items/frmItems.ui" line="393"/>
         <source>A Unit of:</source>
         <translation>الوحدة:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="422"/>
+        <location filename="../items/frmItems.ui" line="410"/>
         <source>Contains:</source>
         <translation>تحتوي على:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="439"/>
+        <location filename="../items/frmItems.ui" line="427"/>
         <source>of:</source>
         <translation>من:</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="502"/>
+        <location filename="../items/frmItems.ui" line="490"/>
         <source>Item UOM ID</source>
         <translation>رقم تحويل الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="507"/>
+        <location filename="../items/frmItems.ui" line="495"/>
         <source>Big Unit ID</source>
         <translation>رقم الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="512"/>
+        <location filename="../items/frmItems.ui" line="500"/>
         <source>Big Unit</source>
         <translation>الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="517"/>
+        <location filename="../items/frmItems.ui" line="505"/>
         <source>Contains</source>
         <translation>تحتوي على</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="522"/>
+        <location filename="../items/frmItems.ui" line="510"/>
         <source>Small Unit ID</source>
         <translation>رقم الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="527"/>
+        <location filename="../items/frmItems.ui" line="515"/>
         <source>Small Unit</source>
         <translation>الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="546"/>
+        <location filename="../items/frmItems.ui" line="534"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="553"/>
+        <location filename="../items/frmItems.ui" line="541"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.ui" line="560"/>
+        <location filename="../items/frmItems.ui" line="548"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="55"/>
-        <location filename="../items/frmItems.cpp" line="66"/>
-        <location filename="../items/frmItems.cpp" line="76"/>
+        <location filename="../items/frmItems.cpp" line="156"/>
+        <location filename="../items/frmItems.cpp" line="167"/>
+        <location filename="../items/frmItems.cpp" line="177"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="154"/>
+        <location filename="../items/frmItems.cpp" line="259"/>
         <source>Item name must be specified</source>
         <translation>يجب تحديد اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="158"/>
+        <location filename="../items/frmItems.cpp" line="263"/>
         <source>Item category must be specified</source>
         <translation>يجب تحديد فئة الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="165"/>
+        <location filename="../items/frmItems.cpp" line="270"/>
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
     <message>
+        <location filename="../items/frmItems.cpp" line="385"/>
         <source>Select Unit of measure for this price</source>
         <translation>اختر وحدة القياس لهذا السعر</translation>
     </message>
     <message>
+        <location filename="../items/frmItems.cpp" line="416"/>
+        <location filename="../items/frmItems.cpp" line="480"/>
         <source>Update</source>
         <translation>تحديث</translation>
     </message>
     <message>
+        <location filename="../items/frmItems.cpp" line="438"/>
         <source>Select big unit</source>
         <translation>اختر الوحدة الكبرى</translation>
     </message>
     <message>
+        <location filename="../items/frmItems.cpp" line="440"/>
         <source>Select small unit</source>
         <translation>اختر الوحدة الصغرى</translation>
     </message>
     <message>
+        <location filename="../items/frmItems.cpp" line="442"/>
         <source>Big unit and small unit must be different</source>
         <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
     </message>
@@ -1782,54 +1790,69 @@
 <context>
     <name>frmItemsView</name>
     <message>
+        <location filename="../items/frmItemsView.ui" line="14"/>
         <source>View Items</source>
         <translation>عرض الأصناف</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="22"/>
         <source>Show Inactive items</source>
         <translation>عرض الأصناف غير النشطة</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="42"/>
         <source>Type:</source>
         <translation>النوع:</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="63"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="73"/>
         <source>Edit</source>
         <translation>تعديل</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="83"/>
         <source>Delete</source>
         <translation>حذف</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="108"/>
         <source>Filter</source>
         <translation>تصفية</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="114"/>
         <source>Filter  by:</source>
         <translation>التصفية حسب:</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="122"/>
+        <location filename="../items/frmItemsView.cpp" line="67"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.ui" line="127"/>
+        <location filename="../items/frmItemsView.cpp" line="67"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.cpp" line="42"/>
         <source>All</source>
         <translation>الكل</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.cpp" line="67"/>
         <source>Type</source>
         <translation>النوع</translation>
     </message>
     <message>
+        <location filename="../items/frmItemsView.cpp" line="67"/>
         <source>Category</source>
         <translation>الفئة</translation>
     </message>
@@ -1970,13 +1993,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="462"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="462"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2003,7 +2026,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1521"/>
+        <location filename="../app/frmMainWindow.ui" line="1518"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
@@ -2015,13 +2038,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1529"/>
+        <location filename="../app/frmMainWindow.ui" line="1526"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1537"/>
+        <location filename="../app/frmMainWindow.ui" line="1534"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -2043,7 +2066,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="790"/>
-        <location filename="../app/frmMainWindow.ui" line="1553"/>
+        <location filename="../app/frmMainWindow.ui" line="1550"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
@@ -2055,19 +2078,19 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="849"/>
-        <location filename="../app/frmMainWindow.ui" line="1561"/>
+        <location filename="../app/frmMainWindow.ui" line="1558"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="880"/>
-        <location filename="../app/frmMainWindow.ui" line="1569"/>
+        <location filename="../app/frmMainWindow.ui" line="1566"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="911"/>
-        <location filename="../app/frmMainWindow.ui" line="1577"/>
+        <location filename="../app/frmMainWindow.ui" line="1574"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
@@ -2195,11 +2218,11 @@
         <location filename="../app/frmMainWindow.ui" line="1393"/>
         <location filename="../app/frmMainWindow.ui" line="1403"/>
         <location filename="../app/frmMainWindow.ui" line="1413"/>
-        <location filename="../app/frmMainWindow.ui" line="1426"/>
-        <location filename="../app/frmMainWindow.ui" line="1449"/>
-        <location filename="../app/frmMainWindow.ui" line="1459"/>
-        <location filename="../app/frmMainWindow.ui" line="1469"/>
-        <location filename="../app/frmMainWindow.ui" line="1508"/>
+        <location filename="../app/frmMainWindow.ui" line="1423"/>
+        <location filename="../app/frmMainWindow.ui" line="1446"/>
+        <location filename="../app/frmMainWindow.ui" line="1456"/>
+        <location filename="../app/frmMainWindow.ui" line="1466"/>
+        <location filename="../app/frmMainWindow.ui" line="1505"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
@@ -2211,81 +2234,81 @@
         <location filename="../app/frmMainWindow.ui" line="1398"/>
         <location filename="../app/frmMainWindow.ui" line="1408"/>
         <location filename="../app/frmMainWindow.ui" line="1418"/>
-        <location filename="../app/frmMainWindow.ui" line="1431"/>
-        <location filename="../app/frmMainWindow.ui" line="1454"/>
-        <location filename="../app/frmMainWindow.ui" line="1464"/>
-        <location filename="../app/frmMainWindow.ui" line="1474"/>
-        <location filename="../app/frmMainWindow.ui" line="1513"/>
+        <location filename="../app/frmMainWindow.ui" line="1428"/>
+        <location filename="../app/frmMainWindow.ui" line="1451"/>
+        <location filename="../app/frmMainWindow.ui" line="1461"/>
+        <location filename="../app/frmMainWindow.ui" line="1471"/>
+        <location filename="../app/frmMainWindow.ui" line="1510"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1439"/>
+        <location filename="../app/frmMainWindow.ui" line="1436"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1444"/>
+        <location filename="../app/frmMainWindow.ui" line="1441"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1482"/>
+        <location filename="../app/frmMainWindow.ui" line="1479"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1490"/>
+        <location filename="../app/frmMainWindow.ui" line="1487"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1498"/>
+        <location filename="../app/frmMainWindow.ui" line="1495"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1503"/>
+        <location filename="../app/frmMainWindow.ui" line="1500"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1545"/>
+        <location filename="../app/frmMainWindow.ui" line="1542"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1585"/>
+        <location filename="../app/frmMainWindow.ui" line="1582"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1590"/>
+        <location filename="../app/frmMainWindow.ui" line="1587"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1595"/>
+        <location filename="../app/frmMainWindow.ui" line="1592"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1600"/>
+        <location filename="../app/frmMainWindow.ui" line="1597"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1608"/>
+        <location filename="../app/frmMainWindow.ui" line="1605"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1613"/>
+        <location filename="../app/frmMainWindow.ui" line="1610"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1618"/>
+        <location filename="../app/frmMainWindow.ui" line="1615"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2300,79 +2323,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="63"/>
+        <location filename="../app/frmMainWindow.cpp" line="64"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="415"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="415"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="415"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="415"/>
+        <location filename="../app/frmMainWindow.cpp" line="439"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="415"/>
+        <location filename="../app/frmMainWindow.cpp" line="439"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="439"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="439"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="439"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="462"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="462"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="462"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="499"/>
+        <location filename="../app/frmMainWindow.cpp" line="505"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="508"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="505"/>
+        <location filename="../app/frmMainWindow.cpp" line="511"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2880,17 +2903,17 @@
         <translation>وحدة القياس:</translation>
     </message>
     <message>
-        <location filename="../items/frmUOM.ui" line="34"/>
+        <location filename="../items/frmUOM.ui" line="31"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../items/frmUOM.ui" line="41"/>
+        <location filename="../items/frmUOM.ui" line="38"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../items/frmUOM.ui" line="48"/>
+        <location filename="../items/frmUOM.ui" line="45"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>

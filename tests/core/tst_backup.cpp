@@ -129,7 +129,9 @@ private:
 
 void tst_backup::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true); // safety backups go to the test's own folder
+    // Safety backups go to a folder of this process alone: test runs side by side on one
+    // machine must not see each other's.
+    qputenv("XDG_DATA_HOME", files.filePath("data").toLocal8Bit());
     safetyBackupFolder().removeRecursively();
     TestSupport::freshCompany();
     password = dbPassword;
