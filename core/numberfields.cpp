@@ -1,5 +1,7 @@
 #include "core/numberfields.h"
 
+#include "core/direction.h"
+
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,6 +67,8 @@ void setupAmount(QDoubleSpinBox *box, int precision, bool allowNegative)
 {
     const double largest = std::pow(10.0, precision - 2) - 0.01;
     setup(box, 2, allowNegative ? -largest : 0.0, largest);
+    if (QLineEdit *edit = box->findChild<QLineEdit *>())
+        Direction::alignAmountField(edit);
 }
 
 void setupWholeNumber(QDoubleSpinBox *box, int minimum, int maximum)

@@ -12,7 +12,8 @@ namespace NumberFields {
 
 // An amount of a DECIMAL(`precision`, 2) column: digits, at most one point and two
 // decimals, a minus only where `allowNegative`, no group separators, no exponent; up to
-// the largest amount the column holds (99999999.99 for DECIMAL(10,2)).
+// the largest amount the column holds (99999999.99 for DECIMAL(10,2)). The amount reads at
+// the end of the line: call after the window has set its direction.
 void setupAmount(QDoubleSpinBox *box, int precision = 10, bool allowNegative = false);
 
 // A whole number from `minimum` to `maximum`, digits only (and a minus when `minimum`

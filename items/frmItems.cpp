@@ -128,10 +128,6 @@ frmItems::frmItems(QWidget *parent, int itemId) : QDialog(parent), ui(new Ui::fr
     Direction::applyTo(ui->tblUOM)->setAmountColumns({colContains});
     NumberFields::setupAmount(ui->txtPrice);
     NumberFields::setupAmount(ui->dblVariance, conversionPrecision);
-    // A line edit lays its alignment out by the direction of its text, and digits read
-    // left to right: the end of the line in Arabic must be named as the left.
-    for (QDoubleSpinBox *amount : {ui->txtPrice, ui->dblVariance})
-        Direction::alignAmountField(amount->findChild<QLineEdit *>());
     TextColumns::limit(QStringLiteral("items"), {{ui->txtItemNo, QStringLiteral("ItemNo"), ui->label},
                                                  {ui->txtItemName, QStringLiteral("ItemName"), ui->label_4},
                                                  {ui->txtBarcode, QStringLiteral("Barcode"), ui->label_3},
