@@ -2,6 +2,9 @@
 #include "ui_frmReportsCenter.h"
 
 #include "core/globals.h"
+#include "reports/financial/RptGeneralJournalList.h"
+#include "reports/financial/RptItemsActions.h"
+#include "reports/financial/wWarehouseInventory.h"
 #include "reports/framework/RptVendorList.h"
 #include "reports/framework/cFilterWidget.h"
 
@@ -17,6 +20,9 @@ struct CatalogueReport
 };
 const CatalogueReport catalogueReports[] = {
     {"VENLST", nullptr, &RptVendorList::showReport},
+    {"GJLST", nullptr, &RptGeneralJournalList::showReport},
+    {"INVQTY", [](QWidget *area) -> cFilterWidget * { return new wWarehouseInventory(area); }, nullptr},
+    {"INVACT", nullptr, &RptItemsActions::showReport},
 };
 
 const CatalogueReport *reportOf(const QString &code)
