@@ -2,10 +2,10 @@
 #include "ui_frmReportsCenter.h"
 
 #include "core/globals.h"
+#include "reports/framework/RptVendorList.h"
 #include "reports/financial/RptGeneralJournalList.h"
 #include "reports/financial/RptItemsActions.h"
 #include "reports/financial/wWarehouseInventory.h"
-#include "reports/framework/RptVendorList.h"
 #include "reports/framework/cFilterWidget.h"
 
 namespace {
@@ -19,10 +19,10 @@ struct CatalogueReport
     void (*showReport)();
 };
 const CatalogueReport catalogueReports[] = {
-    {"VENLST", nullptr, &RptVendorList::showReport},
     {"GJLST", nullptr, &RptGeneralJournalList::showReport},
     {"INVQTY", [](QWidget *area) -> cFilterWidget * { return new wWarehouseInventory(area); }, nullptr},
     {"INVACT", nullptr, &RptItemsActions::showReport},
+    {"VENLST", nullptr, &RptVendorList::showReport},
 };
 
 const CatalogueReport *reportOf(const QString &code)
