@@ -56,6 +56,22 @@
     </message>
 </context>
 <context>
+    <name>RptGeneralJournalList</name>
+    <message>
+        <location filename="../reports/financial/RptGeneralJournalList.cpp" line="44"/>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Journal Date:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;Description:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Account Name&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Debit&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Credit&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Comment&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;تاريخ القيد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;&lt;span&gt;البيان&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;الحساب&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;مدين&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;دائن&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RptWarehouseInventory</name>
+    <message>
+        <location filename="../reports/financial/RptWarehouseInventory.cpp" line="153"/>
+        <source>(no conversion to %1)</source>
+        <translation>(لا يوجد تحويل إلى %1)</translation>
+    </message>
+</context>
+<context>
     <name>TextColumns</name>
     <message>
         <location filename="../core/textcolumns.cpp" line="123"/>
@@ -1625,8 +1641,8 @@
     <message>
         <location filename="../items/frmItems.ui" line="313"/>
         <location filename="../items/frmItems.ui" line="468"/>
-        <location filename="../items/frmItems.cpp" line="431"/>
-        <location filename="../items/frmItems.cpp" line="493"/>
+        <location filename="../items/frmItems.cpp" line="427"/>
+        <location filename="../items/frmItems.cpp" line="489"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -1739,50 +1755,50 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="156"/>
-        <location filename="../items/frmItems.cpp" line="167"/>
-        <location filename="../items/frmItems.cpp" line="177"/>
+        <location filename="../items/frmItems.cpp" line="152"/>
+        <location filename="../items/frmItems.cpp" line="163"/>
+        <location filename="../items/frmItems.cpp" line="173"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="259"/>
+        <location filename="../items/frmItems.cpp" line="255"/>
         <source>Item name must be specified</source>
         <translation>يجب تحديد اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="263"/>
+        <location filename="../items/frmItems.cpp" line="259"/>
         <source>Item category must be specified</source>
         <translation>يجب تحديد فئة الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="270"/>
+        <location filename="../items/frmItems.cpp" line="266"/>
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="385"/>
+        <location filename="../items/frmItems.cpp" line="381"/>
         <source>Select Unit of measure for this price</source>
         <translation>اختر وحدة القياس لهذا السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="416"/>
-        <location filename="../items/frmItems.cpp" line="480"/>
+        <location filename="../items/frmItems.cpp" line="412"/>
+        <location filename="../items/frmItems.cpp" line="476"/>
         <source>Update</source>
         <translation>تحديث</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="438"/>
+        <location filename="../items/frmItems.cpp" line="434"/>
         <source>Select big unit</source>
         <translation>اختر الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="440"/>
+        <location filename="../items/frmItems.cpp" line="436"/>
         <source>Select small unit</source>
         <translation>اختر الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="442"/>
+        <location filename="../items/frmItems.cpp" line="438"/>
         <source>Big unit and small unit must be different</source>
         <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
     </message>
@@ -3248,6 +3264,29 @@
         <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
+    </message>
+</context>
+<context>
+    <name>wWarehouseInventory</name>
+    <message>
+        <location filename="../reports/financial/wWarehouseInventory.ui" line="14"/>
+        <source>Warehouse Inventory</source>
+        <translation>جرد المخزن</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/wWarehouseInventory.ui" line="27"/>
+        <source>&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Warehouse Inventory&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;جرد المخزن&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/wWarehouseInventory.ui" line="47"/>
+        <source>Warehouse:</source>
+        <translation>المخزن:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/wWarehouseInventory.cpp" line="34"/>
+        <source>There is no warehouse to list.</source>
+        <translation>لا يوجد مخزن لعرض جرده.</translation>
     </message>
 </context>
 </TS>

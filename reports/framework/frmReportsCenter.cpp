@@ -6,6 +6,9 @@
 #include "reports/financial/RptBalanceSheet.h"
 #include "reports/financial/RptIncomeStatement.h"
 #include "reports/framework/RptVendorList.h"
+#include "reports/financial/RptGeneralJournalList.h"
+#include "reports/financial/RptItemsActions.h"
+#include "reports/financial/wWarehouseInventory.h"
 #include "reports/framework/cFilterWidget.h"
 
 namespace {
@@ -19,6 +22,9 @@ struct CatalogueReport
     void (*showReport)();
 };
 const CatalogueReport catalogueReports[] = {
+    {"GJLST", nullptr, &RptGeneralJournalList::showReport},
+    {"INVQTY", [](QWidget *area) -> cFilterWidget * { return new wWarehouseInventory(area); }, nullptr},
+    {"INVACT", nullptr, &RptItemsActions::showReport},
     {"VENLST", nullptr, &RptVendorList::showReport},
     {"ACCLST", nullptr, &RptAccountList::showReport},
     {"BSH", nullptr, &RptBalanceSheet::showReport},

@@ -111,14 +111,14 @@ void tst_reportscenter::eachCodeShowsItsPanelAndRunsItsReport_data()
     QTest::newRow("VENLST") << "VENLST" << "Vendor List" << "" << 1;
     QTest::newRow("VENPD") << "VENPD" << "Vendor Purchases Detailed" << "" << 0;
     QTest::newRow("ACCLST") << "ACCLST" << "Account List" << "" << 1;
-    QTest::newRow("GJLST") << "GJLST" << "General Journal List" << "" << 0;
+    QTest::newRow("GJLST") << "GJLST" << "General Journal List" << "" << 1;
     QTest::newRow("BSH") << "BSH" << "Balance Sheet" << "" << 1;
     QTest::newRow("INCST") << "INCST" << "Income Statement" << "" << 1;
-    QTest::newRow("INVQTY") << "INVQTY" << "Warehouse Inventory" << "" << 0;
+    QTest::newRow("INVQTY") << "INVQTY" << "Warehouse Inventory" << "wWarehouseInventory" << 1;
     QTest::newRow("INVSLST") << "INVSLST" << "Inventory & Service List" << "" << 0;
     QTest::newRow("PLST") << "PLST" << "Price List" << "" << 0;
     QTest::newRow("INVEXP") << "INVEXP" << "Inventory Expire Dates" << "" << 0;
-    QTest::newRow("INVACT") << "INVACT" << "Inventory Actions" << "" << 0;
+    QTest::newRow("INVACT") << "INVACT" << "Inventory Actions" << "" << 1;
     QTest::newRow("EMPLST") << "EMPLST" << "Employees List" << "" << 0;
 }
 
