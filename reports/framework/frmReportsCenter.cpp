@@ -4,6 +4,9 @@
 #include "core/globals.h"
 #include "reports/framework/RptVendorList.h"
 #include "reports/framework/cFilterWidget.h"
+#include "reports/framework/wCustomerListFilter.h"
+#include "reports/framework/wCustomerSalesDetailedFilter.h"
+#include "reports/framework/wCustomerStatementOfAccountFilter.h"
 
 namespace {
 // What each code runs. A code with a filter panel runs the panel's runReport; a code with
@@ -17,6 +20,9 @@ struct CatalogueReport
 };
 const CatalogueReport catalogueReports[] = {
     {"VENLST", nullptr, &RptVendorList::showReport},
+    {"CUSTLST", [](QWidget *area) -> cFilterWidget * { return new wCustomerListFilter(area); }, nullptr},
+    {"CUSTSLS", [](QWidget *area) -> cFilterWidget * { return new wCustomerSalesDetailedFilter(area); }, nullptr},
+    {"CSTSTTMNT", [](QWidget *area) -> cFilterWidget * { return new wCustomerStatementOfAccountFilter(area); }, nullptr},
 };
 
 const CatalogueReport *reportOf(const QString &code)
