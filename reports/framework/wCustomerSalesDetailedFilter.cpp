@@ -12,8 +12,11 @@ wCustomerSalesDetailedFilter::wCustomerSalesDetailedFilter(QWidget *parent)
 {
     ui->setupUi(this);
     for (QDateEdit *date : {ui->dtDateFrom, ui->dtDateTo, ui->dtShipDateFrom, ui->dtShipDateTo}) {
-        date->setDate(QDate::currentDate());
+        // A date reads left to right in an Arabic panel too, and the format is kept as
+        // given: in a right-to-left edit it would be turned round to yyyy/M/d.
+        date->setLayoutDirection(Qt::LeftToRight);
         date->setDisplayFormat(dateFormat);
+        date->setDate(QDate::currentDate());
     }
 }
 

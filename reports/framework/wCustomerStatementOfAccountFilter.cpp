@@ -12,6 +12,9 @@ wCustomerStatementOfAccountFilter::wCustomerStatementOfAccountFilter(QWidget *pa
 {
     ui->setupUi(this);
     for (QDateEdit *date : {ui->dtDateFrom, ui->dtDateTo}) {
+        // A date reads left to right in an Arabic panel too, and the format is kept as
+        // given: in a right-to-left edit it would be turned round to yyyy/M/d.
+        date->setLayoutDirection(Qt::LeftToRight);
         date->setDisplayFormat(dateFormat);
         date->setDate(QDate::currentDate());
     }

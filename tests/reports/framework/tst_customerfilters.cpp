@@ -16,8 +16,6 @@
 #include <QWebFrame>
 #include <QWebView>
 
-#include <memory>
-
 // The customer reports' filter panels: the condition each builds from what is ticked and
 // typed, and typed text matched by the server exactly as typed.
 class tst_customerfilters : public QObject
@@ -39,13 +37,14 @@ private slots:
 };
 
 namespace {
-std::unique_ptr<cFilterWidget> panelFor(const QString &code)
+// The report's panel in `filterArea`, as the reports center makes it.
+cFilterWidget *newPanel(const QString &code, QWidget *filterArea)
 {
     if (code == QLatin1String("CUSTLST"))
-        return std::make_unique<wCustomerListFilter>();
+        return new wCustomerListFilter(filterArea);
     if (code == QLatin1String("CUSTSLS"))
-        return std::make_unique<wCustomerSalesDetailedFilter>();
-    return std::make_unique<wCustomerStatementOfAccountFilter>();
+        return new wCustomerSalesDetailedFilter(filterArea);
+    return new wCustomerStatementOfAccountFilter(filterArea);
 }
 
 QString conditionOf(cFilterWidget *panel)
@@ -96,16 +95,23 @@ void tst_customerfilters::panelsOpenWithNothingTicked_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("dateEdits");
-    QTest::newRow("customer list") << "CUSTLST" << 0;
-    QTest::newRow("customer sales detailed") << "CUSTSLS" << 4;
-    QTest::newRow("customer statement of account") << "CSTSTTMNT" << 2;
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("customer list") << "CUSTLST" << 0 << false;
+    QTest::newRow("customer sales detailed") << "CUSTSLS" << 4 << false;
+    QTest::newRow("customer sales detailed, Arabic: dates still d/M/yyyy") << "CUSTSLS" << 4 << true;
+    QTest::newRow("customer statement of account") << "CSTSTTMNT" << 2 << false;
+    QTest::newRow("customer statement of account, Arabic: dates still d/M/yyyy") << "CSTSTTMNT" << 2 << true;
 }
 
 void tst_customerfilters::panelsOpenWithNothingTicked()
 {
     QFETCH(QString, code);
     QFETCH(int, dateEdits);
-    const std::unique_ptr<cFilterWidget> panel = panelFor(code);
+    QFETCH(bool, arabic);
+    // A panel takes the direction of the reports center's filter area.
+    QWidget filterArea;
+    filterArea.setLayoutDirection(arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    cFilterWidget *panel = newPanel(code, &filterArea);
     for (QCheckBox *check : panel->findChildren<QCheckBox *>())
         QVERIFY2(!check->isChecked(), qPrintable(check->objectName()));
     for (QComboBox *box : panel->findChildren<QComboBox *>())
@@ -118,9 +124,11 @@ void tst_customerfilters::panelsOpenWithNothingTicked()
     for (QDateEdit *date : dates) {
         QCOMPARE(date->date(), QDate::currentDate());
         QCOMPARE(date->displayFormat(), dateFormat);
+        QCOMPARE(date->text(), QDate::currentDate().toString(dateFormat));
+        QCOMPARE(date->layoutDirection(), Qt::LeftToRight);
         QVERIFY(!date->calendarPopup());
     }
-    QCOMPARE(conditionOf(panel.get()), QString());
+    QCOMPARE(conditionOf(panel), QString());
 }
 
 void tst_customerfilters::conditionFromTheTickedCriteria_data()
@@ -201,11 +209,12 @@ void tst_customerfilters::conditionFromTheTickedCriteria()
     QFETCH(QString, panel);
     QFETCH(QString, condition);
     QFETCH(QString, fromDate);
-    const std::unique_ptr<cFilterWidget> filter = panelFor(code);
-    filter->show();
-    QCOMPARE(ReportSupport::fillPanel(filter.get(), panel), QString());
-    QCOMPARE(conditionOf(filter.get()), condition);
-    if (auto *statement = qobject_cast<wCustomerStatementOfAccountFilter *>(filter.get()))
+    QWidget filterArea;
+    cFilterWidget *filter = newPanel(code, &filterArea);
+    filterArea.show();
+    QCOMPARE(ReportSupport::fillPanel(filter, panel), QString());
+    QCOMPARE(conditionOf(filter), condition);
+    if (auto *statement = qobject_cast<wCustomerStatementOfAccountFilter *>(filter))
         QCOMPARE(statement->fromDate(), fromDate);
 }
 
