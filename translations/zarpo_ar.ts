@@ -56,6 +56,37 @@
     </message>
 </context>
 <context>
+    <name>RptCustomerSalesDetailed</name>
+    <message>
+        <location filename="../reports/framework/RptCustomerSalesDetailed.cpp" line="32"/>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Warehouse&lt;/th&gt;&lt;th&gt;Invoice No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Employee&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;المخزن&lt;/th&gt;&lt;th&gt;رقم الفاتورة&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الموظف&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RptCustomerStatementOfAccount</name>
+    <message>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="39"/>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Debit&lt;/th&gt;&lt;th&gt;Credit&lt;/th&gt;&lt;th&gt;Description&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;مدين&lt;/th&gt;&lt;th&gt;دائن&lt;/th&gt;&lt;th&gt;البيان&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="61"/>
+        <source>Previous Balance</source>
+        <translation>رصيد سابق</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="72"/>
+        <source>Debit: </source>
+        <translation>مدين: </translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="73"/>
+        <source>Credit: </source>
+        <translation>دائن: </translation>
+    </message>
+</context>
+<context>
     <name>RptGeneralJournalList</name>
     <message>
         <location filename="../reports/financial/RptGeneralJournalList.cpp" line="44"/>
@@ -3264,6 +3295,154 @@
         <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
+    </message>
+</context>
+<context>
+    <name>wCustomerListFilter</name>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="6"/>
+        <source>Customer List Report Filter</source>
+        <translation>مرشح تقرير قائمة العملاء</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="12"/>
+        <source>Customer List Report</source>
+        <translation>تقرير قائمة العملاء</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="22"/>
+        <source>Customer Name:</source>
+        <translation>اسم العميل:</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="25"/>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="34"/>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="25"/>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="34"/>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="43"/>
+        <source>Contains</source>
+        <translation>تحتوي على</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="31"/>
+        <source>Contact Person:</source>
+        <translation>الشخص المسؤول:</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerListFilter.ui" line="40"/>
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+</context>
+<context>
+    <name>wCustomerSalesDetailedFilter</name>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="6"/>
+        <source>Customer Sales Detailed Report Filter</source>
+        <translation>مرشح تقرير مبيعات العملاء التفصيلية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="12"/>
+        <source>Customer Sales Detailed Report</source>
+        <translation>تقرير مبيعات العملاء التفصيلية</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="22"/>
+        <source>Customer Name</source>
+        <translation>اسم العميل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="25"/>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="34"/>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="73"/>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="25"/>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="34"/>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="73"/>
+        <source>Contains</source>
+        <translation>تحتوي على</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="31"/>
+        <source>Warehouse</source>
+        <translation>المخزن</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="40"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="43"/>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="58"/>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="49"/>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="64"/>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="55"/>
+        <source>Ship Date</source>
+        <translation>تاريخ الشحن</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="70"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+</context>
+<context>
+    <name>wCustomerStatementOfAccountFilter</name>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="6"/>
+        <source>Customer Statement Of Account Report Filter</source>
+        <translation>مرشح تقرير كشف حساب عميل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="12"/>
+        <source>Customer Statement of Account Report</source>
+        <translation>تقرير كشف حساب عميل</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="22"/>
+        <source>Customer Name:</source>
+        <translation>اسم العميل:</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="25"/>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="25"/>
+        <source>Contains</source>
+        <translation>تحتوي على</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="31"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="34"/>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="40"/>
+        <source>To:</source>
+        <translation>إلى:</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,9 @@
 #include "reports/financial/RptItemsActions.h"
 #include "reports/financial/wWarehouseInventory.h"
 #include "reports/framework/cFilterWidget.h"
+#include "reports/framework/wCustomerListFilter.h"
+#include "reports/framework/wCustomerSalesDetailedFilter.h"
+#include "reports/framework/wCustomerStatementOfAccountFilter.h"
 
 namespace {
 // What each code runs. A code with a filter panel runs the panel's runReport; a code with
@@ -29,6 +32,9 @@ const CatalogueReport catalogueReports[] = {
     {"ACCLST", nullptr, &RptAccountList::showReport},
     {"BSH", nullptr, &RptBalanceSheet::showReport},
     {"INCST", nullptr, &RptIncomeStatement::showReport},
+    {"CUSTLST", [](QWidget *area) -> cFilterWidget * { return new wCustomerListFilter(area); }, nullptr},
+    {"CUSTSLS", [](QWidget *area) -> cFilterWidget * { return new wCustomerSalesDetailedFilter(area); }, nullptr},
+    {"CSTSTTMNT", [](QWidget *area) -> cFilterWidget * { return new wCustomerStatementOfAccountFilter(area); }, nullptr},
 };
 
 const CatalogueReport *reportOf(const QString &code)

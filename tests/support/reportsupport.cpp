@@ -3,10 +3,14 @@
 #include "core/seams.h"
 #include "reports/framework/frmReportViewer.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -50,6 +54,33 @@ void closeViewers()
     for (frmReportViewer *viewer : openViewers())
         viewer->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString fillPanel(QWidget *panel, const QString &settings)
+{
+    QStringList failed;
+    for (const QString &line : settings.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString name = line.section(QStringLiteral(" = "), 0, 0).trimmed();
+        const QString value = line.section(QStringLiteral(" = "), 1);
+        QWidget *widget = panel->findChild<QWidget *>(name);
+        if (auto *check = qobject_cast<QCheckBox *>(widget)) {
+            check->setChecked(value == QLatin1String("ticked"));
+        } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
+            const QString shown = QCoreApplication::translate(panel->metaObject()->className(), value.toUtf8().constData());
+            if (box->findText(shown) < 0)
+                failed << line;
+            else
+                choose(box, shown);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            edit->clear();
+            type(edit, value);
+        } else if (auto *date = qobject_cast<QDateEdit *>(widget)) {
+            date->setDate(QDate::fromString(value, Qt::ISODate));
+        } else {
+            failed << line;
+        }
+    }
+    return failed.join(QLatin1Char('\n'));
 }
 
 void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex, int orientationIndex)

@@ -22,6 +22,12 @@ bool waitUntilReady(frmReportViewer *viewer);
 // Closes every open preview.
 void closeViewers();
 
+// Fills a filter panel's fields as a user would, from lines "name = value": a check box is
+// ticked by "ticked", a combo takes the entry whose English text is the value (shown as
+// the panel translates it), a line edit gets the value typed, a date edit the date written
+// yyyy-MM-dd. Returns what could not be done, empty when every line was.
+QString fillPanel(QWidget *panel, const QString &settings);
+
 // Exports the preview's page through its Export PDF command into `fileName`, on the paper
 // chosen by the indexes of its choosers.
 void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex = 0, int orientationIndex = 0);

@@ -1,4 +1,5 @@
 #include "core/globals.h"
+#include "reports/framework/cFilterWidget.h"
 #include "reports/framework/frmReportViewer.h"
 #include "reports/framework/frmReportsCenter.h"
 #include "tests/support/reportsupport.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QWebFrame>
 #include <QWebView>
@@ -18,7 +20,9 @@
 // code and, after a blank, what the case shows:
 // fixture.sql (statements run on a fresh company, each ending with ";" at the end of a
 // line), expected-en.txt and expected-ar.txt (the page as text, a table row's cells
-// joined by " | "; {today} stands for the date of the run).
+// joined by " | "; {today} stands for the date of the run), and for a report with a
+// filter panel, where the case needs them, panel.txt (the fields the user fills before
+// Show Report, as ReportSupport::fillPanel takes them).
 class tst_reports : public QObject
 {
     Q_OBJECT
@@ -106,6 +110,11 @@ void tst_reports::pageShowsTheExpectedText()
     companyPhone = TestSupport::queryValue("SELECT Phone FROM companyinfo").toString();
     languageCode = language;
     rightToLeft = language == QLatin1String("ar");
+    // The program's Arabic texts (the grouped reports' blocks), compiled at the top of the build tree.
+    QTranslator translator;
+    if (rightToLeft)
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/../../../zarpo_ar.qm"));
+    QCoreApplication::installTranslator(&translator);
     TestSupport::MessageRecorder::clear();
 
     frmReportsCenter center;
@@ -115,6 +124,11 @@ void tst_reports::pageShowsTheExpectedText()
         tree->findItems(QFileInfo(folder).fileName().section(' ', 0, 0), Qt::MatchExactly | Qt::MatchRecursive, 0);
     QCOMPARE(entries.size(), 1);
     tree->setCurrentItem(entries.first());
+    if (QFile::exists(QDir(folder).filePath("panel.txt"))) {
+        const QList<cFilterWidget *> panels = center.findChildren<cFilterWidget *>();
+        QCOMPARE(panels.size(), 1);
+        QCOMPARE(ReportSupport::fillPanel(panels.first(), readText(QDir(folder).filePath("panel.txt"))), QString());
+    }
     click(&center, "btnShow");
 
     QCOMPARE(TestSupport::messageLog(), QString());

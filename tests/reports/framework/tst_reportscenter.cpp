@@ -5,6 +5,7 @@
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
+#include <QCheckBox>
 #include <QTreeWidget>
 
 class tst_reportscenter : public QObject
@@ -21,6 +22,7 @@ private slots:
     void eachCodeShowsItsPanelAndRunsItsReport();
     void nothingCurrentRunsNothing();
     void doubleClickOnACategoryRunsNothing();
+    void reportChosenAgainStartsFromAFreshPanel();
 };
 
 namespace {
@@ -103,10 +105,10 @@ void tst_reportscenter::eachCodeShowsItsPanelAndRunsItsReport_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<int>("previews");
-    QTest::newRow("CUSTLST") << "CUSTLST" << "Customer List" << "" << 0;
-    QTest::newRow("CUSTSLS") << "CUSTSLS" << "Customer Sales Detailed" << "" << 0;
+    QTest::newRow("CUSTLST") << "CUSTLST" << "Customer List" << "wCustomerListFilter" << 1;
+    QTest::newRow("CUSTSLS") << "CUSTSLS" << "Customer Sales Detailed" << "wCustomerSalesDetailedFilter" << 1;
     QTest::newRow("PNDSO") << "PNDSO" << "Pending Sales Orders" << "" << 0;
-    QTest::newRow("CSTSTTMNT") << "CSTSTTMNT" << "Customer Statement of Account" << "" << 0;
+    QTest::newRow("CSTSTTMNT") << "CSTSTTMNT" << "Customer Statement of Account" << "wCustomerStatementOfAccountFilter" << 1;
     QTest::newRow("PNDPO") << "PNDPO" << "Pending Purchase Orders" << "" << 0;
     QTest::newRow("VENLST") << "VENLST" << "Vendor List" << "" << 1;
     QTest::newRow("VENPD") << "VENPD" << "Vendor Purchases Detailed" << "" << 0;
@@ -164,6 +166,26 @@ void tst_reportscenter::doubleClickOnACategoryRunsNothing()
     tree->setCurrentItem(tree->topLevelItem(1));
     emit tree->doubleClicked(tree->currentIndex());
     QCOMPARE(ReportSupport::openViewers().size(), 0);
+}
+
+void tst_reportscenter::reportChosenAgainStartsFromAFreshPanel()
+{
+    frmReportsCenter center;
+    center.show();
+    auto *tree = center.findChild<QTreeWidget *>("treeWidget");
+    QWidget *filterArea = center.findChild<QWidget *>("widget");
+    tree->setCurrentItem(entry(tree, "CUSTLST"));
+    cFilterWidget *first = filterArea->findChild<cFilterWidget *>();
+    click(first, "chkCustomerName");
+    tree->setCurrentItem(entry(tree, "CSTSTTMNT"));
+    QCOMPARE(shownPanels(filterArea), QStringList{"wCustomerStatementOfAccountFilter"});
+    tree->setCurrentItem(entry(tree, "CUSTLST"));
+
+    QCOMPARE(shownPanels(filterArea), QStringList{"wCustomerListFilter"});
+    QList<cFilterWidget *> panels = filterArea->findChildren<cFilterWidget *>();
+    QCOMPARE(panels.size(), 3);
+    QVERIFY(!first->isVisible());
+    QVERIFY(!panels.last()->findChild<QCheckBox *>("chkCustomerName")->isChecked());
 }
 
 ZARPO_TEST_MAIN(tst_reportscenter)
