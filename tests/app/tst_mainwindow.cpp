@@ -439,6 +439,8 @@ const Command windowCommands[] = {
     {"uom_actionAdd", "frmUOM", false},
     {"items_actionAdd", "frmItems", false},
     {"actionReports_Center", "frmReportsCenter", false},
+    {"actionDay_Cash", "frmDailyCash", false},
+    {"actionSales_Profit", "frmSalesProfit", false},
 };
 const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
 
