@@ -938,6 +938,59 @@
     </message>
 </context>
 <context>
+    <name>frmDailyCash</name>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="14"/>
+        <source>Day Cash</source>
+        <translation>نقدية اليوم</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;Day Cash&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;نقدية اليوم&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="29"/>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="39"/>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="53"/>
+        <source>Purchases:</source>
+        <translation>المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="81"/>
+        <source>Purchase Refunds:</source>
+        <translation>مرتجعات المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="109"/>
+        <source>Sales:</source>
+        <translation>المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="137"/>
+        <source>Sales Refunds:</source>
+        <translation>مرتجعات المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="185"/>
+        <source>TOTAL:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="231"/>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
     <name>frmDepartments</name>
     <message>
         <location filename="../partners/frmDepartments.ui" line="14"/>
@@ -1877,13 +1930,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -1910,7 +1963,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1521"/>
+        <location filename="../app/frmMainWindow.ui" line="1515"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
@@ -1922,13 +1975,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1529"/>
+        <location filename="../app/frmMainWindow.ui" line="1523"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1537"/>
+        <location filename="../app/frmMainWindow.ui" line="1531"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -1950,7 +2003,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="790"/>
-        <location filename="../app/frmMainWindow.ui" line="1553"/>
+        <location filename="../app/frmMainWindow.ui" line="1547"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
@@ -1962,19 +2015,19 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="849"/>
-        <location filename="../app/frmMainWindow.ui" line="1561"/>
+        <location filename="../app/frmMainWindow.ui" line="1555"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="880"/>
-        <location filename="../app/frmMainWindow.ui" line="1569"/>
+        <location filename="../app/frmMainWindow.ui" line="1563"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="911"/>
-        <location filename="../app/frmMainWindow.ui" line="1577"/>
+        <location filename="../app/frmMainWindow.ui" line="1571"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
@@ -2106,7 +2159,7 @@
         <location filename="../app/frmMainWindow.ui" line="1449"/>
         <location filename="../app/frmMainWindow.ui" line="1459"/>
         <location filename="../app/frmMainWindow.ui" line="1469"/>
-        <location filename="../app/frmMainWindow.ui" line="1508"/>
+        <location filename="../app/frmMainWindow.ui" line="1502"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
@@ -2122,7 +2175,7 @@
         <location filename="../app/frmMainWindow.ui" line="1454"/>
         <location filename="../app/frmMainWindow.ui" line="1464"/>
         <location filename="../app/frmMainWindow.ui" line="1474"/>
-        <location filename="../app/frmMainWindow.ui" line="1513"/>
+        <location filename="../app/frmMainWindow.ui" line="1507"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -2137,62 +2190,62 @@
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1482"/>
+        <location filename="../app/frmMainWindow.ui" line="1479"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1490"/>
+        <location filename="../app/frmMainWindow.ui" line="1487"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1498"/>
+        <location filename="../app/frmMainWindow.ui" line="1492"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1503"/>
+        <location filename="../app/frmMainWindow.ui" line="1497"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1545"/>
+        <location filename="../app/frmMainWindow.ui" line="1539"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1585"/>
+        <location filename="../app/frmMainWindow.ui" line="1579"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1590"/>
+        <location filename="../app/frmMainWindow.ui" line="1584"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1595"/>
+        <location filename="../app/frmMainWindow.ui" line="1589"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1600"/>
+        <location filename="../app/frmMainWindow.ui" line="1594"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1608"/>
+        <location filename="../app/frmMainWindow.ui" line="1602"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1613"/>
+        <location filename="../app/frmMainWindow.ui" line="1607"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1618"/>
+        <location filename="../app/frmMainWindow.ui" line="1612"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2207,79 +2260,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="63"/>
+        <location filename="../app/frmMainWindow.cpp" line="65"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="421"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="421"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
+        <location filename="../app/frmMainWindow.cpp" line="421"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="421"/>
+        <location filename="../app/frmMainWindow.cpp" line="445"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="409"/>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="421"/>
+        <location filename="../app/frmMainWindow.cpp" line="445"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="445"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="445"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="433"/>
+        <location filename="../app/frmMainWindow.cpp" line="445"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="499"/>
+        <location filename="../app/frmMainWindow.cpp" line="511"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="514"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="505"/>
+        <location filename="../app/frmMainWindow.cpp" line="517"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2633,6 +2686,79 @@
         <location filename="../reports/framework/frmReportsCenter.ui" line="283"/>
         <source>Show Report</source>
         <translation>عرض التقرير</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesProfit</name>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="14"/>
+        <source>Sales Profit</source>
+        <translation>أرباح المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="22"/>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="33"/>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="44"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="93"/>
+        <source>Total Sales Income:</source>
+        <translation>إجمالي إيراد المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="110"/>
+        <source>Total Purchase Cost:</source>
+        <translation>إجمالي تكلفة الشراء:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="133"/>
+        <source>Profit / Loss:</source>
+        <translation>الربح / الخسارة:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="99"/>
+        <source>Sales Invoice No.</source>
+        <translation>رقم فاتورة المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="99"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="99"/>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="100"/>
+        <source>Unit Of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="100"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="100"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="100"/>
+        <source>Purchase Price</source>
+        <translation>سعر الشراء</translation>
     </message>
 </context>
 <context>
