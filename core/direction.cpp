@@ -1,13 +1,13 @@
 #include "core/direction.h"
 
 #include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
 
