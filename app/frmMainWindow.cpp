@@ -42,6 +42,8 @@
 #include "partners/frmUsersView.h"
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
+#include "reports/financial/frmDailyCash.h"
+#include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
 
 #include <QCoreApplication>
@@ -334,6 +336,16 @@ void frmMainWindow::on_btnVendors_clicked()
 void frmMainWindow::on_actionReports_Center_triggered()
 {
     openWindow(new frmReportsCenter(nullptr));
+}
+
+void frmMainWindow::on_actionDay_Cash_triggered()
+{
+    openWindow(new frmDailyCash(nullptr));
+}
+
+void frmMainWindow::on_actionSales_Profit_triggered()
+{
+    openWindow(new frmSalesProfit(nullptr));
 }
 
 void frmMainWindow::on_actionAboute_triggered()

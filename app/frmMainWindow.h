@@ -66,6 +66,8 @@ private slots:
     void on_items_actionView_triggered();
     void on_items_actionAdd_triggered();
     void on_actionReports_Center_triggered();
+    void on_actionDay_Cash_triggered();
+    void on_actionSales_Profit_triggered();
 
 private:
     void openWindow(QWidget *window, bool maximised = false);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
 
@@ -184,11 +185,23 @@ void setLabelText(QLabel *label, const QString &text)
     label->setText(of(text) == label->layoutDirection() ? text : isolated(text));
 }
 
-void alignAmountField(QLineEdit *field)
+// Line edits and spin boxes share the calls but no base that has them.
+template <class Field>
+static void alignToEnd(Field *field)
 {
     const Qt::Alignment end = field->isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight;
     field->setLayoutDirection(Qt::LeftToRight);
     field->setAlignment(Qt::AlignAbsolute | end | Qt::AlignVCenter);
+}
+
+void alignAmountField(QLineEdit *field)
+{
+    alignToEnd(field);
+}
+
+void alignAmountField(QAbstractSpinBox *field)
+{
+    alignToEnd(field);
 }
 
 DirectionDelegate *applyTo(QAbstractItemView *view)

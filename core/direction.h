@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 
 class QAbstractItemView;
+class QAbstractSpinBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -44,6 +45,7 @@ void setLabelText(QLabel *label, const QString &text);
 // An amount field: its digits and sign left to right, the value at the end of the line
 // (right in English, left in Arabic). Call after the window has set its direction.
 void alignAmountField(QLineEdit *field);
+void alignAmountField(QAbstractSpinBox *field);
 
 } // namespace Direction
 

@@ -37,19 +37,20 @@ public:
 }
 
 QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
-                             const QVariantMap &values)
+                             const QVariantMap &values, QSql::NumericalPrecisionPolicy precision)
 {
     auto fresh = std::make_unique<QSqlQueryModel>();
+    QSqlQuery query(liveDefaultConnection());
+    query.setNumericalPrecisionPolicy(precision);
     if (values.isEmpty()) {
-        fresh->setQuery(sql, liveDefaultConnection());
+        query.exec(sql);
     } else {
-        QSqlQuery query(liveDefaultConnection());
         query.prepare(sql);
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             query.bindValue(value.key(), value.value());
         query.exec();
-        fresh->setQuery(query);
     }
+    fresh->setQuery(query);
     // The view lets go of the old model before it is deleted, so it never paints a
     // model that is gone.
     view->setModel(fresh.get());

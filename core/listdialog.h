@@ -4,6 +4,7 @@
 #include "core/globals.h"
 
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -25,9 +26,12 @@ namespace ListDialog {
 // then owns the new one, which is also returned. Each named placeholder of `values` is
 // bound, so typed text never becomes SQL text. A failed query leaves an empty list.
 // Column headers and hidden columns are the caller's, set again after every call. The
-// view's cells follow the shared direction rule (core/direction.h).
+// view's cells follow the shared direction rule (core/direction.h). With
+// QSql::HighPrecision, DECIMAL columns come as the server's exact text ("1234567.50")
+// instead of a double, which a view shows to six digits only.
 QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
-                             const QVariantMap &values = {});
+                             const QVariantMap &values = {},
+                             QSql::NumericalPrecisionPolicy precision = QSql::LowPrecisionDouble);
 
 // Shows the dates of every column in the program's dateFormat, as the date fields do,
 // instead of the system's format, keeping the direction rule. The view owns what this

@@ -1003,6 +1003,59 @@
     </message>
 </context>
 <context>
+    <name>frmDailyCash</name>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="14"/>
+        <source>Day Cash</source>
+        <translation>نقدية اليوم</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;Day Cash&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;نقدية اليوم&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="29"/>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="39"/>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="53"/>
+        <source>Purchases:</source>
+        <translation>المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="84"/>
+        <source>Purchase Refunds:</source>
+        <translation>مرتجعات المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="115"/>
+        <source>Sales:</source>
+        <translation>المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="146"/>
+        <source>Sales Refunds:</source>
+        <translation>مرتجعات المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="197"/>
+        <source>TOTAL:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmDailyCash.ui" line="246"/>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
     <name>frmDepartments</name>
     <message>
         <location filename="../partners/frmDepartments.ui" line="14"/>
@@ -2040,13 +2093,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="462"/>
+        <location filename="../app/frmMainWindow.cpp" line="474"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="462"/>
+        <location filename="../app/frmMainWindow.cpp" line="474"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2073,7 +2126,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1518"/>
+        <location filename="../app/frmMainWindow.ui" line="1512"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
@@ -2085,13 +2138,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1526"/>
+        <location filename="../app/frmMainWindow.ui" line="1520"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1534"/>
+        <location filename="../app/frmMainWindow.ui" line="1528"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -2113,7 +2166,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="790"/>
-        <location filename="../app/frmMainWindow.ui" line="1550"/>
+        <location filename="../app/frmMainWindow.ui" line="1544"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
@@ -2125,19 +2178,19 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="849"/>
-        <location filename="../app/frmMainWindow.ui" line="1558"/>
+        <location filename="../app/frmMainWindow.ui" line="1552"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="880"/>
-        <location filename="../app/frmMainWindow.ui" line="1566"/>
+        <location filename="../app/frmMainWindow.ui" line="1560"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="911"/>
-        <location filename="../app/frmMainWindow.ui" line="1574"/>
+        <location filename="../app/frmMainWindow.ui" line="1568"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
@@ -2269,7 +2322,7 @@
         <location filename="../app/frmMainWindow.ui" line="1446"/>
         <location filename="../app/frmMainWindow.ui" line="1456"/>
         <location filename="../app/frmMainWindow.ui" line="1466"/>
-        <location filename="../app/frmMainWindow.ui" line="1505"/>
+        <location filename="../app/frmMainWindow.ui" line="1499"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
@@ -2285,7 +2338,7 @@
         <location filename="../app/frmMainWindow.ui" line="1451"/>
         <location filename="../app/frmMainWindow.ui" line="1461"/>
         <location filename="../app/frmMainWindow.ui" line="1471"/>
-        <location filename="../app/frmMainWindow.ui" line="1510"/>
+        <location filename="../app/frmMainWindow.ui" line="1504"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -2300,62 +2353,62 @@
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1479"/>
+        <location filename="../app/frmMainWindow.ui" line="1476"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1487"/>
+        <location filename="../app/frmMainWindow.ui" line="1484"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1495"/>
+        <location filename="../app/frmMainWindow.ui" line="1489"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1500"/>
+        <location filename="../app/frmMainWindow.ui" line="1494"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1542"/>
+        <location filename="../app/frmMainWindow.ui" line="1536"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1582"/>
+        <location filename="../app/frmMainWindow.ui" line="1576"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1587"/>
+        <location filename="../app/frmMainWindow.ui" line="1581"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1592"/>
+        <location filename="../app/frmMainWindow.ui" line="1586"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1597"/>
+        <location filename="../app/frmMainWindow.ui" line="1591"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1605"/>
+        <location filename="../app/frmMainWindow.ui" line="1599"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1610"/>
+        <location filename="../app/frmMainWindow.ui" line="1604"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1615"/>
+        <location filename="../app/frmMainWindow.ui" line="1609"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2370,79 +2423,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="64"/>
+        <location filename="../app/frmMainWindow.cpp" line="66"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="415"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="415"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="415"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="415"/>
-        <location filename="../app/frmMainWindow.cpp" line="439"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="451"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="415"/>
-        <location filename="../app/frmMainWindow.cpp" line="439"/>
+        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="451"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="439"/>
+        <location filename="../app/frmMainWindow.cpp" line="451"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="439"/>
+        <location filename="../app/frmMainWindow.cpp" line="451"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="439"/>
+        <location filename="../app/frmMainWindow.cpp" line="451"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="462"/>
+        <location filename="../app/frmMainWindow.cpp" line="474"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="462"/>
+        <location filename="../app/frmMainWindow.cpp" line="474"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="462"/>
+        <location filename="../app/frmMainWindow.cpp" line="474"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="505"/>
+        <location filename="../app/frmMainWindow.cpp" line="517"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="508"/>
+        <location filename="../app/frmMainWindow.cpp" line="520"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="511"/>
+        <location filename="../app/frmMainWindow.cpp" line="523"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2796,6 +2849,79 @@
         <location filename="../reports/framework/frmReportsCenter.ui" line="283"/>
         <source>Show Report</source>
         <translation>عرض التقرير</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesProfit</name>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="14"/>
+        <source>Sales Profit</source>
+        <translation>أرباح المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="22"/>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="33"/>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="44"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="93"/>
+        <source>Total Sales Income:</source>
+        <translation>إجمالي إيراد المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="110"/>
+        <source>Total Purchase Cost:</source>
+        <translation>إجمالي تكلفة الشراء:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.ui" line="133"/>
+        <source>Profit / Loss:</source>
+        <translation>الربح / الخسارة:</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="103"/>
+        <source>Sales Invoice No.</source>
+        <translation>رقم فاتورة المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="103"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="103"/>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <source>Unit Of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <source>Purchase Price</source>
+        <translation>سعر الشراء</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,8 @@ const Command windowCommands[] = {
     {"items_actionView", "frmItemsView", false},
     {"items_actionAdd", "frmItems", false},
     {"actionReports_Center", "frmReportsCenter", false},
+    {"actionDay_Cash", "frmDailyCash", false},
+    {"actionSales_Profit", "frmSalesProfit", false},
 };
 const QStringList otherWorkingCommands{"actionLogout", "actionExit", "actionBackup", "actionRestore"};
 

@@ -1,0 +1,131 @@
+#include "reports/financial/frmSalesProfit.h"
+#include "ui_frmSalesProfit.h"
+
+#include "core/direction.h"
+#include "core/globals.h"
+#include "core/listdialog.h"
+#include "core/messages.h"
+#include "core/money.h"
+
+#include <QDate>
+#include <QSqlError>
+#include <QSqlQueryModel>
+
+namespace {
+const int invoiceNoColumn = 0;
+const int itemIdColumn = 2;
+const int itemNameColumn = 3;
+const int unitIdColumn = 4;
+const int unitNameColumn = 5;
+const int salesColumn = 6;
+const int quantityColumn = 7;
+const int costColumn = 8;
+
+// A sold line costs what the newest purchase line of its item in its unit, dated on or
+// before the sale, cost per unit: the purchase line's discount and tax are amounts of the
+// whole line, so they are shared over its quantity. Multiplying before dividing keeps the
+// cost exact to the cent. A purchase line without a quantity has no share to give.
+const char salesProfitSql[] =
+    "SELECT salesinvoice.SalesInvoiceNo, salesinvoice.`Date`, salesinvoicedetails.ItemId, items.ItemName, "
+    "salesinvoicedetails.UOMId, uom.UOM, salesinvoicedetails.Price, salesinvoicedetails.Quantity, "
+    "IFNULL((SELECT ROUND(CASE WHEN purchaseinvoicedetails.Quantity <> 0 "
+    "THEN (IFNULL(purchaseinvoicedetails.BasePrice, 0) * purchaseinvoicedetails.Quantity "
+    "- IFNULL(purchaseinvoicedetails.Discount, 0) + IFNULL(purchaseinvoicedetails.Tax, 0)) "
+    "* salesinvoicedetails.Quantity / purchaseinvoicedetails.Quantity "
+    "ELSE IFNULL(purchaseinvoicedetails.BasePrice, 0) * salesinvoicedetails.Quantity END, 2) "
+    "FROM purchaseinvoicedetails "
+    "INNER JOIN purchaseinvoice ON purchaseinvoicedetails.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId "
+    "WHERE purchaseinvoicedetails.ItemId = salesinvoicedetails.ItemId "
+    "AND purchaseinvoicedetails.UOMId = salesinvoicedetails.UOMId "
+    "AND purchaseinvoice.`Date` <= salesinvoice.`Date` "
+    "ORDER BY purchaseinvoice.`Date` DESC, purchaseinvoicedetails.PurchaseInvoiceDetailsId DESC LIMIT 1), 0) "
+    "AS PurchasePrice "
+    "FROM salesinvoice "
+    "INNER JOIN salesinvoicedetails ON salesinvoice.SalesInvoiceId = salesinvoicedetails.SalesInvoiceId "
+    "INNER JOIN items ON salesinvoicedetails.ItemId = items.ItemId "
+    "INNER JOIN uom ON salesinvoicedetails.UOMId = uom.UOMId "
+    "WHERE salesinvoice.`Date` >= :DateFrom AND salesinvoice.`Date` <= :DateTo "
+    "ORDER BY salesinvoice.`Date`, salesinvoice.SalesInvoiceId, salesinvoicedetails.SalesInvoiceDetailsId";
+
+Money columnTotal(const QSqlQueryModel &model, int column)
+{
+    Money total;
+    for (int row = 0; row < model.rowCount(); ++row)
+        total += Money::fromDecimal(model.index(row, column).data());
+    return total;
+}
+}
+
+frmSalesProfit::frmSalesProfit(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmSalesProfit), model(std::make_unique<QSqlQueryModel>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    for (QDateEdit *date : {ui->dtFrom, ui->dtTo}) {
+        // A date edit that is right to left when given its format turns the sections
+        // round (2024/3/31); the grid's dates read 31/3/2024 in either language.
+        date->setLayoutDirection(Qt::LeftToRight);
+        date->setDisplayFormat(dateFormat);
+        date->setDate(QDate::currentDate());
+    }
+    for (QDoubleSpinBox *total : {ui->dblSales, ui->dblPurchases, ui->dblProfit})
+        Direction::alignAmountField(total);
+    ui->tblInvoices->setModel(model.get());
+    ListDialog::showDatesInDateFormat(ui->tblInvoices);
+    // The form leaves the fields blank until a value is set.
+    updateTotals();
+}
+
+frmSalesProfit::~frmSalesProfit()
+{
+    delete ui;
+}
+
+void frmSalesProfit::on_btnSearch_clicked()
+{
+    searchProfit();
+}
+
+void frmSalesProfit::searchProfit()
+{
+    // Amounts as the server's exact text: the totals are summed from them to the cent.
+    QSqlQueryModel *lines = ListDialog::replaceModel(
+        ui->tblInvoices, model, QString::fromLatin1(salesProfitSql),
+        {{QStringLiteral(":DateFrom"), ui->dtFrom->date().toString(QStringLiteral("yyyyMMdd"))},
+         {QStringLiteral(":DateTo"), ui->dtTo->date().toString(QStringLiteral("yyyyMMdd"))}},
+        QSql::HighPrecision);
+    // The totals cover every line, not only those the model has fetched so far.
+    while (!lines->lastError().isValid() && lines->canFetchMore())
+        lines->fetchMore();
+
+    const QStringList headers{tr("Sales Invoice No."), tr("Date"), QString(), tr("Item Name"), QString(),
+                              tr("Unit Of Measure"), tr("Price"), tr("Quantity"), tr("Purchase Price")};
+    for (int column = 0; column < headers.size(); ++column)
+        if (!headers.at(column).isNull())
+            lines->setHeaderData(column, Qt::Horizontal, headers.at(column));
+    ui->tblInvoices->hideColumn(itemIdColumn);
+    ui->tblInvoices->hideColumn(unitIdColumn);
+    ListDialog::fitColumnsToContents(ui->tblInvoices);
+    Direction::showAmountColumns(ui->tblInvoices, {salesColumn, quantityColumn, costColumn},
+                                 {invoiceNoColumn, itemNameColumn, unitNameColumn});
+
+    if (lines->lastError().isValid()) {
+        // Totals of 0 would read as a range without sales.
+        for (QDoubleSpinBox *total : {ui->dblSales, ui->dblPurchases, ui->dblProfit})
+            total->clear();
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + lines->lastError().text());
+        return;
+    }
+    updateTotals();
+}
+
+void frmSalesProfit::updateTotals()
+{
+    const Money sales = columnTotal(*model, salesColumn);
+    const Money cost = columnTotal(*model, costColumn);
+    ui->dblSales->setValue(sales.toDouble());
+    ui->dblPurchases->setValue(cost.toDouble());
+    ui->dblProfit->setValue((sales - cost).toDouble());
+}
