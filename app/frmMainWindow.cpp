@@ -22,6 +22,7 @@
 #include "core/listdialog.h"
 #include "core/messages.h"
 #include "core/seams.h"
+#include "core/webtext.h"
 #include "core/weeksales.h"
 #include "items/frmCategories.h"
 #include "items/frmCategoriesView.h"
@@ -100,6 +101,10 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     ui->lblCompany->setTextFormat(Qt::PlainText);
     ui->lblCompany->setText(Direction::joined(QStringLiteral(" - "), companyName, layoutDirection()));
     Direction::setLabelText(ui->lblDate, QDate::currentDate().toString());
+
+    // The news page's Arabic lines wrap within the view only once mended.
+    connect(ui->wvNews, &QWebView::loadFinished, this,
+            [this] { WebText::mendRightToLeftText(ui->wvNews->page()->mainFrame()); });
 
     // The panels are filled whatever became of the connection above: they then stay empty.
     loadHomePage();

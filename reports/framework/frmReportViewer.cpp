@@ -5,63 +5,20 @@
 #include "core/direction.h"
 #include "core/messages.h"
 #include "core/seams.h"
+#include "core/webtext.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QWebElement>
 #include <QWebFrame>
 #include <QWebSettings>
 #include <QWebView>
 
 namespace {
-const QChar leftToRightEmbedding(0x202A);
-const QChar popDirectionalFormatting(0x202C);
-
-// Two faults of QtWebKit in right-to-left pages, mended once the page is laid out, in
-// the elements that hold text alone:
-// - a text that mixes Arabic with Latin letters or digits is drawn outside its cell, on
-//   screen and on paper; each Latin or digit run in a plain span of its own stays in place;
-// - a text of digits without letters (a phone, a date, an amount) is laid out from the
-//   right, "0100 555 1234" as "1234 555 0100"; it is embedded left to right.
-void mendRightToLeftText(QWebFrame *frame)
-{
-    static const QRegularExpression arabic(QStringLiteral("[\\x{0600}-\\x{06FF}\\x{0750}-\\x{077F}\\x{FB50}-\\x{FDFF}\\x{FE70}-\\x{FEFF}]"));
-    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
-    static const QRegularExpression digit(QStringLiteral("\\d"));
-    // Digit groups and words joined by blanks and punctuation stay one run; parentheses
-    // stay outside, where the right-to-left text mirrors them.
-    static const QRegularExpression latinRun(QStringLiteral("[A-Za-z0-9](?:[A-Za-z0-9 .,:;/@_+&'#*-]*[A-Za-z0-9])?"));
-    for (QWebElement element : frame->findAllElements(QStringLiteral("body *"))) {
-        if (!element.firstChild().isNull()
-            || element.styleProperty(QStringLiteral("direction"), QWebElement::ComputedStyle) != QLatin1String("rtl"))
-            continue;
-        const QString text = element.toPlainText().trimmed();
-        if (!text.contains(letter) && text.contains(digit)) {
-            element.setInnerXml(leftToRightEmbedding + text.toHtmlEscaped() + popDirectionalFormatting);
-            continue;
-        }
-        if (!text.contains(arabic) || !text.contains(latinRun))
-            continue;
-        QString html;
-        int copiedUpTo = 0;
-        QRegularExpressionMatchIterator runs = latinRun.globalMatch(text);
-        while (runs.hasNext()) {
-            const QRegularExpressionMatch run = runs.next();
-            html += text.mid(copiedUpTo, run.capturedStart() - copiedUpTo).toHtmlEscaped();
-            html += QStringLiteral("<span>") + run.captured().toHtmlEscaped() + QStringLiteral("</span>");
-            copiedUpTo = run.capturedEnd();
-        }
-        html += text.mid(copiedUpTo).toHtmlEscaped();
-        element.setInnerXml(html);
-    }
-}
-
 QString shownFileName(const QString &fileName)
 {
     return Direction::leftToRight(QDir::toNativeSeparators(fileName));
@@ -118,7 +75,7 @@ void frmReportViewer::createToolBar()
 
 void frmReportViewer::pageLoadFinished()
 {
-    mendRightToLeftText(webView->page()->mainFrame());
+    WebText::mendRightToLeftText(webView->page()->mainFrame());
     pageLoaded = true;
 }
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTextLayout>
@@ -140,6 +141,7 @@ private slots:
     void itemsOnOpenOrders();
     void tabsAndButtonsRefreshTheirPanels_data();
     void tabsAndButtonsRefreshTheirPanels();
+    void arabicNewsWrapsWithinTheView();
 };
 
 void tst_homepanels::fillsTheWeekSalesPage_data()
@@ -495,6 +497,33 @@ void tst_homepanels::tabsAndButtonsRefreshTheirPanels()
         if (before.at(i).second != after.at(i).second)
             changed << before.at(i).first;
     QCOMPARE(changed, refreshed);
+}
+
+// QtWebKit measured each Arabic word with its blank as the blank alone: the lines never
+// wrapped and ran over each other and out of the view.
+void tst_homepanels::arabicNewsWrapsWithinTheView()
+{
+    freshStart();
+    const QDir folder(TestSupport::programFolder());
+    folder.mkpath("news");
+    QFile::remove(folder.filePath("news/index_ar.html"));
+    // The page the build puts beside the program, at the top of the build tree.
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/../../news/index_ar.html",
+                        folder.filePath("news/index_ar.html")));
+    languageCode = "ar";
+    rightToLeft = true;
+
+    frmMainWindow window;
+    window.show();
+    QWebView *news = webView(&window, "wvNews");
+    QSignalSpy loaded(news, &QWebView::loadFinished);
+    QVERIFY(loaded.wait());
+    QWebFrame *frame = news->page()->mainFrame();
+
+    QVERIFY(frame->toPlainText().contains(QString::fromUtf8("البداية")));
+    QCOMPARE(frame->scrollBarMaximum(Qt::Horizontal), 0);
+    languageCode = "en";
+    rightToLeft = false;
 }
 
 ZARPO_TEST_MAIN(tst_homepanels)

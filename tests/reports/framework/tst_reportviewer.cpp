@@ -8,9 +8,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWebElement>
 #include <QWebFrame>
 #include <QWebView>
 
@@ -35,6 +38,8 @@ private slots:
     void pageRunsNoScript();
     void vendorNamesInThePdf_data();
     void vendorNamesInThePdf();
+    void arabicHeaderLabelsShowWhole_data();
+    void arabicHeaderLabelsShowWhole();
 
 private:
     frmReportViewer *showPage(const QString &html);
@@ -61,6 +66,8 @@ void tst_reportviewer::init()
     languageCode = QStringLiteral("en");
     rightToLeft = false;
     companyName = QStringLiteral("Zarpo Trading");
+    companyAddress = QStringLiteral("Egypt");
+    companyPhone.clear();
     output = std::make_unique<QTemporaryDir>();
     TestSupport::MessageRecorder::clear();
 }
@@ -222,6 +229,42 @@ void tst_reportviewer::vendorNamesInThePdf()
     const QString text = ReportSupport::pdfText(file);
     for (const QString &part : shown)
         QVERIFY2(text.contains(part.normalized(QString::NormalizationForm_KC)), qPrintable(part + " not in:\n" + text));
+}
+
+void tst_reportviewer::arabicHeaderLabelsShowWhole_data()
+{
+    QTest::addColumn<QString>("templateFile");
+    const QDir templates(QCoreApplication::applicationDirPath() + "/Reports/ar");
+    const QStringList files = templates.entryList({"*.Rep"}, QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 13);
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+// QtWebKit measured "العنوان:" by its colon alone and clipped the label in the page head.
+void tst_reportviewer::arabicHeaderLabelsShowWhole()
+{
+    QFETCH(QString, templateFile);
+    languageCode = "ar";
+    rightToLeft = true;
+    companyAddress = QString::fromUtf8("12 شارع النيل، القاهرة");
+    companyPhone = "0100 555 1234";
+    cReport report(templateFile);
+    QVERIFY(report.readTemplate());
+    frmReportViewer *viewer = showPage(report.page({}));
+    QWebFrame *frame = viewer->webView->page()->mainFrame();
+
+    const QWebElementCollection labels = frame->findAllElements("table.details th");
+    QCOMPARE(labels.count(), 2);
+    for (const QWebElement &label : labels) {
+        QFont font("DejaVu Sans");
+        font.setPixelSize(label.styleProperty("font-size", QWebElement::ComputedStyle).remove("px").toInt());
+        const qreal textWidth = QFontMetricsF(font).horizontalAdvance(label.toPlainText());
+        const QRect box = label.geometry();
+        QVERIFY2(box.width() >= textWidth && box.left() >= 0 && box.right() < frame->contentsSize().width(),
+                 qPrintable(QString("%1 (%2 wide) in %3 to %4 of %5").arg(label.toPlainText()).arg(textWidth)
+                                .arg(box.left()).arg(box.right()).arg(frame->contentsSize().width())));
+    }
 }
 
 ZARPO_TEST_MAIN(tst_reportviewer)
