@@ -37,17 +37,23 @@ public:
 }
 
 QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
-                             const QVariantMap &values)
+                             const QVariantMap &values, bool exactNumbers)
 {
     auto fresh = std::make_unique<QSqlQueryModel>();
-    if (values.isEmpty()) {
+    if (values.isEmpty() && !exactNumbers) {
         fresh->setQuery(sql, liveDefaultConnection());
     } else {
         QSqlQuery query(liveDefaultConnection());
-        query.prepare(sql);
-        for (auto value = values.cbegin(); value != values.cend(); ++value)
-            query.bindValue(value.key(), value.value());
-        query.exec();
+        if (exactNumbers)
+            query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        if (values.isEmpty()) {
+            query.exec(sql);
+        } else {
+            query.prepare(sql);
+            for (auto value = values.cbegin(); value != values.cend(); ++value)
+                query.bindValue(value.key(), value.value());
+            query.exec();
+        }
         fresh->setQuery(query);
     }
     // The view lets go of the old model before it is deleted, so it never paints a

@@ -25,9 +25,11 @@ namespace ListDialog {
 // then owns the new one, which is also returned. Each named placeholder of `values` is
 // bound, so typed text never becomes SQL text. A failed query leaves an empty list.
 // Column headers and hidden columns are the caller's, set again after every call. The
-// view's cells follow the shared direction rule (core/direction.h).
+// view's cells follow the shared direction rule (core/direction.h). With `exactNumbers`,
+// DECIMAL columns come as the server's text ("12.50", "1234567"), not as doubles, which
+// the view would show cut to six digits or without their cents.
 QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
-                             const QVariantMap &values = {});
+                             const QVariantMap &values = {}, bool exactNumbers = false);
 
 // Shows the dates of every column in the program's dateFormat, as the date fields do,
 // instead of the system's format, keeping the direction rule. The view owns what this
