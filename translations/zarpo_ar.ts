@@ -1510,6 +1510,117 @@
     </message>
 </context>
 <context>
+    <name>frmInventory</name>
+    <message>
+        <location filename="../items/frmInventory.ui" line="14"/>
+        <source>Item Inventory</source>
+        <translation>مخزون الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.ui" line="22"/>
+        <source>Warehouse:</source>
+        <translation>المخزن:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>UOM</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>purchased</source>
+        <translation>المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>Sold</source>
+        <translation>المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>QOH</source>
+        <translation>الرصيد</translation>
+    </message>
+</context>
+<context>
+    <name>frmItemCapital</name>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="14"/>
+        <source>Item Capital</source>
+        <translation>رأس مال الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;Item Capital&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;رأس مال الأصناف&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="55"/>
+        <source>Total Purchases:</source>
+        <translation>إجمالي المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="78"/>
+        <source>Total Sales:</source>
+        <translation>إجمالي المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="95"/>
+        <source>Estimated Profit/Loss:</source>
+        <translation>الربح/الخسارة التقديرية:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Item No.</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Unit Of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Purchased</source>
+        <translation>المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>Sold</source>
+        <translation>المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>QOH</source>
+        <translation>الرصيد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>Purchase Capital</source>
+        <translation>رأس المال بسعر الشراء</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>Sales Capital</source>
+        <translation>رأس المال بسعر البيع</translation>
+    </message>
+</context>
+<context>
     <name>frmItems</name>
     <message>
         <location filename="../items/frmItems.ui" line="14"/>
@@ -3248,6 +3359,74 @@
         <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
+    </message>
+</context>
+<context>
+    <name>frmWarehouses</name>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="14"/>
+        <source>Warehouse</source>
+        <translation>مخزن</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="22"/>
+        <source>Active</source>
+        <translation>نشط</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="32"/>
+        <source>Warehouse Name:</source>
+        <translation>اسم المخزن:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="42"/>
+        <source>Street 1:</source>
+        <translation>الشارع 1:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="52"/>
+        <source>Street 2:</source>
+        <translation>الشارع 2:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="62"/>
+        <source>City:</source>
+        <translation>المدينة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="72"/>
+        <source>Province:</source>
+        <translation>المحافظة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="82"/>
+        <source>Country:</source>
+        <translation>الدولة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="92"/>
+        <source>Phone:</source>
+        <translation>الهاتف:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="102"/>
+        <source>Fax:</source>
+        <translation>الفاكس:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="116"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="123"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="130"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
     </message>
 </context>
 </TS>
