@@ -34,8 +34,8 @@ frmInventory::~frmInventory()
 // A failure is told: an empty list would read as a company without warehouses or stock.
 void frmInventory::fillWarehouses()
 {
-    const QSqlError error = fillCombo(ui->cmbWarehouses, {},
-                                      QStringLiteral("Select WarehouseId, WarehouseName from warehouses Where IsActive = 1"));
+    const QSqlError error = fillCombo(
+        ui->cmbWarehouses, {}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses Where IsActive = 1"));
     if (error.isValid())
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
 }

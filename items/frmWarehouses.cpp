@@ -16,15 +16,14 @@ frmWarehouses::frmWarehouses(QWidget *parent, int warehouseId)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
-    const QString table = QStringLiteral("warehouses");
-    TextColumns::limit(table, {{ui->txtName, QStringLiteral("WarehouseName"), ui->label},
-                               {ui->txtStreet1, QStringLiteral("Address1"), ui->label_2},
-                               {ui->txtStreet2, QStringLiteral("Address2"), ui->label_3},
-                               {ui->txtCity, QStringLiteral("City"), ui->label_4},
-                               {ui->txtProvince, QStringLiteral("State"), ui->label_5},
-                               {ui->txtCountry, QStringLiteral("Country"), ui->label_7},
-                               {ui->txtPhone, QStringLiteral("Phone"), ui->label_8},
-                               {ui->txtFax, QStringLiteral("Fax"), ui->label_10}});
+    TextColumns::limit(QStringLiteral("warehouses"), {{ui->txtName, QStringLiteral("WarehouseName"), ui->label},
+                                                      {ui->txtStreet1, QStringLiteral("Address1"), ui->label_2},
+                                                      {ui->txtStreet2, QStringLiteral("Address2"), ui->label_3},
+                                                      {ui->txtCity, QStringLiteral("City"), ui->label_4},
+                                                      {ui->txtProvince, QStringLiteral("State"), ui->label_5},
+                                                      {ui->txtCountry, QStringLiteral("Country"), ui->label_7},
+                                                      {ui->txtPhone, QStringLiteral("Phone"), ui->label_8},
+                                                      {ui->txtFax, QStringLiteral("Fax"), ui->label_10}});
     if (warehouseId > 0)
         loadWarehouse();
 }
