@@ -26,6 +26,8 @@
 #include "core/weeksales.h"
 #include "items/frmCategories.h"
 #include "items/frmCategoriesView.h"
+#include "items/frmInventory.h"
+#include "items/frmItemCapital.h"
 #include "items/frmItems.h"
 #include "items/frmItemsView.h"
 #include "items/frmUOM.h"
@@ -316,6 +318,16 @@ void frmMainWindow::on_items_actionView_triggered()
 void frmMainWindow::on_items_actionAdd_triggered()
 {
     openWindow(new frmItems(nullptr, 0));
+}
+
+void frmMainWindow::on_actionInventory_triggered()
+{
+    openWindow(new frmInventory(nullptr));
+}
+
+void frmMainWindow::on_actionItem_Capital_triggered()
+{
+    openWindow(new frmItemCapital(nullptr));
 }
 
 void frmMainWindow::on_vendors_actionView_triggered()

@@ -65,6 +65,8 @@ private slots:
     void on_uom_actionAdd_triggered();
     void on_items_actionView_triggered();
     void on_items_actionAdd_triggered();
+    void on_actionInventory_triggered();
+    void on_actionItem_Capital_triggered();
     void on_actionReports_Center_triggered();
     void on_actionDay_Cash_triggered();
     void on_actionSales_Profit_triggered();

@@ -235,3 +235,8 @@ void DirectionDelegate::initStyleOption(QStyleOptionViewItem *option, const QMod
     if (Direction::of(option->text) != option->direction)
         option->text = Direction::isolated(option->text);
 }
+
+QString DirectionDelegate::displayText(const QVariant &value, const QLocale &locale) const
+{
+    return value.isNull() ? QString() : QStyledItemDelegate::displayText(value, locale);
+}

@@ -65,6 +65,9 @@ public:
 
     // Public so that tests can read the text as it is painted (option->text).
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    // A NULL cell shows empty: the driver hands a NULL number over as a number, which would
+    // otherwise show as a real 0.
+    QString displayText(const QVariant &value, const QLocale &locale) const override;
 
 private:
     QList<int> amountColumns;

@@ -1610,6 +1610,117 @@
     </message>
 </context>
 <context>
+    <name>frmInventory</name>
+    <message>
+        <location filename="../items/frmInventory.ui" line="14"/>
+        <source>Item Inventory</source>
+        <translation>مخزون الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.ui" line="22"/>
+        <source>Warehouse:</source>
+        <translation>المخزن:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>UOM</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>purchased</source>
+        <translation>المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>Sold</source>
+        <translation>المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmInventory.cpp" line="55"/>
+        <source>QOH</source>
+        <translation>الرصيد</translation>
+    </message>
+</context>
+<context>
+    <name>frmItemCapital</name>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="14"/>
+        <source>Item Capital</source>
+        <translation>رأس مال الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;Item Capital&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#00557f;&quot;&gt;رأس مال الأصناف&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="55"/>
+        <source>Total Purchases:</source>
+        <translation>إجمالي المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="78"/>
+        <source>Total Sales:</source>
+        <translation>إجمالي المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.ui" line="95"/>
+        <source>Estimated Profit/Loss:</source>
+        <translation>الربح/الخسارة التقديرية:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Item No.</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Item Name</source>
+        <translation>اسم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Unit Of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <source>Purchased</source>
+        <translation>المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>Sold</source>
+        <translation>المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>QOH</source>
+        <translation>الرصيد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>Purchase Capital</source>
+        <translation>رأس المال بسعر الشراء</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <source>Sales Capital</source>
+        <translation>رأس المال بسعر البيع</translation>
+    </message>
+</context>
+<context>
     <name>frmItems</name>
     <message>
         <location filename="../items/frmItems.ui" line="14"/>
@@ -2093,13 +2204,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="474"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="474"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2126,7 +2237,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1512"/>
+        <location filename="../app/frmMainWindow.ui" line="1506"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
@@ -2138,13 +2249,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1520"/>
+        <location filename="../app/frmMainWindow.ui" line="1514"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1528"/>
+        <location filename="../app/frmMainWindow.ui" line="1522"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -2166,7 +2277,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="790"/>
-        <location filename="../app/frmMainWindow.ui" line="1544"/>
+        <location filename="../app/frmMainWindow.ui" line="1538"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
@@ -2178,19 +2289,19 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="849"/>
-        <location filename="../app/frmMainWindow.ui" line="1552"/>
+        <location filename="../app/frmMainWindow.ui" line="1546"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="880"/>
-        <location filename="../app/frmMainWindow.ui" line="1560"/>
+        <location filename="../app/frmMainWindow.ui" line="1554"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="911"/>
-        <location filename="../app/frmMainWindow.ui" line="1568"/>
+        <location filename="../app/frmMainWindow.ui" line="1562"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
@@ -2319,10 +2430,10 @@
         <location filename="../app/frmMainWindow.ui" line="1403"/>
         <location filename="../app/frmMainWindow.ui" line="1413"/>
         <location filename="../app/frmMainWindow.ui" line="1423"/>
-        <location filename="../app/frmMainWindow.ui" line="1446"/>
-        <location filename="../app/frmMainWindow.ui" line="1456"/>
-        <location filename="../app/frmMainWindow.ui" line="1466"/>
-        <location filename="../app/frmMainWindow.ui" line="1499"/>
+        <location filename="../app/frmMainWindow.ui" line="1443"/>
+        <location filename="../app/frmMainWindow.ui" line="1453"/>
+        <location filename="../app/frmMainWindow.ui" line="1463"/>
+        <location filename="../app/frmMainWindow.ui" line="1493"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
@@ -2335,80 +2446,80 @@
         <location filename="../app/frmMainWindow.ui" line="1408"/>
         <location filename="../app/frmMainWindow.ui" line="1418"/>
         <location filename="../app/frmMainWindow.ui" line="1428"/>
-        <location filename="../app/frmMainWindow.ui" line="1451"/>
-        <location filename="../app/frmMainWindow.ui" line="1461"/>
-        <location filename="../app/frmMainWindow.ui" line="1471"/>
-        <location filename="../app/frmMainWindow.ui" line="1504"/>
+        <location filename="../app/frmMainWindow.ui" line="1448"/>
+        <location filename="../app/frmMainWindow.ui" line="1458"/>
+        <location filename="../app/frmMainWindow.ui" line="1468"/>
+        <location filename="../app/frmMainWindow.ui" line="1498"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1436"/>
+        <location filename="../app/frmMainWindow.ui" line="1433"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1441"/>
+        <location filename="../app/frmMainWindow.ui" line="1438"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1476"/>
+        <location filename="../app/frmMainWindow.ui" line="1473"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1484"/>
+        <location filename="../app/frmMainWindow.ui" line="1478"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1489"/>
+        <location filename="../app/frmMainWindow.ui" line="1483"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1494"/>
+        <location filename="../app/frmMainWindow.ui" line="1488"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1536"/>
+        <location filename="../app/frmMainWindow.ui" line="1530"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1576"/>
+        <location filename="../app/frmMainWindow.ui" line="1570"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1581"/>
+        <location filename="../app/frmMainWindow.ui" line="1575"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1586"/>
+        <location filename="../app/frmMainWindow.ui" line="1580"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1591"/>
+        <location filename="../app/frmMainWindow.ui" line="1585"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1599"/>
+        <location filename="../app/frmMainWindow.ui" line="1593"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1604"/>
+        <location filename="../app/frmMainWindow.ui" line="1598"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1609"/>
+        <location filename="../app/frmMainWindow.ui" line="1603"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2423,79 +2534,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="66"/>
+        <location filename="../app/frmMainWindow.cpp" line="69"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="444"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="444"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
+        <location filename="../app/frmMainWindow.cpp" line="444"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
-        <location filename="../app/frmMainWindow.cpp" line="451"/>
+        <location filename="../app/frmMainWindow.cpp" line="444"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="427"/>
-        <location filename="../app/frmMainWindow.cpp" line="451"/>
+        <location filename="../app/frmMainWindow.cpp" line="444"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="451"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="451"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="451"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="474"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="474"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="474"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="517"/>
+        <location filename="../app/frmMainWindow.cpp" line="534"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="520"/>
+        <location filename="../app/frmMainWindow.cpp" line="537"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="523"/>
+        <location filename="../app/frmMainWindow.cpp" line="540"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -2687,33 +2798,33 @@
         <translation>معاينة التقرير</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="92"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="49"/>
         <source>Portrait</source>
         <translation>طولي</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="92"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="49"/>
         <source>Landscape</source>
         <translation>عرضي</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="96"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="53"/>
         <source>Print</source>
         <translation>طباعة</translation>
     </message>
     <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="54"/>
         <location filename="../reports/framework/frmReportViewer.cpp" line="97"/>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="140"/>
         <source>Export PDF</source>
         <translation>تصدير PDF</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="152"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="109"/>
         <source>The file %1 cannot be written.</source>
         <translation>تتعذّر الكتابة في الملف %1.</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="175"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="132"/>
         <source>There is no printer to print on: the report was not printed.</source>
         <translation>لا توجد طابعة للطباعة عليها: لم يُطبع التقرير.</translation>
     </message>
@@ -3421,6 +3532,74 @@
         <location filename="../partners/frmVendorsView.cpp" line="27"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
+    </message>
+</context>
+<context>
+    <name>frmWarehouses</name>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="14"/>
+        <source>Warehouse</source>
+        <translation>مخزن</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="22"/>
+        <source>Active</source>
+        <translation>نشط</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="32"/>
+        <source>Warehouse Name:</source>
+        <translation>اسم المخزن:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="42"/>
+        <source>Street 1:</source>
+        <translation>الشارع 1:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="52"/>
+        <source>Street 2:</source>
+        <translation>الشارع 2:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="62"/>
+        <source>City:</source>
+        <translation>المدينة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="72"/>
+        <source>Province:</source>
+        <translation>المحافظة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="82"/>
+        <source>Country:</source>
+        <translation>الدولة:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="92"/>
+        <source>Phone:</source>
+        <translation>الهاتف:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="102"/>
+        <source>Fax:</source>
+        <translation>الفاكس:</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="116"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="123"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.ui" line="130"/>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
     </message>
 </context>
 <context>

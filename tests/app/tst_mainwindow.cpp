@@ -439,6 +439,8 @@ const Command windowCommands[] = {
     {"uom_actionAdd", "frmUOM", false},
     {"items_actionView", "frmItemsView", false},
     {"items_actionAdd", "frmItems", false},
+    {"actionInventory", "frmInventory", false},
+    {"actionItem_Capital", "frmItemCapital", false},
     {"actionReports_Center", "frmReportsCenter", false},
     {"actionDay_Cash", "frmDailyCash", false},
     {"actionSales_Profit", "frmSalesProfit", false},

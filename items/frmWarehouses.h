@@ -1,0 +1,33 @@
+#ifndef FRMWAREHOUSES_H
+#define FRMWAREHOUSES_H
+
+#include <QDialog>
+
+namespace Ui {
+class frmWarehouses;
+}
+
+// Creates or edits one warehouse (warehouseId 0: a new one); after a successful save it
+// stands on a new warehouse. Opened from the warehouse combos of the documents.
+class frmWarehouses : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmWarehouses(QWidget *parent, int warehouseId);
+    ~frmWarehouses() override;
+
+private slots:
+    void on_btnNew_clicked();
+    void on_btnSave_clicked();
+    void on_btnSaveAndClose_clicked();
+
+private:
+    void loadWarehouse();
+    bool saveWarehouse();
+
+    Ui::frmWarehouses *ui;
+    int warehouseId;
+};
+
+#endif // FRMWAREHOUSES_H
