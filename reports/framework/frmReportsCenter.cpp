@@ -5,7 +5,10 @@
 #include "reports/financial/RptAccountList.h"
 #include "reports/financial/RptBalanceSheet.h"
 #include "reports/financial/RptIncomeStatement.h"
+#include "reports/framework/RptPendingPurchaseOrders.h"
+#include "reports/framework/RptPendingSalesOrders.h"
 #include "reports/framework/RptVendorList.h"
+#include "reports/framework/RptVendorPurchaseDetailed.h"
 #include "reports/financial/RptGeneralJournalList.h"
 #include "reports/financial/RptItemsActions.h"
 #include "reports/financial/wWarehouseInventory.h"
@@ -29,6 +32,9 @@ const CatalogueReport catalogueReports[] = {
     {"INVQTY", [](QWidget *area) -> cFilterWidget * { return new wWarehouseInventory(area); }, nullptr},
     {"INVACT", nullptr, &RptItemsActions::showReport},
     {"VENLST", nullptr, &RptVendorList::showReport},
+    {"PNDSO", nullptr, &RptPendingSalesOrders::showReport},
+    {"PNDPO", nullptr, &RptPendingPurchaseOrders::showReport},
+    {"VENPD", nullptr, &RptVendorPurchaseDetailed::showReport},
     {"ACCLST", nullptr, &RptAccountList::showReport},
     {"BSH", nullptr, &RptBalanceSheet::showReport},
     {"INCST", nullptr, &RptIncomeStatement::showReport},
