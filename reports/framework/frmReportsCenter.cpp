@@ -19,8 +19,8 @@
 
 namespace {
 // What each code runs. A code with a filter panel runs the panel's runReport; a code with
-// a generator alone runs it at once. Codes of the catalogue that are not here (reports
-// not written yet, categories) show no panel and run nothing.
+// a generator alone runs it at once. Codes of the catalogue that are not here (the
+// entries listed without a report, categories) show no panel and run nothing.
 struct CatalogueReport
 {
     const char *code;

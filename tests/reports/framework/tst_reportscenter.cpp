@@ -97,8 +97,8 @@ void tst_reportscenter::opensWithTheCatalogueExpandedAndNoPanel()
 }
 
 // A row per catalogue entry, in tree order: its category, name, the panel that choosing
-// it shows and whether Show Report opens a preview. Entries whose report or panel is not
-// written yet show nothing and run nothing.
+// it shows and whether Show Report opens a preview. The entries listed without a report
+// show nothing and run nothing.
 void tst_reportscenter::eachCodeShowsItsPanelAndRunsItsReport_data()
 {
     QTest::addColumn<QString>("code");
