@@ -4,8 +4,7 @@
 
 void RptPendingPurchaseOrders::showReport()
 {
-    // An invoice made without an order counts as order 0, which no order has: a NULL in
-    // the list would make NOT IN true for no order at all and empty the report.
+    // As on the sales side, an invoice made without an order counts as order 0 and hides none.
     cReport::showGrouped(
         QStringLiteral("PendingPurchaseOrders.Rep"),
         QStringLiteral("SELECT vendors.VendorId, vendors.VendorName, PurchaseOrderNo, purchaseorder.`Date`, "
