@@ -97,7 +97,7 @@
 <context>
     <name>RptPendingPurchaseOrders</name>
     <message>
-        <location filename="../reports/framework/RptPendingPurchaseOrders.cpp" line="17"/>
+        <location filename="../reports/framework/RptPendingPurchaseOrders.cpp" line="16"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supplier Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$SUPP_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Order No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;th&gt;Comments&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;5&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم المورد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$SUPP_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;رقم الأمر&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;th&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;5&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
