@@ -58,7 +58,7 @@
 <context>
     <name>RptCustomerSalesDetailed</name>
     <message>
-        <location filename="../reports/framework/RptCustomerSalesDetailed.cpp" line="32"/>
+        <location filename="../reports/framework/RptCustomerSalesDetailed.cpp" line="24"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Warehouse&lt;/th&gt;&lt;th&gt;Invoice No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Employee&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;المخزن&lt;/th&gt;&lt;th&gt;رقم الفاتورة&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الموظف&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -92,6 +92,30 @@
         <location filename="../reports/financial/RptGeneralJournalList.cpp" line="44"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Journal Date:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;Description:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Account Name&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Debit&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Credit&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Comment&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;تاريخ القيد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;&lt;span&gt;البيان&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;الحساب&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;مدين&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;دائن&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RptPendingPurchaseOrders</name>
+    <message>
+        <location filename="../reports/framework/RptPendingPurchaseOrders.cpp" line="16"/>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supplier Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$SUPP_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Order No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;th&gt;Comments&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;5&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم المورد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$SUPP_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;رقم الأمر&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;th&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;5&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RptPendingSalesOrders</name>
+    <message>
+        <location filename="../reports/framework/RptPendingSalesOrders.cpp" line="17"/>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Order No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;th&gt;Deposit Paid&lt;/th&gt;&lt;th&gt;Comments&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم العميل&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;رقم الأمر&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;th&gt;العربون المدفوع&lt;/th&gt;&lt;th&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RptVendorPurchaseDetailed</name>
+    <message>
+        <location filename="../reports/framework/RptVendorPurchaseDetailed.cpp" line="21"/>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Vendor Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$VEND_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Warehouse&lt;/th&gt;&lt;th&gt;Invoice No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Employee&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم المورد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$VEND_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;المخزن&lt;/th&gt;&lt;th&gt;رقم الفاتورة&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الموظف&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
 </context>
 <context>

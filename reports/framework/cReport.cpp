@@ -147,3 +147,28 @@ void cReport::showFlat(const QString &templateFile, const QString &sql, const QS
         return;
     show(report.page({}, {{detailsToken, rows(model)}}));
 }
+
+void cReport::showGrouped(const QString &templateFile, const QString &sql, const QString &detailsToken,
+                          const Groups &groups)
+{
+    cReport report(templateFile);
+    if (!report.readTemplate())
+        return;
+    QSqlQueryModel model;
+    if (!runQuery(model, sql))
+        return;
+    QString body;
+    for (const Run &group : runs(model, 0)) {
+        QString groupRows;
+        for (int i = group.first; i < group.end; ++i) {
+            const QSqlRecord record = model.record(i);
+            groupRows += QStringLiteral("<tr>");
+            for (int column : groups.columns)
+                groupRows += cell(cellText(record.value(column)));
+            groupRows += QStringLiteral("</tr>");
+        }
+        body += fillTemplate(groups.block, {{groups.nameToken, cellText(model.record(group.first).value(1))}},
+                             {{groups.rowsToken, groupRows}});
+    }
+    show(report.page({}, {{detailsToken, body}}));
+}

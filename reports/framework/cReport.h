@@ -69,6 +69,21 @@ public:
     // of `detailsToken`, and the preview. Nothing is shown when a step fails.
     static void showFlat(const QString &templateFile, const QString &sql, const QString &detailsToken);
 
+    // How a grouped report shows its groups: per run of rows with one key in column 0, a
+    // copy of `block` with `nameToken` filled (escaped) by column 1 and `rowsToken` by a
+    // row per result row holding the cells of `columns`, in that order.
+    struct Groups
+    {
+        QString block;
+        QString nameToken;
+        QString rowsToken;
+        QVector<int> columns;
+    };
+    // A grouped report whole: the template, the statement, its groups in place of
+    // `detailsToken`, and the preview. Nothing is shown when a step fails.
+    static void showGrouped(const QString &templateFile, const QString &sql, const QString &detailsToken,
+                            const Groups &groups);
+
 private:
     QString templateFile;
     QString html;

@@ -5,7 +5,10 @@
 #include "reports/financial/RptAccountList.h"
 #include "reports/financial/RptBalanceSheet.h"
 #include "reports/financial/RptIncomeStatement.h"
+#include "reports/framework/RptPendingPurchaseOrders.h"
+#include "reports/framework/RptPendingSalesOrders.h"
 #include "reports/framework/RptVendorList.h"
+#include "reports/framework/RptVendorPurchaseDetailed.h"
 #include "reports/financial/RptGeneralJournalList.h"
 #include "reports/financial/RptItemsActions.h"
 #include "reports/financial/wWarehouseInventory.h"
@@ -16,8 +19,8 @@
 
 namespace {
 // What each code runs. A code with a filter panel runs the panel's runReport; a code with
-// a generator alone runs it at once. Codes of the catalogue that are not here (reports
-// not written yet, categories) show no panel and run nothing.
+// a generator alone runs it at once. Codes of the catalogue that are not here (the
+// entries listed without a report, categories) show no panel and run nothing.
 struct CatalogueReport
 {
     const char *code;
@@ -29,6 +32,9 @@ const CatalogueReport catalogueReports[] = {
     {"INVQTY", [](QWidget *area) -> cFilterWidget * { return new wWarehouseInventory(area); }, nullptr},
     {"INVACT", nullptr, &RptItemsActions::showReport},
     {"VENLST", nullptr, &RptVendorList::showReport},
+    {"PNDSO", nullptr, &RptPendingSalesOrders::showReport},
+    {"PNDPO", nullptr, &RptPendingPurchaseOrders::showReport},
+    {"VENPD", nullptr, &RptVendorPurchaseDetailed::showReport},
     {"ACCLST", nullptr, &RptAccountList::showReport},
     {"BSH", nullptr, &RptBalanceSheet::showReport},
     {"INCST", nullptr, &RptIncomeStatement::showReport},

@@ -187,10 +187,16 @@ void tst_report::failuresAreToldAndShowNoPreview_data()
     QTest::addColumn<QString>("templateFile");
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QStringList>("told");
+    QTest::addColumn<bool>("grouped");
     const QString missing = QDir::toNativeSeparators(QDir(TestSupport::programFolder()).filePath("Reports/en/Missing.Rep"));
-    QTest::newRow("a missing template, with its path") << "Missing.Rep" << "SELECT 1" << QStringList{"Missing.Rep", missing};
-    QTest::newRow("a failing statement, with the server's error")
-        << "Flat.Rep" << "SELECT NoSuchColumn FROM vendors" << QStringList{msgSelectFailed, "Unknown column 'NoSuchColumn'"};
+    for (bool grouped : {false, true}) {
+        const QString kind = grouped ? QStringLiteral("grouped: ") : QStringLiteral("flat: ");
+        QTest::newRow(qPrintable(kind + "a missing template, with its path"))
+            << "Missing.Rep" << "SELECT 1, 2, 3" << QStringList{"Missing.Rep", missing} << grouped;
+        QTest::newRow(qPrintable(kind + "a failing statement, with the server's error"))
+            << "Flat.Rep" << "SELECT NoSuchColumn FROM vendors" << QStringList{msgSelectFailed, "Unknown column 'NoSuchColumn'"}
+            << grouped;
+    }
 }
 
 void tst_report::failuresAreToldAndShowNoPreview()
@@ -198,9 +204,13 @@ void tst_report::failuresAreToldAndShowNoPreview()
     QFETCH(QString, templateFile);
     QFETCH(QString, sql);
     QFETCH(QStringList, told);
+    QFETCH(bool, grouped);
     writeTemplate("en", "Flat.Rep", "<table><tr><td colspan=\"1\">$DETAILS</td></tr></table>");
 
-    cReport::showFlat(templateFile, sql, "<td colspan=\"1\">$DETAILS</td>");
+    if (grouped)
+        cReport::showGrouped(templateFile, sql, "<td colspan=\"1\">$DETAILS</td>", {"<tr><td>$NAME $ROWS</td></tr>", "$NAME", "$ROWS", {2}});
+    else
+        cReport::showFlat(templateFile, sql, "<td colspan=\"1\">$DETAILS</td>");
 
     QCOMPARE(ReportSupport::openViewers().size(), 0);
     QCOMPARE(TestSupport::MessageRecorder::messages().size(), 1);

@@ -1,0 +1,1 @@
+../PNDSO nothing pending/fixture.sql

@@ -1,0 +1,1 @@
+../PNDSO/fixture.sql
