@@ -43,6 +43,7 @@
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
 #include "reports/framework/frmReportsCenter.h"
+#include "sales/orders/frmSalesQuote.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -324,6 +325,17 @@ void frmMainWindow::on_vendors_actionAdd_triggered()
 void frmMainWindow::on_btnCustomers_clicked()
 {
     openWindow(new frmCustomers(nullptr, 0));
+}
+
+void frmMainWindow::on_actionSalesQuote_triggered()
+{
+    openWindow(new frmSalesQuote(nullptr), true);
+}
+
+// The quote maximises itself.
+void frmMainWindow::on_btnSalesQuote_clicked()
+{
+    openWindow(new frmSalesQuote(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()
