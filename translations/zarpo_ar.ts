@@ -209,6 +209,94 @@
     </message>
 </context>
 <context>
+    <name>cSalesGrid</name>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Item</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Unit of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Price Type</source>
+        <translation>نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Unit Price</source>
+        <translation>سعر الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Discount</source>
+        <translation>الخصم</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Discount %</source>
+        <translation>الخصم %</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>Tax %</source>
+        <translation>الضريبة %</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>ItemId</source>
+        <translation>رقم الصنف الداخلي</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>UOMId</source>
+        <translation>رقم الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>PriceTypeId</source>
+        <translation>رقم نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="166"/>
+        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="168"/>
+        <source>Line %1 (%2) has no price type. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="170"/>
+        <source>The price of line %1 (%2) is larger than a line can hold.</source>
+        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
     <name>dlgAccTrans</name>
     <message>
         <location filename="../accounting/dlgAccTrans.ui" line="14"/>
@@ -2749,6 +2837,134 @@
         <location filename="../reports/framework/frmReportsCenter.ui" line="283"/>
         <source>Show Report</source>
         <translation>عرض التقرير</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesQuote</name>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="14"/>
+        <source>Sales Quote</source>
+        <translation>عرض سعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="29"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Sales Quote&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة عرض سعر جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="46"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Quote&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل عرض سعر&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="72"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="78"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="104"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="113"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="139"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="148"/>
+        <source>Save Quote</source>
+        <translation>حفظ عرض السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="185"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="202"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="235"/>
+        <source>Sales Quote No.:</source>
+        <translation>رقم عرض السعر:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="252"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="272"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="286"/>
+        <source>Expire date:</source>
+        <translation>تاريخ الانتهاء:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="302"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="310"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="386"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="405"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="428"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="448"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="53"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="110"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="115"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="161"/>
+        <source>QuoteDetailsId</source>
+        <translation>رقم سطر العرض</translation>
     </message>
 </context>
 <context>
