@@ -20,11 +20,6 @@ bool isAmountEdit(int column)
     return column >= UnitPrice && column <= TaxPercent;
 }
 
-bool isAmountShown(int column)
-{
-    return column == UnitPrice || column == Discount || column == Tax || column == Price;
-}
-
 QVariant cell(const QModelIndex &index, int column)
 {
     return index.sibling(index.row(), column).data(Qt::EditRole);
@@ -95,10 +90,9 @@ void SalesDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionView
     editor->setGeometry(option.rect);
 }
 
-void SalesDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+QString SalesDelegate::displayText(const QVariant &value, const QLocale &locale) const
 {
-    DirectionDelegate::initStyleOption(option, index);
-    const QVariant value = index.data(Qt::EditRole);
-    if (isAmountShown(index.column()) && !value.toString().isEmpty())
-        option->text = Direction::isolated(Money::fromDecimal(value).fixedText());
+    if (value.type() == QVariant::Double)
+        return Money::fromDouble(value.toDouble()).fixedText();
+    return DirectionDelegate::displayText(value, locale);
 }

@@ -18,7 +18,8 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    // Amounts, the only values of the grid held as doubles, with their cents.
+    QString displayText(const QVariant &value, const QLocale &locale) const override;
 };
 
 #endif // SALESDELEGATE_H

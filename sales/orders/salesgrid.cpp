@@ -67,7 +67,16 @@ cSalesGrid::cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegat
         view->hideColumn(Tax);
     }
     view->setColumnWidth(ItemName, 250);
-    Direction::applyTo(view)->setAmountColumns({Quantity, UnitPrice, Discount, Tax, Price});
+    // The headers of the short text columns read whole, in either language.
+    for (int column : {ItemNo, Uom, PriceType})
+        view->setColumnWidth(column, qMax(view->columnWidth(column), view->horizontalHeader()->sectionSizeHint(column)));
+    fitColumns();
+    connect(this, &cLineGrid::recalculated, this, &cSalesGrid::fitColumns);
+}
+
+void cSalesGrid::fitColumns()
+{
+    Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
 }
 
 bool cSalesGrid::showsDiscountAndTax()
@@ -97,8 +106,9 @@ void cSalesGrid::fillLineDefaults(int row)
     setValue(row, UnitPrice, hasPrice ? prices.value(2) : QVariant());
     setValue(row, Price, hasPrice ? prices.value(2) : QVariant());
     setValue(row, PriceTypeId, hasPrice ? prices.value(0) : QVariant());
+    // Held as the amount editors write them, so that they show as amounts.
     for (int column : {Discount, DiscountPercent, Tax, TaxPercent})
-        setValue(row, column, 0);
+        setValue(row, column, 0.0);
 }
 
 std::function<void(int row)> cSalesGrid::listPrices()

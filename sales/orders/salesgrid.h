@@ -78,6 +78,12 @@ public:
     // could not be stored as shown: tells which line and returns false.
     bool checkLines(QWidget *parent) const;
 
+public slots:
+    // Widens the amount columns to what they show, the item's name giving way first when
+    // the view is narrow; done after every recalculation, and by whoever fills the lines
+    // without one.
+    void fitColumns();
+
 private:
     QTableView *view;
 };
