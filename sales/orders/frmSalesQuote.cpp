@@ -100,8 +100,7 @@ void frmSalesQuote::on_btnNew_clicked()
 void frmSalesQuote::on_btnSave_clicked()
 {
     on_tblItems_clicked(itemsModel->index(0, 0));
-    if (!isValid())
-        return;
+    isValid();
 }
 
 bool frmSalesQuote::isValid()
