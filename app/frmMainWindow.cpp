@@ -48,6 +48,7 @@
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
+#include "sales/orders/frmSalesQuote.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -343,6 +344,17 @@ void frmMainWindow::on_vendors_actionAdd_triggered()
 void frmMainWindow::on_btnCustomers_clicked()
 {
     openWindow(new frmCustomers(nullptr, 0));
+}
+
+void frmMainWindow::on_actionSalesQuote_triggered()
+{
+    openWindow(new frmSalesQuote(nullptr), true);
+}
+
+// The quote maximises itself.
+void frmMainWindow::on_btnSalesQuote_clicked()
+{
+    openWindow(new frmSalesQuote(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()

@@ -118,6 +118,7 @@ Money cLineGrid::recalculate(const std::function<void(int row)> &refreshLine)
     }
     recalculating = false;
     lastSubtotal = subtotal;
+    emit recalculated();
     return subtotal;
 }
 

@@ -110,6 +110,10 @@ public:
 
     bool write(cDbSave &save, const LineStatements &sql, const LineBinder &bind) const;
 
+signals:
+    // Every line's total is written: the moment to fit what shows them.
+    void recalculated();
+
 private slots:
     void noteChange(QStandardItem *item);
 

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QValidator>
 
 #include <cmath>
@@ -45,21 +46,27 @@ private:
     QRegularExpression plain;
 };
 
-void setup(QDoubleSpinBox *box, int decimals, double minimum, double maximum)
+// Digits and the point as Money reads them, whatever the language of the program.
+template <class SpinBox>
+void setPlainNumbers(SpinBox *box, int decimals, bool allowNegative)
 {
-    // Digits and the point as Money reads them, whatever the language of the program.
     QLocale plainNumbers = QLocale::c();
     plainNumbers.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     box->setLocale(plainNumbers);
     box->setGroupSeparatorShown(false);
     box->setPrefix(QString());
     box->setSuffix(QString());
-    box->setDecimals(decimals);
-    box->setRange(minimum, maximum);
-    QLineEdit *edit = box->findChild<QLineEdit *>();
+    QLineEdit *edit = box->template findChild<QLineEdit *>();
     if (!edit)
         return;
-    edit->setValidator(new PlainNumberValidator(edit->validator(), decimals, minimum < 0, box));
+    edit->setValidator(new PlainNumberValidator(edit->validator(), decimals, allowNegative, box));
+}
+
+void setup(QDoubleSpinBox *box, int decimals, double minimum, double maximum)
+{
+    box->setDecimals(decimals);
+    box->setRange(minimum, maximum);
+    setPlainNumbers(box, decimals, minimum < 0);
 }
 }
 
@@ -74,6 +81,14 @@ void setupAmount(QDoubleSpinBox *box, int precision, bool allowNegative)
 void setupWholeNumber(QDoubleSpinBox *box, int minimum, int maximum)
 {
     setup(box, 0, minimum, maximum);
+}
+
+void setupWholeNumber(QSpinBox *box, int minimum, int maximum)
+{
+    box->setRange(minimum, maximum);
+    setPlainNumbers(box, 0, minimum < 0);
+    if (QLineEdit *edit = box->findChild<QLineEdit *>())
+        Direction::alignAmountField(edit);
 }
 
 } // namespace NumberFields

@@ -2,6 +2,7 @@
 #define NUMBERFIELDS_H
 
 class QDoubleSpinBox;
+class QSpinBox;
 
 // Number fields that take only what their column stores. A spin box left as the form
 // makes it reads a comma as a group separator ("12,5" becomes 125), skips what it
@@ -19,6 +20,9 @@ void setupAmount(QDoubleSpinBox *box, int precision = 10, bool allowNegative = f
 // A whole number from `minimum` to `maximum`, digits only (and a minus when `minimum`
 // is below 0): a discount in percent is stored in an integer column.
 void setupWholeNumber(QDoubleSpinBox *box, int minimum, int maximum);
+// The same for a spin box of whole numbers, read at the end of the line like an amount:
+// a quantity stored in an integer column.
+void setupWholeNumber(QSpinBox *box, int minimum, int maximum);
 
 } // namespace NumberFields
 

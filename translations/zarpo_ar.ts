@@ -280,6 +280,94 @@
     </message>
 </context>
 <context>
+    <name>cSalesGrid</name>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Item</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <source>Unit of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Price Type</source>
+        <translation>نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Unit Price</source>
+        <translation>سعر الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Discount</source>
+        <translation>الخصم</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Discount %</source>
+        <translation>الخصم %</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>Tax %</source>
+        <translation>الضريبة %</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>ItemId</source>
+        <translation>رقم الصنف الداخلي</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>UOMId</source>
+        <translation>رقم الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <source>PriceTypeId</source>
+        <translation>رقم نوع السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="176"/>
+        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="178"/>
+        <source>Line %1 (%2) has no price type. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/salesgrid.cpp" line="180"/>
+        <source>The price of line %1 (%2) is larger than a line can hold.</source>
+        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
     <name>dlgAccTrans</name>
     <message>
         <location filename="../accounting/dlgAccTrans.ui" line="14"/>
@@ -2217,7 +2305,7 @@
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
         <location filename="../app/frmMainWindow.ui" line="597"/>
-        <location filename="../app/frmMainWindow.ui" line="993"/>
+        <location filename="../app/frmMainWindow.ui" line="990"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2228,13 +2316,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="503"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="503"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2255,31 +2343,31 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1257"/>
+        <location filename="../app/frmMainWindow.ui" line="1254"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1506"/>
+        <location filename="../app/frmMainWindow.ui" line="1503"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="453"/>
-        <location filename="../app/frmMainWindow.ui" line="1261"/>
+        <location filename="../app/frmMainWindow.ui" line="1258"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1514"/>
+        <location filename="../app/frmMainWindow.ui" line="1511"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1522"/>
+        <location filename="../app/frmMainWindow.ui" line="1519"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -2295,255 +2383,255 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="724"/>
-        <location filename="../app/frmMainWindow.ui" line="1276"/>
+        <location filename="../app/frmMainWindow.ui" line="1273"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="790"/>
-        <location filename="../app/frmMainWindow.ui" line="1538"/>
+        <location filename="../app/frmMainWindow.ui" line="787"/>
+        <location filename="../app/frmMainWindow.ui" line="1532"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="818"/>
-        <location filename="../app/frmMainWindow.ui" line="1153"/>
+        <location filename="../app/frmMainWindow.ui" line="815"/>
+        <location filename="../app/frmMainWindow.ui" line="1150"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="849"/>
-        <location filename="../app/frmMainWindow.ui" line="1546"/>
+        <location filename="../app/frmMainWindow.ui" line="846"/>
+        <location filename="../app/frmMainWindow.ui" line="1540"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="880"/>
-        <location filename="../app/frmMainWindow.ui" line="1554"/>
+        <location filename="../app/frmMainWindow.ui" line="877"/>
+        <location filename="../app/frmMainWindow.ui" line="1548"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="911"/>
-        <location filename="../app/frmMainWindow.ui" line="1562"/>
+        <location filename="../app/frmMainWindow.ui" line="908"/>
+        <location filename="../app/frmMainWindow.ui" line="1556"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="986"/>
+        <location filename="../app/frmMainWindow.ui" line="983"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1090"/>
+        <location filename="../app/frmMainWindow.ui" line="1087"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1133"/>
+        <location filename="../app/frmMainWindow.ui" line="1130"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1142"/>
+        <location filename="../app/frmMainWindow.ui" line="1139"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1146"/>
+        <location filename="../app/frmMainWindow.ui" line="1143"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1163"/>
+        <location filename="../app/frmMainWindow.ui" line="1160"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1167"/>
+        <location filename="../app/frmMainWindow.ui" line="1164"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1174"/>
+        <location filename="../app/frmMainWindow.ui" line="1171"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1181"/>
+        <location filename="../app/frmMainWindow.ui" line="1178"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1188"/>
-        <location filename="../app/frmMainWindow.ui" line="1206"/>
+        <location filename="../app/frmMainWindow.ui" line="1185"/>
+        <location filename="../app/frmMainWindow.ui" line="1203"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1192"/>
+        <location filename="../app/frmMainWindow.ui" line="1189"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1199"/>
+        <location filename="../app/frmMainWindow.ui" line="1196"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1224"/>
+        <location filename="../app/frmMainWindow.ui" line="1221"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1228"/>
+        <location filename="../app/frmMainWindow.ui" line="1225"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1235"/>
+        <location filename="../app/frmMainWindow.ui" line="1232"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1242"/>
+        <location filename="../app/frmMainWindow.ui" line="1239"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1288"/>
+        <location filename="../app/frmMainWindow.ui" line="1285"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1294"/>
+        <location filename="../app/frmMainWindow.ui" line="1291"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1298"/>
+        <location filename="../app/frmMainWindow.ui" line="1295"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1310"/>
+        <location filename="../app/frmMainWindow.ui" line="1307"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1338"/>
+        <location filename="../app/frmMainWindow.ui" line="1335"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1343"/>
+        <location filename="../app/frmMainWindow.ui" line="1340"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1348"/>
+        <location filename="../app/frmMainWindow.ui" line="1345"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1353"/>
-        <location filename="../app/frmMainWindow.ui" line="1363"/>
-        <location filename="../app/frmMainWindow.ui" line="1373"/>
-        <location filename="../app/frmMainWindow.ui" line="1383"/>
-        <location filename="../app/frmMainWindow.ui" line="1393"/>
-        <location filename="../app/frmMainWindow.ui" line="1403"/>
-        <location filename="../app/frmMainWindow.ui" line="1413"/>
-        <location filename="../app/frmMainWindow.ui" line="1423"/>
-        <location filename="../app/frmMainWindow.ui" line="1443"/>
-        <location filename="../app/frmMainWindow.ui" line="1453"/>
-        <location filename="../app/frmMainWindow.ui" line="1463"/>
-        <location filename="../app/frmMainWindow.ui" line="1493"/>
+        <location filename="../app/frmMainWindow.ui" line="1350"/>
+        <location filename="../app/frmMainWindow.ui" line="1360"/>
+        <location filename="../app/frmMainWindow.ui" line="1370"/>
+        <location filename="../app/frmMainWindow.ui" line="1380"/>
+        <location filename="../app/frmMainWindow.ui" line="1390"/>
+        <location filename="../app/frmMainWindow.ui" line="1400"/>
+        <location filename="../app/frmMainWindow.ui" line="1410"/>
+        <location filename="../app/frmMainWindow.ui" line="1420"/>
+        <location filename="../app/frmMainWindow.ui" line="1440"/>
+        <location filename="../app/frmMainWindow.ui" line="1450"/>
+        <location filename="../app/frmMainWindow.ui" line="1460"/>
+        <location filename="../app/frmMainWindow.ui" line="1490"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1358"/>
-        <location filename="../app/frmMainWindow.ui" line="1368"/>
-        <location filename="../app/frmMainWindow.ui" line="1378"/>
-        <location filename="../app/frmMainWindow.ui" line="1388"/>
-        <location filename="../app/frmMainWindow.ui" line="1398"/>
-        <location filename="../app/frmMainWindow.ui" line="1408"/>
-        <location filename="../app/frmMainWindow.ui" line="1418"/>
-        <location filename="../app/frmMainWindow.ui" line="1428"/>
-        <location filename="../app/frmMainWindow.ui" line="1448"/>
-        <location filename="../app/frmMainWindow.ui" line="1458"/>
-        <location filename="../app/frmMainWindow.ui" line="1468"/>
-        <location filename="../app/frmMainWindow.ui" line="1498"/>
+        <location filename="../app/frmMainWindow.ui" line="1355"/>
+        <location filename="../app/frmMainWindow.ui" line="1365"/>
+        <location filename="../app/frmMainWindow.ui" line="1375"/>
+        <location filename="../app/frmMainWindow.ui" line="1385"/>
+        <location filename="../app/frmMainWindow.ui" line="1395"/>
+        <location filename="../app/frmMainWindow.ui" line="1405"/>
+        <location filename="../app/frmMainWindow.ui" line="1415"/>
+        <location filename="../app/frmMainWindow.ui" line="1425"/>
+        <location filename="../app/frmMainWindow.ui" line="1445"/>
+        <location filename="../app/frmMainWindow.ui" line="1455"/>
+        <location filename="../app/frmMainWindow.ui" line="1465"/>
+        <location filename="../app/frmMainWindow.ui" line="1495"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1433"/>
+        <location filename="../app/frmMainWindow.ui" line="1430"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1438"/>
+        <location filename="../app/frmMainWindow.ui" line="1435"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1473"/>
+        <location filename="../app/frmMainWindow.ui" line="1470"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1478"/>
+        <location filename="../app/frmMainWindow.ui" line="1475"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1483"/>
+        <location filename="../app/frmMainWindow.ui" line="1480"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1488"/>
+        <location filename="../app/frmMainWindow.ui" line="1485"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1530"/>
+        <location filename="../app/frmMainWindow.ui" line="1527"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1570"/>
+        <location filename="../app/frmMainWindow.ui" line="1564"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1575"/>
+        <location filename="../app/frmMainWindow.ui" line="1569"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1580"/>
+        <location filename="../app/frmMainWindow.ui" line="1574"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1585"/>
+        <location filename="../app/frmMainWindow.ui" line="1579"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1593"/>
+        <location filename="../app/frmMainWindow.ui" line="1587"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1598"/>
+        <location filename="../app/frmMainWindow.ui" line="1592"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1603"/>
+        <location filename="../app/frmMainWindow.ui" line="1597"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2558,79 +2646,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="69"/>
+        <location filename="../app/frmMainWindow.cpp" line="70"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="444"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="444"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="444"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="444"/>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="444"/>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="503"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="503"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="503"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="534"/>
+        <location filename="../app/frmMainWindow.cpp" line="546"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="537"/>
+        <location filename="../app/frmMainWindow.cpp" line="549"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="540"/>
+        <location filename="../app/frmMainWindow.cpp" line="552"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3057,6 +3145,134 @@
         <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
         <source>Purchase Price</source>
         <translation>سعر الشراء</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesQuote</name>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="14"/>
+        <source>Sales Quote</source>
+        <translation>عرض سعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="29"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Sales Quote&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة عرض سعر جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="46"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Quote&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل عرض سعر&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="72"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="78"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="104"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="113"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="139"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="148"/>
+        <source>Save Quote</source>
+        <translation>حفظ عرض السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="185"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="202"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="241"/>
+        <source>Sales Quote No.:</source>
+        <translation>رقم عرض السعر:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="258"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="278"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="292"/>
+        <source>Expire date:</source>
+        <translation>تاريخ الانتهاء:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="308"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="316"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="392"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="411"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="434"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="454"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="53"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="109"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="114"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="160"/>
+        <source>QuoteDetailsId</source>
+        <translation>رقم سطر العرض</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,8 @@ const Command windowCommands[] = {
     {"actionAboute", "frmAbout", false},
     {"btnVendors", "frmVendors", false},
     {"btnCustomers", "frmCustomers", false},
+    {"actionSalesQuote", "frmSalesQuote", true},
+    {"btnSalesQuote", "frmSalesQuote", true},
     {"vendors_actionAdd", "frmVendors", false},
     {"vendors_actionView", "frmVendorsView", false},
     {"customers_actionAdd", "frmCustomers", false},

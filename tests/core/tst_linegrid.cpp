@@ -2,6 +2,7 @@
 #include "core/linegrid.h"
 #include "tests/support/testsupport.h"
 
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
@@ -197,11 +198,13 @@ void tst_linegrid::recalculationSettlesForALineWithoutPrice()
     });
     addLines(grid, {"a 3 7", "b 4 1"});
     passes = 0;
+    QSignalSpy finished(&grid, &cLineGrid::recalculated);
 
     shown = grid.recalculate(lookUpPrice);
 
     QCOMPARE(shown, Money::fromCents(1000));
     QCOMPARE(passes, 2);
+    QCOMPARE(finished.count(), 1);
     QVERIFY(grid.value(0, colPrice).toString().isEmpty());
     grid.setValue(1, colQuantity, 6.0);
     QCOMPARE(shown, Money::fromCents(1500));

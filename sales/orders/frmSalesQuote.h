@@ -1,0 +1,57 @@
+#ifndef FRMSALESQUOTE_H
+#define FRMSALESQUOTE_H
+
+#include "core/money.h"
+
+#include <QDialog>
+
+class cSalesGrid;
+class QModelIndex;
+class QStandardItem;
+class QStandardItemModel;
+class SalesDelegate;
+
+namespace Ui {
+class frmSalesQuote;
+}
+
+// Writes a sales quote: the customer with the ship-to address, the quote's number and
+// dates, its lines of items with their prices, the freight and the totals, which follow
+// every change of a line.
+class frmSalesQuote : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmSalesQuote(QWidget *parent = nullptr);
+    ~frmSalesQuote() override;
+
+private slots:
+    void on_btnNew_clicked();
+    void on_cmbCustomer_activated(int index);
+    void on_btnSave_clicked();
+    void on_btnRemoveItem_clicked();
+    void on_txtFreight_valueChanged(double);
+    void on_tblItems_clicked(const QModelIndex &);
+    void on_tblItems_doubleClicked(const QModelIndex &index);
+    void on_btnAddItem_clicked();
+    void itemChanged(QStandardItem *item);
+
+private:
+    void fillCustomers();
+    void showShipTo();
+    bool isValid();
+    void setupItemsTable();
+    double lineTotal(const QModelIndex &index) const;
+    void fillLineDefaults(const QModelIndex &index);
+    void showTotals(Money subtotal);
+    void enterState(bool adding);
+
+    Ui::frmSalesQuote *ui;
+    SalesDelegate *salesDelegate = nullptr;
+    QStandardItemModel *itemsModel = nullptr;
+    cSalesGrid *lines = nullptr;
+    int editedSalesQuoteId = -1;
+};
+
+#endif // FRMSALESQUOTE_H

@@ -1,0 +1,188 @@
+#include "sales/orders/salesgrid.h"
+
+#include "core/connection.h"
+#include "core/cXml.h"
+#include "core/direction.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "items/frmItemsView.h"
+#include "sales/orders/salesdelegate.h"
+
+#include <QHeaderView>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <memory>
+
+using namespace SalesLine;
+
+namespace SalesLine {
+const QString unitsOfItemSql = QStringLiteral(
+    "select DISTINCT(uom.UomId), UOM from uom inner join itemprices on uom.UOMId = itemprices.UOMId "
+    "Where itemprices.ItemId = :id order by uom.UomId");
+const QString priceTypesOfItemSql = QStringLiteral(
+    "select DISTINCT(pricetypes.priceTypeId), PriceType, Price from pricetypes Inner Join itemprices "
+    "on pricetypes.PriceTypeId = itemprices.PriceTypeId Where ItemId = :id AND UOMId = :uomid "
+    "order by pricetypes.PriceTypeId");
+}
+
+namespace {
+const QString listPriceSql = QStringLiteral(
+    "select Price from itemprices Where ItemId = :id AND UOMId = :uomid AND PriceTypeId = :typeId");
+
+// The largest amount of the DECIMAL(10,2) columns that keep a line.
+const Money largestStoredAmount = Money::fromCents(9999999999LL);
+
+cLineGrid::Columns salesColumns()
+{
+    cLineGrid::Columns columns;
+    columns.id = DetailsId;
+    columns.quantity = Quantity;
+    columns.unitPrice = UnitPrice;
+    columns.discount = Discount;
+    columns.tax = Tax;
+    columns.total = Price;
+    return columns;
+}
+}
+
+cSalesGrid::cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegate *delegate,
+                       const QString &detailsIdHeader, QObject *parent)
+    : cLineGrid(model, salesColumns(), WithTrailingRow, parent), view(view)
+{
+    model->setHorizontalHeaderLabels({tr("Item No"), tr("Item"), tr("Quantity"), tr("Unit of Measure"),
+                                      tr("Price Type"), tr("Unit Price"), tr("Discount"), tr("Discount %"), tr("Tax"),
+                                      tr("Tax %"), tr("Price"), tr("ItemId"), tr("UOMId"), tr("PriceTypeId"),
+                                      detailsIdHeader});
+    view->setModel(model);
+    view->setItemDelegate(delegate);
+    // Every step relies on the empty row staying last: a header click must not move it.
+    view->setSortingEnabled(false);
+    view->horizontalHeader()->setSortIndicatorShown(false);
+    for (int column : {DiscountPercent, TaxPercent, ItemId, UomId, PriceTypeId, DetailsId})
+        view->hideColumn(column);
+    if (!showsDiscountAndTax()) {
+        view->hideColumn(Discount);
+        view->hideColumn(Tax);
+    }
+    view->setColumnWidth(ItemName, 250);
+    // The headers of the short text columns read whole, in either language.
+    for (int column : {ItemNo, Uom, PriceType})
+        view->setColumnWidth(column, qMax(view->columnWidth(column), view->horizontalHeader()->sectionSizeHint(column)));
+    fitColumns();
+    connect(this, &cLineGrid::recalculated, this, &cSalesGrid::fitColumns);
+}
+
+void cSalesGrid::fitColumns()
+{
+    Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
+}
+
+bool cSalesGrid::showsDiscountAndTax()
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    const QStringList shown = settings.getAttributes(QStringLiteral("Preferences"), QStringLiteral("ShowDiscountAndTax"));
+    return shown.isEmpty() || QVariant(shown.first()).toBool();
+}
+
+void cSalesGrid::fillLineDefaults(int row)
+{
+    setValue(row, Quantity, 1);
+    QSqlQuery units;
+    units.prepare(unitsOfItemSql);
+    units.bindValue(QStringLiteral(":id"), value(row, ItemId));
+    const bool hasUnit = units.exec() && units.next();
+    setValue(row, Uom, hasUnit ? units.value(1) : QVariant());
+    setValue(row, UomId, hasUnit ? units.value(0) : QVariant());
+
+    QSqlQuery prices;
+    prices.prepare(priceTypesOfItemSql);
+    prices.bindValue(QStringLiteral(":id"), value(row, ItemId));
+    prices.bindValue(QStringLiteral(":uomid"), value(row, UomId));
+    const bool hasPrice = prices.exec() && prices.next();
+    setValue(row, PriceType, hasPrice ? prices.value(1) : QVariant());
+    setValue(row, UnitPrice, hasPrice ? prices.value(2) : QVariant());
+    setValue(row, Price, hasPrice ? prices.value(2) : QVariant());
+    setValue(row, PriceTypeId, hasPrice ? prices.value(0) : QVariant());
+    // Held as the amount editors write them, so that they show as amounts.
+    for (int column : {Discount, DiscountPercent, Tax, TaxPercent})
+        setValue(row, column, 0.0);
+}
+
+std::function<void(int row)> cSalesGrid::listPrices()
+{
+    // Prepared once for the whole pass; each line only binds its own ids.
+    auto query = std::make_shared<QSqlQuery>();
+    query->prepare(listPriceSql);
+    return [this, query](int row) {
+        query->bindValue(QStringLiteral(":id"), value(row, ItemId));
+        query->bindValue(QStringLiteral(":uomid"), value(row, UomId));
+        query->bindValue(QStringLiteral(":typeId"), value(row, PriceTypeId));
+        // A lookup the server did not answer keeps the price that was shown, rather than
+        // pricing the line at nothing.
+        if (!query->exec())
+            return;
+        setValue(row, UnitPrice, query->next() ? query->value(0) : QVariant());
+    };
+}
+
+bool cSalesGrid::addPickedItem()
+{
+    frmItemsView picker(nullptr);
+    picker.pickerMode = true;
+    if (picker.exec() != QDialog::Accepted)
+        return false;
+    return addItem(pickedItemId);
+}
+
+bool cSalesGrid::addItem(int itemId)
+{
+    QSqlQuery item(liveDefaultConnection());
+    item.prepare(QStringLiteral("Select ItemId, ItemNo, ItemName from items Where ItemId = :id"));
+    item.bindValue(QStringLiteral(":id"), itemId);
+    if (!item.exec() || !item.next())
+        return false;
+    // Filled while it is still the trailing row, so that only the caller's one
+    // recalculation follows.
+    const int row = addLine([&](int row) {
+        setValue(row, ItemId, item.value(0));
+        setValue(row, ItemNo, item.value(1));
+        setValue(row, ItemName, item.value(2));
+        fillLineDefaults(row);
+    });
+    view->setCurrentIndex(model()->index(row, Quantity));
+    return true;
+}
+
+bool cSalesGrid::removeCurrentLine(QWidget *parent)
+{
+    const int row = view->currentIndex().row();
+    if (!isLine(row))
+        return false;
+    if (Messages::question(parent, msgCaption, msgDelete + value(row, ItemName).toString(),
+                           QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    return removeLine(row);
+}
+
+bool cSalesGrid::checkLines(QWidget *parent) const
+{
+    for (int row = 0; row < lineCount(); ++row) {
+        QString problem;
+        if (value(row, UomId).toString().isEmpty())
+            problem = tr("Line %1 (%2) has no unit of measure. Choose one before saving.");
+        else if (value(row, PriceTypeId).toString().isEmpty())
+            problem = tr("Line %1 (%2) has no price type. Choose one before saving.");
+        else if (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount)
+            problem = tr("The price of line %1 (%2) is larger than a line can hold.");
+        if (!problem.isEmpty()) {
+            Messages::critical(parent, msgCaption,
+                               problem.arg(QString::number(row + 1), Direction::isolated(value(row, ItemName).toString())));
+            return false;
+        }
+    }
+    return true;
+}
