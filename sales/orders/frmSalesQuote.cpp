@@ -3,13 +3,17 @@
 
 #include "core/comboboxes.h"
 #include "core/connection.h"
+#include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/numberfields.h"
+#include "core/sqlvalues.h"
 #include "core/textcolumns.h"
 #include "partners/frmCustomers.h"
+#include "sales/orders/frmSalesQuoteView.h"
 #include "sales/orders/salesdelegate.h"
 #include "sales/orders/salesgrid.h"
+#include "sales/orders/salesstorage.h"
 
 #include <QDate>
 #include <QHeaderView>
@@ -95,12 +99,108 @@ void frmSalesQuote::on_btnNew_clicked()
     enterState(true);
 }
 
-// The quote as it would be stored: current totals, a customer, complete lines. Storing it
-// is not offered yet, so the form keeps the button disabled.
+void frmSalesQuote::on_btnSearch_clicked()
+{
+    frmSalesQuoteView list(nullptr);
+    list.exec();
+    // The hand-off is read once, right away: any later list, from any window, resets it.
+    if (pickedSalesQuoteId != -1)
+        loadQuote(pickedSalesQuoteId);
+}
+
+// An id that names no quote (deleted meanwhile) changes nothing: a later Save must not
+// write under it.
+void frmSalesQuote::loadQuote(int id)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, ShipToType, Date, ShipDate, "
+                                 "ExpireDate, Subtotal, Freight, Total, Comments from salesquote where SalesQuoteId = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    editedSalesQuoteId = id;
+    selectComboItemById(ui->cmbCustomer, query.value(3));
+    ui->txtSalesQuoteNo->setText(query.value(1).toString());
+    ui->dtDate->setDate(query.value(5).toDate());
+    ui->dtShipDate->setDate(query.value(6).toDate());
+    ui->dtExpireDate->setDate(query.value(7).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(8)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(9)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(10)).toDouble());
+    ui->txtComment->setPlainText(query.value(11).toString());
+    showShipTo();
+    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::quote, id, true);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    enterState(false);
+}
+
 void frmSalesQuote::on_btnSave_clicked()
 {
     on_tblItems_clicked(itemsModel->index(0, 0));
-    isValid();
+    if (isValid() && saveQuote())
+        on_btnNew_clicked();
+}
+
+// The header and its lines stand or fall together. After a failure nothing is kept and
+// the quote stays as typed, in its state, to be mended and saved again.
+bool frmSalesQuote::saveQuote()
+{
+    cDbSave save;
+    if (ui->lblStateAdd->isHidden())
+        updateQuote(save);
+    else
+        insertQuote(save);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        return false;
+    }
+    return true;
+}
+
+void frmSalesQuote::insertQuote(cDbSave &save)
+{
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "INSERT INTO `salesquote` (`SalesQuoteNo`, `EmployeeId`, `CustomerId`, `Date`, `ShipDate`, `ExpireDate`, "
+        "`Subtotal`, `Freight`, `Total`, `Comments`) VALUES (:SalesQuoteNo, :EmployeeId, :CustomerId, :Date, "
+        ":ShipDate, :ExpireDate, :Subtotal, :Freight, :Total, :Comments)"));
+    bindHeader(header);
+    save.exec(header);
+    SalesStorage::writeLines(save, lines, SalesStorage::quote, save.lastInsertId(),
+                             Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmSalesQuote::updateQuote(cDbSave &save)
+{
+    SalesStorage::lockHeader(save, SalesStorage::quote, editedSalesQuoteId);
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "Update `salesquote` Set `SalesQuoteNo` = :SalesQuoteNo, `EmployeeId` = :EmployeeId, "
+        "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `ExpireDate` = :ExpireDate, "
+        "`Subtotal` = :Subtotal, `Freight` = :Freight, `Total` = :Total, `Comments` = :Comments "
+        "Where SalesQuoteId = :id"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":id"), editedSalesQuoteId);
+    save.execOnStored(header);
+    SalesStorage::writeLines(save, lines, SalesStorage::quote, editedSalesQuoteId,
+                             Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmSalesQuote::bindHeader(QSqlQuery &header) const
+{
+    header.bindValue(QStringLiteral(":SalesQuoteNo"), textOrNull(ui->txtSalesQuoteNo->text()));
+    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    header.bindValue(QStringLiteral(":CustomerId"), comboItemId(ui->cmbCustomer));
+    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
+    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
+    header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
+    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
 }
 
 bool frmSalesQuote::isValid()

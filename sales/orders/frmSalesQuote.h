@@ -5,7 +5,9 @@
 
 #include <QDialog>
 
+class cDbSave;
 class cSalesGrid;
+class QSqlQuery;
 class QModelIndex;
 class QStandardItem;
 class QStandardItemModel;
@@ -27,6 +29,7 @@ public:
     ~frmSalesQuote() override;
 
 private slots:
+    void on_btnSearch_clicked();
     void on_btnNew_clicked();
     void on_cmbCustomer_activated(int index);
     void on_btnSave_clicked();
@@ -41,6 +44,11 @@ private:
     void fillCustomers();
     void showShipTo();
     bool isValid();
+    void loadQuote(int id);
+    bool saveQuote();
+    void insertQuote(cDbSave &save);
+    void updateQuote(cDbSave &save);
+    void bindHeader(QSqlQuery &header) const;
     void setupItemsTable();
     double lineTotal(const QModelIndex &index) const;
     void fillLineDefaults(const QModelIndex &index);

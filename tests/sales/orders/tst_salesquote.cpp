@@ -1,3 +1,4 @@
+#include "core/dbsave.h"
 #include "core/direction.h"
 #include "core/globals.h"
 #include "sales/orders/frmSalesQuote.h"
@@ -7,6 +8,7 @@
 #include "tests/support/widgetdrivers.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -162,6 +164,10 @@ private slots:
     void customerShowsShipTo();
     void saveRefuses_data();
     void saveRefuses();
+    void roundTrip();
+    void failedSaveKeepsTheQuote_data();
+    void failedSaveKeepsTheQuote();
+    void quoteGoneMeanwhile();
 };
 
 void tst_salesquote::init()
@@ -171,6 +177,7 @@ void tst_salesquote::init()
     for (const char *statement : fixture)
         EXEC_SQL(statement);
     QFile::remove(TestSupport::settingsPath());
+    currentEmployeeId = 1;
 }
 
 void tst_salesquote::cleanup()
@@ -198,8 +205,8 @@ void tst_salesquote::form_data()
         << "txtFreight" << "QDoubleSpinBox" << "maximum" << QVariant(99999999.99);
     QTest::newRow("freight may be negative") << "txtFreight" << "QDoubleSpinBox" << "minimum" << QVariant(-99999999.99);
     QTest::newRow("quote number as long as its column") << "txtSalesQuoteNo" << "QLineEdit" << "maxLength" << QVariant(45);
-    QTest::newRow("saving waits for the quote's storage") << "btnSave" << "QPushButton" << "enabled" << QVariant(false);
-    QTest::newRow("no search before the quote list") << "btnSearch" << "QPushButton" << "enabled" << QVariant(false);
+    QTest::newRow("saving offered") << "btnSave" << "QPushButton" << "enabled" << QVariant(true);
+    QTest::newRow("search offered") << "btnSearch" << "QPushButton" << "enabled" << QVariant(true);
 }
 
 void tst_salesquote::form()
@@ -516,12 +523,181 @@ void tst_salesquote::saveRefuses()
         addItem(&quote, item);
     if (quantity)
         writeCell(&quote, 0, Quantity, quantity);
-    quote.findChild<QPushButton *>("btnSave")->setEnabled(true);
-
     click(&quote, "btnSave");
 
     QCOMPARE(messageLog(), message.isEmpty() ? QString() : messageEntry(Messages::Critical, message));
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesquote").toInt(), message.isEmpty() ? 1 : 0);
+}
+
+namespace {
+const char *storedQuote[] = {
+    "insert into salesquote (SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, Date, ShipDate, ExpireDate, "
+    "Subtotal, Freight, Total, Comments) values (5, 'Q-5', 1, 1, '2024-03-01', '2024-03-02', '2024-03-03', "
+    "5.00, 1.00, 6.00, NULL)",
+    "insert into salesquotedetails (SalesQuoteDetailsId, SalesQuoteId, ItemId, Quantity, UOMId, PriceTypeId, "
+    "BasePrice, Discount, Tax, Price) values (50, 5, 1, 2, 1, 1, 2.50, NULL, 0.00, 5.00)",
+};
+
+// The stored quotes and their lines, NULL shown as such.
+QString storedQuotes()
+{
+    return TestSupport::queryValue(
+               "select group_concat(concat_ws('|', ifnull(SalesQuoteNo, 'NULL'), EmployeeId, CustomerId, Date, ShipDate, "
+               "ExpireDate, Subtotal, Freight, Total, ifnull(Comments, 'NULL')) order by SalesQuoteId separator ' / ') "
+               "from salesquote")
+        .toString();
+}
+
+QString storedQuoteLines()
+{
+    return TestSupport::queryValue(
+               "select group_concat(concat_ws('|', ItemId, Quantity, UOMId, PriceTypeId, BasePrice, "
+               "ifnull(Discount, 'NULL'), ifnull(Tax, 'NULL'), Price) order by SalesQuoteDetailsId separator ' / ') "
+               "from salesquotedetails")
+        .toString();
+}
+
+// Search, choosing the quote numbered `number` in the list.
+void searchQuote(QWidget *window, const QString &number)
+{
+    TestSupport::whenModal([&](QWidget *list) {
+        chooseRow(list, number);
+        click(list, "btnEdit");
+    });
+    click(window, "btnSearch");
+}
+
+QString state(QWidget *window)
+{
+    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
+}
+
+// Every line as "item quantity unit-price discount tax price".
+QString shownLines(QWidget *window)
+{
+    QStringList rows;
+    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row)
+        rows << QStringList{cellText(window, row, ItemName), cellText(window, row, Quantity),
+                            cellText(window, row, UnitPrice), cellText(window, row, Discount),
+                            cellText(window, row, Tax), cellText(window, row, Price)}
+                    .join(' ');
+    return rows.join(" / ");
+}
+}
+
+void tst_salesquote::roundTrip()
+{
+    frmSalesQuote quote(nullptr);
+    quote.show();
+    choose(combo(&quote, "cmbCustomer"), "Acme: Alice Person");
+    addItem(&quote, "Rice");
+    addItem(&quote, "Tea");
+    writeCell(&quote, 0, Quantity, 2);
+    writeCell(&quote, 0, Discount, QVariant());
+    quote.findChild<QDoubleSpinBox *>("txtFreight")->setValue(1.5);
+    quote.findChild<QPlainTextEdit *>("txtComment")->setPlainText("first");
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+
+    click(&quote, "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedQuotes(), QString("NULL|1|1|%1|%1|%1|24.99|1.50|26.49|first").arg(today));
+    QCOMPARE(storedQuoteLines(), QString("1|2|1|1|2.50|NULL|0.00|5.00 / 2|1|1|3|19.99|0.00|0.00|19.99"));
+    QCOMPARE(shownItems(&quote), QString("_"));
+    QCOMPARE(state(&quote), QString("add"));
+
+    // Stored quotes come back as stored, NULLs included, ready to be changed.
+    EXEC_SQL("update salesquote set SalesQuoteNo = 'Q-1'");
+    searchQuote(&quote, "Q-1");
+    QCOMPARE(state(&quote), QString("edit"));
+    QCOMPARE(combo(&quote, "cmbCustomer")->currentText(), QString("Acme: Alice Person"));
+    QCOMPARE(quote.findChild<QPlainTextEdit *>("txtComment")->toPlainText(), QString("first"));
+    QCOMPARE(amountField(&quote, "txtTotal"), 26.49);
+    QCOMPARE(shownLines(&quote), QString("Rice 2 2.50 _ 0.00 5.00 / Tea 1 19.99 0.00 0.00 19.99"));
+
+    // A changed, a removed and a new line give exactly those rows.
+    writeCell(&quote, 0, Quantity, 3);
+    grid(&quote)->setCurrentIndex(lines(&quote)->index(1, ItemName));
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(&quote, "btnRemoveItem");
+    addItem(&quote, "Sugar");
+    MessageRecorder::clear();
+    click(&quote, "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue("select group_concat(SalesQuoteDetailsId order by SalesQuoteDetailsId) "
+                                     "from salesquotedetails").toString(), QString("1,3"));
+    QCOMPARE(storedQuoteLines(), QString("1|3|1|1|2.50|NULL|0.00|7.50 / 4|1|1|1|0.35|0.00|0.00|0.35"));
+    QCOMPARE(storedQuotes(), QString("Q-1|1|1|%1|%1|%1|7.85|1.50|9.35|first").arg(today));
+    QCOMPARE(state(&quote), QString("add"));
+}
+
+void tst_salesquote::failedSaveKeepsTheQuote_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::newRow("a new quote") << false;
+    QTest::newRow("a stored quote") << true;
+}
+
+void tst_salesquote::failedSaveKeepsTheQuote()
+{
+    QFETCH(bool, editing);
+    for (const char *statement : storedQuote)
+        EXEC_SQL(statement);
+    const QString quotesBefore = storedQuotes();
+    const QString linesBefore = storedQuoteLines();
+    frmSalesQuote quote(nullptr);
+    quote.show();
+    if (editing)
+        searchQuote(&quote, "Q-5");
+    else
+        choose(combo(&quote, "cmbCustomer"), "Acme: Alice Person");
+    addItem(&quote, "Tea");
+    quote.findChild<QPlainTextEdit *>("txtComment")->setPlainText("typed");
+    // A line the server refuses: its item is no longer there.
+    const int row = lines(&quote)->rowCount() - 2;
+    writeCell(&quote, row, ItemId, 999);
+    const QString shown = shownLines(&quote);
+
+    click(&quote, "btnSave");
+
+    QVERIFY2(messageLog().startsWith(messageEntry(Messages::Critical, msgInsertFailed + '\n').trimmed()),
+             qPrintable(messageLog()));
+    QCOMPARE(storedQuotes(), quotesBefore);
+    QCOMPARE(storedQuoteLines(), linesBefore);
+    QCOMPARE(shownLines(&quote), shown);
+    QCOMPARE(quote.findChild<QPlainTextEdit *>("txtComment")->toPlainText(), QString("typed"));
+    QCOMPARE(state(&quote), QString(editing ? "edit" : "add"));
+}
+
+void tst_salesquote::quoteGoneMeanwhile()
+{
+    for (const char *statement : storedQuote)
+        EXEC_SQL(statement);
+    frmSalesQuote quote(nullptr);
+    quote.show();
+
+    // Chosen in the list, deleted before the editor reads it: nothing is loaded.
+    TestSupport::whenModal([&](QWidget *list) {
+        chooseRow(list, "Q-5");
+        EXEC_SQL("delete from salesquote");
+        click(list, "btnEdit");
+    });
+    click(&quote, "btnSearch");
+    QCOMPARE(state(&quote), QString("add"));
+    QCOMPARE(shownItems(&quote), QString("_"));
+
+    // Loaded, then deleted by another user: the update is refused, nothing is written.
+    for (const char *statement : storedQuote)
+        EXEC_SQL(statement);
+    searchQuote(&quote, "Q-5");
+    EXEC_SQL("delete from salesquote");
+    click(&quote, "btnSave");
+
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, msgInsertFailed + '\n' + cDbSave::recordGoneText()));
     QCOMPARE(TestSupport::queryValue("select count(*) from salesquote").toInt(), 0);
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesquotedetails").toInt(), 0);
+    QCOMPARE(state(&quote), QString("edit"));
 }
 
 ZARPO_TEST_MAIN(tst_salesquote)

@@ -1,0 +1,120 @@
+#include "sales/orders/salesstorage.h"
+
+#include "core/dbsave.h"
+#include "core/linegrid.h"
+#include "sales/orders/salesgrid.h"
+
+#include <QCoreApplication>
+#include "core/connection.h"
+
+#include <QSqlQuery>
+
+namespace SalesStorage {
+
+const Document quote{QStringLiteral("salesquote"), QStringLiteral("SalesQuoteId"), QStringLiteral("salesquotedetails"),
+                     QStringLiteral("SalesQuoteDetailsId")};
+const Document order{QStringLiteral("salesorder"), QStringLiteral("SalesOrderId"), QStringLiteral("salesorderdetails"),
+                     QStringLiteral("SalesOrderDetailsId")};
+
+namespace {
+using namespace SalesLine;
+
+// A cell that holds nothing is stored as NULL, so an emptied discount comes back empty.
+QVariant cellOrNull(const cSalesGrid *lines, int row, int column)
+{
+    const QVariant value = lines->value(row, column);
+    return value.isNull() || value.toString().isEmpty() ? QVariant(QVariant::String) : value;
+}
+
+QVariant amountOrNull(const cSalesGrid *lines, int row, int column)
+{
+    const QVariant value = cellOrNull(lines, row, column);
+    return value.isNull() ? value : lines->amount(row, column).toDecimal();
+}
+}
+
+QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool keepIds)
+{
+    lines->clear();
+    // The joins name what the grid shows; a line whose item, unit or price type row is
+    // missing could not be shown whole and is left out.
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select %3, %2.ItemId, ItemNo, ItemName, Quantity, %2.UOMId, %2.PriceTypeId, "
+                                 "BasePrice, Discount, Tax, Price, UOM, PriceType from %2 "
+                                 "Inner Join items on %2.ItemId = items.ItemId "
+                                 "Inner Join uom on %2.UOMId = uom.UOMId "
+                                 "Inner Join pricetypes on %2.PriceTypeId = pricetypes.PriceTypeId "
+                                 "where %1 = :id order by %3")
+                      .arg(document.headerId, document.details, document.detailsId));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec())
+        return query.lastError();
+    while (query.next()) {
+        // Written into the trailing row, so no value starts a recalculation: the prices
+        // are shown as stored.
+        lines->addLine([&](int row) {
+            lines->setValue(row, ItemNo, query.value(2));
+            lines->setValue(row, ItemId, query.value(1));
+            lines->setValue(row, ItemName, query.value(3));
+            lines->setValue(row, Quantity, query.value(4));
+            lines->setValue(row, Uom, query.value(11));
+            lines->setValue(row, PriceType, query.value(12));
+            lines->setValue(row, UomId, query.value(5));
+            lines->setValue(row, PriceTypeId, query.value(6));
+            lines->setValue(row, UnitPrice, query.value(7));
+            lines->setValue(row, Discount, query.value(8));
+            lines->setValue(row, Tax, query.value(9));
+            lines->setValue(row, Price, query.value(10));
+            if (keepIds)
+                lines->setValue(row, DetailsId, query.value(0));
+        });
+    }
+    lines->markStored();
+    lines->fitColumns();
+    return QSqlError();
+}
+
+void lockHeader(cDbSave &save, const Document &document, int id)
+{
+    save.lockStored(document.header, document.headerId, id);
+}
+
+void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document, int id, Money subtotal)
+{
+    const QString values = QStringLiteral(":ItemId, :Quantity, :UOMId, :PriceTypeId, :BasePrice, :Discount, :Tax, :Price");
+    LineStatements sql;
+    sql.insert = QStringLiteral("INSERT INTO `%1` (`%2`, `ItemId`, `Quantity`, `UOMId`, `PriceTypeId`, `BasePrice`, "
+                                "`Discount`, `Tax`, `Price`) VALUES(:%2, %3)")
+                     .arg(document.details, document.headerId, values);
+    sql.update = QStringLiteral("Update `%1` Set `ItemId` = :ItemId, `Quantity` = :Quantity, `UOMId` = :UOMId, "
+                                "`PriceTypeId` = :PriceTypeId, `BasePrice` = :BasePrice, `Discount` = :Discount, "
+                                "`Tax` = :Tax, `Price` = :Price Where %2 = :id")
+                     .arg(document.details, document.detailsId);
+    sql.remove = QStringLiteral("Delete from %1 where %2 = :id").arg(document.details, document.detailsId);
+    sql.parentPlaceholder = QLatin1Char(':') + document.headerId;
+    sql.parentId = id;
+    lines->write(save, sql, [lines](QSqlQuery &line, int row) {
+        line.bindValue(QStringLiteral(":ItemId"), cellOrNull(lines, row, ItemId));
+        line.bindValue(QStringLiteral(":Quantity"), cellOrNull(lines, row, Quantity));
+        line.bindValue(QStringLiteral(":UOMId"), cellOrNull(lines, row, UomId));
+        line.bindValue(QStringLiteral(":PriceTypeId"), cellOrNull(lines, row, PriceTypeId));
+        line.bindValue(QStringLiteral(":BasePrice"), amountOrNull(lines, row, UnitPrice));
+        line.bindValue(QStringLiteral(":Discount"), amountOrNull(lines, row, Discount));
+        line.bindValue(QStringLiteral(":Tax"), amountOrNull(lines, row, Tax));
+        line.bindValue(QStringLiteral(":Price"), amountOrNull(lines, row, Price));
+    });
+
+    // What is stored is judged, not what the window holds: a line another user's save
+    // added or took away meanwhile would leave a document whose lines do not make its
+    // subtotal.
+    QSqlQuery stored = save.prepare(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(Price), 0) FROM %1 WHERE %2 = :id")
+                                        .arg(document.details, document.headerId));
+    stored.bindValue(QStringLiteral(":id"), id);
+    if (!save.exec(stored) || !stored.next())
+        return;
+    if (stored.value(0).toInt() != lines->lineCount() || Money::fromDecimal(stored.value(1)) != subtotal)
+        save.failWith(QCoreApplication::translate("SalesStorage",
+                                                  "Another user has changed this document meanwhile. Nothing was saved."));
+}
+
+} // namespace SalesStorage
