@@ -6,6 +6,8 @@
 #include "items/frmUOMView.h"
 #include "partners/frmDepartmentsView.h"
 #include "partners/frmVendorsView.h"
+#include "sales/orders/frmSalesOrderView.h"
+#include "sales/orders/frmSalesQuoteView.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -37,6 +39,10 @@ struct ListWindow
     QString question; // "%1": the chosen row's name
     const char *editorClass;
     const char *editorField;
+    // A list that only hands the chosen record over: where it goes, and the id of the
+    // unused row.
+    int *picked = nullptr;
+    int unusedId = 0;
 };
 
 const QList<ListWindow> &listWindows()
@@ -75,6 +81,28 @@ const QList<ListWindow> &listWindows()
           "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (2, 1, 1, 2.5)"},
          {"B-2|Beans|Service|Food", "A-1|Rice|Inventory|Food"}, "Item No.,Item Name,Type,Category", "A-1", "B-2",
          msgDelete + ": %1", "frmItems", "txtItemNo"},
+        // The lines go with a document; an order names its quote, an invoice its order.
+        {"sales quotes", [] { return new frmSalesQuoteView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Alice')",
+          "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1')",
+          "insert into salesquote (SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, Date, ExpireDate, Total, "
+          "Comments) values (1, 'Q-1', 1, 1, '2024-03-01', '2024-03-31', 150, 'soon'), "
+          "(2, 'Q-2', 1, 1, '2024-04-02', NULL, 6.5, NULL)",
+          "insert into salesquotedetails (SalesQuoteId, Quantity) values (1, 1), (2, 1)",
+          "insert into salesorder (SalesOrderNo, SalesQuoteId) values ('O-1', 1)"},
+         {"Q-1|Acme|1/3/2024|31/3/2024|150.00|Default Person|soon", "Q-2|Acme|2/4/2024||6.50|Default Person|"},
+         "Sales Quote No.,Customer,Date,Expire Date,Total,Employee,Comments", "Q-1", "Q-2",
+         msgDelete + " Sales Quote No. %1", nullptr, nullptr, &pickedSalesQuoteId, 2},
+        {"sales orders", [] { return new frmSalesOrderView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Alice')",
+          "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1')",
+          "insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, CustomerId, Date, Total, Comments) "
+          "values (1, 'O-1', 1, 1, '2024-03-01', 150, 'soon'), (2, 'O-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into salesorderdetails (SalesOrderId, Quantity) values (1, 1), (2, 1)",
+          "insert into salesinvoice (SalesInvoiceNo, SalesOrderId) values ('I-1', 1)"},
+         {"O-1|Acme|1/3/2024|150.00|Default Person|soon", "O-2|Acme|2/4/2024|6.50|Default Person|"},
+         "Sales Order No.,Customer,Date,Total,Employee,Comments", "O-1", "O-2",
+         msgDelete + " Sales Order No. %1", nullptr, nullptr, &pickedSalesOrderId, 2},
     };
     return windows;
 }
@@ -158,6 +186,8 @@ void tst_listwindows::withoutARowEditAndDeleteAskForOne()
 
     click(list.get(), "btnEdit");
     click(list.get(), "btnDelete");
+    if (listWindows().at(window).picked)
+        QCOMPARE(*listWindows().at(window).picked, -1);
 
     QCOMPARE(messageLog(), QStringList({messageEntry(Messages::Information, msgSelectItemToEdit),
                                         messageEntry(Messages::Information, msgSelectItemToDelete)})
@@ -200,6 +230,14 @@ void tst_listwindows::editOpensTheChosenRecordAndNewAnEmptyOne()
     const ListWindow &expected = listWindows().at(window);
     const std::unique_ptr<QDialog> list = openList(expected);
     QVERIFY(list);
+    if (expected.picked) {
+        chooseRow(list.get(), expected.unused);
+        click(list.get(), "btnEdit");
+        QCOMPARE(*expected.picked, expected.unusedId);
+        QCOMPARE(list->result(), int(QDialog::Accepted));
+        QCOMPARE(messageLog(), QString());
+        return;
+    }
     QStringList opened;
     const auto readEditor = [&](QWidget *editor) {
         opened << QString("%1 %2 [%3]")
