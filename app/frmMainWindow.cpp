@@ -48,6 +48,7 @@
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
+#include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 
 #include <QCoreApplication>
@@ -355,6 +356,17 @@ void frmMainWindow::on_actionSalesQuote_triggered()
 void frmMainWindow::on_btnSalesQuote_clicked()
 {
     openWindow(new frmSalesQuote(nullptr));
+}
+
+void frmMainWindow::on_actionSalesOrder_triggered()
+{
+    openWindow(new frmSalesOrder(nullptr), true);
+}
+
+// The order maximises itself.
+void frmMainWindow::on_btnSalesOrder_clicked()
+{
+    openWindow(new frmSalesOrder(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()

@@ -48,6 +48,8 @@ private slots:
     void on_btnCustomers_clicked();
     void on_actionSalesQuote_triggered();
     void on_btnSalesQuote_clicked();
+    void on_actionSalesOrder_triggered();
+    void on_btnSalesOrder_clicked();
     void on_vendors_actionAdd_triggered();
     void on_vendors_actionView_triggered();
     void on_customers_actionAdd_triggered();

@@ -422,6 +422,8 @@ const Command windowCommands[] = {
     {"btnCustomers", "frmCustomers", false},
     {"actionSalesQuote", "frmSalesQuote", true},
     {"btnSalesQuote", "frmSalesQuote", true},
+    {"actionSalesOrder", "frmSalesOrder", true},
+    {"btnSalesOrder", "frmSalesOrder", true},
     {"vendors_actionAdd", "frmVendors", false},
     {"vendors_actionView", "frmVendorsView", false},
     {"customers_actionAdd", "frmCustomers", false},

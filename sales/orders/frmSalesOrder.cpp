@@ -1,0 +1,342 @@
+#include "sales/orders/frmSalesOrder.h"
+#include "ui_frmSalesOrder.h"
+
+#include "core/comboboxes.h"
+#include "core/connection.h"
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/numberfields.h"
+#include "core/sqlvalues.h"
+#include "core/textcolumns.h"
+#include "partners/frmCustomers.h"
+#include "sales/orders/frmSalesOrderView.h"
+#include "sales/orders/salesdelegate.h"
+#include "sales/orders/salesgrid.h"
+#include "sales/orders/salesstorage.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+
+frmSalesOrder::frmSalesOrder(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesOrder)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    setWindowState(Qt::WindowMaximized);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    fillCustomers();
+    setupItemsTable();
+    for (QDateEdit *date : {ui->dtDate, ui->dtShipDate}) {
+        date->setDisplayFormat(dateFormat);
+        date->setDate(QDate::currentDate());
+    }
+    // Freight and deposit are stored as DECIMAL(10,2) and may be negative; the sums get
+    // room to show whatever the lines add up to.
+    NumberFields::setupAmount(ui->txtFreight, 10, true);
+    NumberFields::setupAmount(ui->txtDeposit, 10, true);
+    NumberFields::setupAmount(ui->txtSubTotal, 12, true);
+    NumberFields::setupAmount(ui->txtTotal, 12, true);
+    NumberFields::setupAmount(ui->txtDebt, 12, true);
+    TextColumns::limit(QStringLiteral("salesorder"), {{ui->txtSalesOrderNo, QStringLiteral("SalesOrderNo"), ui->label_3},
+                                                      {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
+    TextColumns::limit(QStringLiteral("salesquote"), {{ui->txtSalesQuoteNo, QStringLiteral("SalesQuoteNo"), ui->label_11}});
+    enterState(true);
+    ui->tblItems->verticalHeader()->setDefaultSectionSize(20);
+    connect(itemsModel, &QStandardItemModel::itemChanged, this, &frmSalesOrder::itemChanged);
+}
+
+frmSalesOrder::~frmSalesOrder()
+{
+    delete ui;
+    delete salesDelegate;
+}
+
+void frmSalesOrder::fillCustomers()
+{
+    const QSqlError error = fillCombo(ui->cmbCustomer, {tr("<Add New>")},
+                                      QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) "
+                                                     "from customers inner join persons on CustomerPersonId = PersonId "
+                                                     "where IsActive = 1"));
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void frmSalesOrder::on_cmbCustomer_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmCustomers>(ui->cmbCustomer, [this] { fillCustomers(); });
+    showShipTo();
+}
+
+// The customer's ship-to person and address, a line each.
+void frmSalesOrder::showShipTo()
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select PersonName, Street1, Street2, City, Province, Country From persons "
+                                 "Inner Join customers on persons.PersonId = ShipToPersonId Where CustomerId = :id"));
+    query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbCustomer));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    const bool found = query.next();
+    QStringList address;
+    for (int part = 0; part < 6; ++part)
+        address << (found ? query.value(part).toString() : QString());
+    ui->txtShipTo->setPlainText(address.join(QLatin1Char('\n')));
+}
+
+// Freight, deposit and payment method stay for the next order.
+void frmSalesOrder::on_btnNew_clicked()
+{
+    ui->cmbCustomer->setCurrentIndex(0);
+    ui->txtComment->clear();
+    ui->txtSalesQuoteNo->clear();
+    ui->txtSalesOrderNo->clear();
+    ui->txtShipTo->clear();
+    lines->clear();
+    on_tblItems_clicked(itemsModel->index(0, 0));
+    enterState(true);
+    salesQuoteId = -1;
+}
+
+void frmSalesOrder::on_btnSearch_clicked()
+{
+    frmSalesOrderView list(nullptr);
+    list.exec();
+    // The hand-off is read once, right away: any later list, from any window, resets it.
+    if (pickedSalesOrderId != -1)
+        loadOrder(pickedSalesOrderId);
+}
+
+// An id that names no order (deleted meanwhile) changes nothing: a later Save must not
+// write under it. The order keeps the quote it was made from; salesQuoteId is only for
+// the insert.
+void frmSalesOrder::loadOrder(int id)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral(
+        "select SalesOrderNo, salesquote.SalesQuoteNo, salesorder.CustomerId, salesorder.Date, salesorder.ShipDate, "
+        "salesorder.Subtotal, salesorder.Freight, salesorder.Total, PaymentMethod, DepositPaid, salesorder.Comments "
+        "from salesorder left join salesquote on salesorder.SalesQuoteId = salesquote.SalesQuoteId "
+        "where SalesOrderId = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    editedSalesOrderId = id;
+    ui->txtSalesOrderNo->setText(query.value(0).toString());
+    ui->txtSalesQuoteNo->setText(query.value(1).toString());
+    selectComboItemById(ui->cmbCustomer, query.value(2));
+    ui->dtDate->setDate(query.value(3).toDate());
+    ui->dtShipDate->setDate(query.value(4).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(7)).toDouble());
+    const int method = query.value(8).toInt();
+    ui->cmbPaymentMethod->setCurrentIndex(method >= 0 && method < ui->cmbPaymentMethod->count() ? method : 0);
+    ui->txtDeposit->setValue(Money::fromDecimal(query.value(9)).toDouble());
+    ui->txtComment->setPlainText(query.value(10).toString());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+    showShipTo();
+    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::order, id, true);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    enterState(false);
+}
+
+// Fills a new order from the stored quote with the typed number. A stored order is not
+// filled: the copied lines would stand beside the lines it keeps.
+void frmSalesOrder::on_btnSearchQuote_clicked()
+{
+    if (!isAdding()) {
+        Messages::critical(this, msgCaption, tr("A stored order cannot be filled from a quote. Press New first."));
+        return;
+    }
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select SalesQuoteId, CustomerId, Date, ShipDate, Subtotal, Freight, Total, Comments "
+                                 "from salesquote where SalesQuoteNo = :no order by SalesQuoteId"));
+    query.bindValue(QStringLiteral(":no"), ui->txtSalesQuoteNo->text());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next()) {
+        Messages::critical(this, msgCaption, tr("No sales quote has this number."));
+        return;
+    }
+    salesQuoteId = query.value(0).toInt();
+    selectComboItemById(ui->cmbCustomer, query.value(1));
+    ui->dtDate->setDate(query.value(2).toDate());
+    ui->dtShipDate->setDate(query.value(3).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    ui->txtComment->setPlainText(query.value(7).toString());
+    showShipTo();
+    loadQuoteLines();
+}
+
+// The quote's lines become new lines of the order, with the quote's prices.
+void frmSalesOrder::loadQuoteLines()
+{
+    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+}
+
+void frmSalesOrder::on_btnSave_clicked()
+{
+    on_tblItems_clicked(itemsModel->index(0, 0));
+    if (isValid() && saveOrder())
+        on_btnNew_clicked();
+}
+
+bool frmSalesOrder::isValid()
+{
+    if (ui->cmbCustomer->currentIndex() <= 0) {
+        Messages::critical(this, msgCaption, tr("Select Customer"));
+        return false;
+    }
+    if (lines->lineCount() == 0) {
+        Messages::critical(this, msgCaption,
+                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
+        return false;
+    }
+    return lines->checkLines(this) && TextColumns::storable(this);
+}
+
+// The header and its lines stand or fall together. After a failure nothing is kept and
+// the order stays as typed, in its state, to be mended and saved again.
+bool frmSalesOrder::saveOrder()
+{
+    cDbSave save;
+    if (isAdding())
+        insertOrder(save);
+    else
+        updateOrder(save);
+    if (!save.commit()) {
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        return false;
+    }
+    return true;
+}
+
+void frmSalesOrder::insertOrder(cDbSave &save)
+{
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "INSERT INTO `salesorder` (`SalesOrderNo`, `SalesQuoteId`, `EmployeeId`, `CustomerId`, `Date`, `ShipDate`, "
+        "`Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, `Comments`) VALUES (:SalesOrderNo, "
+        ":SalesQuoteId, :EmployeeId, :CustomerId, :Date, :ShipDate, :Subtotal, :Freight, :Total, :PaymentMethod, "
+        ":DepositPaid, :Comments)"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":SalesQuoteId"), idOrNull(salesQuoteId));
+    save.exec(header);
+    SalesStorage::writeLines(save, lines, SalesStorage::order, save.lastInsertId(),
+                             Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmSalesOrder::updateOrder(cDbSave &save)
+{
+    SalesStorage::lockHeader(save, SalesStorage::order, editedSalesOrderId);
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "Update `salesorder` Set `SalesOrderNo` = :SalesOrderNo, `EmployeeId` = :EmployeeId, "
+        "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
+        "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, "
+        "`Comments` = :Comments Where SalesOrderId = :id"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":id"), editedSalesOrderId);
+    save.execOnStored(header);
+    SalesStorage::writeLines(save, lines, SalesStorage::order, editedSalesOrderId,
+                             Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmSalesOrder::bindHeader(QSqlQuery &header) const
+{
+    header.bindValue(QStringLiteral(":SalesOrderNo"), textOrNull(ui->txtSalesOrderNo->text()));
+    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    header.bindValue(QStringLiteral(":CustomerId"), comboItemId(ui->cmbCustomer));
+    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
+    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
+    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
+    header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+void frmSalesOrder::on_btnRemoveItem_clicked()
+{
+    if (lines->removeCurrentLine(this))
+        on_tblItems_clicked(itemsModel->index(0, 0));
+}
+
+void frmSalesOrder::on_txtDeposit_valueChanged(double)
+{
+    const Money debt = Money::fromDouble(ui->txtTotal->value()) - Money::fromDouble(ui->txtDeposit->value());
+    ui->txtDebt->setValue(debt.toDouble());
+}
+
+void frmSalesOrder::on_txtFreight_valueChanged(double)
+{
+    const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
+    ui->txtTotal->setValue(total.toDouble());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+}
+
+// The lines keep the prices they were given, whatever the price list says now.
+void frmSalesOrder::on_tblItems_clicked(const QModelIndex &)
+{
+    showTotals(lines->recalculate());
+}
+
+void frmSalesOrder::on_tblItems_doubleClicked(const QModelIndex &index)
+{
+    if (index.column() == SalesLine::ItemNo || index.column() == SalesLine::ItemName)
+        on_btnAddItem_clicked();
+}
+
+void frmSalesOrder::on_btnAddItem_clicked()
+{
+    if (lines->addPickedItem())
+        on_tblItems_clicked(itemsModel->index(0, 0));
+}
+
+void frmSalesOrder::itemChanged(QStandardItem *item)
+{
+    if (lines->isLineChange(item))
+        on_tblItems_clicked(itemsModel->index(0, 0));
+}
+
+void frmSalesOrder::setupItemsTable()
+{
+    salesDelegate = new SalesDelegate;
+    itemsModel = new QStandardItemModel(1, SalesLine::ColumnCount, this);
+    lines = new cSalesGrid(ui->tblItems, itemsModel, salesDelegate, tr("QuoteDetailsId"), this);
+}
+
+void frmSalesOrder::showTotals(Money subtotal)
+{
+    ui->txtSubTotal->setValue(subtotal.toDouble());
+    on_txtFreight_valueChanged(ui->txtFreight->value());
+}
+
+void frmSalesOrder::enterState(bool adding)
+{
+    ui->lblStateAdd->setVisible(adding);
+    ui->lblStateEdit->setVisible(!adding);
+}
+
+bool frmSalesOrder::isAdding() const
+{
+    return !ui->lblStateAdd->isHidden();
+}
