@@ -4013,4 +4013,296 @@
         <translation>لا يوجد مخزن لعرض جرده.</translation>
     </message>
 </context>
+<context>
+    <name>SalesStorage</name>
+    <message>
+        <location filename="../sales/orders/salesstorage.cpp" line="116"/>
+        <source>Another user has changed this document meanwhile. Nothing was saved.</source>
+        <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesOrder</name>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="14"/>
+        <source>Sales Order</source>
+        <translation>أمر بيع</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="29"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Sales Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة أمر بيع جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="46"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل أمر بيع&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="72"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="78"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="104"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="110"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="136"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="142"/>
+        <source>Save Order</source>
+        <translation>حفظ الأمر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="179"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="196"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="235"/>
+        <source>Sales Order No.:</source>
+        <translation>رقم أمر البيع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="252"/>
+        <source>Sales Quote No.:</source>
+        <translation>رقم عرض السعر:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="269"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="280"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="300"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="316"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="324"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="400"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="419"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="442"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="462"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="491"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="505"/>
+        <source>Cash</source>
+        <translation>نقدا</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="510"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="515"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="523"/>
+        <source>Deposit:</source>
+        <translation>العربون:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="552"/>
+        <source>Debt:</source>
+        <translation>المتبقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="60"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="160"/>
+        <source>A stored order cannot be filled from a quote. Press New first.</source>
+        <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="172"/>
+        <source>No sales quote has this number.</source>
+        <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="206"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="211"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="324"/>
+        <source>QuoteDetailsId</source>
+        <translation>رقم سطر العرض</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesOrderView</name>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.ui" line="14"/>
+        <source>View Sales Orders</source>
+        <translation>عرض أوامر البيع</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Sales Order No.</source>
+        <translation>رقم أمر البيع</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
+        <source> Sales Order No. </source>
+        <translation> أمر البيع رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesQuoteView</name>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.ui" line="14"/>
+        <source>View Sales Quotes</source>
+        <translation>عرض عروض الأسعار</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Sales Quote No.</source>
+        <translation>رقم عرض السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Expire Date</source>
+        <translation>تاريخ الانتهاء</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
+        <source> Sales Quote No. </source>
+        <translation> عرض السعر رقم </translation>
+    </message>
+</context>
 </TS>
