@@ -127,6 +127,14 @@
     </message>
 </context>
 <context>
+    <name>SalesStorage</name>
+    <message>
+        <location filename="../sales/orders/salesstorage.cpp" line="116"/>
+        <source>Another user has changed this document meanwhile. Nothing was saved.</source>
+        <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
     <name>TextColumns</name>
     <message>
         <location filename="../core/textcolumns.cpp" line="123"/>
@@ -2305,7 +2313,7 @@
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
         <location filename="../app/frmMainWindow.ui" line="597"/>
-        <location filename="../app/frmMainWindow.ui" line="990"/>
+        <location filename="../app/frmMainWindow.ui" line="987"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2316,13 +2324,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="503"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="503"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2343,31 +2351,31 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1254"/>
+        <location filename="../app/frmMainWindow.ui" line="1251"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1503"/>
+        <location filename="../app/frmMainWindow.ui" line="1500"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="453"/>
-        <location filename="../app/frmMainWindow.ui" line="1258"/>
+        <location filename="../app/frmMainWindow.ui" line="1255"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1511"/>
+        <location filename="../app/frmMainWindow.ui" line="1508"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1519"/>
+        <location filename="../app/frmMainWindow.ui" line="1516"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -2383,255 +2391,255 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="724"/>
-        <location filename="../app/frmMainWindow.ui" line="1273"/>
+        <location filename="../app/frmMainWindow.ui" line="1270"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="787"/>
-        <location filename="../app/frmMainWindow.ui" line="1532"/>
+        <location filename="../app/frmMainWindow.ui" line="1529"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="815"/>
-        <location filename="../app/frmMainWindow.ui" line="1150"/>
+        <location filename="../app/frmMainWindow.ui" line="1147"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="846"/>
-        <location filename="../app/frmMainWindow.ui" line="1540"/>
+        <location filename="../app/frmMainWindow.ui" line="843"/>
+        <location filename="../app/frmMainWindow.ui" line="1534"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="877"/>
-        <location filename="../app/frmMainWindow.ui" line="1548"/>
+        <location filename="../app/frmMainWindow.ui" line="874"/>
+        <location filename="../app/frmMainWindow.ui" line="1542"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="908"/>
-        <location filename="../app/frmMainWindow.ui" line="1556"/>
+        <location filename="../app/frmMainWindow.ui" line="905"/>
+        <location filename="../app/frmMainWindow.ui" line="1550"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="983"/>
+        <location filename="../app/frmMainWindow.ui" line="980"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1087"/>
+        <location filename="../app/frmMainWindow.ui" line="1084"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1130"/>
+        <location filename="../app/frmMainWindow.ui" line="1127"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1139"/>
+        <location filename="../app/frmMainWindow.ui" line="1136"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1143"/>
+        <location filename="../app/frmMainWindow.ui" line="1140"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1160"/>
+        <location filename="../app/frmMainWindow.ui" line="1157"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1164"/>
+        <location filename="../app/frmMainWindow.ui" line="1161"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1171"/>
+        <location filename="../app/frmMainWindow.ui" line="1168"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1178"/>
+        <location filename="../app/frmMainWindow.ui" line="1175"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1185"/>
-        <location filename="../app/frmMainWindow.ui" line="1203"/>
+        <location filename="../app/frmMainWindow.ui" line="1182"/>
+        <location filename="../app/frmMainWindow.ui" line="1200"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1189"/>
+        <location filename="../app/frmMainWindow.ui" line="1186"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1196"/>
+        <location filename="../app/frmMainWindow.ui" line="1193"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1221"/>
+        <location filename="../app/frmMainWindow.ui" line="1218"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1225"/>
+        <location filename="../app/frmMainWindow.ui" line="1222"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1232"/>
+        <location filename="../app/frmMainWindow.ui" line="1229"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1239"/>
+        <location filename="../app/frmMainWindow.ui" line="1236"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1285"/>
+        <location filename="../app/frmMainWindow.ui" line="1282"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1291"/>
+        <location filename="../app/frmMainWindow.ui" line="1288"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1295"/>
+        <location filename="../app/frmMainWindow.ui" line="1292"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1307"/>
+        <location filename="../app/frmMainWindow.ui" line="1304"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1335"/>
+        <location filename="../app/frmMainWindow.ui" line="1332"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1340"/>
+        <location filename="../app/frmMainWindow.ui" line="1337"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1345"/>
+        <location filename="../app/frmMainWindow.ui" line="1342"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1350"/>
-        <location filename="../app/frmMainWindow.ui" line="1360"/>
-        <location filename="../app/frmMainWindow.ui" line="1370"/>
-        <location filename="../app/frmMainWindow.ui" line="1380"/>
-        <location filename="../app/frmMainWindow.ui" line="1390"/>
-        <location filename="../app/frmMainWindow.ui" line="1400"/>
-        <location filename="../app/frmMainWindow.ui" line="1410"/>
-        <location filename="../app/frmMainWindow.ui" line="1420"/>
-        <location filename="../app/frmMainWindow.ui" line="1440"/>
-        <location filename="../app/frmMainWindow.ui" line="1450"/>
-        <location filename="../app/frmMainWindow.ui" line="1460"/>
-        <location filename="../app/frmMainWindow.ui" line="1490"/>
+        <location filename="../app/frmMainWindow.ui" line="1347"/>
+        <location filename="../app/frmMainWindow.ui" line="1357"/>
+        <location filename="../app/frmMainWindow.ui" line="1367"/>
+        <location filename="../app/frmMainWindow.ui" line="1377"/>
+        <location filename="../app/frmMainWindow.ui" line="1387"/>
+        <location filename="../app/frmMainWindow.ui" line="1397"/>
+        <location filename="../app/frmMainWindow.ui" line="1407"/>
+        <location filename="../app/frmMainWindow.ui" line="1417"/>
+        <location filename="../app/frmMainWindow.ui" line="1437"/>
+        <location filename="../app/frmMainWindow.ui" line="1447"/>
+        <location filename="../app/frmMainWindow.ui" line="1457"/>
+        <location filename="../app/frmMainWindow.ui" line="1487"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1355"/>
-        <location filename="../app/frmMainWindow.ui" line="1365"/>
-        <location filename="../app/frmMainWindow.ui" line="1375"/>
-        <location filename="../app/frmMainWindow.ui" line="1385"/>
-        <location filename="../app/frmMainWindow.ui" line="1395"/>
-        <location filename="../app/frmMainWindow.ui" line="1405"/>
-        <location filename="../app/frmMainWindow.ui" line="1415"/>
-        <location filename="../app/frmMainWindow.ui" line="1425"/>
-        <location filename="../app/frmMainWindow.ui" line="1445"/>
-        <location filename="../app/frmMainWindow.ui" line="1455"/>
-        <location filename="../app/frmMainWindow.ui" line="1465"/>
-        <location filename="../app/frmMainWindow.ui" line="1495"/>
+        <location filename="../app/frmMainWindow.ui" line="1352"/>
+        <location filename="../app/frmMainWindow.ui" line="1362"/>
+        <location filename="../app/frmMainWindow.ui" line="1372"/>
+        <location filename="../app/frmMainWindow.ui" line="1382"/>
+        <location filename="../app/frmMainWindow.ui" line="1392"/>
+        <location filename="../app/frmMainWindow.ui" line="1402"/>
+        <location filename="../app/frmMainWindow.ui" line="1412"/>
+        <location filename="../app/frmMainWindow.ui" line="1422"/>
+        <location filename="../app/frmMainWindow.ui" line="1442"/>
+        <location filename="../app/frmMainWindow.ui" line="1452"/>
+        <location filename="../app/frmMainWindow.ui" line="1462"/>
+        <location filename="../app/frmMainWindow.ui" line="1492"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1430"/>
+        <location filename="../app/frmMainWindow.ui" line="1427"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1435"/>
+        <location filename="../app/frmMainWindow.ui" line="1432"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1470"/>
+        <location filename="../app/frmMainWindow.ui" line="1467"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1475"/>
+        <location filename="../app/frmMainWindow.ui" line="1472"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1480"/>
+        <location filename="../app/frmMainWindow.ui" line="1477"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1485"/>
+        <location filename="../app/frmMainWindow.ui" line="1482"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1527"/>
+        <location filename="../app/frmMainWindow.ui" line="1524"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1564"/>
+        <location filename="../app/frmMainWindow.ui" line="1558"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1569"/>
+        <location filename="../app/frmMainWindow.ui" line="1563"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1574"/>
+        <location filename="../app/frmMainWindow.ui" line="1568"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1579"/>
+        <location filename="../app/frmMainWindow.ui" line="1573"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1587"/>
+        <location filename="../app/frmMainWindow.ui" line="1581"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1592"/>
+        <location filename="../app/frmMainWindow.ui" line="1586"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1597"/>
+        <location filename="../app/frmMainWindow.ui" line="1591"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2646,79 +2654,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="70"/>
+        <location filename="../app/frmMainWindow.cpp" line="71"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="492"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="456"/>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="492"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="492"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="492"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="492"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="503"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="503"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="503"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="546"/>
+        <location filename="../app/frmMainWindow.cpp" line="558"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="549"/>
+        <location filename="../app/frmMainWindow.cpp" line="561"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="552"/>
+        <location filename="../app/frmMainWindow.cpp" line="564"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3075,6 +3083,232 @@
     </message>
 </context>
 <context>
+    <name>frmSalesOrder</name>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="14"/>
+        <source>Sales Order</source>
+        <translation>أمر بيع</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="29"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Sales Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة أمر بيع جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="46"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل أمر بيع&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="72"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="78"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="104"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="110"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="136"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="142"/>
+        <source>Save Order</source>
+        <translation>حفظ الأمر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="179"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="196"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="235"/>
+        <source>Sales Order No.:</source>
+        <translation>رقم أمر البيع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="252"/>
+        <source>Sales Quote No.:</source>
+        <translation>رقم عرض السعر:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="269"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="280"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="300"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="316"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="324"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="400"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="419"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="442"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="462"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="491"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="505"/>
+        <source>Cash</source>
+        <translation>نقدا</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="510"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="515"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="523"/>
+        <source>Deposit:</source>
+        <translation>العربون:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.ui" line="552"/>
+        <source>Debt:</source>
+        <translation>المتبقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="60"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="160"/>
+        <source>A stored order cannot be filled from a quote. Press New first.</source>
+        <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="172"/>
+        <source>No sales quote has this number.</source>
+        <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="206"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="211"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="324"/>
+        <source>QuoteDetailsId</source>
+        <translation>رقم سطر العرض</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesOrderView</name>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.ui" line="14"/>
+        <source>View Sales Orders</source>
+        <translation>عرض أوامر البيع</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Sales Order No.</source>
+        <translation>رقم أمر البيع</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
+        <source> Sales Order No. </source>
+        <translation> أمر البيع رقم </translation>
+    </message>
+</context>
+<context>
     <name>frmSalesProfit</name>
     <message>
         <location filename="../reports/financial/frmSalesProfit.ui" line="14"/>
@@ -3180,99 +3414,157 @@
         <translation>البحث في كل الفواتير السابقة (F5)</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="113"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="110"/>
         <source>Search</source>
         <translation>بحث</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="139"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="136"/>
         <source>Save current invoice (F6)</source>
         <translation>حفظ الفاتورة الحالية (F6)</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="148"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="142"/>
         <source>Save Quote</source>
         <translation>حفظ عرض السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="185"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="179"/>
         <source>Customer:</source>
         <translation>العميل:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="202"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="196"/>
         <source>Ship To:</source>
         <translation>الشحن إلى:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="241"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="235"/>
         <source>Sales Quote No.:</source>
         <translation>رقم عرض السعر:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="258"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="252"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="278"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="272"/>
         <source>Ship date:</source>
         <translation>تاريخ الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="292"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="286"/>
         <source>Expire date:</source>
         <translation>تاريخ الانتهاء:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="308"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="302"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="316"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="310"/>
         <source>Add Item (F3)</source>
         <translation>إضافة صنف (F3)</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="392"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="386"/>
         <source>Comment:</source>
         <translation>ملاحظة:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="411"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="405"/>
         <source>Subtotal:</source>
         <translation>المجموع الفرعي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="434"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="428"/>
         <source>Freight:</source>
         <translation>الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.ui" line="454"/>
+        <location filename="../sales/orders/frmSalesQuote.ui" line="448"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="53"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="57"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="109"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="209"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="114"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="214"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="160"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="260"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesQuoteView</name>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.ui" line="14"/>
+        <source>View Sales Quotes</source>
+        <translation>عرض عروض الأسعار</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Sales Quote No.</source>
+        <translation>رقم عرض السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Expire Date</source>
+        <translation>تاريخ الانتهاء</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
+        <source> Sales Quote No. </source>
+        <translation> عرض السعر رقم </translation>
     </message>
 </context>
 <context>
@@ -4011,298 +4303,6 @@
         <location filename="../reports/financial/wWarehouseInventory.cpp" line="34"/>
         <source>There is no warehouse to list.</source>
         <translation>لا يوجد مخزن لعرض جرده.</translation>
-    </message>
-</context>
-<context>
-    <name>SalesStorage</name>
-    <message>
-        <location filename="../sales/orders/salesstorage.cpp" line="116"/>
-        <source>Another user has changed this document meanwhile. Nothing was saved.</source>
-        <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
-    </message>
-</context>
-<context>
-    <name>frmSalesOrder</name>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="14"/>
-        <source>Sales Order</source>
-        <translation>أمر بيع</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="29"/>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Sales Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة أمر بيع جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="46"/>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل أمر بيع&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="72"/>
-        <source>Create new invoice (F4)</source>
-        <translation>إنشاء فاتورة جديدة (F4)</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="78"/>
-        <source>New</source>
-        <translation>جديد</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="104"/>
-        <source>Search all previous invoices (F5)</source>
-        <translation>البحث في كل الفواتير السابقة (F5)</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="110"/>
-        <source>Search</source>
-        <translation>بحث</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="136"/>
-        <source>Save current invoice (F6)</source>
-        <translation>حفظ الفاتورة الحالية (F6)</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="142"/>
-        <source>Save Order</source>
-        <translation>حفظ الأمر</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="179"/>
-        <source>Customer:</source>
-        <translation>العميل:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="196"/>
-        <source>Ship To:</source>
-        <translation>الشحن إلى:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="235"/>
-        <source>Sales Order No.:</source>
-        <translation>رقم أمر البيع:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="252"/>
-        <source>Sales Quote No.:</source>
-        <translation>رقم عرض السعر:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="269"/>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="280"/>
-        <source>Date:</source>
-        <translation>التاريخ:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="300"/>
-        <source>Ship date:</source>
-        <translation>تاريخ الشحن:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="316"/>
-        <source>Items</source>
-        <translation>الأصناف</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="324"/>
-        <source>Add Item (F3)</source>
-        <translation>إضافة صنف (F3)</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="400"/>
-        <source>Comment:</source>
-        <translation>ملاحظة:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="419"/>
-        <source>Subtotal:</source>
-        <translation>المجموع الفرعي:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="442"/>
-        <source>Freight:</source>
-        <translation>الشحن:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="462"/>
-        <source>Total:</source>
-        <translation>الإجمالي:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="491"/>
-        <source>Payment method:</source>
-        <translation>طريقة الدفع:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="505"/>
-        <source>Cash</source>
-        <translation>نقدا</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="510"/>
-        <source>Cheque</source>
-        <translation>شيك</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="515"/>
-        <source>Credit Card</source>
-        <translation>بطاقة ائتمان</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="523"/>
-        <source>Deposit:</source>
-        <translation>العربون:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.ui" line="552"/>
-        <source>Debt:</source>
-        <translation>المتبقي:</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="60"/>
-        <source>&lt;Add New&gt;</source>
-        <translation>&lt;إضافة جديد&gt;</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="160"/>
-        <source>A stored order cannot be filled from a quote. Press New first.</source>
-        <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="172"/>
-        <source>No sales quote has this number.</source>
-        <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="206"/>
-        <source>Select Customer</source>
-        <translation>اختر العميل</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="211"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="324"/>
-        <source>QuoteDetailsId</source>
-        <translation>رقم سطر العرض</translation>
-    </message>
-</context>
-<context>
-    <name>frmSalesOrderView</name>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.ui" line="14"/>
-        <source>View Sales Orders</source>
-        <translation>عرض أوامر البيع</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.ui" line="35"/>
-        <source>Edit</source>
-        <translation>تعديل</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.ui" line="46"/>
-        <source>Delete</source>
-        <translation>حذف</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
-        <source>Sales Order No.</source>
-        <translation>رقم أمر البيع</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
-        <source>Customer</source>
-        <translation>العميل</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
-        <source>Total</source>
-        <translation>الإجمالي</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
-        <source>Employee</source>
-        <translation>الموظف</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
-        <source>Comments</source>
-        <translation>ملاحظات</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
-        <source> Sales Order No. </source>
-        <translation> أمر البيع رقم </translation>
-    </message>
-</context>
-<context>
-    <name>frmSalesQuoteView</name>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.ui" line="14"/>
-        <source>View Sales Quotes</source>
-        <translation>عرض عروض الأسعار</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.ui" line="35"/>
-        <source>Edit</source>
-        <translation>تعديل</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.ui" line="46"/>
-        <source>Delete</source>
-        <translation>حذف</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
-        <source>Sales Quote No.</source>
-        <translation>رقم عرض السعر</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
-        <source>Customer</source>
-        <translation>العميل</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
-        <source>Expire Date</source>
-        <translation>تاريخ الانتهاء</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
-        <source>Total</source>
-        <translation>الإجمالي</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
-        <source>Employee</source>
-        <translation>الموظف</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="35"/>
-        <source>Comments</source>
-        <translation>ملاحظات</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
-        <source> Sales Quote No. </source>
-        <translation> عرض السعر رقم </translation>
     </message>
 </context>
 </TS>
