@@ -48,6 +48,7 @@
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
+#include "sales/invoices/frmSalesInvoice.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 
@@ -367,6 +368,17 @@ void frmMainWindow::on_actionSalesOrder_triggered()
 void frmMainWindow::on_btnSalesOrder_clicked()
 {
     openWindow(new frmSalesOrder(nullptr));
+}
+
+void frmMainWindow::on_actionSalesInvoice_triggered()
+{
+    openWindow(new frmSalesInvoice(nullptr), true);
+}
+
+// The invoice maximises itself.
+void frmMainWindow::on_btnSalesInvoice_clicked()
+{
+    openWindow(new frmSalesInvoice(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()

@@ -50,6 +50,8 @@ private slots:
     void on_btnSalesQuote_clicked();
     void on_actionSalesOrder_triggered();
     void on_btnSalesOrder_clicked();
+    void on_actionSalesInvoice_triggered();
+    void on_btnSalesInvoice_clicked();
     void on_vendors_actionAdd_triggered();
     void on_vendors_actionView_triggered();
     void on_customers_actionAdd_triggered();

@@ -11,6 +11,7 @@
 #include "core/textcolumns.h"
 #include "partners/frmCustomers.h"
 #include "sales/orders/frmSalesQuoteView.h"
+#include "sales/orders/salescustomer.h"
 #include "sales/orders/salesdelegate.h"
 #include "sales/orders/salesgrid.h"
 #include "sales/orders/salesstorage.h"
@@ -54,12 +55,7 @@ frmSalesQuote::~frmSalesQuote()
 
 void frmSalesQuote::fillCustomers()
 {
-    const QSqlError error = fillCombo(ui->cmbCustomer, {tr("<Add New>")},
-                                      QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) "
-                                                     "from customers inner join persons on CustomerPersonId = PersonId "
-                                                     "where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    SalesCustomer::fill(this, ui->cmbCustomer, tr("<Add New>"));
 }
 
 void frmSalesQuote::on_cmbCustomer_activated(int index)
@@ -69,22 +65,9 @@ void frmSalesQuote::on_cmbCustomer_activated(int index)
     showShipTo();
 }
 
-// The customer's ship-to person and address, a line each.
 void frmSalesQuote::showShipTo()
 {
-    QSqlQuery query(liveDefaultConnection());
-    query.prepare(QStringLiteral("Select PersonName, Street1, Street2, City, Province, Country From persons "
-                                 "Inner Join customers on persons.PersonId = ShipToPersonId Where CustomerId = :id"));
-    query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbCustomer));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    const bool found = query.next();
-    QStringList address;
-    for (int part = 0; part < 6; ++part)
-        address << (found ? query.value(part).toString() : QString());
-    ui->txtShipTo->setPlainText(address.join(QLatin1Char('\n')));
+    SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
 }
 
 void frmSalesQuote::on_btnNew_clicked()

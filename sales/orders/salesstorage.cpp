@@ -15,6 +15,8 @@ const Document quote{QStringLiteral("salesquote"), QStringLiteral("SalesQuoteId"
                      QStringLiteral("SalesQuoteDetailsId")};
 const Document order{QStringLiteral("salesorder"), QStringLiteral("SalesOrderId"), QStringLiteral("salesorderdetails"),
                      QStringLiteral("SalesOrderDetailsId")};
+const Document invoice{QStringLiteral("salesinvoice"), QStringLiteral("SalesInvoiceId"),
+                       QStringLiteral("salesinvoicedetails"), QStringLiteral("SalesInvoiceDetailsId")};
 
 namespace {
 using namespace SalesLine;

@@ -9,7 +9,7 @@
 class cDbSave;
 class cSalesGrid;
 
-// The storage the sales quote and the sales order share: a header row and its lines, one
+// The storage the sales quote, the sales order and the sales invoice share: a header row and its lines, one
 // line row per line of the grid.
 namespace SalesStorage {
 
@@ -22,6 +22,7 @@ struct Document
 };
 extern const Document quote;
 extern const Document order;
+extern const Document invoice;
 
 // Empties `lines` and shows the stored lines of `document` `id` in it, as stored. With
 // `keepIds` the lines are the document's own (a save rewrites them); without, they are a

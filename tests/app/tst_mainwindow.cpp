@@ -424,6 +424,8 @@ const Command windowCommands[] = {
     {"btnSalesQuote", "frmSalesQuote", true},
     {"actionSalesOrder", "frmSalesOrder", true},
     {"btnSalesOrder", "frmSalesOrder", true},
+    {"actionSalesInvoice", "frmSalesInvoice", true},
+    {"btnSalesInvoice", "frmSalesInvoice", true},
     {"vendors_actionAdd", "frmVendors", false},
     {"vendors_actionView", "frmVendorsView", false},
     {"customers_actionAdd", "frmCustomers", false},

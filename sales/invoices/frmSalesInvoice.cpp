@@ -1,0 +1,441 @@
+#include "sales/invoices/frmSalesInvoice.h"
+#include "ui_frmSalesInvoice.h"
+
+#include "core/cXml.h"
+#include "core/comboboxes.h"
+#include "core/connection.h"
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/numberfields.h"
+#include "core/seams.h"
+#include "core/sqlvalues.h"
+#include "core/textcolumns.h"
+#include "core/webtext.h"
+#include "items/frmWarehouses.h"
+#include "partners/frmCustomers.h"
+#include "sales/invoices/frmSalesInvoiceView.h"
+#include "sales/invoices/invoicepage.h"
+#include "sales/orders/salescustomer.h"
+#include "sales/orders/salesdelegate.h"
+#include "sales/orders/salesgrid.h"
+#include "sales/orders/salesstorage.h"
+
+#include <QDate>
+#include <QEventLoop>
+#include <QFile>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QWebFrame>
+#include <QWebView>
+
+namespace {
+const QString warehouseElement = QStringLiteral("DefaultSalesWarehouse");
+const QString customerElement = QStringLiteral("DefaultSalesCustomer");
+const QString idAttribute = QStringLiteral("Id");
+
+// The remembered id as the combo's entries carry it; anything else chooses no entry.
+void selectRemembered(QComboBox *combo, const QString &remembered)
+{
+    bool isId = false;
+    const int id = remembered.toInt(&isId);
+    if (isId)
+        selectComboItemById(combo, id);
+    else
+        combo->setCurrentIndex(-1);
+}
+}
+
+frmSalesInvoice::frmSalesInvoice(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesInvoice)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    setWindowState(Qt::WindowMaximized);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    for (QDateEdit *date : {ui->dtDate, ui->dtShipDate}) {
+        date->setDisplayFormat(dateFormat);
+        date->setDate(QDate::currentDate());
+    }
+    // Freight and deposit are stored as DECIMAL(10,2) and may be negative; the sums get
+    // room to show whatever the lines add up to.
+    NumberFields::setupAmount(ui->txtFreight, 10, true);
+    NumberFields::setupAmount(ui->txtDeposit, 10, true);
+    NumberFields::setupAmount(ui->txtOrderDeposit, 10, true);
+    NumberFields::setupAmount(ui->txtSubTotal, 12, true);
+    NumberFields::setupAmount(ui->txtTotal, 12, true);
+    NumberFields::setupAmount(ui->txtDebt, 12, true);
+    TextColumns::limit(QStringLiteral("salesinvoice"),
+                       {{ui->txtSalesInvoiceNo, QStringLiteral("SalesInvoiceNo"), ui->label_3},
+                        {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
+    // Copying an order into the invoice is not built yet.
+    ui->btnSearchOrder->setEnabled(false);
+    fillWarehouses();
+    fillCustomers();
+    setupItemsTable();
+    ui->tblItems->verticalHeader()->setDefaultSectionSize(20);
+    enterState(true);
+    loadDefaults();
+    ui->btnBarcodeGo->setDefault(true);
+    connect(itemsModel, &QStandardItemModel::itemChanged, this, &frmSalesInvoice::itemChanged);
+}
+
+// The next invoice window starts with this one's warehouse and customer.
+frmSalesInvoice::~frmSalesInvoice()
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    settings.setAttributes(warehouseElement, {idAttribute}, {comboItemId(ui->cmbWarehouse).toString()});
+    settings.setAttributes(customerElement, {idAttribute}, {comboItemId(ui->cmbCustomer).toString()});
+    delete ui;
+    delete itemsDelegate;
+}
+
+void frmSalesInvoice::fillWarehouses()
+{
+    const QSqlError error = fillCombo(ui->cmbWarehouse, {tr("<Add New>")},
+                                      QStringLiteral("Select WarehouseId, Concat(IFNULL(WarehouseName, ''), ': ', "
+                                                     "IFNULL(City, '')) from warehouses where IsActive = 1"));
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void frmSalesInvoice::fillCustomers()
+{
+    SalesCustomer::fill(this, ui->cmbCustomer, tr("<Add New>"));
+}
+
+// A remembered warehouse or customer that is gone or inactive chooses no entry: never
+// "<Add New>", whose editor must not open while the window is being built.
+void frmSalesInvoice::loadDefaults()
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    const QStringList warehouse = settings.getAttributes(warehouseElement, idAttribute);
+    if (!warehouse.isEmpty())
+        selectRemembered(ui->cmbWarehouse, warehouse.first());
+    const QStringList customer = settings.getAttributes(customerElement, idAttribute);
+    if (!customer.isEmpty()) {
+        selectRemembered(ui->cmbCustomer, customer.first());
+        SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
+    }
+}
+
+void frmSalesInvoice::on_cmbCustomer_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmCustomers>(ui->cmbCustomer, [this] { fillCustomers(); });
+    SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
+}
+
+void frmSalesInvoice::on_cmbWarehouse_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmWarehouses>(ui->cmbWarehouse, [this] { fillWarehouses(); });
+}
+
+// Warehouse, customer, dates and payment method stay for the next invoice.
+void frmSalesInvoice::on_btnNew_clicked()
+{
+    ui->cmbCustomer->setEnabled(true);
+    ui->txtComment->clear();
+    ui->txtSalesInvoiceNo->clear();
+    ui->txtSalesOrderNo->clear();
+    ui->txtShipTo->clear();
+    lines->clear();
+    recalculate();
+    enterState(true);
+    salesOrderId = -1;
+    for (QDoubleSpinBox *amount : {ui->txtSubTotal, ui->txtTotal, ui->txtFreight, ui->txtDeposit,
+                                   ui->txtOrderDeposit, ui->txtDebt})
+        amount->setValue(0);
+}
+
+void frmSalesInvoice::on_btnSearch_clicked()
+{
+    frmSalesInvoiceView list(nullptr);
+    list.exec();
+    // The hand-off is read once, right away: any later list, from any window, resets it.
+    if (pickedSalesInvoiceId != -1)
+        loadInvoice(pickedSalesInvoiceId);
+}
+
+// An id that names no invoice (deleted meanwhile) changes nothing: a later Save must not
+// write under it. The order the invoice was made from, and its deposit, replace what an
+// earlier order search left, so the debt is the loaded invoice's own.
+void frmSalesInvoice::loadInvoice(int id)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral(
+        "select SalesInvoiceNo, salesorder.SalesOrderNo, salesinvoice.CustomerId, salesinvoice.Date, "
+        "salesinvoice.ShipDate, salesinvoice.Subtotal, salesinvoice.Freight, salesinvoice.Total, "
+        "salesinvoice.PaymentMethod, salesinvoice.DepositPaid, salesinvoice.Comments, salesinvoice.WarehouseId, "
+        "salesinvoice.SalesOrderId, salesorder.DepositPaid "
+        "from salesinvoice left join salesorder on salesinvoice.SalesOrderId = salesorder.SalesOrderId "
+        "where SalesInvoiceId = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    loadedId = id;
+    salesOrderId = query.value(12).isNull() ? -1 : query.value(12).toInt();
+    ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(13)).toDouble());
+    ui->txtSalesInvoiceNo->setText(query.value(0).toString());
+    ui->txtSalesOrderNo->setText(query.value(1).toString());
+    selectComboItemById(ui->cmbCustomer, query.value(2));
+    ui->dtDate->setDate(query.value(3).toDate());
+    ui->dtShipDate->setDate(query.value(4).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(7)).toDouble());
+    const int method = query.value(8).toInt();
+    ui->cmbPaymentMethod->setCurrentIndex(method >= 0 && method < ui->cmbPaymentMethod->count() ? method : 0);
+    ui->txtDeposit->setValue(Money::fromDecimal(query.value(9)).toDouble());
+    ui->txtComment->setPlainText(query.value(10).toString());
+    selectComboItemById(ui->cmbWarehouse, query.value(11));
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+    SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
+    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::invoice, id, true);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    enterState(false);
+}
+
+void frmSalesInvoice::on_btnSave_clicked()
+{
+    recalculate();
+    if (!isValid() || !saveInvoice())
+        return;
+    if (ui->chkPrintInvoice->isChecked())
+        printInvoice();
+    on_btnNew_clicked();
+}
+
+bool frmSalesInvoice::isValid()
+{
+    if (ui->cmbCustomer->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select Customer"));
+        return false;
+    }
+    if (ui->cmbWarehouse->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select warehouse"));
+        return false;
+    }
+    if (lines->lineCount() == 0) {
+        Messages::critical(this, msgCaption,
+                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
+        return false;
+    }
+    return lines->checkLines(this) && TextColumns::storable(this);
+}
+
+// The header and its lines stand or fall together. After a failure nothing is kept and
+// the invoice stays as typed, in its state, to be mended and saved again.
+bool frmSalesInvoice::saveInvoice()
+{
+    cDbSave save;
+    if (isAdding())
+        insertInvoice(save);
+    else
+        updateInvoice(save);
+    if (save.commit())
+        return true;
+    // A line that a refund names stays: its removal would undo the refund's account.
+    if (save.errorNumber() == 1451)
+        Messages::critical(this, msgCaption,
+                           tr("A removed line has been refunded and cannot be deleted. Nothing was saved."));
+    else
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+    return false;
+}
+
+void frmSalesInvoice::insertInvoice(cDbSave &save)
+{
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "INSERT INTO `salesinvoice` (`SalesinvoiceNo`, `SalesOrderId`, `WarehouseId`, `EmployeeId`, `CustomerId`, "
+        "`Date`, `ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, `Comments`) VALUES "
+        "(:SalesInvoiceNo, :SalesOrderId, :WarehouseId, :EmployeeId, :CustomerId, :Date, :ShipDate, :Subtotal, "
+        ":Freight, :Total, :PaymentMethod, :DepositPaid, :Comments)"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":SalesOrderId"), idOrNull(salesOrderId));
+    save.exec(header);
+    SalesStorage::writeLines(save, lines, SalesStorage::invoice, save.lastInsertId(),
+                             Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmSalesInvoice::updateInvoice(cDbSave &save)
+{
+    SalesStorage::lockHeader(save, SalesStorage::invoice, loadedId);
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "Update `salesinvoice` Set `SalesInvoiceNo` = :SalesInvoiceNo, `EmployeeId` = :EmployeeId, "
+        "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
+        "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, "
+        "`Comments` = :Comments, `WarehouseId` = :WarehouseId Where SalesInvoiceId = :id"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":id"), loadedId);
+    save.execOnStored(header);
+    SalesStorage::writeLines(save, lines, SalesStorage::invoice, loadedId, Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmSalesInvoice::bindHeader(QSqlQuery &header) const
+{
+    header.bindValue(QStringLiteral(":SalesInvoiceNo"), textOrNull(ui->txtSalesInvoiceNo->text()));
+    header.bindValue(QStringLiteral(":WarehouseId"), comboItemId(ui->cmbWarehouse));
+    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    header.bindValue(QStringLiteral(":CustomerId"), comboItemId(ui->cmbCustomer));
+    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
+    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
+    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
+    header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+// Prints on the default printer, without a dialog, from the page of the interface language.
+void frmSalesInvoice::printInvoice()
+{
+    QFile page(InvoicePage::templatePath(languageCode));
+    if (!page.open(QIODevice::ReadOnly)) {
+        Messages::critical(this, msgCaption, tr("The invoice page could not be read; nothing was printed."));
+        return;
+    }
+    InvoicePage::Invoice invoice;
+    invoice.customerName = ui->cmbCustomer->currentText();
+    invoice.date = ui->dtDate->date().toString(dateFormat);
+    invoice.invoiceNo = ui->txtSalesInvoiceNo->text();
+    using namespace SalesLine;
+    for (int row = 0; row < lines->lineCount(); ++row) {
+        QStringList cells;
+        for (int column : {ItemNo, ItemName, Quantity, Uom, UnitPrice, Discount, Tax, Price}) {
+            const QVariant value = lines->value(row, column);
+            const bool isNumber = value.type() == QVariant::Double || value.type() == QVariant::Int
+                                  || value.type() == QVariant::LongLong;
+            cells << (isNumber ? InvoicePage::number(value.toDouble()) : value.toString());
+        }
+        invoice.lines << cells;
+    }
+    invoice.subtotal = ui->txtSubTotal->value();
+    invoice.freight = ui->txtFreight->value();
+    invoice.total = ui->txtTotal->value();
+    invoice.paid = ui->txtDeposit->value();
+    invoice.debt = ui->txtDebt->value();
+    invoice.greeting1 = tr("THANK YOU");
+    invoice.greeting2 = tr("Thank you for your trust");
+
+    QWebView view(this);
+    view.hide();
+    bool loaded = false;
+    QEventLoop loop;
+    connect(&view, &QWebView::loadFinished, &loop, [&] {
+        loaded = true;
+        loop.quit();
+    });
+    view.setContent(InvoicePage::fill(QString::fromUtf8(page.readAll()), invoice).toUtf8());
+    if (!loaded)
+        loop.exec();
+    QWebFrame *frame = view.page()->mainFrame();
+    WebText::mendRightToLeftText(frame);
+
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    if (!Printing::printOn(frame, printer))
+        Messages::warning(this, msgCaption, tr("No printer is ready: the invoice was saved but not printed."));
+}
+
+void frmSalesInvoice::on_btnRemoveItem_clicked()
+{
+    if (lines->removeCurrentLine(this))
+        recalculate();
+}
+
+void frmSalesInvoice::on_txtFreight_valueChanged(double)
+{
+    const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
+    ui->txtTotal->setValue(total.toDouble());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+}
+
+void frmSalesInvoice::on_txtDeposit_valueChanged(double)
+{
+    const Money debt = Money::fromDouble(ui->txtTotal->value()) - Money::fromDouble(ui->txtOrderDeposit->value())
+                       - Money::fromDouble(ui->txtDeposit->value());
+    ui->txtDebt->setValue(debt.toDouble());
+}
+
+void frmSalesInvoice::on_tblItems_doubleClicked(const QModelIndex &index)
+{
+    if (index.column() == SalesLine::ItemNo || index.column() == SalesLine::ItemName)
+        on_btnAddItem_clicked();
+}
+
+// A scanned code adds its item at once and leaves the field ready for the next code; a
+// code that no item carries stays in the field. Of two items sharing a code, the older.
+void frmSalesInvoice::on_txtBarcode_returnPressed()
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select ItemId from items Where Barcode = :Barcode order by ItemId"));
+    query.bindValue(QStringLiteral(":Barcode"), ui->txtBarcode->text().trimmed());
+    if (!query.exec() || !query.next() || !lines->addItem(query.value(0).toInt()))
+        return;
+    ui->txtBarcode->clear();
+    ui->txtBarcode->setFocus();
+    recalculate();
+}
+
+void frmSalesInvoice::on_btnAddItem_clicked()
+{
+    if (ui->cmbWarehouse->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select warehouse"));
+        return;
+    }
+    if (lines->addPickedItem())
+        recalculate();
+}
+
+void frmSalesInvoice::itemChanged(QStandardItem *item)
+{
+    if (lines->isLineChange(item))
+        recalculate();
+}
+
+void frmSalesInvoice::setupItemsTable()
+{
+    itemsDelegate = new SalesDelegate;
+    itemsModel = new QStandardItemModel(1, SalesLine::ColumnCount, this);
+    lines = new cSalesGrid(ui->tblItems, itemsModel, itemsDelegate, tr("InvoiceDetailsId"), this);
+}
+
+// Every line at its list price. A deposit that equalled the total follows it: a sale paid
+// in full stays paid in full as lines change.
+void frmSalesInvoice::recalculate()
+{
+    const bool depositFollows = Money::fromDouble(ui->txtTotal->value()) == Money::fromDouble(ui->txtDeposit->value());
+    const Money subtotal = lines->recalculate(lines->listPrices());
+    ui->txtSubTotal->setValue(subtotal.toDouble());
+    const Money total = subtotal + Money::fromDouble(ui->txtFreight->value());
+    ui->txtTotal->setValue(total.toDouble());
+    if (depositFollows)
+        ui->txtDeposit->setValue(total.toDouble());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+}
+
+void frmSalesInvoice::enterState(bool adding)
+{
+    ui->lblStateAdd->setVisible(adding);
+    ui->lblStateEdit->setVisible(!adding);
+}
+
+bool frmSalesInvoice::isAdding() const
+{
+    return !ui->lblStateAdd->isHidden();
+}

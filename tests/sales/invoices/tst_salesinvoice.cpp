@@ -1,0 +1,410 @@
+#include "core/cXml.h"
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/seams.h"
+#include "sales/invoices/frmSalesInvoice.h"
+#include "sales/invoices/invoicepage.h"
+#include "sales/orders/salesgrid.h"
+#include "tests/support/reportsupport.h"
+#include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QWebFrame>
+
+using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
+using namespace SalesLine;
+
+namespace {
+// The seed's first warehouse and its second made inactive, customers, items priced per unit and price type (two
+// of them share a barcode).
+const char *fixture[] = {
+    "update warehouses set WarehouseName = 'Main', City = 'Cairo' where WarehouseId = 1",
+    "update warehouses set IsActive = b'0' where WarehouseId = 2",
+    "insert into persons (PersonId, PersonName, Street1) values (10, 'Alice Person', '1 Main St'), "
+    "(11, 'Bob Person', NULL)",
+    "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
+    "(1, 'Acme', 10, b'1', 10), (2, 'Bare', 11, b'1', NULL), (3, 'Gone', 11, b'0', NULL)",
+    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Barcode) values "
+    "(1, 'R-1', 'Rice', 1, 1, b'1', '111'), (2, 'T-2', 'Tea', 1, 1, b'1', '222'), "
+    "(4, 'S-4', 'Sugar', 1, 1, b'1', '222')",
+    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (2, 3, 1, 10.00), "
+    "(4, 1, 1, 0.35)",
+};
+
+QAbstractItemModel *lines(QWidget *window)
+{
+    return window->findChild<QTableView *>("tblItems")->model();
+}
+
+void writeCell(QWidget *window, int row, int column, const QVariant &value)
+{
+    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
+}
+
+QDoubleSpinBox *amountBox(QWidget *window, const char *name)
+{
+    return window->findChild<QDoubleSpinBox *>(name);
+}
+
+QString state(QWidget *window)
+{
+    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
+}
+
+void scan(QWidget *window, const QString &code)
+{
+    QLineEdit *barcode = edit(window, "txtBarcode");
+    barcode->setText(code);
+    emit barcode->returnPressed();
+}
+
+// Every line as "item quantity unit-price discount tax price", "_" for an empty cell.
+QString shownLines(QWidget *window)
+{
+    QStringList rows;
+    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : {int(ItemName), int(Quantity), int(UnitPrice), int(Discount), int(Tax), int(Price)}) {
+            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
+            cells << (value.toString().isEmpty() ? QStringLiteral("_")
+                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
+                                                         : value.toString());
+        }
+        rows << cells.join(' ');
+    }
+    return rows.join(" / ");
+}
+
+QString amounts(QWidget *window)
+{
+    QStringList shown;
+    for (const char *name : {"txtSubTotal", "txtFreight", "txtTotal", "txtDeposit", "txtOrderDeposit", "txtDebt"})
+        shown << QString::number(amountBox(window, name)->value(), 'f', 2);
+    return shown.join(' ');
+}
+
+QString storedInvoices()
+{
+    return TestSupport::queryValue(
+               "select group_concat(concat_ws('|', ifnull(SalesInvoiceNo, 'NULL'), ifnull(SalesOrderId, 'NULL'), "
+               "WarehouseId, EmployeeId, CustomerId, Date, Subtotal, Freight, Total, PaymentMethod, DepositPaid, "
+               "ifnull(Comments, 'NULL')) order by SalesInvoiceId separator ' / ') from salesinvoice")
+        .toString();
+}
+
+QString storedLines()
+{
+    return TestSupport::queryValue(
+               "select group_concat(concat_ws('|', SalesInvoiceNo, ItemId, Quantity, UOMId, PriceTypeId, BasePrice, "
+               "Discount, Tax, Price) order by SalesInvoiceDetailsId separator ' / ') "
+               "from salesinvoicedetails left join salesinvoice using (SalesInvoiceId)")
+        .toString();
+}
+
+void searchInvoice(QWidget *window, const QString &number)
+{
+    TestSupport::whenModal([&](QWidget *list) {
+        chooseRow(list, number);
+        click(list, "btnEdit");
+    });
+    click(window, "btnSearch");
+}
+
+// A ready invoice of Rice × 2 and Tea for Acme from the main warehouse, freight 5.
+void writeInvoice(QWidget *window, const QString &number)
+{
+    choose(combo(window, "cmbWarehouse"), "Main: Cairo");
+    choose(combo(window, "cmbCustomer"), "Acme: Alice Person");
+    type(window, "txtSalesInvoiceNo", number);
+    scan(window, "111");
+    writeCell(window, 0, Quantity, 2);
+    scan(window, "222");
+    amountBox(window, "txtFreight")->setValue(5);
+}
+
+void remember(const QString &warehouse, const QString &customer)
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    settings.setAttributes("DefaultSalesWarehouse", {"Id"}, {warehouse});
+    settings.setAttributes("DefaultSalesCustomer", {"Id"}, {customer});
+}
+}
+
+class tst_salesinvoice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void form_data();
+    void form();
+    void rememberedWarehouseAndCustomer_data();
+    void rememberedWarehouseAndCustomer();
+    void barcode_data();
+    void barcode();
+    void totalsFollowTheLines();
+    void roundTrip();
+    void failedSaveLeavesNothing();
+    void refundedLineIsNotRemoved();
+    void updateOfADeletedInvoiceIsRefused();
+    void loadResetsTheOrderDeposit();
+};
+
+void tst_salesinvoice::init()
+{
+    TestSupport::freshCompany();
+    MessageRecorder::clear();
+    for (const char *statement : fixture)
+        EXEC_SQL(statement);
+    QFile::remove(TestSupport::settingsPath());
+    currentEmployeeId = 1;
+}
+
+void tst_salesinvoice::cleanup()
+{
+    rightToLeft = false;
+    languageCode = "en";
+}
+
+void tst_salesinvoice::form_data()
+{
+    QTest::addColumn<QString>("object"); // empty: the window itself
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Invoice");
+    QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
+    QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
+                                     << QVariant("Cash,Cheque,Credit Card");
+    QTest::newRow("active warehouses") << "cmbWarehouse" << "QComboBox" << "items" << QVariant("<Add New>,Main: Cairo");
+    QTest::newRow("active customers") << "cmbCustomer" << "QComboBox" << "items"
+                                      << QVariant("<Add New>,Acme: Alice Person,Bare: Bob Person");
+    QTest::newRow("debt is shown only") << "txtDebt" << "QDoubleSpinBox" << "readOnly" << QVariant(true);
+    QTest::newRow("invoice number as long as its column") << "txtSalesInvoiceNo" << "QLineEdit" << "maxLength"
+                                                          << QVariant(45);
+}
+
+void tst_salesinvoice::form()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, kind);
+    QFETCH(QString, property);
+    QFETCH(QVariant, value);
+    rightToLeft = property == "layoutDirection";
+    frmSalesInvoice invoice(nullptr);
+    const QString problem = TestSupport::checkForm(&invoice, object, kind, property, value);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_salesinvoice::rememberedWarehouseAndCustomer_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("warehouseId");
+    QTest::addColumn<QString>("customerId");
+    QTest::addColumn<QString>("warehouse");
+    QTest::addColumn<QString>("customer");
+    QTest::addColumn<QString>("shipTo");
+    QTest::newRow("none") << false << "" << "" << "<Add New>" << "<Add New>" << "";
+    QTest::newRow("valid") << true << "1" << "1" << "Main: Cairo" << "Acme: Alice Person"
+                           << "Alice Person\n1 Main St\n\n\n\n";
+    QTest::newRow("stale") << true << "9" << "9" << "" << "" << "\n\n\n\n\n";
+    QTest::newRow("inactive") << true << "2" << "3" << "" << "" << "\n\n\n\n\n";
+    QTest::newRow("empty") << true << "" << "" << "" << "" << "\n\n\n\n\n";
+}
+
+void tst_salesinvoice::rememberedWarehouseAndCustomer()
+{
+    QFETCH(bool, stored);
+    QFETCH(QString, warehouseId);
+    QFETCH(QString, customerId);
+    QFETCH(QString, warehouse);
+    QFETCH(QString, customer);
+    QFETCH(QString, shipTo);
+    if (stored)
+        remember(warehouseId, customerId);
+    {
+        frmSalesInvoice invoice(nullptr);
+        QCOMPARE(combo(&invoice, "cmbWarehouse")->currentText(), warehouse);
+        QCOMPARE(combo(&invoice, "cmbCustomer")->currentText(), customer);
+        QCOMPARE(invoice.findChild<QPlainTextEdit *>("txtShipTo")->toPlainText(), shipTo);
+        QCOMPARE(messageLog(), QString());
+        choose(combo(&invoice, "cmbWarehouse"), "Main: Cairo");
+        choose(combo(&invoice, "cmbCustomer"), "Bare: Bob Person");
+    }
+    // The window closed last decides what the next one shows.
+    frmSalesInvoice next(nullptr);
+    QCOMPARE(combo(&next, "cmbWarehouse")->currentText(), QString("Main: Cairo"));
+    QCOMPARE(combo(&next, "cmbCustomer")->currentText(), QString("Bare: Bob Person"));
+}
+
+void tst_salesinvoice::barcode_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("known, with blanks around") << " 111 " << "Rice 1 2.50 0.00 0.00 2.50" << "";
+    QTest::newRow("shared: the older item") << "222" << "Tea 1 10.00 0.00 0.00 10.00" << "";
+    QTest::newRow("unknown stays typed") << "999" << "" << "999";
+}
+
+void tst_salesinvoice::barcode()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, lines);
+    QFETCH(QString, left);
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    scan(&invoice, code);
+    QCOMPARE(shownLines(&invoice), lines);
+    QCOMPARE(text(&invoice, "txtBarcode"), left);
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_salesinvoice::totalsFollowTheLines()
+{
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    scan(&invoice, "222");
+    QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 10.00 0.00 0.00"));
+    amountBox(&invoice, "txtFreight")->setValue(5);
+    QCOMPARE(amounts(&invoice), QString("10.00 5.00 15.00 10.00 0.00 5.00"));
+    writeCell(&invoice, 0, Quantity, 2);
+    QCOMPARE(amounts(&invoice), QString("20.00 5.00 25.00 10.00 0.00 15.00"));
+    // A typed unit price gives way to the list price at once; discount and tax count.
+    writeCell(&invoice, 0, UnitPrice, 1.0);
+    writeCell(&invoice, 0, Discount, 1.0);
+    writeCell(&invoice, 0, Tax, 0.5);
+    QCOMPARE(shownLines(&invoice), QString("Tea 2 10.00 1.00 0.50 19.50"));
+    QCOMPARE(amounts(&invoice), QString("19.50 5.00 24.50 10.00 0.00 14.50"));
+}
+
+void tst_salesinvoice::roundTrip()
+{
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "I-1");
+    invoice.findChild<QPlainTextEdit *>("txtComment")->setPlainText("first");
+    choose(combo(&invoice, "cmbPaymentMethod"), "Cheque");
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    QCOMPARE(storedInvoices(), QString("I-1|NULL|1|1|1|%1|15.00|5.00|20.00|1|15.00|first").arg(today));
+    QCOMPARE(storedLines(), QString("I-1|1|2|1|1|2.50|0.00|0.00|5.00 / I-1|2|1|1|3|10.00|0.00|0.00|10.00"));
+    QCOMPARE(state(&invoice), QString("add"));
+    QCOMPARE(shownLines(&invoice), QString());
+    QCOMPARE(amounts(&invoice), QString("0.00 0.00 0.00 0.00 0.00 0.00"));
+
+    searchInvoice(&invoice, "I-1");
+    QCOMPARE(state(&invoice), QString("edit"));
+    QCOMPARE(text(&invoice, "txtSalesInvoiceNo"), QString("I-1"));
+    QCOMPARE(combo(&invoice, "cmbCustomer")->currentText(), QString("Acme: Alice Person"));
+    QCOMPARE(combo(&invoice, "cmbPaymentMethod")->currentText(), QString("Cheque"));
+    QCOMPARE(amounts(&invoice), QString("15.00 5.00 20.00 15.00 0.00 5.00"));
+    QCOMPARE(shownLines(&invoice), QString("Rice 2 2.50 0.00 0.00 5.00 / Tea 1 10.00 0.00 0.00 10.00"));
+
+    // A changed, a removed and a new line give exactly those rows.
+    writeCell(&invoice, 0, Quantity, 3);
+    invoice.findChild<QTableView *>("tblItems")->setCurrentIndex(lines(&invoice)->index(1, ItemName));
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(&invoice, "btnRemoveItem");
+    scan(&invoice, "111");
+    MessageRecorder::clear();
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedInvoices(), QString("I-1|NULL|1|1|1|%1|10.00|5.00|15.00|1|15.00|first").arg(today));
+    QCOMPARE(storedLines(), QString("I-1|1|3|1|1|2.50|0.00|0.00|7.50 / I-1|1|1|1|1|2.50|0.00|0.00|2.50"));
+}
+
+void tst_salesinvoice::failedSaveLeavesNothing()
+{
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "I-1");
+    // A line the server refuses: its item is no longer there.
+    writeCell(&invoice, 1, ItemId, 999);
+    const QString shown = shownLines(&invoice);
+    click(&invoice, "btnSave");
+    QVERIFY2(messageLog().startsWith(messageEntry(Messages::Critical, msgInsertFailed).trimmed()),
+             qPrintable(messageLog()));
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesinvoice").toInt(), 0);
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesinvoicedetails").toInt(), 0);
+    QCOMPARE(shownLines(&invoice), shown);
+    QCOMPARE(text(&invoice, "txtSalesInvoiceNo"), QString("I-1"));
+    QCOMPARE(state(&invoice), QString("add"));
+}
+
+void tst_salesinvoice::refundedLineIsNotRemoved()
+{
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "I-1");
+    click(&invoice, "btnSave");
+    EXEC_SQL("insert into salesrefund (SalesRefundId, SalesInvoiceId, EmployeeId) select 1, SalesInvoiceId, 1 "
+             "from salesinvoice");
+    EXEC_SQL("insert into salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, Quantity) "
+             "select 1, SalesInvoiceDetailsId, 1 from salesinvoicedetails where ItemId = 2");
+    const QString stored = storedLines();
+
+    searchInvoice(&invoice, "I-1");
+    invoice.findChild<QTableView *>("tblItems")->setCurrentIndex(lines(&invoice)->index(1, ItemName));
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(&invoice, "btnRemoveItem");
+    MessageRecorder::clear();
+    click(&invoice, "btnSave");
+
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical,
+                                        "A removed line has been refunded and cannot be deleted. Nothing was saved."));
+    QCOMPARE(storedLines(), stored);
+    QCOMPARE(state(&invoice), QString("edit"));
+    QCOMPARE(shownLines(&invoice), QString("Rice 2 2.50 0.00 0.00 5.00"));
+}
+
+void tst_salesinvoice::updateOfADeletedInvoiceIsRefused()
+{
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "I-1");
+    click(&invoice, "btnSave");
+    searchInvoice(&invoice, "I-1");
+    EXEC_SQL("delete from salesinvoice");
+    MessageRecorder::clear();
+    click(&invoice, "btnSave");
+    QVERIFY2(messageLog().contains(cDbSave::recordGoneText()), qPrintable(messageLog()));
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesinvoice").toInt(), 0);
+    QCOMPARE(state(&invoice), QString("edit"));
+}
+
+void tst_salesinvoice::loadResetsTheOrderDeposit()
+{
+    EXEC_SQL("insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, CustomerId, DepositPaid) values "
+             "(7, 'O-7', 1, 1, 4.00)");
+    EXEC_SQL("insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, SalesOrderId, WarehouseId, EmployeeId, "
+             "CustomerId, Date, Subtotal, Freight, Total, PaymentMethod, DepositPaid) values "
+             "(1, 'I-1', 7, 1, 1, 1, '2024-03-01', 10, 0, 10, '0', 1), "
+             "(2, 'I-2', NULL, 1, 1, 1, '2024-03-02', 10, 0, 10, '0', 1)");
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    searchInvoice(&invoice, "I-1");
+    QCOMPARE(text(&invoice, "txtSalesOrderNo"), QString("O-7"));
+    QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 1.00 4.00 5.00"));
+    searchInvoice(&invoice, "I-2");
+    QCOMPARE(text(&invoice, "txtSalesOrderNo"), QString());
+    QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 1.00 0.00 9.00"));
+}
+
+ZARPO_TEST_MAIN(tst_salesinvoice)
+#include "tst_salesinvoice.moc"
