@@ -9,6 +9,7 @@
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -161,6 +162,10 @@ private slots:
     void refundedLineIsNotRemoved();
     void updateOfADeletedInvoiceIsRefused();
     void loadResetsTheOrderDeposit();
+    void pageIsFilledAndEscaped();
+    void printsThePage_data();
+    void printsThePage();
+    void missingPrinterIsTold();
 };
 
 void tst_salesinvoice::init()
@@ -404,6 +409,97 @@ void tst_salesinvoice::loadResetsTheOrderDeposit()
     searchInvoice(&invoice, "I-2");
     QCOMPARE(text(&invoice, "txtSalesOrderNo"), QString());
     QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 1.00 0.00 9.00"));
+}
+
+void tst_salesinvoice::pageIsFilledAndEscaped()
+{
+    companyName = "Zarpo & Sons";
+    companyAddress = "1 Nile St";
+    companyPhone = "0100";
+    InvoicePage::Invoice invoice;
+    invoice.customerName = "<b>Acme</b> $DATE$";
+    invoice.date = "1/3/2024";
+    invoice.invoiceNo = "";
+    invoice.lines = {{"R-1", "Rice \"long\"", "2", "Each", "2.5", "0", "0", "5"}};
+    invoice.subtotal = 12.5;
+    invoice.freight = 100;
+    invoice.total = 112.5;
+    invoice.paid = 0.1 + 0.2;
+    invoice.debt = -1;
+    invoice.greeting1 = "THANK YOU";
+    invoice.greeting2 = "Thanks";
+    const QString page = "$CUSTOMER_NAME$|$DATE$|$COMPANY_NAME$|$COMPANY_ADDRESS$|$COMPANY_PHONE$|[$INVOICE_NO$]|"
+                         "<tr><td colspan=\"8\">$DETAILS$</td></tr>|$SUBTOTAL$|$FRIGHT$|$TOTAL$|$PAID$|$DEBT$|"
+                         "$GREETING1$|$GREETING2$";
+    QCOMPARE(InvoicePage::fill(page, invoice),
+             QString("&lt;b&gt;Acme&lt;/b&gt; $DATE$|1/3/2024|Zarpo &amp; Sons|1 Nile St|0100|[]|"
+                     "<tr><tr><td> R-1 </td><td> Rice &quot;long&quot; </td><td> 2 </td><td> Each </td><td> 2.5 </td>"
+                     "<td> 0 </td><td> 0 </td><td> 5 </td></tr></tr>|12.5|100|112.5|0.3|-1|THANK YOU|Thanks"));
+    // Both pages carry every placeholder and the one cell of the lines.
+    for (const QString &language : {"en", "ar"}) {
+        QFile file(InvoicePage::templatePath(language));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const char *placeholder : {"$CUSTOMER_NAME$", "$DATE$", "$COMPANY_NAME$", "$COMPANY_ADDRESS$",
+                                        "$COMPANY_PHONE$", "$INVOICE_NO$", "<td colspan=\"8\">$DETAILS$</td>",
+                                        "$SUBTOTAL$", "$FRIGHT$", "$TOTAL$", "$PAID$", "$DEBT$", "$GREETING1$",
+                                        "$GREETING2$"})
+            QVERIFY2(text.contains(placeholder), placeholder);
+    }
+}
+
+void tst_salesinvoice::printsThePage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("English") << "en"
+                             << QStringList{"Zarpo Trading", "Acme: Alice Person", "I-7", "Rice", "SUBTOTAL",
+                                            "15", "20"};
+    QTest::newRow("Arabic") << "ar"
+                            << QStringList{"Zarpo Trading", "Acme: Alice Person", "I-7", "Rice",
+                                           "المجموع", "15", "20"};
+}
+
+void tst_salesinvoice::printsThePage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    languageCode = language;
+    rightToLeft = language == "ar";
+    companyName = "Zarpo Trading";
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("invoice.pdf");
+    const auto realPrint = Printing::printOn;
+    Printing::printOn = [&](QWebFrame *frame, QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        frame->print(&printer);
+        return true;
+    };
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "I-7");
+    invoice.findChild<QCheckBox *>("chkPrintInvoice")->setChecked(true);
+    click(&invoice, "btnSave");
+    Printing::printOn = realPrint;
+    QCOMPARE(messageLog(), QString());
+    const QString text = ReportSupport::pdfText(pdf);
+    for (const QString &part : expected)
+        QVERIFY2(text.contains(part), qPrintable(part + " not in: " + text));
+}
+
+void tst_salesinvoice::missingPrinterIsTold()
+{
+    const auto realPrint = Printing::printOn;
+    Printing::printOn = [](QWebFrame *, QPrinter &) { return false; };
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "I-8");
+    invoice.findChild<QCheckBox *>("chkPrintInvoice")->setChecked(true);
+    click(&invoice, "btnSave");
+    Printing::printOn = realPrint;
+    QCOMPARE(messageLog(), messageEntry(Messages::Warning, "No printer is ready: the invoice was saved but not printed."));
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesinvoice").toInt(), 1);
 }
 
 ZARPO_TEST_MAIN(tst_salesinvoice)
