@@ -129,7 +129,7 @@
 <context>
     <name>SalesStorage</name>
     <message>
-        <location filename="../sales/orders/salesstorage.cpp" line="116"/>
+        <location filename="../sales/orders/salesstorage.cpp" line="118"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
@@ -2313,7 +2313,7 @@
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
         <location filename="../app/frmMainWindow.ui" line="597"/>
-        <location filename="../app/frmMainWindow.ui" line="987"/>
+        <location filename="../app/frmMainWindow.ui" line="984"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2324,13 +2324,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="527"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="527"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2351,31 +2351,31 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1251"/>
+        <location filename="../app/frmMainWindow.ui" line="1248"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1500"/>
+        <location filename="../app/frmMainWindow.ui" line="1497"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="453"/>
-        <location filename="../app/frmMainWindow.ui" line="1255"/>
+        <location filename="../app/frmMainWindow.ui" line="1252"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1508"/>
+        <location filename="../app/frmMainWindow.ui" line="1505"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1516"/>
+        <location filename="../app/frmMainWindow.ui" line="1513"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
@@ -2391,255 +2391,255 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="724"/>
-        <location filename="../app/frmMainWindow.ui" line="1270"/>
+        <location filename="../app/frmMainWindow.ui" line="1267"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="787"/>
-        <location filename="../app/frmMainWindow.ui" line="1529"/>
+        <location filename="../app/frmMainWindow.ui" line="1526"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="815"/>
-        <location filename="../app/frmMainWindow.ui" line="1147"/>
+        <location filename="../app/frmMainWindow.ui" line="1144"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="843"/>
-        <location filename="../app/frmMainWindow.ui" line="1534"/>
+        <location filename="../app/frmMainWindow.ui" line="1531"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="874"/>
-        <location filename="../app/frmMainWindow.ui" line="1542"/>
+        <location filename="../app/frmMainWindow.ui" line="871"/>
+        <location filename="../app/frmMainWindow.ui" line="1536"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="905"/>
-        <location filename="../app/frmMainWindow.ui" line="1550"/>
+        <location filename="../app/frmMainWindow.ui" line="902"/>
+        <location filename="../app/frmMainWindow.ui" line="1544"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="980"/>
+        <location filename="../app/frmMainWindow.ui" line="977"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1084"/>
+        <location filename="../app/frmMainWindow.ui" line="1081"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1127"/>
+        <location filename="../app/frmMainWindow.ui" line="1124"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1136"/>
+        <location filename="../app/frmMainWindow.ui" line="1133"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1140"/>
+        <location filename="../app/frmMainWindow.ui" line="1137"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1157"/>
+        <location filename="../app/frmMainWindow.ui" line="1154"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1161"/>
+        <location filename="../app/frmMainWindow.ui" line="1158"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1168"/>
+        <location filename="../app/frmMainWindow.ui" line="1165"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1175"/>
+        <location filename="../app/frmMainWindow.ui" line="1172"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1182"/>
-        <location filename="../app/frmMainWindow.ui" line="1200"/>
+        <location filename="../app/frmMainWindow.ui" line="1179"/>
+        <location filename="../app/frmMainWindow.ui" line="1197"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1186"/>
+        <location filename="../app/frmMainWindow.ui" line="1183"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1193"/>
+        <location filename="../app/frmMainWindow.ui" line="1190"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1218"/>
+        <location filename="../app/frmMainWindow.ui" line="1215"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1222"/>
+        <location filename="../app/frmMainWindow.ui" line="1219"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1229"/>
+        <location filename="../app/frmMainWindow.ui" line="1226"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1236"/>
+        <location filename="../app/frmMainWindow.ui" line="1233"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1282"/>
+        <location filename="../app/frmMainWindow.ui" line="1279"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1288"/>
+        <location filename="../app/frmMainWindow.ui" line="1285"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1292"/>
+        <location filename="../app/frmMainWindow.ui" line="1289"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1304"/>
+        <location filename="../app/frmMainWindow.ui" line="1301"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1332"/>
+        <location filename="../app/frmMainWindow.ui" line="1329"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1337"/>
+        <location filename="../app/frmMainWindow.ui" line="1334"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1342"/>
+        <location filename="../app/frmMainWindow.ui" line="1339"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1347"/>
-        <location filename="../app/frmMainWindow.ui" line="1357"/>
-        <location filename="../app/frmMainWindow.ui" line="1367"/>
-        <location filename="../app/frmMainWindow.ui" line="1377"/>
-        <location filename="../app/frmMainWindow.ui" line="1387"/>
-        <location filename="../app/frmMainWindow.ui" line="1397"/>
-        <location filename="../app/frmMainWindow.ui" line="1407"/>
-        <location filename="../app/frmMainWindow.ui" line="1417"/>
-        <location filename="../app/frmMainWindow.ui" line="1437"/>
-        <location filename="../app/frmMainWindow.ui" line="1447"/>
-        <location filename="../app/frmMainWindow.ui" line="1457"/>
-        <location filename="../app/frmMainWindow.ui" line="1487"/>
+        <location filename="../app/frmMainWindow.ui" line="1344"/>
+        <location filename="../app/frmMainWindow.ui" line="1354"/>
+        <location filename="../app/frmMainWindow.ui" line="1364"/>
+        <location filename="../app/frmMainWindow.ui" line="1374"/>
+        <location filename="../app/frmMainWindow.ui" line="1384"/>
+        <location filename="../app/frmMainWindow.ui" line="1394"/>
+        <location filename="../app/frmMainWindow.ui" line="1404"/>
+        <location filename="../app/frmMainWindow.ui" line="1414"/>
+        <location filename="../app/frmMainWindow.ui" line="1434"/>
+        <location filename="../app/frmMainWindow.ui" line="1444"/>
+        <location filename="../app/frmMainWindow.ui" line="1454"/>
+        <location filename="../app/frmMainWindow.ui" line="1484"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1352"/>
-        <location filename="../app/frmMainWindow.ui" line="1362"/>
-        <location filename="../app/frmMainWindow.ui" line="1372"/>
-        <location filename="../app/frmMainWindow.ui" line="1382"/>
-        <location filename="../app/frmMainWindow.ui" line="1392"/>
-        <location filename="../app/frmMainWindow.ui" line="1402"/>
-        <location filename="../app/frmMainWindow.ui" line="1412"/>
-        <location filename="../app/frmMainWindow.ui" line="1422"/>
-        <location filename="../app/frmMainWindow.ui" line="1442"/>
-        <location filename="../app/frmMainWindow.ui" line="1452"/>
-        <location filename="../app/frmMainWindow.ui" line="1462"/>
-        <location filename="../app/frmMainWindow.ui" line="1492"/>
+        <location filename="../app/frmMainWindow.ui" line="1349"/>
+        <location filename="../app/frmMainWindow.ui" line="1359"/>
+        <location filename="../app/frmMainWindow.ui" line="1369"/>
+        <location filename="../app/frmMainWindow.ui" line="1379"/>
+        <location filename="../app/frmMainWindow.ui" line="1389"/>
+        <location filename="../app/frmMainWindow.ui" line="1399"/>
+        <location filename="../app/frmMainWindow.ui" line="1409"/>
+        <location filename="../app/frmMainWindow.ui" line="1419"/>
+        <location filename="../app/frmMainWindow.ui" line="1439"/>
+        <location filename="../app/frmMainWindow.ui" line="1449"/>
+        <location filename="../app/frmMainWindow.ui" line="1459"/>
+        <location filename="../app/frmMainWindow.ui" line="1489"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1427"/>
+        <location filename="../app/frmMainWindow.ui" line="1424"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1432"/>
+        <location filename="../app/frmMainWindow.ui" line="1429"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1467"/>
+        <location filename="../app/frmMainWindow.ui" line="1464"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1472"/>
+        <location filename="../app/frmMainWindow.ui" line="1469"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1477"/>
+        <location filename="../app/frmMainWindow.ui" line="1474"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1482"/>
+        <location filename="../app/frmMainWindow.ui" line="1479"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1524"/>
+        <location filename="../app/frmMainWindow.ui" line="1521"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1558"/>
+        <location filename="../app/frmMainWindow.ui" line="1552"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1563"/>
+        <location filename="../app/frmMainWindow.ui" line="1557"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1568"/>
+        <location filename="../app/frmMainWindow.ui" line="1562"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1573"/>
+        <location filename="../app/frmMainWindow.ui" line="1567"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1581"/>
+        <location filename="../app/frmMainWindow.ui" line="1575"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1586"/>
+        <location filename="../app/frmMainWindow.ui" line="1580"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1591"/>
+        <location filename="../app/frmMainWindow.ui" line="1585"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2654,79 +2654,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="71"/>
+        <location filename="../app/frmMainWindow.cpp" line="72"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
-        <location filename="../app/frmMainWindow.cpp" line="492"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="504"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="468"/>
-        <location filename="../app/frmMainWindow.cpp" line="492"/>
+        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="504"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="492"/>
+        <location filename="../app/frmMainWindow.cpp" line="504"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="492"/>
+        <location filename="../app/frmMainWindow.cpp" line="504"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="492"/>
+        <location filename="../app/frmMainWindow.cpp" line="504"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="527"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="527"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="527"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="558"/>
+        <location filename="../app/frmMainWindow.cpp" line="570"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="561"/>
+        <location filename="../app/frmMainWindow.cpp" line="573"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="564"/>
+        <location filename="../app/frmMainWindow.cpp" line="576"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3083,6 +3083,279 @@
     </message>
 </context>
 <context>
+    <name>frmSalesInvoice</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="14"/>
+        <source>Sales Invoice</source>
+        <translation>فاتورة مبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="22"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Sales Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة فاتورة مبيعات جديدة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="32"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل فاتورة مبيعات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="55"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="58"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="77"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="80"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="99"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="102"/>
+        <source>Save Ivoice</source>
+        <translation>حفظ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="124"/>
+        <source>Print Invoice</source>
+        <translation>طباعة الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="142"/>
+        <source>Warehouse:</source>
+        <translation>المخزن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="152"/>
+        <source>Sales Invoice No.:</source>
+        <translation>رقم فاتورة المبيعات:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="162"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="172"/>
+        <source>Sales Order No.:</source>
+        <translation>رقم أمر البيع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="184"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="196"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="229"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="245"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="263"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="271"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="322"/>
+        <source>Quick Add By Barcode:</source>
+        <translation>إضافة سريعة بالباركود:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="332"/>
+        <source>GO</source>
+        <translation>اذهب</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="365"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="384"/>
+        <source>Subtotal:</source>
+        <translation>المجموع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="407"/>
+        <source>Order Deposit:</source>
+        <translation>عربون الأمر:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="430"/>
+        <source>Freight:</source>
+        <translation>مصاريف الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="450"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="470"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="493"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="516"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="524"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="529"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="534"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="99"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="108"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="223"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="227"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="398"/>
+        <source>Select warehouse</source>
+        <translation>اختر المخزن</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="232"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="252"/>
+        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
+        <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="307"/>
+        <source>The invoice page could not be read; nothing was printed.</source>
+        <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="330"/>
+        <source>THANK YOU</source>
+        <translation>شكراً لكم</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="331"/>
+        <source>Thank you for your trust</source>
+        <translation>شكراً لثقتكم</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="352"/>
+        <source>No printer is ready: the invoice was saved but not printed.</source>
+        <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="415"/>
+        <source>InvoiceDetailsId</source>
+        <translation>رقم سطر الفاتورة</translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesInvoiceView</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.ui" line="14"/>
+        <source>View Sales Invoices</source>
+        <translation>عرض فواتير المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <source>Sales Invoice No.</source>
+        <translation>رقم فاتورة المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="48"/>
+        <source> Sales Invoice No. </source>
+        <translation> فاتورة المبيعات رقم </translation>
+    </message>
+</context>
+<context>
     <name>frmSalesOrder</name>
     <message>
         <location filename="../sales/orders/frmSalesOrder.ui" line="14"/>
@@ -3225,32 +3498,32 @@
         <translation>المتبقي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="60"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="61"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="160"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="143"/>
         <source>A stored order cannot be filled from a quote. Press New first.</source>
         <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="172"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="155"/>
         <source>No sales quote has this number.</source>
         <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="206"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="189"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="211"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="194"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="324"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="307"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -3489,22 +3762,22 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="57"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="58"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="209"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="192"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="214"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="197"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="260"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="243"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -3565,6 +3838,34 @@
         <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
         <source> Sales Quote No. </source>
         <translation> عرض السعر رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesRefundView</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.ui" line="14"/>
+        <source>Dialog</source>
+        <translation>مرتجعات المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="34"/>
+        <source>Customer Name</source>
+        <translation>اسم العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="34"/>
+        <source>Refunded By</source>
+        <translation>بواسطة</translation>
     </message>
 </context>
 <context>
