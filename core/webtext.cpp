@@ -1,5 +1,7 @@
 #include "core/webtext.h"
 
+#include "core/direction.h"
+
 #include <QRegularExpression>
 #include <QVector>
 #include <QWebElement>
@@ -48,6 +50,20 @@ QString spannedRuns(const QString &text)
     return html + text.mid(copiedUpTo).toHtmlEscaped();
 }
 
+// `text` as mended markup, or an empty string when it needs nothing. A text led by a Latin
+// letter, or of digits without letters, reads left to right inside the right-to-left page:
+// "1 Nile St", not "Nile St 1".
+QString mendedText(const QString &text)
+{
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    static const QRegularExpression digit(QStringLiteral("\\d"));
+    const bool spans = needsSpans(text);
+    const QString html = spans ? spannedRuns(text) : text.toHtmlEscaped();
+    if ((text.contains(letter) || text.contains(digit)) && Direction::of(text) == Qt::LeftToRight)
+        return leftToRightEmbedding + html + popDirectionalFormatting;
+    return spans ? html : QString();
+}
+
 // The text of markup between tags as WebKit writes it: only these are escaped.
 QString unescaped(QString text)
 {
@@ -57,19 +73,22 @@ QString unescaped(QString text)
         .replace(QLatin1String("&amp;"), QLatin1String("&"));
 }
 
-// An element's markup with the text between its children in spans; empty when that text
-// needs none.
+// An element's markup with its own text, the text between its children, mended; empty
+// when that text needs nothing. The children's texts are theirs, mended before.
 QString mendedOwnText(const QString &markup)
 {
-    static const QRegularExpression tag(QStringLiteral("<!--.*?-->|<[^>]*>"),
+    static const QRegularExpression tag(QStringLiteral("<!--.*?-->|<(/?)([A-Za-z0-9]*)[^>]*?(/?)>"),
                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QStringList empty{QStringLiteral("br"), QStringLiteral("img"), QStringLiteral("hr"),
+                                   QStringLiteral("input"), QStringLiteral("meta"), QStringLiteral("col")};
     QString mended;
     bool changed = false;
     int copiedUpTo = 0;
+    int depth = 0;
     const auto mendText = [&](int end) {
-        const QString text = unescaped(markup.mid(copiedUpTo, end - copiedUpTo));
-        if (needsSpans(text)) {
-            mended += spannedRuns(text);
+        const QString html = depth == 0 ? mendedText(unescaped(markup.mid(copiedUpTo, end - copiedUpTo))) : QString();
+        if (!html.isEmpty()) {
+            mended += html;
             changed = true;
         } else {
             mended += markup.midRef(copiedUpTo, end - copiedUpTo);
@@ -81,6 +100,10 @@ QString mendedOwnText(const QString &markup)
         mendText(match.capturedStart());
         mended += match.captured();
         copiedUpTo = match.capturedEnd();
+        const bool isElement = !match.captured(2).isEmpty();
+        if (!isElement || !match.captured(3).isEmpty() || empty.contains(match.captured(2).toLower()))
+            continue;
+        depth += match.captured(1).isEmpty() ? 1 : -1;
     }
     mendText(markup.size());
     return changed ? mended : QString();
@@ -89,8 +112,6 @@ QString mendedOwnText(const QString &markup)
 
 void WebText::mendRightToLeftText(QWebFrame *frame)
 {
-    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
-    static const QRegularExpression digit(QStringLiteral("\\d"));
     // The directions are read before anything changes: a question about style after each
     // change would lay the page out anew each time: 3000 rows took 45 seconds, not 0.2.
     QVector<QWebElement> rightToLeft;
@@ -108,10 +129,8 @@ void WebText::mendRightToLeftText(QWebFrame *frame)
                 element->setInnerXml(mended);
             continue;
         }
-        const QString text = unescaped(element->toInnerXml()).trimmed();
-        if (!text.contains(letter) && text.contains(digit))
-            element->setInnerXml(leftToRightEmbedding + text.toHtmlEscaped() + popDirectionalFormatting);
-        else if (needsSpans(text))
-            element->setInnerXml(spannedRuns(text));
+        const QString html = mendedText(unescaped(element->toInnerXml()).trimmed());
+        if (!html.isEmpty())
+            element->setInnerXml(html);
     }
 }

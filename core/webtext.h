@@ -12,9 +12,9 @@ namespace WebText {
 
 // Mends the right-to-left elements of `frame`'s loaded page, on screen and on paper: each
 // run of Arabic letters and each run of Latin letters or digits goes into a plain span of
-// its own (no direction, so the order of the line stays the same), and a text of digits
-// without letters (a phone, a date, an amount), which would be laid out from the right,
-// "0100 555 1234" as "1234 555 0100", is embedded left to right. Call it again after
+// its own (no direction, so the order of the line stays the same), and a text led by a
+// Latin letter or of digits without letters (a phone, a date, an amount), which would be
+// laid out from the right, "0100 555 1234" as "1234 555 0100", is embedded left to right. Call it again after
 // the page is loaded anew.
 void mendRightToLeftText(QWebFrame *frame);
 

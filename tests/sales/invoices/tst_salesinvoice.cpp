@@ -436,7 +436,7 @@ void tst_salesinvoice::pageIsFilledAndEscaped()
                      "<tr><tr><td> R-1 </td><td> Rice &quot;long&quot; </td><td> 2 </td><td> Each </td><td> 2.5 </td>"
                      "<td> 0 </td><td> 0 </td><td> 5 </td></tr></tr>|12.5|100|112.5|0.3|-1|THANK YOU|Thanks"));
     // Both pages carry every placeholder and the one cell of the lines.
-    for (const QString &language : {"en", "ar"}) {
+    for (const QString language : {"en", "ar"}) {
         QFile file(InvoicePage::templatePath(language));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
