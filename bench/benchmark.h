@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QPointer>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@
 #include <memory>
 
 class QWidget;
+class frmReportViewer;
+struct CatalogueReportStep;
 
 struct BenchOptions
 {
@@ -95,6 +98,12 @@ private:
     Step panelReload(const QString &name, int tab, const char *button);
     Step listWindow(const QString &name, const std::function<QWidget *()> &open,
                     const std::function<void(QWidget *)> &drive);
+    Step catalogueReport(const CatalogueReportStep &report);
+    Step pdfExport();
+
+    bool openReportsCenter();
+    bool showReport(const QString &code);
+    void closeReports();
 
     bool openMainWindow();
     void closeMainWindow();
@@ -113,6 +122,13 @@ private:
     std::unique_ptr<QTemporaryDir> programFolder;
     QPointer<QWidget> mainWindow;
     QPointer<QWidget> window;
+    QPointer<QWidget> reportsCenter;
+    QPointer<frmReportViewer> viewer;
+    // The report whose preview was the tallest, for the export to PDF.
+    QString largestReportName;
+    QString largestReportCode;
+    int largestReportHeight = -1;
+    QSet<QString> sizedReports;
 };
 
 #endif // BENCHMARK_H
