@@ -32,6 +32,8 @@ struct BenchOptions
     // When set, each step's statements are written there as the client ran them, one file
     // per step, for whoever wants to see which statement costs what.
     QString statementsFolder;
+    // When set, only the steps whose names hold this text are measured.
+    QString only;
 };
 
 struct StepResult
@@ -94,7 +96,7 @@ private:
 
     Step companyCreation();
     Step mainWindowShown();
-    Step chartThroughDashboard();
+    Step chartThroughDashboard(const QString &name);
     Step panelReload(const QString &name, int tab, const char *button);
     Step listWindow(const QString &name, const std::function<QWidget *()> &open,
                     const std::function<void(QWidget *)> &drive);

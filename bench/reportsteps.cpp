@@ -21,16 +21,16 @@ void fromAYearAgo(QWidget *window)
 const QVector<CatalogueReportStep> &catalogueReportSteps()
 {
     static const QVector<CatalogueReportStep> reports{
-        {QStringLiteral("Report: customer list"), QStringLiteral("CUSTLST")},
-        {QStringLiteral("Report: customer sales detailed"), QStringLiteral("CUSTSLS")},
-        {QStringLiteral("Report: customer statement of account"), QStringLiteral("CSTSTTMNT")},
-        {QStringLiteral("Report: vendor list"), QStringLiteral("VENLST")},
-        {QStringLiteral("Report: account list"), QStringLiteral("ACCLST")},
-        {QStringLiteral("Report: general journal list"), QStringLiteral("GJLST")},
-        {QStringLiteral("Report: balance sheet"), QStringLiteral("BSH")},
-        {QStringLiteral("Report: income statement"), QStringLiteral("INCST")},
-        {QStringLiteral("Report: warehouse inventory"), QStringLiteral("INVQTY")},
-        {QStringLiteral("Report: inventory actions"), QStringLiteral("INVACT")},
+        {QStringLiteral("customer list"), QStringLiteral("CUSTLST")},
+        {QStringLiteral("customer sales detailed"), QStringLiteral("CUSTSLS")},
+        {QStringLiteral("customer statement of account"), QStringLiteral("CSTSTTMNT")},
+        {QStringLiteral("vendor list"), QStringLiteral("VENLST")},
+        {QStringLiteral("account list"), QStringLiteral("ACCLST")},
+        {QStringLiteral("general journal list"), QStringLiteral("GJLST")},
+        {QStringLiteral("balance sheet"), QStringLiteral("BSH")},
+        {QStringLiteral("income statement"), QStringLiteral("INCST")},
+        {QStringLiteral("warehouse inventory"), QStringLiteral("INVQTY")},
+        {QStringLiteral("inventory actions"), QStringLiteral("INVACT")},
     };
     return reports;
 }

@@ -10,7 +10,7 @@
 // then Show Report with its panel as the panel opens, until the preview has its page.
 struct CatalogueReportStep
 {
-    QString name;
+    QString name; // the table says "Report: " and this
     QString code;
 };
 
