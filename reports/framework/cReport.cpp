@@ -106,6 +106,11 @@ QString cReport::cell(const QString &text)
     return QStringLiteral("<td> ") + text.toHtmlEscaped() + QStringLiteral(" </td>");
 }
 
+QString cReport::numberCell(const QString &text)
+{
+    return QStringLiteral("<td class=\"number\"> ") + text.toHtmlEscaped() + QStringLiteral(" </td>");
+}
+
 QString cReport::row(const QSqlRecord &record)
 {
     QString html = QStringLiteral("<tr>");
