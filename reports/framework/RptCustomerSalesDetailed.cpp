@@ -35,6 +35,8 @@ void RptCustomerSalesDetailed::showReport(const QString &condition)
                              "<tbody><tr><td colspan=\"6\">$INVOICES</td></tr></tbody></table><br/></td></tr>");
     QString body;
     for (const cReport::Run &customer : cReport::runs(model, 0)) {
+        // Read before the rows: a step back makes the driver walk its result from the start.
+        const QString name = cReport::cellText(model.record(customer.first).value(1));
         QString invoices;
         for (int i = customer.first; i < customer.end; ++i) {
             const QSqlRecord invoice = model.record(i);
@@ -43,7 +45,7 @@ void RptCustomerSalesDetailed::showReport(const QString &condition)
                 invoices += cReport::cell(cReport::cellText(invoice.value(column)));
             invoices += QStringLiteral("</tr>");
         }
-        body += fillTemplate(block, {{QStringLiteral("$CUST_NAME"), cReport::cellText(model.record(customer.first).value(1))}},
+        body += fillTemplate(block, {{QStringLiteral("$CUST_NAME"), name}},
                              {{QStringLiteral("<tr><td colspan=\"6\">$INVOICES</td></tr>"), invoices}});
     }
     cReport::show(report.page({}, {{QStringLiteral("<td>$DETAILS</td>"), body}}));
