@@ -124,10 +124,12 @@ void RptWarehouseInventory::showReport(int warehouseId, const QString &warehouse
             }
         }
         const bool negative = total < 0 || std::any_of(unconverted.cbegin(), unconverted.cend(), [](int n) { return n < 0; });
-        rows += QStringLiteral("<tr>") + cReport::cell(cReport::cellText(first.value(ItemNo)))
-                + cReport::cell(cReport::cellText(first.value(ItemName))) + cReport::cell(QStringLiteral("---"))
+        // The quantity is the one figure: the cells of text are the ones marked.
+        const QString text = QStringLiteral("text");
+        rows += QStringLiteral("<tr>") + cReport::cell(cReport::cellText(first.value(ItemNo)), text)
+                + cReport::cell(cReport::cellText(first.value(ItemName)), text) + cReport::cell(QStringLiteral("---"), text)
                 + quantityCell(formatQuantity(unitNames, factors, total, unconverted), negative)
-                + cReport::cell(QString()) + QStringLiteral("</tr>");
+                + cReport::cell(QString(), text) + QStringLiteral("</tr>");
     }
     cReport::show(report.page({{QStringLiteral("$WAREHOUSE"), warehouseName}},
                               {{QStringLiteral("<td colspan=\"5\">$DETAILS</td>"), rows}}));

@@ -101,14 +101,16 @@ QString cReport::cellText(const QVariant &value)
     }
 }
 
-QString cReport::cell(const QString &text)
+QString cReport::cell(const QString &text, const QString &className)
 {
-    return QStringLiteral("<td> ") + text.toHtmlEscaped() + QStringLiteral(" </td>");
+    const QString start = className.isEmpty() ? QStringLiteral("<td> ")
+                                               : QStringLiteral("<td class=\"%1\"> ").arg(className);
+    return start + text.toHtmlEscaped() + QStringLiteral(" </td>");
 }
 
 QString cReport::numberCell(const QString &text)
 {
-    return QStringLiteral("<td class=\"number\"> ") + text.toHtmlEscaped() + QStringLiteral(" </td>");
+    return cell(text, QStringLiteral("number"));
 }
 
 QString cReport::row(const QSqlRecord &record)
