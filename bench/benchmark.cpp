@@ -2,6 +2,7 @@
 
 #include "bench/bareclient.h"
 #include "bench/listwindows.h"
+#include "bench/reportsteps.h"
 #include "bench/statementlog.h"
 #include "core/companydb.h"
 #include "core/connection.h"
@@ -9,8 +10,12 @@
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/seams.h"
+#include "reports/framework/frmReportViewer.h"
+#include "reports/framework/frmReportsCenter.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -23,6 +28,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QWebFrame>
 #include <QWebView>
 #include <QWidget>
@@ -93,6 +99,19 @@ bool shownWithPages(QWidget *window, const PageWatch &pages)
     }
     settle();
     return true;
+}
+
+// Runs the event loop until the preview has laid out its page.
+bool pageLaidOut(frmReportViewer *preview)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (preview && !preview->pageReady()) {
+        if (clock.elapsed() > showTimeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return preview;
 }
 
 // Changes the tab without the reload that the main window ties to a change of tab.
@@ -192,12 +211,12 @@ bool Benchmark::begin()
     }
 
     programFolder = std::make_unique<QTemporaryDir>();
-    for (const char *pages : {"jscharts", "news"}) {
+    for (const char *pages : {"jscharts", "news", "Reports"}) {
         const QString from = QDir(options.pagesFolder).filePath(QLatin1String(pages));
         if (!QDir(from).exists())
-            report(QStringLiteral("No %1 beside the program: the home tab shows no page there").arg(from));
+            report(QStringLiteral("No %1 beside the program: its pages cannot show").arg(from));
         else if (!copyFolder(from, QDir(programFolder->path()).filePath(QLatin1String(pages))))
-            report(QStringLiteral("Could not copy %1: the home tab may miss a page").arg(from));
+            report(QStringLiteral("Could not copy %1: a page may be missing").arg(from));
     }
     // A folder of its own: the main window stores its tab in the settings file there, and
     // an automatic backup folder set in a real one would add a backup to every run.
@@ -254,6 +273,7 @@ bool Benchmark::begin()
 void Benchmark::end()
 {
     closeMainWindow();
+    closeReports();
     delete window.data();
     if (QSqlDatabase::contains(controlName)) {
         dropCreatedCompany();
@@ -297,7 +317,12 @@ bool Benchmark::run()
     }
     startupNs = median(startups);
 
-    auto measured = [this](const Step &step) {
+    const auto wanted = [this](const QString &name) {
+        return options.only.isEmpty() || name.contains(options.only, Qt::CaseInsensitive);
+    };
+    auto measured = [this, &wanted](const Step &step) {
+        if (!wanted(step.name))
+            return;
         stepResults << measure(step);
         const StepResult &result = stepResults.last();
         report(result.failure.isEmpty()
@@ -309,23 +334,36 @@ bool Benchmark::run()
     measured(companyCreation());
     measured(mainWindowShown());
 
-    stepFailure.clear();
-    const int shown = boxes.size();
-    if (openMainWindow() && boxes.size() == shown) {
-        measured(chartThroughDashboard());
-        measured(panelReload(QStringLiteral("Purchasing tab: vendors reloaded"), purchasingTab, "btnVendorsRefresh"));
-        measured(panelReload(QStringLiteral("Sales tab: customers reloaded"), salesTab, "btnCustomersRefresh"));
-        measured(panelReload(QStringLiteral("Dashboard: stock validity reloaded"), dashboardTab, "btnValidityRefresh"));
-    } else {
-        StepResult result;
-        result.name = QStringLiteral("Home panels");
-        result.failure = boxes.size() > shown ? boxes.mid(shown).join(QStringLiteral(" | ")) : stepFailure;
-        stepResults << result;
+    const QString chart = QStringLiteral("Dashboard tab chosen: week-sales chart");
+    const QString vendors = QStringLiteral("Purchasing tab: vendors reloaded");
+    const QString customers = QStringLiteral("Sales tab: customers reloaded");
+    const QString validity = QStringLiteral("Dashboard: stock validity reloaded");
+    // The main window is opened for its panels only when one of them is measured.
+    if (wanted(chart) || wanted(vendors) || wanted(customers) || wanted(validity)) {
+        stepFailure.clear();
+        const int shown = boxes.size();
+        if (openMainWindow() && boxes.size() == shown) {
+            measured(chartThroughDashboard(chart));
+            measured(panelReload(vendors, purchasingTab, "btnVendorsRefresh"));
+            measured(panelReload(customers, salesTab, "btnCustomersRefresh"));
+            measured(panelReload(validity, dashboardTab, "btnValidityRefresh"));
+        } else {
+            StepResult result;
+            result.name = QStringLiteral("Home panels");
+            result.failure = boxes.size() > shown ? boxes.mid(shown).join(QStringLiteral(" | ")) : stepFailure;
+            stepResults << result;
+        }
+        closeMainWindow();
     }
-    closeMainWindow();
 
     for (const ListWindow &list : listWindows())
         measured(listWindow(list.name, list.open, list.drive));
+    for (const CatalogueReportStep &report : catalogueReportSteps())
+        measured(catalogueReport(report));
+    for (const ListWindow &reportWindow : reportWindows())
+        measured(listWindow(reportWindow.name, reportWindow.open, reportWindow.drive));
+    if (!largestReportCode.isEmpty())
+        measured(pdfExport());
 
     end();
     return std::all_of(stepResults.cbegin(), stepResults.cend(),
@@ -382,6 +420,9 @@ StepResult Benchmark::measure(const Step &step)
         return result;
     result.programNs = median(times);
     result.runs = options.runs;
+    // A step that sent nothing, as an export, has no bare side to set beside it.
+    if (step.script.isEmpty() && statements.isEmpty())
+        return result;
 
     const QByteArray input = step.script.isEmpty() ? BareClient::script(statements) : step.script;
     result.statements = step.script.isEmpty() ? statements.size() : step.scriptStatements;
@@ -492,10 +533,10 @@ Benchmark::Step Benchmark::mainWindowShown()
     return step;
 }
 
-Benchmark::Step Benchmark::chartThroughDashboard()
+Benchmark::Step Benchmark::chartThroughDashboard(const QString &name)
 {
     Step step;
-    step.name = QStringLiteral("Dashboard tab chosen: week-sales chart");
+    step.name = name;
     step.before = [this] {
         selectTabQuietly(mainWindow, purchasingTab);
         settle();
@@ -561,6 +602,116 @@ Benchmark::Step Benchmark::listWindow(const QString &name, const std::function<Q
         step.act = shown;
     }
     step.after = [this] { delete window.data(); };
+    return step;
+}
+
+bool Benchmark::openReportsCenter()
+{
+    closeReports();
+    reportsCenter = new frmReportsCenter(nullptr);
+    reportsCenter->show();
+    if (shownWithPages(reportsCenter, PageWatch(reportsCenter)))
+        return true;
+    stepFailure = QStringLiteral("The Reports Center did not show within %1 s").arg(showTimeoutMs / 1000);
+    return false;
+}
+
+bool Benchmark::showReport(const QString &code)
+{
+    if (!reportsCenter) {
+        stepFailure = QStringLiteral("The Reports Center did not open");
+        return false;
+    }
+    auto *tree = reportsCenter->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+    auto *show = reportsCenter->findChild<QAbstractButton *>(QStringLiteral("btnShow"));
+    const QList<QTreeWidgetItem *> items =
+        tree ? tree->findItems(code, Qt::MatchExactly | Qt::MatchRecursive, 0) : QList<QTreeWidgetItem *>();
+    if (!show || items.size() != 1) {
+        stepFailure = QStringLiteral("The Reports Center has no single report %1").arg(code);
+        return false;
+    }
+    const QWidgetList before = QApplication::topLevelWidgets();
+    // Choosing the report opens its panel with the panel's own defaults.
+    tree->setCurrentItem(items.first());
+    show->click();
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        auto *preview = qobject_cast<frmReportViewer *>(shown);
+        if (preview && !before.contains(shown)) {
+            viewer = preview;
+            return true;
+        }
+    }
+    stepFailure = QStringLiteral("Show Report brought no preview of %1").arg(code);
+    return false;
+}
+
+void Benchmark::closeReports()
+{
+    delete viewer.data();
+    delete reportsCenter.data();
+}
+
+Benchmark::Step Benchmark::catalogueReport(const CatalogueReportStep &report)
+{
+    Step step;
+    step.name = QStringLiteral("Report: ") + report.name;
+    step.targetRatio = 1.3;
+    step.before = [this] { openReportsCenter(); };
+    // Ends when the preview has its page set: laying it out is the web view's own work.
+    step.act = [this, code = report.code] { return showReport(code); };
+    step.after = [this, report] {
+        // Measured once, to find the report with the most pages to export.
+        if (viewer && !sizedReports.contains(report.code) && pageLaidOut(viewer)) {
+            sizedReports.insert(report.code);
+            const int height = viewer->webView->page()->mainFrame()->contentsSize().height();
+            if (height > largestReportHeight) {
+                largestReportHeight = height;
+                largestReportName = report.name;
+                largestReportCode = report.code;
+            }
+        }
+        closeReports();
+    };
+    return step;
+}
+
+Benchmark::Step Benchmark::pdfExport()
+{
+    Step step;
+    step.name = QStringLiteral("Report to PDF, the longest: ") + largestReportName;
+    const QString pdf = QDir(programFolder->path()).filePath(QStringLiteral("report.pdf"));
+    step.before = [this, pdf] {
+        QFile::remove(pdf);
+        if (openReportsCenter() && showReport(largestReportCode) && !pageLaidOut(viewer))
+            stepFailure = QStringLiteral("The preview did not lay out its page within %1 s").arg(showTimeoutMs / 1000);
+    };
+    step.act = [this, pdf] {
+        if (!viewer || !stepFailure.isEmpty()) {
+            if (stepFailure.isEmpty())
+                stepFailure = QStringLiteral("The preview did not open");
+            return false;
+        }
+        QAction *exportAction = nullptr;
+        for (QAction *action : viewer->findChildren<QAction *>())
+            if (action->iconText() == frmReportViewer::tr("Export PDF"))
+                exportAction = action;
+        if (!exportAction) {
+            stepFailure = QStringLiteral("The preview has no Export PDF");
+            return false;
+        }
+        const FileDialogs::FileFn asked = FileDialogs::getSaveFileName;
+        FileDialogs::getSaveFileName = [pdf](QWidget *, const QString &, const QString &, const QString &) { return pdf; };
+        viewer->actionTriggered(exportAction);
+        FileDialogs::getSaveFileName = asked;
+        if (QFileInfo(pdf).size() > 0)
+            return true;
+        stepFailure = QStringLiteral("The export wrote no PDF");
+        return false;
+    };
+    step.after = [this, pdf] {
+        closeReports();
+        QFile::remove(pdf);
+    };
     return step;
 }
 

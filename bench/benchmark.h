@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QPointer>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@
 #include <memory>
 
 class QWidget;
+class frmReportViewer;
+struct CatalogueReportStep;
 
 struct BenchOptions
 {
@@ -29,6 +32,8 @@ struct BenchOptions
     // When set, each step's statements are written there as the client ran them, one file
     // per step, for whoever wants to see which statement costs what.
     QString statementsFolder;
+    // When set, only the steps whose names hold this text are measured.
+    QString only;
 };
 
 struct StepResult
@@ -91,10 +96,16 @@ private:
 
     Step companyCreation();
     Step mainWindowShown();
-    Step chartThroughDashboard();
+    Step chartThroughDashboard(const QString &name);
     Step panelReload(const QString &name, int tab, const char *button);
     Step listWindow(const QString &name, const std::function<QWidget *()> &open,
                     const std::function<void(QWidget *)> &drive);
+    Step catalogueReport(const CatalogueReportStep &report);
+    Step pdfExport();
+
+    bool openReportsCenter();
+    bool showReport(const QString &code);
+    void closeReports();
 
     bool openMainWindow();
     void closeMainWindow();
@@ -113,6 +124,13 @@ private:
     std::unique_ptr<QTemporaryDir> programFolder;
     QPointer<QWidget> mainWindow;
     QPointer<QWidget> window;
+    QPointer<QWidget> reportsCenter;
+    QPointer<frmReportViewer> viewer;
+    // The report whose preview was the tallest, for the export to PDF.
+    QString largestReportName;
+    QString largestReportCode;
+    int largestReportHeight = -1;
+    QSet<QString> sizedReports;
 };
 
 #endif // BENCHMARK_H

@@ -17,7 +17,7 @@ void RptAccountList::showReport()
     QString rows;
     for (const AccountLine &line : *lines)
         rows += QStringLiteral("<tr>") + cReport::cell(line.row.typeLabel()) + cReport::cell(line.row.accountLabel())
-                + cReport::cell(line.amounts.debit.shortText()) + cReport::cell(line.amounts.credit.shortText())
-                + cReport::cell(line.amounts.balance.shortText()) + QStringLiteral("</tr>");
+                + cReport::numberCell(line.amounts.debit.shortText()) + cReport::numberCell(line.amounts.credit.shortText())
+                + cReport::numberCell(line.amounts.balance.shortText()) + QStringLiteral("</tr>");
     cReport::show(report.page({}, {{QStringLiteral("<td colspan=\"5\">$DETAILS</td>"), rows}}));
 }

@@ -53,6 +53,9 @@ void RptGeneralJournalList::showReport()
     // Entries are told apart by their id alone: two of one date and description are two.
     QString entries;
     for (const cReport::Run &entry : cReport::runs(model, JournalId)) {
+        // The head first: the model reads the rows on in order, and a step back makes the
+        // driver walk its result from the start.
+        const QSqlRecord head = model.record(entry.first);
         QString lines;
         Money debit;
         Money credit;
@@ -65,7 +68,6 @@ void RptGeneralJournalList::showReport()
             debit += Money::fromDecimal(line.value(Debit));
             credit += Money::fromDecimal(line.value(Credit));
         }
-        const QSqlRecord head = model.record(entry.first);
         entries += fillTemplate(block,
                                 {{QStringLiteral("$JOUR_DATE"), head.value(JournalDate).toDate().toString(dateFormat)},
                                  {QStringLiteral("$JOUR_DESCRIPTION"), head.value(Description).toString()},

@@ -31,9 +31,11 @@ void RptItemsActions::showReport()
         const Money purchaseCapital = Money::fromDecimal(record.value(PurchaseCapital));
         const Money salesCapital = Money::fromDecimal(record.value(SalesCapital));
         rows += QStringLiteral("<tr>");
-        for (int column : {ItemNo, ItemName, Uom, Purchased, Sold, Qoh})
+        for (int column : {ItemNo, ItemName, Uom})
             rows += cReport::cell(cReport::cellText(record.value(column)));
-        rows += cReport::cell(purchaseCapital.shortText()) + cReport::cell(salesCapital.shortText())
+        for (int column : {Purchased, Sold, Qoh})
+            rows += cReport::numberCell(cReport::cellText(record.value(column)));
+        rows += cReport::numberCell(purchaseCapital.shortText()) + cReport::numberCell(salesCapital.shortText())
                 + QStringLiteral("</tr>");
         purchaseTotal += purchaseCapital;
         salesTotal += salesCapital;

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace {
 enum Column { ItemId, ItemName, ItemNo, UomId, Uom, PurchasedQty, PurchaseRefQty, SalesQty, SalesRefQty };
@@ -73,6 +75,22 @@ void RptWarehouseInventory::showReport(int warehouseId, const QString &warehouse
     if (!cReport::runQuery(model, stockStatement(warehouseId)))
         return;
 
+    // Every conversion in one statement: one per unit would grow with the items. The
+    // oldest row of a pair counts, as the index on ItemId hands it out first.
+    std::map<std::tuple<int, int, int>, double> conversions;
+    QSqlQuery conversion;
+    conversion.setForwardOnly(true);
+    if (!conversion.exec(QStringLiteral("SELECT ItemId, BigUOMId, SmallUOMId, `Variance` FROM itemuom "
+                                        "WHERE ItemId IS NOT NULL AND BigUOMId IS NOT NULL AND SmallUOMId IS NOT NULL "
+                                        "ORDER BY ItemUOMId"))) {
+        cReport::reportFailure(conversion.lastError());
+        return;
+    }
+    while (conversion.next())
+        conversions.emplace(std::make_tuple(conversion.value(0).toInt(), conversion.value(1).toInt(),
+                                            conversion.value(2).toInt()),
+                            conversion.value(3).toDouble());
+
     QString rows;
     for (const cReport::Run &item : cReport::runs(model, ItemId)) {
         const QSqlRecord first = model.record(item.first);
@@ -83,13 +101,14 @@ void RptWarehouseInventory::showReport(int warehouseId, const QString &warehouse
         int total = netQuantity(first);
         int multiplier = 1;
         bool converting = true;
+        // Each unit after the previous one: a step back makes the driver walk its result
+        // from the start.
+        int smallerUomId = first.value(UomId).toInt();
         for (int i = item.first + 1; i < item.end; ++i) {
             const QSqlRecord unit = model.record(i);
-            bool ok = true;
-            const double variance =
-                uomVariance(itemId, unit.value(UomId).toInt(), model.record(i - 1).value(UomId).toInt(), &ok);
-            if (!ok)
-                return;
+            const auto found = conversions.find(std::make_tuple(itemId, unit.value(UomId).toInt(), smallerUomId));
+            const double variance = found == conversions.end() ? 0 : found->second;
+            smallerUomId = unit.value(UomId).toInt();
             const int factor = int(std::trunc(variance));
             unitNames << unit.value(Uom).toString();
             factors << factor;
@@ -105,10 +124,12 @@ void RptWarehouseInventory::showReport(int warehouseId, const QString &warehouse
             }
         }
         const bool negative = total < 0 || std::any_of(unconverted.cbegin(), unconverted.cend(), [](int n) { return n < 0; });
-        rows += QStringLiteral("<tr>") + cReport::cell(cReport::cellText(first.value(ItemNo)))
-                + cReport::cell(cReport::cellText(first.value(ItemName))) + cReport::cell(QStringLiteral("---"))
+        // The quantity is the one figure: the cells of text are the ones marked.
+        const QString text = QStringLiteral("text");
+        rows += QStringLiteral("<tr>") + cReport::cell(cReport::cellText(first.value(ItemNo)), text)
+                + cReport::cell(cReport::cellText(first.value(ItemName)), text) + cReport::cell(QStringLiteral("---"), text)
                 + quantityCell(formatQuantity(unitNames, factors, total, unconverted), negative)
-                + cReport::cell(QString()) + QStringLiteral("</tr>");
+                + cReport::cell(QString(), text) + QStringLiteral("</tr>");
     }
     cReport::show(report.page({{QStringLiteral("$WAREHOUSE"), warehouseName}},
                               {{QStringLiteral("<td colspan=\"5\">$DETAILS</td>"), rows}}));

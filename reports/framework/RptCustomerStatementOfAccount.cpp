@@ -44,13 +44,15 @@ void RptCustomerStatementOfAccount::showReport(const QString &where, const QStri
                              "<td>$TOTAL_SUMMARY</td></tr></tbody></table><br/></td></tr>");
     QString body;
     for (const cReport::Run &customer : cReport::runs(model, CustomerId)) {
+        // Read before the rows: a step back makes the driver walk its result from the start.
+        const QSqlRecord head = model.record(customer.first);
         Money debit;
         Money credit;
         QString rows;
         if (!fromDate.isEmpty()) {
             // Entries on the first day belong to the period; the sums of the earlier ones
             // stand side by side, not netted.
-            opening.bindValue(QStringLiteral(":customer"), model.record(customer.first).value(CustomerId));
+            opening.bindValue(QStringLiteral(":customer"), head.value(CustomerId));
             opening.bindValue(QStringLiteral(":fromDate"), fromDate);
             if (!opening.exec() || !opening.next()) {
                 cReport::reportFailure(opening.lastError());
@@ -72,7 +74,7 @@ void RptCustomerStatementOfAccount::showReport(const QString &where, const QStri
         const QString summary = debit > credit ? tr("Debit: ") + (debit - credit).shortText()
                                                : tr("Credit: ") + (credit - debit).shortText();
         body += fillTemplate(block,
-                             {{QStringLiteral("$CUST_NAME"), cReport::cellText(model.record(customer.first).value(CustomerName))},
+                             {{QStringLiteral("$CUST_NAME"), cReport::cellText(head.value(CustomerName))},
                               {QStringLiteral("$TOTAL_DEBIT"), debit.shortText()},
                               {QStringLiteral("$TOTAL_CREDIT"), credit.shortText()},
                               {QStringLiteral("$TOTAL_SUMMARY"), summary}},

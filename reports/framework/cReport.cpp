@@ -101,9 +101,16 @@ QString cReport::cellText(const QVariant &value)
     }
 }
 
-QString cReport::cell(const QString &text)
+QString cReport::cell(const QString &text, const QString &className)
 {
-    return QStringLiteral("<td> ") + text.toHtmlEscaped() + QStringLiteral(" </td>");
+    const QString start = className.isEmpty() ? QStringLiteral("<td> ")
+                                               : QStringLiteral("<td class=\"%1\"> ").arg(className);
+    return start + text.toHtmlEscaped() + QStringLiteral(" </td>");
+}
+
+QString cReport::numberCell(const QString &text)
+{
+    return cell(text, QStringLiteral("number"));
 }
 
 QString cReport::row(const QSqlRecord &record)
@@ -159,6 +166,8 @@ void cReport::showGrouped(const QString &templateFile, const QString &sql, const
         return;
     QString body;
     for (const Run &group : runs(model, 0)) {
+        // Read before the rows: a step back makes the driver walk its result from the start.
+        const QString name = cellText(model.record(group.first).value(1));
         QString groupRows;
         for (int i = group.first; i < group.end; ++i) {
             const QSqlRecord record = model.record(i);
@@ -167,7 +176,7 @@ void cReport::showGrouped(const QString &templateFile, const QString &sql, const
                 groupRows += cell(cellText(record.value(column)));
             groupRows += QStringLiteral("</tr>");
         }
-        body += fillTemplate(groups.block, {{groups.nameToken, cellText(model.record(group.first).value(1))}},
+        body += fillTemplate(groups.block, {{groups.nameToken, name}},
                              {{groups.rowsToken, groupRows}});
     }
     show(report.page({}, {{detailsToken, body}}));

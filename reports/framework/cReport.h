@@ -48,8 +48,13 @@ public:
     // at most 15 significant digits (100.00 as 100, 12.50 as 12.5), dates and times in
     // ISO form; NULL as empty text, or as 0 in a numeric column.
     static QString cellText(const QVariant &value);
-    // "<td> text </td>", the text escaped.
-    static QString cell(const QString &text);
+    // "<td> text </td>", the text escaped; with a class, <td class="name"> as the start.
+    // A template aligns its figures by such a class, never by the column's place: the web
+    // view styles a long table by :nth-child in a time that grows with the square of its
+    // rows.
+    static QString cell(const QString &text, const QString &className = QString());
+    // A cell of class "number".
+    static QString numberCell(const QString &text);
     // "<tr>", a cell per column of `record` in its order, "</tr>".
     static QString row(const QSqlRecord &record);
     // The rows of every result row, in the order of the result.

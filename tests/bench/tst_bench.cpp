@@ -2,6 +2,7 @@
 
 #include "bench/benchgenerator.h"
 #include "bench/listwindows.h"
+#include "bench/reportsteps.h"
 #include "core/companydb.h"
 
 #include <QDir>
@@ -120,8 +121,10 @@ void tst_bench::measuresEveryStep()
     QStringList steps{QStringLiteral("Create a company database"), QStringLiteral("Login: main window shown, home panels filled"),
                       QStringLiteral("Dashboard tab chosen: week-sales chart"), QStringLiteral("Purchasing tab: vendors reloaded"),
                       QStringLiteral("Sales tab: customers reloaded"), QStringLiteral("Dashboard: stock validity reloaded")};
-    for (const ListWindow &window : listWindows())
+    for (const ListWindow &window : listWindows() + reportWindows())
         steps << window.name;
+    for (const CatalogueReportStep &report : catalogueReportSteps())
+        steps << QStringLiteral("Report: ") + report.name;
     for (const QString &step : steps) {
         const QStringList row = tableRow(sound.table, step);
         QVERIFY2(row.size() >= 5, qPrintable(step + QStringLiteral(" in:\n") + sound.table));
@@ -129,6 +132,12 @@ void tst_bench::measuresEveryStep()
         for (int cell = 0; cell < 4; ++cell)
             QVERIFY2(row.at(cell).toDouble() > 0, qPrintable(step + QStringLiteral(": ") + row.join(QLatin1Char('|'))));
     }
+    // The export sends no statement: it has a time alone.
+    const QRegularExpressionMatch pdf =
+        QRegularExpression(QStringLiteral("^Report to PDF, the longest: [a-z ]+?\\s{2,}(\\S+)\\s+-\\s+-\\s+0\\s"),
+                           QRegularExpression::MultilineOption)
+            .match(sound.table);
+    QVERIFY2(pdf.hasMatch() && pdf.captured(1).toDouble() > 0, qPrintable(sound.table));
     QVERIFY2(sound.table.contains(QStringLiteral("`select 1` through it takes")), qPrintable(sound.table));
     // The company the benchmark creates does not stay behind.
     QCOMPARE(TestSupport::queryValue(QStringLiteral("SELECT COUNT(*) FROM information_schema.SCHEMATA "
@@ -148,6 +157,12 @@ void tst_bench::keepsWhatEachStepSent_data()
         << "Customers list, name filter typed" << "SELECT 1" << "Like '%Food%'";
     QTest::newRow("a list window sends its one statement")
         << "Persons list" << "SELECT 1" << "from persons";
+    QTest::newRow("the warehouse inventory reads its panel's warehouses, its stock and every conversion at once")
+        << "Report: warehouse inventory" << "SELECT 3" << "FROM itemuom";
+    QTest::newRow("the account list's statements do not grow with the accounts")
+        << "Report: account list" << "SELECT 11" << "FROM accountsdefaults";
+    QTest::newRow("daily cash sums the year once when its from-date moves")
+        << "Daily cash, one year" << "SELECT 4" << "from salesrefund";
 }
 
 void tst_bench::keepsWhatEachStepSent()
