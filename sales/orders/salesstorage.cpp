@@ -18,21 +18,19 @@ const Document order{QStringLiteral("salesorder"), QStringLiteral("SalesOrderId"
 const Document invoice{QStringLiteral("salesinvoice"), QStringLiteral("SalesInvoiceId"),
                        QStringLiteral("salesinvoicedetails"), QStringLiteral("SalesInvoiceDetailsId")};
 
-namespace {
 using namespace SalesLine;
 
 // A cell that holds nothing is stored as NULL, so an emptied discount comes back empty.
-QVariant cellOrNull(const cSalesGrid *lines, int row, int column)
+QVariant cellOrNull(const cLineGrid *lines, int row, int column)
 {
     const QVariant value = lines->value(row, column);
     return value.isNull() || value.toString().isEmpty() ? QVariant(QVariant::String) : value;
 }
 
-QVariant amountOrNull(const cSalesGrid *lines, int row, int column)
+QVariant amountOrNull(const cLineGrid *lines, int row, int column)
 {
     const QVariant value = cellOrNull(lines, row, column);
     return value.isNull() ? value : lines->amount(row, column).toDecimal();
-}
 }
 
 QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool keepIds)
@@ -106,15 +104,17 @@ void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document
         line.bindValue(QStringLiteral(":Price"), amountOrNull(lines, row, Price));
     });
 
-    // What is stored is judged, not what the window holds: a line another user's save
-    // added or took away meanwhile would leave a document whose lines do not make its
-    // subtotal.
+    checkStoredLines(save, document, id, lines->lineCount(), subtotal);
+}
+
+void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal)
+{
     QSqlQuery stored = save.prepare(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(Price), 0) FROM %1 WHERE %2 = :id")
                                         .arg(document.details, document.headerId));
     stored.bindValue(QStringLiteral(":id"), id);
     if (!save.exec(stored) || !stored.next())
         return;
-    if (stored.value(0).toInt() != lines->lineCount() || Money::fromDecimal(stored.value(1)) != subtotal)
+    if (stored.value(0).toInt() != lineCount || Money::fromDecimal(stored.value(1)) != subtotal)
         save.failWith(QCoreApplication::translate("SalesStorage",
                                                   "Another user has changed this document meanwhile. Nothing was saved."));
 }
