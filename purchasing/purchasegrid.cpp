@@ -7,6 +7,7 @@
 #include "purchasing/purchasedelegate.h"
 #include "sales/orders/salesgrid.h"
 
+#include <QHeaderView>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -52,6 +53,16 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
         view->hideColumn(Tax);
     }
     view->setColumnWidth(ItemName, 250);
+    // The headers of the short text columns read whole, in either language.
+    for (int column : {ItemNo, Uom, Date})
+        view->setColumnWidth(column, qMax(view->columnWidth(column), view->horizontalHeader()->sectionSizeHint(column)));
+    fitColumns();
+    connect(this, &cLineGrid::recalculated, this, &cPurchaseGrid::fitColumns);
+}
+
+void cPurchaseGrid::fitColumns()
+{
+    Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
 }
 
 QString cPurchaseGrid::fillLineDefaults(int row)

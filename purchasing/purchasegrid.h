@@ -63,6 +63,11 @@ public:
     // stored as shown: tells which line and returns false.
     bool checkLines(QWidget *parent) const;
 
+public slots:
+    // Widens the amount columns to what they show, the item's name giving way first when
+    // the view is narrow; done after every recalculation and every load.
+    void fitColumns();
+
 private:
     QTableView *view;
 };

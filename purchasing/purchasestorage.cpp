@@ -47,6 +47,7 @@ QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id)
         });
     }
     lines->markStored();
+    lines->fitColumns();
     return QSqlError();
 }
 
