@@ -154,6 +154,7 @@ private slots:
     void saveRefuses();
     void failedSaveLeavesNothing();
     void updateOfADeletedInvoiceIsRefused();
+    void searchWithoutAChoiceChangesNothing();
 };
 
 void tst_purchaseinvoice::init()
@@ -351,6 +352,30 @@ void tst_purchaseinvoice::updateOfADeletedInvoiceIsRefused()
     QVERIFY2(messageLog().contains(cDbSave::recordGoneText()), qPrintable(messageLog()));
     QCOMPARE(storedInvoices(), QString());
     QCOMPARE(state(&invoice), QString("edit"));
+}
+
+// Closing the list, or Edit without a row, keeps what is being written.
+void tst_purchaseinvoice::searchWithoutAChoiceChangesNothing()
+{
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    searchInvoice(&invoice, "OLD");
+    QCOMPARE(state(&invoice), QString("edit"));
+    scan(&invoice, "222");
+    const QString shown = shownLines(&invoice);
+
+    TestSupport::whenModal([](QWidget *list) { static_cast<QDialog *>(list)->reject(); });
+    click(&invoice, "btnSearch");
+    TestSupport::whenModal([](QWidget *list) {
+        table(list)->setCurrentIndex(QModelIndex());
+        click(list, "btnEdit");
+        static_cast<QDialog *>(list)->reject();
+    });
+    click(&invoice, "btnSearch");
+
+    QCOMPARE(shownLines(&invoice), shown);
+    QCOMPARE(state(&invoice), QString("edit"));
+    QCOMPARE(text(&invoice, "txtPurchaseInvoiceNo"), QString("OLD"));
 }
 
 ZARPO_TEST_MAIN(tst_purchaseinvoice)
