@@ -277,7 +277,7 @@ void frmPurchaseInvoice::insertInvoice(cDbSave &save)
 // The order the invoice was made from stays as stored.
 void frmPurchaseInvoice::updateInvoice(cDbSave &save)
 {
-    SalesStorage::lockHeader(save, PurchaseStorage::invoice, loadedId);
+    DocumentLines::lockHeader(save, PurchaseStorage::invoice, loadedId);
     QSqlQuery header = save.prepare(QStringLiteral(
         "Update `purchaseinvoice` Set `PurchaseInvoiceNo` = :PurchaseInvoiceNo, `EmployeeId` = :EmployeeId, "
         "`VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "

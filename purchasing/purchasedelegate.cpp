@@ -1,11 +1,11 @@
 #include "purchasing/purchasedelegate.h"
 
 #include "core/comboboxes.h"
+#include "core/documentlines.h"
 #include "core/globals.h"
 #include "core/money.h"
 #include "core/numberfields.h"
 #include "purchasing/purchasegrid.h"
-#include "sales/orders/salesgrid.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -52,7 +52,7 @@ QWidget *PurchaseDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     if (itemId.toString().isEmpty())
         return nullptr;
     auto *units = new QComboBox(parent);
-    fillCombo(units, {}, SalesLine::unitsOfItemSql, {{QStringLiteral(":id"), itemId}});
+    fillCombo(units, {}, DocumentLines::unitsOfItemSql, {{QStringLiteral(":id"), itemId}});
     return units;
 }
 

@@ -5,7 +5,7 @@
 #include "core/globals.h"
 #include "core/messages.h"
 #include "purchasing/purchasedelegate.h"
-#include "sales/orders/salesgrid.h"
+#include "core/documentlines.h"
 
 #include <QHeaderView>
 #include <QSqlError>
@@ -48,7 +48,7 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
         view->hideColumn(column);
     if (!showDate)
         view->hideColumn(Date);
-    if (!cSalesGrid::showsDiscountAndTax()) {
+    if (!DocumentLines::showsDiscountAndTax()) {
         view->hideColumn(Discount);
         view->hideColumn(Tax);
     }
@@ -69,7 +69,7 @@ QString cPurchaseGrid::fillLineDefaults(int row)
 {
     setValue(row, Quantity, 1);
     QSqlQuery units(liveDefaultConnection());
-    units.prepare(SalesLine::unitsOfItemSql);
+    units.prepare(DocumentLines::unitsOfItemSql);
     units.bindValue(QStringLiteral(":id"), value(row, ItemId));
     const bool hasUnit = units.exec() && units.next();
     setValue(row, Uom, hasUnit ? units.value(1) : QVariant());

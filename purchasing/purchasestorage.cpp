@@ -66,8 +66,8 @@ void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &docum
     sql.parentPlaceholder = QLatin1Char(':') + document.headerId;
     sql.parentId = id;
     lines->write(save, sql, [lines](QSqlQuery &line, int row) {
-        using SalesStorage::amountOrNull;
-        using SalesStorage::cellOrNull;
+        using DocumentLines::amountOrNull;
+        using DocumentLines::cellOrNull;
         line.bindValue(QStringLiteral(":ItemId"), cellOrNull(lines, row, ItemId));
         line.bindValue(QStringLiteral(":Quantity"), cellOrNull(lines, row, Quantity));
         line.bindValue(QStringLiteral(":UOMId"), cellOrNull(lines, row, UomId));
@@ -78,7 +78,7 @@ void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &docum
         const QDate produced = lines->value(row, Date).toDate();
         line.bindValue(QStringLiteral(":ProductionDate"), produced.isValid() ? QVariant(produced) : QVariant(QVariant::Date));
     });
-    SalesStorage::checkStoredLines(save, document, id, lines->lineCount(), subtotal);
+    DocumentLines::checkStoredLines(save, document, id, lines->lineCount(), subtotal);
 }
 
 } // namespace PurchaseStorage

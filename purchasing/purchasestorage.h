@@ -2,7 +2,7 @@
 #define PURCHASESTORAGE_H
 
 #include "core/money.h"
-#include "sales/orders/salesstorage.h"
+#include "core/documentlines.h"
 
 #include <QSqlError>
 
@@ -13,7 +13,7 @@ class cPurchaseGrid;
 // same way as the sales documents keep theirs.
 namespace PurchaseStorage {
 
-using Document = SalesStorage::Document;
+using Document = DocumentLines::Document;
 extern const Document invoice;
 
 // Empties `lines` and shows the stored lines of `document` `id` in it, as stored, with

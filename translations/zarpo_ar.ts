@@ -553,9 +553,9 @@
     </message>
 </context>
 <context>
-    <name>SalesStorage</name>
+    <name>DocumentLines</name>
     <message>
-        <location filename="../sales/orders/salesstorage.cpp" line="118"/>
+        <location filename="../core/documentlines.cpp" line="49"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>

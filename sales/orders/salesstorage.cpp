@@ -4,7 +4,6 @@
 #include "core/linegrid.h"
 #include "sales/orders/salesgrid.h"
 
-#include <QCoreApplication>
 #include "core/connection.h"
 
 #include <QSqlQuery>
@@ -19,19 +18,6 @@ const Document invoice{QStringLiteral("salesinvoice"), QStringLiteral("SalesInvo
                        QStringLiteral("salesinvoicedetails"), QStringLiteral("SalesInvoiceDetailsId")};
 
 using namespace SalesLine;
-
-// A cell that holds nothing is stored as NULL, so an emptied discount comes back empty.
-QVariant cellOrNull(const cLineGrid *lines, int row, int column)
-{
-    const QVariant value = lines->value(row, column);
-    return value.isNull() || value.toString().isEmpty() ? QVariant(QVariant::String) : value;
-}
-
-QVariant amountOrNull(const cLineGrid *lines, int row, int column)
-{
-    const QVariant value = cellOrNull(lines, row, column);
-    return value.isNull() ? value : lines->amount(row, column).toDecimal();
-}
 
 QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool keepIds)
 {
@@ -74,11 +60,6 @@ QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool ke
     return QSqlError();
 }
 
-void lockHeader(cDbSave &save, const Document &document, int id)
-{
-    save.lockStored(document.header, document.headerId, id);
-}
-
 void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document, int id, Money subtotal)
 {
     const QString values = QStringLiteral(":ItemId, :Quantity, :UOMId, :PriceTypeId, :BasePrice, :Discount, :Tax, :Price");
@@ -105,18 +86,6 @@ void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document
     });
 
     checkStoredLines(save, document, id, lines->lineCount(), subtotal);
-}
-
-void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal)
-{
-    QSqlQuery stored = save.prepare(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(Price), 0) FROM %1 WHERE %2 = :id")
-                                        .arg(document.details, document.headerId));
-    stored.bindValue(QStringLiteral(":id"), id);
-    if (!save.exec(stored) || !stored.next())
-        return;
-    if (stored.value(0).toInt() != lineCount || Money::fromDecimal(stored.value(1)) != subtotal)
-        save.failWith(QCoreApplication::translate("SalesStorage",
-                                                  "Another user has changed this document meanwhile. Nothing was saved."));
 }
 
 } // namespace SalesStorage
