@@ -45,6 +45,7 @@
 #include "partners/frmUsersView.h"
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
+#include "purchasing/frmPurchaseInvoice.h"
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
@@ -379,6 +380,16 @@ void frmMainWindow::on_actionSalesInvoice_triggered()
 void frmMainWindow::on_btnSalesInvoice_clicked()
 {
     openWindow(new frmSalesInvoice(nullptr));
+}
+
+void frmMainWindow::on_actionPurchase_Invoice_triggered()
+{
+    openWindow(new frmPurchaseInvoice(nullptr));
+}
+
+void frmMainWindow::on_btnPrchaseInvoices_clicked()
+{
+    openWindow(new frmPurchaseInvoice(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()

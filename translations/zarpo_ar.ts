@@ -43,6 +43,432 @@
     </message>
 </context>
 <context>
+    <name>cPurchaseGrid</name>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <source>Item</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <source>Unit of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Unit Price</source>
+        <translation>سعر الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Discount</source>
+        <translation>الخصم</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Discount %</source>
+        <translation>نسبة الخصم</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Tax %</source>
+        <translation>نسبة الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>ItemId</source>
+        <translation>رقم تعريف الصنف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>UOMId</source>
+        <translation>رقم تعريف الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>DetailId</source>
+        <translation>رقم تعريف السطر</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="122"/>
+        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="124"/>
+        <source>The price of line %1 (%2) is larger than a line can hold.</source>
+        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseInvoice</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="14"/>
+        <source>Purchase Invoice</source>
+        <translation>فاتورة مشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="22"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Purchase Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة فاتورة مشتريات جديدة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="32"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Purchase Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل فاتورة مشتريات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="55"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="58"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="77"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="80"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="99"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="102"/>
+        <source>Save Invoice</source>
+        <translation>حفظ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="135"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="145"/>
+        <source>Purchase Invoice No.:</source>
+        <translation>رقم فاتورة المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="155"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="165"/>
+        <source>Purchase Order No.:</source>
+        <translation>رقم أمر الشراء:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="177"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="222"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="238"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="256"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="264"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="315"/>
+        <source>Quick Add By Barcode:</source>
+        <translation>إضافة سريعة بالباركود:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="325"/>
+        <source>GO</source>
+        <translation>اذهب</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="358"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="377"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="400"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="420"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="440"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="463"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="486"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="494"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="499"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="504"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
+        <source>Production Date</source>
+        <translation>تاريخ الإنتاج</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="107"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="228"/>
+        <source>Select Vendor</source>
+        <translation>اختر المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="232"/>
+        <source>Select Warehouse</source>
+        <translation>اختر المخزن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="237"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="257"/>
+        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
+        <translation>سطر محذوف له مرتجع ولا يمكن حذفه. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseInvoiceView</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="14"/>
+        <source>View Purchase Invoices</source>
+        <translation>عرض فواتير المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Purchase Invoice No.</source>
+        <translation>رقم فاتورة المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Vendor</source>
+        <translation>المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="44"/>
+        <source> Purchase Invoice No. </source>
+        <translation> فاتورة المشتريات رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseOrderView</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.ui" line="14"/>
+        <source>View Purchase Orders</source>
+        <translation>عرض أوامر الشراء</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Purchase Order No.</source>
+        <translation>رقم أمر الشراء</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Vendor</source>
+        <translation>المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
+        <source> Purchase Order No. </source>
+        <translation> أمر الشراء رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseRefundView</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
+        <source>Dialog</source>
+        <translation>مرتجعات المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Vendor Name</source>
+        <translation>اسم المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Refunded By</source>
+        <translation>بواسطة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Subtotal</source>
+        <translation>المجموع الفرعي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Freight</source>
+        <translation>الشحن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <source>Deposit Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+</context>
+<context>
     <name>Passwords</name>
     <message>
         <location filename="../core/passwords.cpp" line="8"/>
@@ -127,9 +553,9 @@
     </message>
 </context>
 <context>
-    <name>SalesStorage</name>
+    <name>DocumentLines</name>
     <message>
-        <location filename="../sales/orders/salesstorage.cpp" line="118"/>
+        <location filename="../core/documentlines.cpp" line="49"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>

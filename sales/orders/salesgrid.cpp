@@ -1,7 +1,6 @@
 #include "sales/orders/salesgrid.h"
 
 #include "core/connection.h"
-#include "core/cXml.h"
 #include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
@@ -18,9 +17,6 @@
 using namespace SalesLine;
 
 namespace SalesLine {
-const QString unitsOfItemSql = QStringLiteral(
-    "select DISTINCT(uom.UomId), UOM from uom inner join itemprices on uom.UOMId = itemprices.UOMId "
-    "Where itemprices.ItemId = :id order by uom.UomId");
 const QString priceTypesOfItemSql = QStringLiteral(
     "select DISTINCT(pricetypes.priceTypeId), PriceType, Price from pricetypes Inner Join itemprices "
     "on pricetypes.PriceTypeId = itemprices.PriceTypeId Where ItemId = :id AND UOMId = :uomid "
@@ -62,7 +58,7 @@ cSalesGrid::cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegat
     view->horizontalHeader()->setSortIndicatorShown(false);
     for (int column : {DiscountPercent, TaxPercent, ItemId, UomId, PriceTypeId, DetailsId})
         view->hideColumn(column);
-    if (!showsDiscountAndTax()) {
+    if (!DocumentLines::showsDiscountAndTax()) {
         view->hideColumn(Discount);
         view->hideColumn(Tax);
     }
@@ -77,14 +73,6 @@ cSalesGrid::cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegat
 void cSalesGrid::fitColumns()
 {
     Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
-}
-
-bool cSalesGrid::showsDiscountAndTax()
-{
-    cXml settings(cXml::programSettingsPath());
-    settings.load();
-    const QStringList shown = settings.getAttributes(QStringLiteral("Preferences"), QStringLiteral("ShowDiscountAndTax"));
-    return shown.isEmpty() || QVariant(shown.first()).toBool();
 }
 
 void cSalesGrid::fillLineDefaults(int row)

@@ -1,6 +1,7 @@
 #ifndef SALESGRID_H
 #define SALESGRID_H
 
+#include "core/documentlines.h"
 #include "core/linegrid.h"
 
 #include <QString>
@@ -32,8 +33,7 @@ enum Column {
     ColumnCount
 };
 
-// The units that have a price for the item ":id": unit id and name, in a stable order.
-extern const QString unitsOfItemSql;
+using DocumentLines::unitsOfItemSql;
 // The price types with a price for the item ":id" in the unit ":uomid": price type id,
 // name and price, in a stable order.
 extern const QString priceTypesOfItemSql;
@@ -52,9 +52,6 @@ public:
     // says, the discount and tax. `detailsIdHeader` heads the column of stored line ids.
     cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegate *delegate,
                const QString &detailsIdHeader, QObject *parent);
-
-    // False when the settings file's Preferences say "0", "false" (in any case) or nothing.
-    static bool showsDiscountAndTax();
 
     // A new line for the item in `row`'s ItemId: one of the first unit that has a price,
     // its first price type and that price, no discount and no tax. Where the item has no

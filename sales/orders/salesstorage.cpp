@@ -4,7 +4,6 @@
 #include "core/linegrid.h"
 #include "sales/orders/salesgrid.h"
 
-#include <QCoreApplication>
 #include "core/connection.h"
 
 #include <QSqlQuery>
@@ -18,22 +17,7 @@ const Document order{QStringLiteral("salesorder"), QStringLiteral("SalesOrderId"
 const Document invoice{QStringLiteral("salesinvoice"), QStringLiteral("SalesInvoiceId"),
                        QStringLiteral("salesinvoicedetails"), QStringLiteral("SalesInvoiceDetailsId")};
 
-namespace {
 using namespace SalesLine;
-
-// A cell that holds nothing is stored as NULL, so an emptied discount comes back empty.
-QVariant cellOrNull(const cSalesGrid *lines, int row, int column)
-{
-    const QVariant value = lines->value(row, column);
-    return value.isNull() || value.toString().isEmpty() ? QVariant(QVariant::String) : value;
-}
-
-QVariant amountOrNull(const cSalesGrid *lines, int row, int column)
-{
-    const QVariant value = cellOrNull(lines, row, column);
-    return value.isNull() ? value : lines->amount(row, column).toDecimal();
-}
-}
 
 QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool keepIds)
 {
@@ -76,11 +60,6 @@ QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool ke
     return QSqlError();
 }
 
-void lockHeader(cDbSave &save, const Document &document, int id)
-{
-    save.lockStored(document.header, document.headerId, id);
-}
-
 void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document, int id, Money subtotal)
 {
     const QString values = QStringLiteral(":ItemId, :Quantity, :UOMId, :PriceTypeId, :BasePrice, :Discount, :Tax, :Price");
@@ -106,17 +85,7 @@ void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document
         line.bindValue(QStringLiteral(":Price"), amountOrNull(lines, row, Price));
     });
 
-    // What is stored is judged, not what the window holds: a line another user's save
-    // added or took away meanwhile would leave a document whose lines do not make its
-    // subtotal.
-    QSqlQuery stored = save.prepare(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(Price), 0) FROM %1 WHERE %2 = :id")
-                                        .arg(document.details, document.headerId));
-    stored.bindValue(QStringLiteral(":id"), id);
-    if (!save.exec(stored) || !stored.next())
-        return;
-    if (stored.value(0).toInt() != lines->lineCount() || Money::fromDecimal(stored.value(1)) != subtotal)
-        save.failWith(QCoreApplication::translate("SalesStorage",
-                                                  "Another user has changed this document meanwhile. Nothing was saved."));
+    checkStoredLines(save, document, id, lines->lineCount(), subtotal);
 }
 
 } // namespace SalesStorage

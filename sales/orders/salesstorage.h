@@ -1,6 +1,7 @@
 #ifndef SALESSTORAGE_H
 #define SALESSTORAGE_H
 
+#include "core/documentlines.h"
 #include "core/money.h"
 
 #include <QSqlError>
@@ -13,13 +14,12 @@ class cSalesGrid;
 // line row per line of the grid.
 namespace SalesStorage {
 
-struct Document
-{
-    QString header;    // "salesquote"
-    QString headerId;  // "SalesQuoteId"
-    QString details;   // "salesquotedetails"
-    QString detailsId; // "SalesQuoteDetailsId"
-};
+using Document = DocumentLines::Document;
+using DocumentLines::amountOrNull;
+using DocumentLines::cellOrNull;
+using DocumentLines::checkStoredLines;
+using DocumentLines::lockHeader;
+
 extern const Document quote;
 extern const Document order;
 extern const Document invoice;
@@ -29,10 +29,6 @@ extern const Document invoice;
 // copy that a save inserts as new lines. The server's error when the lines cannot be read,
 // which leaves the grid empty.
 QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool keepIds);
-
-// Locks the stored header of `document` `id`, so another user's save of it waits for
-// this one; fails the save when it is gone.
-void lockHeader(cDbSave &save, const Document &document, int id);
 
 // Writes the grid's new, changed and removed lines of `document` `id`, then checks what
 // is stored: as many lines as the grid shows, worth `subtotal` together.

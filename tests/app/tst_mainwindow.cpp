@@ -426,6 +426,8 @@ const Command windowCommands[] = {
     {"btnSalesOrder", "frmSalesOrder", true},
     {"actionSalesInvoice", "frmSalesInvoice", true},
     {"btnSalesInvoice", "frmSalesInvoice", true},
+    {"actionPurchase_Invoice", "frmPurchaseInvoice", false},
+    {"btnPrchaseInvoices", "frmPurchaseInvoice", false},
     {"vendors_actionAdd", "frmVendors", false},
     {"vendors_actionView", "frmVendorsView", false},
     {"customers_actionAdd", "frmCustomers", false},

@@ -6,6 +6,9 @@
 #include "items/frmUOMView.h"
 #include "partners/frmDepartmentsView.h"
 #include "partners/frmVendorsView.h"
+#include "purchasing/frmPurchaseInvoiceView.h"
+#include "purchasing/frmPurchaseOrderView.h"
+#include "purchasing/frmPurchaseRefundView.h"
 #include "sales/invoices/frmSalesInvoiceView.h"
 #include "sales/invoices/frmSalesRefundView.h"
 #include "sales/orders/frmSalesOrderView.h"
@@ -129,6 +132,40 @@ const QList<ListWindow> &listWindows()
          {"Acme|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Bolt|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
          "Customer Name,Refunded By,Date,SubTotal,Freight,Total,DepositPaid,Comment", "", "Bolt", msgDelete,
          nullptr, nullptr, &pickedSalesRefundId, 2},
+        {"purchase orders", [] { return new frmPurchaseOrderView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Vera')",
+          "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
+          "insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, Total, Comments) "
+          "values (1, 'PO-1', 1, 1, '2024-03-01', 150, 'soon'), (2, 'PO-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into purchaseorderdetails (PurchaseOrderId, Quantity) values (1, 1), (2, 1)",
+          "insert into purchaseinvoice (PurchaseInvoiceNo, PurchaseOrderId) values ('PI-1', 1)"},
+         {"PO-1|Farm|1/3/2024|150.00|Default Person|soon", "PO-2|Farm|2/4/2024|6.50|Default Person|"},
+         "Purchase Order No.,Vendor,Date,Total,Employee,Comments", "PO-1", "PO-2",
+         msgDelete + " Purchase Order No. %1", nullptr, nullptr, &pickedPurchaseOrderId, 2},
+        {"purchase invoices", [] { return new frmPurchaseInvoiceView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Vera')",
+          "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
+          "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, Total, "
+          "Comments) values (1, 'PI-1', 1, 1, '2024-03-01', 150, 'paid'), (2, 'PI-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into purchaseinvoicedetails (PurchaseInvoiceId, Quantity) values (1, 1), (2, 1)",
+          "insert into purchaserefund (PurchaseInvoiceId, EmployeeId) values (1, 1)"},
+         {"PI-1|Farm|1/3/2024|150.00|Default Person|paid", "PI-2|Farm|2/4/2024|6.50|Default Person|"},
+         "Purchase Invoice No.,Vendor,Date,Total,Employee,Comments", "PI-1", "PI-2",
+         msgDelete + " Purchase Invoice No. %1", nullptr, nullptr, &pickedPurchaseInvoiceId, 2},
+        // Nothing refers to a refund: every one may go, with its lines.
+        {"purchase refunds", [] { return new frmPurchaseRefundView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
+          "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values "
+          "(1, 'Farm', 10, b'1'), (2, 'Mill', 11, b'1')",
+          "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId) values "
+          "(1, 'PI-1', 1, 1), (2, 'PI-2', 1, 2)",
+          "insert into purchaserefund (PurchaseRefundId, PurchaseInvoiceId, EmployeeId, Date, SubTotal, Freight, "
+          "Total, DepositPaid, Comment) values (1, 1, 1, '2024-03-05', 10, 1, 11, 0, 'broken'), "
+          "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 2.5, NULL)",
+          "insert into purchaserefunddetails (PurchaseRefundId, Quantity) values (1, 1), (2, 1)"},
+         {"Farm|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Mill|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
+         "Vendor Name,Refunded By,Date,Subtotal,Freight,Total,Deposit Paid,Comments", "", "Mill", msgDelete,
+         nullptr, nullptr, &pickedPurchaseRefundId, 2},
     };
     return windows;
 }
@@ -150,6 +187,9 @@ std::unique_ptr<QDialog> openList(const ListWindow &window)
             return nullptr;
         }
     }
+    // A choice left by an earlier list: each opening must forget it.
+    if (window.picked)
+        *window.picked = 99;
     return std::unique_ptr<QDialog>(window.open());
 }
 

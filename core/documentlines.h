@@ -1,0 +1,47 @@
+#ifndef DOCUMENTLINES_H
+#define DOCUMENTLINES_H
+
+#include "core/money.h"
+
+#include <QString>
+#include <QVariant>
+
+class cDbSave;
+class cLineGrid;
+
+// What the documents with a line grid (quotes, orders, invoices of either side) share
+// in keeping their lines: a header row and its lines, one line row per line of the grid.
+namespace DocumentLines {
+
+struct Document
+{
+    QString header;    // "salesquote"
+    QString headerId;  // "SalesQuoteId"
+    QString details;   // "salesquotedetails"
+    QString detailsId; // "SalesQuoteDetailsId"
+};
+
+// The units that have a price for the item ":id": unit id and name, in a stable order.
+extern const QString unitsOfItemSql;
+
+// False when the settings file's Preferences say "0", "false" (in any case) or nothing
+// for ShowDiscountAndTax; true when there is no such element.
+bool showsDiscountAndTax();
+
+// A line's cell as bound for storing: NULL when it holds nothing, an amount as a
+// decimal, so that an emptied discount comes back empty.
+QVariant cellOrNull(const cLineGrid *lines, int row, int column);
+QVariant amountOrNull(const cLineGrid *lines, int row, int column);
+
+// Locks the stored header of `document` `id`, so another user's save of it waits for
+// this one; fails the save when it is gone.
+void lockHeader(cDbSave &save, const Document &document, int id);
+
+// Fails the save unless what is stored of `document` `id` is `lineCount` lines worth
+// `subtotal` together: what is stored is judged, not what the window holds, so a line
+// another user's save added or took away meanwhile is caught.
+void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal);
+
+} // namespace DocumentLines
+
+#endif // DOCUMENTLINES_H

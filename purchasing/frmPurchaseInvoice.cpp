@@ -1,0 +1,395 @@
+#include "purchasing/frmPurchaseInvoice.h"
+#include "ui_frmPurchaseInvoice.h"
+
+#include "core/cXml.h"
+#include "core/comboboxes.h"
+#include "core/connection.h"
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/money.h"
+#include "core/numberfields.h"
+#include "core/sqlvalues.h"
+#include "core/textcolumns.h"
+#include "items/frmItemsView.h"
+#include "items/frmWarehouses.h"
+#include "partners/frmVendors.h"
+#include "purchasing/frmPurchaseInvoiceView.h"
+#include "purchasing/purchasedelegate.h"
+#include "purchasing/purchasegrid.h"
+#include "purchasing/purchasestorage.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+
+namespace {
+const QString warehouseElement = QStringLiteral("DefaultPurchaseWarehouse");
+const QString vendorElement = QStringLiteral("DefaultPurchaseVendor");
+const QString idAttribute = QStringLiteral("Id");
+
+// The remembered id as the combo's entries carry it; anything else chooses no entry.
+void selectRemembered(QComboBox *combo, const QString &remembered)
+{
+    bool isId = false;
+    const int id = remembered.toInt(&isId);
+    if (isId)
+        selectComboItemById(combo, id);
+    else
+        combo->setCurrentIndex(-1);
+}
+}
+
+frmPurchaseInvoice::frmPurchaseInvoice(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseInvoice)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    for (QDateEdit *date : {ui->dtDate, ui->dtShipDate}) {
+        date->setDisplayFormat(dateFormat);
+        date->setDate(QDate::currentDate());
+    }
+    // Freight is stored as DECIMAL(10,2) and may be negative; a deposit is money paid
+    // and never is. The sums get room to show whatever the lines add up to.
+    NumberFields::setupAmount(ui->txtFreight, 10, true);
+    NumberFields::setupAmount(ui->txtDeposit, 10, false);
+    NumberFields::setupAmount(ui->txtSubTotal, 12, true);
+    NumberFields::setupAmount(ui->txtTotal, 12, true);
+    NumberFields::setupAmount(ui->txtDebt, 12, true);
+    TextColumns::limit(QStringLiteral("purchaseinvoice"),
+                       {{ui->txtPurchaseInvoiceNo, QStringLiteral("PurchaseInvoiceNo"), ui->label_3},
+                        {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
+    // Copying an order into the invoice is not built yet.
+    ui->btnSearchOrder->setEnabled(false);
+    setupItemsTable();
+    fillVendors();
+    fillWarehouses();
+    enterState(true);
+    ui->tblItems->verticalHeader()->setDefaultSectionSize(20);
+    loadDefaults();
+    ui->btnBarcodeGo->setDefault(true);
+    connect(itemsModel, &QStandardItemModel::itemChanged, this, &frmPurchaseInvoice::itemChanged);
+}
+
+// The next invoice window starts with this one's warehouse and vendor.
+frmPurchaseInvoice::~frmPurchaseInvoice()
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    settings.setAttributes(warehouseElement, {idAttribute}, {comboItemId(ui->cmbWarehouses).toString()});
+    settings.setAttributes(vendorElement, {idAttribute}, {comboItemId(ui->cmbVendor).toString()});
+    delete ui;
+    delete itemsDelegate;
+}
+
+void frmPurchaseInvoice::setupItemsTable()
+{
+    itemsDelegate = new PurchaseDelegate;
+    itemsModel = new QStandardItemModel(1, PurchaseLine::ColumnCount, this);
+    lines = new cPurchaseGrid(ui->tblItems, itemsModel, itemsDelegate, tr("Production Date"), true, this);
+}
+
+void frmPurchaseInvoice::fillVendors()
+{
+    const QSqlError error = fillCombo(ui->cmbVendor, {tr("<Add New>")},
+                                      QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', "
+                                                     "IFNULL(PersonName, '')) from vendors inner join persons on "
+                                                     "ContactPersonId = PersonId where IsActive = 1"));
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void frmPurchaseInvoice::fillWarehouses()
+{
+    const QSqlError error = fillCombo(ui->cmbWarehouses, {tr("<Add New>")},
+                                      QStringLiteral("Select WarehouseId, WarehouseName from warehouses "
+                                                     "where IsActive = 1"));
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+// A remembered warehouse or vendor that is gone or inactive chooses no entry: never
+// "<Add New>", whose editor must not open while the window is being built.
+void frmPurchaseInvoice::loadDefaults()
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    const QStringList warehouse = settings.getAttributes(warehouseElement, idAttribute);
+    if (!warehouse.isEmpty()) {
+        selectRemembered(ui->cmbWarehouses, warehouse.first());
+        showShipTo();
+    }
+    const QStringList vendor = settings.getAttributes(vendorElement, idAttribute);
+    if (!vendor.isEmpty())
+        selectRemembered(ui->cmbVendor, vendor.first());
+}
+
+// The address of the warehouse chosen now, also after "<Add New>" chose the newest one.
+void frmPurchaseInvoice::showShipTo()
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select Address1, Address2, City, State, Country from warehouses "
+                                 "where WarehouseId = :id"));
+    query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbWarehouses));
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    const bool found = query.next();
+    QStringList address;
+    for (int column = 0; column < 5; ++column)
+        address << (found ? query.value(column).toString() : QString());
+    ui->txtShipTo->setPlainText(address.join(QLatin1Char('\n')));
+}
+
+void frmPurchaseInvoice::on_cmbVendor_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmVendors>(ui->cmbVendor, [this] { fillVendors(); });
+}
+
+void frmPurchaseInvoice::on_cmbWarehouses_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmWarehouses>(ui->cmbWarehouses, [this] { fillWarehouses(); });
+    showShipTo();
+}
+
+// Vendor, warehouse, dates, payment method and freight stay for the next invoice.
+void frmPurchaseInvoice::on_btnNew_clicked()
+{
+    ui->txtPurchaseInvoiceNo->clear();
+    ui->txtComment->clear();
+    ui->txtPurchaseOrderNo->clear();
+    ui->txtShipTo->clear();
+    ui->txtDeposit->setValue(0);
+    lines->clear();
+    recalculate();
+    enterState(true);
+    purchaseOrderId = -1;
+}
+
+void frmPurchaseInvoice::on_btnSearch_clicked()
+{
+    frmPurchaseInvoiceView list(nullptr);
+    list.exec();
+    // The hand-off is read once, right away: any later list resets it.
+    if (pickedPurchaseInvoiceId >= 1)
+        loadInvoice(pickedPurchaseInvoiceId);
+}
+
+// An id that names no invoice (deleted meanwhile) changes nothing: a later Save must not
+// write under it.
+void frmPurchaseInvoice::loadInvoice(int id)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral(
+        "Select PurchaseInvoiceNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, PaymentMethod, Comments, "
+        "ShipToWarehouseId, DepositPaid, PurchaseOrderId from purchaseinvoice where PurchaseInvoiceId = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    loadedId = id;
+    ui->txtPurchaseInvoiceNo->setText(query.value(0).toString());
+    selectComboItemById(ui->cmbVendor, query.value(1));
+    ui->dtDate->setDate(query.value(2).toDate());
+    ui->dtShipDate->setDate(query.value(3).toDate());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    const int method = query.value(7).toInt();
+    ui->cmbPaymentMethod->setCurrentIndex(method >= 0 && method < ui->cmbPaymentMethod->count() ? method : 0);
+    ui->txtComment->setPlainText(query.value(8).toString());
+    selectComboItemById(ui->cmbWarehouses, query.value(9));
+    ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
+    showShipTo();
+    const QSqlError error = PurchaseStorage::loadLines(lines, PurchaseStorage::invoice, id);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    enterState(false);
+    recalculate();
+}
+
+void frmPurchaseInvoice::on_btnSave_clicked()
+{
+    recalculate();
+    if (isValid() && saveInvoice())
+        on_btnNew_clicked();
+}
+
+bool frmPurchaseInvoice::isValid()
+{
+    if (ui->cmbVendor->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select Vendor"));
+        return false;
+    }
+    if (ui->cmbWarehouses->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select Warehouse"));
+        return false;
+    }
+    if (lines->lineCount() == 0) {
+        Messages::critical(this, msgCaption,
+                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
+        return false;
+    }
+    return lines->checkLines(this) && TextColumns::storable(this);
+}
+
+// The header and its lines stand or fall together. After a failure nothing is kept and
+// the invoice stays as typed, in its state, to be mended and saved again.
+bool frmPurchaseInvoice::saveInvoice()
+{
+    cDbSave save;
+    if (isAdding())
+        insertInvoice(save);
+    else
+        updateInvoice(save);
+    if (save.commit())
+        return true;
+    // A line that a refund names stays: its removal would undo the refund's account.
+    if (save.errorNumber() == 1451)
+        Messages::critical(this, msgCaption,
+                           tr("A removed line has been refunded and cannot be deleted. Nothing was saved."));
+    else
+        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+    return false;
+}
+
+void frmPurchaseInvoice::insertInvoice(cDbSave &save)
+{
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "INSERT INTO `purchaseinvoice` (`PurchaseInvoiceNo`, `PurchaseOrderId`, `EmployeeId`, `VendorId`, `Date`, "
+        "`ShipToWarehouseID`, `ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, "
+        "`Comments`) VALUES (:PurchaseInvoiceNo, :PurchaseOrderId, :EmployeeId, :VendorId, :Date, "
+        ":ShipToWarehouseID, :ShipDate, :Subtotal, :Freight, :Total, :PaymentMethod, :DepositPaid, :Comments)"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":PurchaseOrderId"), idOrNull(purchaseOrderId));
+    save.exec(header);
+    PurchaseStorage::writeLines(save, lines, PurchaseStorage::invoice, save.lastInsertId(),
+                                Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+// The order the invoice was made from stays as stored.
+void frmPurchaseInvoice::updateInvoice(cDbSave &save)
+{
+    DocumentLines::lockHeader(save, PurchaseStorage::invoice, loadedId);
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "Update `purchaseinvoice` Set `PurchaseInvoiceNo` = :PurchaseInvoiceNo, `EmployeeId` = :EmployeeId, "
+        "`VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
+        "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, "
+        "`Comments` = :Comments, `ShipToWarehouseID` = :ShipToWarehouseID Where PurchaseInvoiceId = :id"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":id"), loadedId);
+    save.execOnStored(header);
+    PurchaseStorage::writeLines(save, lines, PurchaseStorage::invoice, loadedId,
+                                Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmPurchaseInvoice::bindHeader(QSqlQuery &header) const
+{
+    header.bindValue(QStringLiteral(":PurchaseInvoiceNo"), textOrNull(ui->txtPurchaseInvoiceNo->text()));
+    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    header.bindValue(QStringLiteral(":VendorId"), comboItemId(ui->cmbVendor));
+    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
+    header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
+    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
+    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
+    header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+void frmPurchaseInvoice::on_btnRemoveItem_clicked()
+{
+    if (lines->removeCurrentLine(this))
+        recalculate();
+}
+
+void frmPurchaseInvoice::on_txtFreight_valueChanged(double)
+{
+    const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
+    ui->txtTotal->setValue(total.toDouble());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+}
+
+void frmPurchaseInvoice::on_txtDeposit_valueChanged(double)
+{
+    const Money debt = Money::fromDouble(ui->txtTotal->value()) - Money::fromDouble(ui->txtDeposit->value());
+    ui->txtDebt->setValue(debt.toDouble());
+}
+
+void frmPurchaseInvoice::on_tblItems_clicked(const QModelIndex &)
+{
+    recalculate();
+}
+
+void frmPurchaseInvoice::on_tblItems_doubleClicked(const QModelIndex &index)
+{
+    if (index.column() == PurchaseLine::ItemNo || index.column() == PurchaseLine::ItemName)
+        on_btnAddItem_clicked();
+}
+
+// A scanned code adds its item at once and leaves the field ready for the next code; a
+// code that no item carries stays in the field. Of two items sharing a code, the older.
+void frmPurchaseInvoice::on_txtBarcode_returnPressed()
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select ItemId from items Where Barcode = :Barcode order by ItemId"));
+    query.bindValue(QStringLiteral(":Barcode"), ui->txtBarcode->text().trimmed());
+    if (!query.exec() || !query.next())
+        return;
+    addItem(query.value(0).toInt());
+    ui->txtBarcode->clear();
+    ui->txtBarcode->setFocus();
+}
+
+void frmPurchaseInvoice::on_btnAddItem_clicked()
+{
+    frmItemsView picker(nullptr);
+    picker.pickerMode = true;
+    if (picker.exec() == QDialog::Accepted)
+        addItem(pickedItemId);
+}
+
+void frmPurchaseInvoice::addItem(int itemId)
+{
+    QString error;
+    if (!lines->addItem(itemId, &error))
+        return;
+    if (!error.isEmpty())
+        Messages::critical(this, msgCaption, error);
+    recalculate();
+}
+
+void frmPurchaseInvoice::itemChanged(QStandardItem *item)
+{
+    if (lines->isLineChange(item))
+        recalculate();
+}
+
+// The deposit is the user's alone: no change of the lines moves it.
+void frmPurchaseInvoice::recalculate()
+{
+    const Money subtotal = lines->recalculate();
+    ui->txtSubTotal->setValue(subtotal.toDouble());
+    ui->txtTotal->setValue((subtotal + Money::fromDouble(ui->txtFreight->value())).toDouble());
+    on_txtDeposit_valueChanged(ui->txtDeposit->value());
+}
+
+void frmPurchaseInvoice::enterState(bool adding)
+{
+    ui->lblStateAdd->setVisible(adding);
+    ui->lblStateEdit->setVisible(!adding);
+}
+
+bool frmPurchaseInvoice::isAdding() const
+{
+    return !ui->lblStateAdd->isHidden();
+}

@@ -1,0 +1,143 @@
+#include "purchasing/purchasegrid.h"
+
+#include "core/connection.h"
+#include "core/direction.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "purchasing/purchasedelegate.h"
+#include "core/documentlines.h"
+
+#include <QHeaderView>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTableView>
+
+using namespace PurchaseLine;
+
+namespace {
+// The largest amount of the DECIMAL(10,2) columns that keep a line.
+const Money largestStoredAmount = Money::fromCents(9999999999LL);
+
+cLineGrid::Columns purchaseColumns()
+{
+    cLineGrid::Columns columns;
+    columns.id = DetailId;
+    columns.quantity = Quantity;
+    columns.unitPrice = UnitPrice;
+    columns.discount = Discount;
+    columns.tax = Tax;
+    columns.total = Price;
+    return columns;
+}
+}
+
+cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, PurchaseDelegate *delegate,
+                             const QString &dateHeader, bool showDate, QObject *parent)
+    : cLineGrid(model, purchaseColumns(), WithTrailingRow, parent), view(view)
+{
+    model->setHorizontalHeaderLabels({tr("Item No"), tr("Item"), tr("Quantity"), tr("Unit of Measure"),
+                                      tr("Unit Price"), tr("Discount"), tr("Discount %"), tr("Tax"), tr("Tax %"),
+                                      tr("Price"), dateHeader, tr("ItemId"), tr("UOMId"), tr("DetailId")});
+    view->setModel(model);
+    view->setItemDelegate(delegate);
+    delegate->setAmountColumns({Quantity, UnitPrice, Discount, Tax, Price});
+    // Every step relies on the empty row staying last: a header click must not move it.
+    view->setSortingEnabled(false);
+    for (int column : {DiscountPercent, TaxPercent, ItemId, UomId, DetailId})
+        view->hideColumn(column);
+    if (!showDate)
+        view->hideColumn(Date);
+    if (!DocumentLines::showsDiscountAndTax()) {
+        view->hideColumn(Discount);
+        view->hideColumn(Tax);
+    }
+    view->setColumnWidth(ItemName, 250);
+    // The headers of the short text columns read whole, in either language.
+    for (int column : {ItemNo, Uom, Date})
+        view->setColumnWidth(column, qMax(view->columnWidth(column), view->horizontalHeader()->sectionSizeHint(column)));
+    fitColumns();
+    connect(this, &cLineGrid::recalculated, this, &cPurchaseGrid::fitColumns);
+}
+
+void cPurchaseGrid::fitColumns()
+{
+    Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
+}
+
+QString cPurchaseGrid::fillLineDefaults(int row)
+{
+    setValue(row, Quantity, 1);
+    QSqlQuery units(liveDefaultConnection());
+    units.prepare(DocumentLines::unitsOfItemSql);
+    units.bindValue(QStringLiteral(":id"), value(row, ItemId));
+    const bool hasUnit = units.exec() && units.next();
+    setValue(row, Uom, hasUnit ? units.value(1) : QVariant());
+    setValue(row, UomId, hasUnit ? units.value(0) : QVariant());
+
+    QSqlQuery last(liveDefaultConnection());
+    last.prepare(QStringLiteral("Select BasePrice from purchaseinvoicedetails Where ItemId = :id "
+                                "order by PurchaseInvoiceDetailsId desc limit 1"));
+    last.bindValue(QStringLiteral(":id"), value(row, ItemId));
+    if (!last.exec())
+        return last.lastError().text();
+    if (!last.next())
+        return QString();
+    setValue(row, UnitPrice, Money::fromDecimal(last.value(0)).toDouble());
+    setValue(row, Price, Money::fromDecimal(last.value(0)).toDouble());
+    // Held as the amount editors write them, so that they show as amounts.
+    for (int column : {Discount, DiscountPercent, Tax, TaxPercent})
+        setValue(row, column, 0.0);
+    return QString();
+}
+
+bool cPurchaseGrid::addItem(int itemId, QString *error)
+{
+    QSqlQuery item(liveDefaultConnection());
+    item.prepare(QStringLiteral("Select ItemId, ItemNo, ItemName from items Where ItemId = :id"));
+    item.bindValue(QStringLiteral(":id"), itemId);
+    if (!item.exec() || !item.next())
+        return false;
+    QString failure;
+    // Filled while it is still the trailing row, so that only the caller's one
+    // recalculation follows.
+    const int row = addLine([&](int row) {
+        setValue(row, ItemId, item.value(0));
+        setValue(row, ItemNo, item.value(1));
+        setValue(row, ItemName, item.value(2));
+        failure = fillLineDefaults(row);
+    });
+    view->setCurrentIndex(model()->index(row, Quantity));
+    if (error)
+        *error = failure;
+    return true;
+}
+
+bool cPurchaseGrid::removeCurrentLine(QWidget *parent)
+{
+    const int row = view->currentIndex().row();
+    if (!isLine(row))
+        return false;
+    if (Messages::question(parent, msgCaption, msgDelete + value(row, ItemName).toString(),
+                           QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    return removeLine(row);
+}
+
+bool cPurchaseGrid::checkLines(QWidget *parent) const
+{
+    for (int row = 0; row < lineCount(); ++row) {
+        QString problem;
+        if (value(row, UomId).toString().isEmpty())
+            problem = tr("Line %1 (%2) has no unit of measure. Choose one before saving.");
+        else if (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount)
+            problem = tr("The price of line %1 (%2) is larger than a line can hold.");
+        if (!problem.isEmpty()) {
+            Messages::critical(parent, msgCaption,
+                               problem.arg(QString::number(row + 1), Direction::isolated(value(row, ItemName).toString())));
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,75 @@
+#ifndef PURCHASEGRID_H
+#define PURCHASEGRID_H
+
+#include "core/linegrid.h"
+
+#include <QString>
+
+class PurchaseDelegate;
+class QTableView;
+class QWidget;
+
+// The columns of a purchase line, in the purchase order and the purchase invoice alike.
+namespace PurchaseLine {
+enum Column {
+    ItemNo,
+    ItemName,
+    Quantity,
+    Uom,
+    UnitPrice,
+    Discount,        // an amount for the whole line
+    DiscountPercent, // kept for the table's shape, read by nothing
+    Tax,             // an amount for the whole line
+    TaxPercent,      // kept for the table's shape, read by nothing
+    Price,           // the line price
+    Date,            // the order's expiry date, the invoice's production date
+    ItemId,
+    UomId,
+    DetailId,        // the stored line's id, empty for a line not stored yet
+    ColumnCount
+};
+}
+
+// The line grid of the purchase documents: the lines of items bought, with the empty
+// trailing row that receives the next item, line prices and the subtotal kept up to
+// date. Prices are what was last paid, never a list price.
+class cPurchaseGrid : public cLineGrid
+{
+    Q_OBJECT
+
+public:
+    // Gives `view` the `model` (PurchaseLine::ColumnCount columns) with its headers and
+    // the `delegate`, hides what is not for the eye and, as the ShowDiscountAndTax
+    // preference says, the discount and tax. `dateHeader` heads the date column, which
+    // shows only with `showDate`.
+    cPurchaseGrid(QTableView *view, QStandardItemModel *model, PurchaseDelegate *delegate, const QString &dateHeader,
+                  bool showDate, QObject *parent);
+
+    // A new line for the item in `row`'s ItemId: one of its first unit that has a price,
+    // at the newest price the item was bought for on a purchase invoice, whatever the
+    // unit then. An item never bought keeps an empty price. The server's error text when
+    // the last price could not be read.
+    QString fillLineDefaults(int row);
+
+    // Adds the item as a new line (with its quantity editor current); false when the item
+    // is gone. `error` receives the failure of the price lookup, if any.
+    bool addItem(int itemId, QString *error = nullptr);
+
+    // Asks whether the view's current line goes and removes it on Yes; false otherwise,
+    // and always for the trailing row.
+    bool removeCurrentLine(QWidget *parent);
+
+    // A line without a unit, or with an amount its column cannot hold, could not be
+    // stored as shown: tells which line and returns false.
+    bool checkLines(QWidget *parent) const;
+
+public slots:
+    // Widens the amount columns to what they show, the item's name giving way first when
+    // the view is narrow; done after every recalculation and every load.
+    void fitColumns();
+
+private:
+    QTableView *view;
+};
+
+#endif // PURCHASEGRID_H

@@ -1,0 +1,84 @@
+#include "purchasing/purchasestorage.h"
+
+#include "core/connection.h"
+#include "core/dbsave.h"
+#include "purchasing/purchasegrid.h"
+
+#include <QDate>
+#include <QSqlQuery>
+
+namespace PurchaseStorage {
+
+using namespace PurchaseLine;
+
+const Document invoice{QStringLiteral("purchaseinvoice"), QStringLiteral("PurchaseInvoiceId"),
+                       QStringLiteral("purchaseinvoicedetails"), QStringLiteral("PurchaseInvoiceDetailsId")};
+
+QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id)
+{
+    lines->clear();
+    // A line whose item or unit row is missing could not be shown whole and is left out.
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select %3, %2.ItemId, ItemNo, ItemName, Quantity, %2.UOMId, BasePrice, Discount, "
+                                 "Tax, Price, UOM, ProductionDate from %2 "
+                                 "Inner Join items on %2.ItemId = items.ItemId "
+                                 "Inner Join uom on %2.UOMId = uom.UOMId "
+                                 "where %1 = :id order by %3")
+                      .arg(document.headerId, document.details, document.detailsId));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec())
+        return query.lastError();
+    while (query.next()) {
+        // Written into the trailing row, so no value starts a recalculation: the prices
+        // are shown as stored.
+        lines->addLine([&](int row) {
+            lines->setValue(row, DetailId, query.value(0));
+            lines->setValue(row, ItemId, query.value(1));
+            lines->setValue(row, ItemNo, query.value(2));
+            lines->setValue(row, ItemName, query.value(3));
+            lines->setValue(row, Quantity, query.value(4));
+            lines->setValue(row, UomId, query.value(5));
+            lines->setValue(row, UnitPrice, query.value(6));
+            lines->setValue(row, Discount, query.value(7));
+            lines->setValue(row, Tax, query.value(8));
+            lines->setValue(row, Price, query.value(9));
+            lines->setValue(row, Uom, query.value(10));
+            lines->setValue(row, Date, query.value(11).toDate().isValid() ? query.value(11) : QVariant());
+        });
+    }
+    lines->markStored();
+    lines->fitColumns();
+    return QSqlError();
+}
+
+void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &document, int id, Money subtotal)
+{
+    LineStatements sql;
+    sql.insert = QStringLiteral("INSERT INTO `%1` (`%2`, `ItemId`, `Quantity`, `UOMId`, `BasePrice`, `Discount`, "
+                                "`Tax`, `Price`, `ProductionDate`) VALUES (:%2, :ItemId, :Quantity, :UOMId, "
+                                ":BasePrice, :Discount, :Tax, :Price, :ProductionDate)")
+                     .arg(document.details, document.headerId);
+    sql.update = QStringLiteral("Update `%1` Set `ItemId` = :ItemId, `Quantity` = :Quantity, `UOMId` = :UOMId, "
+                                "`BasePrice` = :BasePrice, `Discount` = :Discount, `Tax` = :Tax, `Price` = :Price, "
+                                "`ProductionDate` = :ProductionDate Where %2 = :id")
+                     .arg(document.details, document.detailsId);
+    sql.remove = QStringLiteral("Delete from %1 where %2 = :id").arg(document.details, document.detailsId);
+    sql.parentPlaceholder = QLatin1Char(':') + document.headerId;
+    sql.parentId = id;
+    lines->write(save, sql, [lines](QSqlQuery &line, int row) {
+        using DocumentLines::amountOrNull;
+        using DocumentLines::cellOrNull;
+        line.bindValue(QStringLiteral(":ItemId"), cellOrNull(lines, row, ItemId));
+        line.bindValue(QStringLiteral(":Quantity"), cellOrNull(lines, row, Quantity));
+        line.bindValue(QStringLiteral(":UOMId"), cellOrNull(lines, row, UomId));
+        line.bindValue(QStringLiteral(":BasePrice"), amountOrNull(lines, row, UnitPrice));
+        line.bindValue(QStringLiteral(":Discount"), amountOrNull(lines, row, Discount));
+        line.bindValue(QStringLiteral(":Tax"), amountOrNull(lines, row, Tax));
+        line.bindValue(QStringLiteral(":Price"), amountOrNull(lines, row, Price));
+        const QDate produced = lines->value(row, Date).toDate();
+        line.bindValue(QStringLiteral(":ProductionDate"), produced.isValid() ? QVariant(produced) : QVariant(QVariant::Date));
+    });
+    DocumentLines::checkStoredLines(save, document, id, lines->lineCount(), subtotal);
+}
+
+} // namespace PurchaseStorage

@@ -1,0 +1,30 @@
+#ifndef PURCHASESTORAGE_H
+#define PURCHASESTORAGE_H
+
+#include "core/money.h"
+#include "core/documentlines.h"
+
+#include <QSqlError>
+
+class cDbSave;
+class cPurchaseGrid;
+
+// The storage of the purchase documents' lines: one line row per line of the grid, the
+// same way as the sales documents keep theirs.
+namespace PurchaseStorage {
+
+using Document = DocumentLines::Document;
+extern const Document invoice;
+
+// Empties `lines` and shows the stored lines of `document` `id` in it, as stored, with
+// their ids and production dates. The server's error when the lines cannot be read,
+// which leaves the grid empty.
+QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id);
+
+// Writes the grid's new, changed and removed lines of `document` `id`, then checks what
+// is stored: as many lines as the grid shows, worth `subtotal` together.
+void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &document, int id, Money subtotal);
+
+} // namespace PurchaseStorage
+
+#endif // PURCHASESTORAGE_H

@@ -1,0 +1,382 @@
+#include "core/cXml.h"
+#include "core/dbsave.h"
+#include "core/globals.h"
+#include "purchasing/frmPurchaseInvoice.h"
+#include "purchasing/purchasegrid.h"
+#include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
+using namespace PurchaseLine;
+
+namespace {
+// Two vendors, Rice (barcode 111, bought last at 2.10) and Tea (222, never bought; a
+// price in Each only), and Salt (333) without any unit.
+const char *fixture[] = {
+    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
+    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
+    "(2, 'Mill', 11, b'1')",
+    "update warehouses set Address1 = '1 Dock Rd', City = 'Port' where WarehouseId = 2",
+    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Barcode) values "
+    "(1, 'R-1', 'Rice', 1, 1, b'1', '111'), (2, 'T-2', 'Tea', 1, 1, b'1', '222'), (3, 'S-3', 'Salt', 1, 1, b'1', '333')",
+    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (1, 1, 2, 25.00), "
+    "(2, 1, 1, 19.99)",
+    "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, "
+    "ShipToWarehouseID) values (1, 'OLD', 1, 1, '2024-01-01', 1)",
+    "insert into purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, BasePrice, Price) values "
+    "(1, 1, 1, 1, 2.10, 2.10)",
+};
+
+QAbstractItemModel *lines(QWidget *window)
+{
+    return window->findChild<QTableView *>("tblItems")->model();
+}
+
+void writeCell(QWidget *window, int row, int column, const QVariant &value)
+{
+    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
+}
+
+QDoubleSpinBox *amountBox(QWidget *window, const char *name)
+{
+    return window->findChild<QDoubleSpinBox *>(name);
+}
+
+QString state(QWidget *window)
+{
+    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
+}
+
+void scan(QWidget *window, const QString &code)
+{
+    QLineEdit *barcode = edit(window, "txtBarcode");
+    barcode->setText(code);
+    emit barcode->returnPressed();
+}
+
+// Every line as "item quantity unit unit-price price date", "_" for an empty cell.
+QString shownLines(QWidget *window)
+{
+    QStringList rows;
+    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price), int(Date)}) {
+            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
+            cells << (value.toString().isEmpty() ? QStringLiteral("_")
+                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
+                      : value.type() == QVariant::Date   ? value.toDate().toString(Qt::ISODate)
+                                                         : value.toString());
+        }
+        rows << cells.join(' ');
+    }
+    return rows.join(" / ");
+}
+
+QString storedInvoices()
+{
+    return TestSupport::queryValue(
+               "select group_concat(concat_ws('|', ifnull(PurchaseInvoiceNo, 'NULL'), ifnull(PurchaseOrderId, 'NULL'), "
+               "EmployeeId, VendorId, ShipToWarehouseID, Subtotal, Freight, Total, PaymentMethod, DepositPaid, "
+               "ifnull(Comments, 'NULL')) order by PurchaseInvoiceId separator ' / ') from purchaseinvoice "
+               "where PurchaseInvoiceId > 1")
+        .toString();
+}
+
+// Lines of the invoices saved by the test: "item quantity unit base-price price date".
+QString storedLines()
+{
+    return TestSupport::queryValue(
+               "select group_concat(concat_ws(' ', ItemId, Quantity, UOMId, BasePrice, Price, "
+               "ifnull(ProductionDate, 'NULL')) order by PurchaseInvoiceDetailsId separator ' / ') "
+               "from purchaseinvoicedetails where PurchaseInvoiceId > 1")
+        .toString();
+}
+
+void searchInvoice(QWidget *window, const QString &number)
+{
+    TestSupport::whenModal([&](QWidget *list) {
+        chooseRow(list, number);
+        click(list, "btnEdit");
+    });
+    click(window, "btnSearch");
+}
+
+// Vendor Mill, warehouse "Warehouse", Rice bought on 2024-02-29 and Tea without a
+// production date.
+void writeInvoice(QWidget *window, const QString &number)
+{
+    choose(combo(window, "cmbVendor"), "Mill: Walt");
+    choose(combo(window, "cmbWarehouses"), "Warehouse");
+    type(window, "txtPurchaseInvoiceNo", number);
+    scan(window, "111");
+    writeCell(window, 0, Quantity, 2);
+    writeCell(window, 0, Date, QDate(2024, 2, 29));
+    scan(window, "222");
+    writeCell(window, 1, UnitPrice, 3.0);
+    amountBox(window, "txtFreight")->setValue(5);
+    amountBox(window, "txtDeposit")->setValue(4);
+}
+
+void remember(const QString &warehouse, const QString &vendor)
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    settings.setAttributes("DefaultPurchaseWarehouse", {"Id"}, {warehouse});
+    settings.setAttributes("DefaultPurchaseVendor", {"Id"}, {vendor});
+}
+}
+
+class tst_purchaseinvoice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void form_data();
+    void form();
+    void rememberedWarehouseAndVendor_data();
+    void rememberedWarehouseAndVendor();
+    void totalsFollowTheLines();
+    void roundTrip();
+    void saveRefuses_data();
+    void saveRefuses();
+    void failedSaveLeavesNothing();
+    void updateOfADeletedInvoiceIsRefused();
+    void searchWithoutAChoiceChangesNothing();
+};
+
+void tst_purchaseinvoice::init()
+{
+    TestSupport::freshCompany();
+    MessageRecorder::clear();
+    for (const char *statement : fixture)
+        EXEC_SQL(statement);
+    QFile::remove(TestSupport::settingsPath());
+    currentEmployeeId = 1;
+}
+
+void tst_purchaseinvoice::cleanup()
+{
+    rightToLeft = false;
+}
+
+void tst_purchaseinvoice::form_data()
+{
+    QTest::addColumn<QString>("object"); // empty: the window itself
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Invoice");
+    QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
+    QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
+                                     << QVariant("Cash,Cheque,Credit Card");
+    QTest::newRow("vendors") << "cmbVendor" << "QComboBox" << "items" << QVariant("<Add New>,Farm: Vera,Mill: Walt");
+    QTest::newRow("no negative deposit") << "txtDeposit" << "QDoubleSpinBox" << "minimum" << QVariant(0.0);
+    QTest::newRow("debt is shown only") << "txtDebt" << "QDoubleSpinBox" << "readOnly" << QVariant(true);
+    QTest::newRow("production date shown") << "tblItems" << "QTableView" << "visibleColumns"
+                                           << QVariant("0,1,2,3,4,5,7,9,10");
+}
+
+void tst_purchaseinvoice::form()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, kind);
+    QFETCH(QString, property);
+    QFETCH(QVariant, value);
+    rightToLeft = property == "layoutDirection";
+    frmPurchaseInvoice invoice(nullptr);
+    const QString problem = TestSupport::checkForm(&invoice, object, kind, property, value);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_purchaseinvoice::rememberedWarehouseAndVendor_data()
+{
+    QTest::addColumn<QString>("warehouse"); // remembered; "-" for no settings
+    QTest::addColumn<QString>("vendor");
+    QTest::addColumn<QString>("shown"); // "warehouse | vendor | ship to"
+    QTest::newRow("first start") << "-" << "-" << "<Add New> | <Add New> | ";
+    QTest::newRow("both remembered") << "2" << "2" << "Warehouse | Mill: Walt | 1 Dock Rd\n\nPort\n\n";
+    QTest::newRow("gone or empty") << "99" << "" << " |  | \n\n\n\n";
+}
+
+void tst_purchaseinvoice::rememberedWarehouseAndVendor()
+{
+    QFETCH(QString, warehouse);
+    QFETCH(QString, vendor);
+    QFETCH(QString, shown);
+    if (warehouse != "-")
+        remember(warehouse, vendor);
+    {
+        frmPurchaseInvoice invoice(nullptr);
+        QCOMPARE(combo(&invoice, "cmbWarehouses")->currentText() + " | " + combo(&invoice, "cmbVendor")->currentText()
+                     + " | " + invoice.findChild<QPlainTextEdit *>("txtShipTo")->toPlainText(),
+                 shown);
+        choose(combo(&invoice, "cmbVendor"), "Farm: Vera");
+    }
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    QCOMPARE(settings.getAttributes("DefaultPurchaseVendor", "Id"), QStringList("1"));
+}
+
+// The deposit stays as typed, whatever the lines come to.
+void tst_purchaseinvoice::totalsFollowTheLines()
+{
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    amountBox(&invoice, "txtFreight")->setValue(10);
+    amountBox(&invoice, "txtDeposit")->setValue(200);
+    scan(&invoice, "111");
+    writeCell(&invoice, 0, UnitPrice, 100.0);
+    scan(&invoice, "222");
+    QCOMPARE(shownLines(&invoice), QString("Rice 1 Each 100.00 100.00 _ / Tea 1 Each _ 0.00 _"));
+    writeCell(&invoice, 1, UnitPrice, 50.0);
+    QCOMPARE(amountBox(&invoice, "txtSubTotal")->value(), 150.0);
+    QCOMPARE(amountBox(&invoice, "txtTotal")->value(), 160.0);
+    QCOMPARE(amountBox(&invoice, "txtDebt")->value(), -40.0);
+    QCOMPARE(amountBox(&invoice, "txtDeposit")->value(), 200.0);
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_purchaseinvoice::roundTrip()
+{
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "PI-9");
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedInvoices(), QString("PI-9|NULL|1|2|2|7.20|5.00|12.20|0|4.00|NULL"));
+    QCOMPARE(storedLines(), QString("1 2 1 2.10 4.20 2024-02-29 / 2 1 1 3.00 3.00 NULL"));
+    const QString firstLineId = "select min(PurchaseInvoiceDetailsId) from purchaseinvoicedetails where PurchaseInvoiceId > 1";
+    const QVariant riceLine = TestSupport::queryValue(firstLineId);
+    QCOMPARE(shownLines(&invoice), QString());
+    QCOMPARE(state(&invoice), QString("add"));
+
+    searchInvoice(&invoice, "PI-9");
+    QCOMPARE(state(&invoice), QString("edit"));
+    QCOMPARE(shownLines(&invoice), QString("Rice 2 Each 2.10 4.20 2024-02-29 / Tea 1 Each 3.00 3.00 _"));
+    QCOMPARE(amountBox(&invoice, "txtDeposit")->value(), 4.0);
+    QCOMPARE(amountBox(&invoice, "txtDebt")->value(), 8.2);
+    QCOMPARE(combo(&invoice, "cmbVendor")->currentText(), QString("Mill: Walt"));
+
+    // A changed line, a new one and a removed one; the newest price of Rice is now 2.10.
+    writeCell(&invoice, 0, Quantity, 3);
+    scan(&invoice, "111");
+    writeCell(&invoice, 2, Date, QDate(2023, 1, 2));
+    invoice.findChild<QTableView *>("tblItems")->setCurrentIndex(lines(&invoice)->index(1, ItemName));
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(&invoice, "btnRemoveItem");
+    MessageRecorder::clear();
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedLines(), QString("1 3 1 2.10 6.30 2024-02-29 / 1 1 1 2.10 2.10 2023-01-02"));
+    // The kept line is rewritten in place, not stored anew.
+    QCOMPARE(TestSupport::queryValue(firstLineId), riceLine);
+    QCOMPARE(storedInvoices(), QString("PI-9|NULL|1|2|2|8.40|5.00|13.40|0|4.00|NULL"));
+    QCOMPARE(state(&invoice), QString("add"));
+}
+
+void tst_purchaseinvoice::saveRefuses_data()
+{
+    QTest::addColumn<QString>("vendor");
+    QTest::addColumn<QString>("warehouse");
+    QTest::addColumn<QString>("barcode"); // the one line, "" for none
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no vendor, nor anything else") << "<Add New>" << "<Add New>" << "" << "Select Vendor";
+    QTest::newRow("no warehouse") << "Farm: Vera" << "<Add New>" << "111" << "Select Warehouse";
+    QTest::newRow("no lines") << "Farm: Vera" << "Main Store" << ""
+                              << "Select items by double clicking the first empty row below 'Item No' or 'Item' column";
+    QTest::newRow("a line without a unit") << "Farm: Vera" << "Main Store" << "333"
+                                           << "Line 1 (\u2066Salt\u2069) has no unit of measure. Choose one before saving.";
+}
+
+void tst_purchaseinvoice::saveRefuses()
+{
+    QFETCH(QString, vendor);
+    QFETCH(QString, warehouse);
+    QFETCH(QString, barcode);
+    QFETCH(QString, message);
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    combo(&invoice, "cmbVendor")->setCurrentText(vendor);
+    combo(&invoice, "cmbWarehouses")->setCurrentText(warehouse);
+    if (!barcode.isEmpty())
+        scan(&invoice, barcode);
+    const QString shown = shownLines(&invoice);
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, message));
+    QCOMPARE(storedInvoices(), QString());
+    QCOMPARE(shownLines(&invoice), shown);
+}
+
+// A line the server refuses (its item is gone) takes the header with it.
+void tst_purchaseinvoice::failedSaveLeavesNothing()
+{
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "PI-9");
+    writeCell(&invoice, 1, ItemId, 999);
+    const QString shown = shownLines(&invoice);
+    click(&invoice, "btnSave");
+    QVERIFY2(messageLog().startsWith(messageEntry(Messages::Critical, msgInsertFailed).trimmed()),
+             qPrintable(messageLog()));
+    QCOMPARE(storedInvoices(), QString());
+    QCOMPARE(storedLines(), QString());
+    QCOMPARE(shownLines(&invoice), shown);
+    QCOMPARE(state(&invoice), QString("add"));
+    QCOMPARE(text(&invoice, "txtPurchaseInvoiceNo"), QString("PI-9"));
+}
+
+void tst_purchaseinvoice::updateOfADeletedInvoiceIsRefused()
+{
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    writeInvoice(&invoice, "PI-9");
+    click(&invoice, "btnSave");
+    searchInvoice(&invoice, "PI-9");
+    EXEC_SQL("delete from purchaseinvoice where PurchaseInvoiceId > 1");
+    MessageRecorder::clear();
+    click(&invoice, "btnSave");
+    QVERIFY2(messageLog().contains(cDbSave::recordGoneText()), qPrintable(messageLog()));
+    QCOMPARE(storedInvoices(), QString());
+    QCOMPARE(state(&invoice), QString("edit"));
+}
+
+// Closing the list, or Edit without a row, keeps what is being written.
+void tst_purchaseinvoice::searchWithoutAChoiceChangesNothing()
+{
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    searchInvoice(&invoice, "OLD");
+    QCOMPARE(state(&invoice), QString("edit"));
+    scan(&invoice, "222");
+    const QString shown = shownLines(&invoice);
+
+    TestSupport::whenModal([](QWidget *list) { static_cast<QDialog *>(list)->reject(); });
+    click(&invoice, "btnSearch");
+    TestSupport::whenModal([](QWidget *list) {
+        table(list)->setCurrentIndex(QModelIndex());
+        click(list, "btnEdit");
+        static_cast<QDialog *>(list)->reject();
+    });
+    click(&invoice, "btnSearch");
+
+    QCOMPARE(shownLines(&invoice), shown);
+    QCOMPARE(state(&invoice), QString("edit"));
+    QCOMPARE(text(&invoice, "txtPurchaseInvoiceNo"), QString("OLD"));
+}
+
+ZARPO_TEST_MAIN(tst_purchaseinvoice)
+#include "tst_purchaseinvoice.moc"
