@@ -43,429 +43,11 @@
     </message>
 </context>
 <context>
-    <name>cPurchaseGrid</name>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
-        <source>Item No</source>
-        <translation>رقم الصنف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
-        <source>Item</source>
-        <translation>الصنف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
-        <source>Quantity</source>
-        <translation>الكمية</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
-        <source>Unit of Measure</source>
-        <translation>وحدة القياس</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
-        <source>Unit Price</source>
-        <translation>سعر الوحدة</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
-        <source>Discount</source>
-        <translation>الخصم</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
-        <source>Discount %</source>
-        <translation>نسبة الخصم</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
-        <source>Tax</source>
-        <translation>الضريبة</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
-        <source>Tax %</source>
-        <translation>نسبة الضريبة</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
-        <source>Price</source>
-        <translation>السعر</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
-        <source>ItemId</source>
-        <translation>رقم تعريف الصنف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
-        <source>UOMId</source>
-        <translation>رقم تعريف الوحدة</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
-        <source>DetailId</source>
-        <translation>رقم تعريف السطر</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="122"/>
-        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
-        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="124"/>
-        <source>The price of line %1 (%2) is larger than a line can hold.</source>
-        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
-    </message>
-</context>
-<context>
-    <name>frmPurchaseInvoice</name>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="14"/>
-        <source>Purchase Invoice</source>
-        <translation>فاتورة مشتريات</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="22"/>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Purchase Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة فاتورة مشتريات جديدة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="32"/>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Purchase Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل فاتورة مشتريات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="55"/>
-        <source>Create new invoice (F4)</source>
-        <translation>إنشاء فاتورة جديدة (F4)</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="58"/>
-        <source>New</source>
-        <translation>جديد</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="77"/>
-        <source>Search all previous invoices (F5)</source>
-        <translation>البحث في كل الفواتير السابقة (F5)</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="80"/>
-        <source>Search</source>
-        <translation>بحث</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="99"/>
-        <source>Save current invoice (F6)</source>
-        <translation>حفظ الفاتورة الحالية (F6)</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="102"/>
-        <source>Save Invoice</source>
-        <translation>حفظ الفاتورة</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="135"/>
-        <source>Ship To:</source>
-        <translation>الشحن إلى:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="145"/>
-        <source>Purchase Invoice No.:</source>
-        <translation>رقم فاتورة المشتريات:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="155"/>
-        <source>Vendor:</source>
-        <translation>المورد:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="165"/>
-        <source>Purchase Order No.:</source>
-        <translation>رقم أمر الشراء:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="177"/>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="222"/>
-        <source>Date:</source>
-        <translation>التاريخ:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="238"/>
-        <source>Ship date:</source>
-        <translation>تاريخ الشحن:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="256"/>
-        <source>Items</source>
-        <translation>الأصناف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="264"/>
-        <source>Add Item (F3)</source>
-        <translation>إضافة صنف (F3)</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="315"/>
-        <source>Quick Add By Barcode:</source>
-        <translation>إضافة سريعة بالباركود:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="325"/>
-        <source>GO</source>
-        <translation>اذهب</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="358"/>
-        <source>Comment:</source>
-        <translation>ملاحظات:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="377"/>
-        <source>Subtotal:</source>
-        <translation>المجموع الفرعي:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="400"/>
-        <source>Freight:</source>
-        <translation>الشحن:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="420"/>
-        <source>Deposit:</source>
-        <translation>المدفوع:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="440"/>
-        <source>Total:</source>
-        <translation>الإجمالي:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="463"/>
-        <source>Debt:</source>
-        <translation>الباقي:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="486"/>
-        <source>Payment method:</source>
-        <translation>طريقة الدفع:</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="494"/>
-        <source>Cash</source>
-        <translation>نقدي</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="499"/>
-        <source>Cheque</source>
-        <translation>شيك</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="504"/>
-        <source>Credit Card</source>
-        <translation>بطاقة ائتمان</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
-        <source>Production Date</source>
-        <translation>تاريخ الإنتاج</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="107"/>
-        <source>&lt;Add New&gt;</source>
-        <translation>&lt;إضافة جديد&gt;</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="228"/>
-        <source>Select Vendor</source>
-        <translation>اختر المورد</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="232"/>
-        <source>Select Warehouse</source>
-        <translation>اختر المخزن</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="237"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="257"/>
-        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
-        <translation>سطر محذوف له مرتجع ولا يمكن حذفه. لم يُحفظ شيء.</translation>
-    </message>
-</context>
-<context>
-    <name>frmPurchaseInvoiceView</name>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="14"/>
-        <source>View Purchase Invoices</source>
-        <translation>عرض فواتير المشتريات</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="35"/>
-        <source>Edit</source>
-        <translation>تعديل</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="46"/>
-        <source>Delete</source>
-        <translation>حذف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
-        <source>Purchase Invoice No.</source>
-        <translation>رقم فاتورة المشتريات</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
-        <source>Vendor</source>
-        <translation>المورد</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
-        <source>Total</source>
-        <translation>الإجمالي</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
-        <source>Employee</source>
-        <translation>الموظف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
-        <source>Comments</source>
-        <translation>ملاحظات</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="44"/>
-        <source> Purchase Invoice No. </source>
-        <translation> فاتورة المشتريات رقم </translation>
-    </message>
-</context>
-<context>
-    <name>frmPurchaseOrderView</name>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.ui" line="14"/>
-        <source>View Purchase Orders</source>
-        <translation>عرض أوامر الشراء</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.ui" line="35"/>
-        <source>Edit</source>
-        <translation>تعديل</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.ui" line="46"/>
-        <source>Delete</source>
-        <translation>حذف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
-        <source>Purchase Order No.</source>
-        <translation>رقم أمر الشراء</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
-        <source>Vendor</source>
-        <translation>المورد</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
-        <source>Total</source>
-        <translation>الإجمالي</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
-        <source>Employee</source>
-        <translation>الموظف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
-        <source>Comments</source>
-        <translation>ملاحظات</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
-        <source> Purchase Order No. </source>
-        <translation> أمر الشراء رقم </translation>
-    </message>
-</context>
-<context>
-    <name>frmPurchaseRefundView</name>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
-        <source>Dialog</source>
-        <translation>مرتجعات المشتريات</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.ui" line="35"/>
-        <source>Edit</source>
-        <translation>تعديل</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.ui" line="46"/>
-        <source>Delete</source>
-        <translation>حذف</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
-        <source>Vendor Name</source>
-        <translation>اسم المورد</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
-        <source>Refunded By</source>
-        <translation>بواسطة</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
-        <source>Subtotal</source>
-        <translation>المجموع الفرعي</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
-        <source>Freight</source>
-        <translation>الشحن</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
-        <source>Total</source>
-        <translation>الإجمالي</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
-        <source>Deposit Paid</source>
-        <translation>المدفوع</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
-        <source>Comments</source>
-        <translation>ملاحظات</translation>
+    <name>DocumentLines</name>
+    <message>
+        <location filename="../core/documentlines.cpp" line="49"/>
+        <source>Another user has changed this document meanwhile. Nothing was saved.</source>
+        <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -497,17 +79,17 @@
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;مدين&lt;/th&gt;&lt;th&gt;دائن&lt;/th&gt;&lt;th&gt;البيان&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="61"/>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="63"/>
         <source>Previous Balance</source>
         <translation>رصيد سابق</translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="72"/>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="74"/>
         <source>Debit: </source>
         <translation>مدين: </translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="73"/>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="75"/>
         <source>Credit: </source>
         <translation>دائن: </translation>
     </message>
@@ -547,17 +129,9 @@
 <context>
     <name>RptWarehouseInventory</name>
     <message>
-        <location filename="../reports/financial/RptWarehouseInventory.cpp" line="153"/>
+        <location filename="../reports/financial/RptWarehouseInventory.cpp" line="174"/>
         <source>(no conversion to %1)</source>
         <translation>(لا يوجد تحويل إلى %1)</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentLines</name>
-    <message>
-        <location filename="../core/documentlines.cpp" line="49"/>
-        <source>Another user has changed this document meanwhile. Nothing was saved.</source>
-        <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +280,84 @@
     </message>
 </context>
 <context>
+    <name>cPurchaseGrid</name>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Item</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <source>Unit of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>Unit Price</source>
+        <translation>سعر الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>Discount</source>
+        <translation>الخصم</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>Discount %</source>
+        <translation>نسبة الخصم</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <source>Tax %</source>
+        <translation>نسبة الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <source>ItemId</source>
+        <translation>رقم تعريف الصنف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <source>UOMId</source>
+        <translation>رقم تعريف الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <source>DetailId</source>
+        <translation>رقم تعريف السطر</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="133"/>
+        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchasegrid.cpp" line="135"/>
+        <source>The price of line %1 (%2) is larger than a line can hold.</source>
+        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
     <name>cReport</name>
     <message>
         <location filename="../reports/framework/cReport.cpp" line="34"/>
@@ -716,87 +368,87 @@
 <context>
     <name>cSalesGrid</name>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="54"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Price Type</source>
         <translation>نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Discount %</source>
         <translation>الخصم %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="55"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
         <source>Tax %</source>
         <translation>الضريبة %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
         <source>ItemId</source>
         <translation>رقم الصنف الداخلي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
         <source>UOMId</source>
         <translation>رقم الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="56"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
         <source>PriceTypeId</source>
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="176"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="164"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="178"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="166"/>
         <source>Line %1 (%2) has no price type. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="180"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="168"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
@@ -2738,8 +2390,8 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
-        <location filename="../app/frmMainWindow.ui" line="597"/>
-        <location filename="../app/frmMainWindow.ui" line="984"/>
+        <location filename="../app/frmMainWindow.ui" line="594"/>
+        <location filename="../app/frmMainWindow.ui" line="981"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2750,13 +2402,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="527"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="527"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2777,295 +2429,295 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1248"/>
+        <location filename="../app/frmMainWindow.ui" line="1245"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1497"/>
+        <location filename="../app/frmMainWindow.ui" line="1494"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="453"/>
-        <location filename="../app/frmMainWindow.ui" line="1252"/>
+        <location filename="../app/frmMainWindow.ui" line="1249"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="484"/>
-        <location filename="../app/frmMainWindow.ui" line="1505"/>
+        <location filename="../app/frmMainWindow.ui" line="481"/>
+        <location filename="../app/frmMainWindow.ui" line="1499"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="515"/>
-        <location filename="../app/frmMainWindow.ui" line="1513"/>
+        <location filename="../app/frmMainWindow.ui" line="512"/>
+        <location filename="../app/frmMainWindow.ui" line="1507"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="590"/>
+        <location filename="../app/frmMainWindow.ui" line="587"/>
         <source>Vendors:</source>
         <translation>الموردون:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="694"/>
+        <location filename="../app/frmMainWindow.ui" line="691"/>
         <source>Items On Purchase Order</source>
         <translation>أصناف في أوامر الشراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="724"/>
-        <location filename="../app/frmMainWindow.ui" line="1267"/>
+        <location filename="../app/frmMainWindow.ui" line="721"/>
+        <location filename="../app/frmMainWindow.ui" line="1264"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="787"/>
-        <location filename="../app/frmMainWindow.ui" line="1526"/>
+        <location filename="../app/frmMainWindow.ui" line="784"/>
+        <location filename="../app/frmMainWindow.ui" line="1520"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="815"/>
-        <location filename="../app/frmMainWindow.ui" line="1144"/>
+        <location filename="../app/frmMainWindow.ui" line="812"/>
+        <location filename="../app/frmMainWindow.ui" line="1141"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="843"/>
-        <location filename="../app/frmMainWindow.ui" line="1531"/>
+        <location filename="../app/frmMainWindow.ui" line="840"/>
+        <location filename="../app/frmMainWindow.ui" line="1525"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="871"/>
-        <location filename="../app/frmMainWindow.ui" line="1536"/>
+        <location filename="../app/frmMainWindow.ui" line="868"/>
+        <location filename="../app/frmMainWindow.ui" line="1530"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="902"/>
-        <location filename="../app/frmMainWindow.ui" line="1544"/>
+        <location filename="../app/frmMainWindow.ui" line="899"/>
+        <location filename="../app/frmMainWindow.ui" line="1538"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="977"/>
+        <location filename="../app/frmMainWindow.ui" line="974"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1081"/>
+        <location filename="../app/frmMainWindow.ui" line="1078"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1124"/>
+        <location filename="../app/frmMainWindow.ui" line="1121"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1133"/>
+        <location filename="../app/frmMainWindow.ui" line="1130"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1137"/>
+        <location filename="../app/frmMainWindow.ui" line="1134"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1154"/>
+        <location filename="../app/frmMainWindow.ui" line="1151"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1158"/>
+        <location filename="../app/frmMainWindow.ui" line="1155"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1165"/>
+        <location filename="../app/frmMainWindow.ui" line="1162"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1172"/>
+        <location filename="../app/frmMainWindow.ui" line="1169"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1179"/>
-        <location filename="../app/frmMainWindow.ui" line="1197"/>
+        <location filename="../app/frmMainWindow.ui" line="1176"/>
+        <location filename="../app/frmMainWindow.ui" line="1194"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1183"/>
+        <location filename="../app/frmMainWindow.ui" line="1180"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1190"/>
+        <location filename="../app/frmMainWindow.ui" line="1187"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1215"/>
+        <location filename="../app/frmMainWindow.ui" line="1212"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1219"/>
+        <location filename="../app/frmMainWindow.ui" line="1216"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1226"/>
+        <location filename="../app/frmMainWindow.ui" line="1223"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1233"/>
+        <location filename="../app/frmMainWindow.ui" line="1230"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1279"/>
+        <location filename="../app/frmMainWindow.ui" line="1276"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1285"/>
+        <location filename="../app/frmMainWindow.ui" line="1282"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1289"/>
+        <location filename="../app/frmMainWindow.ui" line="1286"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1301"/>
+        <location filename="../app/frmMainWindow.ui" line="1298"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1329"/>
+        <location filename="../app/frmMainWindow.ui" line="1326"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1334"/>
+        <location filename="../app/frmMainWindow.ui" line="1331"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1339"/>
+        <location filename="../app/frmMainWindow.ui" line="1336"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1344"/>
-        <location filename="../app/frmMainWindow.ui" line="1354"/>
-        <location filename="../app/frmMainWindow.ui" line="1364"/>
-        <location filename="../app/frmMainWindow.ui" line="1374"/>
-        <location filename="../app/frmMainWindow.ui" line="1384"/>
-        <location filename="../app/frmMainWindow.ui" line="1394"/>
-        <location filename="../app/frmMainWindow.ui" line="1404"/>
-        <location filename="../app/frmMainWindow.ui" line="1414"/>
-        <location filename="../app/frmMainWindow.ui" line="1434"/>
-        <location filename="../app/frmMainWindow.ui" line="1444"/>
-        <location filename="../app/frmMainWindow.ui" line="1454"/>
-        <location filename="../app/frmMainWindow.ui" line="1484"/>
+        <location filename="../app/frmMainWindow.ui" line="1341"/>
+        <location filename="../app/frmMainWindow.ui" line="1351"/>
+        <location filename="../app/frmMainWindow.ui" line="1361"/>
+        <location filename="../app/frmMainWindow.ui" line="1371"/>
+        <location filename="../app/frmMainWindow.ui" line="1381"/>
+        <location filename="../app/frmMainWindow.ui" line="1391"/>
+        <location filename="../app/frmMainWindow.ui" line="1401"/>
+        <location filename="../app/frmMainWindow.ui" line="1411"/>
+        <location filename="../app/frmMainWindow.ui" line="1431"/>
+        <location filename="../app/frmMainWindow.ui" line="1441"/>
+        <location filename="../app/frmMainWindow.ui" line="1451"/>
+        <location filename="../app/frmMainWindow.ui" line="1481"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1349"/>
-        <location filename="../app/frmMainWindow.ui" line="1359"/>
-        <location filename="../app/frmMainWindow.ui" line="1369"/>
-        <location filename="../app/frmMainWindow.ui" line="1379"/>
-        <location filename="../app/frmMainWindow.ui" line="1389"/>
-        <location filename="../app/frmMainWindow.ui" line="1399"/>
-        <location filename="../app/frmMainWindow.ui" line="1409"/>
-        <location filename="../app/frmMainWindow.ui" line="1419"/>
-        <location filename="../app/frmMainWindow.ui" line="1439"/>
-        <location filename="../app/frmMainWindow.ui" line="1449"/>
-        <location filename="../app/frmMainWindow.ui" line="1459"/>
-        <location filename="../app/frmMainWindow.ui" line="1489"/>
+        <location filename="../app/frmMainWindow.ui" line="1346"/>
+        <location filename="../app/frmMainWindow.ui" line="1356"/>
+        <location filename="../app/frmMainWindow.ui" line="1366"/>
+        <location filename="../app/frmMainWindow.ui" line="1376"/>
+        <location filename="../app/frmMainWindow.ui" line="1386"/>
+        <location filename="../app/frmMainWindow.ui" line="1396"/>
+        <location filename="../app/frmMainWindow.ui" line="1406"/>
+        <location filename="../app/frmMainWindow.ui" line="1416"/>
+        <location filename="../app/frmMainWindow.ui" line="1436"/>
+        <location filename="../app/frmMainWindow.ui" line="1446"/>
+        <location filename="../app/frmMainWindow.ui" line="1456"/>
+        <location filename="../app/frmMainWindow.ui" line="1486"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1424"/>
+        <location filename="../app/frmMainWindow.ui" line="1421"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1429"/>
+        <location filename="../app/frmMainWindow.ui" line="1426"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1464"/>
+        <location filename="../app/frmMainWindow.ui" line="1461"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1469"/>
+        <location filename="../app/frmMainWindow.ui" line="1466"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1474"/>
+        <location filename="../app/frmMainWindow.ui" line="1471"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1479"/>
+        <location filename="../app/frmMainWindow.ui" line="1476"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1521"/>
+        <location filename="../app/frmMainWindow.ui" line="1515"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1552"/>
+        <location filename="../app/frmMainWindow.ui" line="1546"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1557"/>
+        <location filename="../app/frmMainWindow.ui" line="1551"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1562"/>
+        <location filename="../app/frmMainWindow.ui" line="1556"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1567"/>
+        <location filename="../app/frmMainWindow.ui" line="1561"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1575"/>
+        <location filename="../app/frmMainWindow.ui" line="1569"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1580"/>
+        <location filename="../app/frmMainWindow.ui" line="1574"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1585"/>
+        <location filename="../app/frmMainWindow.ui" line="1579"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -3080,79 +2732,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="72"/>
+        <location filename="../app/frmMainWindow.cpp" line="73"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
-        <location filename="../app/frmMainWindow.cpp" line="504"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="480"/>
-        <location filename="../app/frmMainWindow.cpp" line="504"/>
+        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="504"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="504"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="504"/>
+        <location filename="../app/frmMainWindow.cpp" line="515"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="527"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="527"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="527"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="570"/>
+        <location filename="../app/frmMainWindow.cpp" line="581"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="573"/>
+        <location filename="../app/frmMainWindow.cpp" line="584"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="576"/>
+        <location filename="../app/frmMainWindow.cpp" line="587"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3334,6 +2986,354 @@
         <location filename="../app/frmPreferences.ui" line="14"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseInvoice</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="14"/>
+        <source>Purchase Invoice</source>
+        <translation>فاتورة مشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="22"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Purchase Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة فاتورة مشتريات جديدة&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="32"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Purchase Invoice&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل فاتورة مشتريات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="55"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="58"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="77"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="80"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="99"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="102"/>
+        <source>Save Invoice</source>
+        <translation>حفظ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="135"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="145"/>
+        <source>Purchase Invoice No.:</source>
+        <translation>رقم فاتورة المشتريات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="155"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="165"/>
+        <source>Purchase Order No.:</source>
+        <translation>رقم أمر الشراء:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="177"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="222"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="238"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="256"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="264"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="315"/>
+        <source>Quick Add By Barcode:</source>
+        <translation>إضافة سريعة بالباركود:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="325"/>
+        <source>GO</source>
+        <translation>اذهب</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="358"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="377"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="400"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="420"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="440"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="463"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="486"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="494"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="499"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="504"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
+        <source>Production Date</source>
+        <translation>تاريخ الإنتاج</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="107"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="228"/>
+        <source>Select Vendor</source>
+        <translation>اختر المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="232"/>
+        <source>Select Warehouse</source>
+        <translation>اختر المخزن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="237"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="257"/>
+        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
+        <translation>سطر محذوف له مرتجع ولا يمكن حذفه. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseInvoiceView</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="14"/>
+        <source>View Purchase Invoices</source>
+        <translation>عرض فواتير المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Purchase Invoice No.</source>
+        <translation>رقم فاتورة المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Vendor</source>
+        <translation>المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="44"/>
+        <source> Purchase Invoice No. </source>
+        <translation> فاتورة المشتريات رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseOrderView</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.ui" line="14"/>
+        <source>View Purchase Orders</source>
+        <translation>عرض أوامر الشراء</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Purchase Order No.</source>
+        <translation>رقم أمر الشراء</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Vendor</source>
+        <translation>المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Employee</source>
+        <translation>الموظف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
+        <source> Purchase Order No. </source>
+        <translation> أمر الشراء رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseRefundView</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
+        <source>Dialog</source>
+        <translation>مرتجعات المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="35"/>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="46"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Vendor Name</source>
+        <translation>اسم المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Refunded By</source>
+        <translation>بواسطة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Subtotal</source>
+        <translation>المجموع الفرعي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Freight</source>
+        <translation>الشحن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <source>Deposit Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
     </message>
 </context>
 <context>
