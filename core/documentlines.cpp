@@ -2,7 +2,9 @@
 
 #include "core/cXml.h"
 #include "core/dbsave.h"
+#include "core/globals.h"
 #include "core/linegrid.h"
+#include "core/messages.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -48,6 +50,20 @@ void checkStoredLines(cDbSave &save, const Document &document, int id, int lineC
     if (stored.value(0).toInt() != lineCount || Money::fromDecimal(stored.value(1)) != subtotal)
         save.failWith(QCoreApplication::translate("DocumentLines",
                                                   "Another user has changed this document meanwhile. Nothing was saved."));
+}
+
+bool commitOrTell(cDbSave &save, QWidget *parent)
+{
+    if (save.commit())
+        return true;
+    // A line that a refund names stays: its removal would undo the refund's account.
+    if (save.errorNumber() == 1451)
+        Messages::critical(parent, msgCaption,
+                           QCoreApplication::translate("DocumentLines", "A removed line has been refunded and "
+                                                                        "cannot be deleted. Nothing was saved."));
+    else
+        Messages::critical(parent, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+    return false;
 }
 
 } // namespace DocumentLines

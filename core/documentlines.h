@@ -11,6 +11,8 @@ class cLineGrid;
 
 // What the documents with a line grid (quotes, orders, invoices of either side) share
 // in keeping their lines: a header row and its lines, one line row per line of the grid.
+class QWidget;
+
 namespace DocumentLines {
 
 struct Document
@@ -41,6 +43,11 @@ void lockHeader(cDbSave &save, const Document &document, int id);
 // `subtotal` together: what is stored is judged, not what the window holds, so a line
 // another user's save added or took away meanwhile is caught.
 void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal);
+
+// After a save of an invoice and its lines: true when it committed; otherwise tells why
+// in a box over `parent` — a removed line that a refund names (error 1451) in words of
+// its own, any other failure as msgInsertFailed with the server's text — and false.
+bool commitOrTell(cDbSave &save, QWidget *parent);
 
 } // namespace DocumentLines
 

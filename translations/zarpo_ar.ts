@@ -45,9 +45,14 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documentlines.cpp" line="49"/>
+        <location filename="../core/documentlines.cpp" line="51"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../core/documentlines.cpp" line="62"/>
+        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
+        <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -3141,35 +3146,34 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="93"/>
         <source>Production Date</source>
         <translation>تاريخ الإنتاج</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="107"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="98"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="108"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="228"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="229"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="232"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="233"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="237"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="238"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="257"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
-        <translation>سطر محذوف له مرتجع ولا يمكن حذفه. لم يُحفظ شيء.</translation>
+        <translation type="vanished">سطر محذوف له مرتجع ولا يمكن حذفه. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -3676,54 +3680,53 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="99"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="108"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="100"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="109"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="223"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="224"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="227"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="398"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="228"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="391"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="232"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="233"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="252"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
-        <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
+        <translation type="vanished">سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="307"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="300"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="330"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="323"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="331"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="324"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="352"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="345"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="415"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="408"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>

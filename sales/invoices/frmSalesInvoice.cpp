@@ -5,6 +5,7 @@
 #include "core/comboboxes.h"
 #include "core/connection.h"
 #include "core/dbsave.h"
+#include "core/documentlines.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/numberfields.h"
@@ -244,15 +245,7 @@ bool frmSalesInvoice::saveInvoice()
         insertInvoice(save);
     else
         updateInvoice(save);
-    if (save.commit())
-        return true;
-    // A line that a refund names stays: its removal would undo the refund's account.
-    if (save.errorNumber() == 1451)
-        Messages::critical(this, msgCaption,
-                           tr("A removed line has been refunded and cannot be deleted. Nothing was saved."));
-    else
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
-    return false;
+    return DocumentLines::commitOrTell(save, this);
 }
 
 void frmSalesInvoice::insertInvoice(cDbSave &save)
