@@ -18,6 +18,7 @@
 #include "purchasing/frmPurchaseInvoiceView.h"
 #include "purchasing/purchasedelegate.h"
 #include "purchasing/purchasegrid.h"
+#include "purchasing/purchaseheader.h"
 #include "purchasing/purchasestorage.h"
 
 #include <QDate>
@@ -95,21 +96,12 @@ void frmPurchaseInvoice::setupItemsTable()
 
 void frmPurchaseInvoice::fillVendors()
 {
-    const QSqlError error = fillCombo(ui->cmbVendor, {tr("<Add New>")},
-                                      QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', "
-                                                     "IFNULL(PersonName, '')) from vendors inner join persons on "
-                                                     "ContactPersonId = PersonId where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    PurchaseHeader::fillVendors(this, ui->cmbVendor, tr("<Add New>"));
 }
 
 void frmPurchaseInvoice::fillWarehouses()
 {
-    const QSqlError error = fillCombo(ui->cmbWarehouses, {tr("<Add New>")},
-                                      QStringLiteral("Select WarehouseId, WarehouseName from warehouses "
-                                                     "where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    PurchaseHeader::fillWarehouses(this, ui->cmbWarehouses, tr("<Add New>"));
 }
 
 // A remembered warehouse or vendor that is gone or inactive chooses no entry: never
@@ -128,22 +120,9 @@ void frmPurchaseInvoice::loadDefaults()
         selectRemembered(ui->cmbVendor, vendor.first());
 }
 
-// The address of the warehouse chosen now, also after "<Add New>" chose the newest one.
 void frmPurchaseInvoice::showShipTo()
 {
-    QSqlQuery query(liveDefaultConnection());
-    query.prepare(QStringLiteral("Select Address1, Address2, City, State, Country from warehouses "
-                                 "where WarehouseId = :id"));
-    query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbWarehouses));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    const bool found = query.next();
-    QStringList address;
-    for (int column = 0; column < 5; ++column)
-        address << (found ? query.value(column).toString() : QString());
-    ui->txtShipTo->setPlainText(address.join(QLatin1Char('\n')));
+    PurchaseHeader::showShipTo(this, ui->cmbWarehouses, ui->txtShipTo);
 }
 
 void frmPurchaseInvoice::on_cmbVendor_activated(int index)
