@@ -36,6 +36,8 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
                              const QString &dateHeader, bool showDate, QObject *parent)
     : cLineGrid(model, purchaseColumns(), WithTrailingRow, parent), view(view)
 {
+    pricesFrom({QStringLiteral("purchaseinvoice"), QStringLiteral("PurchaseInvoiceId"),
+                QStringLiteral("purchaseinvoicedetails"), QStringLiteral("PurchaseInvoiceDetailsId")});
     model->setHorizontalHeaderLabels({tr("Item No"), tr("Item"), tr("Quantity"), tr("Unit of Measure"),
                                       tr("Unit Price"), tr("Discount"), tr("Discount %"), tr("Tax"), tr("Tax %"),
                                       tr("Price"), dateHeader, tr("ItemId"), tr("UOMId"), tr("DetailId")});
@@ -60,6 +62,12 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
     connect(this, &cLineGrid::recalculated, this, &cPurchaseGrid::fitColumns);
 }
 
+void cPurchaseGrid::pricesFrom(const DocumentLines::Document &document)
+{
+    lastPriceSql = QStringLiteral("Select BasePrice from %1 Where ItemId = :id order by %2 desc limit 1")
+                       .arg(document.details, document.detailsId);
+}
+
 void cPurchaseGrid::fitColumns()
 {
     Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
@@ -76,8 +84,7 @@ QString cPurchaseGrid::fillLineDefaults(int row)
     setValue(row, UomId, hasUnit ? units.value(0) : QVariant());
 
     QSqlQuery last(liveDefaultConnection());
-    last.prepare(QStringLiteral("Select BasePrice from purchaseinvoicedetails Where ItemId = :id "
-                                "order by PurchaseInvoiceDetailsId desc limit 1"));
+    last.prepare(lastPriceSql);
     last.bindValue(QStringLiteral(":id"), value(row, ItemId));
     if (!last.exec())
         return last.lastError().text();

@@ -1,6 +1,7 @@
 #ifndef PURCHASEGRID_H
 #define PURCHASEGRID_H
 
+#include "core/documentlines.h"
 #include "core/linegrid.h"
 
 #include <QString>
@@ -45,10 +46,14 @@ public:
     cPurchaseGrid(QTableView *view, QStandardItemModel *model, PurchaseDelegate *delegate, const QString &dateHeader,
                   bool showDate, QObject *parent);
 
+    // New lines are priced from the stored lines of `document` (a purchase invoice's
+    // unless this says otherwise).
+    void pricesFrom(const DocumentLines::Document &document);
+
     // A new line for the item in `row`'s ItemId: one of its first unit that has a price,
-    // at the newest price the item was bought for on a purchase invoice, whatever the
-    // unit then. An item never bought keeps an empty price. The server's error text when
-    // the last price could not be read.
+    // at the newest price the item has on a stored line of the pricing document, whatever
+    // the unit then. An item never on one keeps an empty price. The server's error text
+    // when the last price could not be read.
     QString fillLineDefaults(int row);
 
     // Adds the item as a new line (with its quantity editor current); false when the item
@@ -70,6 +75,7 @@ public slots:
 
 private:
     QTableView *view;
+    QString lastPriceSql;
 };
 
 #endif // PURCHASEGRID_H

@@ -11,20 +11,25 @@ namespace PurchaseStorage {
 
 using namespace PurchaseLine;
 
-const Document invoice{QStringLiteral("purchaseinvoice"), QStringLiteral("PurchaseInvoiceId"),
-                       QStringLiteral("purchaseinvoicedetails"), QStringLiteral("PurchaseInvoiceDetailsId")};
+const Document order{{QStringLiteral("purchaseorder"), QStringLiteral("PurchaseOrderId"),
+                      QStringLiteral("purchaseorderdetails"), QStringLiteral("PurchaseOrderDetailsId")},
+                     QString()};
+const Document invoice{{QStringLiteral("purchaseinvoice"), QStringLiteral("PurchaseInvoiceId"),
+                        QStringLiteral("purchaseinvoicedetails"), QStringLiteral("PurchaseInvoiceDetailsId")},
+                       QStringLiteral("ProductionDate")};
 
-QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id)
+QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id, bool keepIds)
 {
     lines->clear();
     // A line whose item or unit row is missing could not be shown whole and is left out.
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("Select %3, %2.ItemId, ItemNo, ItemName, Quantity, %2.UOMId, BasePrice, Discount, "
-                                 "Tax, Price, UOM, ProductionDate from %2 "
+                                 "Tax, Price, UOM, %4 from %2 "
                                  "Inner Join items on %2.ItemId = items.ItemId "
                                  "Inner Join uom on %2.UOMId = uom.UOMId "
                                  "where %1 = :id order by %3")
-                      .arg(document.headerId, document.details, document.detailsId));
+                      .arg(document.headerId, document.details, document.detailsId,
+                           document.lineDate.isEmpty() ? QStringLiteral("NULL") : document.lineDate));
     query.bindValue(QStringLiteral(":id"), id);
     if (!query.exec())
         return query.lastError();
@@ -32,7 +37,8 @@ QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id)
         // Written into the trailing row, so no value starts a recalculation: the prices
         // are shown as stored.
         lines->addLine([&](int row) {
-            lines->setValue(row, DetailId, query.value(0));
+            if (keepIds)
+                lines->setValue(row, DetailId, query.value(0));
             lines->setValue(row, ItemId, query.value(1));
             lines->setValue(row, ItemNo, query.value(2));
             lines->setValue(row, ItemName, query.value(3));
@@ -53,19 +59,23 @@ QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id)
 
 void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &document, int id, Money subtotal)
 {
+    const bool dated = !document.lineDate.isEmpty();
     LineStatements sql;
     sql.insert = QStringLiteral("INSERT INTO `%1` (`%2`, `ItemId`, `Quantity`, `UOMId`, `BasePrice`, `Discount`, "
-                                "`Tax`, `Price`, `ProductionDate`) VALUES (:%2, :ItemId, :Quantity, :UOMId, "
-                                ":BasePrice, :Discount, :Tax, :Price, :ProductionDate)")
-                     .arg(document.details, document.headerId);
+                                "`Tax`, `Price`%3) VALUES (:%2, :ItemId, :Quantity, :UOMId, "
+                                ":BasePrice, :Discount, :Tax, :Price%4)")
+                     .arg(document.details, document.headerId,
+                          dated ? QStringLiteral(", `%1`").arg(document.lineDate) : QString(),
+                          dated ? QStringLiteral(", :LineDate") : QString());
     sql.update = QStringLiteral("Update `%1` Set `ItemId` = :ItemId, `Quantity` = :Quantity, `UOMId` = :UOMId, "
-                                "`BasePrice` = :BasePrice, `Discount` = :Discount, `Tax` = :Tax, `Price` = :Price, "
-                                "`ProductionDate` = :ProductionDate Where %2 = :id")
-                     .arg(document.details, document.detailsId);
+                                "`BasePrice` = :BasePrice, `Discount` = :Discount, `Tax` = :Tax, `Price` = :Price%3 "
+                                "Where %2 = :id")
+                     .arg(document.details, document.detailsId,
+                          dated ? QStringLiteral(", `%1` = :LineDate").arg(document.lineDate) : QString());
     sql.remove = QStringLiteral("Delete from %1 where %2 = :id").arg(document.details, document.detailsId);
     sql.parentPlaceholder = QLatin1Char(':') + document.headerId;
     sql.parentId = id;
-    lines->write(save, sql, [lines](QSqlQuery &line, int row) {
+    lines->write(save, sql, [lines, dated](QSqlQuery &line, int row) {
         using DocumentLines::amountOrNull;
         using DocumentLines::cellOrNull;
         line.bindValue(QStringLiteral(":ItemId"), cellOrNull(lines, row, ItemId));
@@ -75,8 +85,10 @@ void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &docum
         line.bindValue(QStringLiteral(":Discount"), amountOrNull(lines, row, Discount));
         line.bindValue(QStringLiteral(":Tax"), amountOrNull(lines, row, Tax));
         line.bindValue(QStringLiteral(":Price"), amountOrNull(lines, row, Price));
-        const QDate produced = lines->value(row, Date).toDate();
-        line.bindValue(QStringLiteral(":ProductionDate"), produced.isValid() ? QVariant(produced) : QVariant(QVariant::Date));
+        if (!dated)
+            return;
+        const QDate date = lines->value(row, Date).toDate();
+        line.bindValue(QStringLiteral(":LineDate"), date.isValid() ? QVariant(date) : QVariant(QVariant::Date));
     });
     DocumentLines::checkStoredLines(save, document, id, lines->lineCount(), subtotal);
 }

@@ -1,0 +1,291 @@
+#include "purchasing/frmPurchaseOrder.h"
+#include "ui_frmPurchaseOrder.h"
+
+#include "core/comboboxes.h"
+#include "core/connection.h"
+#include "core/dbsave.h"
+#include "core/documentlines.h"
+#include "core/globals.h"
+#include "core/messages.h"
+#include "core/money.h"
+#include "core/numberfields.h"
+#include "core/sqlvalues.h"
+#include "core/textcolumns.h"
+#include "items/frmItemsView.h"
+#include "items/frmWarehouses.h"
+#include "partners/frmVendors.h"
+#include "purchasing/frmPurchaseOrderView.h"
+#include "purchasing/purchasedelegate.h"
+#include "purchasing/purchasegrid.h"
+#include "purchasing/purchaseheader.h"
+#include "purchasing/purchasestorage.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+
+frmPurchaseOrder::frmPurchaseOrder(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseOrder)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    if (rightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    setupItemsTable();
+    fillVendors();
+    fillWarehouses();
+    for (QDateEdit *date : {ui->dtDate, ui->dtExpireDate, ui->dtShipDate}) {
+        date->setDisplayFormat(dateFormat);
+        date->setDate(QDate::currentDate());
+    }
+    // Freight is stored as DECIMAL(10,2) and may be negative; the sums get room to show
+    // whatever the lines add up to.
+    NumberFields::setupAmount(ui->txtFreight, 10, true);
+    NumberFields::setupAmount(ui->txtSubTotal, 12, true);
+    NumberFields::setupAmount(ui->txtTotal, 12, true);
+    TextColumns::limit(QStringLiteral("purchaseorder"),
+                       {{ui->txtPurchaseOrderNo, QStringLiteral("PurchaseOrderNo"), ui->label_3},
+                        {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
+    enterState(true);
+    ui->tblItems->verticalHeader()->setDefaultSectionSize(20);
+    connect(itemsModel, &QStandardItemModel::itemChanged, this, &frmPurchaseOrder::itemChanges);
+}
+
+frmPurchaseOrder::~frmPurchaseOrder()
+{
+    delete ui;
+    delete itemsDelegate;
+}
+
+// An order keeps no date per line, and a new line is priced as the item was last ordered.
+void frmPurchaseOrder::setupItemsTable()
+{
+    itemsDelegate = new PurchaseDelegate;
+    itemsModel = new QStandardItemModel(1, PurchaseLine::ColumnCount, this);
+    lines = new cPurchaseGrid(ui->tblItems, itemsModel, itemsDelegate, tr("Expire Date"), false, this);
+    lines->pricesFrom(PurchaseStorage::order);
+}
+
+void frmPurchaseOrder::fillVendors()
+{
+    PurchaseHeader::fillVendors(this, ui->cmbVendor, tr("<Add New>"));
+}
+
+void frmPurchaseOrder::fillWarehouses()
+{
+    PurchaseHeader::fillWarehouses(this, ui->cmbWarehouses, tr("<Add New>"));
+}
+
+void frmPurchaseOrder::showShipTo()
+{
+    PurchaseHeader::showShipTo(this, ui->cmbWarehouses, ui->txtShipTo);
+}
+
+void frmPurchaseOrder::on_cmbVendor_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmVendors>(ui->cmbVendor, [this] { fillVendors(); });
+}
+
+void frmPurchaseOrder::on_cmbWarehouses_activated(int index)
+{
+    if (index == 0)
+        addNewComboItem<frmWarehouses>(ui->cmbWarehouses, [this] { fillWarehouses(); });
+    showShipTo();
+}
+
+// The dates and the freight stay for the next order.
+void frmPurchaseOrder::on_btnNew_clicked()
+{
+    ui->cmbVendor->setCurrentIndex(0);
+    ui->cmbWarehouses->setCurrentIndex(0);
+    ui->txtComment->clear();
+    ui->txtPurchaseOrderNo->clear();
+    ui->txtShipTo->clear();
+    lines->clear();
+    recalculate();
+    enterState(true);
+}
+
+void frmPurchaseOrder::on_btnSearch_clicked()
+{
+    frmPurchaseOrderView list(nullptr);
+    list.exec();
+    // The hand-off is read once, right away: any later list resets it.
+    if (pickedPurchaseOrderId >= 1)
+        loadOrder(pickedPurchaseOrderId);
+}
+
+// An id that names no order (deleted meanwhile) changes nothing: a later Save must not
+// write under it. The totals show as stored until the lines are recalculated.
+void frmPurchaseOrder::loadOrder(int id)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("select PurchaseOrderNo, VendorId, Date, ShipDate, ExpireDate, Subtotal, Freight, "
+                                 "Total, Comments, ShipToWarehouseId from purchaseorder where PurchaseOrderId = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    loadedId = id;
+    ui->txtPurchaseOrderNo->setText(query.value(0).toString());
+    selectComboItemById(ui->cmbVendor, query.value(1));
+    ui->dtDate->setDate(query.value(2).toDate());
+    ui->dtShipDate->setDate(query.value(3).toDate());
+    ui->dtExpireDate->setDate(query.value(4).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(7)).toDouble());
+    ui->txtComment->setPlainText(query.value(8).toString());
+    selectComboItemById(ui->cmbWarehouses, query.value(9));
+    showShipTo();
+    const QSqlError error = PurchaseStorage::loadLines(lines, PurchaseStorage::order, id);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    enterState(false);
+}
+
+void frmPurchaseOrder::on_btnSave_clicked()
+{
+    recalculate();
+    if (isValid() && saveOrder())
+        on_btnNew_clicked();
+}
+
+bool frmPurchaseOrder::isValid()
+{
+    if (ui->cmbVendor->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select Vendor"));
+        return false;
+    }
+    if (ui->cmbWarehouses->currentIndex() < 1) {
+        Messages::critical(this, msgCaption, tr("Select Warehouse"));
+        return false;
+    }
+    if (lines->lineCount() == 0) {
+        Messages::critical(this, msgCaption,
+                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
+        return false;
+    }
+    return lines->checkLines(this) && TextColumns::storable(this);
+}
+
+// The header and its lines stand or fall together. After a failure nothing is kept and
+// the order stays as typed, in its state, to be mended and saved again.
+bool frmPurchaseOrder::saveOrder()
+{
+    cDbSave save;
+    if (isAdding())
+        insertOrder(save);
+    else
+        updateOrder(save);
+    return DocumentLines::commitOrTell(save, this);
+}
+
+void frmPurchaseOrder::insertOrder(cDbSave &save)
+{
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "INSERT INTO `purchaseorder` (`PurchaseOrderNo`, `EmployeeId`, `VendorId`, `Date`, `ShipDate`, "
+        "`ShipToWarehouseID`, `ExpireDate`, `Subtotal`, `Freight`, `Total`, `Comments`) VALUES (:PurchaseOrderNo, "
+        ":EmployeeId, :VendorId, :Date, :ShipDate, :ShipToWarehouseID, :ExpireDate, :Subtotal, :Freight, :Total, "
+        ":Comments)"));
+    bindHeader(header);
+    save.exec(header);
+    PurchaseStorage::writeLines(save, lines, PurchaseStorage::order, save.lastInsertId(),
+                                Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmPurchaseOrder::updateOrder(cDbSave &save)
+{
+    DocumentLines::lockHeader(save, PurchaseStorage::order, loadedId);
+    QSqlQuery header = save.prepare(QStringLiteral(
+        "Update `purchaseorder` Set `PurchaseOrderNo` = :PurchaseOrderNo, `EmployeeId` = :EmployeeId, "
+        "`VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, `ShipToWarehouseID` = :ShipToWarehouseID, "
+        "`ExpireDate` = :ExpireDate, `Subtotal` = :Subtotal, `Freight` = :Freight, `Total` = :Total, "
+        "`Comments` = :Comments Where PurchaseOrderId = :id"));
+    bindHeader(header);
+    header.bindValue(QStringLiteral(":id"), loadedId);
+    save.execOnStored(header);
+    PurchaseStorage::writeLines(save, lines, PurchaseStorage::order, loadedId,
+                                Money::fromDouble(ui->txtSubTotal->value()));
+}
+
+void frmPurchaseOrder::bindHeader(QSqlQuery &header) const
+{
+    header.bindValue(QStringLiteral(":PurchaseOrderNo"), textOrNull(ui->txtPurchaseOrderNo->text()));
+    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    header.bindValue(QStringLiteral(":VendorId"), comboItemId(ui->cmbVendor));
+    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
+    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
+    header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
+    header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
+    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
+    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+void frmPurchaseOrder::on_btnRemoveItem_clicked()
+{
+    if (lines->removeCurrentLine(this))
+        recalculate();
+}
+
+void frmPurchaseOrder::on_txtFreight_valueChanged(double)
+{
+    const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
+    ui->txtTotal->setValue(total.toDouble());
+}
+
+void frmPurchaseOrder::on_tblItems_clicked(const QModelIndex &)
+{
+    recalculate();
+}
+
+void frmPurchaseOrder::on_tblItems_doubleClicked(const QModelIndex &index)
+{
+    if (index.column() == PurchaseLine::ItemNo || index.column() == PurchaseLine::ItemName)
+        on_btnAddItem_clicked();
+}
+
+void frmPurchaseOrder::on_btnAddItem_clicked()
+{
+    frmItemsView picker(nullptr);
+    picker.pickerMode = true;
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    QString error;
+    if (!lines->addItem(pickedItemId, &error))
+        return;
+    if (!error.isEmpty())
+        Messages::critical(this, msgCaption, error);
+    recalculate();
+}
+
+void frmPurchaseOrder::itemChanges(QStandardItem *item)
+{
+    if (lines->isLineChange(item))
+        recalculate();
+}
+
+void frmPurchaseOrder::recalculate()
+{
+    const Money subtotal = lines->recalculate();
+    ui->txtSubTotal->setValue(subtotal.toDouble());
+    on_txtFreight_valueChanged(ui->txtFreight->value());
+}
+
+void frmPurchaseOrder::enterState(bool adding)
+{
+    ui->lblStateAdd->setVisible(adding);
+    ui->lblStateEdit->setVisible(!adding);
+}
+
+bool frmPurchaseOrder::isAdding() const
+{
+    return !ui->lblStateAdd->isHidden();
+}
