@@ -46,6 +46,7 @@
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
 #include "purchasing/frmPurchaseInvoice.h"
+#include "purchasing/frmPurchaseOrder.h"
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
@@ -380,6 +381,16 @@ void frmMainWindow::on_actionSalesInvoice_triggered()
 void frmMainWindow::on_btnSalesInvoice_clicked()
 {
     openWindow(new frmSalesInvoice(nullptr));
+}
+
+void frmMainWindow::on_actionPurchase_Order_triggered()
+{
+    openWindow(new frmPurchaseOrder(nullptr), true);
+}
+
+void frmMainWindow::on_btnPurchaseOrders_clicked()
+{
+    openWindow(new frmPurchaseOrder(nullptr));
 }
 
 void frmMainWindow::on_actionPurchase_Invoice_triggered()

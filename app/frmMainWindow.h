@@ -52,6 +52,8 @@ private slots:
     void on_btnSalesOrder_clicked();
     void on_actionSalesInvoice_triggered();
     void on_btnSalesInvoice_clicked();
+    void on_actionPurchase_Order_triggered();
+    void on_btnPurchaseOrders_clicked();
     void on_actionPurchase_Invoice_triggered();
     void on_btnPrchaseInvoices_clicked();
     void on_vendors_actionAdd_triggered();

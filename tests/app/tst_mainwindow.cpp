@@ -426,6 +426,8 @@ const Command windowCommands[] = {
     {"btnSalesOrder", "frmSalesOrder", true},
     {"actionSalesInvoice", "frmSalesInvoice", true},
     {"btnSalesInvoice", "frmSalesInvoice", true},
+    {"actionPurchase_Order", "frmPurchaseOrder", true},
+    {"btnPurchaseOrders", "frmPurchaseOrder", false},
     {"actionPurchase_Invoice", "frmPurchaseInvoice", false},
     {"btnPrchaseInvoices", "frmPurchaseInvoice", false},
     {"vendors_actionAdd", "frmVendors", false},
