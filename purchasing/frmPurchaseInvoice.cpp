@@ -64,8 +64,6 @@ frmPurchaseInvoice::frmPurchaseInvoice(QWidget *parent) : QDialog(parent), ui(ne
     TextColumns::limit(QStringLiteral("purchaseinvoice"),
                        {{ui->txtPurchaseInvoiceNo, QStringLiteral("PurchaseInvoiceNo"), ui->label_3},
                         {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
-    // Copying an order into the invoice is not built yet.
-    ui->btnSearchOrder->setEnabled(false);
     setupItemsTable();
     fillVendors();
     fillWarehouses();
@@ -193,6 +191,49 @@ void frmPurchaseInvoice::loadInvoice(int id)
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
     enterState(false);
     recalculate();
+}
+
+// Fills a new invoice from the stored order with the typed number, also from an order
+// that an invoice was made from already. A stored invoice is not filled: the copied
+// lines would stand beside the lines it keeps. A number that no order has leaves the
+// invoice as typed.
+void frmPurchaseInvoice::on_btnSearchOrder_clicked()
+{
+    if (!isAdding()) {
+        Messages::critical(this, msgCaption, tr("A stored invoice cannot be filled from an order. Press New first."));
+        return;
+    }
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral("Select PurchaseOrderId, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments "
+                                 "from purchaseorder where PurchaseOrderNo = :no order by PurchaseOrderId"));
+    query.bindValue(QStringLiteral(":no"), ui->txtPurchaseOrderNo->text());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next()) {
+        Messages::information(this, msgCaption, tr("No purchase order has this number."));
+        return;
+    }
+    purchaseOrderId = query.value(0).toInt();
+    selectComboItemById(ui->cmbVendor, query.value(1));
+    ui->dtDate->setDate(query.value(2).toDate());
+    ui->dtShipDate->setDate(query.value(3).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    ui->txtComment->setPlainText(query.value(7).toString());
+    loadOrderLines();
+    recalculate();
+}
+
+// The order's lines become new lines of the invoice, at the order's prices and without
+// a production date.
+void frmPurchaseInvoice::loadOrderLines()
+{
+    const QSqlError error = PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
 }
 
 void frmPurchaseInvoice::on_btnSave_clicked()

@@ -28,6 +28,7 @@ public:
 
 private slots:
     void on_btnSearch_clicked();
+    void on_btnSearchOrder_clicked();
     void on_btnSave_clicked();
     void on_btnNew_clicked();
     void on_btnRemoveItem_clicked();
@@ -55,6 +56,7 @@ private:
     void updateInvoice(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     void loadInvoice(int id);
+    void loadOrderLines();
     void enterState(bool adding);
     bool isAdding() const;
 

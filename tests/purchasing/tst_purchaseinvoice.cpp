@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
@@ -128,6 +129,23 @@ void writeInvoice(QWidget *window, const QString &number)
     amountBox(window, "txtDeposit")->setValue(4);
 }
 
+// Order "PO-5" of Mill, for Rice × 2 in cases and Tea, shipped by sea.
+void storeOrder()
+{
+    EXEC_SQL("insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, "
+             "ShipToWarehouseID, ShipDate, ExpireDate, Subtotal, Freight, Total, Comments) values (5, 'PO-5', 1, 2, "
+             "'2024-03-01', 1, '2024-03-04', '2024-06-30', 9.00, 1.00, 10.00, 'by sea')");
+    EXEC_SQL("insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, Discount, Tax, "
+             "Price) values (5, 1, 2, 2, 4.00, 0, 0, 8.00), (5, 2, 1, 1, 1.00, 0, 0, 1.00)");
+}
+
+void searchOrder(QWidget *window, const QString &number)
+{
+    edit(window, "txtPurchaseOrderNo")->clear();
+    type(window, "txtPurchaseOrderNo", number);
+    click(window, "btnSearchOrder");
+}
+
 void remember(const QString &warehouse, const QString &vendor)
 {
     cXml settings(cXml::programSettingsPath());
@@ -155,6 +173,9 @@ private slots:
     void failedSaveLeavesNothing();
     void updateOfADeletedInvoiceIsRefused();
     void searchWithoutAChoiceChangesNothing();
+    void copiesAnOrder();
+    void searchOrderRefuses_data();
+    void searchOrderRefuses();
 };
 
 void tst_purchaseinvoice::init()
@@ -376,6 +397,72 @@ void tst_purchaseinvoice::searchWithoutAChoiceChangesNothing()
     QCOMPARE(shownLines(&invoice), shown);
     QCOMPARE(state(&invoice), QString("edit"));
     QCOMPARE(text(&invoice, "txtPurchaseInvoiceNo"), QString("OLD"));
+}
+
+// The order's vendor, dates, amounts, comment and lines, at the order's prices; the
+// invoice keeps its own warehouse. An order an invoice was made from is copied again.
+void tst_purchaseinvoice::copiesAnOrder()
+{
+    storeOrder();
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    choose(combo(&invoice, "cmbWarehouses"), "Warehouse");
+    searchOrder(&invoice, "PO-5");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(combo(&invoice, "cmbVendor")->currentText(), QString("Mill: Walt"));
+    QCOMPARE(combo(&invoice, "cmbWarehouses")->currentText(), QString("Warehouse"));
+    QCOMPARE(invoice.findChild<QDateEdit *>("dtShipDate")->date(), QDate(2024, 3, 4));
+    QCOMPARE(shownLines(&invoice), QString("Rice 2 Case 4.00 8.00 _ / Tea 1 Each 1.00 1.00 _"));
+    QCOMPARE(amountBox(&invoice, "txtTotal")->value(), 10.0);
+    QCOMPARE(invoice.findChild<QPlainTextEdit *>("txtComment")->toPlainText(), QString("by sea"));
+
+    type(&invoice, "txtPurchaseInvoiceNo", "PI-5");
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedInvoices(), QString("PI-5|5|1|2|2|9.00|1.00|10.00|0|0.00|by sea"));
+    QCOMPARE(storedLines(), QString("1 2 2 4.00 8.00 NULL / 2 1 1 1.00 1.00 NULL"));
+
+    searchOrder(&invoice, "PO-5");
+    QCOMPARE(shownLines(&invoice), QString("Rice 2 Case 4.00 8.00 _ / Tea 1 Each 1.00 1.00 _"));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_purchaseinvoice::searchOrderRefuses_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("message");
+    const QString unknown = messageEntry(Messages::Information, "No purchase order has this number.");
+    QTest::newRow("a number no order has") << false << "PO-0" << unknown;
+    QTest::newRow("an empty number") << false << "" << unknown;
+    QTest::newRow("a stored invoice")
+        << true << "PO-5"
+        << messageEntry(Messages::Critical, "A stored invoice cannot be filled from an order. Press New first.");
+}
+
+// The invoice stays as typed, in its state.
+void tst_purchaseinvoice::searchOrderRefuses()
+{
+    QFETCH(bool, editing);
+    QFETCH(QString, number);
+    QFETCH(QString, message);
+    storeOrder();
+    frmPurchaseInvoice invoice(nullptr);
+    invoice.show();
+    if (editing)
+        searchInvoice(&invoice, "OLD");
+    else
+        writeInvoice(&invoice, "PI-9");
+    const QString shown = shownLines(&invoice);
+    const QString vendor = combo(&invoice, "cmbVendor")->currentText();
+
+    searchOrder(&invoice, number);
+
+    QCOMPARE(messageLog(), message);
+    QCOMPARE(shownLines(&invoice), shown);
+    QCOMPARE(combo(&invoice, "cmbVendor")->currentText(), vendor);
+    QCOMPARE(text(&invoice, "txtPurchaseOrderNo"), number);
+    QCOMPARE(state(&invoice), QString(editing ? "edit" : "add"));
 }
 
 ZARPO_TEST_MAIN(tst_purchaseinvoice)
