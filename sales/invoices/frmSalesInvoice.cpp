@@ -72,8 +72,6 @@ frmSalesInvoice::frmSalesInvoice(QWidget *parent) : QDialog(parent), ui(new Ui::
     TextColumns::limit(QStringLiteral("salesinvoice"),
                        {{ui->txtSalesInvoiceNo, QStringLiteral("SalesInvoiceNo"), ui->label_3},
                         {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
-    // Copying an order into the invoice is not built yet.
-    ui->btnSearchOrder->setEnabled(false);
     fillWarehouses();
     fillCustomers();
     setupItemsTable();
@@ -206,6 +204,54 @@ void frmSalesInvoice::loadInvoice(int id)
     if (error.isValid())
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
     enterState(false);
+}
+
+// Fills a new invoice from the stored order with the typed number that no invoice was
+// made from yet; the invoice keeps the order's customer until New. A stored invoice is
+// not filled: the copied lines would stand beside the lines it keeps. A number that
+// finds no order leaves the invoice as typed.
+void frmSalesInvoice::on_btnSearchOrder_clicked()
+{
+    if (!isAdding()) {
+        Messages::critical(this, msgCaption, tr("A stored invoice cannot be filled from an order. Press New first."));
+        return;
+    }
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(QStringLiteral(
+        "Select SalesOrderId, CustomerId, Date, ShipDate, Subtotal, Freight, Total, DepositPaid, Comments "
+        "from salesorder where SalesOrderNo = :no and not exists (Select 1 from salesinvoice "
+        "where salesinvoice.SalesOrderId = salesorder.SalesOrderId) order by SalesOrderId"));
+    query.bindValue(QStringLiteral(":no"), ui->txtSalesOrderNo->text());
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    if (!query.next()) {
+        Messages::information(this, msgCaption, tr("Incorrect or pre-used Sales Order No."));
+        return;
+    }
+    salesOrderId = query.value(0).toInt();
+    selectComboItemById(ui->cmbCustomer, query.value(1));
+    ui->dtDate->setDate(query.value(2).toDate());
+    ui->dtShipDate->setDate(query.value(3).toDate());
+    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
+    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    ui->txtTotal->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(7)).toDouble());
+    ui->txtComment->setPlainText(query.value(8).toString());
+    SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
+    loadOrderLines();
+    recalculate();
+    ui->cmbCustomer->setEnabled(false);
+}
+
+// The order's lines become new lines of the invoice; the recalculation that follows
+// prices them from today's list.
+void frmSalesInvoice::loadOrderLines()
+{
+    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false);
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
 }
 
 void frmSalesInvoice::on_btnSave_clicked()

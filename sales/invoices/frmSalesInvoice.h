@@ -30,6 +30,7 @@ public:
 
 private slots:
     void on_btnSearch_clicked();
+    void on_btnSearchOrder_clicked();
     void on_btnSave_clicked();
     void on_btnRemoveItem_clicked();
     void on_txtFreight_valueChanged(double);
@@ -54,6 +55,7 @@ private:
     void updateInvoice(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     void loadInvoice(int id);
+    void loadOrderLines();
     void printInvoice();
     void enterState(bool adding);
     bool isAdding() const;

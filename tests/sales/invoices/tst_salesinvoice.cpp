@@ -134,6 +134,29 @@ void writeInvoice(QWidget *window, const QString &number)
     amountBox(window, "txtFreight")->setValue(5);
 }
 
+// Order "O-7" of Acme, priced when Rice cost 1.50, with a deposit paid; order "O-8",
+// which invoice "I-8" was made from.
+void storeOrders()
+{
+    EXEC_SQL("insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, CustomerId, Date, ShipDate, Subtotal, "
+             "Freight, Total, PaymentMethod, DepositPaid, Comments) values (7, 'O-7', 1, 1, '2024-03-01', "
+             "'2024-03-02', 13.00, 1.00, 14.00, '1', 2.00, 'rush'), (8, 'O-8', 1, 2, '2024-03-01', '2024-03-01', "
+             "0.35, 0, 0.35, '0', 0, NULL)");
+    EXEC_SQL("insert into salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId, PriceTypeId, BasePrice, Discount, "
+             "Tax, Price) values (7, 1, 2, 1, 1, 1.50, 0, 0, 3.00), (7, 2, 1, 1, 3, 10.00, 0, 0, 10.00), "
+             "(8, 4, 1, 1, 1, 0.35, 0, 0, 0.35)");
+    EXEC_SQL("insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, SalesOrderId, WarehouseId, EmployeeId, "
+             "CustomerId, Date, Subtotal, Freight, Total, PaymentMethod, DepositPaid) values "
+             "(1, 'I-8', 8, 1, 1, 2, '2024-03-01', 0.35, 0, 0.35, '0', 0.35)");
+}
+
+void searchOrder(QWidget *window, const QString &number)
+{
+    edit(window, "txtSalesOrderNo")->clear();
+    type(window, "txtSalesOrderNo", number);
+    click(window, "btnSearchOrder");
+}
+
 void remember(const QString &warehouse, const QString &customer)
 {
     cXml settings(cXml::programSettingsPath());
@@ -162,6 +185,9 @@ private slots:
     void refundedLineIsNotRemoved();
     void updateOfADeletedInvoiceIsRefused();
     void loadResetsTheOrderDeposit();
+    void copiesAnOrder();
+    void searchOrderRefuses_data();
+    void searchOrderRefuses();
     void pageIsFilledAndEscaped();
     void printsThePage_data();
     void printsThePage();
@@ -409,6 +435,72 @@ void tst_salesinvoice::loadResetsTheOrderDeposit()
     searchInvoice(&invoice, "I-2");
     QCOMPARE(text(&invoice, "txtSalesOrderNo"), QString());
     QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 1.00 0.00 9.00"));
+}
+
+// The order's customer (kept until New), dates, amounts, deposit, comment and lines,
+// priced from today's list.
+void tst_salesinvoice::copiesAnOrder()
+{
+    storeOrders();
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    choose(combo(&invoice, "cmbWarehouse"), "Main: Cairo");
+    searchOrder(&invoice, "O-7");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(combo(&invoice, "cmbCustomer")->currentText(), QString("Acme: Alice Person"));
+    QVERIFY(!combo(&invoice, "cmbCustomer")->isEnabled());
+    QCOMPARE(invoice.findChild<QPlainTextEdit *>("txtShipTo")->toPlainText().section('\n', 0, 1),
+             QString("Alice Person\n1 Main St"));
+    QCOMPARE(shownLines(&invoice), QString("Rice 2 2.50 0.00 0.00 5.00 / Tea 1 10.00 0.00 0.00 10.00"));
+    QCOMPARE(amounts(&invoice), QString("15.00 1.00 16.00 0.00 2.00 14.00"));
+    QCOMPARE(invoice.findChild<QPlainTextEdit *>("txtComment")->toPlainText(), QString("rush"));
+
+    type(&invoice, "txtSalesInvoiceNo", "I-7");
+    click(&invoice, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedInvoices(), QString("I-8|8|1|1|2|2024-03-01|0.35|0.00|0.35|0|0.35|NULL / "
+                                       "I-7|7|1|1|1|2024-03-01|15.00|1.00|16.00|0|0.00|rush"));
+    QCOMPARE(storedLines(), QString("I-7|1|2|1|1|2.50|0.00|0.00|5.00 / I-7|2|1|1|3|10.00|0.00|0.00|10.00"));
+    QVERIFY(combo(&invoice, "cmbCustomer")->isEnabled());
+}
+
+void tst_salesinvoice::searchOrderRefuses_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("message");
+    const QString notOffered = messageEntry(Messages::Information, "Incorrect or pre-used Sales Order No.");
+    QTest::newRow("a number no order has") << false << "O-0" << notOffered;
+    QTest::newRow("an order already invoiced") << false << "O-8" << notOffered;
+    QTest::newRow("a stored invoice")
+        << true << "O-7"
+        << messageEntry(Messages::Critical, "A stored invoice cannot be filled from an order. Press New first.");
+}
+
+// The invoice stays as typed, in its state.
+void tst_salesinvoice::searchOrderRefuses()
+{
+    QFETCH(bool, editing);
+    QFETCH(QString, number);
+    QFETCH(QString, message);
+    storeOrders();
+    frmSalesInvoice invoice(nullptr);
+    invoice.show();
+    if (editing)
+        searchInvoice(&invoice, "I-8");
+    else
+        writeInvoice(&invoice, "I-9");
+    const QString shown = shownLines(&invoice) + " | " + amounts(&invoice);
+    const QString customer = combo(&invoice, "cmbCustomer")->currentText();
+
+    searchOrder(&invoice, number);
+
+    QCOMPARE(messageLog(), message);
+    QCOMPARE(shownLines(&invoice) + " | " + amounts(&invoice), shown);
+    QCOMPARE(combo(&invoice, "cmbCustomer")->currentText(), customer);
+    QVERIFY(combo(&invoice, "cmbCustomer")->isEnabled());
+    QCOMPARE(text(&invoice, "txtSalesOrderNo"), number);
+    QCOMPARE(state(&invoice), QString(editing ? "edit" : "add"));
 }
 
 void tst_salesinvoice::pageIsFilledAndEscaped()
