@@ -287,77 +287,77 @@
 <context>
     <name>cPurchaseGrid</name>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="133"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="140"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="135"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="142"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
@@ -2395,8 +2395,8 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
-        <location filename="../app/frmMainWindow.ui" line="594"/>
-        <location filename="../app/frmMainWindow.ui" line="981"/>
+        <location filename="../app/frmMainWindow.ui" line="591"/>
+        <location filename="../app/frmMainWindow.ui" line="978"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2407,13 +2407,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="549"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="549"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2434,295 +2434,295 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1245"/>
+        <location filename="../app/frmMainWindow.ui" line="1242"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1494"/>
+        <location filename="../app/frmMainWindow.ui" line="422"/>
+        <location filename="../app/frmMainWindow.ui" line="1488"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="453"/>
-        <location filename="../app/frmMainWindow.ui" line="1249"/>
+        <location filename="../app/frmMainWindow.ui" line="450"/>
+        <location filename="../app/frmMainWindow.ui" line="1246"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="481"/>
-        <location filename="../app/frmMainWindow.ui" line="1499"/>
+        <location filename="../app/frmMainWindow.ui" line="478"/>
+        <location filename="../app/frmMainWindow.ui" line="1493"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="512"/>
-        <location filename="../app/frmMainWindow.ui" line="1507"/>
+        <location filename="../app/frmMainWindow.ui" line="509"/>
+        <location filename="../app/frmMainWindow.ui" line="1501"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="587"/>
+        <location filename="../app/frmMainWindow.ui" line="584"/>
         <source>Vendors:</source>
         <translation>الموردون:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="691"/>
+        <location filename="../app/frmMainWindow.ui" line="688"/>
         <source>Items On Purchase Order</source>
         <translation>أصناف في أوامر الشراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="721"/>
-        <location filename="../app/frmMainWindow.ui" line="1264"/>
+        <location filename="../app/frmMainWindow.ui" line="718"/>
+        <location filename="../app/frmMainWindow.ui" line="1261"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="784"/>
-        <location filename="../app/frmMainWindow.ui" line="1520"/>
+        <location filename="../app/frmMainWindow.ui" line="781"/>
+        <location filename="../app/frmMainWindow.ui" line="1514"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="812"/>
-        <location filename="../app/frmMainWindow.ui" line="1141"/>
+        <location filename="../app/frmMainWindow.ui" line="809"/>
+        <location filename="../app/frmMainWindow.ui" line="1138"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="840"/>
-        <location filename="../app/frmMainWindow.ui" line="1525"/>
+        <location filename="../app/frmMainWindow.ui" line="837"/>
+        <location filename="../app/frmMainWindow.ui" line="1519"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="868"/>
-        <location filename="../app/frmMainWindow.ui" line="1530"/>
+        <location filename="../app/frmMainWindow.ui" line="865"/>
+        <location filename="../app/frmMainWindow.ui" line="1524"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="899"/>
-        <location filename="../app/frmMainWindow.ui" line="1538"/>
+        <location filename="../app/frmMainWindow.ui" line="896"/>
+        <location filename="../app/frmMainWindow.ui" line="1532"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="974"/>
+        <location filename="../app/frmMainWindow.ui" line="971"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1078"/>
+        <location filename="../app/frmMainWindow.ui" line="1075"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1121"/>
+        <location filename="../app/frmMainWindow.ui" line="1118"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1130"/>
+        <location filename="../app/frmMainWindow.ui" line="1127"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1134"/>
+        <location filename="../app/frmMainWindow.ui" line="1131"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1151"/>
+        <location filename="../app/frmMainWindow.ui" line="1148"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1155"/>
+        <location filename="../app/frmMainWindow.ui" line="1152"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1162"/>
+        <location filename="../app/frmMainWindow.ui" line="1159"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1169"/>
+        <location filename="../app/frmMainWindow.ui" line="1166"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1176"/>
-        <location filename="../app/frmMainWindow.ui" line="1194"/>
+        <location filename="../app/frmMainWindow.ui" line="1173"/>
+        <location filename="../app/frmMainWindow.ui" line="1191"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1180"/>
+        <location filename="../app/frmMainWindow.ui" line="1177"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1187"/>
+        <location filename="../app/frmMainWindow.ui" line="1184"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1212"/>
+        <location filename="../app/frmMainWindow.ui" line="1209"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1216"/>
+        <location filename="../app/frmMainWindow.ui" line="1213"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1223"/>
+        <location filename="../app/frmMainWindow.ui" line="1220"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1230"/>
+        <location filename="../app/frmMainWindow.ui" line="1227"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1276"/>
+        <location filename="../app/frmMainWindow.ui" line="1273"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1282"/>
+        <location filename="../app/frmMainWindow.ui" line="1279"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1286"/>
+        <location filename="../app/frmMainWindow.ui" line="1283"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1298"/>
+        <location filename="../app/frmMainWindow.ui" line="1295"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1326"/>
+        <location filename="../app/frmMainWindow.ui" line="1323"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1331"/>
+        <location filename="../app/frmMainWindow.ui" line="1328"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1336"/>
+        <location filename="../app/frmMainWindow.ui" line="1333"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1341"/>
-        <location filename="../app/frmMainWindow.ui" line="1351"/>
-        <location filename="../app/frmMainWindow.ui" line="1361"/>
-        <location filename="../app/frmMainWindow.ui" line="1371"/>
-        <location filename="../app/frmMainWindow.ui" line="1381"/>
-        <location filename="../app/frmMainWindow.ui" line="1391"/>
-        <location filename="../app/frmMainWindow.ui" line="1401"/>
-        <location filename="../app/frmMainWindow.ui" line="1411"/>
-        <location filename="../app/frmMainWindow.ui" line="1431"/>
-        <location filename="../app/frmMainWindow.ui" line="1441"/>
-        <location filename="../app/frmMainWindow.ui" line="1451"/>
-        <location filename="../app/frmMainWindow.ui" line="1481"/>
+        <location filename="../app/frmMainWindow.ui" line="1338"/>
+        <location filename="../app/frmMainWindow.ui" line="1348"/>
+        <location filename="../app/frmMainWindow.ui" line="1358"/>
+        <location filename="../app/frmMainWindow.ui" line="1368"/>
+        <location filename="../app/frmMainWindow.ui" line="1378"/>
+        <location filename="../app/frmMainWindow.ui" line="1388"/>
+        <location filename="../app/frmMainWindow.ui" line="1398"/>
+        <location filename="../app/frmMainWindow.ui" line="1408"/>
+        <location filename="../app/frmMainWindow.ui" line="1428"/>
+        <location filename="../app/frmMainWindow.ui" line="1438"/>
+        <location filename="../app/frmMainWindow.ui" line="1448"/>
+        <location filename="../app/frmMainWindow.ui" line="1478"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1346"/>
-        <location filename="../app/frmMainWindow.ui" line="1356"/>
-        <location filename="../app/frmMainWindow.ui" line="1366"/>
-        <location filename="../app/frmMainWindow.ui" line="1376"/>
-        <location filename="../app/frmMainWindow.ui" line="1386"/>
-        <location filename="../app/frmMainWindow.ui" line="1396"/>
-        <location filename="../app/frmMainWindow.ui" line="1406"/>
-        <location filename="../app/frmMainWindow.ui" line="1416"/>
-        <location filename="../app/frmMainWindow.ui" line="1436"/>
-        <location filename="../app/frmMainWindow.ui" line="1446"/>
-        <location filename="../app/frmMainWindow.ui" line="1456"/>
-        <location filename="../app/frmMainWindow.ui" line="1486"/>
+        <location filename="../app/frmMainWindow.ui" line="1343"/>
+        <location filename="../app/frmMainWindow.ui" line="1353"/>
+        <location filename="../app/frmMainWindow.ui" line="1363"/>
+        <location filename="../app/frmMainWindow.ui" line="1373"/>
+        <location filename="../app/frmMainWindow.ui" line="1383"/>
+        <location filename="../app/frmMainWindow.ui" line="1393"/>
+        <location filename="../app/frmMainWindow.ui" line="1403"/>
+        <location filename="../app/frmMainWindow.ui" line="1413"/>
+        <location filename="../app/frmMainWindow.ui" line="1433"/>
+        <location filename="../app/frmMainWindow.ui" line="1443"/>
+        <location filename="../app/frmMainWindow.ui" line="1453"/>
+        <location filename="../app/frmMainWindow.ui" line="1483"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1421"/>
+        <location filename="../app/frmMainWindow.ui" line="1418"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1426"/>
+        <location filename="../app/frmMainWindow.ui" line="1423"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1461"/>
+        <location filename="../app/frmMainWindow.ui" line="1458"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1466"/>
+        <location filename="../app/frmMainWindow.ui" line="1463"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1471"/>
+        <location filename="../app/frmMainWindow.ui" line="1468"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1476"/>
+        <location filename="../app/frmMainWindow.ui" line="1473"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1515"/>
+        <location filename="../app/frmMainWindow.ui" line="1509"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1546"/>
+        <location filename="../app/frmMainWindow.ui" line="1540"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1551"/>
+        <location filename="../app/frmMainWindow.ui" line="1545"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1556"/>
+        <location filename="../app/frmMainWindow.ui" line="1550"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1561"/>
+        <location filename="../app/frmMainWindow.ui" line="1555"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1569"/>
+        <location filename="../app/frmMainWindow.ui" line="1563"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1574"/>
+        <location filename="../app/frmMainWindow.ui" line="1568"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1579"/>
+        <location filename="../app/frmMainWindow.ui" line="1573"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2737,79 +2737,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="73"/>
+        <location filename="../app/frmMainWindow.cpp" line="74"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="502"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="502"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="502"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="526"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="526"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="526"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="526"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="526"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="549"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="549"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="549"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="581"/>
+        <location filename="../app/frmMainWindow.cpp" line="592"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="584"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="587"/>
+        <location filename="../app/frmMainWindow.cpp" line="598"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3146,28 +3146,38 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="93"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
         <source>Production Date</source>
         <translation>تاريخ الإنتاج</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="98"/>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="108"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="102"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="229"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="203"/>
+        <source>A stored invoice cannot be filled from an order. Press New first.</source>
+        <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="215"/>
+        <source>No purchase order has this number.</source>
+        <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="249"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="233"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="253"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="238"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="258"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -3227,6 +3237,140 @@
         <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="44"/>
         <source> Purchase Invoice No. </source>
         <translation> فاتورة المشتريات رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseOrder</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="14"/>
+        <source>Purchase Order</source>
+        <translation>أمر شراء</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="22"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Add New Purchase Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إضافة أمر شراء جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="32"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Purchase Order&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل أمر شراء&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="58"/>
+        <source>Create new invoice (F4)</source>
+        <translation>إنشاء فاتورة جديدة (F4)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="61"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="83"/>
+        <source>Search all previous invoices (F5)</source>
+        <translation>البحث في كل الفواتير السابقة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="86"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="108"/>
+        <source>Save current invoice (F6)</source>
+        <translation>حفظ الفاتورة الحالية (F6)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="111"/>
+        <source>Save Order</source>
+        <translation>حفظ الأمر</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="144"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="174"/>
+        <source>Purchase Order No.:</source>
+        <translation>رقم أمر الشراء:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="191"/>
+        <source>Ship To:</source>
+        <translation>الشحن إلى:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="208"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="241"/>
+        <source>Ship date:</source>
+        <translation>تاريخ الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="255"/>
+        <source>Expire date:</source>
+        <translation>تاريخ الانتهاء:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="271"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="279"/>
+        <source>Add Item (F3)</source>
+        <translation>إضافة صنف (F3)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="350"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="369"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="392"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.ui" line="412"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="66"/>
+        <source>Expire Date</source>
+        <translation>تاريخ الانتهاء</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="72"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="77"/>
+        <source>&lt;Add New&gt;</source>
+        <translation>&lt;إضافة جديد&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="162"/>
+        <source>Select Vendor</source>
+        <translation>اختر المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="166"/>
+        <source>Select Warehouse</source>
+        <translation>اختر المخزن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="171"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
 </context>
 <context>
@@ -3680,24 +3824,34 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="100"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="109"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="98"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="107"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="224"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="216"/>
+        <source>A stored invoice cannot be filled from an order. Press New first.</source>
+        <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="230"/>
+        <source>Incorrect or pre-used Sales Order No.</source>
+        <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="270"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="228"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="391"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="274"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="437"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="233"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="279"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -3706,27 +3860,27 @@
         <translation type="vanished">سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="300"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="346"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="323"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="369"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="324"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="370"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="345"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="391"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="408"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="454"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
