@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/messages.h"
 #include "purchasing/purchasedelegate.h"
+#include "purchasing/purchasestorage.h"
 #include "core/documentlines.h"
 
 #include <QHeaderView>
@@ -36,8 +37,7 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
                              const QString &dateHeader, bool showDate, QObject *parent)
     : cLineGrid(model, purchaseColumns(), WithTrailingRow, parent), view(view)
 {
-    pricesFrom({QStringLiteral("purchaseinvoice"), QStringLiteral("PurchaseInvoiceId"),
-                QStringLiteral("purchaseinvoicedetails"), QStringLiteral("PurchaseInvoiceDetailsId")});
+    pricesFrom(PurchaseStorage::invoice);
     model->setHorizontalHeaderLabels({tr("Item No"), tr("Item"), tr("Quantity"), tr("Unit of Measure"),
                                       tr("Unit Price"), tr("Discount"), tr("Discount %"), tr("Tax"), tr("Tax %"),
                                       tr("Price"), dateHeader, tr("ItemId"), tr("UOMId"), tr("DetailId")});
