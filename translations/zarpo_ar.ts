@@ -285,6 +285,29 @@
     </message>
 </context>
 <context>
+    <name>cPaymentGrid</name>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="127"/>
+        <source>The payment for invoice %1 is not an amount. Type it with at most two decimals, such as 1250.50.</source>
+        <translation>دفعة الفاتورة %1 ليست مبلغاً. اكتبها بخانتين عشريتين على الأكثر، مثل 1250.50.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="132"/>
+        <source>The payment for invoice %1 must be more than 0.</source>
+        <translation>يجب أن تكون دفعة الفاتورة %1 أكبر من 0.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="135"/>
+        <source>The payment for invoice %1 is more than its debt of %2.</source>
+        <translation>دفعة الفاتورة %1 أكبر من الباقي عليها وهو %2.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="190"/>
+        <source>Another user has changed invoice %1 meanwhile. Nothing was saved.</source>
+        <translation>غيّر مستخدم آخر الفاتورة %1 في هذه الأثناء. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
     <name>cPurchaseGrid</name>
     <message>
         <location filename="../purchasing/purchasegrid.cpp" line="39"/>
@@ -3341,6 +3364,109 @@
     </message>
 </context>
 <context>
+    <name>frmPurchasingPayments</name>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="14"/>
+        <source>Purchase Payments</source>
+        <translation>مدفوعات الموردين</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Purchase Payment&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;مدفوعات الموردين&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="32"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="49"/>
+        <source>Show full paid invoices</source>
+        <translation>عرض الفواتير المسددة بالكامل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="56"/>
+        <source>Payment Date:</source>
+        <translation>تاريخ الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="88"/>
+        <source>Invoice ID</source>
+        <translation>معرّف الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="93"/>
+        <source>Invoice No.</source>
+        <translation>رقم الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="98"/>
+        <source>Invoice Date</source>
+        <translation>تاريخ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="103"/>
+        <source>Invoice Total</source>
+        <translation>إجمالي الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="108"/>
+        <source>Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="113"/>
+        <source>Debt</source>
+        <translation>الباقي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="118"/>
+        <source>Payment Amount</source>
+        <translation>مبلغ الدفعة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="128"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="150"/>
+        <source>Total Debts:</source>
+        <translation>إجمالي الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="170"/>
+        <source>Payment Method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="178"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="183"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="188"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="196"/>
+        <source>Total Payments:</source>
+        <translation>إجمالي الدفعات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="216"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
     <name>frmReportViewer</name>
     <message>
         <location filename="../reports/framework/frmReportViewer.ui" line="14"/>
@@ -4008,6 +4134,109 @@
         <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
         <source> Sales Order No. </source>
         <translation> أمر البيع رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesPayments</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="14"/>
+        <source>Sales Payment</source>
+        <translation>مقبوضات العملاء</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Sales Payment&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;مقبوضات العملاء&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="32"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="49"/>
+        <source>Show full paid invoices</source>
+        <translation>عرض الفواتير المسددة بالكامل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="56"/>
+        <source>Payment Date:</source>
+        <translation>تاريخ الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="88"/>
+        <source>Invoice ID</source>
+        <translation>معرّف الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="93"/>
+        <source>Invoice No.</source>
+        <translation>رقم الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="98"/>
+        <source>Invoice Date</source>
+        <translation>تاريخ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="103"/>
+        <source>Invoice Total</source>
+        <translation>إجمالي الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="108"/>
+        <source>Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="113"/>
+        <source>Debt</source>
+        <translation>الباقي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="118"/>
+        <source>Payment Amount</source>
+        <translation>مبلغ الدفعة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="128"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="150"/>
+        <source>Total Debts:</source>
+        <translation>إجمالي الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="170"/>
+        <source>Payment Method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="178"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="183"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="188"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="196"/>
+        <source>Total Payments:</source>
+        <translation>إجمالي الدفعات:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="216"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
     </message>
 </context>
 <context>
