@@ -107,6 +107,7 @@ private slots:
     void form();
     void debts_data();
     void debts();
+    void failedLoadShowsNoTotal();
     void totalPaymentsFollowTheTypedAmounts();
     void severalPaymentsInOneSave();
     void refusedAmounts_data();
@@ -180,6 +181,18 @@ void tst_salespayments::debts()
     QCOMPARE(shownInvoices(&window), rows);
     QCOMPARE(text(&window, "txtTotalDebts"), totalDebts);
     QCOMPARE(text(&window, "txtTotalPayments"), QString("0"));
+}
+
+// An empty grid with "0" owed would read as a customer who owes nothing.
+void tst_salespayments::failedLoadShowsNoTotal()
+{
+    frmSalesPayments window(nullptr);
+    openDelta(&window);
+    EXEC_SQL("rename table salesrefund to salesrefund_gone");
+    choose(combo(&window, "cmbCustomers"), "Delta Foods: Sara");
+    QVERIFY2(messageLog().startsWith(messageEntry(Messages::Critical, msgSelectFailed + "\n")), qPrintable(messageLog()));
+    QCOMPARE(invoices(&window)->rowCount(), 0);
+    QCOMPARE(text(&window, "txtTotalDebts"), QString());
 }
 
 // Typed at the keyboard: moving onto the payment cell starts editing it.
