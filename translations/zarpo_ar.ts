@@ -287,22 +287,22 @@
 <context>
     <name>cPaymentGrid</name>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="127"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="152"/>
         <source>The payment for invoice %1 is not an amount. Type it with at most two decimals, such as 1250.50.</source>
         <translation>دفعة الفاتورة %1 ليست مبلغاً. اكتبها بخانتين عشريتين على الأكثر، مثل 1250.50.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="132"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="157"/>
         <source>The payment for invoice %1 must be more than 0.</source>
         <translation>يجب أن تكون دفعة الفاتورة %1 أكبر من 0.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="135"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="160"/>
         <source>The payment for invoice %1 is more than its debt of %2.</source>
         <translation>دفعة الفاتورة %1 أكبر من الباقي عليها وهو %2.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="190"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="215"/>
         <source>Another user has changed invoice %1 meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر الفاتورة %1 في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>
@@ -3436,32 +3436,32 @@
         <translation>إجمالي الباقي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="170"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="164"/>
         <source>Payment Method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="178"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="172"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="183"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="177"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="188"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="182"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="196"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="190"/>
         <source>Total Payments:</source>
         <translation>إجمالي الدفعات:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="216"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="204"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
@@ -4209,32 +4209,32 @@
         <translation>إجمالي الباقي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="170"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="164"/>
         <source>Payment Method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="178"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="172"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="183"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="177"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="188"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="182"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="196"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="190"/>
         <source>Total Payments:</source>
         <translation>إجمالي الدفعات:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="216"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="204"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
