@@ -47,10 +47,12 @@
 #include "partners/frmVendorsView.h"
 #include "purchasing/frmPurchaseInvoice.h"
 #include "purchasing/frmPurchaseOrder.h"
+#include "purchasing/frmPurchasingPayments.h"
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
 #include "sales/invoices/frmSalesInvoice.h"
+#include "sales/invoices/frmSalesPayments.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 
@@ -401,6 +403,16 @@ void frmMainWindow::on_actionPurchase_Invoice_triggered()
 void frmMainWindow::on_btnPrchaseInvoices_clicked()
 {
     openWindow(new frmPurchaseInvoice(nullptr));
+}
+
+void frmMainWindow::on_actionPurchase_Payment_triggered()
+{
+    openWindow(new frmPurchasingPayments(nullptr));
+}
+
+void frmMainWindow::on_actionSales_Payment_triggered()
+{
+    openWindow(new frmSalesPayments(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()

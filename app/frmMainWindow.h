@@ -56,6 +56,8 @@ private slots:
     void on_btnPurchaseOrders_clicked();
     void on_actionPurchase_Invoice_triggered();
     void on_btnPrchaseInvoices_clicked();
+    void on_actionPurchase_Payment_triggered();
+    void on_actionSales_Payment_triggered();
     void on_vendors_actionAdd_triggered();
     void on_vendors_actionView_triggered();
     void on_customers_actionAdd_triggered();

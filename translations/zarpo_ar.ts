@@ -285,6 +285,29 @@
     </message>
 </context>
 <context>
+    <name>cPaymentGrid</name>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="152"/>
+        <source>The payment for invoice %1 is not an amount. Type it with at most two decimals, such as 1250.50.</source>
+        <translation>دفعة الفاتورة %1 ليست مبلغاً. اكتبها بخانتين عشريتين على الأكثر، مثل 1250.50.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="157"/>
+        <source>The payment for invoice %1 must be more than 0.</source>
+        <translation>يجب أن تكون دفعة الفاتورة %1 أكبر من 0.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="160"/>
+        <source>The payment for invoice %1 is more than its debt of %2.</source>
+        <translation>دفعة الفاتورة %1 أكبر من الباقي عليها وهو %2.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="215"/>
+        <source>Another user has changed invoice %1 meanwhile. Nothing was saved.</source>
+        <translation>غيّر مستخدم آخر الفاتورة %1 في هذه الأثناء. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
     <name>cPurchaseGrid</name>
     <message>
         <location filename="../purchasing/purchasegrid.cpp" line="41"/>
@@ -2407,13 +2430,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="549"/>
+        <location filename="../app/frmMainWindow.cpp" line="561"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="549"/>
+        <location filename="../app/frmMainWindow.cpp" line="561"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2480,7 +2503,7 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="781"/>
-        <location filename="../app/frmMainWindow.ui" line="1514"/>
+        <location filename="../app/frmMainWindow.ui" line="1511"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
@@ -2492,19 +2515,19 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="837"/>
-        <location filename="../app/frmMainWindow.ui" line="1519"/>
+        <location filename="../app/frmMainWindow.ui" line="1516"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="865"/>
-        <location filename="../app/frmMainWindow.ui" line="1524"/>
+        <location filename="../app/frmMainWindow.ui" line="1521"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="896"/>
-        <location filename="../app/frmMainWindow.ui" line="1532"/>
+        <location filename="../app/frmMainWindow.ui" line="1529"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
@@ -2687,42 +2710,42 @@
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1509"/>
+        <location filename="../app/frmMainWindow.ui" line="1506"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1540"/>
+        <location filename="../app/frmMainWindow.ui" line="1534"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1545"/>
+        <location filename="../app/frmMainWindow.ui" line="1539"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1550"/>
+        <location filename="../app/frmMainWindow.ui" line="1544"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1555"/>
+        <location filename="../app/frmMainWindow.ui" line="1549"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1563"/>
+        <location filename="../app/frmMainWindow.ui" line="1557"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1568"/>
+        <location filename="../app/frmMainWindow.ui" line="1562"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1573"/>
+        <location filename="../app/frmMainWindow.ui" line="1567"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2737,79 +2760,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="74"/>
+        <location filename="../app/frmMainWindow.cpp" line="76"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="514"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="514"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
+        <location filename="../app/frmMainWindow.cpp" line="514"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
-        <location filename="../app/frmMainWindow.cpp" line="526"/>
+        <location filename="../app/frmMainWindow.cpp" line="514"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="502"/>
-        <location filename="../app/frmMainWindow.cpp" line="526"/>
+        <location filename="../app/frmMainWindow.cpp" line="514"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="526"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="526"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="526"/>
+        <location filename="../app/frmMainWindow.cpp" line="538"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="549"/>
+        <location filename="../app/frmMainWindow.cpp" line="561"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="549"/>
+        <location filename="../app/frmMainWindow.cpp" line="561"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="549"/>
+        <location filename="../app/frmMainWindow.cpp" line="561"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="592"/>
+        <location filename="../app/frmMainWindow.cpp" line="604"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="595"/>
+        <location filename="../app/frmMainWindow.cpp" line="607"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="598"/>
+        <location filename="../app/frmMainWindow.cpp" line="610"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3482,6 +3505,109 @@
         <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchasingPayments</name>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="14"/>
+        <source>Purchase Payments</source>
+        <translation>مدفوعات الموردين</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Purchase Payment&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;مدفوعات الموردين&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="32"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="49"/>
+        <source>Show full paid invoices</source>
+        <translation>عرض الفواتير المسددة بالكامل</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="56"/>
+        <source>Payment Date:</source>
+        <translation>تاريخ الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="88"/>
+        <source>Invoice ID</source>
+        <translation>معرّف الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="93"/>
+        <source>Invoice No.</source>
+        <translation>رقم الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="98"/>
+        <source>Invoice Date</source>
+        <translation>تاريخ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="103"/>
+        <source>Invoice Total</source>
+        <translation>إجمالي الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="108"/>
+        <source>Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="113"/>
+        <source>Debt</source>
+        <translation>الباقي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="118"/>
+        <source>Payment Amount</source>
+        <translation>مبلغ الدفعة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="128"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="150"/>
+        <source>Total Debts:</source>
+        <translation>إجمالي الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="164"/>
+        <source>Payment Method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="172"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="177"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="182"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="190"/>
+        <source>Total Payments:</source>
+        <translation>إجمالي الدفعات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="204"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
     </message>
 </context>
 <context>
@@ -4162,6 +4288,109 @@
         <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
         <source> Sales Order No. </source>
         <translation> أمر البيع رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesPayments</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="14"/>
+        <source>Sales Payment</source>
+        <translation>مقبوضات العملاء</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="20"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Sales Payment&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;مقبوضات العملاء&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="32"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="49"/>
+        <source>Show full paid invoices</source>
+        <translation>عرض الفواتير المسددة بالكامل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="56"/>
+        <source>Payment Date:</source>
+        <translation>تاريخ الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="88"/>
+        <source>Invoice ID</source>
+        <translation>معرّف الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="93"/>
+        <source>Invoice No.</source>
+        <translation>رقم الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="98"/>
+        <source>Invoice Date</source>
+        <translation>تاريخ الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="103"/>
+        <source>Invoice Total</source>
+        <translation>إجمالي الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="108"/>
+        <source>Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="113"/>
+        <source>Debt</source>
+        <translation>الباقي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="118"/>
+        <source>Payment Amount</source>
+        <translation>مبلغ الدفعة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="128"/>
+        <source>Comment:</source>
+        <translation>ملاحظة:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="150"/>
+        <source>Total Debts:</source>
+        <translation>إجمالي الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="164"/>
+        <source>Payment Method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="172"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="177"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="182"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="190"/>
+        <source>Total Payments:</source>
+        <translation>إجمالي الدفعات:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="204"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,8 @@ const Command windowCommands[] = {
     {"btnPurchaseOrders", "frmPurchaseOrder", false},
     {"actionPurchase_Invoice", "frmPurchaseInvoice", false},
     {"btnPrchaseInvoices", "frmPurchaseInvoice", false},
+    {"actionPurchase_Payment", "frmPurchasingPayments", false},
+    {"actionSales_Payment", "frmSalesPayments", false},
     {"vendors_actionAdd", "frmVendors", false},
     {"vendors_actionView", "frmVendorsView", false},
     {"customers_actionAdd", "frmCustomers", false},
