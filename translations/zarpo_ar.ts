@@ -69,6 +69,14 @@
     </message>
 </context>
 <context>
+    <name>RefundStorage</name>
+    <message>
+        <location filename="../sales/invoices/refundstorage.cpp" line="124"/>
+        <source>Another refund of this invoice has been saved meanwhile: this one would take back more than the invoice holds. Nothing was saved.</source>
+        <translation>حُفظ في الأثناء مرتجع آخر لهذه الفاتورة: هذا المرتجع سيُرجع أكثر مما في الفاتورة. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
     <name>RptCustomerSalesDetailed</name>
     <message>
         <location filename="../reports/framework/RptCustomerSalesDetailed.cpp" line="24"/>
@@ -360,6 +368,84 @@
         <location filename="../purchasing/purchasegrid.cpp" line="135"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
+    <name>cRefundGrid</name>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <source>Item</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <source>Refunded</source>
+        <translation>المرتجع سابقاً</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <source>Refund</source>
+        <translation>المرتجع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <source>Unit of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <source>Unit Price</source>
+        <translation>سعر الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <source>Discount</source>
+        <translation>الخصم</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <source>Discount %</source>
+        <translation>نسبة الخصم</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <source>Tax %</source>
+        <translation>نسبة الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <source>ItemId</source>
+        <translation>رقم تعريف الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <source>UOMId</source>
+        <translation>رقم تعريف الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
+        <source>DetailId</source>
+        <translation>رقم تعريف السطر</translation>
     </message>
 </context>
 <context>
@@ -2395,8 +2481,8 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
-        <location filename="../app/frmMainWindow.ui" line="594"/>
-        <location filename="../app/frmMainWindow.ui" line="981"/>
+        <location filename="../app/frmMainWindow.ui" line="591"/>
+        <location filename="../app/frmMainWindow.ui" line="975"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2407,13 +2493,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2434,295 +2520,295 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1245"/>
+        <location filename="../app/frmMainWindow.ui" line="1239"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="425"/>
-        <location filename="../app/frmMainWindow.ui" line="1494"/>
+        <location filename="../app/frmMainWindow.ui" line="1488"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="453"/>
-        <location filename="../app/frmMainWindow.ui" line="1249"/>
+        <location filename="../app/frmMainWindow.ui" line="1243"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="481"/>
-        <location filename="../app/frmMainWindow.ui" line="1499"/>
+        <location filename="../app/frmMainWindow.ui" line="1493"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="512"/>
-        <location filename="../app/frmMainWindow.ui" line="1507"/>
+        <location filename="../app/frmMainWindow.ui" line="509"/>
+        <location filename="../app/frmMainWindow.ui" line="1498"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="587"/>
+        <location filename="../app/frmMainWindow.ui" line="584"/>
         <source>Vendors:</source>
         <translation>الموردون:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="691"/>
+        <location filename="../app/frmMainWindow.ui" line="688"/>
         <source>Items On Purchase Order</source>
         <translation>أصناف في أوامر الشراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="721"/>
-        <location filename="../app/frmMainWindow.ui" line="1264"/>
+        <location filename="../app/frmMainWindow.ui" line="718"/>
+        <location filename="../app/frmMainWindow.ui" line="1258"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="784"/>
-        <location filename="../app/frmMainWindow.ui" line="1520"/>
+        <location filename="../app/frmMainWindow.ui" line="781"/>
+        <location filename="../app/frmMainWindow.ui" line="1511"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="812"/>
-        <location filename="../app/frmMainWindow.ui" line="1141"/>
+        <location filename="../app/frmMainWindow.ui" line="809"/>
+        <location filename="../app/frmMainWindow.ui" line="1135"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="840"/>
-        <location filename="../app/frmMainWindow.ui" line="1525"/>
+        <location filename="../app/frmMainWindow.ui" line="837"/>
+        <location filename="../app/frmMainWindow.ui" line="1516"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="868"/>
-        <location filename="../app/frmMainWindow.ui" line="1530"/>
+        <location filename="../app/frmMainWindow.ui" line="865"/>
+        <location filename="../app/frmMainWindow.ui" line="1521"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="899"/>
-        <location filename="../app/frmMainWindow.ui" line="1538"/>
+        <location filename="../app/frmMainWindow.ui" line="893"/>
+        <location filename="../app/frmMainWindow.ui" line="1526"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="974"/>
+        <location filename="../app/frmMainWindow.ui" line="968"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1078"/>
+        <location filename="../app/frmMainWindow.ui" line="1072"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1121"/>
+        <location filename="../app/frmMainWindow.ui" line="1115"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1130"/>
+        <location filename="../app/frmMainWindow.ui" line="1124"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1134"/>
+        <location filename="../app/frmMainWindow.ui" line="1128"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1151"/>
+        <location filename="../app/frmMainWindow.ui" line="1145"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1155"/>
+        <location filename="../app/frmMainWindow.ui" line="1149"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1162"/>
+        <location filename="../app/frmMainWindow.ui" line="1156"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1169"/>
+        <location filename="../app/frmMainWindow.ui" line="1163"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1176"/>
-        <location filename="../app/frmMainWindow.ui" line="1194"/>
+        <location filename="../app/frmMainWindow.ui" line="1170"/>
+        <location filename="../app/frmMainWindow.ui" line="1188"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1180"/>
+        <location filename="../app/frmMainWindow.ui" line="1174"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1187"/>
+        <location filename="../app/frmMainWindow.ui" line="1181"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1212"/>
+        <location filename="../app/frmMainWindow.ui" line="1206"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1216"/>
+        <location filename="../app/frmMainWindow.ui" line="1210"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1223"/>
+        <location filename="../app/frmMainWindow.ui" line="1217"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1230"/>
+        <location filename="../app/frmMainWindow.ui" line="1224"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1276"/>
+        <location filename="../app/frmMainWindow.ui" line="1270"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1282"/>
+        <location filename="../app/frmMainWindow.ui" line="1276"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1286"/>
+        <location filename="../app/frmMainWindow.ui" line="1280"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1298"/>
+        <location filename="../app/frmMainWindow.ui" line="1292"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1326"/>
+        <location filename="../app/frmMainWindow.ui" line="1320"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1331"/>
+        <location filename="../app/frmMainWindow.ui" line="1325"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1336"/>
+        <location filename="../app/frmMainWindow.ui" line="1330"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1341"/>
-        <location filename="../app/frmMainWindow.ui" line="1351"/>
-        <location filename="../app/frmMainWindow.ui" line="1361"/>
-        <location filename="../app/frmMainWindow.ui" line="1371"/>
-        <location filename="../app/frmMainWindow.ui" line="1381"/>
-        <location filename="../app/frmMainWindow.ui" line="1391"/>
-        <location filename="../app/frmMainWindow.ui" line="1401"/>
-        <location filename="../app/frmMainWindow.ui" line="1411"/>
-        <location filename="../app/frmMainWindow.ui" line="1431"/>
-        <location filename="../app/frmMainWindow.ui" line="1441"/>
-        <location filename="../app/frmMainWindow.ui" line="1451"/>
-        <location filename="../app/frmMainWindow.ui" line="1481"/>
+        <location filename="../app/frmMainWindow.ui" line="1335"/>
+        <location filename="../app/frmMainWindow.ui" line="1345"/>
+        <location filename="../app/frmMainWindow.ui" line="1355"/>
+        <location filename="../app/frmMainWindow.ui" line="1365"/>
+        <location filename="../app/frmMainWindow.ui" line="1375"/>
+        <location filename="../app/frmMainWindow.ui" line="1385"/>
+        <location filename="../app/frmMainWindow.ui" line="1395"/>
+        <location filename="../app/frmMainWindow.ui" line="1405"/>
+        <location filename="../app/frmMainWindow.ui" line="1425"/>
+        <location filename="../app/frmMainWindow.ui" line="1435"/>
+        <location filename="../app/frmMainWindow.ui" line="1445"/>
+        <location filename="../app/frmMainWindow.ui" line="1475"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1346"/>
-        <location filename="../app/frmMainWindow.ui" line="1356"/>
-        <location filename="../app/frmMainWindow.ui" line="1366"/>
-        <location filename="../app/frmMainWindow.ui" line="1376"/>
-        <location filename="../app/frmMainWindow.ui" line="1386"/>
-        <location filename="../app/frmMainWindow.ui" line="1396"/>
-        <location filename="../app/frmMainWindow.ui" line="1406"/>
-        <location filename="../app/frmMainWindow.ui" line="1416"/>
-        <location filename="../app/frmMainWindow.ui" line="1436"/>
-        <location filename="../app/frmMainWindow.ui" line="1446"/>
-        <location filename="../app/frmMainWindow.ui" line="1456"/>
-        <location filename="../app/frmMainWindow.ui" line="1486"/>
+        <location filename="../app/frmMainWindow.ui" line="1340"/>
+        <location filename="../app/frmMainWindow.ui" line="1350"/>
+        <location filename="../app/frmMainWindow.ui" line="1360"/>
+        <location filename="../app/frmMainWindow.ui" line="1370"/>
+        <location filename="../app/frmMainWindow.ui" line="1380"/>
+        <location filename="../app/frmMainWindow.ui" line="1390"/>
+        <location filename="../app/frmMainWindow.ui" line="1400"/>
+        <location filename="../app/frmMainWindow.ui" line="1410"/>
+        <location filename="../app/frmMainWindow.ui" line="1430"/>
+        <location filename="../app/frmMainWindow.ui" line="1440"/>
+        <location filename="../app/frmMainWindow.ui" line="1450"/>
+        <location filename="../app/frmMainWindow.ui" line="1480"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1421"/>
+        <location filename="../app/frmMainWindow.ui" line="1415"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1426"/>
+        <location filename="../app/frmMainWindow.ui" line="1420"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1461"/>
+        <location filename="../app/frmMainWindow.ui" line="1455"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1466"/>
+        <location filename="../app/frmMainWindow.ui" line="1460"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1471"/>
+        <location filename="../app/frmMainWindow.ui" line="1465"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1476"/>
+        <location filename="../app/frmMainWindow.ui" line="1470"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1515"/>
+        <location filename="../app/frmMainWindow.ui" line="1506"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1546"/>
+        <location filename="../app/frmMainWindow.ui" line="1534"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1551"/>
+        <location filename="../app/frmMainWindow.ui" line="1539"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1556"/>
+        <location filename="../app/frmMainWindow.ui" line="1544"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1561"/>
+        <location filename="../app/frmMainWindow.ui" line="1549"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1569"/>
+        <location filename="../app/frmMainWindow.ui" line="1557"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1574"/>
+        <location filename="../app/frmMainWindow.ui" line="1562"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1579"/>
+        <location filename="../app/frmMainWindow.ui" line="1567"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2737,79 +2823,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="73"/>
+        <location filename="../app/frmMainWindow.cpp" line="75"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="513"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="513"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
+        <location filename="../app/frmMainWindow.cpp" line="513"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="513"/>
+        <location filename="../app/frmMainWindow.cpp" line="537"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="491"/>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="513"/>
+        <location filename="../app/frmMainWindow.cpp" line="537"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="537"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="537"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="515"/>
+        <location filename="../app/frmMainWindow.cpp" line="537"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="581"/>
+        <location filename="../app/frmMainWindow.cpp" line="603"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="584"/>
+        <location filename="../app/frmMainWindow.cpp" line="606"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="587"/>
+        <location filename="../app/frmMainWindow.cpp" line="609"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3280,6 +3366,149 @@
         <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
         <source> Purchase Order No. </source>
         <translation> أمر الشراء رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseRefund</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="6"/>
+        <source>Purchase Refund</source>
+        <translation>مرتجع مشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="8"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Make New Purchase Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إنشاء مرتجع مشتريات جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="11"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Purchase Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل مرتجع مشتريات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="14"/>
+        <source>Start a new refund (F4)</source>
+        <translation>بدء مرتجع جديد (F4)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="16"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="22"/>
+        <source>Search the stored refunds (F5)</source>
+        <translation>البحث في المرتجعات المحفوظة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="24"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="30"/>
+        <source>Save the current refund (F6)</source>
+        <translation>حفظ المرتجع الحالي (F6)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="32"/>
+        <source>Save Refund</source>
+        <translation>حفظ المرتجع</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="38"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <source>Invoices:</source>
+        <translation>الفواتير:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="44"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="51"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="53"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="54"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="55"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="56"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="59"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="62"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="65"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="15"/>
+        <source>Select Vendor</source>
+        <translation>اختر المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="15"/>
+        <source>Select Purchase Invoice</source>
+        <translation>اختر فاتورة المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="16"/>
+        <source>There is no quantity supplied for any of the items in the purchase invoice, please supply the quantities you wish to refund</source>
+        <translation>لم تُدخل كمية لأي صنف من أصناف فاتورة المشتريات، من فضلك أدخل الكميات التي تريد إرجاعها</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="18"/>
+        <source>Production Date</source>
+        <translation>تاريخ الإنتاج</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="18"/>
+        <source>Invoice Detail ID</source>
+        <translation>رقم تعريف سطر الفاتورة</translation>
     </message>
 </context>
 <context>
@@ -4267,6 +4496,149 @@
         <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
         <source> Sales Quote No. </source>
         <translation> عرض السعر رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesRefund</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="6"/>
+        <source>Sales Refund</source>
+        <translation>مرتجع مبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="8"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Make New Sales Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إنشاء مرتجع مبيعات جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="11"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل مرتجع مبيعات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="14"/>
+        <source>Start a new refund (F4)</source>
+        <translation>بدء مرتجع جديد (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="16"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="22"/>
+        <source>Search the stored refunds (F5)</source>
+        <translation>البحث في المرتجعات المحفوظة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="24"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="30"/>
+        <source>Save the current refund (F6)</source>
+        <translation>حفظ المرتجع الحالي (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="32"/>
+        <source>Save Refund</source>
+        <translation>حفظ المرتجع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="38"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <source>Invoices:</source>
+        <translation>الفواتير:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="44"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="51"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="53"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="54"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="55"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="56"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="59"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="62"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="65"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="14"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="14"/>
+        <source>Select Sales Invoice</source>
+        <translation>اختر فاتورة المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="15"/>
+        <source>There is no quantity supplied for any of the items in the sales invoice, please supply the quantities you wish to refund</source>
+        <translation>لم تُدخل كمية لأي صنف من أصناف فاتورة المبيعات، من فضلك أدخل الكميات التي تريد إرجاعها</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="17"/>
+        <source>Expire Date</source>
+        <translation>تاريخ الانتهاء</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="17"/>
+        <source>Invoice Details ID</source>
+        <translation>رقم تعريف سطر الفاتورة</translation>
     </message>
 </context>
 <context>
