@@ -46,10 +46,12 @@
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
 #include "purchasing/frmPurchaseInvoice.h"
+#include "purchasing/frmPurchaseRefund.h"
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
 #include "sales/invoices/frmSalesInvoice.h"
+#include "sales/invoices/frmSalesRefund.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 
@@ -390,6 +392,26 @@ void frmMainWindow::on_actionPurchase_Invoice_triggered()
 void frmMainWindow::on_btnPrchaseInvoices_clicked()
 {
     openWindow(new frmPurchaseInvoice(nullptr));
+}
+
+void frmMainWindow::on_actionSales_Refund_triggered()
+{
+    openWindow(new frmSalesRefund(nullptr));
+}
+
+void frmMainWindow::on_btnSalesRefund_clicked()
+{
+    openWindow(new frmSalesRefund(nullptr));
+}
+
+void frmMainWindow::on_actionPurchase_Refund_triggered()
+{
+    openWindow(new frmPurchaseRefund(nullptr));
+}
+
+void frmMainWindow::on_btnPurchaseRefunds_clicked()
+{
+    openWindow(new frmPurchaseRefund(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()
