@@ -43,6 +43,7 @@ cLineGrid::Columns refundColumns()
     return columns;
 }
 
+const int itemNameWidth = 250;
 const QList<int> amountColumns{Quantity, Refunded, Refund, UnitPrice, Discount, Tax, Price};
 }
 
@@ -69,7 +70,7 @@ cRefundGrid::cRefundGrid(QTableView *view, QStandardItemModel *model, RefundsDel
         view->hideColumn(Discount);
         view->hideColumn(Tax);
     }
-    view->setColumnWidth(ItemName, 250);
+    view->setColumnWidth(ItemName, itemNameWidth);
     for (int column : {ItemNo, Uom, Date})
         view->setColumnWidth(column, qMax(view->columnWidth(column), view->horizontalHeader()->sectionSizeHint(column)));
     fitColumns();
@@ -96,7 +97,18 @@ int cRefundGrid::refundingLineCount() const
     return count;
 }
 
+int cRefundGrid::wantedWidth() const
+{
+    int width = 0;
+    for (int column = 0; column < ColumnCount; ++column)
+        if (!view->isColumnHidden(column))
+            width += column == ItemName ? itemNameWidth : view->columnWidth(column);
+    return width;
+}
+
 void cRefundGrid::fitColumns()
 {
+    // The name asks for its full width each time; it gives way again where room lacks.
+    view->setColumnWidth(ItemName, itemNameWidth);
     Direction::showAmountColumns(view, amountColumns, {ItemName});
 }

@@ -14,6 +14,7 @@ class QLabel;
 class QModelIndex;
 class QPlainTextEdit;
 class QStandardItem;
+class QShowEvent;
 class QStandardItemModel;
 class QTableView;
 
@@ -71,6 +72,8 @@ protected:
 
     double recalcRow(const QModelIndex &index) const;
 
+    void showEvent(QShowEvent *event) override;
+
 protected slots:
     void on_cmbInvoices_activated(int index);
     void on_tblItems_clicked(const QModelIndex &);
@@ -100,6 +103,7 @@ private:
     cRefundGrid *lines = nullptr;
     int linesInvoiceId = -1; // the invoice whose lines the grid shows
     int loadedId = -1;
+    bool widthFitted = false;
 };
 
 #endif // REFUNDWINDOW_H
