@@ -373,77 +373,77 @@
 <context>
     <name>cRefundGrid</name>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
         <source>Refunded</source>
         <translation>المرتجع سابقاً</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="53"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
         <source>Refund</source>
         <translation>المرتجع</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="54"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="55"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="56"/>
+        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
     </message>

@@ -17,6 +17,7 @@
 #include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QLabel>
@@ -91,17 +92,23 @@ void cRefundWindow::fillPartners(const QString &sql)
 
 void cRefundWindow::partnerChosen(int index)
 {
-    RefundStorage::fillInvoices(ui.invoices, side, ui.partners->itemData(index));
+    const QSqlError error = RefundStorage::fillInvoices(ui.invoices, side, ui.partners->itemData(index));
     lines->clear();
     linesInvoiceId = -1;
     recalculate();
+    if (error.isValid())
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
 }
 
 // Choosing an invoice again reloads its lines and drops what was typed.
 void cRefundWindow::on_cmbInvoices_activated(int index)
 {
     const int invoiceId = ui.invoices->itemData(index).toInt();
-    const QSqlError error = RefundStorage::loadInvoiceLines(lines, side, invoiceId);
+    QSqlError error;
+    {
+        const QScopedValueRollback<bool> quiet(filling, true);
+        error = RefundStorage::loadInvoiceLines(lines, side, invoiceId);
+    }
     linesInvoiceId = error.isValid() ? -1 : invoiceId;
     if (error.isValid())
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
@@ -118,9 +125,10 @@ void cRefundWindow::on_tblItems_clicked(const QModelIndex &)
     recalculate();
 }
 
+// A grid being filled is recalculated once, when it is full.
 void cRefundWindow::itemChanged(QStandardItem *item)
 {
-    if (lines->isLineChange(item))
+    if (!filling && lines->isLineChange(item))
         recalculate();
 }
 
@@ -233,7 +241,10 @@ void cRefundWindow::loadRefund(int id)
     ui.paymentMethod->setCurrentIndex(method >= 0 && method < ui.paymentMethod->count() ? method : 0);
     ui.deposit->setValue(header.deposit.toDouble());
     ui.comment->setPlainText(header.comment);
-    error = RefundStorage::loadRefundLines(lines, side, id);
+    {
+        const QScopedValueRollback<bool> quiet(filling, true);
+        error = RefundStorage::loadRefundLines(lines, side, id);
+    }
     if (error.isValid())
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
     recalculate();

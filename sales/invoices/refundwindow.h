@@ -104,6 +104,7 @@ private:
     int linesInvoiceId = -1; // the invoice whose lines the grid shows
     int loadedId = -1;
     bool widthFitted = false;
+    bool filling = false; // rows are being loaded
 };
 
 #endif // REFUNDWINDOW_H
