@@ -167,6 +167,7 @@ void tst_salesrefund::rowAmount_data()
     QTest::newRow("the whole line gives back its price") << 10.0 << 4 << 2.0 << 1.0 << 4 << "39.00";
     QTest::newRow("without a discount") << 10.0 << 4 << 0.0 << 1.0 << 2 << "20.50";
     QTest::newRow("a third is rounded once") << 1.0 << 3 << 0.0 << 0.10 << 1 << "1.03";
+    QTest::newRow("half a cent goes up") << 0.01 << 2 << 0.0 << 0.0 << 1 << "0.01";
     QTest::newRow("a line without units") << 10.0 << 0 << 0.0 << 5.0 << 1 << "0.00";
 }
 
