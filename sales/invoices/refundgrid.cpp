@@ -17,8 +17,9 @@ Money rowAmount(Money unitPrice, int quantity, Money discount, Money tax, int re
     if (refund <= 0 || quantity <= 0)
         return Money();
     const qint64 lineCents = unitPrice.cents() * quantity - discount.cents() + tax.cents();
-    // The line's cents times refund ÷ quantity, taken apart so that no product outgrows
-    // 64 bits; the remainder's share is rounded once, halves away from zero.
+    // The line's cents times refund ÷ quantity, taken apart so that multiplying by the
+    // units refunded cannot outgrow 64 bits; the remainder's share is rounded once,
+    // halves away from zero.
     const qint64 whole = lineCents / quantity * refund;
     const qint64 rest = lineCents % quantity * refund;
     const qint64 restShare = (rest >= 0 ? rest + quantity / 2 : rest - quantity / 2) / quantity;
