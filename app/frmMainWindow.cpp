@@ -48,11 +48,13 @@
 #include "purchasing/frmPurchaseInvoice.h"
 #include "purchasing/frmPurchaseOrder.h"
 #include "purchasing/frmPurchasingPayments.h"
+#include "purchasing/frmPurchaseRefund.h"
 #include "reports/financial/frmDailyCash.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "reports/framework/frmReportsCenter.h"
 #include "sales/invoices/frmSalesInvoice.h"
 #include "sales/invoices/frmSalesPayments.h"
+#include "sales/invoices/frmSalesRefund.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 
@@ -413,6 +415,26 @@ void frmMainWindow::on_actionPurchase_Payment_triggered()
 void frmMainWindow::on_actionSales_Payment_triggered()
 {
     openWindow(new frmSalesPayments(nullptr));
+}
+
+void frmMainWindow::on_actionSales_Refund_triggered()
+{
+    openWindow(new frmSalesRefund(nullptr));
+}
+
+void frmMainWindow::on_btnSalesRefund_clicked()
+{
+    openWindow(new frmSalesRefund(nullptr));
+}
+
+void frmMainWindow::on_actionPurchase_Refund_triggered()
+{
+    openWindow(new frmPurchaseRefund(nullptr));
+}
+
+void frmMainWindow::on_btnPurchaseRefunds_clicked()
+{
+    openWindow(new frmPurchaseRefund(nullptr));
 }
 
 void frmMainWindow::on_btnVendors_clicked()

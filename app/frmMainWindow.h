@@ -58,6 +58,10 @@ private slots:
     void on_btnPrchaseInvoices_clicked();
     void on_actionPurchase_Payment_triggered();
     void on_actionSales_Payment_triggered();
+    void on_actionSales_Refund_triggered();
+    void on_btnSalesRefund_clicked();
+    void on_actionPurchase_Refund_triggered();
+    void on_btnPurchaseRefunds_clicked();
     void on_vendors_actionAdd_triggered();
     void on_vendors_actionView_triggered();
     void on_customers_actionAdd_triggered();

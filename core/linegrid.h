@@ -88,7 +88,8 @@ public:
     double number(int row, int column) const;
 
     // Unit price × quantity (rounded once) − discount + tax; an empty cell counts as 0.
-    Money lineTotal(int row) const;
+    // A grid whose lines are priced otherwise gives its own.
+    virtual Money lineTotal(int row) const;
     // Runs `refreshLine` on every line (a price lookup, say), writes each line's total and
     // returns the subtotal. Called again while it runs (through a change it made itself),
     // it returns at once with the subtotal it last finished with.

@@ -69,6 +69,14 @@
     </message>
 </context>
 <context>
+    <name>RefundStorage</name>
+    <message>
+        <location filename="../sales/invoices/refundstorage.cpp" line="124"/>
+        <source>Another refund of this invoice has been saved meanwhile: this one would take back more than the invoice holds. Nothing was saved.</source>
+        <translation>حُفظ في الأثناء مرتجع آخر لهذه الفاتورة: هذا المرتجع سيُرجع أكثر مما في الفاتورة. لم يُحفظ شيء.</translation>
+    </message>
+</context>
+<context>
     <name>RptCustomerSalesDetailed</name>
     <message>
         <location filename="../reports/framework/RptCustomerSalesDetailed.cpp" line="24"/>
@@ -383,6 +391,84 @@
         <location filename="../purchasing/purchasegrid.cpp" line="142"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
+    <name>cRefundGrid</name>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <source>Item No</source>
+        <translation>رقم الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <source>Item</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <source>Refunded</source>
+        <translation>المرتجع سابقاً</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <source>Refund</source>
+        <translation>المرتجع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <source>Unit of Measure</source>
+        <translation>وحدة القياس</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <source>Unit Price</source>
+        <translation>سعر الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <source>Discount</source>
+        <translation>الخصم</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <source>Discount %</source>
+        <translation>نسبة الخصم</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <source>Tax %</source>
+        <translation>نسبة الضريبة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <source>ItemId</source>
+        <translation>رقم تعريف الصنف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <source>UOMId</source>
+        <translation>رقم تعريف الوحدة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/refundgrid.cpp" line="60"/>
+        <source>DetailId</source>
+        <translation>رقم تعريف السطر</translation>
     </message>
 </context>
 <context>
@@ -2418,8 +2504,8 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="284"/>
-        <location filename="../app/frmMainWindow.ui" line="591"/>
-        <location filename="../app/frmMainWindow.ui" line="978"/>
+        <location filename="../app/frmMainWindow.ui" line="588"/>
+        <location filename="../app/frmMainWindow.ui" line="972"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
@@ -2430,13 +2516,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="561"/>
+        <location filename="../app/frmMainWindow.cpp" line="583"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="561"/>
+        <location filename="../app/frmMainWindow.cpp" line="583"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2457,295 +2543,295 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1242"/>
+        <location filename="../app/frmMainWindow.ui" line="1236"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="422"/>
-        <location filename="../app/frmMainWindow.ui" line="1488"/>
+        <location filename="../app/frmMainWindow.ui" line="1482"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="450"/>
-        <location filename="../app/frmMainWindow.ui" line="1246"/>
+        <location filename="../app/frmMainWindow.ui" line="1240"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="478"/>
-        <location filename="../app/frmMainWindow.ui" line="1493"/>
+        <location filename="../app/frmMainWindow.ui" line="1487"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="509"/>
-        <location filename="../app/frmMainWindow.ui" line="1501"/>
+        <location filename="../app/frmMainWindow.ui" line="506"/>
+        <location filename="../app/frmMainWindow.ui" line="1492"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="584"/>
+        <location filename="../app/frmMainWindow.ui" line="581"/>
         <source>Vendors:</source>
         <translation>الموردون:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="688"/>
+        <location filename="../app/frmMainWindow.ui" line="685"/>
         <source>Items On Purchase Order</source>
         <translation>أصناف في أوامر الشراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="718"/>
-        <location filename="../app/frmMainWindow.ui" line="1261"/>
+        <location filename="../app/frmMainWindow.ui" line="715"/>
+        <location filename="../app/frmMainWindow.ui" line="1255"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="781"/>
-        <location filename="../app/frmMainWindow.ui" line="1511"/>
+        <location filename="../app/frmMainWindow.ui" line="778"/>
+        <location filename="../app/frmMainWindow.ui" line="1502"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="809"/>
-        <location filename="../app/frmMainWindow.ui" line="1138"/>
+        <location filename="../app/frmMainWindow.ui" line="806"/>
+        <location filename="../app/frmMainWindow.ui" line="1132"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="837"/>
-        <location filename="../app/frmMainWindow.ui" line="1516"/>
+        <location filename="../app/frmMainWindow.ui" line="834"/>
+        <location filename="../app/frmMainWindow.ui" line="1507"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="865"/>
-        <location filename="../app/frmMainWindow.ui" line="1521"/>
+        <location filename="../app/frmMainWindow.ui" line="862"/>
+        <location filename="../app/frmMainWindow.ui" line="1512"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="896"/>
-        <location filename="../app/frmMainWindow.ui" line="1529"/>
+        <location filename="../app/frmMainWindow.ui" line="890"/>
+        <location filename="../app/frmMainWindow.ui" line="1517"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="971"/>
+        <location filename="../app/frmMainWindow.ui" line="965"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1075"/>
+        <location filename="../app/frmMainWindow.ui" line="1069"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1118"/>
+        <location filename="../app/frmMainWindow.ui" line="1112"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1127"/>
+        <location filename="../app/frmMainWindow.ui" line="1121"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1131"/>
+        <location filename="../app/frmMainWindow.ui" line="1125"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1148"/>
+        <location filename="../app/frmMainWindow.ui" line="1142"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1152"/>
+        <location filename="../app/frmMainWindow.ui" line="1146"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1159"/>
+        <location filename="../app/frmMainWindow.ui" line="1153"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1166"/>
+        <location filename="../app/frmMainWindow.ui" line="1160"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1173"/>
-        <location filename="../app/frmMainWindow.ui" line="1191"/>
+        <location filename="../app/frmMainWindow.ui" line="1167"/>
+        <location filename="../app/frmMainWindow.ui" line="1185"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1177"/>
+        <location filename="../app/frmMainWindow.ui" line="1171"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1184"/>
+        <location filename="../app/frmMainWindow.ui" line="1178"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1209"/>
+        <location filename="../app/frmMainWindow.ui" line="1203"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1213"/>
+        <location filename="../app/frmMainWindow.ui" line="1207"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1220"/>
+        <location filename="../app/frmMainWindow.ui" line="1214"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1227"/>
+        <location filename="../app/frmMainWindow.ui" line="1221"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1273"/>
+        <location filename="../app/frmMainWindow.ui" line="1267"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1279"/>
+        <location filename="../app/frmMainWindow.ui" line="1273"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1283"/>
+        <location filename="../app/frmMainWindow.ui" line="1277"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1295"/>
+        <location filename="../app/frmMainWindow.ui" line="1289"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1323"/>
+        <location filename="../app/frmMainWindow.ui" line="1317"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1328"/>
+        <location filename="../app/frmMainWindow.ui" line="1322"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1333"/>
+        <location filename="../app/frmMainWindow.ui" line="1327"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1338"/>
-        <location filename="../app/frmMainWindow.ui" line="1348"/>
-        <location filename="../app/frmMainWindow.ui" line="1358"/>
-        <location filename="../app/frmMainWindow.ui" line="1368"/>
-        <location filename="../app/frmMainWindow.ui" line="1378"/>
-        <location filename="../app/frmMainWindow.ui" line="1388"/>
-        <location filename="../app/frmMainWindow.ui" line="1398"/>
-        <location filename="../app/frmMainWindow.ui" line="1408"/>
-        <location filename="../app/frmMainWindow.ui" line="1428"/>
-        <location filename="../app/frmMainWindow.ui" line="1438"/>
-        <location filename="../app/frmMainWindow.ui" line="1448"/>
-        <location filename="../app/frmMainWindow.ui" line="1478"/>
+        <location filename="../app/frmMainWindow.ui" line="1332"/>
+        <location filename="../app/frmMainWindow.ui" line="1342"/>
+        <location filename="../app/frmMainWindow.ui" line="1352"/>
+        <location filename="../app/frmMainWindow.ui" line="1362"/>
+        <location filename="../app/frmMainWindow.ui" line="1372"/>
+        <location filename="../app/frmMainWindow.ui" line="1382"/>
+        <location filename="../app/frmMainWindow.ui" line="1392"/>
+        <location filename="../app/frmMainWindow.ui" line="1402"/>
+        <location filename="../app/frmMainWindow.ui" line="1422"/>
+        <location filename="../app/frmMainWindow.ui" line="1432"/>
+        <location filename="../app/frmMainWindow.ui" line="1442"/>
+        <location filename="../app/frmMainWindow.ui" line="1472"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1343"/>
-        <location filename="../app/frmMainWindow.ui" line="1353"/>
-        <location filename="../app/frmMainWindow.ui" line="1363"/>
-        <location filename="../app/frmMainWindow.ui" line="1373"/>
-        <location filename="../app/frmMainWindow.ui" line="1383"/>
-        <location filename="../app/frmMainWindow.ui" line="1393"/>
-        <location filename="../app/frmMainWindow.ui" line="1403"/>
-        <location filename="../app/frmMainWindow.ui" line="1413"/>
-        <location filename="../app/frmMainWindow.ui" line="1433"/>
-        <location filename="../app/frmMainWindow.ui" line="1443"/>
-        <location filename="../app/frmMainWindow.ui" line="1453"/>
-        <location filename="../app/frmMainWindow.ui" line="1483"/>
+        <location filename="../app/frmMainWindow.ui" line="1337"/>
+        <location filename="../app/frmMainWindow.ui" line="1347"/>
+        <location filename="../app/frmMainWindow.ui" line="1357"/>
+        <location filename="../app/frmMainWindow.ui" line="1367"/>
+        <location filename="../app/frmMainWindow.ui" line="1377"/>
+        <location filename="../app/frmMainWindow.ui" line="1387"/>
+        <location filename="../app/frmMainWindow.ui" line="1397"/>
+        <location filename="../app/frmMainWindow.ui" line="1407"/>
+        <location filename="../app/frmMainWindow.ui" line="1427"/>
+        <location filename="../app/frmMainWindow.ui" line="1437"/>
+        <location filename="../app/frmMainWindow.ui" line="1447"/>
+        <location filename="../app/frmMainWindow.ui" line="1477"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1418"/>
+        <location filename="../app/frmMainWindow.ui" line="1412"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1423"/>
+        <location filename="../app/frmMainWindow.ui" line="1417"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1458"/>
+        <location filename="../app/frmMainWindow.ui" line="1452"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1463"/>
+        <location filename="../app/frmMainWindow.ui" line="1457"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1468"/>
+        <location filename="../app/frmMainWindow.ui" line="1462"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1473"/>
+        <location filename="../app/frmMainWindow.ui" line="1467"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1506"/>
+        <location filename="../app/frmMainWindow.ui" line="1497"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1534"/>
+        <location filename="../app/frmMainWindow.ui" line="1522"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1539"/>
+        <location filename="../app/frmMainWindow.ui" line="1527"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1544"/>
+        <location filename="../app/frmMainWindow.ui" line="1532"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1549"/>
+        <location filename="../app/frmMainWindow.ui" line="1537"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1557"/>
+        <location filename="../app/frmMainWindow.ui" line="1545"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1562"/>
+        <location filename="../app/frmMainWindow.ui" line="1550"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1567"/>
+        <location filename="../app/frmMainWindow.ui" line="1555"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2760,79 +2846,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="76"/>
+        <location filename="../app/frmMainWindow.cpp" line="78"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="514"/>
+        <location filename="../app/frmMainWindow.cpp" line="536"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="514"/>
+        <location filename="../app/frmMainWindow.cpp" line="536"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="514"/>
+        <location filename="../app/frmMainWindow.cpp" line="536"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="514"/>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="536"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="514"/>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="536"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="538"/>
+        <location filename="../app/frmMainWindow.cpp" line="560"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="561"/>
+        <location filename="../app/frmMainWindow.cpp" line="583"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="561"/>
+        <location filename="../app/frmMainWindow.cpp" line="583"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="561"/>
+        <location filename="../app/frmMainWindow.cpp" line="583"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="604"/>
+        <location filename="../app/frmMainWindow.cpp" line="626"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="607"/>
+        <location filename="../app/frmMainWindow.cpp" line="629"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="610"/>
+        <location filename="../app/frmMainWindow.cpp" line="632"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3447,6 +3533,149 @@
         <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
         <source> Purchase Order No. </source>
         <translation> أمر الشراء رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmPurchaseRefund</name>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="6"/>
+        <source>Purchase Refund</source>
+        <translation>مرتجع مشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="8"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Make New Purchase Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إنشاء مرتجع مشتريات جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="11"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Purchase Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل مرتجع مشتريات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="14"/>
+        <source>Start a new refund (F4)</source>
+        <translation>بدء مرتجع جديد (F4)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="16"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="22"/>
+        <source>Search the stored refunds (F5)</source>
+        <translation>البحث في المرتجعات المحفوظة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="24"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="30"/>
+        <source>Save the current refund (F6)</source>
+        <translation>حفظ المرتجع الحالي (F6)</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="32"/>
+        <source>Save Refund</source>
+        <translation>حفظ المرتجع</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="38"/>
+        <source>Vendor:</source>
+        <translation>المورد:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <source>Invoices:</source>
+        <translation>الفواتير:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="44"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="51"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="53"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="54"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="55"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="56"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="59"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="62"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="65"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="15"/>
+        <source>Select Vendor</source>
+        <translation>اختر المورد</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="15"/>
+        <source>Select Purchase Invoice</source>
+        <translation>اختر فاتورة المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="16"/>
+        <source>There is no quantity supplied for any of the items in the purchase invoice, please supply the quantities you wish to refund</source>
+        <translation>لم تُدخل كمية لأي صنف من أصناف فاتورة المشتريات، من فضلك أدخل الكميات التي تريد إرجاعها</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="18"/>
+        <source>Production Date</source>
+        <translation>تاريخ الإنتاج</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="18"/>
+        <source>Invoice Detail ID</source>
+        <translation>رقم تعريف سطر الفاتورة</translation>
     </message>
 </context>
 <context>
@@ -4650,6 +4879,149 @@
         <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
         <source> Sales Quote No. </source>
         <translation> عرض السعر رقم </translation>
+    </message>
+</context>
+<context>
+    <name>frmSalesRefund</name>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="6"/>
+        <source>Sales Refund</source>
+        <translation>مرتجع مبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="8"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;Make New Sales Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#005500;&quot;&gt;إنشاء مرتجع مبيعات جديد&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="11"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;Edit Sales Refund&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff5500;&quot;&gt;تعديل مرتجع مبيعات&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="14"/>
+        <source>Start a new refund (F4)</source>
+        <translation>بدء مرتجع جديد (F4)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="16"/>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="22"/>
+        <source>Search the stored refunds (F5)</source>
+        <translation>البحث في المرتجعات المحفوظة (F5)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="24"/>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="30"/>
+        <source>Save the current refund (F6)</source>
+        <translation>حفظ المرتجع الحالي (F6)</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="32"/>
+        <source>Save Refund</source>
+        <translation>حفظ المرتجع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="38"/>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <source>Invoices:</source>
+        <translation>الفواتير:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="44"/>
+        <source>Items</source>
+        <translation>الأصناف</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <source>Comment:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <source>Subtotal:</source>
+        <translation>المجموع الفرعي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="51"/>
+        <source>Payment method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="53"/>
+        <source>Cash</source>
+        <translation>نقدي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="54"/>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="55"/>
+        <source>Credit Card</source>
+        <translation>بطاقة ائتمان</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="56"/>
+        <source>Freight:</source>
+        <translation>الشحن:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="59"/>
+        <source>Deposit:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="62"/>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="65"/>
+        <source>Debt:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="14"/>
+        <source>Select Customer</source>
+        <translation>اختر العميل</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="14"/>
+        <source>Select Sales Invoice</source>
+        <translation>اختر فاتورة المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="15"/>
+        <source>There is no quantity supplied for any of the items in the sales invoice, please supply the quantities you wish to refund</source>
+        <translation>لم تُدخل كمية لأي صنف من أصناف فاتورة المبيعات، من فضلك أدخل الكميات التي تريد إرجاعها</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="17"/>
+        <source>Expire Date</source>
+        <translation>تاريخ الانتهاء</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="17"/>
+        <source>Invoice Details ID</source>
+        <translation>رقم تعريف سطر الفاتورة</translation>
     </message>
 </context>
 <context>
