@@ -173,7 +173,8 @@ void cReport::showGrouped(const QString &templateFile, const QString &sql, const
             const QSqlRecord record = model.record(i);
             groupRows += QStringLiteral("<tr>");
             for (int column : groups.columns)
-                groupRows += cell(cellText(record.value(column)));
+                groupRows += groups.numberColumns.contains(column) ? numberCell(cellText(record.value(column)))
+                                                                   : cell(cellText(record.value(column)));
             groupRows += QStringLiteral("</tr>");
         }
         body += fillTemplate(groups.block, {{groups.nameToken, name}},
