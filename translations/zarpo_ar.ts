@@ -88,21 +88,21 @@
     <name>RptCustomerStatementOfAccount</name>
     <message>
         <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="39"/>
-        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Debit&lt;/th&gt;&lt;th&gt;Credit&lt;/th&gt;&lt;th&gt;Description&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;مدين&lt;/th&gt;&lt;th&gt;دائن&lt;/th&gt;&lt;th&gt;البيان&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th class=&quot;date&quot;&gt;Date&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;Debit&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;Credit&lt;/th&gt;&lt;th&gt;Description&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th class=&quot;date&quot;&gt;التاريخ&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;مدين&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;دائن&lt;/th&gt;&lt;th&gt;البيان&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="63"/>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="64"/>
         <source>Previous Balance</source>
         <translation>رصيد سابق</translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="74"/>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="75"/>
         <source>Debit: </source>
         <translation>مدين: </translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="75"/>
+        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="76"/>
         <source>Credit: </source>
         <translation>دائن: </translation>
     </message>
@@ -111,8 +111,8 @@
     <name>RptGeneralJournalList</name>
     <message>
         <location filename="../reports/financial/RptGeneralJournalList.cpp" line="44"/>
-        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Journal Date:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;Description:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Account Name&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Debit&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Credit&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Comment&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;تاريخ القيد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;&lt;span&gt;البيان&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;الحساب&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;مدين&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;دائن&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Journal Date:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;Description:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Account Name&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Debit&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;Credit&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;Comment&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;تاريخ القيد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;ltr&quot;&gt;$JOUR_DATE&lt;/span&gt;&lt;br&gt;&lt;b&gt;&lt;span&gt;البيان&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$JOUR_DESCRIPTION&lt;/span&gt;&lt;table class=&quot;rows&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th style=&quot;width: 35%;&quot;&gt;الحساب&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;مدين&lt;/th&gt;&lt;th style=&quot;width: 15%;&quot;&gt;دائن&lt;/th&gt;&lt;th style=&quot;width: 35%;&quot;&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
 </context>
 <context>
@@ -4660,37 +4660,37 @@
         <translation>الربح / الخسارة:</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="103"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="103"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="103"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="104"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
         <source>Purchase Price</source>
         <translation>سعر الشراء</translation>
     </message>

@@ -47,7 +47,7 @@ void RptGeneralJournalList::showReport()
         "<table class=\"rows\"><thead><tr><th style=\"width: 35%;\">Account Name</th><th style=\"width: 15%;\">Debit</th>"
         "<th style=\"width: 15%;\">Credit</th><th style=\"width: 35%;\">Comment</th></tr></thead><tbody>"
         "<tr><td colspan=\"4\">$JOUR_DETAILS</td></tr>"
-        "<tr class=\"total\"><td>TOTAL</td><td>$TOTAL_DEBIT</td><td>$TOTAL_CREDIT</td><td></td></tr>"
+        "<tr class=\"total\"><td>TOTAL</td><td class=\"number\">$TOTAL_DEBIT</td><td class=\"number\">$TOTAL_CREDIT</td><td></td></tr>"
         "</tbody></table><br/></td></tr>");
 
     // Entries are told apart by their id alone: two of one date and description are two.
@@ -62,8 +62,8 @@ void RptGeneralJournalList::showReport()
         for (int i = entry.first; i < entry.end; ++i) {
             const QSqlRecord line = model.record(i);
             lines += QStringLiteral("<tr>") + cReport::cell(cReport::cellText(line.value(Account)))
-                     + cReport::cell(cReport::cellText(line.value(Debit)))
-                     + cReport::cell(cReport::cellText(line.value(Credit)))
+                     + cReport::numberCell(cReport::cellText(line.value(Debit)))
+                     + cReport::numberCell(cReport::cellText(line.value(Credit)))
                      + cReport::cell(cReport::cellText(line.value(Comment))) + QStringLiteral("</tr>");
             debit += Money::fromDecimal(line.value(Debit));
             credit += Money::fromDecimal(line.value(Credit));

@@ -25,26 +25,41 @@ const int costColumn = 8;
 // before the sale, cost per unit: the purchase line's discount and tax are amounts of the
 // whole line, so they are shared over its quantity. Multiplying before dividing keeps the
 // cost exact to the cent. A purchase line without a quantity has no share to give.
+// The newest purchase is found in one pass, not by a search per sold line (17 s for a
+// year of 170,000 lines): purchases and sales of an item in a unit in date order, a
+// purchase before a sale of its own day, each carrying the largest key so far of the
+// purchases before it. A key is the purchase's day and then its line, so the largest is
+// the newest day's last line.
 const char salesProfitSql[] =
     "SELECT salesinvoice.SalesInvoiceNo, salesinvoice.`Date`, salesinvoicedetails.ItemId, items.ItemName, "
     "salesinvoicedetails.UOMId, uom.UOM, salesinvoicedetails.Price, salesinvoicedetails.Quantity, "
-    "IFNULL((SELECT ROUND(CASE WHEN purchaseinvoicedetails.Quantity <> 0 "
+    "IFNULL(ROUND(CASE WHEN purchaseinvoicedetails.Quantity <> 0 "
     "THEN (IFNULL(purchaseinvoicedetails.BasePrice, 0) * purchaseinvoicedetails.Quantity "
     "- IFNULL(purchaseinvoicedetails.Discount, 0) + IFNULL(purchaseinvoicedetails.Tax, 0)) "
     "* salesinvoicedetails.Quantity / purchaseinvoicedetails.Quantity "
-    "ELSE IFNULL(purchaseinvoicedetails.BasePrice, 0) * salesinvoicedetails.Quantity END, 2) "
+    "ELSE IFNULL(purchaseinvoicedetails.BasePrice, 0) * salesinvoicedetails.Quantity END, 2), 0) "
+    "AS PurchasePrice "
+    "FROM (SELECT movements.SalesInvoiceDetailsId, MAX(movements.PurchaseKey) OVER ("
+    "PARTITION BY movements.ItemId, movements.UOMId "
+    "ORDER BY movements.`Date`, movements.SalesInvoiceDetailsId IS NOT NULL ROWS UNBOUNDED PRECEDING) AS LatestPurchase "
+    "FROM (SELECT purchaseinvoicedetails.ItemId, purchaseinvoicedetails.UOMId, purchaseinvoice.`Date`, "
+    "TO_DAYS(purchaseinvoice.`Date`) * 100000000000 + purchaseinvoicedetails.PurchaseInvoiceDetailsId AS PurchaseKey, "
+    "NULL AS SalesInvoiceDetailsId "
     "FROM purchaseinvoicedetails "
     "INNER JOIN purchaseinvoice ON purchaseinvoicedetails.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId "
-    "WHERE purchaseinvoicedetails.ItemId = salesinvoicedetails.ItemId "
-    "AND purchaseinvoicedetails.UOMId = salesinvoicedetails.UOMId "
-    "AND purchaseinvoice.`Date` <= salesinvoice.`Date` "
-    "ORDER BY purchaseinvoice.`Date` DESC, purchaseinvoicedetails.PurchaseInvoiceDetailsId DESC LIMIT 1), 0) "
-    "AS PurchasePrice "
+    "WHERE purchaseinvoice.`Date` <= :DateTo "
+    "UNION ALL "
+    "SELECT salesinvoicedetails.ItemId, salesinvoicedetails.UOMId, salesinvoice.`Date`, NULL, "
+    "salesinvoicedetails.SalesInvoiceDetailsId "
     "FROM salesinvoice "
     "INNER JOIN salesinvoicedetails ON salesinvoice.SalesInvoiceId = salesinvoicedetails.SalesInvoiceId "
+    "WHERE salesinvoice.`Date` >= :DateFrom AND salesinvoice.`Date` <= :DateTo) AS movements) AS sold "
+    "INNER JOIN salesinvoicedetails ON sold.SalesInvoiceDetailsId = salesinvoicedetails.SalesInvoiceDetailsId "
+    "INNER JOIN salesinvoice ON salesinvoicedetails.SalesInvoiceId = salesinvoice.SalesInvoiceId "
     "INNER JOIN items ON salesinvoicedetails.ItemId = items.ItemId "
     "INNER JOIN uom ON salesinvoicedetails.UOMId = uom.UOMId "
-    "WHERE salesinvoice.`Date` >= :DateFrom AND salesinvoice.`Date` <= :DateTo "
+    "LEFT JOIN purchaseinvoicedetails "
+    "ON purchaseinvoicedetails.PurchaseInvoiceDetailsId = sold.LatestPurchase % 100000000000 "
     "ORDER BY salesinvoice.`Date`, salesinvoice.SalesInvoiceId, salesinvoicedetails.SalesInvoiceDetailsId";
 
 Money columnTotal(const QSqlQueryModel &model, int column)

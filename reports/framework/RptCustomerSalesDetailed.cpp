@@ -25,5 +25,5 @@ void RptCustomerSalesDetailed::showReport(const QString &condition)
             "<table class=\"rows invoices\"><thead><tr><th>Warehouse</th><th>Invoice No.</th>"
             "<th>Date</th><th>Ship Date</th><th>Employee</th><th>Total</th></tr></thead>"
             "<tbody><tr><td colspan=\"6\">$INVOICES</td></tr></tbody></table><br/></td></tr>"),
-         QStringLiteral("$CUST_NAME"), QStringLiteral("<tr><td colspan=\"6\">$INVOICES</td></tr>"), {2, 4, 5, 6, 7, 8}});
+         QStringLiteral("$CUST_NAME"), QStringLiteral("<tr><td colspan=\"6\">$INVOICES</td></tr>"), {2, 4, 5, 6, 7, 8}, {8}});
 }

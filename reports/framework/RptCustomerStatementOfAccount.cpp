@@ -17,8 +17,8 @@ enum Column { CustomerId, CustomerName, TotalInvoice, TotalDeposit, Date, Action
 
 QString entryRow(const QString &date, Money debit, Money credit, const QString &description)
 {
-    return QStringLiteral("<tr>") + cReport::cell(date) + cReport::cell(debit.shortText())
-           + cReport::cell(credit.shortText()) + cReport::cell(description) + QStringLiteral("</tr>");
+    return QStringLiteral("<tr>") + cReport::cell(date) + cReport::numberCell(debit.shortText())
+           + cReport::numberCell(credit.shortText()) + cReport::cell(description) + QStringLiteral("</tr>");
 }
 }
 
@@ -37,10 +37,11 @@ void RptCustomerStatementOfAccount::showReport(const QString &where, const QStri
 
     const int kindColumn = rightToLeft ? ActionTypeAr : ActionType;
     const QString block = tr("<tr><td><b>Customer Name:</b> <span dir=\"auto\">$CUST_NAME</span><br>"
-                             "<table class=\"rows statement\"><thead><tr><th>Date</th><th>Debit</th><th>Credit</th>"
+                             "<table class=\"rows statement\"><thead><tr><th class=\"date\">Date</th><th class=\"number\">Debit</th>"
+                             "<th class=\"number\">Credit</th>"
                              "<th>Description</th></tr></thead>"
                              "<tbody><tr><td colspan=\"4\">$JOUR_DETAILS</td></tr>"
-                             "<tr class=\"total\"><td>TOTAL</td><td>$TOTAL_DEBIT</td><td>$TOTAL_CREDIT</td>"
+                             "<tr class=\"total\"><td>TOTAL</td><td class=\"number\">$TOTAL_DEBIT</td><td class=\"number\">$TOTAL_CREDIT</td>"
                              "<td>$TOTAL_SUMMARY</td></tr></tbody></table><br/></td></tr>");
     QString body;
     for (const cReport::Run &customer : cReport::runs(model, CustomerId)) {

@@ -17,5 +17,5 @@ void RptPendingPurchaseOrders::showReport()
             "<table class=\"rows orders\"><thead><tr><th>Order No.</th><th>Date</th><th>Ship Date</th>"
             "<th>Total</th><th>Comments</th></tr></thead>"
             "<tbody><tr><td colspan=\"5\">$INVOICES</td></tr></tbody></table><br/></td></tr>"),
-         QStringLiteral("$SUPP_NAME"), QStringLiteral("<tr><td colspan=\"5\">$INVOICES</td></tr>"), {2, 3, 4, 5, 6}});
+         QStringLiteral("$SUPP_NAME"), QStringLiteral("<tr><td colspan=\"5\">$INVOICES</td></tr>"), {2, 3, 4, 5, 6}, {5}});
 }

@@ -18,5 +18,5 @@ void RptPendingSalesOrders::showReport()
             "<table class=\"rows orders\"><thead><tr><th>Order No.</th><th>Date</th><th>Ship Date</th>"
             "<th>Total</th><th>Deposit Paid</th><th>Comments</th></tr></thead>"
             "<tbody><tr><td colspan=\"6\">$INVOICES</td></tr></tbody></table><br/></td></tr>"),
-         QStringLiteral("$CUST_NAME"), QStringLiteral("<tr><td colspan=\"6\">$INVOICES</td></tr>"), {2, 3, 4, 5, 6, 7}});
+         QStringLiteral("$CUST_NAME"), QStringLiteral("<tr><td colspan=\"6\">$INVOICES</td></tr>"), {2, 3, 4, 5, 6, 7}, {5, 6}});
 }

@@ -76,13 +76,15 @@ public:
 
     // How a grouped report shows its groups: per run of rows with one key in column 0, a
     // copy of `block` with `nameToken` filled (escaped) by column 1 and `rowsToken` by a
-    // row per result row holding the cells of `columns`, in that order.
+    // row per result row holding the cells of `columns`, in that order; those of
+    // `numberColumns` are number cells.
     struct Groups
     {
         QString block;
         QString nameToken;
         QString rowsToken;
         QVector<int> columns;
+        QVector<int> numberColumns;
     };
     // A grouped report whole: the template, the statement, its groups in place of
     // `detailsToken`, and the preview. Nothing is shown when a step fails.

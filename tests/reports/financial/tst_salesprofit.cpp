@@ -22,6 +22,7 @@ private slots:
     void noSalesGiveNoRowsAndZeroTotals_data();
     void noSalesGiveNoRowsAndZeroTotals();
     void failedStatementIsReportedNotShownAsZero();
+    void purchaseOfTheSaleDayCountsAndUndatedOnesNever();
 };
 
 namespace {
@@ -188,6 +189,28 @@ void tst_salesprofit::failedStatementIsReportedNotShownAsZero()
     // The next search shows its figures again, the same as before the failure.
     search(window, QDate(2024, 3, 1), QDate(2024, 3, 31));
     QCOMPARE(totals(window), QStringList({"113.00", "177.25", "-64.25"}));
+}
+
+void tst_salesprofit::purchaseOfTheSaleDayCountsAndUndatedOnesNever()
+{
+    // Gadgets by the piece bought on the day S-2 sold them; Gizmos on an invoice without a date.
+    EXEC_SQL("INSERT INTO purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, `Date`) VALUES "
+             "(4, 'P-4', '2024-03-10'), (5, 'P-5', NULL)");
+    EXEC_SQL("INSERT INTO purchaseinvoicedetails "
+             "(PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice, Discount, Tax) VALUES "
+             "(8, 4, 2, 1, 2, 4.00, 1.00, NULL), (9, 5, 3, 1, 1, 1.00, NULL, NULL)");
+    frmSalesProfit window;
+    search(window, QDate(2024, 3, 1), QDate(2024, 3, 31));
+    EXEC_SQL("DELETE FROM purchaseinvoice WHERE PurchaseInvoiceId IN (4, 5)");
+
+    QCOMPARE(shownRows(table(&window)), QStringList({
+                                            "S-1|1/3/2024|Widget|Each|30.00|3|17.25",
+                                            "S-1|1/3/2024|Widget|Case|50.00|1|60.00",
+                                            "S-2|10/3/2024|Gadget|Each|8.00|2|7.00",
+                                            "S-2|10/3/2024|Gizmo|Each|20.00|1|0.00",
+                                            "S-3|31/3/2024|Widget|Each|5.00|2|100.00",
+                                        }));
+    QCOMPARE(totals(window), QStringList({"113.00", "184.25", "-71.25"}));
 }
 
 ZARPO_TEST_MAIN(tst_salesprofit)

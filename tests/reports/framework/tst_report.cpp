@@ -208,7 +208,7 @@ void tst_report::failuresAreToldAndShowNoPreview()
     writeTemplate("en", "Flat.Rep", "<table><tr><td colspan=\"1\">$DETAILS</td></tr></table>");
 
     if (grouped)
-        cReport::showGrouped(templateFile, sql, "<td colspan=\"1\">$DETAILS</td>", {"<tr><td>$NAME $ROWS</td></tr>", "$NAME", "$ROWS", {2}});
+        cReport::showGrouped(templateFile, sql, "<td colspan=\"1\">$DETAILS</td>", {"<tr><td>$NAME $ROWS</td></tr>", "$NAME", "$ROWS", {2}, {}});
     else
         cReport::showFlat(templateFile, sql, "<td colspan=\"1\">$DETAILS</td>");
 
