@@ -1,5 +1,6 @@
 #include "sales/invoices/paymentgrid.h"
 
+#include "core/comboboxes.h"
 #include "core/connection.h"
 #include "core/dbsave.h"
 #include "core/direction.h"
@@ -7,11 +8,17 @@
 #include "core/linegrid.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
+#include <QDialog>
 #include <QHash>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSqlError>
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -54,10 +61,16 @@ Money debtOf(const QSqlQuery &query)
 }
 }
 
-cPaymentGrid::cPaymentGrid(QTableWidget *table, QLineEdit *totalDebts, QLineEdit *totalPayments,
-                           const PaymentBook &book, QObject *parent)
-    : QObject(parent), table(table), totalDebts(totalDebts), totalPayments(totalPayments), book(book)
+cPaymentGrid::cPaymentGrid(QDialog *window, const PaymentForm &form, const PaymentBook &book)
+    : QObject(window), window(window), form(form), table(form.table), totalDebts(form.totalDebts),
+      totalPayments(form.totalPayments), book(book)
 {
+    window->setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        window->setLayoutDirection(Qt::RightToLeft);
+    form.date->setDisplayFormat(dateFormat);
+    form.date->setDate(QDate::currentDate());
+    TextColumns::limit(book.paymentTable, {{form.comment, QStringLiteral("Comment"), form.commentLabel}});
     table->hideColumn(InvoiceId);
     table->setItemDelegate(new PaymentDelegate(table));
     // Wide enough for what the grid's amounts add up to: a total is never cut.
@@ -65,6 +78,20 @@ cPaymentGrid::cPaymentGrid(QTableWidget *table, QLineEdit *totalDebts, QLineEdit
         Direction::alignAmountField(field);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-9999999999.99")) + 12);
     }
+    const QSqlError error = fillCombo(form.parties, {}, book.partiesSql);
+    if (error.isValid())
+        Messages::critical(window, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void cPaymentGrid::loadChosen()
+{
+    load(comboItemId(form.parties), form.showFullPaid->isChecked());
+}
+
+void cPaymentGrid::saveTyped()
+{
+    if (TextColumns::storable(window))
+        save(window, form.date->date(), form.method->currentIndex(), form.comment->toPlainText());
 }
 
 void cPaymentGrid::load(const QVariant &partyId, bool showFullPaid)
