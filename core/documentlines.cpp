@@ -2,6 +2,7 @@
 
 #include "core/cXml.h"
 #include "core/comboboxes.h"
+#include "core/connection.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/linegrid.h"
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
 
 namespace DocumentLines {
 
@@ -123,6 +126,20 @@ void tellSelectFailed(QWidget *window, const QSqlError &error)
 {
     if (error.isValid())
         Messages::critical(window, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(sql);
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!execOrTell(query, window))
+        return;
+    const bool found = query.next();
+    QStringList address;
+    for (int column = 0; column < query.record().count(); ++column)
+        address << (found ? query.value(column).toString() : QString());
+    shipTo->setPlainText(address.join(QLatin1Char('\n')));
 }
 
 } // namespace DocumentLines

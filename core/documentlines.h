@@ -97,6 +97,11 @@ bool execOrTell(QSqlQuery &query, QWidget *window);
 // Tells `error` over `window` as msgSelectFailed with the server's text, when it is one.
 void tellSelectFailed(QWidget *window, const QSqlError &error);
 
+// Shows the columns of the row that `sql` finds for ":id" = `id`, a line each, in
+// `shipTo`; as many empty lines when it finds none. A failed read is told over `window`
+// and leaves `shipTo` as it was.
+void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo);
+
 } // namespace DocumentLines
 
 #endif // DOCUMENTLINES_H

@@ -4,6 +4,7 @@
 #include "core/connection.h"
 #include "core/dbsave.h"
 #include "core/direction.h"
+#include "core/documentlines.h"
 #include "core/globals.h"
 #include "core/linegrid.h"
 #include "core/messages.h"
@@ -78,9 +79,7 @@ cPaymentGrid::cPaymentGrid(QDialog *window, const PaymentForm &form, const Payme
         Direction::alignAmountField(field);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-9999999999.99")) + 12);
     }
-    const QSqlError error = fillCombo(form.parties, {}, book.partiesSql);
-    if (error.isValid())
-        Messages::critical(window, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(window, fillCombo(form.parties, {}, book.partiesSql));
 }
 
 void cPaymentGrid::loadChosen()
