@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchaseOrder.h"
 #include "purchasing/purchasegrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -42,29 +43,9 @@ const char *fixture[] = {
     "(1, 1, 1, 1, 2.10, 2.10)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
 QDateEdit *dateEdit(QWidget *window, const char *name)
 {
     return window->findChild<QDateEdit *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
 }
 
 // The item picker chooses `itemId`.
@@ -113,15 +94,6 @@ QString storedLines()
         .toString();
 }
 
-void searchOrder(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
-}
-
 // To Mill, shipped to "Warehouse": Rice × 2 at 2.60 and Tea at 3.00, freight 5.
 void writeOrder(QWidget *window)
 {
@@ -161,12 +133,7 @@ private slots:
 
 void tst_purchaseorder::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_purchaseorder::cleanup()
@@ -176,10 +143,7 @@ void tst_purchaseorder::cleanup()
 
 void tst_purchaseorder::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Order");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("vendors") << "cmbVendor" << "QComboBox" << "items" << QVariant("<Add New>,Farm: Vera,Mill: Walt");
@@ -194,15 +158,7 @@ void tst_purchaseorder::form_data()
 
 void tst_purchaseorder::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmPurchaseOrder order(nullptr);
-    const QString problem = TestSupport::checkForm(&order, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmPurchaseOrder>();
 }
 
 // From the newest order line of the item, whatever was paid on an invoice since.
@@ -241,7 +197,7 @@ void tst_purchaseorder::roundTrip()
     QCOMPARE(amountBox(&order, "txtTotal")->value(), 5.0);
     QCOMPARE(state(&order), QString("add"));
 
-    searchOrder(&order, "PO-9");
+    openStored(&order, "PO-9");
     QCOMPARE(state(&order), QString("edit"));
     QCOMPARE(shownLines(&order), QString("Rice 2 Each 2.60 5.20 / Tea 1 Each 3.00 3.00"));
     QCOMPARE(combo(&order, "cmbVendor")->currentText(), QString("Mill: Walt"));
@@ -315,7 +271,7 @@ void tst_purchaseorder::failedSaveKeepsTheOrder()
     writeOrder(&order);
     if (editing) {
         click(&order, "btnSave");
-        searchOrder(&order, "PO-9");
+        openStored(&order, "PO-9");
         edit(&order, "txtPurchaseOrderNo")->clear();
         type(&order, "txtPurchaseOrderNo", "PO-10");
     }
@@ -354,7 +310,7 @@ void tst_purchaseorder::anotherUsersChangeIsRefused()
     order.show();
     writeOrder(&order);
     click(&order, "btnSave");
-    searchOrder(&order, "PO-9");
+    openStored(&order, "PO-9");
     EXEC_SQL(meanwhile);
     const QString stored = storedOrders() + " : " + storedLines();
     MessageRecorder::clear();

@@ -1,6 +1,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchaseRefund.h"
 #include "sales/invoices/refundgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -32,26 +33,6 @@ const char *fixture[] = {
     "BasePrice, Discount, Tax, Price, ProductionDate) values (1, 1, 1, 4, 1, 10, 2, 1, 39, '2024-01-15'), "
     "(2, 1, 2, 10, 1, 3, 0, 0, 30, NULL), (3, 2, 2, 5, 1, 3, 0, 0, 15, NULL)",
 };
-
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
 
 QString storedRefunds()
 {
@@ -94,12 +75,7 @@ private slots:
 
 void tst_purchaserefund::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_purchaserefund::cleanup()
@@ -109,10 +85,7 @@ void tst_purchaserefund::cleanup()
 
 void tst_purchaserefund::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Refund");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("every vendor, active or not") << "cmbVendor" << "QComboBox" << "items"
@@ -127,15 +100,7 @@ void tst_purchaserefund::form_data()
 
 void tst_purchaserefund::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmPurchaseRefund refund(nullptr);
-    const QString problem = TestSupport::checkForm(&refund, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmPurchaseRefund>();
 }
 
 // The update writes each line's amount with its quantity, so that the lines always add up

@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchasingPayments.h"
 #include "sales/invoices/paymentgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -98,18 +99,12 @@ private slots:
 
 void tst_purchasingpayments::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
+    freshCompanyWith(fixture);
 }
 
 void tst_purchasingpayments::form_data()
 {
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Payments");
     QTest::newRow("active vendors only") << "cmbVendors" << "QComboBox" << "items" << QVariant("Farm: Vera,Mill: Walt");
     QTest::newRow("invoice id hidden") << "tblInvoices" << "QTableWidget" << "visibleColumns"
@@ -118,12 +113,8 @@ void tst_purchasingpayments::form_data()
 
 void tst_purchasingpayments::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
     frmPurchasingPayments window(nullptr);
-    const QString problem = TestSupport::checkForm(&window, object, kind, property, value);
+    const QString problem = checkFormRow(&window);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "sales/invoices/frmSalesPayments.h"
 #include "sales/invoices/paymentgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -119,18 +120,12 @@ private slots:
 
 void tst_salespayments::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
+    freshCompanyWith(fixture);
 }
 
 void tst_salespayments::form_data()
 {
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Payment");
     QTest::newRow("active customers only, none chosen for the user")
         << "cmbCustomers" << "QComboBox" << "items" << QVariant("Delta Foods: Sara,Nile Trade: Omar");
@@ -144,12 +139,8 @@ void tst_salespayments::form_data()
 
 void tst_salespayments::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
     frmSalesPayments window(nullptr);
-    const QString problem = TestSupport::checkForm(&window, object, kind, property, value);
+    const QString problem = checkFormRow(&window);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 

@@ -3,6 +3,7 @@
 #include "sales/invoices/frmSalesRefund.h"
 #include "sales/invoices/refundgrid.h"
 #include "sales/invoices/refundsdelegate.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -35,26 +36,6 @@ const char *fixture[] = {
     "Discount, Tax, Price) values (1, 1, 1, 4, 1, 10, 2, 1, 39), (2, 1, 2, 10, 1, 3, 0, 0, 30), "
     "(3, 2, 2, 1, 1, 3, 0, 0, 3), (4, 3, 1, 1, 1, 10, 0, 0, 10)",
 };
-
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
 
 // Every row as "item quantity refunded refund price", "_" for an empty cell.
 QString shownLines(QWidget *window)
@@ -107,14 +88,6 @@ void chooseInvoice(QWidget *window, const QString &customer, const QString &invo
     choose(combo(window, "cmbInvoices"), invoice);
 }
 
-void searchRefund(QWidget *window)
-{
-    TestSupport::whenModal([](QWidget *list) {
-        chooseRow(list, "Acme");
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
-}
 }
 
 class tst_salesrefund : public QObject
@@ -141,12 +114,7 @@ private slots:
 
 void tst_salesrefund::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_salesrefund::cleanup()
@@ -222,10 +190,7 @@ void tst_salesrefund::refundIsCapped()
 
 void tst_salesrefund::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Refund");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
@@ -239,15 +204,7 @@ void tst_salesrefund::form_data()
 
 void tst_salesrefund::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmSalesRefund refund(nullptr);
-    const QString problem = TestSupport::checkForm(&refund, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmSalesRefund>();
 }
 
 // Newest first, the larger id first on one day; the lines of the invoice chosen, with
@@ -283,7 +240,7 @@ void tst_salesrefund::roundTrip()
     QCOMPARE(lines(&refund)->rowCount(), 0);
     QCOMPARE(combo(&refund, "cmbPaymentMethod")->currentIndex(), 1);
 
-    searchRefund(&refund);
+    openStored(&refund, "Acme");
     QCOMPARE(state(&refund), QString("edit"));
     QVERIFY(!combo(&refund, "cmbCustomers")->isEnabled());
     QCOMPARE(combo(&refund, "cmbInvoices")->currentText(), QString("SI-1: 2024-03-01"));
@@ -379,7 +336,7 @@ void tst_salesrefund::updateOfADeletedRefundIsRefused()
     EXEC_SQL("insert into salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, Quantity, UOMId, "
              "BasePrice, Discount, Tax, Price) values (7, 1, 1, 1, 1, 10, 2, 1, 9.75)");
     frmSalesRefund refund(nullptr);
-    searchRefund(&refund);
+    openStored(&refund, "Acme");
     QCOMPARE(shownLines(&refund), QString("Rice 4 0 1 9.75"));
     EXEC_SQL("delete from salesrefund where SalesRefundId = 7");
     writeCell(&refund, 0, Refund, 2);

@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/salesgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -39,29 +40,9 @@ const char *fixture[] = {
     "(51, 5, 2, 1, 1, 3, 20.00, 0.00, 0.00, 20.00)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
 QString comment(QWidget *window)
 {
     return window->findChild<QPlainTextEdit *>("txtComment")->toPlainText();
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
 }
 
 void addItem(QWidget *window, const QString &name)
@@ -112,15 +93,6 @@ QString storedOrderLines()
         .toString();
 }
 
-void searchOrder(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
-}
-
 void searchQuote(QWidget *window, const QString &number)
 {
     type(window, "txtSalesQuoteNo", number);
@@ -146,12 +118,7 @@ private slots:
 
 void tst_salesorder::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_salesorder::cleanup()
@@ -161,10 +128,7 @@ void tst_salesorder::cleanup()
 
 void tst_salesorder::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Order");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
@@ -175,15 +139,7 @@ void tst_salesorder::form_data()
 
 void tst_salesorder::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmSalesOrder order(nullptr);
-    const QString problem = TestSupport::checkForm(&order, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmSalesOrder>();
 }
 
 void tst_salesorder::debtFollowsTotalAndDeposit()
@@ -231,7 +187,7 @@ void tst_salesorder::roundTripFromAQuote()
     // Found again as stored; a changed, a removed and a new line give exactly those rows,
     // and the order keeps the quote it was made from.
     choose(combo(&order, "cmbPaymentMethod"), "Cash");
-    searchOrder(&order, "O-1");
+    openStored(&order, "O-1");
     QCOMPARE(state(&order), QString("edit"));
     QCOMPARE(text(&order, "txtSalesQuoteNo"), QString("Q-5"));
     QCOMPARE(combo(&order, "cmbPaymentMethod")->currentText(), QString("Credit Card"));
@@ -273,7 +229,7 @@ void tst_salesorder::searchQuoteRefuses()
     frmSalesOrder order(nullptr);
     order.show();
     if (editing) {
-        searchOrder(&order, "O-7");
+        openStored(&order, "O-7");
     } else {
         type(&order, "txtSalesOrderNo", "typed");
         addItem(&order, "Sugar");

@@ -1,0 +1,84 @@
+#include "tests/support/documentfixtures.h"
+
+#include "core/globals.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableView>
+
+void freshCompanyWith(const char *const *statements, std::size_t count)
+{
+    TestSupport::freshCompany();
+    TestSupport::MessageRecorder::clear();
+    for (std::size_t statement = 0; statement < count; ++statement)
+        EXEC_SQL(statements[statement]);
+}
+
+void freshDocumentCompany(const char *const *statements, std::size_t count)
+{
+    freshCompanyWith(statements, count);
+    QFile::remove(TestSupport::settingsPath());
+    currentEmployeeId = 1;
+}
+
+void formColumns()
+{
+    QTest::addColumn<QString>("object"); // empty: the window itself
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("value");
+}
+
+QString checkFormRow(QWidget *window)
+{
+    QFETCH(QString, object);
+    QFETCH(QString, kind);
+    QFETCH(QString, property);
+    QFETCH(QVariant, value);
+    return TestSupport::checkForm(window, object, kind, property, value);
+}
+
+bool formRowIsArabic()
+{
+    QFETCH(QString, property);
+    return property == "layoutDirection";
+}
+
+QAbstractItemModel *lines(QWidget *window)
+{
+    return window->findChild<QTableView *>("tblItems")->model();
+}
+
+void writeCell(QWidget *window, int row, int column, const QVariant &value)
+{
+    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
+}
+
+QDoubleSpinBox *amountBox(QWidget *window, const char *name)
+{
+    return window->findChild<QDoubleSpinBox *>(name);
+}
+
+QString state(QWidget *window)
+{
+    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
+}
+
+void openStored(QWidget *window, const QString &shown)
+{
+    TestSupport::whenModal([&](QWidget *list) {
+        chooseRow(list, shown);
+        click(list, "btnEdit");
+    });
+    click(window, "btnSearch");
+}
+
+void scan(QWidget *window, const QString &code)
+{
+    QLineEdit *barcode = edit(window, "txtBarcode");
+    barcode->setText(code);
+    emit barcode->returnPressed();
+}
