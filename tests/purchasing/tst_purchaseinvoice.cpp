@@ -25,15 +25,13 @@ namespace {
 // Two vendors, Rice (barcode 111, bought last at 2.10) and Tea (222, never bought; a
 // price in Each only), and Salt (333) without any unit.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
-    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
-    "(2, 'Mill', 11, b'1')",
-    "update warehouses set Address1 = '1 Dock Rd', City = 'Port' where WarehouseId = 2",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::veraAndWalt,
+    Fixture::farmAndMill,
+    Fixture::dockRoadWarehouse,
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Barcode) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1', '111'), (2, 'T-2', 'Tea', 1, 1, b'1', '222'), (3, 'S-3', 'Salt', 1, 1, b'1', '333')",
-    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (1, 1, 2, 25.00), "
-    "(2, 1, 1, 19.99)",
+    Fixture::riceAndTeaPrices,
     "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, "
     "ShipToWarehouseID) values (1, 'OLD', 1, 1, '2024-01-01', 1)",
     "insert into purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, BasePrice, Price) values "

@@ -24,15 +24,12 @@ namespace {
 // Two vendors; Rice, last ordered at 2.40 on order "OLD" (and bought later at 2.10, which
 // an order does not look at), and Tea, never ordered.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
-    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
-    "(2, 'Mill', 11, b'1')",
-    "update warehouses set Address1 = '1 Dock Rd', City = 'Port' where WarehouseId = 2",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
-    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (1, 1, 2, 25.00), "
-    "(2, 1, 1, 19.99)",
+    Fixture::veraAndWalt,
+    Fixture::farmAndMill,
+    Fixture::dockRoadWarehouse,
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
+    Fixture::riceAndTeaPrices,
     "insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, ShipToWarehouseID) "
     "values (1, 'OLD', 1, 1, '2024-01-01', 1)",
     "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, Price) values "

@@ -21,12 +21,11 @@ namespace {
 // Farm sold us on invoice PI-1 four Rice at 10 with a discount of 2 and a tax of 1 for the
 // line, made on 2024-01-15, and ten Tea at 3; Mill on invoice PI-2.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
+    Fixture::veraAndWalt,
     "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
     "(2, 'Mill', 11, b'0')",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
     "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, "
     "ShipToWarehouseID) values (1, 'PI-1', 1, 1, '2024-03-01', 1), (2, 'PI-2', 1, 2, '2024-03-02', 1)",
     "insert into purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, Quantity, UOMId, "

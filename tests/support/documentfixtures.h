@@ -16,6 +16,34 @@ class QWidget;
 // What the tests of the document windows (quotes, orders, invoices, refunds, payments)
 // do alike: make their company, check their form, and work their line grid as a user.
 
+// Statements of the companies that several of these tests build alike.
+namespace Fixture {
+// Category 1, Food.
+inline constexpr const char *foodCategory = "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')";
+// Rice (1, R-1) and Tea (2, T-2), active, of Food.
+inline constexpr const char *riceAndTea =
+    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
+    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')";
+// Persons 10 Vera and 11 Walt, the vendors' contacts.
+inline constexpr const char *veraAndWalt =
+    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')";
+// Vendors 1 Farm (Vera) and 2 Mill (Walt), both active.
+inline constexpr const char *farmAndMill =
+    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values "
+    "(1, 'Farm', 10, b'1'), (2, 'Mill', 11, b'1')";
+// The seed's warehouse 2 at "1 Dock Rd", Port.
+inline constexpr const char *dockRoadWarehouse =
+    "update warehouses set Address1 = '1 Dock Rd', City = 'Port' where WarehouseId = 2";
+// Rice at 2.50 an Each and 25.00 a Case, Tea at 19.99 an Each, in price type 1.
+inline constexpr const char *riceAndTeaPrices =
+    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values "
+    "(1, 1, 1, 2.50), (1, 1, 2, 25.00), (2, 1, 1, 19.99)";
+// Persons 10 Alice Person ("1 Main St") and 11 Bob Person, with no street.
+inline constexpr const char *aliceAndBob =
+    "insert into persons (PersonId, PersonName, Street1) values "
+    "(10, 'Alice Person', '1 Main St'), (11, 'Bob Person', NULL)";
+} // namespace Fixture
+
 // A fresh company with each of `count` `statements` run on it (the test fails on the
 // first that fails), and no message box recorded yet.
 void freshCompanyWith(const char *const *statements, std::size_t count);

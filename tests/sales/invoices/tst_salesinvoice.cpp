@@ -32,11 +32,10 @@ namespace {
 const char *fixture[] = {
     "update warehouses set WarehouseName = 'Main', City = 'Cairo' where WarehouseId = 1",
     "update warehouses set IsActive = b'0' where WarehouseId = 2",
-    "insert into persons (PersonId, PersonName, Street1) values (10, 'Alice Person', '1 Main St'), "
-    "(11, 'Bob Person', NULL)",
+    Fixture::aliceAndBob,
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
     "(1, 'Acme', 10, b'1', 10), (2, 'Bare', 11, b'1', NULL), (3, 'Gone', 11, b'0', NULL)",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Barcode) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1', '111'), (2, 'T-2', 'Tea', 1, 1, b'1', '222'), "
     "(4, 'S-4', 'Sugar', 1, 1, b'1', '222')",

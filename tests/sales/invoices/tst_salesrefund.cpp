@@ -27,9 +27,8 @@ const char *fixture[] = {
     "insert into persons (PersonId, PersonName) values (10, 'Alice'), (11, 'Bob')",
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1'), "
     "(2, 'Bare', 11, b'1')",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
     "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, EmployeeId, CustomerId, WarehouseId, Date) values "
     "(1, 'SI-1', 1, 1, 1, '2024-03-01'), (2, NULL, 1, 1, 1, '2024-03-01'), (3, 'X-3', 1, 2, 1, '2024-02-01')",
     "insert into salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, Quantity, UOMId, BasePrice, "

@@ -23,11 +23,10 @@ namespace {
 // Customers, items priced per unit and price type, and a stored quote "Q-5" of Acme
 // with two lines, one without a discount.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName, Street1) values (10, 'Alice Person', '1 Main St'), "
-    "(11, 'Bob Person', NULL)",
+    Fixture::aliceAndBob,
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
     "(1, 'Acme', 10, b'1', 10), (2, 'Bare', 11, b'1', NULL)",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1'), (4, 'S-4', 'Sugar', 1, 1, b'1')",
     "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (2, 3, 1, 19.99), "

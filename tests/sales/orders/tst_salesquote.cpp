@@ -32,7 +32,7 @@ const char *fixture[] = {
     "(11, 'Ship Person', '9 Dock Rd', 'Gate 4', 'Alexandria', NULL, 'Egypt'), (12, 'Bob Person', NULL, NULL, NULL, NULL, NULL)",
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
     "(1, 'Acme', 10, b'1', 11), (2, 'Gone Co', 12, b'0', 11), (3, 'Bare', 12, b'1', NULL)",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1'), (3, 'N-3', 'Unpriced', 1, 1, b'1'), "
     "(4, 'S-4', 'Sugar', 1, 1, b'1')",
