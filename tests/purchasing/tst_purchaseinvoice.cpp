@@ -41,19 +41,7 @@ const char *fixture[] = {
 // Every line as "item quantity unit unit-price price date", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price), int(Date)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty() ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                      : value.type() == QVariant::Date   ? value.toDate().toString(Qt::ISODate)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price), int(Date)});
 }
 
 QString storedInvoices()

@@ -58,18 +58,7 @@ void addItem(QWidget *window, int itemId)
 // Every line as "item quantity unit unit-price price", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty() ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price)});
 }
 
 // The orders saved by the test.

@@ -3,10 +3,12 @@
 #include "core/globals.h"
 #include "tests/support/widgetdrivers.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTableView>
 
 void freshCompanyWith(const char *const *statements, std::size_t count)
@@ -55,6 +57,24 @@ QAbstractItemModel *lines(QWidget *window)
 void writeCell(QWidget *window, int row, int column, const QVariant &value)
 {
     lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
+}
+
+QString lineTexts(QWidget *window, const QList<int> &columns, bool everyRow)
+{
+    const int rowCount = lines(window)->rowCount() - (everyRow ? 0 : 1);
+    QStringList rows;
+    for (int row = 0; row < rowCount; ++row) {
+        QStringList cells;
+        for (int column : columns) {
+            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
+            cells << (value.toString().isEmpty()           ? QStringLiteral("_")
+                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
+                      : value.type() == QVariant::Date   ? value.toDate().toString(Qt::ISODate)
+                                                         : value.toString());
+        }
+        rows << cells.join(' ');
+    }
+    return rows.join(" / ");
 }
 
 QDoubleSpinBox *amountBox(QWidget *window, const char *name)

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "tests/support/testsupport.h"
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -85,6 +86,11 @@ QAbstractItemModel *lines(QWidget *window);
 void writeCell(QWidget *window, int row, int column, const QVariant &value);
 
 QDoubleSpinBox *amountBox(QWidget *window, const char *name);
+
+// The grid's lines as a user reads them: each as its `columns` show, a space between,
+// "_" for an empty cell, an amount with two decimals and a date as yyyy-MM-dd; the
+// lines " / " apart. The trailing row for a new line is left out, unless `everyRow`.
+QString lineTexts(QWidget *window, const QList<int> &columns, bool everyRow = false);
 
 // "add" or "edit", as the window's state labels show.
 QString state(QWidget *window);
