@@ -17,7 +17,8 @@ class QSqlError;
 class QSqlQuery;
 
 // What the documents with a line grid (quotes, orders, invoices of either side) share
-// in keeping their lines: a header row and its lines, one line row per line of the grid.
+// in keeping their lines: a header row and its lines, one line row per line of the grid;
+// and what their windows do alike with the header.
 class QWidget;
 
 namespace DocumentLines {
