@@ -98,8 +98,7 @@ void frmSalesInvoice::fillWarehouses()
     const QSqlError error = fillCombo(ui->cmbWarehouse, {tr("<Add New>")},
                                       QStringLiteral("Select WarehouseId, Concat(IFNULL(WarehouseName, ''), ': ', "
                                                      "IFNULL(City, '')) from warehouses where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, error);
 }
 
 void frmSalesInvoice::fillCustomers()
