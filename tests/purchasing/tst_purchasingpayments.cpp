@@ -42,24 +42,6 @@ const char *fixture[] = {
 };
 const int fixturePayments = 4;
 
-QTableWidget *invoices(QWidget *window)
-{
-    return window->findChild<QTableWidget *>("tblInvoices");
-}
-
-// Every invoice shown as "number|date|total|paid|debt|payment", the payment cell "-"
-// where it is locked.
-QStringList shownInvoices(QWidget *window)
-{
-    QStringList rows;
-    for (QString row : shownRows(invoices(window))) {
-        if (!(invoices(window)->item(rows.size(), Payment)->flags() & Qt::ItemIsEditable))
-            row += '-';
-        rows << row;
-    }
-    return rows;
-}
-
 void pay(QWidget *window, int row, const QString &amount)
 {
     invoices(window)->item(row, Payment)->setText(amount);

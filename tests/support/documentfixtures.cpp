@@ -1,6 +1,7 @@
 #include "tests/support/documentfixtures.h"
 
 #include "core/globals.h"
+#include "sales/invoices/paymentgrid.h"
 #include "tests/support/widgetdrivers.h"
 
 #include <QDate>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTableView>
+#include <QTableWidget>
 
 void freshCompanyWith(const char *const *statements, std::size_t count)
 {
@@ -80,6 +82,23 @@ QString lineTexts(QWidget *window, const QList<int> &columns, bool everyRow)
 QDoubleSpinBox *amountBox(QWidget *window, const char *name)
 {
     return window->findChild<QDoubleSpinBox *>(name);
+}
+
+QTableWidget *invoices(QWidget *window)
+{
+    return window->findChild<QTableWidget *>("tblInvoices");
+}
+
+QStringList shownInvoices(QWidget *window)
+{
+    QStringList rows;
+    for (QString row : shownRows(invoices(window))) {
+        const int last = row.lastIndexOf('|');
+        if (!(invoices(window)->item(rows.size(), PaymentColumn::Payment)->flags() & Qt::ItemIsEditable))
+            row = row.left(last + 1) + '-';
+        rows << row;
+    }
+    return rows;
 }
 
 QString state(QWidget *window)

@@ -6,12 +6,14 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <cstddef>
 
 class QAbstractItemModel;
 class QDoubleSpinBox;
+class QTableWidget;
 class QWidget;
 
 // What the tests of the document windows (quotes, orders, invoices, refunds, payments)
@@ -91,6 +93,11 @@ QDoubleSpinBox *amountBox(QWidget *window, const char *name);
 // "_" for an empty cell, an amount with two decimals and a date as yyyy-MM-dd; the
 // lines " / " apart. The trailing row for a new line is left out, unless `everyRow`.
 QString lineTexts(QWidget *window, const QList<int> &columns, bool everyRow = false);
+
+// The invoice grid "tblInvoices" of a payment window, and its rows as
+// "number|date|total|paid|debt|payment", the payment "-" where it cannot be typed.
+QTableWidget *invoices(QWidget *window);
+QStringList shownInvoices(QWidget *window);
 
 // "add" or "edit", as the window's state labels show.
 QString state(QWidget *window);

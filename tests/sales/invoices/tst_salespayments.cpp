@@ -45,25 +45,6 @@ const char *fixture[] = {
 };
 const int fixturePayments = 4;
 
-QTableWidget *invoices(QWidget *window)
-{
-    return window->findChild<QTableWidget *>("tblInvoices");
-}
-
-// Every invoice shown as "number|date|total|paid|debt|payment", the payment cell "-"
-// where it is locked.
-QStringList shownInvoices(QWidget *window)
-{
-    QStringList rows;
-    for (QString row : shownRows(invoices(window))) {
-        const int last = row.lastIndexOf('|');
-        if (!(invoices(window)->item(rows.size(), Payment)->flags() & Qt::ItemIsEditable))
-            row = row.left(last + 1) + '-';
-        rows << row;
-    }
-    return rows;
-}
-
 // The user types `amount` into the payment cell of invoice `number`.
 void pay(QWidget *window, const QString &number, const QString &amount)
 {
