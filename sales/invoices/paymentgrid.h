@@ -98,9 +98,6 @@ private:
 
     QDialog *window;
     PaymentForm form;
-    QTableWidget *table;
-    QLineEdit *totalDebts;
-    QLineEdit *totalPayments;
     PaymentBook book;
     // The partner whose invoices are shown, and whether the paid ones are among them.
     QVariant loadedParty;
