@@ -1,13 +1,23 @@
 #include "core/documentlines.h"
 
 #include "core/cXml.h"
+#include "core/comboboxes.h"
+#include "core/connection.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/linegrid.h"
 #include "core/messages.h"
+#include "core/sqlvalues.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QPlainTextEdit>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
 
 namespace DocumentLines {
 
@@ -64,6 +74,72 @@ bool commitOrTell(cDbSave &save, QWidget *parent)
     else
         Messages::critical(parent, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
     return false;
+}
+
+bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount, const QString &noLines)
+{
+    for (const Choice &choice : choices) {
+        if (choice.combo->currentIndex() < 1) {
+            Messages::critical(window, msgCaption, choice.missing);
+            return false;
+        }
+    }
+    if (lineCount == 0) {
+        Messages::critical(window, msgCaption, noLines);
+        return false;
+    }
+    return true;
+}
+
+void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey)
+{
+    query.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    query.bindValue(partnerKey, comboItemId(fields.partner));
+    query.bindValue(QStringLiteral(":Date"), fields.date->date());
+    query.bindValue(QStringLiteral(":ShipDate"), fields.shipDate->date());
+    query.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(fields.subtotal->value()).toDecimal());
+    query.bindValue(QStringLiteral(":Freight"), Money::fromDouble(fields.freight->value()).toDecimal());
+    query.bindValue(QStringLiteral(":Total"), Money::fromDouble(fields.total->value()).toDecimal());
+    query.bindValue(QStringLiteral(":Comments"), textOrNull(fields.comment->toPlainText()));
+}
+
+void showCopiedHeader(const QSqlQuery &query, const HeaderFields &fields)
+{
+    selectComboItemById(fields.partner, query.value(1));
+    fields.date->setDate(query.value(2).toDate());
+    fields.shipDate->setDate(query.value(3).toDate());
+    fields.subtotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
+    fields.freight->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    fields.total->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    fields.comment->setPlainText(query.value(7).toString());
+}
+
+bool execOrTell(QSqlQuery &query, QWidget *window)
+{
+    if (query.exec())
+        return true;
+    tellSelectFailed(window, query.lastError());
+    return false;
+}
+
+void tellSelectFailed(QWidget *window, const QSqlError &error)
+{
+    if (error.isValid())
+        Messages::critical(window, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(sql);
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!execOrTell(query, window))
+        return;
+    const bool found = query.next();
+    QStringList address;
+    for (int column = 0; column < query.record().count(); ++column)
+        address << (found ? query.value(column).toString() : QString());
+    shipTo->setPlainText(address.join(QLatin1Char('\n')));
 }
 
 } // namespace DocumentLines

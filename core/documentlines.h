@@ -3,14 +3,22 @@
 
 #include "core/money.h"
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 
 class cDbSave;
 class cLineGrid;
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QPlainTextEdit;
+class QSqlError;
+class QSqlQuery;
 
 // What the documents with a line grid (quotes, orders, invoices of either side) share
-// in keeping their lines: a header row and its lines, one line row per line of the grid.
+// in keeping their lines: a header row and its lines, one line row per line of the grid;
+// and what their windows do alike with the header.
 class QWidget;
 
 namespace DocumentLines {
@@ -21,6 +29,26 @@ struct Document
     QString headerId;  // "SalesQuoteId"
     QString details;   // "salesquotedetails"
     QString detailsId; // "SalesQuoteDetailsId"
+};
+
+// The header fields that every document window with a line grid has, under its names.
+struct HeaderFields
+{
+    QComboBox *partner; // the customer or the vendor
+    QDateEdit *date;
+    QDateEdit *shipDate;
+    QDoubleSpinBox *subtotal;
+    QDoubleSpinBox *freight;
+    QDoubleSpinBox *total;
+    QPlainTextEdit *comment;
+};
+
+// A record that a document must have chosen before it is saved, and what is said when
+// none is.
+struct Choice
+{
+    const QComboBox *combo;
+    QString missing; // "Select Vendor"
 };
 
 // The units that have a price for the item ":id": unit id and name, in a stable order.
@@ -48,6 +76,32 @@ void checkStoredLines(cDbSave &save, const Document &document, int id, int lineC
 // in a box over `parent` — a removed line that a refund names (error 1451) in words of
 // its own, any other failure as msgInsertFailed with the server's text — and false.
 bool commitOrTell(cDbSave &save, QWidget *parent);
+
+// Before a save: tells over `window` the first of `choices` that has no record chosen
+// (the leading entry, or none), else `noLines` when `lineCount` is 0. False then.
+bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount, const QString &noLines);
+
+// Binds what every document header stores from `fields`: `partnerKey` (":VendorId"),
+// :EmployeeId (the signed-in employee), :Date, :ShipDate, :Subtotal, :Freight, :Total and
+// :Comments (NULL when empty).
+void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey);
+
+// Shows on `fields` the header of the document that `query` stands on, from a document
+// it is made from: columns 1 to 7 are the partner, date, ship date, subtotal, freight,
+// total and comments (0 is the id; what follows is the caller's).
+void showCopiedHeader(const QSqlQuery &query, const HeaderFields &fields);
+
+// Runs `query`; a failure is told over `window` as msgSelectFailed with the server's
+// text, and false.
+bool execOrTell(QSqlQuery &query, QWidget *window);
+
+// Tells `error` over `window` as msgSelectFailed with the server's text, when it is one.
+void tellSelectFailed(QWidget *window, const QSqlError &error);
+
+// Shows the columns of the row that `sql` finds for ":id" = `id`, a line each, in
+// `shipTo`; as many empty lines when it finds none. A failed read is told over `window`
+// and leaves `shipTo` as it was.
+void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo);
 
 } // namespace DocumentLines
 

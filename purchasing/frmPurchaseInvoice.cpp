@@ -168,11 +168,7 @@ void frmPurchaseInvoice::loadInvoice(int id)
         "Select PurchaseInvoiceNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, PaymentMethod, Comments, "
         "ShipToWarehouseId, DepositPaid, PurchaseOrderId from purchaseinvoice where PurchaseInvoiceId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     loadedId = id;
     ui->txtPurchaseInvoiceNo->setText(query.value(0).toString());
@@ -186,9 +182,7 @@ void frmPurchaseInvoice::loadInvoice(int id)
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
     showShipTo();
-    const QSqlError error = PurchaseStorage::loadLines(lines, PurchaseStorage::invoice, id);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, PurchaseStorage::loadLines(lines, PurchaseStorage::invoice, id));
     enterState(false);
     recalculate();
 }
@@ -207,22 +201,14 @@ void frmPurchaseInvoice::on_btnSearchOrder_clicked()
     query.prepare(QStringLiteral("Select PurchaseOrderId, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments "
                                  "from purchaseorder where PurchaseOrderNo = :no order by PurchaseOrderId"));
     query.bindValue(QStringLiteral(":no"), ui->txtPurchaseOrderNo->text());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!DocumentLines::execOrTell(query, this))
         return;
-    }
     if (!query.next()) {
         Messages::information(this, msgCaption, tr("No purchase order has this number."));
         return;
     }
     purchaseOrderId = query.value(0).toInt();
-    selectComboItemById(ui->cmbVendor, query.value(1));
-    ui->dtDate->setDate(query.value(2).toDate());
-    ui->dtShipDate->setDate(query.value(3).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(6)).toDouble());
-    ui->txtComment->setPlainText(query.value(7).toString());
+    DocumentLines::showCopiedHeader(query, headerFields());
     loadOrderLines();
     recalculate();
 }
@@ -231,9 +217,8 @@ void frmPurchaseInvoice::on_btnSearchOrder_clicked()
 // a production date.
 void frmPurchaseInvoice::loadOrderLines()
 {
-    const QSqlError error = PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this,
+                                    PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false));
 }
 
 void frmPurchaseInvoice::on_btnSave_clicked()
@@ -245,20 +230,12 @@ void frmPurchaseInvoice::on_btnSave_clicked()
 
 bool frmPurchaseInvoice::isValid()
 {
-    if (ui->cmbVendor->currentIndex() < 1) {
-        Messages::critical(this, msgCaption, tr("Select Vendor"));
-        return false;
-    }
-    if (ui->cmbWarehouses->currentIndex() < 1) {
-        Messages::critical(this, msgCaption, tr("Select Warehouse"));
-        return false;
-    }
-    if (lines->lineCount() == 0) {
-        Messages::critical(this, msgCaption,
-                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
-        return false;
-    }
-    return lines->checkLines(this) && TextColumns::storable(this);
+    return DocumentLines::hasChoicesAndLines(
+               this, {{ui->cmbVendor, tr("Select Vendor")},
+                      {ui->cmbWarehouses, tr("Select Warehouse")}},
+               lines->lineCount(),
+               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+           lines->checkLines(this) && TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and
@@ -305,18 +282,16 @@ void frmPurchaseInvoice::updateInvoice(cDbSave &save)
 
 void frmPurchaseInvoice::bindHeader(QSqlQuery &header) const
 {
+    DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":VendorId"));
     header.bindValue(QStringLiteral(":PurchaseInvoiceNo"), textOrNull(ui->txtPurchaseInvoiceNo->text()));
-    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
-    header.bindValue(QStringLiteral(":VendorId"), comboItemId(ui->cmbVendor));
-    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
     header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
-    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
-    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
     header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
     header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+DocumentLines::HeaderFields frmPurchaseInvoice::headerFields() const
+{
+    return {ui->cmbVendor, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight, ui->txtTotal, ui->txtComment};
 }
 
 void frmPurchaseInvoice::on_btnRemoveItem_clicked()

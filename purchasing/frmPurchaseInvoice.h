@@ -11,6 +11,10 @@ class QSqlQuery;
 class QStandardItem;
 class QStandardItemModel;
 
+namespace DocumentLines {
+struct HeaderFields;
+}
+
 namespace Ui {
 class frmPurchaseInvoice;
 }
@@ -55,6 +59,7 @@ private:
     void insertInvoice(cDbSave &save);
     void updateInvoice(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
+    DocumentLines::HeaderFields headerFields() const;
     void loadInvoice(int id);
     void loadOrderLines();
     void enterState(bool adding);

@@ -125,11 +125,7 @@ void frmPurchaseOrder::loadOrder(int id)
     query.prepare(QStringLiteral("select PurchaseOrderNo, VendorId, Date, ShipDate, ExpireDate, Subtotal, Freight, "
                                  "Total, Comments, ShipToWarehouseId from purchaseorder where PurchaseOrderId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     loadedId = id;
     ui->txtPurchaseOrderNo->setText(query.value(0).toString());
@@ -143,9 +139,7 @@ void frmPurchaseOrder::loadOrder(int id)
     ui->txtComment->setPlainText(query.value(8).toString());
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     showShipTo();
-    const QSqlError error = PurchaseStorage::loadLines(lines, PurchaseStorage::order, id);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, PurchaseStorage::loadLines(lines, PurchaseStorage::order, id));
     enterState(false);
 }
 
@@ -158,20 +152,12 @@ void frmPurchaseOrder::on_btnSave_clicked()
 
 bool frmPurchaseOrder::isValid()
 {
-    if (ui->cmbVendor->currentIndex() < 1) {
-        Messages::critical(this, msgCaption, tr("Select Vendor"));
-        return false;
-    }
-    if (ui->cmbWarehouses->currentIndex() < 1) {
-        Messages::critical(this, msgCaption, tr("Select Warehouse"));
-        return false;
-    }
-    if (lines->lineCount() == 0) {
-        Messages::critical(this, msgCaption,
-                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
-        return false;
-    }
-    return lines->checkLines(this) && TextColumns::storable(this);
+    return DocumentLines::hasChoicesAndLines(
+               this, {{ui->cmbVendor, tr("Select Vendor")},
+                      {ui->cmbWarehouses, tr("Select Warehouse")}},
+               lines->lineCount(),
+               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+           lines->checkLines(this) && TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and
@@ -216,17 +202,13 @@ void frmPurchaseOrder::updateOrder(cDbSave &save)
 
 void frmPurchaseOrder::bindHeader(QSqlQuery &header) const
 {
+    DocumentLines::bindHeader(header,
+                              {ui->cmbVendor, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight,
+                               ui->txtTotal, ui->txtComment},
+                              QStringLiteral(":VendorId"));
     header.bindValue(QStringLiteral(":PurchaseOrderNo"), textOrNull(ui->txtPurchaseOrderNo->text()));
-    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
-    header.bindValue(QStringLiteral(":VendorId"), comboItemId(ui->cmbVendor));
-    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
-    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
     header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
     header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
-    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
 }
 
 void frmPurchaseOrder::on_btnRemoveItem_clicked()

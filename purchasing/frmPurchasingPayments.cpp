@@ -1,14 +1,7 @@
 #include "purchasing/frmPurchasingPayments.h"
 #include "ui_frmPurchasingPayments.h"
 
-#include "core/comboboxes.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/textcolumns.h"
 #include "sales/invoices/paymentgrid.h"
-
-#include <QDate>
-#include <QSqlError>
 
 namespace {
 // A refund lowers the total by the part of it the vendor did not pay back; a purchase
@@ -25,20 +18,19 @@ const PaymentBook purchases{
         "Group By purchaseinvoice.PurchaseInvoiceId, PurchaseInvoiceNo, purchaseinvoice.`Date`"),
     QStringLiteral("purchaseinvoice"), QStringLiteral("PurchaseInvoiceId"),
     QStringLiteral("INSERT INTO purchasepayments (PurchaseInvoiceId, PaymentDate, PaymentMethod, Amount, Comment) "
-                   "VALUES (:InvoiceId, :PaymentDate, :PaymentMethod, :Amount, :Comment)")};
+                   "VALUES (:InvoiceId, :PaymentDate, :PaymentMethod, :Amount, :Comment)"),
+    QStringLiteral("purchasepayments"),
+    QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', IFNULL(PersonName, '')) from vendors "
+                   "inner join persons on ContactPersonId = PersonId where IsActive = 1")};
 }
 
 frmPurchasingPayments::frmPurchasingPayments(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchasingPayments)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    if (rightToLeft)
-        setLayoutDirection(Qt::RightToLeft);
-    ui->dtDate->setDisplayFormat(dateFormat);
-    ui->dtDate->setDate(QDate::currentDate());
-    TextColumns::limit(QStringLiteral("purchasepayments"), {{ui->txtComment, QStringLiteral("Comment"), ui->label_3}});
-    invoices = new cPaymentGrid(ui->tblInvoices, ui->txtTotalDebts, ui->txtTotalPayments, purchases, this);
-    fillVendors();
+    invoices = new cPaymentGrid(this,
+                                {ui->cmbVendors, ui->chkShowFullPaid, ui->dtDate, ui->cmbPaymentMethod, ui->txtComment,
+                                 ui->label_3, ui->tblInvoices, ui->txtTotalDebts, ui->txtTotalPayments},
+                                purchases);
 }
 
 frmPurchasingPayments::~frmPurchasingPayments()
@@ -46,45 +38,23 @@ frmPurchasingPayments::~frmPurchasingPayments()
     delete ui;
 }
 
-void frmPurchasingPayments::fillVendors()
-{
-    const QSqlError error = fillCombo(ui->cmbVendors, {},
-                                      QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', "
-                                                     "IFNULL(PersonName, '')) from vendors inner join persons on "
-                                                     "ContactPersonId = PersonId where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
-}
-
-void frmPurchasingPayments::loadInvoices()
-{
-    invoices->load(comboItemId(ui->cmbVendors), ui->chkShowFullPaid->isChecked());
-}
-
 void frmPurchasingPayments::on_cmbVendors_activated(int)
 {
-    loadInvoices();
+    invoices->loadChosen();
 }
 
 void frmPurchasingPayments::on_chkShowFullPaid_stateChanged(int)
 {
-    loadInvoices();
+    invoices->loadChosen();
 }
 
 void frmPurchasingPayments::on_tblInvoices_itemChanged(QTableWidgetItem *item)
 {
     if (item->column() == PaymentColumn::Payment)
-        sumPayments();
+        invoices->sumPayments();
 }
 
-void frmPurchasingPayments::sumPayments()
-{
-    invoices->sumPayments();
-}
-
-// Date, payment method and comment stay for the next payments.
 void frmPurchasingPayments::on_btnSave_clicked()
 {
-    if (TextColumns::storable(this))
-        invoices->save(this, ui->dtDate->date(), ui->cmbPaymentMethod->currentIndex(), ui->txtComment->toPlainText());
+    invoices->saveTyped();
 }

@@ -27,10 +27,6 @@ private slots:
     void on_btnSave_clicked();
 
 private:
-    void fillVendors();
-    void loadInvoices();
-    void sumPayments();
-
     Ui::frmPurchasingPayments *ui;
     cPaymentGrid *invoices = nullptr;
 };

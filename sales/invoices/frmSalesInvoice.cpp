@@ -98,8 +98,7 @@ void frmSalesInvoice::fillWarehouses()
     const QSqlError error = fillCombo(ui->cmbWarehouse, {tr("<Add New>")},
                                       QStringLiteral("Select WarehouseId, Concat(IFNULL(WarehouseName, ''), ': ', "
                                                      "IFNULL(City, '')) from warehouses where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, error);
 }
 
 void frmSalesInvoice::fillCustomers()
@@ -176,11 +175,7 @@ void frmSalesInvoice::loadInvoice(int id)
         "from salesinvoice left join salesorder on salesinvoice.SalesOrderId = salesorder.SalesOrderId "
         "where SalesInvoiceId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     loadedId = id;
     salesOrderId = query.value(12).isNull() ? -1 : query.value(12).toInt();
@@ -200,9 +195,7 @@ void frmSalesInvoice::loadInvoice(int id)
     selectComboItemById(ui->cmbWarehouse, query.value(11));
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
-    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::invoice, id, true);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::invoice, id, true));
     enterState(false);
 }
 
@@ -218,27 +211,19 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
     }
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
-        "Select SalesOrderId, CustomerId, Date, ShipDate, Subtotal, Freight, Total, DepositPaid, Comments "
+        "Select SalesOrderId, CustomerId, Date, ShipDate, Subtotal, Freight, Total, Comments, DepositPaid "
         "from salesorder where SalesOrderNo = :no and not exists (Select 1 from salesinvoice "
         "where salesinvoice.SalesOrderId = salesorder.SalesOrderId) order by SalesOrderId"));
     query.bindValue(QStringLiteral(":no"), ui->txtSalesOrderNo->text());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!DocumentLines::execOrTell(query, this))
         return;
-    }
     if (!query.next()) {
         Messages::information(this, msgCaption, tr("Incorrect or pre-used Sales Order No."));
         return;
     }
     salesOrderId = query.value(0).toInt();
-    selectComboItemById(ui->cmbCustomer, query.value(1));
-    ui->dtDate->setDate(query.value(2).toDate());
-    ui->dtShipDate->setDate(query.value(3).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(6)).toDouble());
-    ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(7)).toDouble());
-    ui->txtComment->setPlainText(query.value(8).toString());
+    DocumentLines::showCopiedHeader(query, headerFields());
+    ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(8)).toDouble());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
     loadOrderLines();
     recalculate();
@@ -249,9 +234,7 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
 // prices them from today's list.
 void frmSalesInvoice::loadOrderLines()
 {
-    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false));
 }
 
 void frmSalesInvoice::on_btnSave_clicked()
@@ -266,20 +249,12 @@ void frmSalesInvoice::on_btnSave_clicked()
 
 bool frmSalesInvoice::isValid()
 {
-    if (ui->cmbCustomer->currentIndex() < 1) {
-        Messages::critical(this, msgCaption, tr("Select Customer"));
-        return false;
-    }
-    if (ui->cmbWarehouse->currentIndex() < 1) {
-        Messages::critical(this, msgCaption, tr("Select warehouse"));
-        return false;
-    }
-    if (lines->lineCount() == 0) {
-        Messages::critical(this, msgCaption,
-                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
-        return false;
-    }
-    return lines->checkLines(this) && TextColumns::storable(this);
+    return DocumentLines::hasChoicesAndLines(
+               this, {{ui->cmbCustomer, tr("Select Customer")},
+                      {ui->cmbWarehouse, tr("Select warehouse")}},
+               lines->lineCount(),
+               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+           lines->checkLines(this) && TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and
@@ -324,18 +299,16 @@ void frmSalesInvoice::updateInvoice(cDbSave &save)
 
 void frmSalesInvoice::bindHeader(QSqlQuery &header) const
 {
+    DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":CustomerId"));
     header.bindValue(QStringLiteral(":SalesInvoiceNo"), textOrNull(ui->txtSalesInvoiceNo->text()));
     header.bindValue(QStringLiteral(":WarehouseId"), comboItemId(ui->cmbWarehouse));
-    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
-    header.bindValue(QStringLiteral(":CustomerId"), comboItemId(ui->cmbCustomer));
-    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
-    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
-    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
     header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
     header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+DocumentLines::HeaderFields frmSalesInvoice::headerFields() const
+{
+    return {ui->cmbCustomer, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight, ui->txtTotal, ui->txtComment};
 }
 
 // Prints on the default printer, without a dialog, from the page of the interface language.

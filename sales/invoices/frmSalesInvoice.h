@@ -13,6 +13,10 @@ class QStandardItem;
 class QStandardItemModel;
 class SalesDelegate;
 
+namespace DocumentLines {
+struct HeaderFields;
+}
+
 namespace Ui {
 class frmSalesInvoice;
 }
@@ -54,6 +58,7 @@ private:
     void insertInvoice(cDbSave &save);
     void updateInvoice(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
+    DocumentLines::HeaderFields headerFields() const;
     void loadInvoice(int id);
     void loadOrderLines();
     void printInvoice();

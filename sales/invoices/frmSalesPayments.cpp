@@ -1,14 +1,7 @@
 #include "sales/invoices/frmSalesPayments.h"
 #include "ui_frmSalesPayments.h"
 
-#include "core/comboboxes.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/textcolumns.h"
 #include "sales/invoices/paymentgrid.h"
-
-#include <QDate>
-#include <QSqlError>
 
 namespace {
 // An invoice made from an order has the order's deposit paid as well; a refund lowers
@@ -27,20 +20,19 @@ const PaymentBook sales{
         "Group By salesinvoice.SalesInvoiceId, SalesInvoiceNo, salesinvoice.`Date`"),
     QStringLiteral("salesinvoice"), QStringLiteral("SalesInvoiceId"),
     QStringLiteral("INSERT INTO salespayments (SalesInvoiceId, PaymentDate, PaymentMethod, Amount, Comment) "
-                   "VALUES (:InvoiceId, :PaymentDate, :PaymentMethod, :Amount, :Comment)")};
+                   "VALUES (:InvoiceId, :PaymentDate, :PaymentMethod, :Amount, :Comment)"),
+    QStringLiteral("salespayments"),
+    QStringLiteral("Select CustomerId, Concat(IFNULL(CustomerName, ''), ': ', IFNULL(PersonName, '')) from customers "
+                   "inner join persons on CustomerPersonId = PersonId where IsActive = 1")};
 }
 
 frmSalesPayments::frmSalesPayments(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesPayments)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    if (rightToLeft)
-        setLayoutDirection(Qt::RightToLeft);
-    ui->dtDate->setDisplayFormat(dateFormat);
-    ui->dtDate->setDate(QDate::currentDate());
-    TextColumns::limit(QStringLiteral("salespayments"), {{ui->txtComment, QStringLiteral("Comment"), ui->label_3}});
-    invoices = new cPaymentGrid(ui->tblInvoices, ui->txtTotalDebts, ui->txtTotalPayments, sales, this);
-    fillCustomers();
+    invoices = new cPaymentGrid(this,
+                                {ui->cmbCustomers, ui->chkShowFullPaid, ui->dtDate, ui->cmbPaymentMethod, ui->txtComment,
+                                 ui->label_3, ui->tblInvoices, ui->txtTotalDebts, ui->txtTotalPayments},
+                                sales);
 }
 
 frmSalesPayments::~frmSalesPayments()
@@ -48,45 +40,23 @@ frmSalesPayments::~frmSalesPayments()
     delete ui;
 }
 
-void frmSalesPayments::fillCustomers()
-{
-    const QSqlError error = fillCombo(ui->cmbCustomers, {},
-                                      QStringLiteral("Select CustomerId, Concat(IFNULL(CustomerName, ''), ': ', "
-                                                     "IFNULL(PersonName, '')) from customers inner join persons on "
-                                                     "CustomerPersonId = PersonId where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
-}
-
-void frmSalesPayments::loadInvoices()
-{
-    invoices->load(comboItemId(ui->cmbCustomers), ui->chkShowFullPaid->isChecked());
-}
-
 void frmSalesPayments::on_cmbCustomers_activated(int)
 {
-    loadInvoices();
+    invoices->loadChosen();
 }
 
 void frmSalesPayments::on_chkShowFullPaid_stateChanged(int)
 {
-    loadInvoices();
+    invoices->loadChosen();
 }
 
 void frmSalesPayments::on_tblInvoices_itemChanged(QTableWidgetItem *item)
 {
     if (item->column() == PaymentColumn::Payment)
-        updateTotalPayments();
+        invoices->sumPayments();
 }
 
-void frmSalesPayments::updateTotalPayments()
-{
-    invoices->sumPayments();
-}
-
-// Date, payment method and comment stay for the next payments.
 void frmSalesPayments::on_btnSave_clicked()
 {
-    if (TextColumns::storable(this))
-        invoices->save(this, ui->dtDate->date(), ui->cmbPaymentMethod->currentIndex(), ui->txtComment->toPlainText());
+    invoices->saveTyped();
 }

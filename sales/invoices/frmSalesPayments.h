@@ -27,10 +27,6 @@ private slots:
     void on_btnSave_clicked();
 
 private:
-    void fillCustomers();
-    void loadInvoices();
-    void updateTotalPayments();
-
     Ui::frmSalesPayments *ui;
     cPaymentGrid *invoices = nullptr;
 };

@@ -1,17 +1,25 @@
 #include "sales/invoices/paymentgrid.h"
 
+#include "core/comboboxes.h"
 #include "core/connection.h"
 #include "core/dbsave.h"
 #include "core/direction.h"
+#include "core/documentlines.h"
 #include "core/globals.h"
 #include "core/linegrid.h"
 #include "core/messages.h"
 #include "core/sqlvalues.h"
+#include "core/textcolumns.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
+#include <QDialog>
 #include <QHash>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSqlError>
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -54,17 +62,34 @@ Money debtOf(const QSqlQuery &query)
 }
 }
 
-cPaymentGrid::cPaymentGrid(QTableWidget *table, QLineEdit *totalDebts, QLineEdit *totalPayments,
-                           const PaymentBook &book, QObject *parent)
-    : QObject(parent), table(table), totalDebts(totalDebts), totalPayments(totalPayments), book(book)
+cPaymentGrid::cPaymentGrid(QDialog *window, const PaymentForm &form, const PaymentBook &book)
+    : QObject(window), window(window), form(form), book(book)
 {
-    table->hideColumn(InvoiceId);
-    table->setItemDelegate(new PaymentDelegate(table));
+    window->setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (rightToLeft)
+        window->setLayoutDirection(Qt::RightToLeft);
+    form.date->setDisplayFormat(dateFormat);
+    form.date->setDate(QDate::currentDate());
+    TextColumns::limit(book.paymentTable, {{form.comment, QStringLiteral("Comment"), form.commentLabel}});
+    form.table->hideColumn(InvoiceId);
+    form.table->setItemDelegate(new PaymentDelegate(form.table));
     // Wide enough for what the grid's amounts add up to: a total is never cut.
-    for (QLineEdit *field : {totalDebts, totalPayments}) {
+    for (QLineEdit *field : {form.totalDebts, form.totalPayments}) {
         Direction::alignAmountField(field);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-9999999999.99")) + 12);
     }
+    DocumentLines::tellSelectFailed(window, fillCombo(form.parties, {}, book.partiesSql));
+}
+
+void cPaymentGrid::loadChosen()
+{
+    load(comboItemId(form.parties), form.showFullPaid->isChecked());
+}
+
+void cPaymentGrid::saveTyped()
+{
+    if (TextColumns::storable(window))
+        save(window, form.date->date(), form.method->currentIndex(), form.comment->toPlainText());
 }
 
 void cPaymentGrid::load(const QVariant &partyId, bool showFullPaid)
@@ -72,8 +97,8 @@ void cPaymentGrid::load(const QVariant &partyId, bool showFullPaid)
     loadedParty = partyId;
     loadedFullPaid = showFullPaid;
     // Total Payments is summed once, when every row is in.
-    const QSignalBlocker quiet(table);
-    table->setRowCount(0);
+    const QSignalBlocker quiet(form.table);
+    form.table->setRowCount(0);
     QSqlQuery query(liveDefaultConnection());
     // Amounts as the server's decimal text, read into Money without passing a double.
     query.setNumericalPrecisionPolicy(QSql::HighPrecision);
@@ -81,8 +106,8 @@ void cPaymentGrid::load(const QVariant &partyId, bool showFullPaid)
     query.bindValue(QStringLiteral(":PartyId"), partyId);
     if (!query.exec()) {
         // An empty grid with "0" owed would read as a partner who owes nothing.
-        totalDebts->clear();
-        Messages::critical(table->window(), msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        form.totalDebts->clear();
+        DocumentLines::tellSelectFailed(window, query.lastError());
         sumPayments();
         return;
     }
@@ -91,36 +116,37 @@ void cPaymentGrid::load(const QVariant &partyId, bool showFullPaid)
         const Money debt = debtOf(query);
         if (!showFullPaid && debt <= Money())
             continue;
-        const int row = table->rowCount();
-        table->insertRow(row);
-        table->setItem(row, InvoiceId, shown(TableLines::valueItem(query.value(InvoiceId))));
-        table->setItem(row, InvoiceNo, shown(TableLines::valueItem(query.value(InvoiceNo))));
-        table->setItem(row, InvoiceDate, shown(TableLines::valueItem(query.value(InvoiceDate).toDate().toString(Qt::ISODate))));
-        table->setItem(row, Total, shown(TableLines::amountItem(Money::fromDecimal(query.value(Total)))));
-        table->setItem(row, Paid, shown(TableLines::amountItem(Money::fromDecimal(query.value(Paid)))));
-        table->setItem(row, Debt, shown(TableLines::amountItem(debt)));
+        const int row = form.table->rowCount();
+        form.table->insertRow(row);
+        form.table->setItem(row, InvoiceId, shown(TableLines::valueItem(query.value(InvoiceId))));
+        form.table->setItem(row, InvoiceNo, shown(TableLines::valueItem(query.value(InvoiceNo))));
+        form.table->setItem(row, InvoiceDate,
+                            shown(TableLines::valueItem(query.value(InvoiceDate).toDate().toString(Qt::ISODate))));
+        form.table->setItem(row, Total, shown(TableLines::amountItem(Money::fromDecimal(query.value(Total)))));
+        form.table->setItem(row, Paid, shown(TableLines::amountItem(Money::fromDecimal(query.value(Paid)))));
+        form.table->setItem(row, Debt, shown(TableLines::amountItem(debt)));
         // Only what is still owed can be paid.
         auto *payment = new QTableWidgetItem;
         payment->setTextAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
         payment->setFlags(debt > Money() ? shownOnly | Qt::ItemIsEditable : shownOnly);
-        table->setItem(row, Payment, payment);
+        form.table->setItem(row, Payment, payment);
         totalDebt += debt;
     }
-    totalDebts->setText(totalDebt.shortText());
-    table->resizeColumnToContents(InvoiceNo);
-    table->resizeColumnToContents(InvoiceDate);
+    form.totalDebts->setText(totalDebt.shortText());
+    form.table->resizeColumnToContents(InvoiceNo);
+    form.table->resizeColumnToContents(InvoiceDate);
     sumPayments();
 }
 
 void cPaymentGrid::sumPayments()
 {
     Money sum;
-    for (int row = 0; row < table->rowCount(); ++row)
-        if (const QTableWidgetItem *cell = table->item(row, Payment))
+    for (int row = 0; row < form.table->rowCount(); ++row)
+        if (const QTableWidgetItem *cell = form.table->item(row, Payment))
             sum += Money::parse(cell->text().trimmed()).value_or(Money());
-    totalPayments->setText(sum.shortText());
+    form.totalPayments->setText(sum.shortText());
     // The amounts typed get room too, once typed.
-    Direction::showAmountColumns(table, {Total, Paid, Debt, Payment}, {InvoiceNo});
+    Direction::showAmountColumns(form.table, {Total, Paid, Debt, Payment}, {InvoiceNo});
 }
 
 bool cPaymentGrid::save(QWidget *window, const QDate &date, int method, const QString &comment)
@@ -142,8 +168,8 @@ bool cPaymentGrid::save(QWidget *window, const QDate &date, int method, const QS
 
 bool cPaymentGrid::readPayments(QWidget *window, QList<TypedPayment> *payments)
 {
-    for (int row = 0; row < table->rowCount(); ++row) {
-        const QTableWidgetItem *cell = table->item(row, Payment);
+    for (int row = 0; row < form.table->rowCount(); ++row) {
+        const QTableWidgetItem *cell = form.table->item(row, Payment);
         const QString typed = cell ? cell->text().trimmed() : QString();
         if (typed.isEmpty())
             continue;
@@ -155,11 +181,11 @@ bool cPaymentGrid::readPayments(QWidget *window, QList<TypedPayment> *payments)
             continue;
         if (*amount < Money())
             return refuse(window, row, tr("The payment for invoice %1 must be more than 0.").arg(invoiceName(row)));
-        const Money debt = TableLines::amount(table, row, Debt);
+        const Money debt = TableLines::amount(form.table, row, Debt);
         if (*amount > debt)
             return refuse(window, row, tr("The payment for invoice %1 is more than its debt of %2.")
                                            .arg(invoiceName(row), Direction::isolated(debt.shortText())));
-        payments->append({row, TableLines::data(table, row, InvoiceId).toInt(), *amount});
+        payments->append({row, TableLines::data(form.table, row, InvoiceId).toInt(), *amount});
     }
     return true;
 }
@@ -168,14 +194,14 @@ bool cPaymentGrid::readPayments(QWidget *window, QList<TypedPayment> *payments)
 bool cPaymentGrid::refuse(QWidget *window, int row, const QString &text)
 {
     Messages::critical(window, msgCaption, text);
-    table->setCurrentCell(row, Payment);
+    form.table->setCurrentCell(row, Payment);
     return false;
 }
 
 QString cPaymentGrid::invoiceName(int row) const
 {
-    const QString number = TableLines::data(table, row, InvoiceNo).toString();
-    return Direction::isolated(number.isEmpty() ? TableLines::data(table, row, InvoiceDate).toString() : number);
+    const QString number = TableLines::data(form.table, row, InvoiceNo).toString();
+    return Direction::isolated(number.isEmpty() ? TableLines::data(form.table, row, InvoiceDate).toString() : number);
 }
 
 void cPaymentGrid::writePayments(cDbSave &save, QList<TypedPayment> payments, const QDate &date, int method,

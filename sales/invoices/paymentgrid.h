@@ -9,8 +9,14 @@
 #include <QVariant>
 
 class cDbSave;
+class QCheckBox;
+class QComboBox;
 class QDate;
+class QDateEdit;
+class QDialog;
+class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QTableWidget;
 class QWidget;
 
@@ -29,6 +35,23 @@ struct PaymentBook
     QString invoiceId;    // "SalesInvoiceId"
     // One payment: :InvoiceId, :PaymentDate, :PaymentMethod, :Amount, :Comment.
     QString insertSql;
+    QString paymentTable; // "salespayments", whose Comment column limits the comment
+    // The active partners for the choice: id, then "name: contact person".
+    QString partiesSql;
+};
+
+// The widgets of a payment window, under the names its form gives them.
+struct PaymentForm
+{
+    QComboBox *parties;
+    QCheckBox *showFullPaid;
+    QDateEdit *date;
+    QComboBox *method;
+    QPlainTextEdit *comment;
+    QLabel *commentLabel;
+    QTableWidget *table;
+    QLineEdit *totalDebts;
+    QLineEdit *totalPayments;
 };
 
 // Shows the invoices of one customer or vendor with what each still owes, takes the
@@ -38,8 +61,15 @@ class cPaymentGrid : public QObject
     Q_OBJECT
 
 public:
-    cPaymentGrid(QTableWidget *table, QLineEdit *totalDebts, QLineEdit *totalPayments, const PaymentBook &book,
-                 QObject *parent);
+    // Sets up `window` as a payment window: today's date, the comment's limit and the
+    // partner choice filled (a failed read told over `window`).
+    cPaymentGrid(QDialog *window, const PaymentForm &form, const PaymentBook &book);
+
+    // load() for the chosen partner, as the window's check box asks.
+    void loadChosen();
+    // save() of what the window holds, once every text fits its column. Date, payment
+    // method and comment stay for the next payments.
+    void saveTyped();
 
     // Shows the invoices of `partyId` that still owe something, or all of them with
     // `showFullPaid`, with empty payment cells; the debts shown add up in Total Debts.
@@ -66,9 +96,8 @@ private:
                        const QString &comment);
     void checkStoredDebts(cDbSave &save, const QList<TypedPayment> &payments);
 
-    QTableWidget *table;
-    QLineEdit *totalDebts;
-    QLineEdit *totalPayments;
+    QDialog *window;
+    PaymentForm form;
     PaymentBook book;
     // The partner whose invoices are shown, and whether the paid ones are among them.
     QVariant loadedParty;

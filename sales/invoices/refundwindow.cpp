@@ -86,8 +86,7 @@ void cRefundWindow::fillPartners(const QString &sql)
 {
     const QSqlError error = fillCombo(ui.partners, {}, sql);
     ui.partners->setCurrentIndex(-1);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, error);
 }
 
 void cRefundWindow::partnerChosen(int index)
@@ -96,8 +95,7 @@ void cRefundWindow::partnerChosen(int index)
     lines->clear();
     linesInvoiceId = -1;
     recalculate();
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, error);
 }
 
 // Choosing an invoice again reloads its lines and drops what was typed.
@@ -110,8 +108,7 @@ void cRefundWindow::on_cmbInvoices_activated(int index)
         error = RefundStorage::loadInvoiceLines(lines, side, invoiceId);
     }
     linesInvoiceId = error.isValid() ? -1 : invoiceId;
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, error);
     recalculate();
 }
 
@@ -245,8 +242,7 @@ void cRefundWindow::loadRefund(int id)
         const QScopedValueRollback<bool> quiet(filling, true);
         error = RefundStorage::loadRefundLines(lines, side, id);
     }
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, error);
     recalculate();
     enterState(false);
 }

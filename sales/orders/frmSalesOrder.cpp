@@ -4,6 +4,7 @@
 #include "core/comboboxes.h"
 #include "core/connection.h"
 #include "core/dbsave.h"
+#include "core/documentlines.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/numberfields.h"
@@ -108,11 +109,7 @@ void frmSalesOrder::loadOrder(int id)
         "from salesorder left join salesquote on salesorder.SalesQuoteId = salesquote.SalesQuoteId "
         "where SalesOrderId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     editedSalesOrderId = id;
     ui->txtSalesOrderNo->setText(query.value(0).toString());
@@ -129,9 +126,7 @@ void frmSalesOrder::loadOrder(int id)
     ui->txtComment->setPlainText(query.value(10).toString());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     showShipTo();
-    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::order, id, true);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, id, true));
     enterState(false);
 }
 
@@ -147,22 +142,14 @@ void frmSalesOrder::on_btnSearchQuote_clicked()
     query.prepare(QStringLiteral("Select SalesQuoteId, CustomerId, Date, ShipDate, Subtotal, Freight, Total, Comments "
                                  "from salesquote where SalesQuoteNo = :no order by SalesQuoteId"));
     query.bindValue(QStringLiteral(":no"), ui->txtSalesQuoteNo->text());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!DocumentLines::execOrTell(query, this))
         return;
-    }
     if (!query.next()) {
         Messages::critical(this, msgCaption, tr("No sales quote has this number."));
         return;
     }
     salesQuoteId = query.value(0).toInt();
-    selectComboItemById(ui->cmbCustomer, query.value(1));
-    ui->dtDate->setDate(query.value(2).toDate());
-    ui->dtShipDate->setDate(query.value(3).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(6)).toDouble());
-    ui->txtComment->setPlainText(query.value(7).toString());
+    DocumentLines::showCopiedHeader(query, headerFields());
     showShipTo();
     loadQuoteLines();
 }
@@ -170,9 +157,7 @@ void frmSalesOrder::on_btnSearchQuote_clicked()
 // The quote's lines become new lines of the order, with the quote's prices.
 void frmSalesOrder::loadQuoteLines()
 {
-    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false));
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 
@@ -185,16 +170,10 @@ void frmSalesOrder::on_btnSave_clicked()
 
 bool frmSalesOrder::isValid()
 {
-    if (ui->cmbCustomer->currentIndex() <= 0) {
-        Messages::critical(this, msgCaption, tr("Select Customer"));
-        return false;
-    }
-    if (lines->lineCount() == 0) {
-        Messages::critical(this, msgCaption,
-                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
-        return false;
-    }
-    return lines->checkLines(this) && TextColumns::storable(this);
+    return DocumentLines::hasChoicesAndLines(
+               this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount(),
+               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+           lines->checkLines(this) && TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and
@@ -244,17 +223,15 @@ void frmSalesOrder::updateOrder(cDbSave &save)
 
 void frmSalesOrder::bindHeader(QSqlQuery &header) const
 {
+    DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":CustomerId"));
     header.bindValue(QStringLiteral(":SalesOrderNo"), textOrNull(ui->txtSalesOrderNo->text()));
-    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
-    header.bindValue(QStringLiteral(":CustomerId"), comboItemId(ui->cmbCustomer));
-    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
-    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
-    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
     header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
     header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+DocumentLines::HeaderFields frmSalesOrder::headerFields() const
+{
+    return {ui->cmbCustomer, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight, ui->txtTotal, ui->txtComment};
 }
 
 void frmSalesOrder::on_btnRemoveItem_clicked()

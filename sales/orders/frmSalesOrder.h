@@ -13,6 +13,10 @@ class QStandardItem;
 class QStandardItemModel;
 class SalesDelegate;
 
+namespace DocumentLines {
+struct HeaderFields;
+}
+
 namespace Ui {
 class frmSalesOrder;
 }
@@ -55,6 +59,7 @@ private:
     void insertOrder(cDbSave &save);
     void updateOrder(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
+    DocumentLines::HeaderFields headerFields() const;
 
     Ui::frmSalesOrder *ui;
     SalesDelegate *salesDelegate = nullptr;

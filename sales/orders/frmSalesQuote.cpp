@@ -4,6 +4,7 @@
 #include "core/comboboxes.h"
 #include "core/connection.h"
 #include "core/dbsave.h"
+#include "core/documentlines.h"
 #include "core/globals.h"
 #include "core/messages.h"
 #include "core/numberfields.h"
@@ -99,11 +100,7 @@ void frmSalesQuote::loadQuote(int id)
     query.prepare(QStringLiteral("Select SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, ShipToType, Date, ShipDate, "
                                  "ExpireDate, Subtotal, Freight, Total, Comments from salesquote where SalesQuoteId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     editedSalesQuoteId = id;
     selectComboItemById(ui->cmbCustomer, query.value(3));
@@ -116,9 +113,7 @@ void frmSalesQuote::loadQuote(int id)
     ui->txtTotal->setValue(Money::fromDecimal(query.value(10)).toDouble());
     ui->txtComment->setPlainText(query.value(11).toString());
     showShipTo();
-    const QSqlError error = SalesStorage::loadLines(lines, SalesStorage::quote, id, true);
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::quote, id, true));
     enterState(false);
 }
 
@@ -174,30 +169,22 @@ void frmSalesQuote::updateQuote(cDbSave &save)
 
 void frmSalesQuote::bindHeader(QSqlQuery &header) const
 {
+    DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":CustomerId"));
     header.bindValue(QStringLiteral(":SalesQuoteNo"), textOrNull(ui->txtSalesQuoteNo->text()));
-    header.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
-    header.bindValue(QStringLiteral(":CustomerId"), comboItemId(ui->cmbCustomer));
-    header.bindValue(QStringLiteral(":Date"), ui->dtDate->date());
-    header.bindValue(QStringLiteral(":ShipDate"), ui->dtShipDate->date());
     header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
-    header.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(ui->txtSubTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Freight"), Money::fromDouble(ui->txtFreight->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Total"), Money::fromDouble(ui->txtTotal->value()).toDecimal());
-    header.bindValue(QStringLiteral(":Comments"), textOrNull(ui->txtComment->toPlainText()));
+}
+
+DocumentLines::HeaderFields frmSalesQuote::headerFields() const
+{
+    return {ui->cmbCustomer, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight, ui->txtTotal, ui->txtComment};
 }
 
 bool frmSalesQuote::isValid()
 {
-    if (ui->cmbCustomer->currentIndex() <= 0) {
-        Messages::critical(this, msgCaption, tr("Select Customer"));
-        return false;
-    }
-    if (lines->lineCount() == 0) {
-        Messages::critical(this, msgCaption,
-                           tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column"));
-        return false;
-    }
-    return lines->checkLines(this) && TextColumns::storable(this);
+    return DocumentLines::hasChoicesAndLines(
+               this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount(),
+               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+           lines->checkLines(this) && TextColumns::storable(this);
 }
 
 void frmSalesQuote::on_btnRemoveItem_clicked()

@@ -13,6 +13,10 @@ class QStandardItem;
 class QStandardItemModel;
 class SalesDelegate;
 
+namespace DocumentLines {
+struct HeaderFields;
+}
+
 namespace Ui {
 class frmSalesQuote;
 }
@@ -49,6 +53,7 @@ private:
     void insertQuote(cDbSave &save);
     void updateQuote(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
+    DocumentLines::HeaderFields headerFields() const;
     void setupItemsTable();
     double lineTotal(const QModelIndex &index) const;
     void fillLineDefaults(const QModelIndex &index);

@@ -1,6 +1,7 @@
 #include "core/globals.h"
 #include "purchasing/purchasedelegate.h"
 #include "purchasing/purchasegrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 
 #include <QComboBox>
@@ -20,9 +21,8 @@ namespace {
 const char *fixture[] = {
     "insert into persons (PersonId, PersonName) values (10, 'Vera Person')",
     "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
     "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (1, 3, 1, 3.00), "
     "(1, 1, 2, 25.00), (2, 1, 1, 19.99)",
     "insert into purchaseinvoice (PurchaseInvoiceId, EmployeeId, VendorId, Date, ShipToWarehouseID) values "

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchaseInvoice.h"
 #include "purchasing/purchasegrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -24,64 +25,23 @@ namespace {
 // Two vendors, Rice (barcode 111, bought last at 2.10) and Tea (222, never bought; a
 // price in Each only), and Salt (333) without any unit.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
-    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
-    "(2, 'Mill', 11, b'1')",
-    "update warehouses set Address1 = '1 Dock Rd', City = 'Port' where WarehouseId = 2",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::veraAndWalt,
+    Fixture::farmAndMill,
+    Fixture::dockRoadWarehouse,
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Barcode) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1', '111'), (2, 'T-2', 'Tea', 1, 1, b'1', '222'), (3, 'S-3', 'Salt', 1, 1, b'1', '333')",
-    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (1, 1, 2, 25.00), "
-    "(2, 1, 1, 19.99)",
+    Fixture::riceAndTeaPrices,
     "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, "
     "ShipToWarehouseID) values (1, 'OLD', 1, 1, '2024-01-01', 1)",
     "insert into purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, BasePrice, Price) values "
     "(1, 1, 1, 1, 2.10, 2.10)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
-
-void scan(QWidget *window, const QString &code)
-{
-    QLineEdit *barcode = edit(window, "txtBarcode");
-    barcode->setText(code);
-    emit barcode->returnPressed();
-}
-
 // Every line as "item quantity unit unit-price price date", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price), int(Date)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty() ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                      : value.type() == QVariant::Date   ? value.toDate().toString(Qt::ISODate)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price), int(Date)});
 }
 
 QString storedInvoices()
@@ -102,15 +62,6 @@ QString storedLines()
                "ifnull(ProductionDate, 'NULL')) order by PurchaseInvoiceDetailsId separator ' / ') "
                "from purchaseinvoicedetails where PurchaseInvoiceId > 1")
         .toString();
-}
-
-void searchInvoice(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
 }
 
 // Vendor Mill, warehouse "Warehouse", Rice bought on 2024-02-29 and Tea without a
@@ -180,12 +131,7 @@ private slots:
 
 void tst_purchaseinvoice::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_purchaseinvoice::cleanup()
@@ -195,10 +141,7 @@ void tst_purchaseinvoice::cleanup()
 
 void tst_purchaseinvoice::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Invoice");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
@@ -212,15 +155,7 @@ void tst_purchaseinvoice::form_data()
 
 void tst_purchaseinvoice::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmPurchaseInvoice invoice(nullptr);
-    const QString problem = TestSupport::checkForm(&invoice, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmPurchaseInvoice>();
 }
 
 void tst_purchaseinvoice::rememberedWarehouseAndVendor_data()
@@ -285,7 +220,7 @@ void tst_purchaseinvoice::roundTrip()
     QCOMPARE(shownLines(&invoice), QString());
     QCOMPARE(state(&invoice), QString("add"));
 
-    searchInvoice(&invoice, "PI-9");
+    openStored(&invoice, "PI-9");
     QCOMPARE(state(&invoice), QString("edit"));
     QCOMPARE(shownLines(&invoice), QString("Rice 2 Each 2.10 4.20 2024-02-29 / Tea 1 Each 3.00 3.00 _"));
     QCOMPARE(amountBox(&invoice, "txtDeposit")->value(), 4.0);
@@ -366,7 +301,7 @@ void tst_purchaseinvoice::updateOfADeletedInvoiceIsRefused()
     invoice.show();
     writeInvoice(&invoice, "PI-9");
     click(&invoice, "btnSave");
-    searchInvoice(&invoice, "PI-9");
+    openStored(&invoice, "PI-9");
     EXEC_SQL("delete from purchaseinvoice where PurchaseInvoiceId > 1");
     MessageRecorder::clear();
     click(&invoice, "btnSave");
@@ -380,7 +315,7 @@ void tst_purchaseinvoice::searchWithoutAChoiceChangesNothing()
 {
     frmPurchaseInvoice invoice(nullptr);
     invoice.show();
-    searchInvoice(&invoice, "OLD");
+    openStored(&invoice, "OLD");
     QCOMPARE(state(&invoice), QString("edit"));
     scan(&invoice, "222");
     const QString shown = shownLines(&invoice);
@@ -450,7 +385,7 @@ void tst_purchaseinvoice::searchOrderRefuses()
     frmPurchaseInvoice invoice(nullptr);
     invoice.show();
     if (editing)
-        searchInvoice(&invoice, "OLD");
+        openStored(&invoice, "OLD");
     else
         writeInvoice(&invoice, "PI-9");
     const QString shown = shownLines(&invoice);

@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchaseOrder.h"
 #include "purchasing/purchasegrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -23,15 +24,12 @@ namespace {
 // Two vendors; Rice, last ordered at 2.40 on order "OLD" (and bought later at 2.10, which
 // an order does not look at), and Tea, never ordered.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
-    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
-    "(2, 'Mill', 11, b'1')",
-    "update warehouses set Address1 = '1 Dock Rd', City = 'Port' where WarehouseId = 2",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
-    "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (1, 1, 2, 25.00), "
-    "(2, 1, 1, 19.99)",
+    Fixture::veraAndWalt,
+    Fixture::farmAndMill,
+    Fixture::dockRoadWarehouse,
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
+    Fixture::riceAndTeaPrices,
     "insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, ShipToWarehouseID) "
     "values (1, 'OLD', 1, 1, '2024-01-01', 1)",
     "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, Price) values "
@@ -42,29 +40,9 @@ const char *fixture[] = {
     "(1, 1, 1, 1, 2.10, 2.10)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
 QDateEdit *dateEdit(QWidget *window, const char *name)
 {
     return window->findChild<QDateEdit *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
 }
 
 // The item picker chooses `itemId`.
@@ -80,18 +58,7 @@ void addItem(QWidget *window, int itemId)
 // Every line as "item quantity unit unit-price price", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty() ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(Uom), int(UnitPrice), int(Price)});
 }
 
 // The orders saved by the test.
@@ -111,15 +78,6 @@ QString storedLines()
                "select group_concat(concat_ws(' ', ItemId, Quantity, UOMId, BasePrice, Price) "
                "order by PurchaseOrderDetailsId separator ' / ') from purchaseorderdetails where PurchaseOrderId > 1")
         .toString();
-}
-
-void searchOrder(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
 }
 
 // To Mill, shipped to "Warehouse": Rice × 2 at 2.60 and Tea at 3.00, freight 5.
@@ -161,12 +119,7 @@ private slots:
 
 void tst_purchaseorder::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_purchaseorder::cleanup()
@@ -176,10 +129,7 @@ void tst_purchaseorder::cleanup()
 
 void tst_purchaseorder::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Order");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("vendors") << "cmbVendor" << "QComboBox" << "items" << QVariant("<Add New>,Farm: Vera,Mill: Walt");
@@ -194,15 +144,7 @@ void tst_purchaseorder::form_data()
 
 void tst_purchaseorder::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmPurchaseOrder order(nullptr);
-    const QString problem = TestSupport::checkForm(&order, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmPurchaseOrder>();
 }
 
 // From the newest order line of the item, whatever was paid on an invoice since.
@@ -241,7 +183,7 @@ void tst_purchaseorder::roundTrip()
     QCOMPARE(amountBox(&order, "txtTotal")->value(), 5.0);
     QCOMPARE(state(&order), QString("add"));
 
-    searchOrder(&order, "PO-9");
+    openStored(&order, "PO-9");
     QCOMPARE(state(&order), QString("edit"));
     QCOMPARE(shownLines(&order), QString("Rice 2 Each 2.60 5.20 / Tea 1 Each 3.00 3.00"));
     QCOMPARE(combo(&order, "cmbVendor")->currentText(), QString("Mill: Walt"));
@@ -315,7 +257,7 @@ void tst_purchaseorder::failedSaveKeepsTheOrder()
     writeOrder(&order);
     if (editing) {
         click(&order, "btnSave");
-        searchOrder(&order, "PO-9");
+        openStored(&order, "PO-9");
         edit(&order, "txtPurchaseOrderNo")->clear();
         type(&order, "txtPurchaseOrderNo", "PO-10");
     }
@@ -354,7 +296,7 @@ void tst_purchaseorder::anotherUsersChangeIsRefused()
     order.show();
     writeOrder(&order);
     click(&order, "btnSave");
-    searchOrder(&order, "PO-9");
+    openStored(&order, "PO-9");
     EXEC_SQL(meanwhile);
     const QString stored = storedOrders() + " : " + storedLines();
     MessageRecorder::clear();

@@ -1,6 +1,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchaseRefund.h"
 #include "sales/invoices/refundgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -20,38 +21,17 @@ namespace {
 // Farm sold us on invoice PI-1 four Rice at 10 with a discount of 2 and a tax of 1 for the
 // line, made on 2024-01-15, and ten Tea at 3; Mill on invoice PI-2.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
+    Fixture::veraAndWalt,
     "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
     "(2, 'Mill', 11, b'0')",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
     "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, "
     "ShipToWarehouseID) values (1, 'PI-1', 1, 1, '2024-03-01', 1), (2, 'PI-2', 1, 2, '2024-03-02', 1)",
     "insert into purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, Quantity, UOMId, "
     "BasePrice, Discount, Tax, Price, ProductionDate) values (1, 1, 1, 4, 1, 10, 2, 1, 39, '2024-01-15'), "
     "(2, 1, 2, 10, 1, 3, 0, 0, 30, NULL), (3, 2, 2, 5, 1, 3, 0, 0, 15, NULL)",
 };
-
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
 
 QString storedRefunds()
 {
@@ -94,12 +74,7 @@ private slots:
 
 void tst_purchaserefund::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_purchaserefund::cleanup()
@@ -109,10 +84,7 @@ void tst_purchaserefund::cleanup()
 
 void tst_purchaserefund::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Refund");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("every vendor, active or not") << "cmbVendor" << "QComboBox" << "items"
@@ -127,15 +99,7 @@ void tst_purchaserefund::form_data()
 
 void tst_purchaserefund::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmPurchaseRefund refund(nullptr);
-    const QString problem = TestSupport::checkForm(&refund, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmPurchaseRefund>();
 }
 
 // The update writes each line's amount with its quantity, so that the lines always add up

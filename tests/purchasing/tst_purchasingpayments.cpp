@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "purchasing/frmPurchasingPayments.h"
 #include "sales/invoices/paymentgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -40,24 +41,6 @@ const char *fixture[] = {
     "(4, '2024-01-22', '0', 12.00, '')",
 };
 const int fixturePayments = 4;
-
-QTableWidget *invoices(QWidget *window)
-{
-    return window->findChild<QTableWidget *>("tblInvoices");
-}
-
-// Every invoice shown as "number|date|total|paid|debt|payment", the payment cell "-"
-// where it is locked.
-QStringList shownInvoices(QWidget *window)
-{
-    QStringList rows;
-    for (QString row : shownRows(invoices(window))) {
-        if (!(invoices(window)->item(rows.size(), Payment)->flags() & Qt::ItemIsEditable))
-            row += '-';
-        rows << row;
-    }
-    return rows;
-}
 
 void pay(QWidget *window, int row, const QString &amount)
 {
@@ -98,18 +81,12 @@ private slots:
 
 void tst_purchasingpayments::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
+    freshCompanyWith(fixture);
 }
 
 void tst_purchasingpayments::form_data()
 {
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Purchase Payments");
     QTest::newRow("active vendors only") << "cmbVendors" << "QComboBox" << "items" << QVariant("Farm: Vera,Mill: Walt");
     QTest::newRow("invoice id hidden") << "tblInvoices" << "QTableWidget" << "visibleColumns"
@@ -118,12 +95,8 @@ void tst_purchasingpayments::form_data()
 
 void tst_purchasingpayments::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
     frmPurchasingPayments window(nullptr);
-    const QString problem = TestSupport::checkForm(&window, object, kind, property, value);
+    const QString problem = checkFormRow(&window);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 

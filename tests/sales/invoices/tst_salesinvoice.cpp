@@ -6,6 +6,7 @@
 #include "sales/invoices/invoicepage.h"
 #include "sales/orders/salesgrid.h"
 #include "tests/support/reportsupport.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -31,11 +32,10 @@ namespace {
 const char *fixture[] = {
     "update warehouses set WarehouseName = 'Main', City = 'Cairo' where WarehouseId = 1",
     "update warehouses set IsActive = b'0' where WarehouseId = 2",
-    "insert into persons (PersonId, PersonName, Street1) values (10, 'Alice Person', '1 Main St'), "
-    "(11, 'Bob Person', NULL)",
+    Fixture::aliceAndBob,
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
     "(1, 'Acme', 10, b'1', 10), (2, 'Bare', 11, b'1', NULL), (3, 'Gone', 11, b'0', NULL)",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Barcode) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1', '111'), (2, 'T-2', 'Tea', 1, 1, b'1', '222'), "
     "(4, 'S-4', 'Sugar', 1, 1, b'1', '222')",
@@ -43,48 +43,10 @@ const char *fixture[] = {
     "(4, 1, 1, 0.35)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
-
-void scan(QWidget *window, const QString &code)
-{
-    QLineEdit *barcode = edit(window, "txtBarcode");
-    barcode->setText(code);
-    emit barcode->returnPressed();
-}
-
 // Every line as "item quantity unit-price discount tax price", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(UnitPrice), int(Discount), int(Tax), int(Price)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty() ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(UnitPrice), int(Discount), int(Tax), int(Price)});
 }
 
 QString amounts(QWidget *window)
@@ -111,15 +73,6 @@ QString storedLines()
                "Discount, Tax, Price) order by SalesInvoiceDetailsId separator ' / ') "
                "from salesinvoicedetails left join salesinvoice using (SalesInvoiceId)")
         .toString();
-}
-
-void searchInvoice(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
 }
 
 // A ready invoice of Rice × 2 and Tea for Acme from the main warehouse, freight 5.
@@ -196,12 +149,7 @@ private slots:
 
 void tst_salesinvoice::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_salesinvoice::cleanup()
@@ -212,10 +160,7 @@ void tst_salesinvoice::cleanup()
 
 void tst_salesinvoice::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Invoice");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
@@ -230,15 +175,7 @@ void tst_salesinvoice::form_data()
 
 void tst_salesinvoice::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmSalesInvoice invoice(nullptr);
-    const QString problem = TestSupport::checkForm(&invoice, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmSalesInvoice>();
 }
 
 void tst_salesinvoice::rememberedWarehouseAndCustomer_data()
@@ -339,7 +276,7 @@ void tst_salesinvoice::roundTrip()
     QCOMPARE(shownLines(&invoice), QString());
     QCOMPARE(amounts(&invoice), QString("0.00 0.00 0.00 0.00 0.00 0.00"));
 
-    searchInvoice(&invoice, "I-1");
+    openStored(&invoice, "I-1");
     QCOMPARE(state(&invoice), QString("edit"));
     QCOMPARE(text(&invoice, "txtSalesInvoiceNo"), QString("I-1"));
     QCOMPARE(combo(&invoice, "cmbCustomer")->currentText(), QString("Acme: Alice Person"));
@@ -390,7 +327,7 @@ void tst_salesinvoice::refundedLineIsNotRemoved()
              "select 1, SalesInvoiceDetailsId, 1 from salesinvoicedetails where ItemId = 2");
     const QString stored = storedLines();
 
-    searchInvoice(&invoice, "I-1");
+    openStored(&invoice, "I-1");
     invoice.findChild<QTableView *>("tblItems")->setCurrentIndex(lines(&invoice)->index(1, ItemName));
     MessageRecorder::answerNext(QMessageBox::Yes);
     click(&invoice, "btnRemoveItem");
@@ -410,7 +347,7 @@ void tst_salesinvoice::updateOfADeletedInvoiceIsRefused()
     invoice.show();
     writeInvoice(&invoice, "I-1");
     click(&invoice, "btnSave");
-    searchInvoice(&invoice, "I-1");
+    openStored(&invoice, "I-1");
     EXEC_SQL("delete from salesinvoice");
     MessageRecorder::clear();
     click(&invoice, "btnSave");
@@ -429,10 +366,10 @@ void tst_salesinvoice::loadResetsTheOrderDeposit()
              "(2, 'I-2', NULL, 1, 1, 1, '2024-03-02', 10, 0, 10, '0', 1)");
     frmSalesInvoice invoice(nullptr);
     invoice.show();
-    searchInvoice(&invoice, "I-1");
+    openStored(&invoice, "I-1");
     QCOMPARE(text(&invoice, "txtSalesOrderNo"), QString("O-7"));
     QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 1.00 4.00 5.00"));
-    searchInvoice(&invoice, "I-2");
+    openStored(&invoice, "I-2");
     QCOMPARE(text(&invoice, "txtSalesOrderNo"), QString());
     QCOMPARE(amounts(&invoice), QString("10.00 0.00 10.00 1.00 0.00 9.00"));
 }
@@ -487,7 +424,7 @@ void tst_salesinvoice::searchOrderRefuses()
     frmSalesInvoice invoice(nullptr);
     invoice.show();
     if (editing)
-        searchInvoice(&invoice, "I-8");
+        openStored(&invoice, "I-8");
     else
         writeInvoice(&invoice, "I-9");
     const QString shown = shownLines(&invoice) + " | " + amounts(&invoice);

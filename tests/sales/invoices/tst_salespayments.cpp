@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "sales/invoices/frmSalesPayments.h"
 #include "sales/invoices/paymentgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -43,25 +44,6 @@ const char *fixture[] = {
     "(4, '2024-01-22', '0', 25.00, '')",
 };
 const int fixturePayments = 4;
-
-QTableWidget *invoices(QWidget *window)
-{
-    return window->findChild<QTableWidget *>("tblInvoices");
-}
-
-// Every invoice shown as "number|date|total|paid|debt|payment", the payment cell "-"
-// where it is locked.
-QStringList shownInvoices(QWidget *window)
-{
-    QStringList rows;
-    for (QString row : shownRows(invoices(window))) {
-        const int last = row.lastIndexOf('|');
-        if (!(invoices(window)->item(rows.size(), Payment)->flags() & Qt::ItemIsEditable))
-            row = row.left(last + 1) + '-';
-        rows << row;
-    }
-    return rows;
-}
 
 // The user types `amount` into the payment cell of invoice `number`.
 void pay(QWidget *window, const QString &number, const QString &amount)
@@ -119,18 +101,12 @@ private slots:
 
 void tst_salespayments::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
+    freshCompanyWith(fixture);
 }
 
 void tst_salespayments::form_data()
 {
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Payment");
     QTest::newRow("active customers only, none chosen for the user")
         << "cmbCustomers" << "QComboBox" << "items" << QVariant("Delta Foods: Sara,Nile Trade: Omar");
@@ -144,12 +120,8 @@ void tst_salespayments::form_data()
 
 void tst_salespayments::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
     frmSalesPayments window(nullptr);
-    const QString problem = TestSupport::checkForm(&window, object, kind, property, value);
+    const QString problem = checkFormRow(&window);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 

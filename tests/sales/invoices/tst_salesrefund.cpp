@@ -3,6 +3,7 @@
 #include "sales/invoices/frmSalesRefund.h"
 #include "sales/invoices/refundgrid.h"
 #include "sales/invoices/refundsdelegate.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -26,9 +27,8 @@ const char *fixture[] = {
     "insert into persons (PersonId, PersonName) values (10, 'Alice'), (11, 'Bob')",
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1'), "
     "(2, 'Bare', 11, b'1')",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
-    "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
-    "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1')",
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
     "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, EmployeeId, CustomerId, WarehouseId, Date) values "
     "(1, 'SI-1', 1, 1, 1, '2024-03-01'), (2, NULL, 1, 1, 1, '2024-03-01'), (3, 'X-3', 1, 2, 1, '2024-02-01')",
     "insert into salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, Quantity, UOMId, BasePrice, "
@@ -36,41 +36,10 @@ const char *fixture[] = {
     "(3, 2, 2, 1, 1, 3, 0, 0, 3), (4, 3, 1, 1, 1, 10, 0, 0, 10)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
-
 // Every row as "item quantity refunded refund price", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(Refunded), int(Refund), int(Price)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty()           ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(Refunded), int(Refund), int(Price)}, true);
 }
 
 // "subtotal total debt" as the window shows them.
@@ -107,14 +76,6 @@ void chooseInvoice(QWidget *window, const QString &customer, const QString &invo
     choose(combo(window, "cmbInvoices"), invoice);
 }
 
-void searchRefund(QWidget *window)
-{
-    TestSupport::whenModal([](QWidget *list) {
-        chooseRow(list, "Acme");
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
-}
 }
 
 class tst_salesrefund : public QObject
@@ -141,12 +102,7 @@ private slots:
 
 void tst_salesrefund::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_salesrefund::cleanup()
@@ -222,10 +178,7 @@ void tst_salesrefund::refundIsCapped()
 
 void tst_salesrefund::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Refund");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
@@ -239,15 +192,7 @@ void tst_salesrefund::form_data()
 
 void tst_salesrefund::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmSalesRefund refund(nullptr);
-    const QString problem = TestSupport::checkForm(&refund, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmSalesRefund>();
 }
 
 // Newest first, the larger id first on one day; the lines of the invoice chosen, with
@@ -283,7 +228,7 @@ void tst_salesrefund::roundTrip()
     QCOMPARE(lines(&refund)->rowCount(), 0);
     QCOMPARE(combo(&refund, "cmbPaymentMethod")->currentIndex(), 1);
 
-    searchRefund(&refund);
+    openStored(&refund, "Acme");
     QCOMPARE(state(&refund), QString("edit"));
     QVERIFY(!combo(&refund, "cmbCustomers")->isEnabled());
     QCOMPARE(combo(&refund, "cmbInvoices")->currentText(), QString("SI-1: 2024-03-01"));
@@ -379,7 +324,7 @@ void tst_salesrefund::updateOfADeletedRefundIsRefused()
     EXEC_SQL("insert into salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, Quantity, UOMId, "
              "BasePrice, Discount, Tax, Price) values (7, 1, 1, 1, 1, 10, 2, 1, 9.75)");
     frmSalesRefund refund(nullptr);
-    searchRefund(&refund);
+    openStored(&refund, "Acme");
     QCOMPARE(shownLines(&refund), QString("Rice 4 0 1 9.75"));
     EXEC_SQL("delete from salesrefund where SalesRefundId = 7");
     writeCell(&refund, 0, Refund, 2);

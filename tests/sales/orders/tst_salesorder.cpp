@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/salesgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -22,11 +23,10 @@ namespace {
 // Customers, items priced per unit and price type, and a stored quote "Q-5" of Acme
 // with two lines, one without a discount.
 const char *fixture[] = {
-    "insert into persons (PersonId, PersonName, Street1) values (10, 'Alice Person', '1 Main St'), "
-    "(11, 'Bob Person', NULL)",
+    Fixture::aliceAndBob,
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
     "(1, 'Acme', 10, b'1', 10), (2, 'Bare', 11, b'1', NULL)",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1'), (4, 'S-4', 'Sugar', 1, 1, b'1')",
     "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.50), (2, 3, 1, 19.99), "
@@ -39,29 +39,9 @@ const char *fixture[] = {
     "(51, 5, 2, 1, 1, 3, 20.00, 0.00, 0.00, 20.00)",
 };
 
-QAbstractItemModel *lines(QWidget *window)
-{
-    return window->findChild<QTableView *>("tblItems")->model();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
-}
-
-QDoubleSpinBox *amountBox(QWidget *window, const char *name)
-{
-    return window->findChild<QDoubleSpinBox *>(name);
-}
-
 QString comment(QWidget *window)
 {
     return window->findChild<QPlainTextEdit *>("txtComment")->toPlainText();
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
 }
 
 void addItem(QWidget *window, const QString &name)
@@ -80,18 +60,7 @@ void addItem(QWidget *window, const QString &name)
 // Every line as "item quantity unit-price discount tax price", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {
-    QStringList rows;
-    for (int row = 0; row + 1 < lines(window)->rowCount(); ++row) {
-        QStringList cells;
-        for (int column : {int(ItemName), int(Quantity), int(UnitPrice), int(Discount), int(Tax), int(Price)}) {
-            const QVariant value = lines(window)->index(row, column).data(Qt::EditRole);
-            cells << (value.toString().isEmpty() ? QStringLiteral("_")
-                      : value.type() == QVariant::Double ? QString::number(value.toDouble(), 'f', 2)
-                                                         : value.toString());
-        }
-        rows << cells.join(' ');
-    }
-    return rows.join(" / ");
+    return lineTexts(window, {int(ItemName), int(Quantity), int(UnitPrice), int(Discount), int(Tax), int(Price)});
 }
 
 QString storedOrders()
@@ -110,15 +79,6 @@ QString storedOrderLines()
                "ifnull(Discount, 'NULL'), ifnull(Tax, 'NULL'), Price) order by SalesOrderDetailsId separator ' / ') "
                "from salesorderdetails")
         .toString();
-}
-
-void searchOrder(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
 }
 
 void searchQuote(QWidget *window, const QString &number)
@@ -146,12 +106,7 @@ private slots:
 
 void tst_salesorder::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_salesorder::cleanup()
@@ -161,10 +116,7 @@ void tst_salesorder::cleanup()
 
 void tst_salesorder::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Order");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("payment methods") << "cmbPaymentMethod" << "QComboBox" << "items"
@@ -175,15 +127,7 @@ void tst_salesorder::form_data()
 
 void tst_salesorder::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
-    frmSalesOrder order(nullptr);
-    const QString problem = TestSupport::checkForm(&order, object, kind, property, value);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(messageLog(), QString());
+    checkDocumentForm<frmSalesOrder>();
 }
 
 void tst_salesorder::debtFollowsTotalAndDeposit()
@@ -231,7 +175,7 @@ void tst_salesorder::roundTripFromAQuote()
     // Found again as stored; a changed, a removed and a new line give exactly those rows,
     // and the order keeps the quote it was made from.
     choose(combo(&order, "cmbPaymentMethod"), "Cash");
-    searchOrder(&order, "O-1");
+    openStored(&order, "O-1");
     QCOMPARE(state(&order), QString("edit"));
     QCOMPARE(text(&order, "txtSalesQuoteNo"), QString("Q-5"));
     QCOMPARE(combo(&order, "cmbPaymentMethod")->currentText(), QString("Credit Card"));
@@ -273,7 +217,7 @@ void tst_salesorder::searchQuoteRefuses()
     frmSalesOrder order(nullptr);
     order.show();
     if (editing) {
-        searchOrder(&order, "O-7");
+        openStored(&order, "O-7");
     } else {
         type(&order, "txtSalesOrderNo", "typed");
         addItem(&order, "Sugar");

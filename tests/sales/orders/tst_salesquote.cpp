@@ -4,6 +4,7 @@
 #include "sales/orders/frmSalesQuote.h"
 #include "sales/orders/salesdelegate.h"
 #include "sales/orders/salesgrid.h"
+#include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -31,7 +32,7 @@ const char *fixture[] = {
     "(11, 'Ship Person', '9 Dock Rd', 'Gate 4', 'Alexandria', NULL, 'Egypt'), (12, 'Bob Person', NULL, NULL, NULL, NULL, NULL)",
     "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) values "
     "(1, 'Acme', 10, b'1', 11), (2, 'Gone Co', 12, b'0', 11), (3, 'Bare', 12, b'1', NULL)",
-    "insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+    Fixture::foodCategory,
     "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
     "(1, 'R-1', 'Rice', 1, 1, b'1'), (2, 'T-2', 'Tea', 1, 1, b'1'), (3, 'N-3', 'Unpriced', 1, 1, b'1'), "
     "(4, 'S-4', 'Sugar', 1, 1, b'1')",
@@ -43,11 +44,6 @@ const char *fixture[] = {
 QTableView *grid(QWidget *window)
 {
     return window->findChild<QTableView *>(QStringLiteral("tblItems"));
-}
-
-QAbstractItemModel *lines(QWidget *window)
-{
-    return grid(window)->model();
 }
 
 double amountField(QWidget *window, const char *name)
@@ -89,11 +85,6 @@ QString cellText(QWidget *window, int row, int column)
     if (value.type() == QVariant::Double)
         return QString::number(value.toDouble(), 'f', 2);
     return value.toString();
-}
-
-void writeCell(QWidget *window, int row, int column, const QVariant &value)
-{
-    lines(window)->setData(lines(window)->index(row, column), value, Qt::EditRole);
 }
 
 void writePreference(const QString &preferences)
@@ -172,12 +163,7 @@ private slots:
 
 void tst_salesquote::init()
 {
-    TestSupport::freshCompany();
-    MessageRecorder::clear();
-    for (const char *statement : fixture)
-        EXEC_SQL(statement);
-    QFile::remove(TestSupport::settingsPath());
-    currentEmployeeId = 1;
+    freshDocumentCompany(fixture);
 }
 
 void tst_salesquote::cleanup()
@@ -187,10 +173,7 @@ void tst_salesquote::cleanup()
 
 void tst_salesquote::form_data()
 {
-    QTest::addColumn<QString>("object"); // empty: the window itself
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
+    formColumns();
     QTest::newRow("title") << "" << "QDialog" << "windowTitle" << QVariant("Sales Quote");
     QTest::newRow("right to left in Arabic") << "" << "QDialog" << "layoutDirection" << QVariant(int(Qt::RightToLeft));
     QTest::newRow("only active customers") << "cmbCustomer" << "QComboBox" << "items"
@@ -211,13 +194,9 @@ void tst_salesquote::form_data()
 
 void tst_salesquote::form()
 {
-    QFETCH(QString, object);
-    QFETCH(QString, kind);
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    rightToLeft = property == "layoutDirection";
+    rightToLeft = formRowIsArabic();
     frmSalesQuote quote(nullptr);
-    const QString problem = TestSupport::checkForm(&quote, object, kind, property, value);
+    const QString problem = checkFormRow(&quote);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(shownItems(&quote), QString("_"));
     QCOMPARE(messageLog(), QString());
@@ -557,21 +536,6 @@ QString storedQuoteLines()
         .toString();
 }
 
-// Search, choosing the quote numbered `number` in the list.
-void searchQuote(QWidget *window, const QString &number)
-{
-    TestSupport::whenModal([&](QWidget *list) {
-        chooseRow(list, number);
-        click(list, "btnEdit");
-    });
-    click(window, "btnSearch");
-}
-
-QString state(QWidget *window)
-{
-    return window->findChild<QWidget *>("lblStateAdd")->isHidden() ? "edit" : "add";
-}
-
 // Every line as "item quantity unit-price discount tax price".
 QString shownLines(QWidget *window)
 {
@@ -608,7 +572,7 @@ void tst_salesquote::roundTrip()
 
     // Stored quotes come back as stored, NULLs included, ready to be changed.
     EXEC_SQL("update salesquote set SalesQuoteNo = 'Q-1'");
-    searchQuote(&quote, "Q-1");
+    openStored(&quote, "Q-1");
     QCOMPARE(state(&quote), QString("edit"));
     QCOMPARE(combo(&quote, "cmbCustomer")->currentText(), QString("Acme: Alice Person"));
     QCOMPARE(quote.findChild<QPlainTextEdit *>("txtComment")->toPlainText(), QString("first"));
@@ -649,7 +613,7 @@ void tst_salesquote::failedSaveKeepsTheQuote()
     frmSalesQuote quote(nullptr);
     quote.show();
     if (editing)
-        searchQuote(&quote, "Q-5");
+        openStored(&quote, "Q-5");
     else
         choose(combo(&quote, "cmbCustomer"), "Acme: Alice Person");
     addItem(&quote, "Tea");
@@ -690,7 +654,7 @@ void tst_salesquote::quoteGoneMeanwhile()
     // Loaded, then deleted by another user: the update is refused, nothing is written.
     for (const char *statement : storedQuote)
         EXEC_SQL(statement);
-    searchQuote(&quote, "Q-5");
+    openStored(&quote, "Q-5");
     EXEC_SQL("delete from salesquote");
     click(&quote, "btnSave");
 
