@@ -45,12 +45,12 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documentlines.cpp" line="51"/>
+        <location filename="../core/documentlines.cpp" line="61"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documentlines.cpp" line="62"/>
+        <location filename="../core/documentlines.cpp" line="72"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
@@ -295,22 +295,22 @@
 <context>
     <name>cPaymentGrid</name>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="152"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="178"/>
         <source>The payment for invoice %1 is not an amount. Type it with at most two decimals, such as 1250.50.</source>
         <translation>دفعة الفاتورة %1 ليست مبلغاً. اكتبها بخانتين عشريتين على الأكثر، مثل 1250.50.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="157"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="183"/>
         <source>The payment for invoice %1 must be more than 0.</source>
         <translation>يجب أن تكون دفعة الفاتورة %1 أكبر من 0.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="160"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="186"/>
         <source>The payment for invoice %1 is more than its debt of %2.</source>
         <translation>دفعة الفاتورة %1 أكبر من الباقي عليها وهو %2.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="215"/>
+        <location filename="../sales/invoices/paymentgrid.cpp" line="241"/>
         <source>Another user has changed invoice %1 meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر الفاتورة %1 في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>
@@ -3266,27 +3266,27 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="203"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="197"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="215"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="207"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="249"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="234"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="253"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="235"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="258"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="237"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -3467,17 +3467,17 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="162"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="156"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="166"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="157"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="171"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="159"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -4180,33 +4180,33 @@
     </message>
     <message>
         <location filename="../sales/invoices/frmSalesInvoice.cpp" line="98"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="107"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="106"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="216"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="209"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="230"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="221"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="270"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="253"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="274"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="437"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="254"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="410"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="279"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="256"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -4215,27 +4215,27 @@
         <translation type="vanished">سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="346"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="319"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="369"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="342"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="370"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="343"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="391"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="364"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="454"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="427"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4436,32 +4436,32 @@
         <translation>المتبقي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="61"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="62"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="143"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="138"/>
         <source>A stored order cannot be filled from a quote. Press New first.</source>
         <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="155"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="148"/>
         <source>No sales quote has this number.</source>
         <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="189"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="174"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="194"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="175"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="307"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="284"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -4803,22 +4803,22 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="58"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="59"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="192"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="185"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="197"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="186"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="243"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="230"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
