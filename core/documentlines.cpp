@@ -76,7 +76,7 @@ bool commitOrTell(cDbSave &save, QWidget *parent)
     return false;
 }
 
-bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount, const QString &noLines)
+bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount)
 {
     for (const Choice &choice : choices) {
         if (choice.combo->currentIndex() < 1) {
@@ -85,7 +85,9 @@ bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineC
         }
     }
     if (lineCount == 0) {
-        Messages::critical(window, msgCaption, noLines);
+        Messages::critical(window, msgCaption,
+                           QCoreApplication::translate("DocumentLines", "Select items by double clicking the first "
+                                                                        "empty row below 'Item No' or 'Item' column"));
         return false;
     }
     return true;

@@ -78,8 +78,8 @@ void checkStoredLines(cDbSave &save, const Document &document, int id, int lineC
 bool commitOrTell(cDbSave &save, QWidget *parent);
 
 // Before a save: tells over `window` the first of `choices` that has no record chosen
-// (the leading entry, or none), else `noLines` when `lineCount` is 0. False then.
-bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount, const QString &noLines);
+// (the leading entry, or none), else how to add lines when `lineCount` is 0. False then.
+bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount);
 
 // Binds what every document header stores from `fields`: `partnerKey` (":VendorId"),
 // :EmployeeId (the signed-in employee), :Date, :ShipDate, :Subtotal, :Freight, :Total and

@@ -233,8 +233,7 @@ bool frmPurchaseInvoice::isValid()
     return DocumentLines::hasChoicesAndLines(
                this, {{ui->cmbVendor, tr("Select Vendor")},
                       {ui->cmbWarehouses, tr("Select Warehouse")}},
-               lines->lineCount(),
-               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+               lines->lineCount()) &&
            lines->checkLines(this) && TextColumns::storable(this);
 }
 

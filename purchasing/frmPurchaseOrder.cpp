@@ -155,8 +155,7 @@ bool frmPurchaseOrder::isValid()
     return DocumentLines::hasChoicesAndLines(
                this, {{ui->cmbVendor, tr("Select Vendor")},
                       {ui->cmbWarehouses, tr("Select Warehouse")}},
-               lines->lineCount(),
-               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+               lines->lineCount()) &&
            lines->checkLines(this) && TextColumns::storable(this);
 }
 

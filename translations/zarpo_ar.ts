@@ -54,6 +54,11 @@
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
+    <message>
+        <location filename="../core/documentlines.cpp" line="89"/>
+        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
+        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
 </context>
 <context>
     <name>Passwords</name>
@@ -258,25 +263,9 @@
         <translation>بيانات الشركة كما كانت قبل الاستعادة محفوظة في الملف %1. استعد هذا الملف لإعادتها.</translation>
     </message>
     <message>
-        <source>The backup was not made: the MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
-        <translation type="vanished">لم تُنشأ النسخة الاحتياطية: لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
-    </message>
-    <message>
-        <source>The backup was not made: the file %1 cannot be written.</source>
-        <translation type="vanished">لم تُنشأ النسخة الاحتياطية: تتعذّر الكتابة في الملف %1.</translation>
-    </message>
-    <message>
         <location filename="../core/cDbManinpulation.cpp" line="186"/>
         <source>The backup was not made:</source>
         <translation>لم تُنشأ النسخة الاحتياطية:</translation>
-    </message>
-    <message>
-        <source>The backup was not restored: the MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
-        <translation type="vanished">لم تُستعد النسخة الاحتياطية: لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
-    </message>
-    <message>
-        <source>The backup was not restored: the file %1 cannot be read.</source>
-        <translation type="vanished">لم تُستعد النسخة الاحتياطية: تتعذّر قراءة الملف %1.</translation>
     </message>
     <message>
         <location filename="../core/cDbManinpulation.cpp" line="287"/>
@@ -3285,15 +3274,6 @@
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="237"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
-    </message>
-    <message>
-        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
-        <translation type="vanished">سطر محذوف له مرتجع ولا يمكن حذفه. لم يُحفظ شيء.</translation>
-    </message>
 </context>
 <context>
     <name>frmPurchaseInvoiceView</name>
@@ -3475,11 +3455,6 @@
         <location filename="../purchasing/frmPurchaseOrder.cpp" line="157"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="159"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
 </context>
 <context>
@@ -4201,41 +4176,32 @@
     </message>
     <message>
         <location filename="../sales/invoices/frmSalesInvoice.cpp" line="254"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="410"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="409"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="256"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
-    </message>
-    <message>
-        <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
-        <translation type="vanished">سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
-    </message>
-    <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="319"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="318"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="342"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="341"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="343"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="342"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="364"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="363"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="427"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="426"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4456,12 +4422,7 @@
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="175"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="284"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="283"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -4813,12 +4774,7 @@
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="186"/>
-        <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
-        <translation>اختر الأصناف بالنقر المزدوج على أول سطر فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="230"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="229"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -5280,10 +5236,6 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <source>Insert password</source>
-        <translation type="vanished">أدخل كلمة المرور</translation>
-    </message>
-    <message>
         <location filename="../partners/frmUserChangePassword.cpp" line="54"/>
         <source>Password and its confirmation dosn&apos;t match</source>
         <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
@@ -5355,10 +5307,6 @@
         <location filename="../partners/frmUsers.cpp" line="72"/>
         <source>Insert username</source>
         <translation>أدخل اسم المستخدم</translation>
-    </message>
-    <message>
-        <source>Insert password</source>
-        <translation type="vanished">أدخل كلمة المرور</translation>
     </message>
     <message>
         <location filename="../partners/frmUsers.cpp" line="76"/>

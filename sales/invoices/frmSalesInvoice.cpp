@@ -252,8 +252,7 @@ bool frmSalesInvoice::isValid()
     return DocumentLines::hasChoicesAndLines(
                this, {{ui->cmbCustomer, tr("Select Customer")},
                       {ui->cmbWarehouse, tr("Select warehouse")}},
-               lines->lineCount(),
-               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+               lines->lineCount()) &&
            lines->checkLines(this) && TextColumns::storable(this);
 }
 

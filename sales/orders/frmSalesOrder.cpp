@@ -171,8 +171,7 @@ void frmSalesOrder::on_btnSave_clicked()
 bool frmSalesOrder::isValid()
 {
     return DocumentLines::hasChoicesAndLines(
-               this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount(),
-               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+               this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount()) &&
            lines->checkLines(this) && TextColumns::storable(this);
 }
 

@@ -182,8 +182,7 @@ DocumentLines::HeaderFields frmSalesQuote::headerFields() const
 bool frmSalesQuote::isValid()
 {
     return DocumentLines::hasChoicesAndLines(
-               this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount(),
-               tr("Select items by double clicking the first empty row below 'Item No' or 'Item' column")) &&
+               this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount()) &&
            lines->checkLines(this) && TextColumns::storable(this);
 }
 
