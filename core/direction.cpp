@@ -73,8 +73,9 @@ private:
             widest.insert(column, view->horizontalHeader()->sectionSizeHint(column));
         }
         const QFontMetrics metrics(view->font());
-        // The margins the style leaves on either side of a cell's text, and a pixel to spare.
-        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+        // The margins the style leaves on either side of a cell's text, the grid line, and a
+        // pixel to spare: text is laid out in fractions of a pixel, measured here in whole ones.
+        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
         const QLocale locale = view->locale();
         QHash<QString, int> measured;
         for (int row = 0; row < model->rowCount(); ++row) {

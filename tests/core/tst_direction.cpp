@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTextLayout>
@@ -42,6 +43,7 @@ class tst_direction : public QObject
 private slots:
     void cellsFollowTheirFirstLetter_data();
     void cellsFollowTheirFirstLetter();
+    void amountColumnFitsItsWidestText();
     void amountColumnsStayWholeInANarrowView_data();
     void amountColumnsStayWholeInANarrowView();
     void leadStaysInFrontOfAName_data();
@@ -99,6 +101,25 @@ void tst_direction::cellsFollowTheirFirstLetter()
     QCOMPARE(readsLeftToRightInArabic(label.text(), label.text().indexOf(first),
                                       label.text().lastIndexOf(last) + last.size() - 1, label.font()),
              direction == Qt::LeftToRight);
+}
+
+// The room a cell leaves its text (without the grid line and the style's margins) holds
+// each amount as it is laid out, in fractions of a pixel: a pixel short elides it ("100…").
+void tst_direction::amountColumnFitsItsWidestText()
+{
+    const QFontMetricsF metrics(QTableView().font());
+    for (const QString &amount : {"1000.3", "188202.91", "4403166.29", "-49.88", "0.1", "99.8"}) {
+        QStandardItemModel model(0, 1);
+        model.setHorizontalHeaderLabels({"$"});
+        model.appendRow(new QStandardItem(amount));
+        QTableView view;
+        view.setModel(&model);
+        Direction::showAmountColumns(&view, {0});
+        const int margins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+        const int room = view.visualRect(model.index(0, 0)).width() - margins;
+        QVERIFY2(room >= metrics.horizontalAdvance(amount),
+                 qPrintable(QString("%1: %2 < %3").arg(amount).arg(room).arg(metrics.horizontalAdvance(amount))));
+    }
 }
 
 void tst_direction::amountColumnsStayWholeInANarrowView_data()
