@@ -2,6 +2,7 @@
 
 #include "bench/bareclient.h"
 #include "bench/bareconnection.h"
+#include "bench/invoicesteps.h"
 #include "bench/listwindows.h"
 #include "bench/reportsteps.h"
 #include "bench/statementlog.h"
@@ -23,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalBlocker>
@@ -286,6 +288,9 @@ void Benchmark::end()
     delete window.data();
     if (QSqlDatabase::contains(controlName)) {
         dropCreatedCompany();
+        QString ignored;
+        for (const InvoiceWindow &invoice : invoiceWindows())
+            removeBenchInvoice(QSqlDatabase::database(controlName), invoice, &ignored);
         QSqlDatabase::removeDatabase(controlName);
     }
     createdCompany.clear();
@@ -338,7 +343,9 @@ bool Benchmark::run()
     openNs = median(opens);
 
     const auto wanted = [this](const QString &name) {
-        return options.only.isEmpty() || name.contains(options.only, Qt::CaseInsensitive);
+        return options.only.isEmpty()
+               || std::any_of(options.only.cbegin(), options.only.cend(),
+                              [&name](const QString &text) { return name.contains(text, Qt::CaseInsensitive); });
     };
     auto measured = [this, &wanted](const Step &step) {
         if (!wanted(step.name))
@@ -378,6 +385,12 @@ bool Benchmark::run()
 
     for (const ListWindow &list : listWindows())
         measured(listWindow(list.name, list.open, list.drive));
+    for (const InvoiceWindow &invoice : invoiceWindows()) {
+        measured(invoiceSave(invoice));
+        measured(invoiceLoad(invoice));
+    }
+    // The payment windows for the customer and the vendor with the most invoices are
+    // measured here, once they are built.
     for (const CatalogueReportStep &report : catalogueReportSteps())
         measured(catalogueReport(report));
     for (const ListWindow &reportWindow : reportWindows())
@@ -628,6 +641,94 @@ Benchmark::Step Benchmark::listWindow(const QString &name, const std::function<Q
     } else {
         step.act = shown;
     }
+    step.after = [this] { delete window.data(); };
+    return step;
+}
+
+// Writes the benchmark's long invoice in a window of its own and saves it; the window
+// stays open in `window`, empty again, for the caller to close.
+bool Benchmark::saveBenchInvoice(const InvoiceWindow &invoice)
+{
+    QSqlDatabase control = QSqlDatabase::database(controlName);
+    if (itemCodes.isEmpty())
+        itemCodes = ::itemCodes(control, benchInvoiceLines());
+    if (itemCodes.isEmpty()) {
+        stepFailure = QStringLiteral("The company has no item with a code of its own");
+        return false;
+    }
+    if (!removeBenchInvoice(control, invoice, &stepFailure))
+        return false;
+    delete window.data();
+    window = invoice.open();
+    window->show();
+    settle();
+    writeInvoice(window, invoice, itemCodes);
+    settle();
+    return true;
+}
+
+Benchmark::Step Benchmark::invoiceSave(const InvoiceWindow &invoice)
+{
+    Step step;
+    step.name = QStringLiteral("Save a new %1-line %2").arg(benchInvoiceLines()).arg(invoice.name);
+    step.targetRatio = 1.3;
+    step.before = [this, invoice] { saveBenchInvoice(invoice); };
+    step.act = [this, invoice] {
+        auto *save = window ? window->findChild<QAbstractButton *>(QStringLiteral("btnSave")) : nullptr;
+        if (!stepFailure.isEmpty() || !save) {
+            if (stepFailure.isEmpty())
+                stepFailure = QStringLiteral("The %1 window has no Save").arg(invoice.name);
+            return false;
+        }
+        save->click();
+        settle();
+        if (benchInvoiceId(QSqlDatabase::database(controlName), invoice) > 0)
+            return true;
+        stepFailure = QStringLiteral("Save stored no %1").arg(invoice.name);
+        return false;
+    };
+    step.after = [this] { delete window.data(); };
+    // The captured statements name the ids the program's save got: the bare save gets them too.
+    step.beforeBare = [this, invoice] {
+        QString ignored;
+        removeBenchInvoice(QSqlDatabase::database(controlName), invoice, &ignored);
+    };
+    return step;
+}
+
+Benchmark::Step Benchmark::invoiceLoad(const InvoiceWindow &invoice)
+{
+    Step step;
+    step.name = QStringLiteral("Load a %1-line %2 through Search").arg(benchInvoiceLines()).arg(invoice.name);
+    step.targetRatio = 1.3;
+    step.before = [this, invoice] {
+        // Measured alone, the load first needs the invoice that the save leaves behind.
+        if (benchInvoiceId(QSqlDatabase::database(controlName), invoice) < 0 && saveBenchInvoice(invoice)) {
+            if (auto *save = window->findChild<QAbstractButton *>(QStringLiteral("btnSave")))
+                save->click();
+        }
+        delete window.data();
+        window = invoice.open();
+        window->show();
+        settle();
+    };
+    step.act = [this, invoice] {
+        const int id = benchInvoiceId(QSqlDatabase::database(controlName), invoice);
+        auto *search = window ? window->findChild<QAbstractButton *>(QStringLiteral("btnSearch")) : nullptr;
+        if (id < 0 || !search) {
+            stepFailure = id < 0 ? QStringLiteral("There is no %1 to load").arg(invoice.name)
+                                 : QStringLiteral("The %1 window has no Search").arg(invoice.name);
+            return false;
+        }
+        pickFromListWhenShown(invoice.pickedId, id);
+        search->click();
+        settle();
+        auto *number = window->findChild<QLineEdit *>(QLatin1String(invoice.numberField));
+        if (number && number->text() == benchInvoiceNumber())
+            return true;
+        stepFailure = QStringLiteral("Search did not load the %1").arg(invoice.name);
+        return false;
+    };
     step.after = [this] { delete window.data(); };
     return step;
 }

@@ -19,6 +19,7 @@
 class QWidget;
 class frmReportViewer;
 struct CatalogueReportStep;
+struct InvoiceWindow;
 
 struct BenchOptions
 {
@@ -32,8 +33,8 @@ struct BenchOptions
     // When set, each step's statements are written there as the client ran them, one file
     // per step, for whoever wants to see which statement costs what.
     QString statementsFolder;
-    // When set, only the steps whose names hold this text are measured.
-    QString only;
+    // When set, only the steps whose names hold one of these texts are measured.
+    QStringList only;
 };
 
 struct StepResult
@@ -103,6 +104,9 @@ private:
     Step panelReload(const QString &name, int tab, const char *button);
     Step listWindow(const QString &name, const std::function<QWidget *()> &open,
                     const std::function<void(QWidget *)> &drive);
+    Step invoiceSave(const InvoiceWindow &invoice);
+    Step invoiceLoad(const InvoiceWindow &invoice);
+    bool saveBenchInvoice(const InvoiceWindow &invoice);
     Step catalogueReport(const CatalogueReportStep &report);
     Step pdfExport();
 
@@ -135,6 +139,7 @@ private:
     QString largestReportCode;
     int largestReportHeight = -1;
     QSet<QString> sizedReports;
+    QStringList itemCodes; // scanned into the benchmark's long invoices
 };
 
 #endif // BENCHMARK_H
