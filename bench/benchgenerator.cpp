@@ -3,6 +3,7 @@
 #include "bench/companydata.h"
 #include "core/companydb.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -93,6 +94,12 @@ void BenchGenerator::report(const QString &line)
         progress(line);
 }
 
+QString BenchGenerator::madeWith() const
+{
+    const QByteArray script = QCryptographicHash::hash(companySchemaScript().toUtf8(), QCryptographicHash::Sha1);
+    return sizes.text() + QStringLiteral("; schema ") + QString::fromLatin1(script.toHex().left(12));
+}
+
 bool BenchGenerator::isComplete()
 {
     ServerConnection connection(server);
@@ -102,7 +109,7 @@ bool BenchGenerator::isComplete()
     query.prepare(QStringLiteral("SELECT Seconds FROM %1.%2 WHERE Seed = :Seed AND Sizes = :Sizes")
                       .arg(quotedIdentifier(database), markerTable()));
     query.bindValue(QStringLiteral(":Seed"), seed);
-    query.bindValue(QStringLiteral(":Sizes"), sizes.text());
+    query.bindValue(QStringLiteral(":Sizes"), madeWith());
     return query.exec() && query.next();
 }
 
@@ -154,7 +161,7 @@ bool BenchGenerator::writeMarker(double seconds)
     query.prepare(QStringLiteral("INSERT INTO %1.%2 (Seed, Sizes, Today, Seconds) VALUES (:Seed, :Sizes, :Today, :Seconds)")
                       .arg(quotedIdentifier(database), markerTable()));
     query.bindValue(QStringLiteral(":Seed"), seed);
-    query.bindValue(QStringLiteral(":Sizes"), sizes.text());
+    query.bindValue(QStringLiteral(":Sizes"), madeWith());
     query.bindValue(QStringLiteral(":Today"), today);
     query.bindValue(QStringLiteral(":Seconds"), seconds);
     if (!query.exec()) {

@@ -28,7 +28,7 @@ public:
 
     // Creates the database from the program's schema script (dropping one of that name
     // first) and fills it. With `keepComplete`, a database of that name that an earlier
-    // run finished with the same seed and sizes is left as it is. On failure error()
+    // run finished with the same seed, sizes and schema script is left as it is. On failure error()
     // says why; a half-filled database carries no completion mark.
     Outcome run(bool keepComplete);
     QString error() const;
@@ -38,6 +38,9 @@ public:
     static QString markerTable();
 
 private:
+    // The sizes, and the schema script the company was made from: a company made before
+    // the script gained an index is made again, or the benchmark would measure without it.
+    QString madeWith() const;
     bool isComplete();
     bool createDatabase();
     bool writeMarker(double seconds);

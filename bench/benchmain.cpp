@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption warmups(QStringLiteral("warmups"), QStringLiteral("Untimed runs before them, at least 1 (1)."), QStringLiteral("count"), QStringLiteral("1"));
     const QCommandLineOption pages(QStringLiteral("pages"), QStringLiteral("Folder holding the home tab's jscharts/ and news/ (this program's folder)."), QStringLiteral("folder"));
     const QCommandLineOption statements(QStringLiteral("statements"), QStringLiteral("Write each step's statements, as the client runs them, into this folder."), QStringLiteral("folder"));
-    const QCommandLineOption only(QStringLiteral("only"), QStringLiteral("Measure only the steps whose names hold this text."), QStringLiteral("text"));
+    const QCommandLineOption only(QStringLiteral("only"), QStringLiteral("Measure only the steps whose names hold this text; may be given more than once."), QStringLiteral("text"));
     parser.addOptions({database, runs, warmups, pages, statements, only});
     parser.process(app);
 
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         return usageError(QStringLiteral("--warmups needs a positive number: the first run captures the statements"));
     options.pagesFolder = parser.isSet(pages) ? parser.value(pages) : QCoreApplication::applicationDirPath();
     options.statementsFolder = parser.value(statements);
-    options.only = parser.value(only);
+    options.only = parser.values(only);
 
     Benchmark benchmark(options);
     // Progress goes to the error stream: the table alone is the output.

@@ -19,6 +19,7 @@
 class QWidget;
 class frmReportViewer;
 struct CatalogueReportStep;
+struct InvoiceWindow;
 
 struct BenchOptions
 {
@@ -32,8 +33,8 @@ struct BenchOptions
     // When set, each step's statements are written there as the client ran them, one file
     // per step, for whoever wants to see which statement costs what.
     QString statementsFolder;
-    // When set, only the steps whose names hold this text are measured.
-    QString only;
+    // When set, only the steps whose names hold one of these texts are measured.
+    QStringList only;
 };
 
 struct StepResult
@@ -44,15 +45,15 @@ struct StepResult
     double targetMs = 0;
     double targetRatio = 0;
     qint64 programNs = -1;   // median of the runs through the program
-    qint64 bareNs = -1;      // median of the same statements run bare through the client
+    qint64 bareNs = -1;      // median of the same statements run bare on a connection already open
     int statements = 0;
     int runs = 0;
     QString failure;         // empty when nothing failed
 };
 
 // Times what the program does against a company database, through the real windows
-// offscreen, beside the statements those windows sent, run bare through the MariaDB
-// client. Never judges a time; fails only when something measured fails.
+// offscreen, beside the statements those windows sent, run bare on a connection of their
+// own that is already open. Never judges a time; fails only when something measured fails.
 class Benchmark
 {
 public:
@@ -68,9 +69,12 @@ public:
     QString error() const;
 
     const QVector<StepResult> &results() const;
+    // What starting the MariaDB client and logging in costs (`select 1` through it), and
+    // what opening a connection as the program does costs: neither is in a bare time.
     qint64 clientStartupNs() const;
+    qint64 connectionOpenNs() const;
 
-    // The results as one table, with the client's start-up cost beneath it.
+    // The results as one table, with the start-up costs beneath it.
     QString table() const;
 
 private:
@@ -82,16 +86,16 @@ private:
         std::function<void()> before; // untimed, before every run through the program
         std::function<bool()> act;    // timed; false when it failed, with stepFailure set
         std::function<void()> after;  // untimed, after every run through the program
-        // The bare side runs the captured statements on the company unless a script is given.
-        QByteArray script;
-        int scriptStatements = 0;
+        // The bare side runs the captured statements on the company unless these are given,
+        // which it runs with no current database.
+        QByteArrayList bareStatements;
         std::function<void()> beforeBare;
     };
 
     bool begin();
     void end();
     StepResult measure(const Step &step);
-    bool measureBare(const Step &step, const QByteArray &input, const QString &database, StepResult *result);
+    bool measureBare(const Step &step, const QByteArrayList &statements, const QString &database, StepResult *result);
     void keepStatements(const QString &name, const QByteArray &input);
 
     Step companyCreation();
@@ -100,6 +104,9 @@ private:
     Step panelReload(const QString &name, int tab, const char *button);
     Step listWindow(const QString &name, const std::function<QWidget *()> &open,
                     const std::function<void(QWidget *)> &drive);
+    Step invoiceSave(const InvoiceWindow &invoice);
+    Step invoiceLoad(const InvoiceWindow &invoice);
+    bool saveBenchInvoice(const InvoiceWindow &invoice);
     Step catalogueReport(const CatalogueReportStep &report);
     Step pdfExport();
 
@@ -119,6 +126,7 @@ private:
     QStringList boxes;
     QVector<StepResult> stepResults;
     qint64 startupNs = -1;
+    qint64 openNs = -1;
     QString controlName;
     QString createdCompany;
     std::unique_ptr<QTemporaryDir> programFolder;
@@ -131,6 +139,7 @@ private:
     QString largestReportCode;
     int largestReportHeight = -1;
     QSet<QString> sizedReports;
+    QStringList itemCodes; // scanned into the benchmark's long invoices
 };
 
 #endif // BENCHMARK_H

@@ -2,6 +2,9 @@
 
 #include "accounting/frmAccountsView.h"
 #include "accounting/frmGeneralJournalView.h"
+#include "items/frmInventory.h"
+#include "items/frmItemCapital.h"
+#include "items/frmItemsView.h"
 #include "partners/frmCustomersView.h"
 #include "partners/frmDepartmentsView.h"
 #include "partners/frmEmployeesView.h"
@@ -28,6 +31,14 @@ std::function<void(QWidget *)> typed(const char *field, const QString &text)
     };
 }
 
+// The list that the document windows open to add a line.
+QWidget *itemPicker()
+{
+    auto *picker = new frmItemsView(nullptr);
+    picker->pickerMode = true;
+    return picker;
+}
+
 } // namespace
 
 const QVector<ListWindow> &listWindows()
@@ -42,6 +53,11 @@ const QVector<ListWindow> &listWindows()
         {QStringLiteral("Customers list, name filter typed"), opened<frmCustomersView>(), typed("txtFilter", QStringLiteral("Food"))},
         {QStringLiteral("Vendors list"), opened<frmVendorsView>(), {}},
         {QStringLiteral("Users list"), opened<frmUsersView>(), {}},
+        {QStringLiteral("Items list"), opened<frmItemsView>(), {}},
+        {QStringLiteral("Item picker, name filter typed"), &itemPicker, typed("txtFilter", QStringLiteral("Paper"))},
+        // Opens on the first warehouse: the stock of one warehouse.
+        {QStringLiteral("Stock on hand, one warehouse"), opened<frmInventory>(), {}},
+        {QStringLiteral("Item capital"), opened<frmItemCapital>(), {}},
     };
     return windows;
 }

@@ -3,7 +3,7 @@
 # company in it and times the program's windows against it (zarpo-bench, offscreen),
 # printing one table. The server's data folder (build/bench-server) and the company are
 # kept between runs: the company is made again only when it is missing, half made, or was
-# made with other sizes or another seed. The server this script started stops when the
+# made with other sizes, another seed or another schema script. The server this script started stops when the
 # script ends.
 #
 #   bench/run.sh [generator options] [-- benchmark options]

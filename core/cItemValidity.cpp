@@ -49,8 +49,11 @@ bool readPurchaseLines(int itemId, const QString &uom, QHash<LineKey, QList<cIte
                        QDate *today)
 {
     QSqlQuery query(liveDefaultConnection());
+    // Newest first is all the order the lines need: they are grouped by item and unit
+    // here. Read in the lines' own order from the lines table first, the server streams
+    // them instead of sorting them all by item and unit name.
     query.prepare(QStringLiteral(
-        "SELECT d.ItemId, u.UOM, IFNULL(d.Quantity, 0) - IFNULL(r.Returned, 0) AS Quantity, "
+        "SELECT STRAIGHT_JOIN d.ItemId, u.UOM, IFNULL(d.Quantity, 0) - IFNULL(r.Returned, 0) AS Quantity, "
         "  IF(i.ValidityInDays > 0, d.ProductionDate + INTERVAL i.ValidityInDays DAY, NULL) AS ExpireDate, "
         "  CURDATE() AS CurrentServerDate "
         "FROM purchaseinvoicedetails d "
@@ -59,7 +62,7 @@ bool readPurchaseLines(int itemId, const QString &uom, QHash<LineKey, QList<cIte
         "LEFT JOIN (SELECT PurchaseInvoiceDetailsId, SUM(Quantity) AS Returned FROM purchaserefunddetails "
         "    GROUP BY PurchaseInvoiceDetailsId) r ON r.PurchaseInvoiceDetailsId = d.PurchaseInvoiceDetailsId "
         "WHERE i.TypeId = 1 AND (:AllItems OR (d.ItemId = :ItemId AND u.UOM <=> :UOM)) "
-        "ORDER BY d.ItemId, u.UOM, d.PurchaseInvoiceDetailsId DESC"));
+        "ORDER BY d.PurchaseInvoiceDetailsId DESC"));
     query.bindValue(QStringLiteral(":AllItems"), itemId == 0);
     query.bindValue(QStringLiteral(":ItemId"), itemId);
     query.bindValue(QStringLiteral(":UOM"), uom);

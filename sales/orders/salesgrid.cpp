@@ -7,6 +7,7 @@
 #include "items/frmItemsView.h"
 #include "sales/orders/salesdelegate.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -24,9 +25,6 @@ const QString priceTypesOfItemSql = QStringLiteral(
 }
 
 namespace {
-const QString listPriceSql = QStringLiteral(
-    "select Price from itemprices Where ItemId = :id AND UOMId = :uomid AND PriceTypeId = :typeId");
-
 // The largest amount of the DECIMAL(10,2) columns that keep a line.
 const Money largestStoredAmount = Money::fromCents(9999999999LL);
 
@@ -101,18 +99,43 @@ void cSalesGrid::fillLineDefaults(int row)
 
 std::function<void(int row)> cSalesGrid::listPrices()
 {
-    // Prepared once for the whole pass; each line only binds its own ids.
-    auto query = std::make_shared<QSqlQuery>();
-    query->prepare(listPriceSql);
-    return [this, query](int row) {
-        query->bindValue(QStringLiteral(":id"), value(row, ItemId));
-        query->bindValue(QStringLiteral(":uomid"), value(row, UomId));
-        query->bindValue(QStringLiteral(":typeId"), value(row, PriceTypeId));
+    // Every line's price in one statement: a statement per line made each change to a
+    // long document, and its save, cost a round trip per line. The ids are the grid's own
+    // numbers, never typed text; an empty id matches nothing, as `= NULL` did. Of two
+    // prices for the same unit and type, the older, as the lookup by item gave it.
+    auto id = [this](int row, int column) {
+        const QVariant shown = value(row, column);
+        bool isNumber = false;
+        const qlonglong number = shown.toLongLong(&isNumber);
+        return isNumber && !shown.isNull() ? QString::number(number) : QStringLiteral("NULL");
+    };
+    QStringList keys;
+    for (int row = 0; row < lineCount(); ++row)
+        keys << QStringLiteral("(%1, %2, %3)").arg(id(row, ItemId), id(row, UomId), id(row, PriceTypeId));
+    auto prices = std::make_shared<QHash<QString, QVariant>>();
+    bool answered = keys.isEmpty();
+    if (!answered) {
+        QSqlQuery query;
+        query.setForwardOnly(true);
+        answered = query.prepare(QStringLiteral("select ItemId, UOMId, PriceTypeId, Price from itemprices "
+                                                "Where (ItemId, UOMId, PriceTypeId) IN (%1) order by ItemPriceId")
+                                     .arg(keys.join(QStringLiteral(", "))))
+                   && query.exec();
+        while (answered && query.next()) {
+            const QString key = QStringLiteral("(%1, %2, %3)")
+                                    .arg(query.value(0).toLongLong())
+                                    .arg(query.value(1).toLongLong())
+                                    .arg(query.value(2).toLongLong());
+            if (!prices->contains(key))
+                prices->insert(key, query.value(3));
+        }
+    }
+    return [this, id, prices, answered](int row) {
         // A lookup the server did not answer keeps the price that was shown, rather than
         // pricing the line at nothing.
-        if (!query->exec())
-            return;
-        setValue(row, UnitPrice, query->next() ? query->value(0) : QVariant());
+        if (answered)
+            setValue(row, UnitPrice, prices->value(QStringLiteral("(%1, %2, %3)")
+                                                       .arg(id(row, ItemId), id(row, UomId), id(row, PriceTypeId))));
     };
 }
 
