@@ -471,87 +471,87 @@
 <context>
     <name>cSalesGrid</name>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Price Type</source>
         <translation>نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Discount %</source>
         <translation>الخصم %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Tax %</source>
         <translation>الضريبة %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>ItemId</source>
         <translation>رقم الصنف الداخلي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>UOMId</source>
         <translation>رقم الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="52"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>PriceTypeId</source>
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="164"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="187"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="166"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="189"/>
         <source>Line %1 (%2) has no price type. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="168"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="191"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
@@ -1923,32 +1923,32 @@
         <translation>المخزن:</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="55"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="55"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="55"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>UOM</source>
         <translation>الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="55"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="55"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="55"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
