@@ -4,6 +4,7 @@
 #include "bench/bareconnection.h"
 #include "bench/invoicesteps.h"
 #include "bench/listwindows.h"
+#include "bench/paymentsteps.h"
 #include "bench/reportsteps.h"
 #include "bench/statementlog.h"
 #include "core/companydb.h"
@@ -389,8 +390,8 @@ bool Benchmark::run()
         measured(invoiceSave(invoice));
         measured(invoiceLoad(invoice));
     }
-    // The payment windows for the customer and the vendor with the most invoices are
-    // measured here, once they are built.
+    for (const PaymentWindow &payments : paymentWindows())
+        measured(paymentWindow(payments));
     for (const CatalogueReportStep &report : catalogueReportSteps())
         measured(catalogueReport(report));
     for (const ListWindow &reportWindow : reportWindows())
@@ -728,6 +729,34 @@ Benchmark::Step Benchmark::invoiceLoad(const InvoiceWindow &invoice)
             return true;
         stepFailure = QStringLiteral("Search did not load the %1").arg(invoice.name);
         return false;
+    };
+    step.after = [this] { delete window.data(); };
+    return step;
+}
+
+Benchmark::Step Benchmark::paymentWindow(const PaymentWindow &payments)
+{
+    Step step;
+    step.name = payments.name;
+    step.targetRatio = 1.3;
+    // Found before the clock starts: the user knows whom to choose.
+    auto partner = std::make_shared<QVariant>();
+    step.before = [this, payments, partner] {
+        *partner = busiestPartner(QSqlDatabase::database(controlName), payments);
+    };
+    step.act = [this, payments, partner] {
+        window = payments.open();
+        window->show();
+        if (!shownWithPages(window, PageWatch(window))) {
+            stepFailure = QStringLiteral("The window did not show within %1 s").arg(showTimeoutMs / 1000);
+            return false;
+        }
+        if (!choosePartner(window, payments, *partner)) {
+            stepFailure = QStringLiteral("The window offers no partner with invoices");
+            return false;
+        }
+        settle();
+        return true;
     };
     step.after = [this] { delete window.data(); };
     return step;

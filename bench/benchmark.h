@@ -20,6 +20,7 @@ class QWidget;
 class frmReportViewer;
 struct CatalogueReportStep;
 struct InvoiceWindow;
+struct PaymentWindow;
 
 struct BenchOptions
 {
@@ -107,6 +108,7 @@ private:
     Step invoiceSave(const InvoiceWindow &invoice);
     Step invoiceLoad(const InvoiceWindow &invoice);
     bool saveBenchInvoice(const InvoiceWindow &invoice);
+    Step paymentWindow(const PaymentWindow &payments);
     Step catalogueReport(const CatalogueReportStep &report);
     Step pdfExport();
 

@@ -3,6 +3,7 @@
 #include "bench/benchgenerator.h"
 #include "bench/invoicesteps.h"
 #include "bench/listwindows.h"
+#include "bench/paymentsteps.h"
 #include "bench/reportsteps.h"
 #include "core/companydb.h"
 
@@ -133,6 +134,8 @@ void tst_bench::measuresEveryStep()
     for (const InvoiceWindow &invoice : invoiceWindows())
         steps << QStringLiteral("Save a new 100-line ") + invoice.name
               << QStringLiteral("Load a 100-line %1 through Search").arg(invoice.name);
+    for (const PaymentWindow &payments : paymentWindows())
+        steps << payments.name;
     for (const QString &step : steps) {
         const QStringList row = tableRow(sound.table, step);
         QVERIFY2(row.size() >= 5, qPrintable(step + QStringLiteral(" in:\n") + sound.table));
@@ -175,6 +178,10 @@ void tst_bench::keepsWhatEachStepSent_data()
         << "Load a 100-line sales invoice through Search" << "SELECT 4" << "from salesinvoicedetails";
     QTest::newRow("a long purchase invoice loads in the list's statement and three of its own")
         << "Load a 100-line purchase invoice through Search" << "SELECT 4" << "from purchaseinvoicedetails";
+    QTest::newRow("the customer payments read the customers, then the chosen one's invoices")
+        << "Customer payments, the customer with the most invoices" << "SELECT 2" << "From salesinvoice Where CustomerId";
+    QTest::newRow("the vendor payments read the vendors, then the chosen one's invoices")
+        << "Vendor payments, the vendor with the most invoices" << "SELECT 2" << "From purchaseinvoice Where VendorId";
     QTest::newRow("stock on hand reads the warehouses and one warehouse's stock")
         << "Stock on hand, one warehouse" << "SELECT 2" << "WarehouseId = ";
 }
