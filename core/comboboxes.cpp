@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -77,6 +78,19 @@ void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill
         keep.at(i)->setCurrentIndex(id.isValid() ? keep.at(i)->findData(id) : shown.at(i).second);
     }
     selectNewestComboItem(combo);
+}
+
+void fitToWidestEntry(QComboBox *combo)
+{
+    const QFontMetrics metrics = combo->fontMetrics();
+    int widest = combo->count() ? 0 : 7 * metrics.horizontalAdvance(QLatin1Char('x'));
+    for (int i = 0; i < combo->count(); ++i)
+        widest = qMax(widest, metrics.boundingRect(combo->itemText(i)).width());
+    // Sized by no entry, the combo is its frame and arrow alone, the style's part, less
+    // one: Qt starts from the invalid width -1, which any entry's width replaces.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLength);
+    combo->setMinimumContentsLength(0);
+    combo->setMinimumWidth(combo->minimumSizeHint().width() + 1 + widest);
 }
 
 void showEntriesWhole(QComboBox *combo)

@@ -56,4 +56,10 @@ void addNewComboItem(QComboBox *combo, const std::function<void()> &refill, cons
 // cuts short ("20100: Accounts Pay...") is read whole when choosing. Call after filling.
 void showEntriesWhole(QComboBox *combo);
 
+// Gives `combo` the width of its widest entry, as Qt's sizing on first show does, but
+// measuring each entry once: Qt measures every entry twice (for the size hint and the
+// minimum), and a choice of thousands of customers took most of a window's opening.
+// The combo keeps that width however it is refilled later. Call after filling.
+void fitToWidestEntry(QComboBox *combo);
+
 #endif // COMBOBOXES_H
