@@ -430,7 +430,7 @@ StepResult Benchmark::measure(const Step &step)
         const int shown = boxes.size();
         QElapsedTimer clock;
         clock.start();
-        const bool done = result.failure.isEmpty() && step.act();
+        const bool acted = result.failure.isEmpty() && step.act();
         const qint64 elapsed = clock.nsecsElapsed();
         if (capture && result.failure.isEmpty()) {
             const bool stopped = log.stop();
@@ -439,6 +439,7 @@ StepResult Benchmark::measure(const Step &step)
             if (!stopped || !log.statements(threads, &statements))
                 result.failure = QStringLiteral("Cannot read the general log: ") + log.error();
         }
+        const bool done = acted && (!step.check || step.check());
         if (step.after)
             step.after();
         if (!result.failure.isEmpty())
@@ -683,6 +684,11 @@ Benchmark::Step Benchmark::invoiceSave(const InvoiceWindow &invoice)
         }
         save->click();
         settle();
+        return true;
+    };
+    // After the clock: the lookup scans the large company's invoices, some 11 ms that the
+    // program's save does not spend.
+    step.check = [this, invoice] {
         if (benchInvoiceId(QSqlDatabase::database(controlName), invoice) > 0)
             return true;
         stepFailure = QStringLiteral("Save stored no %1").arg(invoice.name);
@@ -702,7 +708,9 @@ Benchmark::Step Benchmark::invoiceLoad(const InvoiceWindow &invoice)
     Step step;
     step.name = QStringLiteral("Load a %1-line %2 through Search").arg(benchInvoiceLines()).arg(invoice.name);
     step.targetRatio = 1.3;
-    step.before = [this, invoice] {
+    // Found before the clock starts, as what the user picks from the list.
+    auto id = std::make_shared<int>(-1);
+    step.before = [this, invoice, id] {
         // Measured alone, the load first needs the invoice that the save leaves behind.
         if (benchInvoiceId(QSqlDatabase::database(controlName), invoice) < 0 && saveBenchInvoice(invoice)) {
             if (auto *save = window->findChild<QAbstractButton *>(QStringLiteral("btnSave")))
@@ -712,16 +720,16 @@ Benchmark::Step Benchmark::invoiceLoad(const InvoiceWindow &invoice)
         window = invoice.open();
         window->show();
         settle();
+        *id = benchInvoiceId(QSqlDatabase::database(controlName), invoice);
     };
-    step.act = [this, invoice] {
-        const int id = benchInvoiceId(QSqlDatabase::database(controlName), invoice);
+    step.act = [this, invoice, id] {
         auto *search = window ? window->findChild<QAbstractButton *>(QStringLiteral("btnSearch")) : nullptr;
-        if (id < 0 || !search) {
-            stepFailure = id < 0 ? QStringLiteral("There is no %1 to load").arg(invoice.name)
-                                 : QStringLiteral("The %1 window has no Search").arg(invoice.name);
+        if (*id < 0 || !search) {
+            stepFailure = *id < 0 ? QStringLiteral("There is no %1 to load").arg(invoice.name)
+                                  : QStringLiteral("The %1 window has no Search").arg(invoice.name);
             return false;
         }
-        pickFromListWhenShown(invoice.pickedId, id);
+        pickFromListWhenShown(invoice.pickedId, *id);
         search->click();
         settle();
         auto *number = window->findChild<QLineEdit *>(QLatin1String(invoice.numberField));

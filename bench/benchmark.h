@@ -86,6 +86,8 @@ private:
         double targetRatio = 0;
         std::function<void()> before; // untimed, before every run through the program
         std::function<bool()> act;    // timed; false when it failed, with stepFailure set
+        // Untimed, after the act: false, with stepFailure set, when what the act did is not so.
+        std::function<bool()> check;
         std::function<void()> after;  // untimed, after every run through the program
         // The bare side runs the captured statements on the company unless these are given,
         // which it runs with no current database.
