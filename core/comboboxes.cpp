@@ -88,7 +88,7 @@ void fitToWidestEntry(QComboBox *combo)
         widest = qMax(widest, metrics.boundingRect(combo->itemText(i)).width());
     // Sized by no entry, the combo is its frame and arrow alone, the style's part, less
     // one: Qt starts from the invalid width -1, which any entry's width replaces.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLength);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(0);
     combo->setMinimumWidth(combo->minimumSizeHint().width() + 1 + widest);
 }

@@ -59,7 +59,8 @@ void showEntriesWhole(QComboBox *combo);
 // Gives `combo` the width of its widest entry, as Qt's sizing on first show does, but
 // measuring each entry once: Qt measures every entry twice (for the size hint and the
 // minimum), and a choice of thousands of customers took most of a window's opening.
-// The combo keeps that width however it is refilled later. Call after filling.
+// The combo keeps that width however it is refilled later. Call after filling, for
+// entries without icons.
 void fitToWidestEntry(QComboBox *combo);
 
 #endif // COMBOBOXES_H
