@@ -1,6 +1,8 @@
 #include "core/linegrid.h"
 
 #include "core/dbsave.h"
+#include "core/globals.h"
+#include "core/messages.h"
 
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -144,6 +146,17 @@ bool cLineGrid::removeLine(int row)
     }
     itemsModel->removeRow(row);
     return true;
+}
+
+bool cLineGrid::askAndRemoveLine(QWidget *parent, int row, int nameColumn)
+{
+    if (!isLine(row))
+        return false;
+    if (Messages::question(parent, msgCaption, msgDelete + value(row, nameColumn).toString(),
+                           QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    return removeLine(row);
 }
 
 void cLineGrid::clear()

@@ -17,6 +17,7 @@ class QStandardItem;
 class QStandardItemModel;
 class QTableWidget;
 class QTableWidgetItem;
+class QWidget;
 
 // The statements that write the lines of a saved record. `update` and `remove` address a
 // stored line by ":id"; `insert` gets `parentId` bound to `parentPlaceholder` (the
@@ -101,6 +102,9 @@ public:
     // Removes a line, remembering its stored id for the save; false for the trailing row
     // or a row that is not there.
     bool removeLine(int row);
+    // Asks over `parent` whether the line at `row` goes, naming it by its `nameColumn`, and
+    // removes it on Yes; false otherwise, and for a row that is no line.
+    bool askAndRemoveLine(QWidget *parent, int row, int nameColumn);
     // No lines any more, nothing removed, nothing changed: a new record's empty grid.
     void clear();
 

@@ -122,14 +122,7 @@ bool cPurchaseGrid::addItem(int itemId, QString *error)
 
 bool cPurchaseGrid::removeCurrentLine(QWidget *parent)
 {
-    const int row = view->currentIndex().row();
-    if (!isLine(row))
-        return false;
-    if (Messages::question(parent, msgCaption, msgDelete + value(row, ItemName).toString(),
-                           QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
-        return false;
-    return removeLine(row);
+    return askAndRemoveLine(parent, view->currentIndex().row(), ItemName);
 }
 
 bool cPurchaseGrid::checkLines(QWidget *parent) const

@@ -169,14 +169,7 @@ bool cSalesGrid::addItem(int itemId)
 
 bool cSalesGrid::removeCurrentLine(QWidget *parent)
 {
-    const int row = view->currentIndex().row();
-    if (!isLine(row))
-        return false;
-    if (Messages::question(parent, msgCaption, msgDelete + value(row, ItemName).toString(),
-                           QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
-        return false;
-    return removeLine(row);
+    return askAndRemoveLine(parent, view->currentIndex().row(), ItemName);
 }
 
 bool cSalesGrid::checkLines(QWidget *parent) const
