@@ -142,7 +142,7 @@ void frmGeneralJournal::writeLines(cDbSave &save, int journalId)
     sql.parentPlaceholder = QStringLiteral(":GeneralJournalId");
     sql.parentId = journalId;
     // Lines are added and removed, never edited in place: there is nothing to update.
-    TableLines::write(save, ui->tblJournal, colTransactionId, removedTransactionIds, sql, [this](QSqlQuery &line, int row) {
+    TableLines::write(save, ui->tblJournal, colTransactionId, removedTransactionIds, sql, [this](LineValues &line, int row) {
         line.bindValue(QStringLiteral(":AccountId"), TableLines::data(ui->tblJournal, row, colAccountId));
         line.bindValue(QStringLiteral(":Debit"), TableLines::amount(ui->tblJournal, row, colDebit).toDecimal());
         line.bindValue(QStringLiteral(":Credit"), TableLines::amount(ui->tblJournal, row, colCredit).toDecimal());

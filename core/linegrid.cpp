@@ -4,7 +4,9 @@
 #include "core/globals.h"
 #include "core/messages.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QStandardItemModel>
 #include <QTableWidget>
 
@@ -21,25 +23,94 @@ bool isEmptyValue(const QVariant &value)
 }
 }
 
+namespace {
+// A 100-line document goes in with one statement; a much longer one in a few, each far
+// below the server's limits on placeholders and packet size.
+const int linesPerInsert = 250;
+
+// `insert` made to write `count` lines at once: its VALUES list repeated, with positional
+// placeholders; `names` gets the list's placeholders in their order. Each line sent apart
+// would cost the driver two round trips to the server.
+QString manyLinesInsert(const QString &insert, int count, QStringList *names)
+{
+    static const QRegularExpression valuesList(QStringLiteral("\\bvalues\\s*(\\(.*\\))\\s*$"),
+                                               QRegularExpression::CaseInsensitiveOption
+                                                   | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression placeholder(QStringLiteral(":[A-Za-z_]\\w*"));
+    const QRegularExpressionMatch list = valuesList.match(insert);
+    Q_ASSERT_X(list.hasMatch(), "manyLinesInsert", qPrintable(insert));
+    QString oneLine = list.captured(1);
+    names->clear();
+    QRegularExpressionMatchIterator found = placeholder.globalMatch(oneLine);
+    while (found.hasNext())
+        *names << found.next().captured();
+    oneLine.replace(placeholder, QStringLiteral("?"));
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << oneLine;
+    // A server not in strict mode refuses a NULL in a NOT NULL column when one line is
+    // inserted, but stores the column's default with only a warning when many are. The
+    // lines go in strictly: a line the server cannot store as it is fails the save, and
+    // none is stored altered (cut short, or brought into its column's range).
+    return QStringLiteral("SET STATEMENT sql_mode = 'STRICT_ALL_TABLES,NO_ENGINE_SUBSTITUTION' FOR ")
+        + insert.left(list.capturedStart(1)) + lines.join(QStringLiteral(", "));
+}
+
+void insertLines(cDbSave &save, const LineStatements &sql, const QList<int> &rows, const LineBinder &bind)
+{
+    QStringList names;
+    QSqlQuery insert;
+    int preparedFor = 0;
+    for (int first = 0; first < rows.size() && !save.failed(); first += linesPerInsert) {
+        const int count = qMin(linesPerInsert, rows.size() - first);
+        if (count != preparedFor) {
+            insert = save.prepare(manyLinesInsert(sql.insert, count, &names));
+            preparedFor = count;
+        }
+        int position = 0;
+        for (int i = first; i < first + count; ++i) {
+            LineValues line;
+            if (!sql.parentPlaceholder.isEmpty())
+                line.bindValue(sql.parentPlaceholder, sql.parentId);
+            bind(line, rows.at(i));
+            for (const QString &name : qAsConst(names))
+                insert.bindValue(position++, line.value(name));
+        }
+        save.exec(insert);
+    }
+}
+} // namespace
+
+void LineValues::bindTo(QSqlQuery &query) const
+{
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        query.bindValue(value.key(), value.value());
+}
+
 bool writeLines(cDbSave &save, const LineStatements &sql, const LineChanges &lines, const LineBinder &bind)
 {
-    // Each statement is prepared once, rows only rebind it; a grid whose lines are never
-    // edited in place has no update.
-    QSqlQuery insert = save.prepare(sql.insert);
-    if (!sql.parentPlaceholder.isEmpty())
-        insert.bindValue(sql.parentPlaceholder, sql.parentId);
-    QSqlQuery update = sql.update.isEmpty() ? QSqlQuery() : save.prepare(sql.update);
+    // Prepared when a line needs it: a new document has none to update, and a grid whose
+    // lines are never edited in place has no update.
+    QSqlQuery update;
+    bool updatePrepared = false;
+    QList<int> newRows;
     for (int row = 0; row < lines.lineCount && !save.failed(); ++row) {
         const QVariant id = lines.storedId(row);
         if (!id.isValid()) {
-            bind(insert, row);
-            save.exec(insert);
+            newRows << row;
         } else if (!sql.update.isEmpty() && lines.changed(row)) {
-            bind(update, row);
+            if (!updatePrepared) {
+                update = save.prepare(sql.update);
+                updatePrepared = true;
+            }
+            LineValues line;
+            bind(line, row);
+            line.bindTo(update);
             update.bindValue(idPlaceholder, id);
             save.execOnStored(update);
         }
     }
+    insertLines(save, sql, newRows, bind);
     if (!lines.removedIds.isEmpty()) {
         QSqlQuery removal = save.prepare(sql.remove);
         for (const QVariant &id : lines.removedIds) {

@@ -3,6 +3,7 @@
 
 #include "core/money.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -32,8 +33,22 @@ struct LineStatements
     QVariant parentId;
 };
 
-// Binds the values of the line in `row` to an insert or an update.
-using LineBinder = std::function<void(QSqlQuery &query, int row)>;
+// The values of one line, bound by their placeholders as on a query; a placeholder
+// nothing was bound to is NULL.
+class LineValues
+{
+public:
+    void bindValue(const QString &placeholder, const QVariant &value) { values.insert(placeholder, value); }
+    QVariant value(const QString &placeholder) const { return values.value(placeholder); }
+    // Binds every value to `query` by its placeholder.
+    void bindTo(QSqlQuery &query) const;
+
+private:
+    QHash<QString, QVariant> values;
+};
+
+// Gives the values of the line in `row` for its insert or its update.
+using LineBinder = std::function<void(LineValues &line, int row)>;
 
 // What a save must write of a grid: every line by its row, the stored id of each (an
 // invalid QVariant for a line typed since the load), which stored lines changed, and the
@@ -46,9 +61,11 @@ struct LineChanges
     QList<QVariant> removedIds;
 };
 
-// Inserts the new lines, updates the changed ones and deletes the removed ones inside
-// `save`. An update or delete of a line that another user removed meanwhile fails the
-// save, as does any failed statement; false then, and nothing of the save is kept.
+// Updates the changed lines, inserts the new ones and deletes the removed ones inside
+// `save`. New lines go in together, many to a statement, in the order of their rows:
+// `insert` must end in its VALUES list. An update or delete of a line that another user
+// removed meanwhile fails the save, as does any failed statement; false then, and
+// nothing of the save is kept.
 bool writeLines(cDbSave &save, const LineStatements &sql, const LineChanges &lines, const LineBinder &bind);
 
 // The lines of a saved record in a table view over a QStandardItemModel, with the empty

@@ -502,7 +502,7 @@ void frmItems::savePrices(cDbSave &save, int id)
     sql.parentPlaceholder = QStringLiteral(":ItemId");
     sql.parentId = id;
     const QTableWidget *grid = ui->tblPrices;
-    TableLines::write(save, grid, colPriceId, removedPriceIds, sql, [grid](QSqlQuery &line, int row) {
+    TableLines::write(save, grid, colPriceId, removedPriceIds, sql, [grid](LineValues &line, int row) {
         line.bindValue(QStringLiteral(":PriceTypeId"), TableLines::data(grid, row, colPriceTypeId));
         line.bindValue(QStringLiteral(":UOMId"), TableLines::data(grid, row, colPriceUomId));
         line.bindValue(QStringLiteral(":Price"), TableLines::amount(grid, row, colPrice).toDecimal());
@@ -520,7 +520,7 @@ void frmItems::saveUnitConversions(cDbSave &save, int id)
     sql.parentPlaceholder = QStringLiteral(":ItemId");
     sql.parentId = id;
     const QTableWidget *grid = ui->tblUOM;
-    TableLines::write(save, grid, colConversionId, removedConversionIds, sql, [grid](QSqlQuery &line, int row) {
+    TableLines::write(save, grid, colConversionId, removedConversionIds, sql, [grid](LineValues &line, int row) {
         line.bindValue(QStringLiteral(":BigUOMId"), TableLines::data(grid, row, colBigUnitId));
         line.bindValue(QStringLiteral(":SmallUOMId"), TableLines::data(grid, row, colSmallUnitId));
         line.bindValue(QStringLiteral(":Variance"), TableLines::data(grid, row, colContains));

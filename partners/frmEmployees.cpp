@@ -278,7 +278,7 @@ void frmEmployees::writeCharacteristics(cDbSave &save, int employeeId)
     sql.parentPlaceholder = QStringLiteral(":employeeId");
     sql.parentId = employeeId;
     TableLines::write(save, ui->tblCharacteristics, colCharId, deletedCharacteristicIds, sql,
-                      [this](QSqlQuery &line, int row) {
+                      [this](LineValues &line, int row) {
                           line.bindValue(QStringLiteral(":char"), cellText(ui->tblCharacteristics, row, colCharName));
                           line.bindValue(QStringLiteral(":value"), cellText(ui->tblCharacteristics, row, colCharValue));
                       });

@@ -75,7 +75,7 @@ void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &docum
     sql.remove = QStringLiteral("Delete from %1 where %2 = :id").arg(document.details, document.detailsId);
     sql.parentPlaceholder = QLatin1Char(':') + document.headerId;
     sql.parentId = id;
-    lines->write(save, sql, [lines, dated](QSqlQuery &line, int row) {
+    lines->write(save, sql, [lines, dated](LineValues &line, int row) {
         using DocumentLines::amountOrNull;
         using DocumentLines::cellOrNull;
         line.bindValue(QStringLiteral(":ItemId"), cellOrNull(lines, row, ItemId));

@@ -74,7 +74,7 @@ void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document
     sql.remove = QStringLiteral("Delete from %1 where %2 = :id").arg(document.details, document.detailsId);
     sql.parentPlaceholder = QLatin1Char(':') + document.headerId;
     sql.parentId = id;
-    lines->write(save, sql, [lines](QSqlQuery &line, int row) {
+    lines->write(save, sql, [lines](LineValues &line, int row) {
         line.bindValue(QStringLiteral(":ItemId"), cellOrNull(lines, row, ItemId));
         line.bindValue(QStringLiteral(":Quantity"), cellOrNull(lines, row, Quantity));
         line.bindValue(QStringLiteral(":UOMId"), cellOrNull(lines, row, UomId));

@@ -205,8 +205,8 @@ void tst_bench::savesALongInvoiceInOneTransaction_data()
     QTest::newRow("purchase") << "Save a new 100-line purchase invoice" << "INSERT INTO `purchaseinvoicedetails`";
 }
 
-// One transaction, and within it the header, its id, a statement per line and the check
-// of the stored lines: nothing more that grows with the lines.
+// One transaction, and within it the header, its id, one insert of the 100 lines and the
+// check of the stored lines: nothing more.
 void tst_bench::savesALongInvoiceInOneTransaction()
 {
     QFETCH(QString, step);
@@ -219,7 +219,9 @@ void tst_bench::savesALongInvoiceInOneTransaction()
                  && sent.lastIndexOf(QStringLiteral("COMMIT")) == commit,
              qPrintable(sent.join(QLatin1Char('\n'))));
     const QStringList inside = sent.mid(begin + 1, commit - begin - 1);
-    QCOMPARE(inside.filter(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(lines))).size(), 100);
+    const QStringList inserts = inside.filter(lines);
+    QCOMPARE(inserts.size(), 1);
+    QCOMPARE(inserts.first().count(QStringLiteral("), (")) + 1, 100);
     QVERIFY2(inside.size() <= 3 + 100, qPrintable(inside.join(QLatin1Char('\n'))));
     // The benchmark's invoices do not stay behind.
     QCOMPARE(TestSupport::queryValue(QStringLiteral("SELECT (SELECT COUNT(*) FROM salesinvoice WHERE SalesInvoiceNo = 'BENCH-100') "

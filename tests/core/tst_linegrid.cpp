@@ -68,7 +68,7 @@ LineStatements statements()
 
 LineBinder binder(const cLineGrid &grid)
 {
-    return [&grid](QSqlQuery &query, int row) {
+    return [&grid](LineValues &query, int row) {
         query.bindValue(":Item", grid.value(row, colItem));
         query.bindValue(":Quantity", grid.number(row, colQuantity));
         query.bindValue(":Price", grid.amount(row, colPrice).toDecimal());
@@ -89,6 +89,9 @@ private slots:
     void recalculationSettlesForALineWithoutPrice();
     void writeGivesExactlyTheChanges_data();
     void writeGivesExactlyTheChanges();
+    void manyNewLinesKeepTheirOrder_data();
+    void manyNewLinesKeepTheirOrder();
+    void failureOnTheSecondLineLeavesNothing_data();
     void failureOnTheSecondLineLeavesNothing();
 };
 
@@ -260,15 +263,62 @@ void tst_linegrid::writeGivesExactlyTheChanges()
     QCOMPARE(TestSupport::queryValue("select sum(Written) from doclines").toInt(), edits.size());
 }
 
+// Many new lines go in together, a few hundred to a statement: each keeps its values and
+// its place, also across statements of different sizes.
+void tst_linegrid::manyNewLinesKeepTheirOrder_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("one") << 1;
+    QTest::newRow("a hundred") << 100;
+    QTest::newRow("one more than a statement takes") << 251;
+    QTest::newRow("several statements") << 600;
+}
+
+void tst_linegrid::manyNewLinesKeepTheirOrder()
+{
+    QFETCH(int, count);
+    TestSupport::freshCompany();
+    EXEC_SQL("create table doclines (LineId int auto_increment primary key, DocId int, Item varchar(10), "
+             "Quantity int, Price decimal(10,2))");
+    QStandardItemModel model(0, columnCount);
+    cLineGrid grid(&model, gridColumns(), cLineGrid::WithTrailingRow);
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QString("i%1 %1 %1.25").arg(i);
+    addLines(grid, lines);
+
+    cDbSave save;
+    QVERIFY(grid.write(save, statements(), binder(grid)));
+    QVERIFY2(save.commit(), qPrintable(save.errorText()));
+
+    QStringList expected;
+    for (int i = 1; i <= count; ++i)
+        expected << QString("%1:i%1:%1:%1.25").arg(i);
+    QCOMPARE(storedLines(), expected.join(' '));
+}
+
+// The second of three new lines holds what its column cannot take: the whole save fails,
+// as it would for that line alone, and the grid stays as typed.
+void tst_linegrid::failureOnTheSecondLineLeavesNothing_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("nothing in a NOT NULL column") << int(colItem) << QVariant(QVariant::String);
+    QTest::newRow("text longer than its column") << int(colItem) << QVariant("abcdefghijk");
+    QTest::newRow("a number out of its column's range") << int(colQuantity) << QVariant(3000000000.0);
+}
+
 void tst_linegrid::failureOnTheSecondLineLeavesNothing()
 {
+    QFETCH(int, column);
+    QFETCH(QVariant, value);
     TestSupport::freshCompany();
     EXEC_SQL("create table doclines (LineId int auto_increment primary key, DocId int, Item varchar(10) not null, "
              "Quantity int, Price decimal(10,2))");
     QStandardItemModel model(0, columnCount);
     cLineGrid grid(&model, gridColumns(), cLineGrid::WithTrailingRow);
     addLines(grid, {"a 1 1", "b 2 2", "c 3 3"});
-    grid.setValue(1, colItem, QVariant(QVariant::String)); // refused by the NOT NULL column
+    grid.setValue(1, column, value);
 
     cDbSave save;
     QSqlQuery header = save.prepare("insert into doclines (DocId, Item) values (9, 'header')");
@@ -278,7 +328,8 @@ void tst_linegrid::failureOnTheSecondLineLeavesNothing()
 
     QVERIFY(!save.errorText().isEmpty());
     QCOMPARE(TestSupport::queryValue("select count(*) from doclines").toInt(), 0);
-    QCOMPARE(items(grid), QString("a _ c _"));
+    QCOMPARE(grid.value(1, column), value);
+    QCOMPARE(grid.lineCount(), 3);
 }
 
 ZARPO_TEST_MAIN(tst_linegrid)
