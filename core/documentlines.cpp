@@ -45,9 +45,21 @@ QVariant amountOrNull(const cLineGrid *lines, int row, int column)
     return value.isNull() ? value : lines->amount(row, column).toDecimal();
 }
 
-void lockHeader(cDbSave &save, const Document &document, int id)
+int writeHeader(cDbSave &save, const Document &document, int storedId, const QString &insert,
+                const QString &update, const std::function<void(QSqlQuery &header)> &bind)
 {
-    save.lockStored(document.header, document.headerId, id);
+    if (storedId == 0) {
+        QSqlQuery header = save.prepare(insert);
+        bind(header);
+        save.exec(header);
+        return save.lastInsertId();
+    }
+    save.lockStored(document.header, document.headerId, storedId);
+    QSqlQuery header = save.prepare(update);
+    bind(header);
+    header.bindValue(QStringLiteral(":id"), storedId);
+    save.execOnStored(header);
+    return save.failed() ? 0 : storedId;
 }
 
 void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal)

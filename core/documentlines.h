@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class cDbSave;
 class cLineGrid;
 class QComboBox;
@@ -63,9 +65,13 @@ bool showsDiscountAndTax();
 QVariant cellOrNull(const cLineGrid *lines, int row, int column);
 QVariant amountOrNull(const cLineGrid *lines, int row, int column);
 
-// Locks the stored header of `document` `id`, so another user's save of it waits for
-// this one; fails the save when it is gone.
-void lockHeader(cDbSave &save, const Document &document, int id);
+// Writes the header of `document` inside `save` and returns its id: `insert` for a new
+// document (`storedId` 0); otherwise the stored header is locked first, so another
+// user's save of it waits for this one, and `update` writes it by ":id", failing the
+// save when it is gone. `bind` gives either statement the header's values; a value for
+// a placeholder the statement lacks is left out. 0 once the save has failed.
+int writeHeader(cDbSave &save, const Document &document, int storedId, const QString &insert,
+                const QString &update, const std::function<void(QSqlQuery &header)> &bind);
 
 // Fails the save unless what is stored of `document` `id` is `lineCount` lines worth
 // `subtotal` together: what is stored is judged, not what the window holds, so a line

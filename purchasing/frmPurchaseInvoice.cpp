@@ -242,47 +242,30 @@ bool frmPurchaseInvoice::isValid()
 bool frmPurchaseInvoice::saveInvoice()
 {
     cDbSave save;
-    if (isAdding())
-        insertInvoice(save);
-    else
-        updateInvoice(save);
+    // The order the invoice was made from stays as stored.
+    const int id = DocumentLines::writeHeader(
+        save, PurchaseStorage::invoice, isAdding() ? 0 : loadedId,
+        QStringLiteral("INSERT INTO `purchaseinvoice` (`PurchaseInvoiceNo`, `PurchaseOrderId`, `EmployeeId`, "
+                       "`VendorId`, `Date`, `ShipToWarehouseID`, `ShipDate`, `Subtotal`, `Freight`, `Total`, "
+                       "`PaymentMethod`, `DepositPaid`, `Comments`) VALUES (:PurchaseInvoiceNo, :PurchaseOrderId, "
+                       ":EmployeeId, :VendorId, :Date, :ShipToWarehouseID, :ShipDate, :Subtotal, :Freight, :Total, "
+                       ":PaymentMethod, :DepositPaid, :Comments)"),
+        QStringLiteral("Update `purchaseinvoice` Set `PurchaseInvoiceNo` = :PurchaseInvoiceNo, "
+                       "`EmployeeId` = :EmployeeId, `VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, "
+                       "`Subtotal` = :Subtotal, `Freight` = :Freight, `Total` = :Total, "
+                       "`PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, `Comments` = :Comments, "
+                       "`ShipToWarehouseID` = :ShipToWarehouseID Where PurchaseInvoiceId = :id"),
+        [this](QSqlQuery &header) { bindHeader(header); });
+    PurchaseStorage::writeLines(save, lines, PurchaseStorage::invoice, id,
+                                Money::fromDouble(ui->txtSubTotal->value()));
     return DocumentLines::commitOrTell(save, this);
-}
-
-void frmPurchaseInvoice::insertInvoice(cDbSave &save)
-{
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "INSERT INTO `purchaseinvoice` (`PurchaseInvoiceNo`, `PurchaseOrderId`, `EmployeeId`, `VendorId`, `Date`, "
-        "`ShipToWarehouseID`, `ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, "
-        "`Comments`) VALUES (:PurchaseInvoiceNo, :PurchaseOrderId, :EmployeeId, :VendorId, :Date, "
-        ":ShipToWarehouseID, :ShipDate, :Subtotal, :Freight, :Total, :PaymentMethod, :DepositPaid, :Comments)"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":PurchaseOrderId"), idOrNull(purchaseOrderId));
-    save.exec(header);
-    PurchaseStorage::writeLines(save, lines, PurchaseStorage::invoice, save.lastInsertId(),
-                                Money::fromDouble(ui->txtSubTotal->value()));
-}
-
-// The order the invoice was made from stays as stored.
-void frmPurchaseInvoice::updateInvoice(cDbSave &save)
-{
-    DocumentLines::lockHeader(save, PurchaseStorage::invoice, loadedId);
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "Update `purchaseinvoice` Set `PurchaseInvoiceNo` = :PurchaseInvoiceNo, `EmployeeId` = :EmployeeId, "
-        "`VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
-        "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, "
-        "`Comments` = :Comments, `ShipToWarehouseID` = :ShipToWarehouseID Where PurchaseInvoiceId = :id"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":id"), loadedId);
-    save.execOnStored(header);
-    PurchaseStorage::writeLines(save, lines, PurchaseStorage::invoice, loadedId,
-                                Money::fromDouble(ui->txtSubTotal->value()));
 }
 
 void frmPurchaseInvoice::bindHeader(QSqlQuery &header) const
 {
     DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":VendorId"));
     header.bindValue(QStringLiteral(":PurchaseInvoiceNo"), textOrNull(ui->txtPurchaseInvoiceNo->text()));
+    header.bindValue(QStringLiteral(":PurchaseOrderId"), idOrNull(purchaseOrderId));
     header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
     header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
     header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());

@@ -56,8 +56,6 @@ private:
     void recalculate();
     bool isValid();
     bool saveInvoice();
-    void insertInvoice(cDbSave &save);
-    void updateInvoice(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     DocumentLines::HeaderFields headerFields() const;
     void loadInvoice(int id);

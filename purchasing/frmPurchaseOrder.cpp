@@ -164,39 +164,19 @@ bool frmPurchaseOrder::isValid()
 bool frmPurchaseOrder::saveOrder()
 {
     cDbSave save;
-    if (isAdding())
-        insertOrder(save);
-    else
-        updateOrder(save);
+    const int id = DocumentLines::writeHeader(
+        save, PurchaseStorage::order, isAdding() ? 0 : loadedId,
+        QStringLiteral("INSERT INTO `purchaseorder` (`PurchaseOrderNo`, `EmployeeId`, `VendorId`, `Date`, `ShipDate`, "
+                       "`ShipToWarehouseID`, `ExpireDate`, `Subtotal`, `Freight`, `Total`, `Comments`) VALUES "
+                       "(:PurchaseOrderNo, :EmployeeId, :VendorId, :Date, :ShipDate, :ShipToWarehouseID, :ExpireDate, "
+                       ":Subtotal, :Freight, :Total, :Comments)"),
+        QStringLiteral("Update `purchaseorder` Set `PurchaseOrderNo` = :PurchaseOrderNo, `EmployeeId` = :EmployeeId, "
+                       "`VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, "
+                       "`ShipToWarehouseID` = :ShipToWarehouseID, `ExpireDate` = :ExpireDate, `Subtotal` = :Subtotal, "
+                       "`Freight` = :Freight, `Total` = :Total, `Comments` = :Comments Where PurchaseOrderId = :id"),
+        [this](QSqlQuery &header) { bindHeader(header); });
+    PurchaseStorage::writeLines(save, lines, PurchaseStorage::order, id, Money::fromDouble(ui->txtSubTotal->value()));
     return DocumentLines::commitOrTell(save, this);
-}
-
-void frmPurchaseOrder::insertOrder(cDbSave &save)
-{
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "INSERT INTO `purchaseorder` (`PurchaseOrderNo`, `EmployeeId`, `VendorId`, `Date`, `ShipDate`, "
-        "`ShipToWarehouseID`, `ExpireDate`, `Subtotal`, `Freight`, `Total`, `Comments`) VALUES (:PurchaseOrderNo, "
-        ":EmployeeId, :VendorId, :Date, :ShipDate, :ShipToWarehouseID, :ExpireDate, :Subtotal, :Freight, :Total, "
-        ":Comments)"));
-    bindHeader(header);
-    save.exec(header);
-    PurchaseStorage::writeLines(save, lines, PurchaseStorage::order, save.lastInsertId(),
-                                Money::fromDouble(ui->txtSubTotal->value()));
-}
-
-void frmPurchaseOrder::updateOrder(cDbSave &save)
-{
-    DocumentLines::lockHeader(save, PurchaseStorage::order, loadedId);
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "Update `purchaseorder` Set `PurchaseOrderNo` = :PurchaseOrderNo, `EmployeeId` = :EmployeeId, "
-        "`VendorId` = :VendorId, `Date` = :Date, `ShipDate` = :ShipDate, `ShipToWarehouseID` = :ShipToWarehouseID, "
-        "`ExpireDate` = :ExpireDate, `Subtotal` = :Subtotal, `Freight` = :Freight, `Total` = :Total, "
-        "`Comments` = :Comments Where PurchaseOrderId = :id"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":id"), loadedId);
-    save.execOnStored(header);
-    PurchaseStorage::writeLines(save, lines, PurchaseStorage::order, loadedId,
-                                Money::fromDouble(ui->txtSubTotal->value()));
 }
 
 void frmPurchaseOrder::bindHeader(QSqlQuery &header) const

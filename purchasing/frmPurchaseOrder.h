@@ -46,8 +46,6 @@ private:
     void recalculate();
     bool isValid();
     bool saveOrder();
-    void insertOrder(cDbSave &save);
-    void updateOrder(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     void loadOrder(int id);
     void enterState(bool adding);

@@ -261,45 +261,28 @@ bool frmSalesInvoice::isValid()
 bool frmSalesInvoice::saveInvoice()
 {
     cDbSave save;
-    if (isAdding())
-        insertInvoice(save);
-    else
-        updateInvoice(save);
+    // The order the invoice was made from stays as stored.
+    const int id = DocumentLines::writeHeader(
+        save, SalesStorage::invoice, isAdding() ? 0 : loadedId,
+        QStringLiteral("INSERT INTO `salesinvoice` (`SalesinvoiceNo`, `SalesOrderId`, `WarehouseId`, `EmployeeId`, "
+                       "`CustomerId`, `Date`, `ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, "
+                       "`Comments`) VALUES (:SalesInvoiceNo, :SalesOrderId, :WarehouseId, :EmployeeId, :CustomerId, "
+                       ":Date, :ShipDate, :Subtotal, :Freight, :Total, :PaymentMethod, :DepositPaid, :Comments)"),
+        QStringLiteral("Update `salesinvoice` Set `SalesInvoiceNo` = :SalesInvoiceNo, `EmployeeId` = :EmployeeId, "
+                       "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
+                       "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, "
+                       "`DepositPaid` = :DepositPaid, `Comments` = :Comments, `WarehouseId` = :WarehouseId "
+                       "Where SalesInvoiceId = :id"),
+        [this](QSqlQuery &header) { bindHeader(header); });
+    SalesStorage::writeLines(save, lines, SalesStorage::invoice, id, Money::fromDouble(ui->txtSubTotal->value()));
     return DocumentLines::commitOrTell(save, this);
-}
-
-void frmSalesInvoice::insertInvoice(cDbSave &save)
-{
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "INSERT INTO `salesinvoice` (`SalesinvoiceNo`, `SalesOrderId`, `WarehouseId`, `EmployeeId`, `CustomerId`, "
-        "`Date`, `ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, `Comments`) VALUES "
-        "(:SalesInvoiceNo, :SalesOrderId, :WarehouseId, :EmployeeId, :CustomerId, :Date, :ShipDate, :Subtotal, "
-        ":Freight, :Total, :PaymentMethod, :DepositPaid, :Comments)"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":SalesOrderId"), idOrNull(salesOrderId));
-    save.exec(header);
-    SalesStorage::writeLines(save, lines, SalesStorage::invoice, save.lastInsertId(),
-                             Money::fromDouble(ui->txtSubTotal->value()));
-}
-
-void frmSalesInvoice::updateInvoice(cDbSave &save)
-{
-    SalesStorage::lockHeader(save, SalesStorage::invoice, loadedId);
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "Update `salesinvoice` Set `SalesInvoiceNo` = :SalesInvoiceNo, `EmployeeId` = :EmployeeId, "
-        "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
-        "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, "
-        "`Comments` = :Comments, `WarehouseId` = :WarehouseId Where SalesInvoiceId = :id"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":id"), loadedId);
-    save.execOnStored(header);
-    SalesStorage::writeLines(save, lines, SalesStorage::invoice, loadedId, Money::fromDouble(ui->txtSubTotal->value()));
 }
 
 void frmSalesInvoice::bindHeader(QSqlQuery &header) const
 {
     DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":CustomerId"));
     header.bindValue(QStringLiteral(":SalesInvoiceNo"), textOrNull(ui->txtSalesInvoiceNo->text()));
+    header.bindValue(QStringLiteral(":SalesOrderId"), idOrNull(salesOrderId));
     header.bindValue(QStringLiteral(":WarehouseId"), comboItemId(ui->cmbWarehouse));
     header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
     header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());

@@ -180,10 +180,19 @@ bool frmSalesOrder::isValid()
 bool frmSalesOrder::saveOrder()
 {
     cDbSave save;
-    if (isAdding())
-        insertOrder(save);
-    else
-        updateOrder(save);
+    // The quote the order was made from stays as stored.
+    const int id = DocumentLines::writeHeader(
+        save, SalesStorage::order, isAdding() ? 0 : editedSalesOrderId,
+        QStringLiteral("INSERT INTO `salesorder` (`SalesOrderNo`, `SalesQuoteId`, `EmployeeId`, `CustomerId`, `Date`, "
+                       "`ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, `Comments`) VALUES "
+                       "(:SalesOrderNo, :SalesQuoteId, :EmployeeId, :CustomerId, :Date, :ShipDate, :Subtotal, :Freight, "
+                       ":Total, :PaymentMethod, :DepositPaid, :Comments)"),
+        QStringLiteral("Update `salesorder` Set `SalesOrderNo` = :SalesOrderNo, `EmployeeId` = :EmployeeId, "
+                       "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
+                       "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, "
+                       "`DepositPaid` = :DepositPaid, `Comments` = :Comments Where SalesOrderId = :id"),
+        [this](QSqlQuery &header) { bindHeader(header); });
+    SalesStorage::writeLines(save, lines, SalesStorage::order, id, Money::fromDouble(ui->txtSubTotal->value()));
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;
@@ -191,39 +200,11 @@ bool frmSalesOrder::saveOrder()
     return true;
 }
 
-void frmSalesOrder::insertOrder(cDbSave &save)
-{
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "INSERT INTO `salesorder` (`SalesOrderNo`, `SalesQuoteId`, `EmployeeId`, `CustomerId`, `Date`, `ShipDate`, "
-        "`Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, `Comments`) VALUES (:SalesOrderNo, "
-        ":SalesQuoteId, :EmployeeId, :CustomerId, :Date, :ShipDate, :Subtotal, :Freight, :Total, :PaymentMethod, "
-        ":DepositPaid, :Comments)"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":SalesQuoteId"), idOrNull(salesQuoteId));
-    save.exec(header);
-    SalesStorage::writeLines(save, lines, SalesStorage::order, save.lastInsertId(),
-                             Money::fromDouble(ui->txtSubTotal->value()));
-}
-
-void frmSalesOrder::updateOrder(cDbSave &save)
-{
-    SalesStorage::lockHeader(save, SalesStorage::order, editedSalesOrderId);
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "Update `salesorder` Set `SalesOrderNo` = :SalesOrderNo, `EmployeeId` = :EmployeeId, "
-        "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `Subtotal` = :Subtotal, "
-        "`Freight` = :Freight, `Total` = :Total, `PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, "
-        "`Comments` = :Comments Where SalesOrderId = :id"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":id"), editedSalesOrderId);
-    save.execOnStored(header);
-    SalesStorage::writeLines(save, lines, SalesStorage::order, editedSalesOrderId,
-                             Money::fromDouble(ui->txtSubTotal->value()));
-}
-
 void frmSalesOrder::bindHeader(QSqlQuery &header) const
 {
     DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":CustomerId"));
     header.bindValue(QStringLiteral(":SalesOrderNo"), textOrNull(ui->txtSalesOrderNo->text()));
+    header.bindValue(QStringLiteral(":SalesQuoteId"), idOrNull(salesQuoteId));
     header.bindValue(QStringLiteral(":PaymentMethod"), ui->cmbPaymentMethod->currentIndex());
     header.bindValue(QStringLiteral(":DepositPaid"), Money::fromDouble(ui->txtDeposit->value()).toDecimal());
 }

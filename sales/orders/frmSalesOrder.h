@@ -56,8 +56,6 @@ private:
     void loadOrder(int id);
     void loadQuoteLines();
     bool saveOrder();
-    void insertOrder(cDbSave &save);
-    void updateOrder(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     DocumentLines::HeaderFields headerFields() const;
 

@@ -129,42 +129,22 @@ void frmSalesQuote::on_btnSave_clicked()
 bool frmSalesQuote::saveQuote()
 {
     cDbSave save;
-    if (ui->lblStateAdd->isHidden())
-        updateQuote(save);
-    else
-        insertQuote(save);
+    const int id = DocumentLines::writeHeader(
+        save, SalesStorage::quote, ui->lblStateAdd->isHidden() ? editedSalesQuoteId : 0,
+        QStringLiteral("INSERT INTO `salesquote` (`SalesQuoteNo`, `EmployeeId`, `CustomerId`, `Date`, `ShipDate`, "
+                       "`ExpireDate`, `Subtotal`, `Freight`, `Total`, `Comments`) VALUES (:SalesQuoteNo, :EmployeeId, "
+                       ":CustomerId, :Date, :ShipDate, :ExpireDate, :Subtotal, :Freight, :Total, :Comments)"),
+        QStringLiteral("Update `salesquote` Set `SalesQuoteNo` = :SalesQuoteNo, `EmployeeId` = :EmployeeId, "
+                       "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `ExpireDate` = :ExpireDate, "
+                       "`Subtotal` = :Subtotal, `Freight` = :Freight, `Total` = :Total, `Comments` = :Comments "
+                       "Where SalesQuoteId = :id"),
+        [this](QSqlQuery &header) { bindHeader(header); });
+    SalesStorage::writeLines(save, lines, SalesStorage::quote, id, Money::fromDouble(ui->txtSubTotal->value()));
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;
     }
     return true;
-}
-
-void frmSalesQuote::insertQuote(cDbSave &save)
-{
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "INSERT INTO `salesquote` (`SalesQuoteNo`, `EmployeeId`, `CustomerId`, `Date`, `ShipDate`, `ExpireDate`, "
-        "`Subtotal`, `Freight`, `Total`, `Comments`) VALUES (:SalesQuoteNo, :EmployeeId, :CustomerId, :Date, "
-        ":ShipDate, :ExpireDate, :Subtotal, :Freight, :Total, :Comments)"));
-    bindHeader(header);
-    save.exec(header);
-    SalesStorage::writeLines(save, lines, SalesStorage::quote, save.lastInsertId(),
-                             Money::fromDouble(ui->txtSubTotal->value()));
-}
-
-void frmSalesQuote::updateQuote(cDbSave &save)
-{
-    SalesStorage::lockHeader(save, SalesStorage::quote, editedSalesQuoteId);
-    QSqlQuery header = save.prepare(QStringLiteral(
-        "Update `salesquote` Set `SalesQuoteNo` = :SalesQuoteNo, `EmployeeId` = :EmployeeId, "
-        "`CustomerId` = :CustomerId, `Date` = :Date, `ShipDate` = :ShipDate, `ExpireDate` = :ExpireDate, "
-        "`Subtotal` = :Subtotal, `Freight` = :Freight, `Total` = :Total, `Comments` = :Comments "
-        "Where SalesQuoteId = :id"));
-    bindHeader(header);
-    header.bindValue(QStringLiteral(":id"), editedSalesQuoteId);
-    save.execOnStored(header);
-    SalesStorage::writeLines(save, lines, SalesStorage::quote, editedSalesQuoteId,
-                             Money::fromDouble(ui->txtSubTotal->value()));
 }
 
 void frmSalesQuote::bindHeader(QSqlQuery &header) const

@@ -50,8 +50,6 @@ private:
     bool isValid();
     void loadQuote(int id);
     bool saveQuote();
-    void insertQuote(cDbSave &save);
-    void updateQuote(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     DocumentLines::HeaderFields headerFields() const;
     void setupItemsTable();

@@ -18,7 +18,6 @@ using Document = DocumentLines::Document;
 using DocumentLines::amountOrNull;
 using DocumentLines::cellOrNull;
 using DocumentLines::checkStoredLines;
-using DocumentLines::lockHeader;
 
 extern const Document quote;
 extern const Document order;
