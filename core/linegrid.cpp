@@ -21,9 +21,7 @@ bool isEmptyValue(const QVariant &value)
 {
     return !value.isValid() || value.isNull() || value.toString().isEmpty();
 }
-}
 
-namespace {
 // A 100-line document goes in with one statement; a much longer one in a few, each far
 // below the server's limits on placeholders and packet size.
 const int linesPerInsert = 250;
