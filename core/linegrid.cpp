@@ -22,6 +22,16 @@ bool isEmptyValue(const QVariant &value)
     return !value.isValid() || value.isNull() || value.toString().isEmpty();
 }
 
+// `statement` run in strict mode. A server not in strict mode refuses a NULL in a NOT NULL
+// column when one line is inserted, but stores the column's default with only a warning
+// when many are, or when a line is updated. Lines are written strictly: a line the server
+// cannot store as it is fails the save, and none is stored altered (cut short, or brought
+// into its column's range).
+QString strictly(const QString &statement)
+{
+    return QStringLiteral("SET STATEMENT sql_mode = 'STRICT_ALL_TABLES,NO_ENGINE_SUBSTITUTION' FOR ") + statement;
+}
+
 // A 100-line document goes in with one statement; a much longer one in a few, each far
 // below the server's limits on placeholders and packet size.
 const int linesPerInsert = 250;
@@ -46,12 +56,7 @@ QString manyLinesInsert(const QString &insert, int count, QStringList *names)
     QStringList lines;
     for (int i = 0; i < count; ++i)
         lines << oneLine;
-    // A server not in strict mode refuses a NULL in a NOT NULL column when one line is
-    // inserted, but stores the column's default with only a warning when many are. The
-    // lines go in strictly: a line the server cannot store as it is fails the save, and
-    // none is stored altered (cut short, or brought into its column's range).
-    return QStringLiteral("SET STATEMENT sql_mode = 'STRICT_ALL_TABLES,NO_ENGINE_SUBSTITUTION' FOR ")
-        + insert.left(list.capturedStart(1)) + lines.join(QStringLiteral(", "));
+    return strictly(insert.left(list.capturedStart(1)) + lines.join(QStringLiteral(", ")));
 }
 
 void insertLines(cDbSave &save, const LineStatements &sql, const QList<int> &rows, const LineBinder &bind)
@@ -98,7 +103,7 @@ bool writeLines(cDbSave &save, const LineStatements &sql, const LineChanges &lin
             newRows << row;
         } else if (!sql.update.isEmpty() && lines.changed(row)) {
             if (!updatePrepared) {
-                update = save.prepare(sql.update);
+                update = save.prepare(strictly(sql.update));
                 updatePrepared = true;
             }
             LineValues line;

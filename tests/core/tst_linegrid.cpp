@@ -297,19 +297,23 @@ void tst_linegrid::manyNewLinesKeepTheirOrder()
     QCOMPARE(storedLines(), expected.join(' '));
 }
 
-// The second of three new lines holds what its column cannot take: the whole save fails,
-// as it would for that line alone, and the grid stays as typed.
+// The second of three lines, new or stored and changed, holds what its column cannot take:
+// the whole save fails, nothing is stored altered, and the grid stays as typed.
 void tst_linegrid::failureOnTheSecondLineLeavesNothing_data()
 {
+    QTest::addColumn<bool>("stored");
     QTest::addColumn<int>("column");
     QTest::addColumn<QVariant>("value");
-    QTest::newRow("nothing in a NOT NULL column") << int(colItem) << QVariant(QVariant::String);
-    QTest::newRow("text longer than its column") << int(colItem) << QVariant("abcdefghijk");
-    QTest::newRow("a number out of its column's range") << int(colQuantity) << QVariant(3000000000.0);
+    QTest::newRow("nothing in a NOT NULL column") << false << int(colItem) << QVariant(QVariant::String);
+    QTest::newRow("text longer than its column") << false << int(colItem) << QVariant("abcdefghijk");
+    QTest::newRow("a number out of its column's range") << false << int(colQuantity) << QVariant(3000000000.0);
+    QTest::newRow("a stored line: nothing in a NOT NULL column") << true << int(colItem) << QVariant(QVariant::String);
+    QTest::newRow("a stored line: text too long") << true << int(colItem) << QVariant("abcdefghijk");
 }
 
 void tst_linegrid::failureOnTheSecondLineLeavesNothing()
 {
+    QFETCH(bool, stored);
     QFETCH(int, column);
     QFETCH(QVariant, value);
     TestSupport::freshCompany();
@@ -317,7 +321,14 @@ void tst_linegrid::failureOnTheSecondLineLeavesNothing()
              "Quantity int, Price decimal(10,2))");
     QStandardItemModel model(0, columnCount);
     cLineGrid grid(&model, gridColumns(), cLineGrid::WithTrailingRow);
-    addLines(grid, {"a 1 1", "b 2 2", "c 3 3"});
+    if (stored) {
+        EXEC_SQL("insert into doclines (DocId, Item, Quantity, Price) values (1, 'a', 1, 1), (1, 'b', 2, 2), (1, 'c', 3, 3)");
+        addLines(grid, {"a 1 1 1", "b 2 2 2", "c 3 3 3"});
+        grid.markStored();
+    } else {
+        addLines(grid, {"a 1 1", "b 2 2", "c 3 3"});
+    }
+    const QString before = storedLines();
     grid.setValue(1, column, value);
 
     cDbSave save;
@@ -327,7 +338,8 @@ void tst_linegrid::failureOnTheSecondLineLeavesNothing()
     QVERIFY(!save.commit());
 
     QVERIFY(!save.errorText().isEmpty());
-    QCOMPARE(TestSupport::queryValue("select count(*) from doclines").toInt(), 0);
+    QCOMPARE(storedLines(), before);
+    QCOMPARE(TestSupport::queryValue("select count(*) from doclines where DocId = 9").toInt(), 0);
     QCOMPARE(grid.value(1, column), value);
     QCOMPARE(grid.lineCount(), 3);
 }
