@@ -61,6 +61,11 @@ void selectComboItemById(QComboBox *combo, const QVariant &id)
     combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
 }
 
+void selectStoredIndex(QComboBox *combo, int index)
+{
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+}
+
 QVariant comboItemId(const QComboBox *combo)
 {
     const QVariant id = combo->currentData();

@@ -32,6 +32,10 @@ void selectNewestComboItem(QComboBox *combo);
 // NULL id, shows no entry rather than the leading "<Add New>", which carries no id either.
 void selectComboItemById(QComboBox *combo, const QVariant &id);
 
+// Shows the entry at the stored position `index` (a payment method, say); the first
+// entry when the combo has none there.
+void selectStoredIndex(QComboBox *combo, int index);
+
 // The record id of the current entry, to be bound: NULL for "<Add New>", a blank entry
 // or no entry.
 QVariant comboItemId(const QComboBox *combo);

@@ -117,7 +117,7 @@ void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &par
     query.bindValue(QStringLiteral(":Comments"), textOrNull(fields.comment->toPlainText()));
 }
 
-void showCopiedHeader(const QSqlQuery &query, const HeaderFields &fields)
+void showHeader(const QSqlQuery &query, const HeaderFields &fields)
 {
     selectComboItemById(fields.partner, query.value(1));
     fields.date->setDate(query.value(2).toDate());

@@ -92,10 +92,10 @@ bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineC
 // :Comments (NULL when empty).
 void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey);
 
-// Shows on `fields` the header of the document that `query` stands on, from a document
+// Shows on `fields` the header that `query` stands on, of the document loaded or of one
 // it is made from: columns 1 to 7 are the partner, date, ship date, subtotal, freight,
-// total and comments (0 is the id; what follows is the caller's).
-void showCopiedHeader(const QSqlQuery &query, const HeaderFields &fields);
+// total and comments (column 0 and those after 7 are the caller's).
+void showHeader(const QSqlQuery &query, const HeaderFields &fields);
 
 // Runs `query`; a failure is told over `window` as msgSelectFailed with the server's
 // text, and false.

@@ -165,20 +165,15 @@ void frmPurchaseInvoice::loadInvoice(int id)
 {
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
-        "Select PurchaseInvoiceNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, PaymentMethod, Comments, "
-        "ShipToWarehouseId, DepositPaid, PurchaseOrderId from purchaseinvoice where PurchaseInvoiceId = :id"));
+        "Select PurchaseInvoiceNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments, PaymentMethod, "
+        "ShipToWarehouseId, DepositPaid from purchaseinvoice where PurchaseInvoiceId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
     if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     loadedId = id;
     ui->txtPurchaseInvoiceNo->setText(query.value(0).toString());
-    selectComboItemById(ui->cmbVendor, query.value(1));
-    ui->dtDate->setDate(query.value(2).toDate());
-    ui->dtShipDate->setDate(query.value(3).toDate());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    const int method = query.value(7).toInt();
-    ui->cmbPaymentMethod->setCurrentIndex(method >= 0 && method < ui->cmbPaymentMethod->count() ? method : 0);
-    ui->txtComment->setPlainText(query.value(8).toString());
+    DocumentLines::showHeader(query, headerFields());
+    selectStoredIndex(ui->cmbPaymentMethod, query.value(8).toInt());
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
     showShipTo();
@@ -208,7 +203,7 @@ void frmPurchaseInvoice::on_btnSearchOrder_clicked()
         return;
     }
     purchaseOrderId = query.value(0).toInt();
-    DocumentLines::showCopiedHeader(query, headerFields());
+    DocumentLines::showHeader(query, headerFields());
     loadOrderLines();
     recalculate();
 }

@@ -3,7 +3,6 @@
 
 #include <QDialog>
 
-class cDbSave;
 class cPurchaseGrid;
 class PurchaseDelegate;
 class QModelIndex;

@@ -122,21 +122,15 @@ void frmPurchaseOrder::on_btnSearch_clicked()
 void frmPurchaseOrder::loadOrder(int id)
 {
     QSqlQuery query(liveDefaultConnection());
-    query.prepare(QStringLiteral("select PurchaseOrderNo, VendorId, Date, ShipDate, ExpireDate, Subtotal, Freight, "
-                                 "Total, Comments, ShipToWarehouseId from purchaseorder where PurchaseOrderId = :id"));
+    query.prepare(QStringLiteral("select PurchaseOrderNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments, "
+                                 "ExpireDate, ShipToWarehouseId from purchaseorder where PurchaseOrderId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
     if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     loadedId = id;
     ui->txtPurchaseOrderNo->setText(query.value(0).toString());
-    selectComboItemById(ui->cmbVendor, query.value(1));
-    ui->dtDate->setDate(query.value(2).toDate());
-    ui->dtShipDate->setDate(query.value(3).toDate());
-    ui->dtExpireDate->setDate(query.value(4).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(6)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(7)).toDouble());
-    ui->txtComment->setPlainText(query.value(8).toString());
+    DocumentLines::showHeader(query, headerFields());
+    ui->dtExpireDate->setDate(query.value(8).toDate());
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     showShipTo();
     DocumentLines::tellSelectFailed(this, PurchaseStorage::loadLines(lines, PurchaseStorage::order, id));
@@ -181,13 +175,15 @@ bool frmPurchaseOrder::saveOrder()
 
 void frmPurchaseOrder::bindHeader(QSqlQuery &header) const
 {
-    DocumentLines::bindHeader(header,
-                              {ui->cmbVendor, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight,
-                               ui->txtTotal, ui->txtComment},
-                              QStringLiteral(":VendorId"));
+    DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":VendorId"));
     header.bindValue(QStringLiteral(":PurchaseOrderNo"), textOrNull(ui->txtPurchaseOrderNo->text()));
     header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
     header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
+}
+
+DocumentLines::HeaderFields frmPurchaseOrder::headerFields() const
+{
+    return {ui->cmbVendor, ui->dtDate, ui->dtShipDate, ui->txtSubTotal, ui->txtFreight, ui->txtTotal, ui->txtComment};
 }
 
 void frmPurchaseOrder::on_btnRemoveItem_clicked()

@@ -3,13 +3,16 @@
 
 #include <QDialog>
 
-class cDbSave;
 class cPurchaseGrid;
 class PurchaseDelegate;
 class QModelIndex;
 class QSqlQuery;
 class QStandardItem;
 class QStandardItemModel;
+
+namespace DocumentLines {
+struct HeaderFields;
+}
 
 namespace Ui {
 class frmPurchaseOrder;
@@ -47,6 +50,7 @@ private:
     bool isValid();
     bool saveOrder();
     void bindHeader(QSqlQuery &header) const;
+    DocumentLines::HeaderFields headerFields() const;
     void loadOrder(int id);
     void enterState(bool adding);
     bool isAdding() const;

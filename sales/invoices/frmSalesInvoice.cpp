@@ -168,9 +168,9 @@ void frmSalesInvoice::loadInvoice(int id)
 {
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
-        "select SalesInvoiceNo, salesorder.SalesOrderNo, salesinvoice.CustomerId, salesinvoice.Date, "
-        "salesinvoice.ShipDate, salesinvoice.Subtotal, salesinvoice.Freight, salesinvoice.Total, "
-        "salesinvoice.PaymentMethod, salesinvoice.DepositPaid, salesinvoice.Comments, salesinvoice.WarehouseId, "
+        "select SalesInvoiceNo, salesinvoice.CustomerId, salesinvoice.Date, salesinvoice.ShipDate, "
+        "salesinvoice.Subtotal, salesinvoice.Freight, salesinvoice.Total, salesinvoice.Comments, "
+        "salesorder.SalesOrderNo, salesinvoice.PaymentMethod, salesinvoice.DepositPaid, salesinvoice.WarehouseId, "
         "salesinvoice.SalesOrderId, salesorder.DepositPaid "
         "from salesinvoice left join salesorder on salesinvoice.SalesOrderId = salesorder.SalesOrderId "
         "where SalesInvoiceId = :id"));
@@ -181,17 +181,10 @@ void frmSalesInvoice::loadInvoice(int id)
     salesOrderId = query.value(12).isNull() ? -1 : query.value(12).toInt();
     ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(13)).toDouble());
     ui->txtSalesInvoiceNo->setText(query.value(0).toString());
-    ui->txtSalesOrderNo->setText(query.value(1).toString());
-    selectComboItemById(ui->cmbCustomer, query.value(2));
-    ui->dtDate->setDate(query.value(3).toDate());
-    ui->dtShipDate->setDate(query.value(4).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(6)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(7)).toDouble());
-    const int method = query.value(8).toInt();
-    ui->cmbPaymentMethod->setCurrentIndex(method >= 0 && method < ui->cmbPaymentMethod->count() ? method : 0);
-    ui->txtDeposit->setValue(Money::fromDecimal(query.value(9)).toDouble());
-    ui->txtComment->setPlainText(query.value(10).toString());
+    DocumentLines::showHeader(query, headerFields());
+    ui->txtSalesOrderNo->setText(query.value(8).toString());
+    selectStoredIndex(ui->cmbPaymentMethod, query.value(9).toInt());
+    ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
     selectComboItemById(ui->cmbWarehouse, query.value(11));
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
@@ -222,7 +215,7 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
         return;
     }
     salesOrderId = query.value(0).toInt();
-    DocumentLines::showCopiedHeader(query, headerFields());
+    DocumentLines::showHeader(query, headerFields());
     ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(8)).toDouble());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
     loadOrderLines();

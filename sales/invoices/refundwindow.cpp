@@ -234,8 +234,7 @@ void cRefundWindow::loadRefund(int id)
     linesInvoiceId = header.invoiceId;
     ui.date->setDate(header.date);
     ui.freight->setValue(header.freight.toDouble());
-    const int method = header.paymentMethod;
-    ui.paymentMethod->setCurrentIndex(method >= 0 && method < ui.paymentMethod->count() ? method : 0);
+    selectStoredIndex(ui.paymentMethod, header.paymentMethod);
     ui.deposit->setValue(header.deposit.toDouble());
     ui.comment->setPlainText(header.comment);
     {

@@ -104,8 +104,8 @@ void frmSalesOrder::loadOrder(int id)
 {
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
-        "select SalesOrderNo, salesquote.SalesQuoteNo, salesorder.CustomerId, salesorder.Date, salesorder.ShipDate, "
-        "salesorder.Subtotal, salesorder.Freight, salesorder.Total, PaymentMethod, DepositPaid, salesorder.Comments "
+        "select SalesOrderNo, salesorder.CustomerId, salesorder.Date, salesorder.ShipDate, salesorder.Subtotal, "
+        "salesorder.Freight, salesorder.Total, salesorder.Comments, salesquote.SalesQuoteNo, PaymentMethod, DepositPaid "
         "from salesorder left join salesquote on salesorder.SalesQuoteId = salesquote.SalesQuoteId "
         "where SalesOrderId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
@@ -113,17 +113,10 @@ void frmSalesOrder::loadOrder(int id)
         return;
     editedSalesOrderId = id;
     ui->txtSalesOrderNo->setText(query.value(0).toString());
-    ui->txtSalesQuoteNo->setText(query.value(1).toString());
-    selectComboItemById(ui->cmbCustomer, query.value(2));
-    ui->dtDate->setDate(query.value(3).toDate());
-    ui->dtShipDate->setDate(query.value(4).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(6)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(7)).toDouble());
-    const int method = query.value(8).toInt();
-    ui->cmbPaymentMethod->setCurrentIndex(method >= 0 && method < ui->cmbPaymentMethod->count() ? method : 0);
-    ui->txtDeposit->setValue(Money::fromDecimal(query.value(9)).toDouble());
-    ui->txtComment->setPlainText(query.value(10).toString());
+    DocumentLines::showHeader(query, headerFields());
+    ui->txtSalesQuoteNo->setText(query.value(8).toString());
+    selectStoredIndex(ui->cmbPaymentMethod, query.value(9).toInt());
+    ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     showShipTo();
     DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, id, true));
@@ -149,7 +142,7 @@ void frmSalesOrder::on_btnSearchQuote_clicked()
         return;
     }
     salesQuoteId = query.value(0).toInt();
-    DocumentLines::showCopiedHeader(query, headerFields());
+    DocumentLines::showHeader(query, headerFields());
     showShipTo();
     loadQuoteLines();
 }

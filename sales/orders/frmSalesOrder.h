@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-class cDbSave;
 class cSalesGrid;
 class QModelIndex;
 class QSqlQuery;

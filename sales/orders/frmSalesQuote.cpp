@@ -97,21 +97,15 @@ void frmSalesQuote::on_btnSearch_clicked()
 void frmSalesQuote::loadQuote(int id)
 {
     QSqlQuery query(liveDefaultConnection());
-    query.prepare(QStringLiteral("Select SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, ShipToType, Date, ShipDate, "
-                                 "ExpireDate, Subtotal, Freight, Total, Comments from salesquote where SalesQuoteId = :id"));
+    query.prepare(QStringLiteral("Select SalesQuoteNo, CustomerId, Date, ShipDate, Subtotal, Freight, Total, Comments, "
+                                 "ExpireDate from salesquote where SalesQuoteId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
     if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     editedSalesQuoteId = id;
-    selectComboItemById(ui->cmbCustomer, query.value(3));
-    ui->txtSalesQuoteNo->setText(query.value(1).toString());
-    ui->dtDate->setDate(query.value(5).toDate());
-    ui->dtShipDate->setDate(query.value(6).toDate());
-    ui->dtExpireDate->setDate(query.value(7).toDate());
-    ui->txtSubTotal->setValue(Money::fromDecimal(query.value(8)).toDouble());
-    ui->txtFreight->setValue(Money::fromDecimal(query.value(9)).toDouble());
-    ui->txtTotal->setValue(Money::fromDecimal(query.value(10)).toDouble());
-    ui->txtComment->setPlainText(query.value(11).toString());
+    ui->txtSalesQuoteNo->setText(query.value(0).toString());
+    DocumentLines::showHeader(query, headerFields());
+    ui->dtExpireDate->setDate(query.value(8).toDate());
     showShipTo();
     DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::quote, id, true));
     enterState(false);

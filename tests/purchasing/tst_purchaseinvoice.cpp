@@ -220,8 +220,11 @@ void tst_purchaseinvoice::roundTrip()
     QCOMPARE(shownLines(&invoice), QString());
     QCOMPARE(state(&invoice), QString("add"));
 
+    // Paid another way meanwhile: the stored method is shown, and kept by the next save.
+    EXEC_SQL("update purchaseinvoice set PaymentMethod = 1 where PurchaseInvoiceNo = 'PI-9'");
     openStored(&invoice, "PI-9");
     QCOMPARE(state(&invoice), QString("edit"));
+    QCOMPARE(combo(&invoice, "cmbPaymentMethod")->currentIndex(), 1);
     QCOMPARE(shownLines(&invoice), QString("Rice 2 Each 2.10 4.20 2024-02-29 / Tea 1 Each 3.00 3.00 _"));
     QCOMPARE(amountBox(&invoice, "txtDeposit")->value(), 4.0);
     QCOMPARE(amountBox(&invoice, "txtDebt")->value(), 8.2);
@@ -240,7 +243,7 @@ void tst_purchaseinvoice::roundTrip()
     QCOMPARE(storedLines(), QString("1 3 1 2.10 6.30 2024-02-29 / 1 1 1 2.10 2.10 2023-01-02"));
     // The kept line is rewritten in place, not stored anew.
     QCOMPARE(TestSupport::queryValue(firstLineId), riceLine);
-    QCOMPARE(storedInvoices(), QString("PI-9|NULL|1|2|2|8.40|5.00|13.40|0|4.00|NULL"));
+    QCOMPARE(storedInvoices(), QString("PI-9|NULL|1|2|2|8.40|5.00|13.40|1|4.00|NULL"));
     QCOMPARE(state(&invoice), QString("add"));
 }
 

@@ -10,8 +10,10 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -570,10 +572,17 @@ void tst_salesquote::roundTrip()
     QCOMPARE(shownItems(&quote), QString("_"));
     QCOMPARE(state(&quote), QString("add"));
 
-    // Stored quotes come back as stored, NULLs included, ready to be changed.
-    EXEC_SQL("update salesquote set SalesQuoteNo = 'Q-1'");
+    // Stored quotes come back as stored, NULLs included, ready to be changed; each date
+    // in its own field.
+    EXEC_SQL("update salesquote set SalesQuoteNo = 'Q-1', Date = '2024-03-01', ShipDate = '2024-03-02', "
+             "ExpireDate = '2024-03-03'");
     openStored(&quote, "Q-1");
     QCOMPARE(state(&quote), QString("edit"));
+    QCOMPARE(quote.findChild<QLineEdit *>("txtSalesQuoteNo")->text(), QString("Q-1"));
+    QCOMPARE(quote.findChild<QDateEdit *>("dtDate")->date(), QDate(2024, 3, 1));
+    QCOMPARE(quote.findChild<QDateEdit *>("dtShipDate")->date(), QDate(2024, 3, 2));
+    QCOMPARE(quote.findChild<QDateEdit *>("dtExpireDate")->date(), QDate(2024, 3, 3));
+    QCOMPARE(amountField(&quote, "txtFreight"), 1.5);
     QCOMPARE(combo(&quote, "cmbCustomer")->currentText(), QString("Acme: Alice Person"));
     QCOMPARE(quote.findChild<QPlainTextEdit *>("txtComment")->toPlainText(), QString("first"));
     QCOMPARE(amountField(&quote, "txtTotal"), 26.49);
@@ -592,7 +601,7 @@ void tst_salesquote::roundTrip()
     QCOMPARE(TestSupport::queryValue("select group_concat(SalesQuoteDetailsId order by SalesQuoteDetailsId) "
                                      "from salesquotedetails").toString(), QString("1,3"));
     QCOMPARE(storedQuoteLines(), QString("1|3|1|1|2.50|NULL|0.00|7.50 / 4|1|1|1|0.35|0.00|0.00|0.35"));
-    QCOMPARE(storedQuotes(), QString("Q-1|1|1|%1|%1|%1|7.85|1.50|9.35|first").arg(today));
+    QCOMPARE(storedQuotes(), QString("Q-1|1|1|2024-03-01|2024-03-02|2024-03-03|7.85|1.50|9.35|first"));
     QCOMPARE(state(&quote), QString("add"));
 }
 
