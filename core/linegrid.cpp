@@ -1,6 +1,7 @@
 #include "core/linegrid.h"
 
 #include "core/dbsave.h"
+#include "core/direction.h"
 #include "core/globals.h"
 #include "core/messages.h"
 
@@ -231,6 +232,34 @@ bool cLineGrid::askAndRemoveLine(QWidget *parent, int row, int nameColumn)
         != QMessageBox::Yes)
         return false;
     return removeLine(row);
+}
+
+QString cLineGrid::noUnitText()
+{
+    return tr("Line %1 (%2) has no unit of measure. Choose one before saving.");
+}
+
+bool cLineGrid::checkLines(QWidget *parent, int nameColumn, const QList<RequiredCell> &required) const
+{
+    // The largest amount of the DECIMAL(10,2) columns that keep a line.
+    const Money largestStoredAmount = Money::fromCents(9999999999LL);
+    for (int row = 0; row < lineCount(); ++row) {
+        QString problem;
+        for (const RequiredCell &cell : required) {
+            if (value(row, cell.column).toString().isEmpty()) {
+                problem = cell.missing;
+                break;
+            }
+        }
+        if (problem.isEmpty() && (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount))
+            problem = tr("The price of line %1 (%2) is larger than a line can hold.");
+        if (!problem.isEmpty()) {
+            Messages::critical(parent, msgCaption,
+                               problem.arg(QString::number(row + 1), Direction::isolated(value(row, nameColumn).toString())));
+            return false;
+        }
+    }
+    return true;
 }
 
 void cLineGrid::clear()

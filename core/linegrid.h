@@ -125,6 +125,19 @@ public:
     // No lines any more, nothing removed, nothing changed: a new record's empty grid.
     void clear();
 
+    // A cell every line must have filled before a save, and what is said of a line that
+    // has not: "Line %1 (%2) has no ...", with the line's number and name.
+    struct RequiredCell
+    {
+        int column;
+        QString missing;
+    };
+    static QString noUnitText();
+    // Before a save: tells over `parent` the first line that lacks one of `required`, or
+    // whose price is more than the line's DECIMAL(10,2) column holds, naming it by its
+    // number and its `nameColumn`; false then.
+    bool checkLines(QWidget *parent, int nameColumn, const QList<RequiredCell> &required) const;
+
     QVariant storedId(int row) const;
     QList<QVariant> removedIds() const { return removed; }
     // What is shown is what is stored: after a load, or a save the grid stays on.

@@ -3,7 +3,6 @@
 #include "core/connection.h"
 #include "core/direction.h"
 #include "core/globals.h"
-#include "core/messages.h"
 #include "purchasing/purchasedelegate.h"
 #include "purchasing/purchasestorage.h"
 #include "core/documentlines.h"
@@ -17,9 +16,6 @@
 using namespace PurchaseLine;
 
 namespace {
-// The largest amount of the DECIMAL(10,2) columns that keep a line.
-const Money largestStoredAmount = Money::fromCents(9999999999LL);
-
 cLineGrid::Columns purchaseColumns()
 {
     cLineGrid::Columns columns;
@@ -127,17 +123,5 @@ bool cPurchaseGrid::removeCurrentLine(QWidget *parent)
 
 bool cPurchaseGrid::checkLines(QWidget *parent) const
 {
-    for (int row = 0; row < lineCount(); ++row) {
-        QString problem;
-        if (value(row, UomId).toString().isEmpty())
-            problem = tr("Line %1 (%2) has no unit of measure. Choose one before saving.");
-        else if (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount)
-            problem = tr("The price of line %1 (%2) is larger than a line can hold.");
-        if (!problem.isEmpty()) {
-            Messages::critical(parent, msgCaption,
-                               problem.arg(QString::number(row + 1), Direction::isolated(value(row, ItemName).toString())));
-            return false;
-        }
-    }
-    return true;
+    return cLineGrid::checkLines(parent, ItemName, {{UomId, noUnitText()}});
 }

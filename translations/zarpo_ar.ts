@@ -45,17 +45,17 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documentlines.cpp" line="61"/>
+        <location filename="../core/documentlines.cpp" line="73"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documentlines.cpp" line="72"/>
+        <location filename="../core/documentlines.cpp" line="84"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documentlines.cpp" line="89"/>
+        <location filename="../core/documentlines.cpp" line="101"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -282,6 +282,19 @@
     </message>
 </context>
 <context>
+    <name>cLineGrid</name>
+    <message>
+        <location filename="../core/linegrid.cpp" line="239"/>
+        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
+        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
+    </message>
+    <message>
+        <location filename="../core/linegrid.cpp" line="255"/>
+        <source>The price of line %1 (%2) is larger than a line can hold.</source>
+        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+</context>
+<context>
     <name>cPaymentGrid</name>
     <message>
         <location filename="../sales/invoices/paymentgrid.cpp" line="179"/>
@@ -307,79 +320,69 @@
 <context>
     <name>cPurchaseGrid</name>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="43"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="140"/>
-        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
-        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
-    </message>
-    <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="142"/>
-        <source>The price of line %1 (%2) is larger than a line can hold.</source>
-        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
 </context>
 <context>
@@ -471,89 +474,79 @@
 <context>
     <name>cSalesGrid</name>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
         <source>Price Type</source>
         <translation>نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
         <source>Discount %</source>
         <translation>الخصم %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
         <source>Tax %</source>
         <translation>الضريبة %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
         <source>ItemId</source>
         <translation>رقم الصنف الداخلي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
         <source>UOMId</source>
         <translation>رقم الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
         <source>PriceTypeId</source>
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="187"/>
-        <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
-        <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="189"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="175"/>
         <source>Line %1 (%2) has no price type. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
-    </message>
-    <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="191"/>
-        <source>The price of line %1 (%2) is larger than a line can hold.</source>
-        <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
 </context>
 <context>
@@ -3255,22 +3248,22 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="197"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="192"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="207"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="202"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="234"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="229"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="235"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="230"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
@@ -3447,12 +3440,12 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="156"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="150"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="157"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="151"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
@@ -4160,48 +4153,48 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="209"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="202"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="221"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="214"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="253"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="246"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="254"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="409"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="247"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="385"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="318"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="294"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="341"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="317"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="342"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="318"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="363"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="339"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="426"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="402"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4407,22 +4400,22 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="138"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="131"/>
         <source>A stored order cannot be filled from a quote. Press New first.</source>
         <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="148"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="141"/>
         <source>No sales quote has this number.</source>
         <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="174"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="167"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="283"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="257"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -4769,12 +4762,12 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="185"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="159"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="229"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="203"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>

@@ -3,7 +3,6 @@
 #include "core/connection.h"
 #include "core/direction.h"
 #include "core/globals.h"
-#include "core/messages.h"
 #include "items/frmItemsView.h"
 #include "sales/orders/salesdelegate.h"
 
@@ -25,9 +24,6 @@ const QString priceTypesOfItemSql = QStringLiteral(
 }
 
 namespace {
-// The largest amount of the DECIMAL(10,2) columns that keep a line.
-const Money largestStoredAmount = Money::fromCents(9999999999LL);
-
 cLineGrid::Columns salesColumns()
 {
     cLineGrid::Columns columns;
@@ -174,19 +170,7 @@ bool cSalesGrid::removeCurrentLine(QWidget *parent)
 
 bool cSalesGrid::checkLines(QWidget *parent) const
 {
-    for (int row = 0; row < lineCount(); ++row) {
-        QString problem;
-        if (value(row, UomId).toString().isEmpty())
-            problem = tr("Line %1 (%2) has no unit of measure. Choose one before saving.");
-        else if (value(row, PriceTypeId).toString().isEmpty())
-            problem = tr("Line %1 (%2) has no price type. Choose one before saving.");
-        else if (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount)
-            problem = tr("The price of line %1 (%2) is larger than a line can hold.");
-        if (!problem.isEmpty()) {
-            Messages::critical(parent, msgCaption,
-                               problem.arg(QString::number(row + 1), Direction::isolated(value(row, ItemName).toString())));
-            return false;
-        }
-    }
-    return true;
+    return cLineGrid::checkLines(
+        parent, ItemName,
+        {{UomId, noUnitText()}, {PriceTypeId, tr("Line %1 (%2) has no price type. Choose one before saving.")}});
 }
