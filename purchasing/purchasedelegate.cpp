@@ -3,15 +3,11 @@
 #include "core/comboboxes.h"
 #include "core/documentlines.h"
 #include "core/globals.h"
-#include "core/money.h"
-#include "core/numberfields.h"
 #include "purchasing/purchasegrid.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
-#include <QSpinBox>
 
 using namespace PurchaseLine;
 
@@ -24,21 +20,13 @@ QVariant cell(const QModelIndex &index, int column)
 }
 }
 
-PurchaseDelegate::PurchaseDelegate() : DirectionDelegate(nullptr) {}
-
 QWidget *PurchaseDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     const int column = index.column();
-    if (column == Quantity) {
-        auto *quantity = new QSpinBox(parent);
-        NumberFields::setupWholeNumber(quantity, 1, largestQuantity);
-        return quantity;
-    }
-    if (column >= UnitPrice && column <= TaxPercent) {
-        auto *amount = new QDoubleSpinBox(parent);
-        NumberFields::setupAmount(amount);
-        return amount;
-    }
+    if (column == Quantity)
+        return wholeNumberEditor(parent, 1, largestQuantity);
+    if (column >= UnitPrice && column <= TaxPercent)
+        return amountEditor(parent);
     if (column == Date) {
         auto *date = new QDateEdit(parent);
         date->setDisplayFormat(dateFormat);
@@ -58,12 +46,10 @@ QWidget *PurchaseDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 
 void PurchaseDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
+    if (setNumberEditorData(editor, index))
+        return;
     const QVariant value = index.data(Qt::EditRole);
-    if (auto *quantity = qobject_cast<QSpinBox *>(editor)) {
-        quantity->setValue(value.toInt());
-    } else if (auto *amount = qobject_cast<QDoubleSpinBox *>(editor)) {
-        amount->setValue(Money::fromDecimal(value).toDouble());
-    } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+    if (auto *date = qobject_cast<QDateEdit *>(editor)) {
         if (value.toDate().isValid())
             date->setDate(value.toDate());
     } else if (auto *units = qobject_cast<QComboBox *>(editor)) {
@@ -78,31 +64,12 @@ void PurchaseDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 
 void PurchaseDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    if (auto *quantity = qobject_cast<QSpinBox *>(editor)) {
-        quantity->interpretText();
-        model->setData(index, quantity->value(), Qt::EditRole);
-    } else if (auto *amount = qobject_cast<QDoubleSpinBox *>(editor)) {
-        amount->interpretText();
-        model->setData(index, amount->value(), Qt::EditRole);
-    } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+    if (setNumberModelData(editor, model, index))
+        return;
+    if (auto *date = qobject_cast<QDateEdit *>(editor)) {
         model->setData(index, date->date(), Qt::EditRole);
     } else if (auto *units = qobject_cast<QComboBox *>(editor)) {
         model->setData(index, units->currentText(), Qt::EditRole);
         model->setData(index.sibling(index.row(), UomId), units->currentData(), Qt::EditRole);
     }
-}
-
-void PurchaseDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                            const QModelIndex &) const
-{
-    editor->setGeometry(option.rect);
-}
-
-QString PurchaseDelegate::displayText(const QVariant &value, const QLocale &locale) const
-{
-    if (value.type() == QVariant::Double)
-        return Money::fromDouble(value.toDouble()).fixedText();
-    if (value.type() == QVariant::Date)
-        return value.toDate().toString(dateFormat);
-    return DirectionDelegate::displayText(value, locale);
 }

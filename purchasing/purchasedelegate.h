@@ -1,22 +1,17 @@
 #ifndef PURCHASEDELEGATE_H
 #define PURCHASEDELEGATE_H
 
-#include "core/direction.h"
+#include "core/linedelegate.h"
 
 // The cell editors of the purchase line grid: a whole number for the quantity, the
 // item's units (writing the unit's id beside its name), amounts that take only what
-// their column stores, and a date. Amounts are painted with their cents.
-class PurchaseDelegate : public DirectionDelegate
+// their column stores, and a date.
+class PurchaseDelegate : public cLineDelegate
 {
 public:
-    PurchaseDelegate();
-
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
-    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                              const QModelIndex &index) const override;
-    QString displayText(const QVariant &value, const QLocale &locale) const override;
 };
 
 #endif // PURCHASEDELEGATE_H
