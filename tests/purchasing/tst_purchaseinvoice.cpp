@@ -92,17 +92,12 @@ void storeOrder()
 
 void searchOrder(QWidget *window, const QString &number)
 {
-    edit(window, "txtPurchaseOrderNo")->clear();
-    type(window, "txtPurchaseOrderNo", number);
-    click(window, "btnSearchOrder");
+    searchByNumber(window, "txtPurchaseOrderNo", number, "btnSearchOrder");
 }
 
 void remember(const QString &warehouse, const QString &vendor)
 {
-    cXml settings(cXml::programSettingsPath());
-    settings.load();
-    settings.setAttributes("DefaultPurchaseWarehouse", {"Id"}, {warehouse});
-    settings.setAttributes("DefaultPurchaseVendor", {"Id"}, {vendor});
+    rememberDefaults("DefaultPurchaseWarehouse", warehouse, "DefaultPurchaseVendor", vendor);
 }
 }
 

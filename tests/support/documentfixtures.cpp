@@ -1,5 +1,6 @@
 #include "tests/support/documentfixtures.h"
 
+#include "core/cXml.h"
 #include "core/globals.h"
 #include "sales/invoices/paymentgrid.h"
 #include "tests/support/widgetdrivers.h"
@@ -120,4 +121,20 @@ void scan(QWidget *window, const QString &code)
     QLineEdit *barcode = edit(window, "txtBarcode");
     barcode->setText(code);
     emit barcode->returnPressed();
+}
+
+void searchByNumber(QWidget *window, const char *field, const QString &number, const char *button)
+{
+    edit(window, field)->clear();
+    type(window, field, number);
+    click(window, button);
+}
+
+void rememberDefaults(const QString &warehouseElement, const QString &warehouse, const QString &partnerElement,
+                      const QString &partner)
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    settings.setAttributes(warehouseElement, {"Id"}, {warehouse});
+    settings.setAttributes(partnerElement, {"Id"}, {partner});
 }

@@ -108,4 +108,13 @@ void openStored(QWidget *window, const QString &shown);
 // A code typed into "txtBarcode" and entered.
 void scan(QWidget *window, const QString &code);
 
+// A document's number typed afresh into `field` and `button` clicked: the search for the
+// quote or order a new document is made from.
+void searchByNumber(QWidget *window, const char *field, const QString &number, const char *button);
+
+// The warehouse and partner ids a side remembers as its defaults in the settings file,
+// under their elements ("DefaultSalesWarehouse", "DefaultSalesCustomer").
+void rememberDefaults(const QString &warehouseElement, const QString &warehouse, const QString &partnerElement,
+                      const QString &partner);
+
 #endif // DOCUMENTFIXTURES_H

@@ -1,4 +1,3 @@
-#include "core/cXml.h"
 #include "core/dbsave.h"
 #include "core/globals.h"
 #include "core/seams.h"
@@ -105,17 +104,12 @@ void storeOrders()
 
 void searchOrder(QWidget *window, const QString &number)
 {
-    edit(window, "txtSalesOrderNo")->clear();
-    type(window, "txtSalesOrderNo", number);
-    click(window, "btnSearchOrder");
+    searchByNumber(window, "txtSalesOrderNo", number, "btnSearchOrder");
 }
 
 void remember(const QString &warehouse, const QString &customer)
 {
-    cXml settings(cXml::programSettingsPath());
-    settings.load();
-    settings.setAttributes("DefaultSalesWarehouse", {"Id"}, {warehouse});
-    settings.setAttributes("DefaultSalesCustomer", {"Id"}, {customer});
+    rememberDefaults("DefaultSalesWarehouse", warehouse, "DefaultSalesCustomer", customer);
 }
 }
 

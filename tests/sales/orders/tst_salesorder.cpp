@@ -83,8 +83,7 @@ QString storedOrderLines()
 
 void searchQuote(QWidget *window, const QString &number)
 {
-    type(window, "txtSalesQuoteNo", number);
-    click(window, "btnSearchQuote");
+    searchByNumber(window, "txtSalesQuoteNo", number, "btnSearchQuote");
 }
 }
 
