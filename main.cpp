@@ -1,10 +1,10 @@
 #include "app/frmLogin.h"
 #include "app/startup.h"
-#include "core/cXml.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/resources.h"
-#include "core/seams.h"
+#include "core/system/cXml.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/system/resources.h"
+#include "core/system/seams.h"
 
 #include <QApplication>
 #include <QDir>

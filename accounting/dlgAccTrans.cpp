@@ -1,10 +1,10 @@
 #include "accounting/dlgAccTrans.h"
 #include "ui_dlgAccTrans.h"
 
-#include "core/globals.h"
-#include "core/money.h"
-#include "core/numberfields.h"
-#include "core/textcolumns.h"
+#include "core/system/globals.h"
+#include "core/db/money.h"
+#include "core/widgets/numberfields.h"
+#include "core/widgets/textcolumns.h"
 
 #include <QSqlQuery>
 

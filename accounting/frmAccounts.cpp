@@ -3,12 +3,12 @@
 
 #include "accounting/frmAccountsView.h"
 #include "accounting/frmCurrencies.h"
-#include "core/comboboxes.h"
-#include "core/dbsave.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/textcolumns.h"
+#include "core/widgets/comboboxes.h"
+#include "core/db/dbsave.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/widgets/textcolumns.h"
 
 #include <QHash>
 #include <QSqlError>

@@ -2,10 +2,10 @@
 #include "ui_frmAccountsView.h"
 
 #include "accounting/frmAccounts.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/listdialog.h"
-#include "core/messages.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "core/system/messages.h"
 
 #include <QHash>
 #include <QSet>

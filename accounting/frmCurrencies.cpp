@@ -1,12 +1,12 @@
 #include "accounting/frmCurrencies.h"
 #include "ui_frmCurrencies.h"
 
-#include "core/accessories.h"
-#include "core/dbsave.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/sqlvalues.h"
-#include "core/textcolumns.h"
+#include "core/system/accessories.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/sqlvalues.h"
+#include "core/widgets/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

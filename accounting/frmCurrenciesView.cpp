@@ -2,9 +2,9 @@
 #include "ui_frmCurrenciesView.h"
 
 #include "accounting/frmCurrencies.h"
-#include "core/dbsave.h"
-#include "core/globals.h"
-#include "core/messages.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
 
 #include <QSqlQuery>
 

@@ -1,7 +1,7 @@
 #ifndef FRMCURRENCIESVIEW_H
 #define FRMCURRENCIESVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "accounting/frmFiscalYear.h"
 #include "ui_frmFiscalYear.h"
 
-#include "core/dbsave.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/sqlvalues.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/sqlvalues.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -2,8 +2,8 @@
 #include "ui_frmFiscalYearView.h"
 
 #include "accounting/frmFiscalYear.h"
-#include "core/globals.h"
-#include "core/listdialog.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
 
 #include <QSqlQueryModel>
 

@@ -3,12 +3,12 @@
 
 #include "accounting/dlgAccTrans.h"
 #include "accounting/frmGeneralJournalView.h"
-#include "core/dbsave.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/linegrid.h"
-#include "core/messages.h"
-#include "core/money.h"
+#include "core/db/dbsave.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/documents/linegrid.h"
+#include "core/system/messages.h"
+#include "core/db/money.h"
 
 #include <QDate>
 #include <QDebug>

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QVariant>
 
-#include "core/money.h"
+#include "core/db/money.h"
 
 class cDbSave;
 class QSqlQuery;

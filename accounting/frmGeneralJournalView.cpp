@@ -1,8 +1,8 @@
 #include "accounting/frmGeneralJournalView.h"
 #include "ui_frmGeneralJournalView.h"
 
-#include "core/globals.h"
-#include "core/listdialog.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDate>
 #include <QSqlQueryModel>

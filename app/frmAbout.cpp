@@ -1,7 +1,7 @@
 #include "app/frmAbout.h"
 #include "ui_frmAbout.h"
 
-#include "core/seams.h"
+#include "core/system/seams.h"
 
 #include <QCoreApplication>
 #include <QUrl>

@@ -1,11 +1,11 @@
 #include "app/frmAddCompany.h"
 #include "ui_frmAddCompany.h"
 
-#include "core/cXml.h"
-#include "core/companydb.h"
-#include "core/connection.h"
-#include "core/globals.h"
-#include "core/messages.h"
+#include "core/system/cXml.h"
+#include "core/db/companydb.h"
+#include "core/db/connection.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,14 +1,14 @@
 #include "app/frmLogin.h"
 #include "ui_frmLogin.h"
 
-#include "core/cXml.h"
-#include "core/connection.h"
+#include "core/system/cXml.h"
+#include "core/db/connection.h"
 #include "app/frmAddCompany.h"
 #include "app/frmMainWindow.h"
-#include "core/globals.h"
-#include "core/direction.h"
-#include "core/messages.h"
-#include "core/restart.h"
+#include "core/system/globals.h"
+#include "core/widgets/direction.h"
+#include "core/system/messages.h"
+#include "app/restart.h"
 
 #include <QDir>
 #include <QSqlError>

@@ -1,7 +1,7 @@
 #include "app/frmPreferences.h"
 #include "ui_frmPreferences.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 frmPreferences::frmPreferences(QWidget *parent)
     : QDialog(parent), ui(new Ui::frmPreferences)

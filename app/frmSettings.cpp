@@ -1,12 +1,12 @@
 #include "app/frmSettings.h"
 #include "ui_frmSettings.h"
 
-#include "core/cXml.h"
-#include "core/comboboxes.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/restart.h"
-#include "core/seams.h"
+#include "core/system/cXml.h"
+#include "core/widgets/comboboxes.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "app/restart.h"
+#include "core/system/seams.h"
 
 #include <QDir>
 #include <QSqlError>

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "core/cXml.h"
+#include "core/system/cXml.h"
 
 LanguageChoice chooseLanguage(const cXml &settings)
 {

@@ -1,7 +1,7 @@
 #include "bench/bareconnection.h"
 
-#include "core/companydb.h"
-#include "core/globals.h"
+#include "core/db/companydb.h"
+#include "core/system/globals.h"
 
 #include <QElapsedTimer>
 #include <QSqlDatabase>

@@ -1,7 +1,7 @@
 #include "bench/benchgenerator.h"
 
 #include "bench/companydata.h"
-#include "core/companydb.h"
+#include "core/db/companydb.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "bench/benchmark.h"
 #include "bench/serveroptions.h"
-#include "core/resources.h"
+#include "core/system/resources.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,14 +7,14 @@
 #include "bench/paymentsteps.h"
 #include "bench/reportsteps.h"
 #include "bench/statementlog.h"
-#include "core/companydb.h"
-#include "core/connection.h"
+#include "core/db/companydb.h"
+#include "core/db/connection.h"
 #include "app/frmMainWindow.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/seams.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/system/seams.h"
 #include "reports/framework/frmReportViewer.h"
-#include "reports/framework/frmReportsCenter.h"
+#include "reports/frmReportsCenter.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "bench/invoicesteps.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "purchasing/frmPurchaseInvoice.h"
 #include "sales/invoices/frmSalesInvoice.h"
 

@@ -1,7 +1,7 @@
 #include "items/frmCategoriesView.h"
 #include "ui_frmCategoriesView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "items/frmCategories.h"
 
 namespace {

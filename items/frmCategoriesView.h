@@ -1,7 +1,7 @@
 #ifndef FRMCATEGORIESVIEW_H
 #define FRMCATEGORIESVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 

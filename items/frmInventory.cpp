@@ -1,11 +1,11 @@
 #include "items/frmInventory.h"
 #include "ui_frmInventory.h"
 
-#include "core/comboboxes.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/listdialog.h"
-#include "core/messages.h"
+#include "core/widgets/comboboxes.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "core/system/messages.h"
 
 #include <QHeaderView>
 #include <QSqlError>

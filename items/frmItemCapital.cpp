@@ -1,12 +1,12 @@
 #include "items/frmItemCapital.h"
 #include "ui_frmItemCapital.h"
 
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/listdialog.h"
-#include "core/messages.h"
-#include "core/money.h"
-#include "core/numberfields.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "core/system/messages.h"
+#include "core/db/money.h"
+#include "core/widgets/numberfields.h"
 
 #include <QSqlError>
 #include <QSqlQueryModel>

@@ -1,9 +1,9 @@
 #include "items/frmItemsView.h"
 #include "ui_frmItemsView.h"
 
-#include "core/comboboxes.h"
-#include "core/globals.h"
-#include "core/listfilter.h"
+#include "core/widgets/comboboxes.h"
+#include "core/system/globals.h"
+#include "core/widgets/listfilter.h"
 #include "items/frmItems.h"
 
 #include <QTableView>

@@ -1,7 +1,7 @@
 #ifndef FRMITEMSVIEW_H
 #define FRMITEMSVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "items/frmUOMView.h"
 #include "ui_frmUOMView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "items/frmUOM.h"
 
 namespace {

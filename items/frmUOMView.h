@@ -1,7 +1,7 @@
 #ifndef FRMUOMVIEW_H
 #define FRMUOMVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #include "partners/frmCustomersView.h"
 #include "ui_frmCustomersView.h"
 
-#include "core/globals.h"
-#include "core/listdialog.h"
-#include "core/listfilter.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "core/widgets/listfilter.h"
 #include "partners/frmCustomers.h"
 
 #include <QSqlQueryModel>

@@ -1,10 +1,10 @@
 #include "partners/frmDepartments.h"
 #include "ui_frmDepartments.h"
 
-#include "core/globals.h"
-#include "core/dbsave.h"
-#include "core/messages.h"
-#include "core/textcolumns.h"
+#include "core/system/globals.h"
+#include "core/db/dbsave.h"
+#include "core/system/messages.h"
+#include "core/widgets/textcolumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

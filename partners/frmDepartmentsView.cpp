@@ -1,7 +1,7 @@
 #include "partners/frmDepartmentsView.h"
 #include "ui_frmDepartmentsView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmDepartments.h"
 
 frmDepartmentsView::frmDepartmentsView(QWidget *parent) : QDialog(parent), ui(new Ui::frmDepartmentsView)

@@ -1,7 +1,7 @@
 #ifndef FRMDEPARTMENTSVIEW_H
 #define FRMDEPARTMENTSVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 

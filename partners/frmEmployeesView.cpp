@@ -1,8 +1,8 @@
 #include "partners/frmEmployeesView.h"
 #include "ui_frmEmployeesView.h"
 
-#include "core/globals.h"
-#include "core/listdialog.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
 #include "partners/frmEmployees.h"
 
 #include <QSqlQueryModel>

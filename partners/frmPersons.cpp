@@ -1,11 +1,11 @@
 #include "partners/frmPersons.h"
 #include "ui_frmPersons.h"
 
-#include "core/dbsave.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/sqlvalues.h"
-#include "core/textcolumns.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/sqlvalues.h"
+#include "core/widgets/textcolumns.h"
 
 #include <QCompleter>
 #include <QSqlError>

@@ -1,8 +1,8 @@
 #include "partners/frmPersonsView.h"
 #include "ui_frmPersonsView.h"
 
-#include "core/globals.h"
-#include "core/listdialog.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
 #include "partners/frmPersons.h"
 
 #include <QSqlQueryModel>

@@ -1,10 +1,10 @@
 #include "partners/frmUserChangePassword.h"
 #include "ui_frmUserChangePassword.h"
 
-#include "core/dbsave.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/passwords.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/passwords.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

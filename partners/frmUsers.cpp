@@ -1,11 +1,11 @@
 #include "partners/frmUsers.h"
 #include "ui_frmUsers.h"
 
-#include "core/comboboxes.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/passwords.h"
-#include "core/textcolumns.h"
+#include "core/widgets/comboboxes.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/passwords.h"
+#include "core/widgets/textcolumns.h"
 #include "partners/frmEmployees.h"
 
 #include <QSqlError>

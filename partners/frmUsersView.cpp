@@ -1,9 +1,9 @@
 #include "partners/frmUsersView.h"
 #include "ui_frmUsersView.h"
 
-#include "core/globals.h"
-#include "core/listdialog.h"
-#include "core/messages.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "core/system/messages.h"
 #include "partners/frmUserChangePassword.h"
 #include "partners/frmUsers.h"
 

@@ -2,13 +2,13 @@
 #include "ui_frmVendors.h"
 
 #include "accounting/frmAccounts.h"
-#include "core/comboboxes.h"
-#include "core/dbsave.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/sqlvalues.h"
-#include "core/textcolumns.h"
+#include "core/widgets/comboboxes.h"
+#include "core/db/dbsave.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/sqlvalues.h"
+#include "core/widgets/textcolumns.h"
 #include "partners/frmPersons.h"
 
 #include <QDate>

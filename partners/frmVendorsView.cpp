@@ -1,7 +1,7 @@
 #include "partners/frmVendorsView.h"
 #include "ui_frmVendorsView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmVendors.h"
 
 frmVendorsView::frmVendorsView(QWidget *parent) : QDialog(parent), ui(new Ui::frmVendorsView)

@@ -1,7 +1,7 @@
 #ifndef FRMVENDORSVIEW_H
 #define FRMVENDORSVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "purchasing/frmPurchaseInvoiceView.h"
 #include "ui_frmPurchaseInvoiceView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 frmPurchaseInvoiceView::frmPurchaseInvoiceView(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseInvoiceView)
 {

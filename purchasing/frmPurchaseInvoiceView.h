@@ -1,7 +1,7 @@
 #ifndef FRMPURCHASEINVOICEVIEW_H
 #define FRMPURCHASEINVOICEVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

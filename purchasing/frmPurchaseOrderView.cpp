@@ -1,7 +1,7 @@
 #include "purchasing/frmPurchaseOrderView.h"
 #include "ui_frmPurchaseOrderView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 frmPurchaseOrderView::frmPurchaseOrderView(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseOrderView)
 {

@@ -1,7 +1,7 @@
 #ifndef FRMPURCHASEORDERVIEW_H
 #define FRMPURCHASEORDERVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

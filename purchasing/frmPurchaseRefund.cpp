@@ -1,7 +1,7 @@
 #include "purchasing/frmPurchaseRefund.h"
 #include "ui_frmPurchaseRefund.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "purchasing/frmPurchaseRefundView.h"
 
 frmPurchaseRefund::frmPurchaseRefund(QWidget *parent)

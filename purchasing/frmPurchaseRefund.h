@@ -1,7 +1,7 @@
 #ifndef FRMPURCHASEREFUND_H
 #define FRMPURCHASEREFUND_H
 
-#include "sales/invoices/refundwindow.h"
+#include "trading/refundwindow.h"
 
 namespace Ui {
 class frmPurchaseRefund;

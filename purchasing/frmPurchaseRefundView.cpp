@@ -1,7 +1,7 @@
 #include "purchasing/frmPurchaseRefundView.h"
 #include "ui_frmPurchaseRefundView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 frmPurchaseRefundView::frmPurchaseRefundView(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseRefundView)
 {

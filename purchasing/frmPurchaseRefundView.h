@@ -1,7 +1,7 @@
 #ifndef FRMPURCHASEREFUNDVIEW_H
 #define FRMPURCHASEREFUNDVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

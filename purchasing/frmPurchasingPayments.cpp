@@ -1,7 +1,7 @@
 #include "purchasing/frmPurchasingPayments.h"
 #include "ui_frmPurchasingPayments.h"
 
-#include "sales/invoices/paymentgrid.h"
+#include "trading/paymentgrid.h"
 
 namespace {
 // A refund lowers the total by the part of it the vendor did not pay back; a purchase

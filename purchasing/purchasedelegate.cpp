@@ -1,8 +1,8 @@
 #include "purchasing/purchasedelegate.h"
 
-#include "core/comboboxes.h"
-#include "core/documentlines.h"
-#include "core/globals.h"
+#include "core/widgets/comboboxes.h"
+#include "core/documents/documentlines.h"
+#include "core/system/globals.h"
 #include "purchasing/purchasegrid.h"
 
 #include <QComboBox>

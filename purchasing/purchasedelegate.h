@@ -1,7 +1,7 @@
 #ifndef PURCHASEDELEGATE_H
 #define PURCHASEDELEGATE_H
 
-#include "core/linedelegate.h"
+#include "core/documents/linedelegate.h"
 
 // The cell editors of the purchase line grid: a whole number for the quantity, the
 // item's units (writing the unit's id beside its name), amounts that take only what

@@ -1,11 +1,11 @@
 #include "purchasing/purchasegrid.h"
 
-#include "core/connection.h"
-#include "core/direction.h"
-#include "core/globals.h"
+#include "core/db/connection.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
 #include "purchasing/purchasedelegate.h"
 #include "purchasing/purchasestorage.h"
-#include "core/documentlines.h"
+#include "core/documents/documentlines.h"
 
 #include <QHeaderView>
 #include <QSqlError>

@@ -1,8 +1,8 @@
 #ifndef PURCHASEGRID_H
 #define PURCHASEGRID_H
 
-#include "core/documentlines.h"
-#include "core/linegrid.h"
+#include "core/documents/documentlines.h"
+#include "core/documents/linegrid.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "purchasing/purchaseheader.h"
 
-#include "core/comboboxes.h"
-#include "core/documentlines.h"
+#include "core/widgets/comboboxes.h"
+#include "core/documents/documentlines.h"
 
 namespace PurchaseHeader {
 

@@ -1,7 +1,7 @@
 #include "purchasing/purchasestorage.h"
 
-#include "core/connection.h"
-#include "core/dbsave.h"
+#include "core/db/connection.h"
+#include "core/db/dbsave.h"
 #include "purchasing/purchasegrid.h"
 
 #include <QDate>

@@ -1,8 +1,8 @@
 #ifndef PURCHASESTORAGE_H
 #define PURCHASESTORAGE_H
 
-#include "core/money.h"
-#include "core/documentlines.h"
+#include "core/db/money.h"
+#include "core/documents/documentlines.h"
 
 #include <QSqlError>
 

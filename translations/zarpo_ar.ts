@@ -22,22 +22,22 @@
 <context>
     <name>CompanyDatabase</name>
     <message>
-        <location filename="../core/companydb.cpp" line="103"/>
+        <location filename="../core/db/companydb.cpp" line="103"/>
         <source>The database name is empty.</source>
         <translation>اسم قاعدة البيانات فارغ.</translation>
     </message>
     <message>
-        <location filename="../core/companydb.cpp" line="105"/>
+        <location filename="../core/db/companydb.cpp" line="105"/>
         <source>The database name may not begin or end with a blank.</source>
         <translation>لا يجوز أن يبدأ اسم قاعدة البيانات أو ينتهي بمسافة.</translation>
     </message>
     <message>
-        <location filename="../core/companydb.cpp" line="108"/>
+        <location filename="../core/db/companydb.cpp" line="108"/>
         <source>The database name may not hold a line break, a tab or another control character.</source>
         <translation>لا يجوز أن يحتوي اسم قاعدة البيانات على فاصل أسطر أو علامة جدولة أو أي محرف تحكم آخر.</translation>
     </message>
     <message>
-        <location filename="../core/companydb.cpp" line="111"/>
+        <location filename="../core/db/companydb.cpp" line="111"/>
         <source>The database name may be at most 64 characters long.</source>
         <translation>لا يجوز أن يزيد اسم قاعدة البيانات على 64 محرفًا.</translation>
     </message>
@@ -45,17 +45,17 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documentlines.cpp" line="73"/>
+        <location filename="../core/documents/documentlines.cpp" line="73"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documentlines.cpp" line="84"/>
+        <location filename="../core/documents/documentlines.cpp" line="84"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documentlines.cpp" line="101"/>
+        <location filename="../core/documents/documentlines.cpp" line="101"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
@@ -63,12 +63,12 @@
 <context>
     <name>Passwords</name>
     <message>
-        <location filename="../core/passwords.cpp" line="8"/>
+        <location filename="../core/db/passwords.cpp" line="8"/>
         <source>Insert password</source>
         <translation>أدخل كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../core/passwords.cpp" line="10"/>
+        <location filename="../core/db/passwords.cpp" line="10"/>
         <source>A password cannot begin or end with a blank.</source>
         <translation>لا يمكن أن تبدأ كلمة المرور أو تنتهي بمسافة.</translation>
     </message>
@@ -76,7 +76,7 @@
 <context>
     <name>RefundStorage</name>
     <message>
-        <location filename="../sales/invoices/refundstorage.cpp" line="124"/>
+        <location filename="../trading/refundstorage.cpp" line="124"/>
         <source>Another refund of this invoice has been saved meanwhile: this one would take back more than the invoice holds. Nothing was saved.</source>
         <translation>حُفظ في الأثناء مرتجع آخر لهذه الفاتورة: هذا المرتجع سيُرجع أكثر مما في الفاتورة. لم يُحفظ شيء.</translation>
     </message>
@@ -84,7 +84,7 @@
 <context>
     <name>RptCustomerSalesDetailed</name>
     <message>
-        <location filename="../reports/framework/RptCustomerSalesDetailed.cpp" line="24"/>
+        <location filename="../reports/trading/RptCustomerSalesDetailed.cpp" line="24"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Warehouse&lt;/th&gt;&lt;th&gt;Invoice No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Employee&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;المخزن&lt;/th&gt;&lt;th&gt;رقم الفاتورة&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الموظف&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -92,22 +92,22 @@
 <context>
     <name>RptCustomerStatementOfAccount</name>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="39"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="39"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th class=&quot;date&quot;&gt;Date&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;Debit&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;Credit&lt;/th&gt;&lt;th&gt;Description&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th class=&quot;date&quot;&gt;التاريخ&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;مدين&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;دائن&lt;/th&gt;&lt;th&gt;البيان&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="64"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="64"/>
         <source>Previous Balance</source>
         <translation>رصيد سابق</translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="75"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="75"/>
         <source>Debit: </source>
         <translation>مدين: </translation>
     </message>
     <message>
-        <location filename="../reports/framework/RptCustomerStatementOfAccount.cpp" line="76"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="76"/>
         <source>Credit: </source>
         <translation>دائن: </translation>
     </message>
@@ -123,7 +123,7 @@
 <context>
     <name>RptPendingPurchaseOrders</name>
     <message>
-        <location filename="../reports/framework/RptPendingPurchaseOrders.cpp" line="16"/>
+        <location filename="../reports/trading/RptPendingPurchaseOrders.cpp" line="16"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supplier Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$SUPP_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Order No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;th&gt;Comments&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;5&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم المورد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$SUPP_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;رقم الأمر&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;th&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;5&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -131,7 +131,7 @@
 <context>
     <name>RptPendingSalesOrders</name>
     <message>
-        <location filename="../reports/framework/RptPendingSalesOrders.cpp" line="17"/>
+        <location filename="../reports/trading/RptPendingSalesOrders.cpp" line="17"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Order No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;th&gt;Deposit Paid&lt;/th&gt;&lt;th&gt;Comments&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم العميل&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows orders&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;رقم الأمر&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;th&gt;العربون المدفوع&lt;/th&gt;&lt;th&gt;ملاحظات&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -139,7 +139,7 @@
 <context>
     <name>RptVendorPurchaseDetailed</name>
     <message>
-        <location filename="../reports/framework/RptVendorPurchaseDetailed.cpp" line="21"/>
+        <location filename="../reports/trading/RptVendorPurchaseDetailed.cpp" line="21"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Vendor Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$VEND_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;Warehouse&lt;/th&gt;&lt;th&gt;Invoice No.&lt;/th&gt;&lt;th&gt;Date&lt;/th&gt;&lt;th&gt;Ship Date&lt;/th&gt;&lt;th&gt;Employee&lt;/th&gt;&lt;th&gt;Total&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;&lt;span&gt;اسم المورد&lt;/span&gt;:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$VEND_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows invoices&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th&gt;المخزن&lt;/th&gt;&lt;th&gt;رقم الفاتورة&lt;/th&gt;&lt;th&gt;التاريخ&lt;/th&gt;&lt;th&gt;تاريخ الشحن&lt;/th&gt;&lt;th&gt;الموظف&lt;/th&gt;&lt;th&gt;الإجمالي&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;6&quot;&gt;$INVOICES&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -155,7 +155,7 @@
 <context>
     <name>TextColumns</name>
     <message>
-        <location filename="../core/textcolumns.cpp" line="123"/>
+        <location filename="../core/widgets/textcolumns.cpp" line="123"/>
         <source>%1 holds a character that cannot be stored, such as an emoji. Remove it and save again.</source>
         <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه، مثل الرموز التعبيرية. احذفه ثم احفظ مرة أخرى.</translation>
     </message>
@@ -163,112 +163,112 @@
 <context>
     <name>cDbManinpulation</name>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="61"/>
+        <location filename="../app/cDbManinpulation.cpp" line="61"/>
         <source>%1 could not be started.</source>
         <translation>تعذّر تشغيل %1.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="64"/>
+        <location filename="../app/cDbManinpulation.cpp" line="64"/>
         <source>%1 stopped unexpectedly.</source>
         <translation>توقف %1 على نحو غير متوقع.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="67"/>
+        <location filename="../app/cDbManinpulation.cpp" line="67"/>
         <source>%1 ended with exit code %2.</source>
         <translation>انتهى %1 برمز الخروج %2.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="85"/>
+        <location filename="../app/cDbManinpulation.cpp" line="85"/>
         <source>The file %1 cannot be read.</source>
         <translation>تتعذّر قراءة الملف %1.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="90"/>
+        <location filename="../app/cDbManinpulation.cpp" line="90"/>
         <source>The file %1 is empty.</source>
         <translation>الملف %1 فارغ.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="100"/>
+        <location filename="../app/cDbManinpulation.cpp" line="100"/>
         <source>The file %1 is not a backup made by the MariaDB or MySQL dump tool.</source>
         <translation>الملف %1 ليس نسخة احتياطية أنشأتها أداة النسخ من MariaDB أو MySQL.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="116"/>
+        <location filename="../app/cDbManinpulation.cpp" line="116"/>
         <source>The file %1 is not the backup of one company database.</source>
         <translation>الملف %1 ليس نسخة احتياطية لقاعدة بيانات شركة واحدة.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="122"/>
+        <location filename="../app/cDbManinpulation.cpp" line="122"/>
         <source>The file %1 is not complete: it ends before the end of the backup. It may have been cut short while it was written or copied.</source>
         <translation>الملف %1 غير مكتمل: ينتهي قبل نهاية النسخة الاحتياطية. ربما انقطع في أثناء كتابته أو نسخه.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="194"/>
+        <location filename="../app/cDbManinpulation.cpp" line="194"/>
         <source>The MariaDB dump tool (mariadb-dump or mysqldump) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
         <translation>لم يُعثر على أداة النسخ من MariaDB ‏(mariadb-dump أو mysqldump) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="200"/>
+        <location filename="../app/cDbManinpulation.cpp" line="200"/>
         <source>The file %1 cannot be written.</source>
         <translation>تتعذّر الكتابة في الملف %1.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="227"/>
+        <location filename="../app/cDbManinpulation.cpp" line="227"/>
         <source>What %1 wrote is not a complete backup.</source>
         <translation>ما كتبه %1 ليس نسخة احتياطية كاملة.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="242"/>
+        <location filename="../app/cDbManinpulation.cpp" line="242"/>
         <source>The backup was not restored:</source>
         <translation>لم تُستعد النسخة الاحتياطية:</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="246"/>
+        <location filename="../app/cDbManinpulation.cpp" line="246"/>
         <source>The MariaDB client tool (mariadb or mysql) was not found in the folder mysql/bin beside Zarpo or on the PATH.</source>
         <translation>لم يُعثر على أداة العميل من MariaDB ‏(mariadb أو mysql) في المجلد mysql/bin بجوار Zarpo ولا في مسارات النظام (PATH).</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="256"/>
+        <location filename="../app/cDbManinpulation.cpp" line="256"/>
         <source>The file %1 is a backup of the company database &quot;%2&quot;.</source>
         <translation>الملف %1 نسخة احتياطية لقاعدة بيانات الشركة &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="259"/>
+        <location filename="../app/cDbManinpulation.cpp" line="259"/>
         <source>It is not a backup of the open company &quot;%1&quot;.</source>
         <translation>وهو ليس نسخة احتياطية للشركة المفتوحة &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="261"/>
+        <location filename="../app/cDbManinpulation.cpp" line="261"/>
         <source>Restoring it replaces all the data of the open company &quot;%1&quot; with the data of the file. Restore it?</source>
         <translation>ستحلّ بيانات الملف محلّ جميع بيانات الشركة المفتوحة &quot;%1&quot;. هل تريد استعادته؟</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="273"/>
+        <location filename="../app/cDbManinpulation.cpp" line="273"/>
         <source>The data of the open company could not be saved first, so nothing was changed.</source>
         <translation>تعذّر حفظ بيانات الشركة المفتوحة أولًا، لذلك لم يُغيَّر شيء.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="291"/>
+        <location filename="../app/cDbManinpulation.cpp" line="291"/>
         <source>The company&apos;s data was put back as it was before the restore.</source>
         <translation>أُعيدت بيانات الشركة كما كانت قبل الاستعادة.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="293"/>
+        <location filename="../app/cDbManinpulation.cpp" line="293"/>
         <source>Putting the company&apos;s data back failed too:</source>
         <translation>وفشلت إعادة بيانات الشركة أيضًا:</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="295"/>
+        <location filename="../app/cDbManinpulation.cpp" line="295"/>
         <source>The company&apos;s data as it was before the restore is kept in the file %1. Restore that file to put it back.</source>
         <translation>بيانات الشركة كما كانت قبل الاستعادة محفوظة في الملف %1. استعد هذا الملف لإعادتها.</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="186"/>
+        <location filename="../app/cDbManinpulation.cpp" line="186"/>
         <source>The backup was not made:</source>
         <translation>لم تُنشأ النسخة الاحتياطية:</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="287"/>
+        <location filename="../app/cDbManinpulation.cpp" line="287"/>
         <source>The restore failed:</source>
         <translation>فشلت الاستعادة:</translation>
     </message>
@@ -276,7 +276,7 @@
 <context>
     <name>cDbSave</name>
     <message>
-        <location filename="../core/dbsave.cpp" line="75"/>
+        <location filename="../core/db/dbsave.cpp" line="75"/>
         <source>Another user has deleted this record meanwhile. Nothing was saved.</source>
         <translation>حذف مستخدم آخر هذا السجل في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>
@@ -284,12 +284,12 @@
 <context>
     <name>cLineGrid</name>
     <message>
-        <location filename="../core/linegrid.cpp" line="239"/>
+        <location filename="../core/documents/linegrid.cpp" line="239"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../core/linegrid.cpp" line="255"/>
+        <location filename="../core/documents/linegrid.cpp" line="255"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
@@ -297,22 +297,22 @@
 <context>
     <name>cPaymentGrid</name>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="179"/>
+        <location filename="../trading/paymentgrid.cpp" line="179"/>
         <source>The payment for invoice %1 is not an amount. Type it with at most two decimals, such as 1250.50.</source>
         <translation>دفعة الفاتورة %1 ليست مبلغاً. اكتبها بخانتين عشريتين على الأكثر، مثل 1250.50.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="184"/>
+        <location filename="../trading/paymentgrid.cpp" line="184"/>
         <source>The payment for invoice %1 must be more than 0.</source>
         <translation>يجب أن تكون دفعة الفاتورة %1 أكبر من 0.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="187"/>
+        <location filename="../trading/paymentgrid.cpp" line="187"/>
         <source>The payment for invoice %1 is more than its debt of %2.</source>
         <translation>دفعة الفاتورة %1 أكبر من الباقي عليها وهو %2.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/paymentgrid.cpp" line="242"/>
+        <location filename="../trading/paymentgrid.cpp" line="242"/>
         <source>Another user has changed invoice %1 meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر الفاتورة %1 في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>
@@ -388,77 +388,77 @@
 <context>
     <name>cRefundGrid</name>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="57"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="57"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="57"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="57"/>
         <source>Refunded</source>
         <translation>المرتجع سابقاً</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="57"/>
         <source>Refund</source>
         <translation>المرتجع</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="58"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="58"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="58"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="58"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="59"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="59"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="59"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="59"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="59"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/refundgrid.cpp" line="60"/>
+        <location filename="../trading/refundgrid.cpp" line="60"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
     </message>
@@ -2818,12 +2818,12 @@
         <translation>حول البرنامج</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="318"/>
+        <location filename="../app/cDbManinpulation.cpp" line="318"/>
         <source>Accounting Backup</source>
         <translation>نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../core/cDbManinpulation.cpp" line="328"/>
+        <location filename="../app/cDbManinpulation.cpp" line="328"/>
         <source>Accounting Restore</source>
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
@@ -3849,132 +3849,132 @@
 <context>
     <name>frmReportsCenter</name>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="14"/>
+        <location filename="../reports/frmReportsCenter.ui" line="14"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="33"/>
+        <location filename="../reports/frmReportsCenter.ui" line="33"/>
         <source>ID</source>
         <translation>الرمز</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="38"/>
+        <location filename="../reports/frmReportsCenter.ui" line="38"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="46"/>
+        <location filename="../reports/frmReportsCenter.ui" line="46"/>
         <source>Customers &amp; Sales</source>
         <translation>العملاء والمبيعات</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="59"/>
+        <location filename="../reports/frmReportsCenter.ui" line="59"/>
         <source>Customer List</source>
         <translation>قائمة العملاء</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="67"/>
+        <location filename="../reports/frmReportsCenter.ui" line="67"/>
         <source>Customer Sales Detailed</source>
         <translation>مبيعات العملاء التفصيلية</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="75"/>
+        <location filename="../reports/frmReportsCenter.ui" line="75"/>
         <source>Pending Sales Orders</source>
         <translation>أوامر البيع المعلقة</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="83"/>
+        <location filename="../reports/frmReportsCenter.ui" line="83"/>
         <source>Customer Statement of Account</source>
         <translation>كشف حساب عميل</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="92"/>
+        <location filename="../reports/frmReportsCenter.ui" line="92"/>
         <source>Vendors &amp; Purchase</source>
         <translation>الموردون والمشتريات</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="105"/>
+        <location filename="../reports/frmReportsCenter.ui" line="105"/>
         <source>Pending Purchase Orders</source>
         <translation>أوامر الشراء المعلقة</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="113"/>
+        <location filename="../reports/frmReportsCenter.ui" line="113"/>
         <source>Vendor List</source>
         <translation>قائمة الموردين</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="121"/>
+        <location filename="../reports/frmReportsCenter.ui" line="121"/>
         <source>Vendor Purchases Detailed</source>
         <translation>مشتريات الموردين التفصيلية</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="130"/>
+        <location filename="../reports/frmReportsCenter.ui" line="130"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="143"/>
+        <location filename="../reports/frmReportsCenter.ui" line="143"/>
         <source>Account List</source>
         <translation>قائمة الحسابات</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="151"/>
+        <location filename="../reports/frmReportsCenter.ui" line="151"/>
         <source>General Journal List</source>
         <translation>قائمة اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="159"/>
+        <location filename="../reports/frmReportsCenter.ui" line="159"/>
         <source>Balance Sheet</source>
         <translation>الميزانية العمومية</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="167"/>
+        <location filename="../reports/frmReportsCenter.ui" line="167"/>
         <source>Income Statement</source>
         <translation>قائمة الدخل</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="176"/>
+        <location filename="../reports/frmReportsCenter.ui" line="176"/>
         <source>Inventory &amp; Services</source>
         <translation>المخزون والخدمات</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="189"/>
+        <location filename="../reports/frmReportsCenter.ui" line="189"/>
         <source>Warehouse Inventory</source>
         <translation>جرد المخزن</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="197"/>
+        <location filename="../reports/frmReportsCenter.ui" line="197"/>
         <source>Inventory &amp; Service List</source>
         <translation>قائمة الأصناف والخدمات</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="205"/>
+        <location filename="../reports/frmReportsCenter.ui" line="205"/>
         <source>Price List</source>
         <translation>قائمة الأسعار</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="213"/>
+        <location filename="../reports/frmReportsCenter.ui" line="213"/>
         <source>Inventory Expire Dates</source>
         <translation>تواريخ انتهاء صلاحية المخزون</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="221"/>
+        <location filename="../reports/frmReportsCenter.ui" line="221"/>
         <source>Inventory Actions</source>
         <translation>حركة المخزون</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="230"/>
+        <location filename="../reports/frmReportsCenter.ui" line="230"/>
         <source>HR</source>
         <translation>الموارد البشرية</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="243"/>
+        <location filename="../reports/frmReportsCenter.ui" line="243"/>
         <source>Employees List</source>
         <translation>قائمة الموظفين</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportsCenter.ui" line="283"/>
+        <location filename="../reports/frmReportsCenter.ui" line="283"/>
         <source>Show Report</source>
         <translation>عرض التقرير</translation>
     </message>
@@ -5563,40 +5563,40 @@
 <context>
     <name>wCustomerListFilter</name>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="6"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="6"/>
         <source>Customer List Report Filter</source>
         <translation>مرشح تقرير قائمة العملاء</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="12"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="12"/>
         <source>Customer List Report</source>
         <translation>تقرير قائمة العملاء</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="22"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="22"/>
         <source>Customer Name:</source>
         <translation>اسم العميل:</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="25"/>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="34"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="25"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="34"/>
         <source>=</source>
         <translation>=</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="25"/>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="34"/>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="43"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="25"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="34"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="43"/>
         <source>Contains</source>
         <translation>تحتوي على</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="31"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="31"/>
         <source>Contact Person:</source>
         <translation>الشخص المسؤول:</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerListFilter.ui" line="40"/>
+        <location filename="../reports/trading/wCustomerListFilter.ui" line="40"/>
         <source>Address</source>
         <translation>العنوان</translation>
     </message>
@@ -5604,63 +5604,63 @@
 <context>
     <name>wCustomerSalesDetailedFilter</name>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="6"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="6"/>
         <source>Customer Sales Detailed Report Filter</source>
         <translation>مرشح تقرير مبيعات العملاء التفصيلية</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="12"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="12"/>
         <source>Customer Sales Detailed Report</source>
         <translation>تقرير مبيعات العملاء التفصيلية</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="22"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="22"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="25"/>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="34"/>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="73"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="25"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="34"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="73"/>
         <source>=</source>
         <translation>=</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="25"/>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="34"/>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="73"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="25"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="34"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="73"/>
         <source>Contains</source>
         <translation>تحتوي على</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="31"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="31"/>
         <source>Warehouse</source>
         <translation>المخزن</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="40"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="40"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="43"/>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="58"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="43"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="58"/>
         <source>From:</source>
         <translation>من:</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="49"/>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="64"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="49"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="64"/>
         <source>To:</source>
         <translation>إلى:</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="55"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="55"/>
         <source>Ship Date</source>
         <translation>تاريخ الشحن</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerSalesDetailedFilter.ui" line="70"/>
+        <location filename="../reports/trading/wCustomerSalesDetailedFilter.ui" line="70"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
@@ -5668,42 +5668,42 @@
 <context>
     <name>wCustomerStatementOfAccountFilter</name>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="6"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="6"/>
         <source>Customer Statement Of Account Report Filter</source>
         <translation>مرشح تقرير كشف حساب عميل</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="12"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="12"/>
         <source>Customer Statement of Account Report</source>
         <translation>تقرير كشف حساب عميل</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="22"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="22"/>
         <source>Customer Name:</source>
         <translation>اسم العميل:</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="25"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="25"/>
         <source>=</source>
         <translation>=</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="25"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="25"/>
         <source>Contains</source>
         <translation>تحتوي على</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="31"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="31"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="34"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="34"/>
         <source>From:</source>
         <translation>من:</translation>
     </message>
     <message>
-        <location filename="../reports/framework/wCustomerStatementOfAccountFilter.ui" line="40"/>
+        <location filename="../reports/trading/wCustomerStatementOfAccountFilter.ui" line="40"/>
         <source>To:</source>
         <translation>إلى:</translation>
     </message>

@@ -1,8 +1,8 @@
 #include "reports/financial/RptGeneralJournalList.h"
 
-#include "core/globals.h"
-#include "core/htmltemplate.h"
-#include "core/money.h"
+#include "core/system/globals.h"
+#include "core/widgets/htmltemplate.h"
+#include "core/db/money.h"
 #include "reports/framework/cReport.h"
 
 #include <QDate>

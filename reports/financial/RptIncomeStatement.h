@@ -1,7 +1,7 @@
 #ifndef RPTINCOMESTATEMENT_H
 #define RPTINCOMESTATEMENT_H
 
-#include "core/money.h"
+#include "core/db/money.h"
 #include "reports/financial/accountbalances.h"
 
 // The revenue and expense accounts with their balances, a block and a total per type,

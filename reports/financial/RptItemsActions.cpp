@@ -1,6 +1,6 @@
 #include "reports/financial/RptItemsActions.h"
 
-#include "core/money.h"
+#include "core/db/money.h"
 #include "reports/framework/cReport.h"
 
 #include <QSqlQueryModel>

@@ -1,6 +1,6 @@
 #include "reports/financial/accountbalances.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "reports/framework/cReport.h"
 
 #include <QSqlError>

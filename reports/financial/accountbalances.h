@@ -1,7 +1,7 @@
 #ifndef ACCOUNTBALANCES_H
 #define ACCOUNTBALANCES_H
 
-#include "core/money.h"
+#include "core/db/money.h"
 
 #include <QString>
 #include <QVector>

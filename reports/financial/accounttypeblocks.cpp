@@ -1,6 +1,6 @@
 #include "reports/financial/accounttypeblocks.h"
 
-#include "core/htmltemplate.h"
+#include "core/widgets/htmltemplate.h"
 #include "reports/framework/cReport.h"
 
 #include <QCoreApplication>

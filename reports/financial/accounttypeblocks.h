@@ -1,7 +1,7 @@
 #ifndef ACCOUNTTYPEBLOCKS_H
 #define ACCOUNTTYPEBLOCKS_H
 
-#include "core/money.h"
+#include "core/db/money.h"
 #include "reports/financial/accountbalances.h"
 
 #include <QString>

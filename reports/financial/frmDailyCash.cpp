@@ -1,10 +1,10 @@
 #include "reports/financial/frmDailyCash.h"
 #include "ui_frmDailyCash.h"
 
-#include "core/connection.h"
-#include "core/globals.h"
-#include "core/messages.h"
-#include "core/money.h"
+#include "core/db/connection.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+#include "core/db/money.h"
 
 #include <QSignalBlocker>
 #include <QSqlError>

@@ -1,11 +1,11 @@
 #include "reports/financial/frmSalesProfit.h"
 #include "ui_frmSalesProfit.h"
 
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/listdialog.h"
-#include "core/messages.h"
-#include "core/money.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "core/system/messages.h"
+#include "core/db/money.h"
 
 #include <QDate>
 #include <QSqlError>

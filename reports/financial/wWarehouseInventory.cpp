@@ -1,9 +1,9 @@
 #include "reports/financial/wWarehouseInventory.h"
 #include "ui_wWarehouseInventory.h"
 
-#include "core/comboboxes.h"
-#include "core/globals.h"
-#include "core/messages.h"
+#include "core/widgets/comboboxes.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
 #include "reports/financial/RptWarehouseInventory.h"
 #include "reports/framework/cReport.h"
 

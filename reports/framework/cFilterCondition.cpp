@@ -1,6 +1,6 @@
 #include "reports/framework/cFilterCondition.h"
 
-#include "core/listfilter.h"
+#include "core/widgets/listfilter.h"
 
 #include <QDate>
 

@@ -1,10 +1,10 @@
 #include "reports/framework/cReport.h"
 
-#include "core/globals.h"
-#include "core/htmltemplate.h"
-#include "core/direction.h"
-#include "core/messages.h"
-#include "core/seams.h"
+#include "core/system/globals.h"
+#include "core/widgets/htmltemplate.h"
+#include "core/widgets/direction.h"
+#include "core/system/messages.h"
+#include "core/system/seams.h"
 #include "reports/framework/frmReportViewer.h"
 
 #include <QDate>

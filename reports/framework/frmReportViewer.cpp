@@ -1,11 +1,11 @@
 #include "reports/framework/frmReportViewer.h"
 #include "ui_frmReportViewer.h"
 
-#include "core/globals.h"
-#include "core/direction.h"
-#include "core/messages.h"
-#include "core/seams.h"
-#include "core/webtext.h"
+#include "core/system/globals.h"
+#include "core/widgets/direction.h"
+#include "core/system/messages.h"
+#include "core/system/seams.h"
+#include "core/widgets/webtext.h"
 
 #include <QComboBox>
 #include <QDir>

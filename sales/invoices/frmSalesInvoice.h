@@ -1,7 +1,7 @@
 #ifndef FRMSALESINVOICE_H
 #define FRMSALESINVOICE_H
 
-#include "core/money.h"
+#include "core/db/money.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "sales/invoices/frmSalesInvoiceView.h"
 #include "ui_frmSalesInvoiceView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 namespace {
 enum Column { colSalesInvoiceId, colSalesInvoiceNo };

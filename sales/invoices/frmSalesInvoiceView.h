@@ -1,7 +1,7 @@
 #ifndef FRMSALESINVOICEVIEW_H
 #define FRMSALESINVOICEVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

@@ -1,7 +1,7 @@
 #include "sales/invoices/frmSalesPayments.h"
 #include "ui_frmSalesPayments.h"
 
-#include "sales/invoices/paymentgrid.h"
+#include "trading/paymentgrid.h"
 
 namespace {
 // An invoice made from an order has the order's deposit paid as well; a refund lowers

@@ -1,7 +1,7 @@
 #include "sales/invoices/frmSalesRefund.h"
 #include "ui_frmSalesRefund.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "sales/invoices/frmSalesRefundView.h"
 
 frmSalesRefund::frmSalesRefund(QWidget *parent)

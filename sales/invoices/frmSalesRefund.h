@@ -1,7 +1,7 @@
 #ifndef FRMSALESREFUND_H
 #define FRMSALESREFUND_H
 
-#include "sales/invoices/refundwindow.h"
+#include "trading/refundwindow.h"
 
 namespace Ui {
 class frmSalesRefund;

@@ -1,7 +1,7 @@
 #include "sales/invoices/frmSalesRefundView.h"
 #include "ui_frmSalesRefundView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 frmSalesRefundView::frmSalesRefundView(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesRefundView)
 {

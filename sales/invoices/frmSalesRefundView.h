@@ -1,7 +1,7 @@
 #ifndef FRMSALESREFUNDVIEW_H
 #define FRMSALESREFUNDVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

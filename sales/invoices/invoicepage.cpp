@@ -1,7 +1,7 @@
 #include "sales/invoices/invoicepage.h"
 
-#include "core/globals.h"
-#include "core/htmltemplate.h"
+#include "core/system/globals.h"
+#include "core/widgets/htmltemplate.h"
 
 #include <QHash>
 

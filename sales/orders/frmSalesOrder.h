@@ -1,7 +1,7 @@
 #ifndef FRMSALESORDER_H
 #define FRMSALESORDER_H
 
-#include "core/money.h"
+#include "core/db/money.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "sales/orders/frmSalesOrderView.h"
 #include "ui_frmSalesOrderView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 namespace {
 enum Column { colSalesOrderId, colSalesOrderNo };

@@ -1,7 +1,7 @@
 #ifndef FRMSALESORDERVIEW_H
 #define FRMSALESORDERVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

@@ -1,7 +1,7 @@
 #ifndef FRMSALESQUOTE_H
 #define FRMSALESQUOTE_H
 
-#include "core/money.h"
+#include "core/db/money.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "sales/orders/frmSalesQuoteView.h"
 #include "ui_frmSalesQuoteView.h"
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 
 namespace {
 enum Column { colSalesQuoteId, colSalesQuoteNo };

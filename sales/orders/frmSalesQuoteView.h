@@ -1,7 +1,7 @@
 #ifndef FRMSALESQUOTEVIEW_H
 #define FRMSALESQUOTEVIEW_H
 
-#include "core/listdialog.h"
+#include "core/widgets/listdialog.h"
 
 #include <QDialog>
 #include <QModelIndex>

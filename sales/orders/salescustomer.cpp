@@ -1,7 +1,7 @@
 #include "sales/orders/salescustomer.h"
 
-#include "core/comboboxes.h"
-#include "core/documentlines.h"
+#include "core/widgets/comboboxes.h"
+#include "core/documents/documentlines.h"
 
 #include <QSqlError>
 

@@ -1,6 +1,6 @@
 #include "sales/orders/salesdelegate.h"
 
-#include "core/comboboxes.h"
+#include "core/widgets/comboboxes.h"
 #include "sales/orders/salesgrid.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #ifndef SALESDELEGATE_H
 #define SALESDELEGATE_H
 
-#include "core/linedelegate.h"
+#include "core/documents/linedelegate.h"
 
 // The cell editors of the sales line grid: a whole number for the quantity, the item's
 // units, the price types that price the item in the line's unit, and amounts, each

@@ -1,8 +1,8 @@
 #include "sales/orders/salesgrid.h"
 
-#include "core/connection.h"
-#include "core/direction.h"
-#include "core/globals.h"
+#include "core/db/connection.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
 #include "items/frmItemsView.h"
 #include "sales/orders/salesdelegate.h"
 

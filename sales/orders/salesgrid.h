@@ -1,8 +1,8 @@
 #ifndef SALESGRID_H
 #define SALESGRID_H
 
-#include "core/documentlines.h"
-#include "core/linegrid.h"
+#include "core/documents/documentlines.h"
+#include "core/documents/linegrid.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "sales/orders/salesstorage.h"
 
-#include "core/dbsave.h"
-#include "core/linegrid.h"
+#include "core/db/dbsave.h"
+#include "core/documents/linegrid.h"
 #include "sales/orders/salesgrid.h"
 
-#include "core/connection.h"
+#include "core/db/connection.h"
 
 #include <QSqlQuery>
 

@@ -1,8 +1,8 @@
 #ifndef SALESSTORAGE_H
 #define SALESSTORAGE_H
 
-#include "core/documentlines.h"
-#include "core/money.h"
+#include "core/documents/documentlines.h"
+#include "core/db/money.h"
 
 #include <QSqlError>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "accounting/frmAccounts.h"
 #include "accounting/frmAccountsView.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 

@@ -1,6 +1,6 @@
 #include "accounting/frmCurrencies.h"
 #include "accounting/frmCurrenciesView.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 

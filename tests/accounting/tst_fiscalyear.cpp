@@ -1,7 +1,7 @@
 #include "accounting/frmFiscalYear.h"
 #include "accounting/frmFiscalYearView.h"
-#include "core/dbsave.h"
-#include "core/globals.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 

@@ -1,6 +1,6 @@
 #include "accounting/frmGeneralJournal.h"
 #include "accounting/frmGeneralJournalView.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 

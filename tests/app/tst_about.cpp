@@ -1,7 +1,7 @@
 #include "app/frmAbout.h"
 #include "app/frmPreferences.h"
-#include "core/globals.h"
-#include "core/seams.h"
+#include "core/system/globals.h"
+#include "core/system/seams.h"
 #include "tests/support/testsupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "core/cXml.h"
+#include "core/system/cXml.h"
 #include "app/frmAddCompany.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "app/frmCompanyInfo.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 
 #include <QLineEdit>

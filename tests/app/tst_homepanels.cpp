@@ -1,7 +1,7 @@
 #include "app/frmMainWindow.h"
-#include "core/direction.h"
-#include "core/globals.h"
-#include "core/weeksales.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "app/weeksales.h"
 #include "tests/support/testsupport.h"
 
 #include <QAbstractItemModel>

@@ -1,9 +1,9 @@
-#include "core/cXml.h"
+#include "core/system/cXml.h"
 #include "app/frmAddCompany.h"
 #include "app/frmLogin.h"
 #include "app/frmMainWindow.h"
-#include "core/globals.h"
-#include "core/seams.h"
+#include "core/system/globals.h"
+#include "core/system/seams.h"
 #include "tests/support/testsupport.h"
 
 #include <QApplication>

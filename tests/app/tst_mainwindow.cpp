@@ -1,8 +1,8 @@
-#include "core/cXml.h"
-#include "core/connection.h"
+#include "core/system/cXml.h"
+#include "core/db/connection.h"
 #include "app/frmLogin.h"
 #include "app/frmMainWindow.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 
 #include <QAction>

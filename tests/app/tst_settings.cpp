@@ -1,7 +1,7 @@
-#include "core/cXml.h"
+#include "core/system/cXml.h"
 #include "app/frmSettings.h"
-#include "core/globals.h"
-#include "core/seams.h"
+#include "core/system/globals.h"
+#include "core/system/seams.h"
 #include "tests/support/testsupport.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "core/cXml.h"
+#include "core/system/cXml.h"
 #include "app/startup.h"
 #include "tests/support/testsupport.h"
 

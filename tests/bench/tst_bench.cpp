@@ -5,7 +5,7 @@
 #include "bench/listwindows.h"
 #include "bench/paymentsteps.h"
 #include "bench/reportsteps.h"
-#include "core/companydb.h"
+#include "core/db/companydb.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "tests/support/testsupport.h"
 
 #include "bench/benchgenerator.h"
-#include "core/companydb.h"
+#include "core/db/companydb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

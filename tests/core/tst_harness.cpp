@@ -1,5 +1,5 @@
-#include "core/globals.h"
-#include "core/messages.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
 #include "tests/support/testsupport.h"
 
 #include <QDialog>

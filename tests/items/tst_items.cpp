@@ -1,5 +1,5 @@
-#include "core/dbsave.h"
-#include "core/globals.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
 #include "items/frmItems.h"
 #include "items/validityperiod.h"
 #include "tests/support/testsupport.h"

@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "items/frmInventory.h"
 #include "items/frmItemCapital.h"
 #include "tests/support/testsupport.h"

@@ -1,5 +1,5 @@
-#include "core/globals.h"
-#include "core/listdialog.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
 #include "partners/frmCustomers.h"
 #include "partners/frmCustomersView.h"
 #include "tests/support/testsupport.h"

@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmDepartmentsView.h"
 #include "tests/support/testsupport.h"

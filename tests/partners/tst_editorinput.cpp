@@ -1,5 +1,5 @@
-#include "core/dbsave.h"
-#include "core/globals.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
 #include "partners/frmCustomers.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmEmployees.h"

@@ -1,5 +1,5 @@
-#include "core/globals.h"
-#include "core/seams.h"
+#include "core/system/globals.h"
+#include "core/system/seams.h"
 #include "partners/frmEmployees.h"
 #include "partners/frmEmployeesView.h"
 #include "tests/support/testsupport.h"

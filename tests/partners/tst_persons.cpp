@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmPersons.h"
 #include "partners/frmPersonsView.h"
 #include "tests/support/testsupport.h"

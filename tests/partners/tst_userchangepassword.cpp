@@ -1,6 +1,6 @@
 #include "app/frmLogin.h"
 #include "app/frmMainWindow.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmUserChangePassword.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"

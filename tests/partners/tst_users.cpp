@@ -1,6 +1,6 @@
 #include "app/frmLogin.h"
 #include "app/frmMainWindow.h"
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmUsers.h"
 #include "partners/frmUsersView.h"
 #include "tests/support/testsupport.h"

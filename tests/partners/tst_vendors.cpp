@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "partners/frmVendors.h"
 #include "partners/frmVendorsView.h"
 #include "tests/support/testsupport.h"

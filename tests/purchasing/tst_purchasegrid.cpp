@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "purchasing/purchasedelegate.h"
 #include "purchasing/purchasegrid.h"
 #include "tests/support/documentfixtures.h"

@@ -1,5 +1,5 @@
-#include "core/dbsave.h"
-#include "core/globals.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
 #include "purchasing/frmPurchaseOrder.h"
 #include "purchasing/purchasegrid.h"
 #include "tests/support/documentfixtures.h"

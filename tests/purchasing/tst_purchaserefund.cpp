@@ -1,6 +1,6 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "purchasing/frmPurchaseRefund.h"
-#include "sales/invoices/refundgrid.h"
+#include "trading/refundgrid.h"
 #include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"

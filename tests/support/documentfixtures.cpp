@@ -1,8 +1,8 @@
 #include "tests/support/documentfixtures.h"
 
-#include "core/cXml.h"
-#include "core/globals.h"
-#include "sales/invoices/paymentgrid.h"
+#include "core/system/cXml.h"
+#include "core/system/globals.h"
+#include "trading/paymentgrid.h"
 #include "tests/support/widgetdrivers.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #ifndef DOCUMENTFIXTURES_H
 #define DOCUMENTFIXTURES_H
 
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "tests/support/testsupport.h"
 
 #include <QList>

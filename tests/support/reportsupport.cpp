@@ -1,6 +1,6 @@
 #include "tests/support/reportsupport.h"
 
-#include "core/seams.h"
+#include "core/system/seams.h"
 #include "reports/framework/frmReportViewer.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"

@@ -1,10 +1,10 @@
 #include "tests/support/testsupport.h"
 
-#include "core/companydb.h"
-#include "core/connection.h"
-#include "core/globals.h"
-#include "core/resources.h"
-#include "core/seams.h"
+#include "core/db/companydb.h"
+#include "core/db/connection.h"
+#include "core/system/globals.h"
+#include "core/system/resources.h"
+#include "core/system/seams.h"
 
 #include <QApplication>
 #include <QComboBox>

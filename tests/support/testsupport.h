@@ -1,7 +1,7 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
-#include "core/messages.h"
+#include "core/system/messages.h"
 
 #include <QList>
 #include <QSqlDatabase>

@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "reports/financial/RptAccountList.h"
 #include "reports/financial/RptBalanceSheet.h"
 #include "reports/financial/RptIncomeStatement.h"

@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "reports/financial/frmDailyCash.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"

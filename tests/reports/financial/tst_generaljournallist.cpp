@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "reports/financial/RptGeneralJournalList.h"
 #include "reports/framework/frmReportViewer.h"
 #include "tests/support/reportsupport.h"

@@ -1,5 +1,5 @@
-#include "core/direction.h"
-#include "core/globals.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
 #include "reports/financial/frmSalesProfit.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"

@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "reports/financial/RptWarehouseInventory.h"
 #include "reports/financial/wWarehouseInventory.h"
 #include "reports/framework/frmReportViewer.h"

@@ -1,4 +1,4 @@
-#include "core/globals.h"
+#include "core/system/globals.h"
 #include "reports/framework/cReport.h"
 #include "tests/support/reportsupport.h"
 #include "tests/support/testsupport.h"

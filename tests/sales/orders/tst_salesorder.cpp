@@ -1,5 +1,5 @@
-#include "core/dbsave.h"
-#include "core/globals.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/salesgrid.h"
 #include "tests/support/documentfixtures.h"

@@ -1,0 +1,35 @@
+#include "app/weeksales.h"
+
+#include "core/widgets/htmltemplate.h"
+#include "core/db/connection.h"
+
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+std::optional<QList<SalesDay>> readWeekSales()
+{
+    QSqlQuery query(liveDefaultConnection());
+    // As text, the sum keeps the cents the server computed; as a double it could come
+    // out as 0.30000000000000004.
+    query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!query.exec(QStringLiteral("SELECT SUM(total) AS Total, Date FROM salesinvoice WHERE Date <= CurDate() "
+                                   "GROUP BY Date ORDER BY Date desc Limit 7")))
+        return std::nullopt;
+    QList<SalesDay> days;
+    while (query.next())
+        days.append(SalesDay{query.value(0).toString(), query.value(1).toDate()});
+    return days;
+}
+
+QString fillWeekSalesPage(const QString &page, const QList<SalesDay> &days)
+{
+    QHash<QString, QString> values;
+    for (int day = 0; day < 7; ++day) {
+        const bool given = day < days.size();
+        values.insert(QStringLiteral("$V%1$").arg(day), given ? days.at(day).total : QString());
+        values.insert(QStringLiteral("$D%1$").arg(day),
+                      given ? QLocale::system().toString(days.at(day).date, QStringLiteral("MMM dd")) : QString());
+    }
+    return fillTemplate(page, values);
+}

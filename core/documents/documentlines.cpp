@@ -1,0 +1,159 @@
+#include "core/documents/documentlines.h"
+
+#include "core/system/cXml.h"
+#include "core/widgets/comboboxes.h"
+#include "core/db/connection.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/documents/linegrid.h"
+#include "core/system/messages.h"
+#include "core/db/sqlvalues.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QPlainTextEdit>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+namespace DocumentLines {
+
+const QString unitsOfItemSql = QStringLiteral(
+    "select DISTINCT(uom.UomId), UOM from uom inner join itemprices on uom.UOMId = itemprices.UOMId "
+    "Where itemprices.ItemId = :id order by uom.UomId");
+
+bool showsDiscountAndTax()
+{
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    const QStringList shown = settings.getAttributes(QStringLiteral("Preferences"), QStringLiteral("ShowDiscountAndTax"));
+    return shown.isEmpty() || QVariant(shown.first()).toBool();
+}
+
+QVariant cellOrNull(const cLineGrid *lines, int row, int column)
+{
+    const QVariant value = lines->value(row, column);
+    return value.isNull() || value.toString().isEmpty() ? QVariant(QVariant::String) : value;
+}
+
+QVariant amountOrNull(const cLineGrid *lines, int row, int column)
+{
+    const QVariant value = cellOrNull(lines, row, column);
+    return value.isNull() ? value : lines->amount(row, column).toDecimal();
+}
+
+int writeHeader(cDbSave &save, const Document &document, int storedId, const QString &insert,
+                const QString &update, const std::function<void(QSqlQuery &header)> &bind)
+{
+    if (storedId == 0) {
+        QSqlQuery header = save.prepare(insert);
+        bind(header);
+        save.exec(header);
+        return save.lastInsertId();
+    }
+    save.lockStored(document.header, document.headerId, storedId);
+    QSqlQuery header = save.prepare(update);
+    bind(header);
+    header.bindValue(QStringLiteral(":id"), storedId);
+    save.execOnStored(header);
+    return save.failed() ? 0 : storedId;
+}
+
+void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal)
+{
+    QSqlQuery stored = save.prepare(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(Price), 0) FROM %1 WHERE %2 = :id")
+                                        .arg(document.details, document.headerId));
+    stored.bindValue(QStringLiteral(":id"), id);
+    if (!save.exec(stored) || !stored.next())
+        return;
+    if (stored.value(0).toInt() != lineCount || Money::fromDecimal(stored.value(1)) != subtotal)
+        save.failWith(QCoreApplication::translate("DocumentLines",
+                                                  "Another user has changed this document meanwhile. Nothing was saved."));
+}
+
+bool commitOrTell(cDbSave &save, QWidget *parent)
+{
+    if (save.commit())
+        return true;
+    // A line that a refund names stays: its removal would undo the refund's account.
+    if (save.errorNumber() == 1451)
+        Messages::critical(parent, msgCaption,
+                           QCoreApplication::translate("DocumentLines", "A removed line has been refunded and "
+                                                                        "cannot be deleted. Nothing was saved."));
+    else
+        Messages::critical(parent, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+    return false;
+}
+
+bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount)
+{
+    for (const Choice &choice : choices) {
+        if (choice.combo->currentIndex() < 1) {
+            Messages::critical(window, msgCaption, choice.missing);
+            return false;
+        }
+    }
+    if (lineCount == 0) {
+        Messages::critical(window, msgCaption,
+                           QCoreApplication::translate("DocumentLines", "Select items by double clicking the first "
+                                                                        "empty row below 'Item No' or 'Item' column"));
+        return false;
+    }
+    return true;
+}
+
+void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey)
+{
+    query.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
+    query.bindValue(partnerKey, comboItemId(fields.partner));
+    query.bindValue(QStringLiteral(":Date"), fields.date->date());
+    query.bindValue(QStringLiteral(":ShipDate"), fields.shipDate->date());
+    query.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(fields.subtotal->value()).toDecimal());
+    query.bindValue(QStringLiteral(":Freight"), Money::fromDouble(fields.freight->value()).toDecimal());
+    query.bindValue(QStringLiteral(":Total"), Money::fromDouble(fields.total->value()).toDecimal());
+    query.bindValue(QStringLiteral(":Comments"), textOrNull(fields.comment->toPlainText()));
+}
+
+void showHeader(const QSqlQuery &query, const HeaderFields &fields)
+{
+    selectComboItemById(fields.partner, query.value(1));
+    fields.date->setDate(query.value(2).toDate());
+    fields.shipDate->setDate(query.value(3).toDate());
+    fields.subtotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
+    fields.freight->setValue(Money::fromDecimal(query.value(5)).toDouble());
+    fields.total->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    fields.comment->setPlainText(query.value(7).toString());
+}
+
+bool execOrTell(QSqlQuery &query, QWidget *window)
+{
+    if (query.exec())
+        return true;
+    tellSelectFailed(window, query.lastError());
+    return false;
+}
+
+void tellSelectFailed(QWidget *window, const QSqlError &error)
+{
+    if (error.isValid())
+        Messages::critical(window, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+}
+
+void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo)
+{
+    QSqlQuery query(liveDefaultConnection());
+    query.prepare(sql);
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!execOrTell(query, window))
+        return;
+    const bool found = query.next();
+    QStringList address;
+    for (int column = 0; column < query.record().count(); ++column)
+        address << (found ? query.value(column).toString() : QString());
+    shipTo->setPlainText(address.join(QLatin1Char('\n')));
+}
+
+} // namespace DocumentLines

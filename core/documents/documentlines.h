@@ -1,0 +1,114 @@
+#ifndef DOCUMENTLINES_H
+#define DOCUMENTLINES_H
+
+#include "core/db/money.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class cDbSave;
+class cLineGrid;
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QPlainTextEdit;
+class QSqlError;
+class QSqlQuery;
+
+// What the documents with a line grid (quotes, orders, invoices of either side) share
+// in keeping their lines: a header row and its lines, one line row per line of the grid;
+// and what their windows do alike with the header.
+class QWidget;
+
+namespace DocumentLines {
+
+struct Document
+{
+    QString header;    // "salesquote"
+    QString headerId;  // "SalesQuoteId"
+    QString details;   // "salesquotedetails"
+    QString detailsId; // "SalesQuoteDetailsId"
+};
+
+// The header fields that every document window with a line grid has, under its names.
+struct HeaderFields
+{
+    QComboBox *partner; // the customer or the vendor
+    QDateEdit *date;
+    QDateEdit *shipDate;
+    QDoubleSpinBox *subtotal;
+    QDoubleSpinBox *freight;
+    QDoubleSpinBox *total;
+    QPlainTextEdit *comment;
+};
+
+// A record that a document must have chosen before it is saved, and what is said when
+// none is.
+struct Choice
+{
+    const QComboBox *combo;
+    QString missing; // "Select Vendor"
+};
+
+// The units that have a price for the item ":id": unit id and name, in a stable order.
+extern const QString unitsOfItemSql;
+
+// False when the settings file's Preferences say "0", "false" (in any case) or nothing
+// for ShowDiscountAndTax; true when there is no such element.
+bool showsDiscountAndTax();
+
+// A line's cell as bound for storing: NULL when it holds nothing, an amount as a
+// decimal, so that an emptied discount comes back empty.
+QVariant cellOrNull(const cLineGrid *lines, int row, int column);
+QVariant amountOrNull(const cLineGrid *lines, int row, int column);
+
+// Writes the header of `document` inside `save` and returns its id: `insert` for a new
+// document (`storedId` 0); otherwise the stored header is locked first, so another
+// user's save of it waits for this one, and `update` writes it by ":id", failing the
+// save when it is gone. `bind` gives either statement the header's values; a value for
+// a placeholder the statement lacks is left out. 0 once the save has failed.
+int writeHeader(cDbSave &save, const Document &document, int storedId, const QString &insert,
+                const QString &update, const std::function<void(QSqlQuery &header)> &bind);
+
+// Fails the save unless what is stored of `document` `id` is `lineCount` lines worth
+// `subtotal` together: what is stored is judged, not what the window holds, so a line
+// another user's save added or took away meanwhile is caught.
+void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal);
+
+// After a save of an invoice and its lines: true when it committed; otherwise tells why
+// in a box over `parent` — a removed line that a refund names (error 1451) in words of
+// its own, any other failure as msgInsertFailed with the server's text — and false.
+bool commitOrTell(cDbSave &save, QWidget *parent);
+
+// Before a save: tells over `window` the first of `choices` that has no record chosen
+// (the leading entry, or none), else how to add lines when `lineCount` is 0. False then.
+bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount);
+
+// Binds what every document header stores from `fields`: `partnerKey` (":VendorId"),
+// :EmployeeId (the signed-in employee), :Date, :ShipDate, :Subtotal, :Freight, :Total and
+// :Comments (NULL when empty).
+void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey);
+
+// Shows on `fields` the header that `query` stands on, of the document loaded or of one
+// it is made from: columns 1 to 7 are the partner, date, ship date, subtotal, freight,
+// total and comments (column 0 and those after 7 are the caller's).
+void showHeader(const QSqlQuery &query, const HeaderFields &fields);
+
+// Runs `query`; a failure is told over `window` as msgSelectFailed with the server's
+// text, and false.
+bool execOrTell(QSqlQuery &query, QWidget *window);
+
+// Tells `error` over `window` as msgSelectFailed with the server's text, when it is one.
+void tellSelectFailed(QWidget *window, const QSqlError &error);
+
+// Shows the columns of the row that `sql` finds for ":id" = `id`, a line each, in
+// `shipTo`; as many empty lines when it finds none. A failed read is told over `window`
+// and leaves `shipTo` as it was.
+void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo);
+
+} // namespace DocumentLines
+
+#endif // DOCUMENTLINES_H

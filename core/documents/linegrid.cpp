@@ -1,0 +1,383 @@
+#include "core/documents/linegrid.h"
+
+#include "core/db/dbsave.h"
+#include "core/widgets/direction.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QStandardItemModel>
+#include <QTableWidget>
+
+namespace {
+const QString idPlaceholder = QStringLiteral(":id");
+
+// Where a QTableWidget line keeps what is not for the eye.
+const int valueRole = Qt::UserRole;
+const int changedRole = Qt::UserRole + 1;
+
+bool isEmptyValue(const QVariant &value)
+{
+    return !value.isValid() || value.isNull() || value.toString().isEmpty();
+}
+
+// `statement` run in strict mode. A server not in strict mode refuses a NULL in a NOT NULL
+// column when one line is inserted, but stores the column's default with only a warning
+// when many are, or when a line is updated. Lines are written strictly: a line the server
+// cannot store as it is fails the save, and none is stored altered (cut short, or brought
+// into its column's range).
+QString strictly(const QString &statement)
+{
+    return QStringLiteral("SET STATEMENT sql_mode = 'STRICT_ALL_TABLES,NO_ENGINE_SUBSTITUTION' FOR ") + statement;
+}
+
+// A 100-line document goes in with one statement; a much longer one in a few, each far
+// below the server's limits on placeholders and packet size.
+const int linesPerInsert = 250;
+
+// `insert` made to write `count` lines at once: its VALUES list repeated, with positional
+// placeholders; `names` gets the list's placeholders in their order. Each line sent apart
+// would cost the driver two round trips to the server.
+QString manyLinesInsert(const QString &insert, int count, QStringList *names)
+{
+    static const QRegularExpression valuesList(QStringLiteral("\\bvalues\\s*(\\(.*\\))\\s*$"),
+                                               QRegularExpression::CaseInsensitiveOption
+                                                   | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression placeholder(QStringLiteral(":[A-Za-z_]\\w*"));
+    const QRegularExpressionMatch list = valuesList.match(insert);
+    Q_ASSERT_X(list.hasMatch(), "manyLinesInsert", qPrintable(insert));
+    QString oneLine = list.captured(1);
+    names->clear();
+    QRegularExpressionMatchIterator found = placeholder.globalMatch(oneLine);
+    while (found.hasNext())
+        *names << found.next().captured();
+    oneLine.replace(placeholder, QStringLiteral("?"));
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << oneLine;
+    return strictly(insert.left(list.capturedStart(1)) + lines.join(QStringLiteral(", ")));
+}
+
+void insertLines(cDbSave &save, const LineStatements &sql, const QList<int> &rows, const LineBinder &bind)
+{
+    QStringList names;
+    QSqlQuery insert;
+    int preparedFor = 0;
+    for (int first = 0; first < rows.size() && !save.failed(); first += linesPerInsert) {
+        const int count = qMin(linesPerInsert, rows.size() - first);
+        if (count != preparedFor) {
+            insert = save.prepare(manyLinesInsert(sql.insert, count, &names));
+            preparedFor = count;
+        }
+        int position = 0;
+        for (int i = first; i < first + count; ++i) {
+            LineValues line;
+            if (!sql.parentPlaceholder.isEmpty())
+                line.bindValue(sql.parentPlaceholder, sql.parentId);
+            bind(line, rows.at(i));
+            for (const QString &name : qAsConst(names))
+                insert.bindValue(position++, line.value(name));
+        }
+        save.exec(insert);
+    }
+}
+} // namespace
+
+void LineValues::bindTo(QSqlQuery &query) const
+{
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        query.bindValue(value.key(), value.value());
+}
+
+bool writeLines(cDbSave &save, const LineStatements &sql, const LineChanges &lines, const LineBinder &bind)
+{
+    // Prepared when a line needs it: a new document has none to update, and a grid whose
+    // lines are never edited in place has no update.
+    QSqlQuery update;
+    bool updatePrepared = false;
+    QList<int> newRows;
+    for (int row = 0; row < lines.lineCount && !save.failed(); ++row) {
+        const QVariant id = lines.storedId(row);
+        if (!id.isValid()) {
+            newRows << row;
+        } else if (!sql.update.isEmpty() && lines.changed(row)) {
+            if (!updatePrepared) {
+                update = save.prepare(strictly(sql.update));
+                updatePrepared = true;
+            }
+            LineValues line;
+            bind(line, row);
+            line.bindTo(update);
+            update.bindValue(idPlaceholder, id);
+            save.execOnStored(update);
+        }
+    }
+    insertLines(save, sql, newRows, bind);
+    if (!lines.removedIds.isEmpty()) {
+        QSqlQuery removal = save.prepare(sql.remove);
+        for (const QVariant &id : lines.removedIds) {
+            if (save.failed())
+                break;
+            removal.bindValue(idPlaceholder, id);
+            save.execOnStored(removal);
+        }
+    }
+    return !save.failed();
+}
+
+cLineGrid::cLineGrid(QStandardItemModel *model, const Columns &columns, TrailingRow trailing, QObject *parent)
+    : QObject(parent), itemsModel(model), columns(columns), hasTrailingRow(trailing == WithTrailingRow)
+{
+    connect(itemsModel, &QStandardItemModel::itemChanged, this, &cLineGrid::noteChange);
+    if (hasTrailingRow && itemsModel->rowCount() == 0)
+        appendTrailingRow();
+}
+
+int cLineGrid::lineCount() const
+{
+    return qMax(0, itemsModel->rowCount() - (hasTrailingRow ? 1 : 0));
+}
+
+bool cLineGrid::isLineChange(const QStandardItem *item) const
+{
+    return item && !recalculating && isLine(item->row());
+}
+
+QVariant cLineGrid::value(int row, int column) const
+{
+    if (column < 0)
+        return QVariant();
+    return itemsModel->data(itemsModel->index(row, column), Qt::EditRole);
+}
+
+void cLineGrid::setValue(int row, int column, const QVariant &value)
+{
+    const QVariant old = this->value(row, column);
+    if (old == value && old.type() == value.type())
+        return;
+    // An empty value into an empty cell changes nothing either, whatever its type.
+    if (isEmptyValue(old) && isEmptyValue(value))
+        return;
+    itemsModel->setData(itemsModel->index(row, column), value, Qt::EditRole);
+}
+
+Money cLineGrid::amount(int row, int column) const
+{
+    return Money::fromDecimal(value(row, column));
+}
+
+double cLineGrid::number(int row, int column) const
+{
+    return value(row, column).toDouble();
+}
+
+Money cLineGrid::lineTotal(int row) const
+{
+    return amount(row, columns.unitPrice).times(number(row, columns.quantity)) - amount(row, columns.discount)
+           + amount(row, columns.tax);
+}
+
+Money cLineGrid::recalculate(const std::function<void(int row)> &refreshLine)
+{
+    if (recalculating)
+        return lastSubtotal;
+    recalculating = true;
+    Money subtotal;
+    for (int row = 0; row < lineCount(); ++row) {
+        if (refreshLine)
+            refreshLine(row);
+        const Money line = lineTotal(row);
+        if (columns.total >= 0)
+            setValue(row, columns.total, line.toDouble());
+        subtotal += line;
+    }
+    recalculating = false;
+    lastSubtotal = subtotal;
+    emit recalculated();
+    return subtotal;
+}
+
+int cLineGrid::addLine(const std::function<void(int row)> &fill)
+{
+    if (!hasTrailingRow)
+        appendTrailingRow();
+    const int row = itemsModel->rowCount() - 1;
+    fill(row);
+    if (hasTrailingRow)
+        appendTrailingRow();
+    return row;
+}
+
+bool cLineGrid::removeLine(int row)
+{
+    if (!isLine(row))
+        return false;
+    const QVariant id = storedId(row);
+    if (id.isValid()) {
+        removed.append(id);
+        changedIds.remove(id.toString());
+    }
+    itemsModel->removeRow(row);
+    return true;
+}
+
+bool cLineGrid::askAndRemoveLine(QWidget *parent, int row, int nameColumn)
+{
+    if (!isLine(row))
+        return false;
+    if (Messages::question(parent, msgCaption, msgDelete + value(row, nameColumn).toString(),
+                           QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    return removeLine(row);
+}
+
+QString cLineGrid::noUnitText()
+{
+    return tr("Line %1 (%2) has no unit of measure. Choose one before saving.");
+}
+
+bool cLineGrid::checkLines(QWidget *parent, int nameColumn, const QList<RequiredCell> &required) const
+{
+    // The largest amount of the DECIMAL(10,2) columns that keep a line.
+    const Money largestStoredAmount = Money::fromCents(9999999999LL);
+    for (int row = 0; row < lineCount(); ++row) {
+        QString problem;
+        for (const RequiredCell &cell : required) {
+            if (value(row, cell.column).toString().isEmpty()) {
+                problem = cell.missing;
+                break;
+            }
+        }
+        if (problem.isEmpty() && (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount))
+            problem = tr("The price of line %1 (%2) is larger than a line can hold.");
+        if (!problem.isEmpty()) {
+            Messages::critical(parent, msgCaption,
+                               problem.arg(QString::number(row + 1), Direction::isolated(value(row, nameColumn).toString())));
+            return false;
+        }
+    }
+    return true;
+}
+
+void cLineGrid::clear()
+{
+    itemsModel->removeRows(0, itemsModel->rowCount());
+    if (hasTrailingRow)
+        appendTrailingRow();
+    markStored();
+    lastSubtotal = Money();
+}
+
+QVariant cLineGrid::storedId(int row) const
+{
+    const QVariant id = value(row, columns.id);
+    return isEmptyValue(id) ? QVariant() : id;
+}
+
+void cLineGrid::markStored()
+{
+    changedIds.clear();
+    removed.clear();
+}
+
+bool cLineGrid::write(cDbSave &save, const LineStatements &sql, const LineBinder &bind) const
+{
+    LineChanges lines;
+    lines.lineCount = lineCount();
+    lines.storedId = [this](int row) { return storedId(row); };
+    lines.changed = [this](int row) { return changedIds.contains(storedId(row).toString()); };
+    lines.removedIds = removed;
+    return writeLines(save, sql, lines, bind);
+}
+
+void cLineGrid::noteChange(QStandardItem *item)
+{
+    if (!item || !isLine(item->row()))
+        return;
+    const QVariant id = storedId(item->row());
+    if (id.isValid())
+        changedIds.insert(id.toString());
+}
+
+void cLineGrid::appendTrailingRow()
+{
+    itemsModel->insertRow(itemsModel->rowCount());
+}
+
+namespace TableLines {
+
+namespace {
+QTableWidgetItem *cell(QTableWidget *table, int row, int column)
+{
+    QTableWidgetItem *item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        table->setItem(row, column, item);
+    }
+    return item;
+}
+}
+
+void setStoredId(QTableWidget *table, int row, int idColumn, const QVariant &id)
+{
+    QTableWidgetItem *item = cell(table, row, idColumn);
+    item->setData(valueRole, id);
+    item->setText(id.isValid() ? id.toString() : QString());
+    item->setData(changedRole, QVariant());
+}
+
+QVariant storedId(const QTableWidget *table, int row, int idColumn)
+{
+    const QVariant id = data(table, row, idColumn);
+    return isEmptyValue(id) ? QVariant() : id;
+}
+
+void markChanged(QTableWidget *table, int row, int idColumn)
+{
+    cell(table, row, idColumn)->setData(changedRole, true);
+}
+
+QTableWidgetItem *valueItem(const QVariant &value)
+{
+    auto *item = new QTableWidgetItem(value.toString());
+    item->setData(valueRole, value);
+    return item;
+}
+
+QTableWidgetItem *amountItem(Money amount)
+{
+    auto *item = new QTableWidgetItem(amount.shortText());
+    item->setData(valueRole, amount.cents());
+    item->setTextAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    return item;
+}
+
+Money amount(const QTableWidget *table, int row, int column)
+{
+    return Money::fromCents(data(table, row, column).toLongLong());
+}
+
+QVariant data(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->data(valueRole) : QVariant();
+}
+
+bool write(cDbSave &save, const QTableWidget *table, int idColumn, const QList<QVariant> &removedIds,
+           const LineStatements &sql, const LineBinder &bind)
+{
+    LineChanges lines;
+    lines.lineCount = table->rowCount();
+    lines.storedId = [=](int row) { return storedId(table, row, idColumn); };
+    lines.changed = [=](int row) {
+        const QTableWidgetItem *item = table->item(row, idColumn);
+        return item && item->data(changedRole).toBool();
+    };
+    lines.removedIds = removedIds;
+    return writeLines(save, sql, lines, bind);
+}
+
+} // namespace TableLines

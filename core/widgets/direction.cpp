@@ -1,0 +1,258 @@
+#include "core/widgets/direction.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTableView>
+#include <QVector>
+
+namespace {
+const QChar leftToRightIsolate(0x2066);
+const QChar rightToLeftIsolate(0x2067);
+const QChar popDirectionalIsolate(0x2069);
+const QChar leftToRightMark(0x200E);
+const QChar rightToLeftMark(0x200F);
+
+// A text column never yields below this many average characters: enough to see what it is.
+const int yieldingMinimumChars = 6;
+
+// Keeps a view's amount columns whole as the view changes size: measures once per model,
+// then on every resize takes what the columns lack from the yielding text columns.
+class AmountColumnKeeper : public QObject
+{
+public:
+    explicit AmountColumnKeeper(QTableView *view) : QObject(view), view(view)
+    {
+        setObjectName(QStringLiteral("AmountColumnKeeper"));
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+    }
+
+    void measure(const QList<int> &columns, const QList<int> &yielding)
+    {
+        amountWidths = widestValues(columns);
+        wantedWidths.clear();
+        for (int column : yielding)
+            wantedWidths.insert(column, view->columnWidth(column));
+        fit();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((watched == view && event->type() == QEvent::Show)
+            || (watched == view->viewport() && event->type() == QEvent::Resize))
+            fit();
+        return false;
+    }
+
+private:
+    // The width of each column's widest text, with the header's. Row by row, all columns
+    // of a row together: the model reads its rows in order and a row once for all its
+    // cells. Each text is measured once: amounts repeat, and measuring is what costs (a
+    // year of sales profit, 500,000 cells, took a second).
+    QMap<int, int> widestValues(const QList<int> &columns) const
+    {
+        QMap<int, int> widest;
+        const QAbstractItemModel *model = view->model();
+        if (!model)
+            return widest;
+        QVector<const QStyledItemDelegate *> delegates;
+        for (int column : columns) {
+            const auto *delegate = qobject_cast<const QStyledItemDelegate *>(view->itemDelegateForColumn(column));
+            delegates.append(delegate ? delegate : qobject_cast<const QStyledItemDelegate *>(view->itemDelegate()));
+            widest.insert(column, view->horizontalHeader()->sectionSizeHint(column));
+        }
+        const QFontMetrics metrics(view->font());
+        // The margins the style leaves on either side of a cell's text, the grid line, and a
+        // pixel to spare: text is laid out in fractions of a pixel, measured here in whole ones.
+        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
+        const QLocale locale = view->locale();
+        QHash<QString, int> measured;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int i = 0; i < columns.size(); ++i) {
+                const QVariant value = model->index(row, columns.at(i)).data();
+                const QString text = delegates.at(i) ? delegates.at(i)->displayText(value, locale) : value.toString();
+                auto width = measured.constFind(text);
+                if (width == measured.cend())
+                    width = measured.insert(text, metrics.horizontalAdvance(text) + margins);
+                int &columnWidest = widest[columns.at(i)];
+                columnWidest = qMax(columnWidest, *width);
+            }
+        }
+        return widest;
+    }
+
+    void fit()
+    {
+        for (auto amount = amountWidths.cbegin(); amount != amountWidths.cend(); ++amount)
+            view->setColumnWidth(amount.key(), amount.value());
+        for (auto text = wantedWidths.cbegin(); text != wantedWidths.cend(); ++text)
+            view->setColumnWidth(text.key(), text.value());
+        // A hidden window has no size of its own yet: its columns keep what they were given.
+        if (!view->isVisible())
+            return;
+        int used = 0;
+        for (int column = 0; column < view->horizontalHeader()->count(); ++column)
+            if (!view->isColumnHidden(column))
+                used += view->columnWidth(column);
+        int lacking = used - view->viewport()->width();
+        const int narrowest = QFontMetrics(view->font()).averageCharWidth() * yieldingMinimumChars;
+        // The last yielding column gives first: the name columns stay readable longest.
+        const QList<int> yielding = wantedWidths.keys();
+        for (auto column = yielding.crbegin(); column != yielding.crend() && lacking > 0; ++column) {
+            const int width = view->columnWidth(*column);
+            const int given = qMin(lacking, qMax(0, width - narrowest));
+            view->setColumnWidth(*column, width - given);
+            lacking -= given;
+        }
+    }
+
+    QTableView *view;
+    QMap<int, int> amountWidths;
+    QMap<int, int> wantedWidths;
+};
+}
+
+namespace {
+// Date fields are polished when first shown, after their window has turned right to left;
+// a direction set on the field itself stays when the window's changes again. A field set
+// up right to left also holds its format with the sections reversed ("yyyy/M/d"): the
+// format it was given is set again once the field reads left to right.
+class DateFieldDirection : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish) {
+            auto *field = qobject_cast<QDateTimeEdit *>(watched);
+            if (field && field->isRightToLeft()) {
+                const QString format = field->displayFormat();
+                field->setLayoutDirection(Qt::LeftToRight);
+                field->setDisplayFormat(format);
+            }
+        }
+        return false;
+    }
+};
+}
+
+namespace Direction {
+
+void keepDateFieldsLeftToRight()
+{
+    static DateFieldDirection *rule = nullptr;
+    if (!rule) {
+        rule = new DateFieldDirection(qApp);
+        qApp->installEventFilter(rule);
+    }
+}
+
+Qt::LayoutDirection of(const QString &text)
+{
+    for (const QChar character : text) {
+        switch (character.direction()) {
+        case QChar::DirL:
+            return Qt::LeftToRight;
+        case QChar::DirR:
+        case QChar::DirAL:
+            return Qt::RightToLeft;
+        default:
+            break;
+        }
+    }
+    return Qt::LeftToRight;
+}
+
+QString leftToRight(const QString &text)
+{
+    return text.isEmpty() ? text : QChar(0x2066) + text + QChar(0x2069);
+}
+
+QString isolated(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    const QChar opening = of(text) == Qt::RightToLeft ? rightToLeftIsolate : leftToRightIsolate;
+    return opening + text + popDirectionalIsolate;
+}
+
+QString joined(const QString &lead, const QString &text, Qt::LayoutDirection direction)
+{
+    if (of(text) == direction)
+        return lead + text;
+    return (direction == Qt::RightToLeft ? rightToLeftMark : leftToRightMark) + lead + isolated(text);
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setText(of(text) == label->layoutDirection() ? text : isolated(text));
+}
+
+// Line edits and spin boxes share the calls but no base that has them.
+template <class Field>
+static void alignToEnd(Field *field)
+{
+    const Qt::Alignment end = field->isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight;
+    field->setLayoutDirection(Qt::LeftToRight);
+    field->setAlignment(Qt::AlignAbsolute | end | Qt::AlignVCenter);
+}
+
+void alignAmountField(QLineEdit *field)
+{
+    alignToEnd(field);
+}
+
+void alignAmountField(QAbstractSpinBox *field)
+{
+    alignToEnd(field);
+}
+
+DirectionDelegate *applyTo(QAbstractItemView *view)
+{
+    if (auto *delegate = qobject_cast<DirectionDelegate *>(view->itemDelegate()))
+        return delegate;
+    auto *delegate = new DirectionDelegate(view);
+    view->setItemDelegate(delegate);
+    return delegate;
+}
+
+void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding)
+{
+    applyTo(view)->setAmountColumns(columns);
+    // Found by name: the keeper carries no meta-object of its own.
+    auto *keeper = static_cast<AmountColumnKeeper *>(
+        view->findChild<QObject *>(QStringLiteral("AmountColumnKeeper"), Qt::FindDirectChildrenOnly));
+    if (!keeper)
+        keeper = new AmountColumnKeeper(view);
+    keeper->measure(columns, yielding);
+}
+
+} // namespace Direction
+
+void DirectionDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    // The trailing edge is the right in English and the left in Arabic: the style mirrors it.
+    if (isAmountColumn(index.column()))
+        option->displayAlignment = Qt::AlignTrailing | Qt::AlignVCenter;
+    if (Direction::of(option->text) != option->direction)
+        option->text = Direction::isolated(option->text);
+}
+
+QString DirectionDelegate::displayText(const QVariant &value, const QLocale &locale) const
+{
+    return value.isNull() ? QString() : QStyledItemDelegate::displayText(value, locale);
+}

@@ -1,0 +1,185 @@
+#include "core/widgets/listdialog.h"
+
+#include "core/db/connection.h"
+#include "core/widgets/direction.h"
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/system/messages.h"
+
+#include <QAbstractItemView>
+#include <QDate>
+#include <QDialog>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+
+namespace ListDialog {
+
+namespace {
+const int errorRowReferenced = 1451;
+
+class DateFormatDelegate : public DirectionDelegate
+{
+public:
+    using DirectionDelegate::DirectionDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        if (value.type() == QVariant::Date)
+            return value.toDate().toString(dateFormat);
+        return DirectionDelegate::displayText(value, locale);
+    }
+};
+}
+
+QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
+                             const QVariantMap &values, QSql::NumericalPrecisionPolicy precision)
+{
+    auto fresh = std::make_unique<QSqlQueryModel>();
+    QSqlQuery query(liveDefaultConnection());
+    query.setNumericalPrecisionPolicy(precision);
+    if (values.isEmpty()) {
+        query.exec(sql);
+    } else {
+        query.prepare(sql);
+        for (auto value = values.cbegin(); value != values.cend(); ++value)
+            query.bindValue(value.key(), value.value());
+        query.exec();
+    }
+    fresh->setQuery(query);
+    // The view lets go of the old model before it is deleted, so it never paints a
+    // model that is gone.
+    view->setModel(fresh.get());
+    Direction::applyTo(view);
+    model = std::move(fresh);
+    return model.get();
+}
+
+void showDatesInDateFormat(QAbstractItemView *view)
+{
+    view->setItemDelegate(new DateFormatDelegate(view));
+}
+
+void fitColumnsToContents(QTableView *view)
+{
+    view->horizontalHeader()->setResizeContentsPrecision(100);
+    view->resizeColumnsToContents();
+}
+
+QVariant currentValue(const QAbstractItemView *view, int column)
+{
+    const QModelIndex current = view->currentIndex();
+    // A row the user has deselected with Ctrl+click keeps the focus frame but is no
+    // longer the user's choice.
+    if (!current.isValid() || !view->selectionModel()
+        || !view->selectionModel()->isRowSelected(current.row(), current.parent()))
+        return QVariant();
+    return current.sibling(current.row(), column).data();
+}
+
+QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int column, const QString &message)
+{
+    const QVariant value = currentValue(view, column);
+    if (!value.isValid())
+        Messages::information(parent, msgCaption, message);
+    return value;
+}
+
+bool confirmAndDelete(QWidget *parent, const QString &question, const QString &deleteSql, const QVariant &id,
+                      const QString &referencesSql)
+{
+    if (Messages::question(parent, msgCaption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    cDbSave save;
+    if (!referencesSql.isEmpty()) {
+        // Read in the delete's transaction: a check that locks what it reads (LOCK IN
+        // SHARE MODE) makes a reference another user adds meanwhile wait for the delete.
+        QSqlQuery references = save.prepare(referencesSql);
+        references.bindValue(QStringLiteral(":id"), id);
+        if (save.exec(references) && references.next()) {
+            Messages::critical(parent, msgCaption, msgRecordReferenced);
+            return false;
+        }
+    }
+    QSqlQuery query = save.prepare(deleteSql);
+    query.bindValue(QStringLiteral(":id"), id);
+    save.exec(query);
+    if (save.commit())
+        return true;
+    if (save.errorNumber() == errorRowReferenced)
+        Messages::critical(parent, msgCaption, msgRecordReferenced);
+    else
+        Messages::critical(parent, msgCaption, msgDeleteFailed + QLatin1Char('\n') + save.errorText());
+    return false;
+}
+
+} // namespace ListDialog
+
+cListTable::cListTable() = default;
+
+cListTable::~cListTable() = default;
+
+void cListTable::attach(QTableView *table, const QList<int> &hiddenColumns)
+{
+    view = table;
+    hidden = hiddenColumns;
+    ListDialog::showDatesInDateFormat(view);
+}
+
+bool cListTable::load(const QString &sql, const QStringList &headers, const QVariantMap &values)
+{
+    QSqlQueryModel *model = ListDialog::replaceModel(view, rows, sql, values);
+    int header = 0;
+    for (int column = 0; column < model->columnCount() && header < headers.size(); ++column)
+        if (!hidden.contains(column))
+            model->setHeaderData(column, Qt::Horizontal, headers.at(header++));
+    for (int column : hidden)
+        view->hideColumn(column);
+    ListDialog::fitColumnsToContents(view);
+    return !model->lastError().isValid();
+}
+
+int cListTable::rowCount() const
+{
+    return rows ? rows->rowCount() : 0;
+}
+
+QVariant cListTable::currentValue(int column) const
+{
+    return ListDialog::currentValue(view, column);
+}
+
+QVariant cListTable::currentIdOrTell(QWidget *parent, const QString &message) const
+{
+    return ListDialog::currentValueOrTell(parent, view, 0, message);
+}
+
+bool cListTable::selectFirstRow()
+{
+    if (rowCount() == 0)
+        return false;
+    view->setCurrentIndex(rows->index(0, 0));
+    return true;
+}
+
+bool cListTable::deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question,
+                               const QString &referencesSql)
+{
+    const QVariant id = currentIdOrTell(parent, msgSelectItemToDelete);
+    return id.isValid() && ListDialog::confirmAndDelete(parent, question, deleteSql, id, referencesSql);
+}
+
+bool cListTable::pickCurrent(QDialog *list, int &pickedId)
+{
+    const QVariant id = currentIdOrTell(list, msgSelectItemToEdit);
+    if (!id.isValid())
+        return false;
+    pickedId = id.toInt();
+    list->accept();
+    return true;
+}

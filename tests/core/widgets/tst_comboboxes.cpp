@@ -1,0 +1,133 @@
+#include "core/widgets/comboboxes.h"
+#include "tests/support/testsupport.h"
+
+#include <QComboBox>
+
+class tst_comboboxes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fill_data();
+    void fill();
+    void refillSelectsTheNewestAndKeepsTheOtherChoices();
+    void fitsItsWidestEntryAsQtDoes_data();
+    void fitsItsWidestEntryAsQtDoes();
+};
+
+namespace {
+// Each entry as "text=id".
+QString entries(const QComboBox &combo)
+{
+    QStringList shown;
+    for (int i = 0; i < combo.count(); ++i)
+        shown << combo.itemText(i) + '=' + combo.itemData(i).toString();
+    return shown.join('|');
+}
+
+const QString departmentsSql = "select DepartmentId, Department from departments order by DepartmentId";
+}
+
+void tst_comboboxes::initTestCase()
+{
+    TestSupport::freshCompany();
+    EXEC_SQL("insert into departments (DepartmentId, Department) values (1, 'Sales'), (2, 'Stores'), "
+             "(3, 'O''Neil Works')");
+}
+
+void tst_comboboxes::fill_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QVariantMap>("values");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("error"); // a part of the server's text; empty: none
+
+    const QVariantMap none;
+    QTest::newRow("id and text, after the leading entries")
+        << departmentsSql << none << "=|<Add New>=|Sales=1|Stores=2|O'Neil Works=3" << "";
+    QTest::newRow("one column gives the text alone")
+        << "select Department from departments where DepartmentId = 2" << none << "=|<Add New>=|Stores=" << "";
+    QTest::newRow("values bound")
+        << "select DepartmentId, Department from departments where Department like :start and DepartmentId > :id"
+        << QVariantMap{{":start", "S%"}, {":id", 1}} << "=|<Add New>=|Stores=2" << "";
+    QTest::newRow("a quote in a value matches itself")
+        << "select DepartmentId, Department from departments where Department = :name"
+        << QVariantMap{{":name", "O'Neil Works"}} << "=|<Add New>=|O'Neil Works=3" << "";
+    QTest::newRow("failure returns the server's error and keeps the leading entries")
+        << "select Id, Name from nowhere" << none << "=|<Add New>=" << "nowhere' doesn't exist";
+    QTest::newRow("failure with values bound")
+        << "select Id, Name from nowhere where Id = :id" << QVariantMap{{":id", 1}} << "=|<Add New>="
+        << "nowhere' doesn't exist";
+}
+
+void tst_comboboxes::fill()
+{
+    QFETCH(QString, sql);
+    QFETCH(QVariantMap, values);
+    QFETCH(QString, entries);
+    QFETCH(QString, error);
+    QComboBox combo;
+    combo.addItem("left over", 99);
+
+    const QSqlError result = fillCombo(&combo, {QString(), "<Add New>"}, sql, values);
+
+    QCOMPARE(::entries(combo), entries);
+    QCOMPARE(result.isValid(), !error.isEmpty());
+    QVERIFY2(result.text().contains(error), qPrintable(result.text()));
+    if (values.isEmpty())
+        QCOMPARE(fillComboFromQuery(&combo, {QString(), "<Add New>"}, sql), error.isEmpty());
+}
+
+void tst_comboboxes::refillSelectsTheNewestAndKeepsTheOtherChoices()
+{
+    QComboBox managers;    // the combo whose "<Add New>" was chosen
+    QComboBox stores;      // chose a record
+    QComboBox contact;     // shows its leading entry
+    const auto refill = [&] {
+        for (QComboBox *combo : {&managers, &stores, &contact})
+            QVERIFY(!fillCombo(combo, {"<Contact Person>", "<Add New>"},
+                               "select DepartmentId, Department from departments order by Department")
+                         .isValid());
+    };
+    refill();
+    stores.setCurrentIndex(stores.findText("Stores"));
+    contact.setCurrentIndex(0);
+    // As if the editor had saved one, listed before the others by its name but newest
+    // by its id.
+    EXEC_SQL("insert into departments (DepartmentId, Department) values (10, 'Accounts')");
+
+    refillAndSelectNewest(&managers, refill, {&stores, &contact});
+
+    QCOMPARE(managers.currentText(), QString("Accounts"));
+    QCOMPARE(stores.currentText(), QString("Stores"));
+    QCOMPARE(contact.currentText(), QString("<Contact Person>"));
+    EXEC_SQL("delete from departments where DepartmentId = 10");
+}
+
+void tst_comboboxes::fitsItsWidestEntryAsQtDoes_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("no entry") << QStringList();
+    QTest::newRow("a short one") << QStringList{"a"};
+    QTest::newRow("the widest not the longest, in either script")
+        << QStringList{"iiiiiiiiiiiiiiii", "WWWWWWWW: Mary", "شركة النور: أحمد"};
+}
+
+// A layout reads a combo by its size hint and minimum: both as wide as Qt's own sizing
+// makes them, to the pixel.
+void tst_comboboxes::fitsItsWidestEntryAsQtDoes()
+{
+    QFETCH(QStringList, texts);
+    QComboBox qtSized;
+    QComboBox fitted;
+    qtSized.addItems(texts);
+    fitted.addItems(texts);
+    fitToWidestEntry(&fitted);
+    QCOMPARE(fitted.minimumWidth(), qtSized.minimumSizeHint().width());
+    QCOMPARE(qMax(fitted.sizeHint().width(), fitted.minimumWidth()), qtSized.sizeHint().width());
+    QCOMPARE(fitted.sizeHint().height(), qtSized.sizeHint().height());
+}
+
+ZARPO_TEST_MAIN(tst_comboboxes)
+#include "tst_comboboxes.moc"

@@ -1,0 +1,222 @@
+#include "core/widgets/direction.h"
+#include "tests/support/testsupport.h"
+
+#include <QDateEdit>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyle>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTextLayout>
+
+namespace {
+// Where the characters at `first` and `last` of `shown` land when it is laid out as a
+// right-to-left paragraph: true when `first` stands left of `last`.
+bool readsLeftToRightInArabic(const QString &shown, int first, int last, const QFont &font)
+{
+    QTextLayout layout(shown, font);
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.cursorToX(first) < line.cursorToX(last);
+}
+
+// The text a right-to-left grid paints for its only cell.
+QString paintedText(QTableView &view)
+{
+    const QModelIndex cell = view.model()->index(0, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    Direction::applyTo(&view)->initStyleOption(&option, cell);
+    return option.text;
+}
+}
+
+class tst_direction : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cellsFollowTheirFirstLetter_data();
+    void cellsFollowTheirFirstLetter();
+    void amountColumnFitsItsWidestText();
+    void amountColumnsStayWholeInANarrowView_data();
+    void amountColumnsStayWholeInANarrowView();
+    void leadStaysInFrontOfAName_data();
+    void leadStaysInFrontOfAName();
+    void dateFieldsReadLeftToRightInAnArabicWindow();
+};
+
+void tst_direction::cellsFollowTheirFirstLetter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("first"); // two pieces of the text, in reading order
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+
+    QTest::newRow("Arabic reads right to left")
+        << QString::fromUtf8("محلات عبد العزيز") << QString::fromUtf8("محلات") << QString::fromUtf8("العزيز")
+        << Qt::RightToLeft;
+    QTest::newRow("Latin ending in a full stop keeps the stop last")
+        << "Anderson Co." << "Anderson" << "." << Qt::LeftToRight;
+    QTest::newRow("a negative amount keeps its sign in front") << "-49.88" << "-" << "88" << Qt::LeftToRight;
+    QTest::newRow("a phone number with + keeps its groups in order")
+        << "+20 66 1654292" << "+" << "1654292" << Qt::LeftToRight;
+    QTest::newRow("an account code stays before its name")
+        << "10100: Bank Account" << "10100" << "Account" << Qt::LeftToRight;
+    QTest::newRow("a date keeps its year first") << "2024-05-24" << "2024" << "24" << Qt::LeftToRight;
+    QTest::newRow("Arabic with digits reads right to left")
+        << QString::fromUtf8("فاتورة 1520 للعميل") << QString::fromUtf8("فاتورة") << QString::fromUtf8("للعميل")
+        << Qt::RightToLeft;
+}
+
+void tst_direction::cellsFollowTheirFirstLetter()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(Qt::LayoutDirection, direction);
+
+    QCOMPARE(Direction::of(text), direction);
+
+    QStandardItemModel model(1, 1);
+    model.setItem(0, 0, new QStandardItem(text));
+    QTableView view;
+    view.setLayoutDirection(Qt::RightToLeft);
+    view.setModel(&model);
+    const QString shown = paintedText(view);
+    // The value itself is left alone: only what is painted carries the isolate.
+    QCOMPARE(model.item(0, 0)->text(), text);
+    const int firstAt = shown.indexOf(first);
+    const int lastAt = shown.lastIndexOf(last) + last.size() - 1;
+    QCOMPARE(readsLeftToRightInArabic(shown, firstAt, lastAt, view.font()), direction == Qt::LeftToRight);
+
+    QLabel label;
+    label.setLayoutDirection(Qt::RightToLeft);
+    Direction::setLabelText(&label, text);
+    QCOMPARE(readsLeftToRightInArabic(label.text(), label.text().indexOf(first),
+                                      label.text().lastIndexOf(last) + last.size() - 1, label.font()),
+             direction == Qt::LeftToRight);
+}
+
+// The room a cell leaves its text (without the grid line and the style's margins) holds
+// each amount as it is laid out, in fractions of a pixel: a pixel short elides it ("100…").
+void tst_direction::amountColumnFitsItsWidestText()
+{
+    const QFontMetricsF metrics(QTableView().font());
+    for (const QString &amount : {"1000.3", "188202.91", "4403166.29", "-49.88", "0.1", "99.8"}) {
+        QStandardItemModel model(0, 1);
+        model.setHorizontalHeaderLabels({"$"});
+        model.appendRow(new QStandardItem(amount));
+        QTableView view;
+        view.setModel(&model);
+        Direction::showAmountColumns(&view, {0});
+        const int margins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+        const int room = view.visualRect(model.index(0, 0)).width() - margins;
+        QVERIFY2(room >= metrics.horizontalAdvance(amount),
+                 qPrintable(QString("%1: %2 < %3").arg(amount).arg(room).arg(metrics.horizontalAdvance(amount))));
+    }
+}
+
+void tst_direction::amountColumnsStayWholeInANarrowView_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<Qt::Alignment>("alignment"); // of the amounts, as painted
+
+    QTest::newRow("English: amounts at the right") << Qt::LeftToRight << Qt::Alignment(Qt::AlignRight);
+    QTest::newRow("Arabic: amounts at the left") << Qt::RightToLeft << Qt::Alignment(Qt::AlignLeft);
+}
+
+void tst_direction::amountColumnsStayWholeInANarrowView()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(Qt::Alignment, alignment);
+    QStandardItemModel model(0, 3);
+    model.appendRow({new QStandardItem("Pharaoh Import & Export"), new QStandardItem("Sara"),
+                     new QStandardItem("188202.91")});
+    model.appendRow({new QStandardItem("Nile"), new QStandardItem("Omar"), new QStandardItem("-49.88")});
+    QTableView view;
+    view.setLayoutDirection(direction);
+    view.setModel(&model);
+    view.resize(320, 200);
+    view.setColumnWidth(0, 200);
+    view.setColumnWidth(1, 120);
+    Direction::showAmountColumns(&view, {2}, {0, 1});
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    const QFontMetrics metrics(view.font());
+    QVERIFY2(view.columnWidth(2) > metrics.horizontalAdvance("188202.91"), qPrintable(QString::number(view.columnWidth(2))));
+    int used = 0;
+    for (int column = 0; column < 3; ++column)
+        used += view.columnWidth(column);
+    QVERIFY2(used <= view.viewport()->width(), qPrintable(QString("%1 > %2").arg(used).arg(view.viewport()->width())));
+    // The contact column gave first; the name keeps what it can.
+    QVERIFY(view.columnWidth(1) < 120);
+
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    Direction::applyTo(&view)->initStyleOption(&option, model.index(1, 2));
+    QCOMPARE(QStyle::visualAlignment(option.direction, option.displayAlignment) & (Qt::AlignLeft | Qt::AlignRight),
+             alignment);
+
+    // Given room again, the text columns take back their widths.
+    view.resize(600, 200);
+    QTRY_COMPARE(view.columnWidth(1), 120);
+    QCOMPARE(view.columnWidth(0), 200);
+}
+
+void tst_direction::leadStaysInFrontOfAName_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("English window, English name") << Qt::LeftToRight << "Zarpo Demo Shop";
+    QTest::newRow("Arabic window, English name") << Qt::RightToLeft << "Zarpo Demo Shop";
+    QTest::newRow("English window, Arabic name") << Qt::LeftToRight << QString::fromUtf8("شركة النيل");
+    QTest::newRow("Arabic window, Arabic name") << Qt::RightToLeft << QString::fromUtf8("شركة النيل");
+}
+
+void tst_direction::leadStaysInFrontOfAName()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(QString, name);
+    const QString line = Direction::joined(" - ", name, direction);
+
+    QTextLayout layout(line, QFont());
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine text = layout.createLine();
+    layout.endLayout();
+    // The dash stands at the start of the line: left in English, right in Arabic.
+    const qreal dash = text.cursorToX(line.indexOf('-'));
+    const qreal nameAt = text.cursorToX(line.indexOf(name.at(0)));
+    QCOMPARE(dash < nameAt, direction == Qt::LeftToRight);
+}
+
+void tst_direction::dateFieldsReadLeftToRightInAnArabicWindow()
+{
+    Direction::keepDateFieldsLeftToRight();
+    QWidget window;
+    auto *date = new QDateEdit(QDate(2013, 3, 10), &window);
+    auto *name = new QLabel("x", &window);
+    window.setLayoutDirection(Qt::RightToLeft);
+    date->setDisplayFormat("d/M/yyyy");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(date->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(date->text(), QString("10/3/2013"));
+    QCOMPARE(name->layoutDirection(), Qt::RightToLeft);
+    // Turning the window again leaves the date as it is.
+    window.setLayoutDirection(Qt::RightToLeft);
+    QCOMPARE(date->layoutDirection(), Qt::LeftToRight);
+}
+
+ZARPO_TEST_MAIN(tst_direction)
+#include "tst_direction.moc"

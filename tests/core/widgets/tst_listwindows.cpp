@@ -1,0 +1,407 @@
+#include "accounting/frmCurrenciesView.h"
+#include "core/system/globals.h"
+#include "core/widgets/listdialog.h"
+#include "items/frmCategoriesView.h"
+#include "items/frmItemsView.h"
+#include "items/frmUOMView.h"
+#include "partners/frmDepartmentsView.h"
+#include "partners/frmVendorsView.h"
+#include "purchasing/frmPurchaseInvoiceView.h"
+#include "purchasing/frmPurchaseOrderView.h"
+#include "purchasing/frmPurchaseRefundView.h"
+#include "sales/invoices/frmSalesInvoiceView.h"
+#include "sales/invoices/frmSalesRefundView.h"
+#include "sales/orders/frmSalesOrderView.h"
+#include "sales/orders/frmSalesQuoteView.h"
+#include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using TestSupport::MessageRecorder;
+using TestSupport::messageEntry;
+using TestSupport::messageLog;
+
+namespace {
+// What every list window does, a row per window: its fixture, the rows it shows, the
+// row that another table refers to and one that none does, and the editor's field that
+// shows the record it was opened for.
+struct ListWindow
+{
+    const char *name;
+    std::function<QDialog *()> open;
+    QStringList fixture;
+    QStringList rows;
+    QString headers;
+    QString referenced; // empty where nothing can refer to a record
+    QString unused;
+    QString question; // "%1": the chosen row's name
+    const char *editorClass;
+    const char *editorField;
+    // A list that only hands the chosen record over: where it goes, and the id of the
+    // unused row.
+    int *picked = nullptr;
+    int unusedId = 0;
+};
+
+const QList<ListWindow> &listWindows()
+{
+    static const QList<ListWindow> windows{
+        {"vendors", [] { return new frmVendorsView(nullptr); },
+         {"insert into vendors (VendorId, VendorName, VendorSince, IsActive, Notes) values "
+          "(1, 'Nile', '2020-05-01', b'1', 'net 30'), (2, 'Delta', '2021-12-24', b'1', NULL), "
+          "(3, 'Old', NULL, b'0', NULL)",
+          "insert into purchaseorder (PurchaseOrderNo, VendorId) values ('1', 2)"},
+         {"Nile|1/5/2020|net 30", "Delta|24/12/2021|"}, "Vendor Name,Vendor Since,Notes", "Delta", "Nile",
+         msgDelete, "frmVendors", "txtVendorName"},
+        {"departments", [] { return new frmDepartmentsView(nullptr); },
+         {"insert into departments (DepartmentId, Department) values (1, 'Sales'), (2, 'Stores')",
+          "update employees set DepartmentId = 1 where EmployeeId = 1"},
+         {"Sales", "Stores"}, "Department", "Sales", "Stores", msgDelete, "frmDepartments", "txtDepartment"},
+        {"currencies", [] { return new frmCurrenciesView(nullptr); }, {},
+         {"Egyptian Pound|EGP", "USD|$", "Euro|E"}, "Currency,Symbol", "Egyptian Pound", "Euro",
+         msgDelete + ": %1", "frmCurrencies", "txtCurrency"},
+        // No foreign key guards a category: the list itself refuses one that items name.
+        {"categories", [] { return new frmCategoriesView(nullptr); },
+         {"insert into itemcategories (ItemCategoryId, Category) values (1, 'Food'), (2, 'Tools')",
+          "insert into items (ItemName, CategoryId) values ('Rice', 1)"},
+         {"Food", "Tools"}, "Category", "Food", "Tools", msgDelete + ": %1", "frmCategories", "txtCategory"},
+        {"units of measure", [] { return new frmUOMView(nullptr); },
+         {"insert into items (ItemId, ItemName, CategoryId) values (1, 'Rice', NULL)",
+          "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (1, 1, 1, 2.5)"},
+         {"Each", "Case", "Pallet", "Pound", "Gallon", "Kilogram", "Book", "Pack"}, "UOM", "Each", "Pack",
+         msgDelete + ": %1", "frmUOM", "txtUOM"},
+        // A conversion keeps its item; prices go with it.
+        {"items", [] { return new frmItemsView(nullptr); },
+         {"insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')",
+          "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
+          "(1, 'A-1', 'Rice', 1, 1, b'1'), (2, 'B-2', 'Beans', 2, 1, b'1'), (3, 'C-3', 'Old', 1, 1, b'0')",
+          "insert into itemuom (ItemId, BigUOMId, SmallUOMId, Variance) values (1, 2, 1, 12)",
+          "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (2, 1, 1, 2.5)"},
+         {"B-2|Beans|Service|Food", "A-1|Rice|Inventory|Food"}, "Item No.,Item Name,Type,Category", "A-1", "B-2",
+         msgDelete + ": %1", "frmItems", "txtItemNo"},
+        // The lines go with a document; an order names its quote, an invoice its order.
+        {"sales quotes", [] { return new frmSalesQuoteView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Alice')",
+          "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1')",
+          "insert into salesquote (SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, Date, ExpireDate, Total, "
+          "Comments) values (1, 'Q-1', 1, 1, '2024-03-01', '2024-03-31', 150, 'soon'), "
+          "(2, 'Q-2', 1, 1, '2024-04-02', NULL, 6.5, NULL)",
+          "insert into salesquotedetails (SalesQuoteId, Quantity) values (1, 1), (2, 1)",
+          "insert into salesorder (SalesOrderNo, SalesQuoteId) values ('O-1', 1)"},
+         {"Q-1|Acme|1/3/2024|31/3/2024|150.00|Default Person|soon", "Q-2|Acme|2/4/2024||6.50|Default Person|"},
+         "Sales Quote No.,Customer,Date,Expire Date,Total,Employee,Comments", "Q-1", "Q-2",
+         msgDelete + " Sales Quote No. %1", nullptr, nullptr, &pickedSalesQuoteId, 2},
+        {"sales orders", [] { return new frmSalesOrderView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Alice')",
+          "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1')",
+          "insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, CustomerId, Date, Total, Comments) "
+          "values (1, 'O-1', 1, 1, '2024-03-01', 150, 'soon'), (2, 'O-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into salesorderdetails (SalesOrderId, Quantity) values (1, 1), (2, 1)",
+          "insert into salesinvoice (SalesInvoiceNo, SalesOrderId) values ('I-1', 1)"},
+         {"O-1|Acme|1/3/2024|150.00|Default Person|soon", "O-2|Acme|2/4/2024|6.50|Default Person|"},
+         "Sales Order No.,Customer,Date,Total,Employee,Comments", "O-1", "O-2",
+         msgDelete + " Sales Order No. %1", nullptr, nullptr, &pickedSalesOrderId, 2},
+        {"sales invoices", [] { return new frmSalesInvoiceView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Alice')",
+          "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (1, 'Acme', 10, b'1')",
+          "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, EmployeeId, CustomerId, Date, Total, Comments) "
+          "values (1, 'I-1', 1, 1, '2024-03-01', 150, 'paid'), (2, 'I-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into salesinvoicedetails (SalesInvoiceId, Quantity) values (1, 1), (2, 1)",
+          "insert into salesrefund (SalesInvoiceId, EmployeeId) values (1, 1)"},
+         {"I-1|Acme|1/3/2024|150.00|Default Person|paid", "I-2|Acme|2/4/2024|6.50|Default Person|"},
+         "Sales Invoice No.,Customer,Date,Total,Employee,Comments", "I-1", "I-2",
+         msgDelete + " Sales Invoice No. %1", nullptr, nullptr, &pickedSalesInvoiceId, 2},
+        // Nothing refers to a refund: every one may go, with its lines.
+        {"sales refunds", [] { return new frmSalesRefundView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Alice'), (11, 'Bob')",
+          "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values "
+          "(1, 'Acme', 10, b'1'), (2, 'Bolt', 11, b'1')",
+          "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, EmployeeId, CustomerId) values "
+          "(1, 'I-1', 1, 1), (2, 'I-2', 1, 2)",
+          "insert into salesrefund (SalesRefundId, SalesInvoiceId, EmployeeId, Date, SubTotal, Freight, Total, "
+          "DepositPaid, Comment) values (1, 1, 1, '2024-03-05', 10, 1, 11, 0, 'broken'), "
+          "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 2.5, NULL)",
+          "insert into salesrefunddetails (SalesRefundId, Quantity) values (1, 1), (2, 1)"},
+         {"Acme|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Bolt|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
+         "Customer Name,Refunded By,Date,SubTotal,Freight,Total,DepositPaid,Comment", "", "Bolt", msgDelete,
+         nullptr, nullptr, &pickedSalesRefundId, 2},
+        {"purchase orders", [] { return new frmPurchaseOrderView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Vera')",
+          "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
+          "insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, Total, Comments) "
+          "values (1, 'PO-1', 1, 1, '2024-03-01', 150, 'soon'), (2, 'PO-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into purchaseorderdetails (PurchaseOrderId, Quantity) values (1, 1), (2, 1)",
+          "insert into purchaseinvoice (PurchaseInvoiceNo, PurchaseOrderId) values ('PI-1', 1)"},
+         {"PO-1|Farm|1/3/2024|150.00|Default Person|soon", "PO-2|Farm|2/4/2024|6.50|Default Person|"},
+         "Purchase Order No.,Vendor,Date,Total,Employee,Comments", "PO-1", "PO-2",
+         msgDelete + " Purchase Order No. %1", nullptr, nullptr, &pickedPurchaseOrderId, 2},
+        {"purchase invoices", [] { return new frmPurchaseInvoiceView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Vera')",
+          "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
+          "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, Total, "
+          "Comments) values (1, 'PI-1', 1, 1, '2024-03-01', 150, 'paid'), (2, 'PI-2', 1, 1, '2024-04-02', 6.5, NULL)",
+          "insert into purchaseinvoicedetails (PurchaseInvoiceId, Quantity) values (1, 1), (2, 1)",
+          "insert into purchaserefund (PurchaseInvoiceId, EmployeeId) values (1, 1)"},
+         {"PI-1|Farm|1/3/2024|150.00|Default Person|paid", "PI-2|Farm|2/4/2024|6.50|Default Person|"},
+         "Purchase Invoice No.,Vendor,Date,Total,Employee,Comments", "PI-1", "PI-2",
+         msgDelete + " Purchase Invoice No. %1", nullptr, nullptr, &pickedPurchaseInvoiceId, 2},
+        // Nothing refers to a refund: every one may go, with its lines.
+        {"purchase refunds", [] { return new frmPurchaseRefundView(nullptr); },
+         {"insert into persons (PersonId, PersonName) values (10, 'Vera'), (11, 'Walt')",
+          "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values "
+          "(1, 'Farm', 10, b'1'), (2, 'Mill', 11, b'1')",
+          "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId) values "
+          "(1, 'PI-1', 1, 1), (2, 'PI-2', 1, 2)",
+          "insert into purchaserefund (PurchaseRefundId, PurchaseInvoiceId, EmployeeId, Date, SubTotal, Freight, "
+          "Total, DepositPaid, Comment) values (1, 1, 1, '2024-03-05', 10, 1, 11, 0, 'broken'), "
+          "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 2.5, NULL)",
+          "insert into purchaserefunddetails (PurchaseRefundId, Quantity) values (1, 1), (2, 1)"},
+         {"Farm|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Mill|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
+         "Vendor Name,Refunded By,Date,Subtotal,Freight,Total,Deposit Paid,Comments", "", "Mill", msgDelete,
+         nullptr, nullptr, &pickedPurchaseRefundId, 2},
+    };
+    return windows;
+}
+
+void addWindowRows()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < listWindows().size(); ++i)
+        QTest::newRow(listWindows().at(i).name) << i;
+}
+
+// The fixture and the window, opened as the main window opens it; nullptr when the
+// fixture failed.
+std::unique_ptr<QDialog> openList(const ListWindow &window)
+{
+    for (const QString &statement : window.fixture) {
+        if (!TestSupport::execSql(statement)) {
+            qWarning("%s", qPrintable(TestSupport::lastSqlError()));
+            return nullptr;
+        }
+    }
+    // A choice left by an earlier list: each opening must forget it.
+    if (window.picked)
+        *window.picked = 99;
+    return std::unique_ptr<QDialog>(window.open());
+}
+
+QString shownHeaders(const QTableView *view)
+{
+    QStringList headers;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        if (!view->isColumnHidden(column))
+            headers << view->model()->headerData(column, Qt::Horizontal).toString();
+    return headers.join(',');
+}
+}
+
+class tst_listwindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void loadShowsTheRows_data() { addWindowRows(); }
+    void loadShowsTheRows();
+    void withoutARowEditAndDeleteAskForOne_data() { addWindowRows(); }
+    void withoutARowEditAndDeleteAskForOne();
+    void deleteAsksAndKeepsAReferencedRecord_data() { addWindowRows(); }
+    void deleteAsksAndKeepsAReferencedRecord();
+    void editOpensTheChosenRecordAndNewAnEmptyOne_data() { addWindowRows(); }
+    void editOpensTheChosenRecordAndNewAnEmptyOne();
+    void loadBindsValuesAndHidesColumns_data();
+    void loadBindsValuesAndHidesColumns();
+    void failedLoadLeavesAnEmptyList();
+    void pickAcceptsWithTheChosenId_data();
+    void pickAcceptsWithTheChosenId();
+};
+
+void tst_listwindows::init()
+{
+    TestSupport::freshCompany();
+    MessageRecorder::clear();
+}
+
+void tst_listwindows::loadShowsTheRows()
+{
+    QFETCH(int, window);
+    const ListWindow &expected = listWindows().at(window);
+
+    const std::unique_ptr<QDialog> list = openList(expected);
+    QVERIFY(list);
+
+    QCOMPARE(shownRows(table(list.get())), expected.rows);
+    QCOMPARE(shownHeaders(table(list.get())), expected.headers);
+    QVERIFY(table(list.get())->isColumnHidden(0));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_listwindows::withoutARowEditAndDeleteAskForOne()
+{
+    QFETCH(int, window);
+    const std::unique_ptr<QDialog> list = openList(listWindows().at(window));
+    QVERIFY(list);
+
+    click(list.get(), "btnEdit");
+    click(list.get(), "btnDelete");
+    if (listWindows().at(window).picked)
+        QCOMPARE(*listWindows().at(window).picked, -1);
+
+    QCOMPARE(messageLog(), QStringList({messageEntry(Messages::Information, msgSelectItemToEdit),
+                                        messageEntry(Messages::Information, msgSelectItemToDelete)})
+                               .join(" | "));
+    QCOMPARE(shownRows(table(list.get())), listWindows().at(window).rows);
+}
+
+void tst_listwindows::deleteAsksAndKeepsAReferencedRecord()
+{
+    QFETCH(int, window);
+    const ListWindow &expected = listWindows().at(window);
+    const std::unique_ptr<QDialog> list = openList(expected);
+    QVERIFY(list);
+    const auto question = [&](const QString &name) {
+        return messageEntry(Messages::Question, QString(expected.question).replace("%1", name));
+    };
+
+    if (!expected.referenced.isEmpty()) {
+        chooseRow(list.get(), expected.referenced);
+        MessageRecorder::answerNext(QMessageBox::Yes);
+        click(list.get(), "btnDelete");
+        QCOMPARE(messageLog(), question(expected.referenced) + " | "
+                                   + messageEntry(Messages::Critical, msgRecordReferenced));
+        QCOMPARE(shownRows(table(list.get())), expected.rows);
+    }
+
+    MessageRecorder::clear();
+    chooseRow(list.get(), expected.unused);
+    MessageRecorder::answerNext(QMessageBox::Yes);
+    click(list.get(), "btnDelete");
+    QCOMPARE(messageLog(), question(expected.unused));
+    QStringList left = expected.rows;
+    left.erase(std::remove_if(left.begin(), left.end(),
+                              [&](const QString &row) { return row.section('|', 0, 0) == expected.unused; }),
+               left.end());
+    QCOMPARE(shownRows(table(list.get())), left);
+}
+
+void tst_listwindows::editOpensTheChosenRecordAndNewAnEmptyOne()
+{
+    QFETCH(int, window);
+    const ListWindow &expected = listWindows().at(window);
+    const std::unique_ptr<QDialog> list = openList(expected);
+    QVERIFY(list);
+    if (expected.picked) {
+        chooseRow(list.get(), expected.unused);
+        click(list.get(), "btnEdit");
+        QCOMPARE(*expected.picked, expected.unusedId);
+        QCOMPARE(list->result(), int(QDialog::Accepted));
+        QCOMPARE(messageLog(), QString());
+        return;
+    }
+    QStringList opened;
+    const auto readEditor = [&](QWidget *editor) {
+        opened << QString("%1 %2 [%3]")
+                      .arg(editor->metaObject()->className())
+                      .arg(editor->parentWidget() ? "inside the list" : "on its own")
+                      .arg(editor->findChild<QLineEdit *>(expected.editorField)->text());
+        static_cast<QDialog *>(editor)->reject();
+    };
+
+    chooseRow(list.get(), expected.unused);
+    TestSupport::whenModal(readEditor);
+    click(list.get(), "btnEdit");
+    TestSupport::whenModal(readEditor);
+    click(list.get(), "btnNew");
+
+    const QString editor = QString(expected.editorClass) + " on its own ";
+    QCOMPARE(opened, QStringList({editor + '[' + expected.unused + ']', editor + "[]"}));
+    QCOMPARE(messageLog(), QString());
+}
+
+void tst_listwindows::loadBindsValuesAndHidesColumns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("bound pattern") << "Nile%" << QStringList{"Nile|1/5/2020", "Nile Delta|2/1/2021"};
+    QTest::newRow("a quote in the value matches itself") << "O'%" << QStringList{"O'Brien|"};
+    QTest::newRow("no match") << "Z%" << QStringList();
+}
+
+void tst_listwindows::loadBindsValuesAndHidesColumns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, rows);
+    EXEC_SQL("insert into vendors (VendorId, VendorName, VendorSince, IsActive) values "
+             "(1, 'Nile', '2020-05-01', b'1'), (2, 'Nile Delta', '2021-01-02', b'0'), (3, 'O''Brien', NULL, b'1')");
+    QTableView view;
+    cListTable vendors;
+    vendors.attach(&view, {0, 2});
+
+    QVERIFY(vendors.load("select VendorId, VendorName, IsActive + 0, VendorSince from vendors "
+                         "where VendorName like :pattern order by VendorName",
+                         {"Name", "Since"}, {{":pattern", pattern}}));
+
+    QCOMPARE(shownRows(&view), rows);
+    QCOMPARE(shownHeaders(&view), QString("Name,Since"));
+    QCOMPARE(vendors.rowCount(), rows.size());
+}
+
+void tst_listwindows::failedLoadLeavesAnEmptyList()
+{
+    QTableView view;
+    cListTable list;
+    list.attach(&view);
+    QVERIFY(list.load("select Id, Name from vendors", {"Name"}) == false);
+    QCOMPARE(list.rowCount(), 0);
+    QVERIFY(!list.selectFirstRow());
+    QVERIFY(!list.currentId().isValid());
+}
+
+void tst_listwindows::pickAcceptsWithTheChosenId_data()
+{
+    QTest::addColumn<QString>("choice"); // empty: no row
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("picked");
+    QTest::addColumn<QString>("messages");
+    QTest::newRow("the chosen row") << "Delta" << int(QDialog::Accepted) << 2 << "";
+    QTest::newRow("the first row, as Return in a filter picks it") << "first" << int(QDialog::Accepted) << 1 << "";
+    QTest::newRow("no row: asked for one, nothing picked")
+        << "" << int(QDialog::Rejected) << -1 << messageEntry(Messages::Information, msgSelectItemToEdit);
+}
+
+void tst_listwindows::pickAcceptsWithTheChosenId()
+{
+    QFETCH(QString, choice);
+    QFETCH(int, result);
+    QFETCH(int, picked);
+    QFETCH(QString, messages);
+    EXEC_SQL("insert into vendors (VendorId, VendorName, IsActive) values (1, 'Nile', b'1'), (2, 'Delta', b'1')");
+    QDialog dialog;
+    auto *view = new QTableView(&dialog);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    cListTable vendors;
+    vendors.attach(view);
+    QVERIFY(vendors.load("select VendorId, VendorName from vendors order by VendorId", {"Name"}));
+    if (choice == "first")
+        QVERIFY(vendors.selectFirstRow());
+    else if (!choice.isEmpty())
+        chooseRow(&dialog, choice);
+    int pickedId = -1;
+
+    QCOMPARE(vendors.pickCurrent(&dialog, pickedId), result == QDialog::Accepted);
+
+    QCOMPARE(dialog.result(), result);
+    QCOMPARE(pickedId, picked);
+    QCOMPARE(messageLog(), messages);
+}
+
+ZARPO_TEST_MAIN(tst_listwindows)
+#include "tst_listwindows.moc"

@@ -1,0 +1,51 @@
+#include "core/widgets/webtext.h"
+#include "tests/support/testsupport.h"
+
+#include <QWebFrame>
+#include <QWebPage>
+
+// The text of a right-to-left page as it reads after the mend, each element's own text
+// marked with the embedding it got.
+class tst_webtext : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textLaidOutByItsFirstLetter_data();
+    void textLaidOutByItsFirstLetter();
+};
+
+void tst_webtext::textLaidOutByItsFirstLetter_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("shown");
+
+    const QString ltr = QString(QChar(0x202A)), pop = QString(QChar(0x202C));
+    QTest::newRow("a Latin-led address keeps its number first")
+        << "<div>1 Nile St</div>" << ltr + "1 Nile St" + pop;
+    QTest::newRow("a phone number") << "<div>0100 555 1234</div>" << ltr + "0100 555 1234" + pop;
+    QTest::newRow("text between children too")
+        << "<div>1 Nile St<br/>0100</div>" << ltr + "1 Nile St" + pop + "\n" + ltr + "0100" + pop;
+    QTest::newRow("Arabic stays as it is") << QString::fromUtf8("<div>شارع النيل</div>")
+                                            << QString::fromUtf8("شارع النيل");
+    QTest::newRow("a child's text is mended once")
+        << "<div><span>Rice</span></div>" << ltr + "Rice" + pop;
+}
+
+void tst_webtext::textLaidOutByItsFirstLetter()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, shown);
+    QWebPage page;
+    bool loaded = false;
+    connect(&page, &QWebPage::loadFinished, [&] { loaded = true; });
+    page.mainFrame()->setHtml("<html dir=\"rtl\"><body>" + body + "</body></html>");
+    QTRY_VERIFY(loaded);
+
+    WebText::mendRightToLeftText(page.mainFrame());
+
+    QCOMPARE(page.mainFrame()->toPlainText(), shown);
+}
+
+ZARPO_TEST_MAIN(tst_webtext)
+#include "tst_webtext.moc"
