@@ -16,8 +16,8 @@
 using namespace PurchaseLine;
 
 namespace {
-// Rice has prices in Each and Case and was bought twice, last in Case at 24.00; Tea has
-// a price but was never bought.
+// Rice has prices in Each and Case and was bought twice, last in Case at 24.00, before
+// that in Each at 2.10; Tea has a price but was never bought.
 const char *fixture[] = {
     "insert into persons (PersonId, PersonName) values (10, 'Vera Person')",
     "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
@@ -185,7 +185,8 @@ void tst_purchasegrid::dateEditorOpensOnTheCellsDate()
     delete date;
 }
 
-// The newest purchase line's price, whatever its unit; an item never bought has none.
+// The newest purchase line's price in the line's unit: Rice was bought last by the Case,
+// before that by the Each; an item never bought has none.
 void tst_purchasegrid::defaultPriceIsTheNewestPurchasePrice()
 {
     Grid grid;
@@ -193,9 +194,9 @@ void tst_purchasegrid::defaultPriceIsTheNewestPurchasePrice()
     QVERIFY(grid.lines.addItem(2));
     QVERIFY(!grid.lines.addItem(99));
     QCOMPARE(grid.lines.lineCount(), 2);
-    QCOMPARE(grid.cell(0, Quantity) + ' ' + grid.cell(0, Uom) + ' ' + grid.cell(0, UnitPrice), QString("1 Each 24.00"));
+    QCOMPARE(grid.cell(0, Quantity) + ' ' + grid.cell(0, Uom) + ' ' + grid.cell(0, UnitPrice), QString("1 Each 2.10"));
     QCOMPARE(grid.cell(1, Quantity) + ' ' + grid.cell(1, Uom) + ' ' + grid.cell(1, UnitPrice), QString("1 Each "));
-    QCOMPARE(grid.lines.recalculate().toDouble(), 24.0);
+    QCOMPARE(grid.lines.recalculate().toDouble(), 2.1);
 }
 
 void tst_purchasegrid::linePriceAndSubtotal()
