@@ -246,7 +246,9 @@ bool frmSalesInvoice::isValid()
                this, {{ui->cmbCustomer, tr("Select Customer")},
                       {ui->cmbWarehouse, tr("Select warehouse")}},
                lines->lineCount()) &&
-           lines->checkLines(this) && TextColumns::storable(this);
+           lines->checkLines(this) &&
+           DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
+           TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and

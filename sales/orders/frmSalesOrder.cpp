@@ -165,7 +165,9 @@ bool frmSalesOrder::isValid()
 {
     return DocumentLines::hasChoicesAndLines(
                this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount()) &&
-           lines->checkLines(this) && TextColumns::storable(this);
+           lines->checkLines(this) &&
+           DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
+           TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and
