@@ -174,6 +174,15 @@ void tst_purchasegrid::dateEditorOpensOnTheCellsDate()
     QCOMPARE(date->text().trimmed(), QString());
     grid.delegate.setModelData(date, &grid.model, grid.model.index(0, Date));
     QVERIFY(grid.lines.value(0, Date).isNull());
+    // An arrow key starts from today; Delete empties it again.
+    QTest::keyClick(date, Qt::Key_Up);
+    QCOMPARE(date->date(), QDate::currentDate());
+    QTest::keyClick(date, Qt::Key_Delete);
+    QCOMPARE(date->text().trimmed(), QString());
+    // Typing starts from today's date too, replacing its first part.
+    QTest::keyClicks(date, "12");
+    date->interpretText();
+    QCOMPARE(date->date(), QDate(QDate::currentDate().year(), QDate::currentDate().month(), 12));
 
     grid.lines.setValue(0, Date, QDate(2024, 2, 29));
     grid.delegate.setEditorData(date, grid.model.index(0, Date));
