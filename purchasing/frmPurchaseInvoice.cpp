@@ -160,17 +160,23 @@ void frmPurchaseInvoice::on_btnSearch_clicked()
 }
 
 // An id that names no invoice (deleted meanwhile) changes nothing: a later Save must not
-// write under it.
+// write under it. The order the invoice was made from replaces what an earlier order
+// search left.
 void frmPurchaseInvoice::loadInvoice(int id)
 {
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
-        "Select PurchaseInvoiceNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments, PaymentMethod, "
-        "ShipToWarehouseId, DepositPaid from purchaseinvoice where PurchaseInvoiceId = :id"));
+        "Select PurchaseInvoiceNo, purchaseinvoice.VendorId, purchaseinvoice.Date, purchaseinvoice.ShipDate, "
+        "purchaseinvoice.Subtotal, purchaseinvoice.Freight, purchaseinvoice.Total, purchaseinvoice.Comments, "
+        "PaymentMethod, purchaseinvoice.ShipToWarehouseId, DepositPaid, purchaseinvoice.PurchaseOrderId, "
+        "PurchaseOrderNo from purchaseinvoice left join purchaseorder "
+        "on purchaseinvoice.PurchaseOrderId = purchaseorder.PurchaseOrderId where PurchaseInvoiceId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
     if (!DocumentLines::execOrTell(query, this) || !query.next())
         return;
     loadedId = id;
+    purchaseOrderId = query.value(11).isNull() ? -1 : query.value(11).toInt();
+    ui->txtPurchaseOrderNo->setText(query.value(12).toString());
     ui->txtPurchaseInvoiceNo->setText(query.value(0).toString());
     DocumentLines::showHeader(query, headerFields());
     selectStoredIndex(ui->cmbPaymentMethod, query.value(8).toInt());
@@ -229,7 +235,9 @@ bool frmPurchaseInvoice::isValid()
                this, {{ui->cmbVendor, tr("Select Vendor")},
                       {ui->cmbWarehouses, tr("Select Warehouse")}},
                lines->lineCount()) &&
-           lines->checkLines(this) && TextColumns::storable(this);
+           lines->checkLines(this) &&
+           DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
+           TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and

@@ -150,7 +150,8 @@ bool frmPurchaseOrder::isValid()
                this, {{ui->cmbVendor, tr("Select Vendor")},
                       {ui->cmbWarehouses, tr("Select Warehouse")}},
                lines->lineCount()) &&
-           lines->checkLines(this) && TextColumns::storable(this);
+           lines->checkLines(this) && DocumentLines::headerAmountsFit(this, headerFields()) &&
+           TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and

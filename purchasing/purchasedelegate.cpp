@@ -2,12 +2,9 @@
 
 #include "core/widgets/comboboxes.h"
 #include "core/documents/documentlines.h"
-#include "core/system/globals.h"
 #include "purchasing/purchasegrid.h"
 
 #include <QComboBox>
-#include <QDate>
-#include <QDateEdit>
 
 using namespace PurchaseLine;
 
@@ -27,12 +24,8 @@ QWidget *PurchaseDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         return wholeNumberEditor(parent, 1, largestQuantity);
     if (column >= UnitPrice && column <= TaxPercent)
         return amountEditor(parent);
-    if (column == Date) {
-        auto *date = new QDateEdit(parent);
-        date->setDisplayFormat(dateFormat);
-        date->setDate(QDate::currentDate());
-        return date;
-    }
+    if (column == Date)
+        return dateEditor(parent);
     if (column != Uom)
         return nullptr;
     // A row without an item has no unit to choose.
@@ -46,30 +39,16 @@ QWidget *PurchaseDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 
 void PurchaseDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    if (setNumberEditorData(editor, index))
+    if (setNumberEditorData(editor, index) || setDateEditorData(editor, index))
         return;
-    const QVariant value = index.data(Qt::EditRole);
-    if (auto *date = qobject_cast<QDateEdit *>(editor)) {
-        if (value.toDate().isValid())
-            date->setDate(value.toDate());
-    } else if (auto *units = qobject_cast<QComboBox *>(editor)) {
-        const QString unitId = cell(index, UomId).toString();
-        int current = 0;
-        for (int entry = 0; entry < units->count(); ++entry)
-            if (units->itemData(entry).toString() == unitId)
-                current = entry;
-        units->setCurrentIndex(current);
-    }
+    if (auto *units = qobject_cast<QComboBox *>(editor))
+        setChoiceEditorData(units, index, UomId);
 }
 
 void PurchaseDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    if (setNumberModelData(editor, model, index))
+    if (setNumberModelData(editor, model, index) || setDateModelData(editor, model, index))
         return;
-    if (auto *date = qobject_cast<QDateEdit *>(editor)) {
-        model->setData(index, date->date(), Qt::EditRole);
-    } else if (auto *units = qobject_cast<QComboBox *>(editor)) {
-        model->setData(index, units->currentText(), Qt::EditRole);
-        model->setData(index.sibling(index.row(), UomId), units->currentData(), Qt::EditRole);
-    }
+    if (auto *units = qobject_cast<QComboBox *>(editor))
+        setChoiceModelData(units, model, index, UomId);
 }

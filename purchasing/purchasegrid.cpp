@@ -60,7 +60,8 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
 
 void cPurchaseGrid::pricesFrom(const DocumentLines::Document &document)
 {
-    lastPriceSql = QStringLiteral("Select BasePrice from %1 Where ItemId = :id order by %2 desc limit 1")
+    lastPriceSql = QStringLiteral("Select BasePrice from %1 Where ItemId = :id and UOMId = :uomid "
+                                  "order by %2 desc limit 1")
                        .arg(document.details, document.detailsId);
 }
 
@@ -82,6 +83,7 @@ QString cPurchaseGrid::fillLineDefaults(int row)
     QSqlQuery last(liveDefaultConnection());
     last.prepare(lastPriceSql);
     last.bindValue(QStringLiteral(":id"), value(row, ItemId));
+    last.bindValue(QStringLiteral(":uomid"), value(row, UomId));
     if (!last.exec())
         return last.lastError().text();
     if (!last.next())

@@ -51,9 +51,9 @@ public:
     void pricesFrom(const DocumentLines::Document &document);
 
     // A new line for the item in `row`'s ItemId: one of its first unit that has a price,
-    // at the newest price the item has on a stored line of the pricing document, whatever
-    // the unit then. An item never on one keeps an empty price. The server's error text
-    // when the last price could not be read.
+    // at the newest price the item has in that unit on a stored line of the pricing
+    // document. An item never on one in that unit keeps an empty price. The server's
+    // error text when the last price could not be read.
     QString fillLineDefaults(int row);
 
     // Adds the item as a new line (with its quantity editor current); false when the item

@@ -187,7 +187,10 @@ bool cRefundWindow::isValid()
         Messages::critical(this, msgCaption, texts.noQuantity);
         return false;
     }
-    return TextColumns::storable(this);
+    const auto amount = [](const QDoubleSpinBox *box) { return Money::fromDouble(box->value()); };
+    return DocumentLines::headerAmountsFit(this, amount(ui.subTotal), amount(ui.freight), amount(ui.total),
+                                           {DocumentLines::deposit(ui.deposit)})
+           && TextColumns::storable(this);
 }
 
 // The refund and its lines stand or fall together; after a failure the window keeps

@@ -45,19 +45,44 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="73"/>
+        <location filename="../core/documents/documentlines.cpp" line="74"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="84"/>
+        <location filename="../core/documents/documentlines.cpp" line="85"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="101"/>
+        <location filename="../core/documents/documentlines.cpp" line="102"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/documentlines.cpp" line="111"/>
+        <source>Deposit</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/documentlines.cpp" line="117"/>
+        <source>Subtotal</source>
+        <translation>المجموع الفرعي</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/documentlines.cpp" line="118"/>
+        <source>Freight</source>
+        <translation>الشحن</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/documentlines.cpp" line="119"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/documentlines.cpp" line="124"/>
+        <source>The %1 (%2) is larger than a document can hold. Nothing was saved.</source>
+        <translation>قيمة %1 (%2) أكبر مما يتسع له المستند. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -289,9 +314,14 @@
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="255"/>
+        <location filename="../core/documents/linegrid.cpp" line="253"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/linegrid.cpp" line="258"/>
+        <source>The discount of line %1 (%2) is more than the line&apos;s amount.</source>
+        <translation>خصم السطر %1 (%2) أكبر من مبلغ السطر.</translation>
     </message>
 </context>
 <context>
@@ -544,7 +574,7 @@
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="175"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="200"/>
         <source>Line %1 (%2) has no price type. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
     </message>
@@ -3248,22 +3278,22 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="192"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="198"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="202"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="208"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="229"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="235"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="230"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="236"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
@@ -4169,32 +4199,32 @@
     </message>
     <message>
         <location filename="../sales/invoices/frmSalesInvoice.cpp" line="247"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="385"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="387"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="294"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="296"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="317"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="319"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="318"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="320"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="339"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="341"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="402"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="404"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4415,7 +4445,7 @@
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="257"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="259"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -4767,7 +4797,7 @@
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="203"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="204"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>

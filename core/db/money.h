@@ -41,6 +41,9 @@ public:
     Money times(double quantity) const;
 
     constexpr bool isZero() const { return cents_ == 0; }
+    // Whether a DECIMAL(10,2) column, as every stored amount of a document is, holds this
+    // amount as it is: at most 99999999.99 either way.
+    constexpr bool fitsDecimal10() const { return cents_ <= 9999999999LL && cents_ >= -9999999999LL; }
 
     constexpr Money operator-() const { return Money(-cents_); }
     constexpr Money operator+(Money other) const { return Money(cents_ + other.cents_); }

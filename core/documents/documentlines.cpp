@@ -8,6 +8,7 @@
 #include "core/documents/linegrid.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/direction.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -103,6 +104,35 @@ bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineC
         return false;
     }
     return true;
+}
+
+NamedAmount deposit(const QDoubleSpinBox *field)
+{
+    return {QCoreApplication::translate("DocumentLines", "Deposit"), Money::fromDouble(field->value())};
+}
+
+bool headerAmountsFit(QWidget *window, Money subtotal, Money freight, Money total, const QList<NamedAmount> &more)
+{
+    const QList<NamedAmount> amounts = QList<NamedAmount>{
+        {QCoreApplication::translate("DocumentLines", "Subtotal"), subtotal},
+        {QCoreApplication::translate("DocumentLines", "Freight"), freight},
+        {QCoreApplication::translate("DocumentLines", "Total"), total}} + more;
+    for (const NamedAmount &amount : amounts) {
+        if (amount.amount.fitsDecimal10())
+            continue;
+        Messages::critical(window, msgCaption,
+                           QCoreApplication::translate("DocumentLines", "The %1 (%2) is larger than a document can "
+                                                                        "hold. Nothing was saved.")
+                               .arg(amount.name, Direction::isolated(amount.amount.fixedText())));
+        return false;
+    }
+    return true;
+}
+
+bool headerAmountsFit(QWidget *window, const HeaderFields &fields, const QList<NamedAmount> &more)
+{
+    const auto amount = [](const QDoubleSpinBox *field) { return Money::fromDouble(field->value()); };
+    return headerAmountsFit(window, amount(fields.subtotal), amount(fields.freight), amount(fields.total), more);
 }
 
 void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey)

@@ -87,6 +87,23 @@ bool commitOrTell(cDbSave &save, QWidget *parent);
 // (the leading entry, or none), else how to add lines when `lineCount` is 0. False then.
 bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount);
 
+// An amount of a document's header under the name its window gives it.
+struct NamedAmount
+{
+    QString name;
+    Money amount;
+};
+// The deposit that `field` shows, under its name.
+NamedAmount deposit(const QDoubleSpinBox *field);
+
+// Before a save: tells over `window` the first of a header's subtotal, freight, total and
+// `more` (a deposit) that its DECIMAL(10,2) column cannot hold, by its name and value,
+// where the server would store it clipped; false then.
+bool headerAmountsFit(QWidget *window, Money subtotal, Money freight, Money total,
+                      const QList<NamedAmount> &more = {});
+// The same for the amounts that `fields` show.
+bool headerAmountsFit(QWidget *window, const HeaderFields &fields, const QList<NamedAmount> &more = {});
+
 // Binds what every document header stores from `fields`: `partnerKey` (":VendorId"),
 // :EmployeeId (the signed-in employee), :Date, :ShipDate, :Subtotal, :Freight, :Total and
 // :Comments (NULL when empty).

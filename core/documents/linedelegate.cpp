@@ -4,9 +4,67 @@
 #include "core/db/money.h"
 #include "core/widgets/numberfields.h"
 
+#include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QSpinBox>
+
+namespace {
+// An empty date editor holds its minimum and shows this instead: the special text of a
+// spin box shows only when it is not empty.
+const QString noDate = QStringLiteral(" ");
+
+// A date that stays empty until the user picks one: opening, or merely passing through,
+// the cell of an empty date writes nothing.
+class OptionalDateEdit : public QDateEdit
+{
+public:
+    explicit OptionalDateEdit(QWidget *parent) : QDateEdit(parent)
+    {
+        setDisplayFormat(dateFormat);
+        setSpecialValueText(noDate);
+        empty();
+    }
+
+    bool isEmpty() const { return date() == minimumDate(); }
+    void empty() { setDate(minimumDate()); }
+
+    void stepBy(int steps) override
+    {
+        if (isEmpty())
+            startFromToday();
+        else
+            QDateEdit::stepBy(steps);
+    }
+
+protected:
+    StepEnabled stepEnabled() const override
+    {
+        return isEmpty() ? StepUpEnabled | StepDownEnabled : QDateEdit::stepEnabled();
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Delete) {
+            empty();
+            return;
+        }
+        if (isEmpty() && !event->text().isEmpty() && event->text().at(0).isDigit())
+            startFromToday();
+        QDateEdit::keyPressEvent(event);
+    }
+
+private:
+    // Typing replaces the first part of today's date, so the date is built from there.
+    void startFromToday()
+    {
+        setDate(QDate::currentDate());
+        setSelectedSection(sectionAt(0));
+    }
+};
+}
 
 cLineDelegate::cLineDelegate() : DirectionDelegate(nullptr) {}
 
@@ -66,4 +124,56 @@ bool cLineDelegate::setNumberModelData(QWidget *editor, QAbstractItemModel *mode
         return true;
     }
     return false;
+}
+
+void cLineDelegate::setChoiceEditorData(QComboBox *list, const QModelIndex &index, int idColumn)
+{
+    const QString id = index.sibling(index.row(), idColumn).data(Qt::EditRole).toString();
+    int current = 0;
+    for (int entry = 0; entry < list->count() && !id.isEmpty(); ++entry)
+        if (list->itemData(entry).toString() == id)
+            current = entry;
+    list->setCurrentIndex(current);
+}
+
+void cLineDelegate::setChoiceModelData(QComboBox *list, QAbstractItemModel *model, const QModelIndex &index,
+                                       int idColumn)
+{
+    // The view refreshes the open editor from the row at each write, reselecting by the
+    // id: so both are read first, and the id goes in before the name.
+    const QString name = list->currentText();
+    const QVariant id = list->currentData();
+    model->setData(index.sibling(index.row(), idColumn), id, Qt::EditRole);
+    model->setData(index, name, Qt::EditRole);
+}
+
+QWidget *cLineDelegate::dateEditor(QWidget *parent)
+{
+    return new OptionalDateEdit(parent);
+}
+
+bool cLineDelegate::setDateEditorData(QWidget *editor, const QModelIndex &index)
+{
+    auto *date = dynamic_cast<OptionalDateEdit *>(editor);
+    if (!date)
+        return false;
+    const QDate value = index.data(Qt::EditRole).toDate();
+    if (value.isValid())
+        date->setDate(value);
+    else
+        date->empty();
+    return true;
+}
+
+bool cLineDelegate::setDateModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index)
+{
+    auto *date = dynamic_cast<OptionalDateEdit *>(editor);
+    if (!date)
+        return false;
+    date->interpretText();
+    const QVariant picked = date->isEmpty() ? QVariant() : QVariant(date->date());
+    const QDate shown = index.data(Qt::EditRole).toDate();
+    if (picked.toDate() != shown || picked.isValid() != shown.isValid())
+        model->setData(index, picked, Qt::EditRole);
+    return true;
 }

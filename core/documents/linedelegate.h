@@ -3,9 +3,13 @@
 
 #include "core/widgets/direction.h"
 
+class QComboBox;
+
 // What the cell editors of the document line grids share: each editor fills its cell;
 // amounts are painted with their cents and dates in the program's date format; a whole
-// number and an amount are edited in spin boxes that take only what their column stores.
+// number and an amount are edited in spin boxes that take only what their column stores;
+// a list of choices (a unit, a price type) writes the chosen entry's name and id; a date
+// may stay empty.
 class cLineDelegate : public DirectionDelegate
 {
 public:
@@ -23,6 +27,21 @@ protected:
     // Writes what a whole-number or amount editor holds, as typed, into the cell; false
     // for any other editor.
     static bool setNumberModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index);
+
+    // Opens `list` on the entry whose id is the one in the row's `idColumn`, the first
+    // entry when none is.
+    static void setChoiceEditorData(QComboBox *list, const QModelIndex &index, int idColumn);
+    // Writes the chosen entry's name into the cell and its id into the row's `idColumn`.
+    static void setChoiceModelData(QComboBox *list, QAbstractItemModel *model, const QModelIndex &index, int idColumn);
+
+    // A date editor that shows nothing until the user picks a date (an arrow key, the
+    // wheel or a digit starts from today), and is emptied again by Delete.
+    static QWidget *dateEditor(QWidget *parent);
+    // Moves the cell's date, or its emptiness, into a date editor; false for any other.
+    static bool setDateEditorData(QWidget *editor, const QModelIndex &index);
+    // Writes the picked date, or an empty cell, when it differs from the cell's; false
+    // for any other editor.
+    static bool setDateModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index);
 };
 
 #endif // LINEDELEGATE_H

@@ -241,8 +241,6 @@ QString cLineGrid::noUnitText()
 
 bool cLineGrid::checkLines(QWidget *parent, int nameColumn, const QList<RequiredCell> &required) const
 {
-    // The largest amount of the DECIMAL(10,2) columns that keep a line.
-    const Money largestStoredAmount = Money::fromCents(9999999999LL);
     for (int row = 0; row < lineCount(); ++row) {
         QString problem;
         for (const RequiredCell &cell : required) {
@@ -251,8 +249,13 @@ bool cLineGrid::checkLines(QWidget *parent, int nameColumn, const QList<Required
                 break;
             }
         }
-        if (problem.isEmpty() && (lineTotal(row) > largestStoredAmount || lineTotal(row) < -largestStoredAmount))
+        if (problem.isEmpty() && !lineTotal(row).fitsDecimal10())
             problem = tr("The price of line %1 (%2) is larger than a line can hold.");
+        // A discount beyond what the units cost would make the line a payment to the
+        // partner.
+        if (problem.isEmpty() && columns.discount >= 0
+            && amount(row, columns.discount) > amount(row, columns.unitPrice).times(number(row, columns.quantity)))
+            problem = tr("The discount of line %1 (%2) is more than the line's amount.");
         if (!problem.isEmpty()) {
             Messages::critical(parent, msgCaption,
                                problem.arg(QString::number(row + 1), Direction::isolated(value(row, nameColumn).toString())));

@@ -141,7 +141,7 @@ public:
     QVariant storedId(int row) const;
     QList<QVariant> removedIds() const { return removed; }
     // What is shown is what is stored: after a load, or a save the grid stays on.
-    void markStored();
+    virtual void markStored();
 
     bool write(cDbSave &save, const LineStatements &sql, const LineBinder &bind) const;
 

@@ -61,10 +61,10 @@ frmSalesInvoice::frmSalesInvoice(QWidget *parent) : QDialog(parent), ui(new Ui::
         date->setDisplayFormat(dateFormat);
         date->setDate(QDate::currentDate());
     }
-    // Freight and deposit are stored as DECIMAL(10,2) and may be negative; the sums get
-    // room to show whatever the lines add up to.
+    // Freight is stored as DECIMAL(10,2) and may be negative; a deposit is money paid
+    // and never is. The sums get room to show whatever the lines add up to.
     NumberFields::setupAmount(ui->txtFreight, 10, true);
-    NumberFields::setupAmount(ui->txtDeposit, 10, true);
+    NumberFields::setupAmount(ui->txtDeposit, 10, false);
     NumberFields::setupAmount(ui->txtOrderDeposit, 10, true);
     NumberFields::setupAmount(ui->txtSubTotal, 12, true);
     NumberFields::setupAmount(ui->txtTotal, 12, true);
@@ -246,7 +246,9 @@ bool frmSalesInvoice::isValid()
                this, {{ui->cmbCustomer, tr("Select Customer")},
                       {ui->cmbWarehouse, tr("Select warehouse")}},
                lines->lineCount()) &&
-           lines->checkLines(this) && TextColumns::storable(this);
+           lines->checkLines(this) &&
+           DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
+           TextColumns::storable(this);
 }
 
 // The header and its lines stand or fall together. After a failure nothing is kept and

@@ -157,7 +157,8 @@ bool frmSalesQuote::isValid()
 {
     return DocumentLines::hasChoicesAndLines(
                this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount()) &&
-           lines->checkLines(this) && TextColumns::storable(this);
+           lines->checkLines(this) && DocumentLines::headerAmountsFit(this, headerFields()) &&
+           TextColumns::storable(this);
 }
 
 void frmSalesQuote::on_btnRemoveItem_clicked()

@@ -20,6 +20,12 @@ QVariant cell(const QModelIndex &index, int column)
 {
     return index.sibling(index.row(), column).data(Qt::EditRole);
 }
+
+// Where a list's cell keeps the chosen entry's id.
+int idColumn(const QModelIndex &index)
+{
+    return index.column() == Uom ? UomId : PriceTypeId;
+}
 }
 
 QWidget *SalesDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
@@ -50,16 +56,13 @@ void SalesDelegate::setEditorData(QWidget *editor, const QModelIndex &index) con
     if (setNumberEditorData(editor, index))
         return;
     if (auto *list = qobject_cast<QComboBox *>(editor))
-        list->setCurrentIndex(qMax(0, list->findText(index.data(Qt::EditRole).toString())));
+        setChoiceEditorData(list, index, idColumn(index));
 }
 
 void SalesDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     if (setNumberModelData(editor, model, index))
         return;
-    if (auto *list = qobject_cast<QComboBox *>(editor)) {
-        const int idColumn = index.column() == Uom ? UomId : PriceTypeId;
-        model->setData(index, list->currentText(), Qt::EditRole);
-        model->setData(index.sibling(index.row(), idColumn), list->currentData(), Qt::EditRole);
-    }
+    if (auto *list = qobject_cast<QComboBox *>(editor))
+        setChoiceModelData(list, model, index, idColumn(index));
 }

@@ -93,21 +93,38 @@ void cSalesGrid::fillLineDefaults(int row)
         setValue(row, column, 0.0);
 }
 
-std::function<void(int row)> cSalesGrid::listPrices()
+QString cSalesGrid::pricingKey(int row) const
 {
-    // Every line's price in one statement: a statement per line made each change to a
-    // long document, and its save, cost a round trip per line. The ids are the grid's own
-    // numbers, never typed text; an empty id matches nothing, as `= NULL` did. Of two
-    // prices for the same unit and type, the older, as the lookup by item gave it.
-    auto id = [this](int row, int column) {
+    // The ids are the grid's own numbers, never typed text; an empty id matches nothing,
+    // as `= NULL` did.
+    auto id = [this, row](int column) {
         const QVariant shown = value(row, column);
         bool isNumber = false;
         const qlonglong number = shown.toLongLong(&isNumber);
         return isNumber && !shown.isNull() ? QString::number(number) : QStringLiteral("NULL");
     };
+    return QStringLiteral("(%1, %2, %3)").arg(id(ItemId), id(UomId), id(PriceTypeId));
+}
+
+void cSalesGrid::markStored()
+{
+    cLineGrid::markStored();
+    storedPricing.clear();
+    for (int row = 0; row < lineCount(); ++row) {
+        const QVariant id = storedId(row);
+        if (id.isValid())
+            storedPricing.insert(id.toString(), {pricingKey(row), value(row, UnitPrice)});
+    }
+}
+
+std::function<void(int row)> cSalesGrid::listPrices()
+{
+    // Every line's price in one statement: a statement per line made each change to a
+    // long document, and its save, cost a round trip per line. Of two prices for the same
+    // unit and type, the older, as the lookup by item gave it.
     QStringList keys;
     for (int row = 0; row < lineCount(); ++row)
-        keys << QStringLiteral("(%1, %2, %3)").arg(id(row, ItemId), id(row, UomId), id(row, PriceTypeId));
+        keys << pricingKey(row);
     auto prices = std::make_shared<QHash<QString, QVariant>>();
     bool answered = keys.isEmpty();
     if (!answered) {
@@ -126,12 +143,20 @@ std::function<void(int row)> cSalesGrid::listPrices()
                 prices->insert(key, query.value(3));
         }
     }
-    return [this, id, prices, answered](int row) {
+    return [this, prices, answered](int row) {
+        // A sale stored at its day's price stays at it: a later list price is for lines
+        // priced afresh.
+        const QString key = pricingKey(row);
+        const QVariant id = storedId(row);
+        const auto stored = id.isValid() ? storedPricing.constFind(id.toString()) : storedPricing.constEnd();
+        if (stored != storedPricing.constEnd() && stored->key == key) {
+            setValue(row, UnitPrice, stored->unitPrice);
+            return;
+        }
         // A lookup the server did not answer keeps the price that was shown, rather than
         // pricing the line at nothing.
         if (answered)
-            setValue(row, UnitPrice, prices->value(QStringLiteral("(%1, %2, %3)")
-                                                       .arg(id(row, ItemId), id(row, UomId), id(row, PriceTypeId))));
+            setValue(row, UnitPrice, prices->value(key));
     };
 }
 

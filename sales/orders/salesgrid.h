@@ -4,7 +4,9 @@
 #include "core/documents/documentlines.h"
 #include "core/documents/linegrid.h"
 
+#include <QHash>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 
@@ -59,8 +61,12 @@ public:
     void fillLineDefaults(int row);
 
     // A line refresh for recalculate(): each line's unit price from its item's price list
-    // for its unit and price type, empty when the list has no such price.
+    // for its unit and price type, empty when the list has no such price. A stored line
+    // keeps the price it was stored with while its item, unit and price type stay.
     std::function<void(int row)> listPrices();
+
+    // Also remembers what each stored line is priced by, and at what price.
+    void markStored() override;
 
     // Runs the item picker and adds the chosen item as a new line with its quantity
     // editor open; false when nothing was picked or the item is gone.
@@ -82,7 +88,16 @@ public slots:
     void fitColumns();
 
 private:
+    // "(item, unit, price type)" of a line, as the price list is looked up by.
+    QString pricingKey(int row) const;
+
     QTableView *view;
+    struct StoredPricing
+    {
+        QString key;
+        QVariant unitPrice;
+    };
+    QHash<QString, StoredPricing> storedPricing; // by the stored line's id
 };
 
 #endif // SALESGRID_H

@@ -16,8 +16,8 @@
 using namespace PurchaseLine;
 
 namespace {
-// Rice has prices in Each and Case and was bought twice, last in Case at 24.00; Tea has
-// a price but was never bought.
+// Rice has prices in Each and Case and was bought twice, last in Case at 24.00, before
+// that in Each at 2.10; Tea has a price but was never bought.
 const char *fixture[] = {
     "insert into persons (PersonId, PersonName) values (10, 'Vera Person')",
     "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1')",
@@ -169,8 +169,20 @@ void tst_purchasegrid::dateEditorOpensOnTheCellsDate()
     QVERIFY(grid.lines.addItem(1));
     auto *date = qobject_cast<QDateEdit *>(grid.editor(0, Date));
     QVERIFY(date);
+    // An empty cell opens an empty editor, which leaves the cell empty.
     grid.delegate.setEditorData(date, grid.model.index(0, Date));
+    QCOMPARE(date->text().trimmed(), QString());
+    grid.delegate.setModelData(date, &grid.model, grid.model.index(0, Date));
+    QVERIFY(grid.lines.value(0, Date).isNull());
+    // An arrow key starts from today; Delete empties it again.
+    QTest::keyClick(date, Qt::Key_Up);
     QCOMPARE(date->date(), QDate::currentDate());
+    QTest::keyClick(date, Qt::Key_Delete);
+    QCOMPARE(date->text().trimmed(), QString());
+    // Typing starts from today's date too, replacing its first part.
+    QTest::keyClicks(date, "12");
+    date->interpretText();
+    QCOMPARE(date->date(), QDate(QDate::currentDate().year(), QDate::currentDate().month(), 12));
 
     grid.lines.setValue(0, Date, QDate(2024, 2, 29));
     grid.delegate.setEditorData(date, grid.model.index(0, Date));
@@ -182,7 +194,8 @@ void tst_purchasegrid::dateEditorOpensOnTheCellsDate()
     delete date;
 }
 
-// The newest purchase line's price, whatever its unit; an item never bought has none.
+// The newest purchase line's price in the line's unit: Rice was bought last by the Case,
+// before that by the Each; an item never bought has none.
 void tst_purchasegrid::defaultPriceIsTheNewestPurchasePrice()
 {
     Grid grid;
@@ -190,9 +203,9 @@ void tst_purchasegrid::defaultPriceIsTheNewestPurchasePrice()
     QVERIFY(grid.lines.addItem(2));
     QVERIFY(!grid.lines.addItem(99));
     QCOMPARE(grid.lines.lineCount(), 2);
-    QCOMPARE(grid.cell(0, Quantity) + ' ' + grid.cell(0, Uom) + ' ' + grid.cell(0, UnitPrice), QString("1 Each 24.00"));
+    QCOMPARE(grid.cell(0, Quantity) + ' ' + grid.cell(0, Uom) + ' ' + grid.cell(0, UnitPrice), QString("1 Each 2.10"));
     QCOMPARE(grid.cell(1, Quantity) + ' ' + grid.cell(1, Uom) + ' ' + grid.cell(1, UnitPrice), QString("1 Each "));
-    QCOMPARE(grid.lines.recalculate().toDouble(), 24.0);
+    QCOMPARE(grid.lines.recalculate().toDouble(), 2.1);
 }
 
 void tst_purchasegrid::linePriceAndSubtotal()

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -114,6 +115,37 @@ void doubleClickRow(QTableView *view, int row)
     // A real double click starts with a click, which makes the row the current one.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+bool editCell(QTableView *view, int row, int column, const QVariant &value)
+{
+    const QModelIndex cell = view->model()->index(row, column);
+    if (!cell.isValid() || view->isColumnHidden(column))
+        return false;
+    view->scrollTo(cell);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(cell).center());
+    if (!view->indexWidget(cell))
+        view->edit(cell);
+    QWidget *editor = view->indexWidget(cell);
+    if (!editor)
+        return false;
+    if (!value.isValid()) {
+        // Only passing through.
+    } else if (auto *list = qobject_cast<QComboBox *>(editor)) {
+        choose(list, value.toString());
+    } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+        if (value.toDate().isNull())
+            QTest::keyClick(date, Qt::Key_Delete);
+        else
+            date->setDate(value.toDate());
+    } else if (auto *number = qobject_cast<QAbstractSpinBox *>(editor)) {
+        number->selectAll();
+        QTest::keyClicks(number, value.toString());
+    } else {
+        QTest::keyClicks(editor, value.toString());
+    }
+    QTest::keyClick(editor, Qt::Key_Tab);
+    return true;
 }
 
 QStringList shownRows(const QTableView *view)

@@ -39,6 +39,13 @@ QTableView *table(QWidget *list);
 void chooseRow(QWidget *list, const QVariant &shown, int column = 1);
 // Double-clicks the row `row` of a shown view where a user would, on its first shown cell.
 void doubleClickRow(QTableView *view, int row);
+// The user edits a cell of a shown `view` through its editor: a click on the cell opens it,
+// the editor is given `value` (a list's entry by its text; a number typed over what it
+// shows; a date picked, or emptied with Delete for a null QDate; nothing at all for an
+// invalid QVariant, as when the current cell merely passes through), and Tab commits it
+// and moves on. False, and nothing done, when the cell opens no editor.
+bool editCell(QTableView *view, int row, int column, const QVariant &value);
+
 // The rows as "cell|cell|...", each cell as the table shows it, hidden columns left out.
 QStringList shownRows(const QTableView *view);
 
