@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1.0 Beta"));
     QApplication app(argc, argv);
     initZarpoResources();
+    Direction::applyToApplication();
 
     QSplashScreen splash(QPixmap(QStringLiteral(":new/Pics/AccResources/splash.jpg")));
     splash.show();

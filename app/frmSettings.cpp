@@ -17,13 +17,8 @@ frmSettings::frmSettings(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    if (rightToLeft) {
+    if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
-        // The entries are account numbers with English names: read left to right, an
-        // entry keeps its number in front instead of having it moved behind the name.
-        for (QComboBox *combo : accountCombos())
-            combo->setLayoutDirection(Qt::LeftToRight);
-    }
     ui->tabWidget->setCurrentWidget(ui->tabAccounts);
 
     fillAccountCombo(ui->cmbAccountsReceivable, 1);
@@ -52,20 +47,15 @@ QList<QComboBox *> frmSettings::accountCombos() const
             ui->cmbPayrollAcc, ui->cmbSafe, ui->cmbCheck, ui->cmbCreditCard};
 }
 
-// Only leaf accounts can take postings, so only they are offered.
+// Only leaf accounts can take postings, so only they are offered. A failed read leaves the
+// combo empty, and a save is refused as for any blank account.
 void frmSettings::fillAccountCombo(QComboBox *combo, int typeId)
 {
-    combo->clear();
-    QSqlQuery query;
-    query.prepare(QStringLiteral(
-        "Select AccountId, Concat(AccountNo, ': ', Description) as Account, ParentAccountId from accounts "
-        "where TypeId = :TypeId and AccountId not IN "
-        "(select ParentAccountId from accounts where parentAccountId is not null)"));
-    query.bindValue(QStringLiteral(":TypeId"), typeId);
-    if (!query.exec())
-        return;
-    while (query.next())
-        combo->addItem(query.value(1).toString(), query.value(0).toInt());
+    fillCombo(combo, {},
+              QStringLiteral("Select AccountId, %1 from accounts where TypeId = :TypeId and AccountId not IN "
+                             "(select ParentAccountId from accounts where parentAccountId is not null)")
+                  .arg(accountEntrySql()),
+              {{QStringLiteral(":TypeId"), typeId}});
     showEntriesWhole(combo);
 }
 

@@ -1,6 +1,7 @@
 #include "core/widgets/comboboxes.h"
 
 #include "core/db/connection.h"
+#include "core/system/globals.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -35,6 +36,12 @@ QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString 
             combo->addItem(query.value(0).toString());
     }
     return QSqlError();
+}
+
+QString accountEntrySql()
+{
+    return rightToLeft ? QStringLiteral("Concat(AccountNo, ': ', COALESCE(NULLIF(DescriptionAr, ''), Description, ''))")
+                       : QStringLiteral("Concat(AccountNo, ': ', COALESCE(Description, ''))");
 }
 
 bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql)

@@ -20,6 +20,11 @@ class QComboBox;
 // (isValid() false) when the statement ran; a failure leaves the leading entries only.
 QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString &sql, const QVariantMap &values = {});
 
+// The select expression of an account's entry as the interface's language names it, for a
+// statement on `accounts`: "10200: " then the account's Arabic name in Arabic (its English
+// name where it has no Arabic one), its English name otherwise.
+QString accountEntrySql();
+
 // The same fill; false when the statement failed.
 bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql);
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QFontMetrics>
@@ -10,8 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QSpinBox>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTableView>
 #include <QVector>
 
@@ -148,7 +153,104 @@ public:
 };
 }
 
+namespace {
+// The style of every window, with what the platform's style lays out against the rule.
+class DirectionStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_PushButtonLabel)
+            return drawButtonLabel(qstyleoption_cast<const QStyleOptionButton *>(option), painter, widget);
+        // A combo's entry is isolated whatever the combo's direction: the style paints it
+        // as a line of the painter's, which is not always the combo's.
+        if (element == CE_ComboBoxLabel) {
+            if (const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option)) {
+                QStyleOptionComboBox entry = *combo;
+                entry.currentText = Direction::isolated(entry.currentText);
+                return QProxyStyle::drawControl(element, &entry, painter, widget);
+            }
+        }
+        // A combo's list draws its entries as menu items.
+        if (element == CE_MenuItem && qobject_cast<const QComboBox *>(widget)) {
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+                QStyleOptionMenuItem entry = *item;
+                entry.text = Direction::isolated(entry.text);
+                return QProxyStyle::drawControl(element, &entry, painter, widget);
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+private:
+    // Right to left, Qt's style puts the icon in the middle of the button and aligns the
+    // text to the icon's left by asking for the right edge, which the painter then mirrors
+    // to the left: the text lands on the button's far edge and is cut. Painted left to
+    // right, the right edge stays right; the text keeps its own order as a right-to-left
+    // isolate.
+    void drawButtonLabel(const QStyleOptionButton *button, QPainter *painter, const QWidget *widget) const
+    {
+        if (!button || button->direction != Qt::RightToLeft || button->icon.isNull() || button->text.isEmpty())
+            return QProxyStyle::drawControl(CE_PushButtonLabel, button, painter, widget);
+        QStyleOptionButton label = *button;
+        label.text = QChar(0x2067) + button->text + QChar(0x2069);
+        painter->save();
+        painter->setLayoutDirection(Qt::LeftToRight);
+        QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
+        painter->restore();
+    }
+};
+
+// Text boxes are polished when first shown, after their window has set its direction.
+class TextBoxDirection : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish || event->type() == QEvent::LayoutDirectionChange) {
+            if (auto *box = qobject_cast<QPlainTextEdit *>(watched))
+                Direction::alignByText(box);
+        }
+        return false;
+    }
+};
+}
+
 namespace Direction {
+
+void applyToApplication()
+{
+    static TextBoxDirection *rule = nullptr;
+    if (rule)
+        return;
+    rule = new TextBoxDirection(qApp);
+    qApp->installEventFilter(rule);
+    QApplication::setStyle(new DirectionStyle);
+}
+
+void alignByText(QPlainTextEdit *box)
+{
+    const auto align = [box] {
+        const QString text = box->toPlainText();
+        const Qt::LayoutDirection direction = text.isEmpty() ? box->layoutDirection() : of(text);
+        const Qt::Alignment alignment = Qt::AlignAbsolute | (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        QTextOption option = box->document()->defaultTextOption();
+        if (option.textDirection() == direction && option.alignment() == alignment)
+            return;
+        option.setTextDirection(direction);
+        option.setAlignment(alignment);
+        box->document()->setDefaultTextOption(option);
+    };
+    const char *aligned = "alignedByText";
+    if (!box->property(aligned).toBool()) {
+        box->setProperty(aligned, true);
+        QObject::connect(box, &QPlainTextEdit::textChanged, box, align);
+    }
+    align();
+}
 
 void keepDateFieldsLeftToRight()
 {

@@ -9,6 +9,7 @@ class QAbstractItemView;
 class QAbstractSpinBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QTableView;
 
 // How text and amounts are laid out in windows of either direction. Each piece of text
@@ -33,6 +34,18 @@ QString leftToRight(const QString &text);
 // "10/3/2013" and not "2013/3/10", inside windows of either direction. Called once, by the
 // program's start-up in a right-to-left language.
 void keepDateFieldsLeftToRight();
+
+// From now on, in windows of either direction: a button with an icon shows its whole text
+// beside the icon, a combo shows each entry in the direction of its own text ("10200: Cash"
+// keeps its number in front in an Arabic window), and every multi-line text box aligns its
+// text by the direction of its first letter, as it is typed or loaded. Called once, by the
+// program's start-up, before any window opens.
+void applyToApplication();
+
+// Aligns `box` by its text's direction now and whenever its text changes: right for Arabic
+// text, left for Latin text and numbers; an empty box by its own direction. What
+// applyToApplication does for every text box; for one that is already shown.
+void alignByText(QPlainTextEdit *box);
 
 // `lead` followed by `text` as one line of `direction`, such as " - " before a name: when
 // `text` reads the other way it is isolated and the line led by the direction's mark, so

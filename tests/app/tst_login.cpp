@@ -5,6 +5,7 @@
 #include "core/system/globals.h"
 #include "core/system/seams.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QToolButton>
+#include <QTranslator>
 
 using TestSupport::MessageRecorder;
 
@@ -76,6 +79,8 @@ private slots:
     void damagedSettingsFileIsToldOnce();
     void languageFlags_data();
     void languageFlags();
+    void buttonsShowTheirWholeText_data();
+    void buttonsShowTheirWholeText();
 
 private:
     QPointer<frmLogin> login;
@@ -390,6 +395,47 @@ void tst_login::languageFlags()
         const QStringList arguments = QCoreApplication::arguments();
         QCOMPARE(this->restarts.first(), QStringList{arguments.first()} + arguments);
     }
+}
+
+void tst_login::buttonsShowTheirWholeText_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("English") << false;
+    QTest::newRow("Arabic") << true;
+}
+
+// "Login" and "Cancel" beside their icons, whole, as the program shows them in its language.
+void tst_login::buttonsShowTheirWholeText()
+{
+    QFETCH(bool, arabic);
+    QTranslator translator;
+    // The application's direction is read when the buttons are painted.
+    const auto restore = qScopeGuard([&translator] {
+        QCoreApplication::removeTranslator(&translator);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    });
+    if (arabic) {
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/../../zarpo_ar.qm"));
+        QCoreApplication::installTranslator(&translator);
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        rightToLeft = true;
+    }
+    delete login;
+    frmLogin window(nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    int checked = 0;
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        if (button->icon().isNull() || button->text().isEmpty())
+            continue;
+        const QString problem = buttonTextProblem(button);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        ++checked;
+    }
+    QVERIFY(checked >= 2);
+    QCOMPARE(window.findChild<QPushButton *>("btnCancel")->text(),
+             arabic ? QString::fromUtf8("إلغاء") : QString("Cancel"));
 }
 
 ZARPO_TEST_MAIN(tst_login)

@@ -60,6 +60,8 @@ private slots:
     void cleanup();
     void comboOffersLeafAccountsOfItsType_data();
     void comboOffersLeafAccountsOfItsType();
+    void accountsReadInTheInterfaceLanguage_data();
+    void accountsReadInTheInterfaceLanguage();
     void saveRoundTrips();
     void accountWithoutAChoiceIsRefused();
     void failedSaveIsReportedAndKeepsTheWindow();
@@ -102,6 +104,7 @@ void tst_settings::init()
 
 void tst_settings::cleanup()
 {
+    rightToLeft = false;
     delete window;
     FileDialogs::getExistingDirectory = realFolderDialog;
 }
@@ -154,6 +157,37 @@ void tst_settings::comboOffersLeafAccountsOfItsType()
         QCOMPARE(TestSupport::queryValue("select TypeId from accounts where AccountId = " + id).toInt(), typeId);
         QCOMPARE(TestSupport::queryValue("select count(*) from accounts where ParentAccountId = " + id).toInt(), 0);
     }
+}
+
+void tst_settings::accountsReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("receivable");
+    QTest::addColumn<QString>("unnamedInArabic");
+
+    QTest::newRow("English") << false << "10200: Accounts Receivable" << "10900: Petty Cash";
+    QTest::newRow("Arabic, with the English name where no Arabic one is stored")
+        << true << QString::fromUtf8("10200: حساب المدينين") << "10900: Petty Cash";
+}
+
+// The entries read as the Arabic reports name the accounts, each laid out by the combo
+// in its own direction (what the combo then paints is checked where the rule lives).
+void tst_settings::accountsReadInTheInterfaceLanguage()
+{
+    QFETCH(bool, arabic);
+    QFETCH(QString, receivable);
+    QFETCH(QString, unnamedInArabic);
+    EXEC_SQL("insert into accounts (AccountNo, Description, DescriptionAr, TypeId, CurrencyId, ParentAccountId) "
+             "values ('10900', 'Petty Cash', '', 1, 2, 34)");
+    rightToLeft = arabic;
+    open();
+    EXEC_SQL("delete from accounts where AccountNo = '10900'");
+
+    auto *box = widget<QComboBox>("cmbAccountsReceivable");
+    QCOMPARE(box->currentText(), receivable);
+    QCOMPARE(box->layoutDirection(), arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    auto *safe = widget<QComboBox>("cmbSafe");
+    QVERIFY(safe->findText(unnamedInArabic) >= 0);
 }
 
 void tst_settings::saveRoundTrips()

@@ -5,6 +5,7 @@
 #include "core/system/globals.h"
 #include "core/system/resources.h"
 #include "core/system/seams.h"
+#include "core/widgets/direction.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,6 +42,8 @@ void initTestProgram()
 {
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1.0 Beta"));
     initZarpoResources();
+    // Windows are drawn and aligned as the program's start-up sets them up.
+    Direction::applyToApplication();
     folder = std::make_unique<QTemporaryDir>();
     setProgramDir(folder->path());
     Messages::setResponder([](Messages::Kind kind, QWidget *, const QString &title, const QString &text,

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QtTest>
@@ -165,4 +166,61 @@ QStringList shownRows(const QTableView *view)
         rows << cells.join('|');
     }
     return rows;
+}
+
+QPair<int, int> differingColumns(const QImage &image, const QImage &background, const QColor &ignored)
+{
+    QPair<int, int> columns(-1, -1);
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel != background.pixel(x, y) && !(ignored.isValid() && pixel == ignored.rgb())) {
+                columns.first = columns.first < 0 ? x : columns.first;
+                columns.second = x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+QImage rendered(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString buttonTextProblem(QPushButton *button)
+{
+    const QIcon icon = button->icon();
+    const QString text = button->text();
+    const QRgb iconColour = qRgb(0, 0, 255);
+    QPixmap square(button->iconSize());
+    square.fill(QColor(iconColour));
+
+    button->setIcon(QIcon(square));
+    const QImage labelled = rendered(button);
+    button->setIcon(QIcon());
+    button->setText(QString());
+    const QImage bare = rendered(button);
+    button->setIcon(icon);
+    button->setText(text);
+
+    const QPair<int, int> ink = differingColumns(labelled, bare, QColor(iconColour));
+    QPair<int, int> iconColumns(-1, -1);
+    for (int x = 0; x < labelled.width(); ++x)
+        for (int y = 0; y < labelled.height(); ++y)
+            if (labelled.pixel(x, y) == iconColour) {
+                iconColumns.first = iconColumns.first < 0 ? x : iconColumns.first;
+                iconColumns.second = x;
+            }
+    const int textWidth = button->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&')));
+    const int width = button->width();
+    const QString where = QStringLiteral("%1 \"%2\", %3 wide: text at %4..%5 (%6 wide), icon at %7..%8")
+                              .arg(button->objectName(), text).arg(width).arg(ink.first).arg(ink.second)
+                              .arg(textWidth).arg(iconColumns.first).arg(iconColumns.second);
+    // The frame takes the outer pixels; ink narrower than most of the text means it was cut.
+    const bool inside = ink.first >= 3 && ink.second <= width - 4;
+    const bool whole = ink.second - ink.first + 1 >= textWidth * 8 / 10;
+    const bool beside = button->isRightToLeft() ? ink.second < iconColumns.first : ink.first > iconColumns.second;
+    return iconColumns.first >= 0 && inside && whole && beside ? QString() : where;
 }

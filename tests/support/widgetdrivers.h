@@ -1,12 +1,16 @@
 #ifndef WIDGETDRIVERS_H
 #define WIDGETDRIVERS_H
 
+#include <QColor>
+#include <QImage>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QWidget;
 
@@ -48,5 +52,18 @@ bool editCell(QTableView *view, int row, int column, const QVariant &value);
 
 // The rows as "cell|cell|...", each cell as the table shows it, hidden columns left out.
 QStringList shownRows(const QTableView *view);
+
+// What a shown widget paints, as RGB pixels.
+QImage rendered(QWidget *widget);
+// The first and last columns of `image` with a pixel that differs from `background` and,
+// when `ignored` is valid, is not of that colour: where one rendering paints what the other
+// does not. -1, -1 when none differ.
+QPair<int, int> differingColumns(const QImage &image, const QImage &background, const QColor &ignored = QColor());
+
+// Where a shown button paints its text beside its icon, read from its pixels: empty when
+// the whole text stands inside the button and beside the icon on the side it is read from
+// (left of the icon when the button is right to left); otherwise what is wrong. The icon
+// is measured as a plain square of the button's icon size, put back afterwards.
+QString buttonTextProblem(QPushButton *button);
 
 #endif // WIDGETDRIVERS_H

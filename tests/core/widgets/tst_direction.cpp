@@ -1,13 +1,20 @@
 #include "core/widgets/direction.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 namespace {
@@ -24,6 +31,14 @@ bool readsLeftToRightInArabic(const QString &shown, int first, int last, const Q
     layout.endLayout();
     return line.cursorToX(first) < line.cursorToX(last);
 }
+
+// The program's direction for the life of the guard: Arabic turns the whole application
+// right to left, and the painters of its widgets take the application's direction.
+struct ApplicationDirection
+{
+    explicit ApplicationDirection(Qt::LayoutDirection direction) { QApplication::setLayoutDirection(direction); }
+    ~ApplicationDirection() { QApplication::setLayoutDirection(Qt::LeftToRight); }
+};
 
 // The text a right-to-left grid paints for its only cell.
 QString paintedText(QTableView &view)
@@ -49,6 +64,12 @@ private slots:
     void leadStaysInFrontOfAName_data();
     void leadStaysInFrontOfAName();
     void dateFieldsReadLeftToRightInAnArabicWindow();
+    void buttonsWithIconsShowTheirWholeText_data();
+    void buttonsWithIconsShowTheirWholeText();
+    void comboEntriesFollowTheirFirstLetter_data();
+    void comboEntriesFollowTheirFirstLetter();
+    void textBoxesAlignByTheirText_data();
+    void textBoxesAlignByTheirText();
 };
 
 void tst_direction::cellsFollowTheirFirstLetter_data()
@@ -216,6 +237,144 @@ void tst_direction::dateFieldsReadLeftToRightInAnArabicWindow()
     // Turning the window again leaves the date as it is.
     window.setLayoutDirection(Qt::RightToLeft);
     QCOMPARE(date->layoutDirection(), Qt::LeftToRight);
+}
+
+void tst_direction::buttonsWithIconsShowTheirWholeText_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("English Cancel") << Qt::LeftToRight << "Cancel";
+    QTest::newRow("English Save and Close") << Qt::LeftToRight << "Save and &Close";
+    QTest::newRow("Arabic Cancel of the file dialog") << Qt::RightToLeft << QString::fromUtf8("أل&غِ");
+    QTest::newRow("Arabic Yes of a message box") << Qt::RightToLeft << QString::fromUtf8("&نعم");
+    QTest::newRow("Arabic Cancel of the login") << Qt::RightToLeft << QString::fromUtf8("إلغاء");
+    QTest::newRow("Arabic Save and Close") << Qt::RightToLeft << QString::fromUtf8("حفظ و إغلاق");
+}
+
+// The text stands beside the icon, on the side it is read from, and within the button;
+// at the button's own size and in a wider one, as a dialog's button box makes them.
+void tst_direction::buttonsWithIconsShowTheirWholeText()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(QString, text);
+    Direction::applyToApplication();
+    const ApplicationDirection program(direction);
+
+    QWidget window;
+    window.setLayoutDirection(direction);
+    auto *button = new QPushButton(text, &window);
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::darkGreen);
+    button->setIcon(QIcon(pixmap));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const int width : {button->sizeHint().width(), button->sizeHint().width() + 60}) {
+        button->resize(width, button->sizeHint().height());
+        const QString problem = buttonTextProblem(button);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+}
+
+void tst_direction::comboEntriesFollowTheirFirstLetter_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<QString>("name"); // after the account number
+    QTest::addColumn<bool>("numberAtLeft");
+
+    QTest::newRow("English window, English name") << Qt::LeftToRight << "Accounts Receivable" << true;
+    QTest::newRow("Arabic window, English name") << Qt::RightToLeft << "Accounts Receivable" << true;
+    QTest::newRow("Arabic window, Arabic name") << Qt::RightToLeft << QString::fromUtf8("حساب المدينين") << false;
+    QTest::newRow("English window, Arabic name") << Qt::LeftToRight << QString::fromUtf8("حساب المدينين") << false;
+}
+
+// The account number stands first as the entry is read: at the left of a Latin name, at
+// the right of an Arabic one, whatever the window's direction. Found as the columns that
+// change when only the number does.
+void tst_direction::comboEntriesFollowTheirFirstLetter()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(QString, name);
+    QFETCH(bool, numberAtLeft);
+    Direction::applyToApplication();
+    const ApplicationDirection program(direction);
+
+    QWidget window;
+    window.setLayoutDirection(direction);
+    auto *combo = new QComboBox(&window);
+    combo->addItems({"10200: " + name, "99999: " + name, QString()});
+    combo->setMinimumWidth(combo->sizeHint().width() + 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage first = rendered(combo);
+    combo->setCurrentIndex(1);
+    const QImage second = rendered(combo);
+    combo->setCurrentIndex(2);
+    const QImage empty = rendered(combo);
+
+    const QPair<int, int> entry = differingColumns(first, empty);
+    const QPair<int, int> number = differingColumns(first, second);
+    const QString where = QString("entry at %1..%2, number at %3..%4")
+                              .arg(entry.first).arg(entry.second).arg(number.first).arg(number.second);
+    QVERIFY2(entry.first >= 0 && number.first >= 0, qPrintable(where));
+    if (numberAtLeft)
+        QVERIFY2(number.first - entry.first < entry.second - number.second, qPrintable(where));
+    else
+        QVERIFY2(number.first - entry.first > entry.second - number.second, qPrintable(where));
+}
+
+void tst_direction::textBoxesAlignByTheirText_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("atRight");
+
+    const QString arabic = QString::fromUtf8("يسلم قبل نهاية الشهر");
+    QTest::newRow("English window, Latin") << Qt::LeftToRight << "Deliver by the end of the month" << false;
+    QTest::newRow("English window, Arabic") << Qt::LeftToRight << arabic << true;
+    QTest::newRow("Arabic window, Arabic") << Qt::RightToLeft << arabic << true;
+    QTest::newRow("Arabic window, Latin") << Qt::RightToLeft << "Deliver by the end of the month" << false;
+    QTest::newRow("Arabic window, digits then Arabic")
+        << Qt::RightToLeft << QString::fromUtf8("50 كرتونة للفرع") << true;
+    QTest::newRow("Arabic window, a number alone") << Qt::RightToLeft << "1520" << false;
+}
+
+// Where the first line of a text box lies, typed and loaded, and after its text turns to
+// the other script.
+void tst_direction::textBoxesAlignByTheirText()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(QString, text);
+    QFETCH(bool, atRight);
+    Direction::applyToApplication();
+    const ApplicationDirection program(direction);
+
+    QWidget window;
+    window.setLayoutDirection(direction);
+    auto *box = new QPlainTextEdit(&window);
+    box->resize(400, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto lineSide = [box] {
+        QCoreApplication::processEvents();
+        const QTextLine line = box->document()->firstBlock().layout()->lineAt(0);
+        const QRectF shown = line.naturalTextRect();
+        return shown.left() - line.x() > line.width() - shown.right() ? QString("right") : QString("left");
+    };
+    const QString expected = atRight ? "right" : "left";
+
+    QInputMethodEvent typed;
+    typed.setCommitString(text);
+    box->setFocus();
+    QCoreApplication::sendEvent(box, &typed);
+    QCOMPARE(box->toPlainText(), text);
+    QCOMPARE(lineSide(), expected);
+
+    box->clear();
+    box->setPlainText(Direction::of(text) == Qt::RightToLeft ? "Latin" : QString::fromUtf8("عربي"));
+    QCOMPARE(lineSide(), atRight ? QString("left") : QString("right"));
+    box->setPlainText(text);
+    QCOMPARE(lineSide(), expected);
 }
 
 ZARPO_TEST_MAIN(tst_direction)

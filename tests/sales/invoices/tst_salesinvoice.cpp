@@ -124,6 +124,8 @@ private slots:
     void form();
     void rememberedWarehouseAndCustomer_data();
     void rememberedWarehouseAndCustomer();
+    void warehouseWithoutACityShowsItsNameAlone_data();
+    void warehouseWithoutACityShowsItsNameAlone();
     void barcode_data();
     void barcode();
     void totalsFollowTheLines();
@@ -211,6 +213,23 @@ void tst_salesinvoice::rememberedWarehouseAndCustomer()
     frmSalesInvoice next(nullptr);
     QCOMPARE(combo(&next, "cmbWarehouse")->currentText(), QString("Main: Cairo"));
     QCOMPARE(combo(&next, "cmbCustomer")->currentText(), QString("Bare: Bob Person"));
+}
+
+void tst_salesinvoice::warehouseWithoutACityShowsItsNameAlone_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("English") << false;
+    QTest::newRow("Arabic") << true;
+}
+
+void tst_salesinvoice::warehouseWithoutACityShowsItsNameAlone()
+{
+    QFETCH(bool, arabic);
+    EXEC_SQL("insert into warehouses (WarehouseId, WarehouseName, City, IsActive) values "
+             "(3, 'Annex', NULL, b'1'), (4, 'Depot', '', b'1')");
+    rightToLeft = arabic;
+    frmSalesInvoice invoice(nullptr);
+    QCOMPARE(comboTexts(combo(&invoice, "cmbWarehouse")), QStringList({"<Add New>", "Main: Cairo", "Annex", "Depot"}));
 }
 
 void tst_salesinvoice::barcode_data()
