@@ -3,6 +3,7 @@
 #include "core/system/globals.h"
 #include "app/weeksales.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
-#include <QTextLayout>
 #include <QTableView>
 #include <QToolButton>
 #include <QTranslator>
@@ -402,14 +402,8 @@ void tst_homepanels::phoneKeepsItsDigitOrderInARightToLeftGrid()
     qobject_cast<DirectionDelegate *>(view->itemDelegate(phone))->initStyleOption(&cell, phone);
     const QString shown = cell.text;
 
-    QTextLayout layout(shown, view->font());
-    QTextOption option;
-    option.setTextDirection(Qt::RightToLeft);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    QVERIFY2(line.cursorToX(shown.indexOf("0100")) < line.cursorToX(shown.indexOf("1234")), qPrintable(shown));
+    const QList<qreal> x = laidOutAt(shown, Qt::RightToLeft, {shown.indexOf("0100"), shown.indexOf("1234")}, view->font());
+    QVERIFY2(x.at(0) < x.at(1), qPrintable(shown));
 }
 
 void tst_homepanels::itemsOnOpenOrders_data()

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextLayout>
 #include <QtTest>
 
 namespace {
@@ -133,4 +134,20 @@ QStringList shownRows(const QTableView *view)
         rows << cells.join('|');
     }
     return rows;
+}
+
+QList<qreal> laidOutAt(const QString &text, Qt::LayoutDirection direction, const QList<int> &positions,
+                       const QFont &font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<qreal> found;
+    for (int position : positions)
+        found << line.cursorToX(position);
+    return found;
 }

@@ -1,6 +1,8 @@
 #ifndef WIDGETDRIVERS_H
 #define WIDGETDRIVERS_H
 
+#include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -41,5 +43,11 @@ void chooseRow(QWidget *list, const QVariant &shown, int column = 1);
 void doubleClickRow(QTableView *view, int row);
 // The rows as "cell|cell|...", each cell as the table shows it, hidden columns left out.
 QStringList shownRows(const QTableView *view);
+
+// Where each of `positions` of `text` stands when the text is laid out as one line of
+// `direction` (Qt::LayoutDirectionAuto: by its first letter, as a title bar does): the x of
+// the cursor before that character.
+QList<qreal> laidOutAt(const QString &text, Qt::LayoutDirection direction, const QList<int> &positions,
+                       const QFont &font = QFont());
 
 #endif // WIDGETDRIVERS_H
