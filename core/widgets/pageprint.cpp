@@ -142,8 +142,8 @@ bool print(QWebFrame *frame, QPrinter &printer)
     const Qt::ScrollBarPolicy shownBars[] = {frame->scrollBarPolicy(Qt::Horizontal),
                                              frame->scrollBarPolicy(Qt::Vertical)};
 
-    // The layout's width in the page's pixels: the web view's print layout.
-    // The painter's page: the printable area, in the printer's pixels.
+    // The painter's sheet is the printable area, in the printer's pixels; the page is laid
+    // out in its own pixels, 96 to the inch, as wide as the web view prints it.
     const QRect paper(0, 0, printer.width(), printer.height());
     const qreal pagePixels = printer.logicalDpiX() / 96.0;
     const int layoutWidth = qRound(paper.width() / pagePixels * printShrink);
