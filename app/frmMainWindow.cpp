@@ -13,6 +13,7 @@
 #include "core/system/cXml.h"
 #include "core/db/connection.h"
 #include "core/widgets/direction.h"
+#include "core/widgets/localdates.h"
 #include "app/frmAbout.h"
 #include "app/frmCompanyInfo.h"
 #include "app/frmLogin.h"
@@ -89,11 +90,14 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     // Until the user picks a column, the validity records keep their own order: an item's
     // classes together, the expired first.
     ui->tblExpired->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    setWindowTitle(windowTitle() + QCoreApplication::applicationVersion());
     if (rightToLeft) {
         setLayoutDirection(Qt::RightToLeft);
         ui->tabWidget->setTabPosition(QTabWidget::East);
     }
+    // The version is a name: after the Arabic title it keeps its English order, "2.1.0 Beta".
+    // A title bar lays its text out by the text's first letter, not by the window's direction.
+    const QString title = windowTitle();
+    setWindowTitle(Direction::joined(title, QCoreApplication::applicationVersion(), Direction::of(title)));
     for (QTableView *grid : {ui->tblVendors, ui->tblCustomers, ui->tblItemsOnPurchaseOrder, ui->tblItemsOnSalesOrder,
                              static_cast<QTableView *>(ui->tblExpired)})
         Direction::applyTo(grid);
@@ -111,7 +115,7 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     // The dash stands between the user and the company in either direction.
     ui->lblCompany->setTextFormat(Qt::PlainText);
     ui->lblCompany->setText(Direction::joined(QStringLiteral(" - "), companyName, layoutDirection()));
-    Direction::setLabelText(ui->lblDate, QDate::currentDate().toString());
+    Direction::setLabelText(ui->lblDate, LocalDates::withDayName(QDate::currentDate()));
 
     // The news page's Arabic lines wrap within the view only once mended.
     connect(ui->wvNews, &QWebView::loadFinished, this,

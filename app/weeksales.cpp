@@ -2,8 +2,8 @@
 
 #include "core/widgets/htmltemplate.h"
 #include "core/db/connection.h"
+#include "core/widgets/localdates.h"
 
-#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -29,7 +29,7 @@ QString fillWeekSalesPage(const QString &page, const QList<SalesDay> &days)
         const bool given = day < days.size();
         values.insert(QStringLiteral("$V%1$").arg(day), given ? days.at(day).total : QString());
         values.insert(QStringLiteral("$D%1$").arg(day),
-                      given ? QLocale::system().toString(days.at(day).date, QStringLiteral("MMM dd")) : QString());
+                      given ? LocalDates::toString(days.at(day).date, QStringLiteral("MMM dd")) : QString());
     }
     return fillTemplate(page, values);
 }

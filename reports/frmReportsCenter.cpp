@@ -17,6 +17,8 @@
 #include "reports/trading/wCustomerSalesDetailedFilter.h"
 #include "reports/trading/wCustomerStatementOfAccountFilter.h"
 
+#include <QStyledItemDelegate>
+
 namespace {
 // What each code runs. A code with a filter panel runs the panel's runReport; a code with
 // a generator alone runs it at once. Codes of the catalogue that are not here (the
@@ -43,6 +45,24 @@ const CatalogueReport catalogueReports[] = {
     {"CSTSTTMNT", [](QWidget *area) -> cFilterWidget * { return new wCustomerStatementOfAccountFilter(area); }, nullptr},
 };
 
+// A tree measures an entry's height with no width to wrap its name in: this delegate gives
+// it the width of the name's column, so that a long name takes two lines instead of being cut.
+class WrappingDelegate : public QStyledItemDelegate
+{
+public:
+    explicit WrappingDelegate(QTreeView *tree) : QStyledItemDelegate(tree), tree(tree) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem wrapped = option;
+        wrapped.rect = QRect(0, 0, tree->columnWidth(index.column()), option.fontMetrics.height());
+        return QStyledItemDelegate::sizeHint(wrapped, index);
+    }
+
+private:
+    QTreeView *tree;
+};
+
 const CatalogueReport *reportOf(const QString &code)
 {
     for (const CatalogueReport &report : catalogueReports)
@@ -60,6 +80,7 @@ frmReportsCenter::frmReportsCenter(QWidget *parent) : QDialog(parent), ui(new Ui
         setLayoutDirection(Qt::RightToLeft);
     ui->treeWidget->hideColumn(0);
     ui->treeWidget->expandAll();
+    ui->treeWidget->setItemDelegate(new WrappingDelegate(ui->treeWidget));
 }
 
 frmReportsCenter::~frmReportsCenter()

@@ -1,5 +1,7 @@
 #include "core/system/seams.h"
 
+#include "core/widgets/pageprint.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -83,6 +85,5 @@ std::function<bool(QWebFrame *, QPrinter &)> Printing::printOn = [](QWebFrame *f
         && (QPrinterInfo::availablePrinters().isEmpty() || printer.outputFormat() != QPrinter::NativeFormat
             || !printer.isValid()))
         return false;
-    frame->print(&printer);
-    return true;
+    return PagePrint::print(frame, printer);
 };

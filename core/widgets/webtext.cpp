@@ -7,6 +7,8 @@
 #include <QWebElement>
 #include <QWebFrame>
 
+#include <algorithm>
+
 namespace {
 const QChar leftToRightEmbedding(0x202A);
 const QChar popDirectionalFormatting(0x202C);
@@ -108,6 +110,14 @@ QString mendedOwnText(const QString &markup)
     mendText(markup.size());
     return changed ? mended : QString();
 }
+}
+
+QString WebText::escapedRuns(const QString &text)
+{
+    // Most cells hold no Arabic at all; a look at the characters is cheaper than a pattern.
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x0600; }))
+        return text.toHtmlEscaped();
+    return needsSpans(text) ? spannedRuns(text) : text.toHtmlEscaped();
 }
 
 void WebText::mendRightToLeftText(QWebFrame *frame)

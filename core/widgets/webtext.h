@@ -1,6 +1,8 @@
 #ifndef WEBTEXT_H
 #define WEBTEXT_H
 
+#include <QString>
+
 class QWebFrame;
 
 // QtWebKit 5.212 measures a piece of text that joins Arabic letters to anything else (a
@@ -17,6 +19,11 @@ namespace WebText {
 // laid out from the right, "0100 555 1234" as "1234 555 0100", is embedded left to right. Call it again after
 // the page is loaded anew.
 void mendRightToLeftText(QWebFrame *frame);
+
+// `text` as escaped markup for a page of either direction: when it joins Arabic letters to
+// anything else, each run goes into a plain span of its own, which the web view then
+// measures and draws within its cell; any other text only escaped.
+QString escapedRuns(const QString &text);
 
 } // namespace WebText
 

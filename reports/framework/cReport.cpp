@@ -5,12 +5,14 @@
 #include "core/widgets/direction.h"
 #include "core/system/messages.h"
 #include "core/system/seams.h"
+#include "core/widgets/webtext.h"
 #include "reports/framework/frmReportViewer.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -104,11 +106,34 @@ QString cReport::cellText(const QVariant &value)
     }
 }
 
+namespace {
+// Whether `text` has digits on both sides of a blank, as a phone number has.
+bool hasSpacedDigits(const QString &text)
+{
+    for (int i = 1; i + 1 < text.size(); ++i)
+        if (text.at(i) == QLatin1Char(' ') && text.at(i - 1).isDigit() && text.at(i + 1).isDigit())
+            return true;
+    return false;
+}
+
+// `html` with each run of digit groups parted by blanks ("+20 2 2345 6789") kept on one
+// line: a cell wraps between words and phones, never inside a number.
+QString numbersKeptWhole(const QString &html)
+{
+    if (!hasSpacedDigits(html))
+        return html;
+    static const QRegularExpression spacedDigits(QStringLiteral("(\\+?\\d+(?: \\d+)+)"));
+    QString kept = html;
+    kept.replace(spacedDigits, QStringLiteral("<span style=\"white-space: nowrap\">\\1</span>"));
+    return kept;
+}
+}
+
 QString cReport::cell(const QString &text, const QString &className)
 {
     const QString start = className.isEmpty() ? QStringLiteral("<td> ")
                                                : QStringLiteral("<td class=\"%1\"> ").arg(className);
-    return start + text.toHtmlEscaped() + QStringLiteral(" </td>");
+    return start + numbersKeptWhole(WebText::escapedRuns(text)) + QStringLiteral(" </td>");
 }
 
 QString cReport::numberCell(const QString &text)

@@ -48,7 +48,9 @@ public:
     // at most 15 significant digits (100.00 as 100, 12.50 as 12.5), dates and times in
     // ISO form; NULL as empty text, or as 0 in a numeric column.
     static QString cellText(const QVariant &value);
-    // "<td> text </td>", the text escaped; with a class, <td class="name"> as the start.
+    // "<td> text </td>", the text escaped, its Arabic and Latin runs in spans of their own
+    // where it mixes them and a phone's digit groups kept on one line; with a class,
+    // <td class="name"> as the start.
     // A template aligns its figures by such a class, never by the column's place: the web
     // view styles a long table by :nth-child in a time that grows with the square of its
     // rows.

@@ -4,6 +4,7 @@
 #include "app/frmMainWindow.h"
 #include "core/system/globals.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QTimer>
 #include <QToolButton>
 
@@ -118,6 +120,8 @@ private slots:
     void automaticBackupOnClosing();
     void failedConnectionIsReportedAndTheWindowStillOpens();
     void headerShowsWhoIsLoggedIn();
+    void dateAndVersionInTheInterfaceLanguage_data();
+    void dateAndVersionInTheInterfaceLanguage();
     void menuTree_data();
     void menuTree();
     void commandsOpenTheirWindows_data();
@@ -327,6 +331,50 @@ void tst_mainwindow::headerShowsWhoIsLoggedIn()
     QCOMPARE(labelText(&window, "lblCompany"), QString(" - Nile Traders"));
     const QString date = labelText(&window, "lblDate");
     QVERIFY2(date == dayBefore || date == dayAfter, qPrintable(date));
+}
+
+void tst_mainwindow::dateAndVersionInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("English") << false;
+    QTest::newRow("Arabic") << true;
+}
+
+// The date's names come from the interface's language, its digits are the 0-9 of every
+// other number, and the version after an Arabic title keeps its order ("2.1.0 Beta").
+void tst_mainwindow::dateAndVersionInTheInterfaceLanguage()
+{
+    QFETCH(bool, arabic);
+    QTranslator translator;
+    if (arabic)
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/../../zarpo_ar.qm"));
+    QCoreApplication::installTranslator(&translator);
+    languageCode = arabic ? "ar" : "en";
+    rightToLeft = arabic;
+    const QDate today = QDate::currentDate();
+
+    frmMainWindow window;
+
+    languageCode = "en";
+    QCoreApplication::removeTranslator(&translator);
+    const QString date = labelText(&window, "lblDate");
+    const QLocale language = arabic ? QLocale(QLocale::Arabic, QLocale::Egypt) : QLocale(QLocale::English);
+    const QLocale::FormatType names = arabic ? QLocale::LongFormat : QLocale::ShortFormat;
+    for (const QString &part : {language.dayName(today.dayOfWeek(), names), language.monthName(today.month(), names),
+                                QString::number(today.day()), QString::number(today.year())})
+        QVERIFY2(date.contains(part), qPrintable(part + " not in " + date));
+    QVERIFY2(!date.contains(QRegularExpression(arabic ? "[A-Za-z\\x{0660}-\\x{0669}]" : "[^A-Za-z0-9 ]")),
+             qPrintable(date));
+
+    // The title as a title bar lays it out, by its first letter.
+    const QString title = window.windowTitle();
+    const int version = title.indexOf("2.1.0 Beta");
+    QVERIFY2(version > 0, qPrintable(title));
+    const QList<qreal> x = laidOutAt(title, Qt::LayoutDirectionAuto, {version, title.indexOf("Beta"), 0});
+    QVERIFY2(x.at(0) < x.at(1), qPrintable(title));
+    // The version ends the title: at its left in Arabic, at its right in English.
+    QCOMPARE(x.at(0) < x.at(2), arabic);
+    QCOMPARE(title.contains(QRegularExpression("[\\x{0621}-\\x{064A}]")), arabic);
 }
 
 void tst_mainwindow::menuTree_data()

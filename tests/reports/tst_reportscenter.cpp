@@ -6,6 +6,10 @@
 #include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QTranslator>
+#include <QTreeWidgetItemIterator>
 #include <QTreeWidget>
 
 class tst_reportscenter : public QObject
@@ -23,6 +27,8 @@ private slots:
     void nothingCurrentRunsNothing();
     void doubleClickOnACategoryRunsNothing();
     void reportChosenAgainStartsFromAFreshPanel();
+    void longNamesWrapWhole_data();
+    void longNamesWrapWhole();
 };
 
 namespace {
@@ -186,6 +192,48 @@ void tst_reportscenter::reportChosenAgainStartsFromAFreshPanel()
     QCOMPARE(panels.size(), 3);
     QVERIFY(!first->isVisible());
     QVERIFY(!panels.last()->findChild<QCheckBox *>("chkCustomerName")->isChecked());
+}
+
+void tst_reportscenter::longNamesWrapWhole_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("English") << false;
+    QTest::newRow("Arabic") << true;
+}
+
+// The tree is narrow: "Customer Statement of Account" takes two lines, and its entry must be
+// as high as they are, or the name is cut ("Customer ...").
+void tst_reportscenter::longNamesWrapWhole()
+{
+    QFETCH(bool, arabic);
+    rightToLeft = arabic;
+    QTranslator translator;
+    if (arabic)
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/../../zarpo_ar.qm"));
+    QCoreApplication::installTranslator(&translator);
+    frmReportsCenter center;
+    center.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&center));
+    auto *tree = center.findChild<QTreeWidget *>("treeWidget");
+    // The margins the style leaves on either side of an entry's text.
+    const int margins = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1);
+
+    int wrapped = 0;
+    for (QTreeWidgetItemIterator entry(tree); *entry; ++entry) {
+        const QString name = (*entry)->text(1);
+        const QRect box = tree->visualItemRect(*entry);
+        const QFontMetrics metrics((*entry)->font(1));
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width() - margins, 10000), Qt::TextWordWrap, name);
+        QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width() - margins,
+                 qPrintable(QString("%1 needs %2 x %3, has %4 x %5").arg(name).arg(needed.width()).arg(needed.height())
+                                .arg(box.width() - margins).arg(box.height())));
+        QVERIFY2(box.left() >= 0 && box.right() <= tree->viewport()->width(), qPrintable(name));
+        if (needed.height() > metrics.height())
+            ++wrapped;
+    }
+    // The case that matters is there: some names do not fit on one line.
+    QVERIFY(wrapped > 0);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 ZARPO_TEST_MAIN(tst_reportscenter)

@@ -107,14 +107,44 @@ QString run(const QString &program, const QStringList &arguments)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+QString comparable(const QString &pdfOutput)
+{
+    QString text = pdfOutput.normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\\x{200B}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]")));
+    return text;
+}
 }
 
 QString pdfText(const QString &fileName)
 {
-    QString text = run(QStringLiteral("pdftotext"), {fileName, QStringLiteral("-")})
-                       .normalized(QString::NormalizationForm_KC);
-    text.remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]")));
-    return text;
+    return comparable(run(QStringLiteral("pdftotext"), {fileName, QStringLiteral("-")}));
+}
+
+QString pdfPageLayout(const QString &fileName, int page)
+{
+    const QString number = QString::number(page);
+    return comparable(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                                        QStringLiteral("-l"), number, fileName, QStringLiteral("-")}));
+}
+
+QList<PdfWord> pdfWords(const QString &fileName, int page)
+{
+    const QString number = QString::number(page);
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
+                                                           QStringLiteral("-l"), number, fileName, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    QRegularExpressionMatchIterator found = word.globalMatch(html);
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        const QString text = comparable(match.captured(5)).trimmed();
+        if (!text.isEmpty())
+            words.append(PdfWord{text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                                               QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    }
+    return words;
 }
 
 QString pdfInfo(const QString &fileName, const QString &label)

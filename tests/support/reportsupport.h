@@ -2,6 +2,7 @@
 #define REPORTSUPPORT_H
 
 #include <QList>
+#include <QRectF>
 #include <QString>
 
 class frmReportViewer;
@@ -35,6 +36,16 @@ void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex 
 // The PDF's text as pdftotext gives it, in the NFKC form and without bidi controls, so
 // that Arabic compares with the text it was made from.
 QString pdfText(const QString &fileName);
+// One page of the PDF (counted from 1) as pdftotext -layout lays it out, a line of text
+// per line of print, in the form pdfText gives.
+QString pdfPageLayout(const QString &fileName, int page);
+// The words of one page with their boxes, in points, as pdftotext -bbox finds them.
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+};
+QList<PdfWord> pdfWords(const QString &fileName, int page);
 // The pdfinfo line "Page size:", "Pages:" and so on, without its label.
 QString pdfInfo(const QString &fileName, const QString &label);
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextLayout>
 #include <QtTest>
 
 namespace {
@@ -223,4 +224,20 @@ QString buttonTextProblem(QPushButton *button)
     const bool whole = ink.second - ink.first + 1 >= textWidth * 8 / 10;
     const bool beside = button->isRightToLeft() ? ink.second < iconColumns.first : ink.first > iconColumns.second;
     return iconColumns.first >= 0 && inside && whole && beside ? QString() : where;
+}
+
+QList<qreal> laidOutAt(const QString &text, Qt::LayoutDirection direction, const QList<int> &positions,
+                       const QFont &font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<qreal> found;
+    for (int position : positions)
+        found << line.cursorToX(position);
+    return found;
 }

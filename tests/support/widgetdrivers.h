@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QImage>
 #include <QPair>
+#include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -65,5 +67,10 @@ QPair<int, int> differingColumns(const QImage &image, const QImage &background, 
 // (left of the icon when the button is right to left); otherwise what is wrong. The icon
 // is measured as a plain square of the button's icon size, put back afterwards.
 QString buttonTextProblem(QPushButton *button);
+// Where each of `positions` of `text` stands when the text is laid out as one line of
+// `direction` (Qt::LayoutDirectionAuto: by its first letter, as a title bar does): the x of
+// the cursor before that character.
+QList<qreal> laidOutAt(const QString &text, Qt::LayoutDirection direction, const QList<int> &positions,
+                       const QFont &font = QFont());
 
 #endif // WIDGETDRIVERS_H

@@ -22,14 +22,8 @@ namespace {
 // right-to-left paragraph: true when `first` stands left of `last`.
 bool readsLeftToRightInArabic(const QString &shown, int first, int last, const QFont &font)
 {
-    QTextLayout layout(shown, font);
-    QTextOption option;
-    option.setTextDirection(Qt::RightToLeft);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.cursorToX(first) < line.cursorToX(last);
+    const QList<qreal> x = laidOutAt(shown, Qt::RightToLeft, {first, last}, font);
+    return x.at(0) < x.at(1);
 }
 
 // The program's direction for the life of the guard: Arabic turns the whole application
@@ -208,17 +202,9 @@ void tst_direction::leadStaysInFrontOfAName()
     QFETCH(QString, name);
     const QString line = Direction::joined(" - ", name, direction);
 
-    QTextLayout layout(line, QFont());
-    QTextOption option;
-    option.setTextDirection(direction);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine text = layout.createLine();
-    layout.endLayout();
     // The dash stands at the start of the line: left in English, right in Arabic.
-    const qreal dash = text.cursorToX(line.indexOf('-'));
-    const qreal nameAt = text.cursorToX(line.indexOf(name.at(0)));
-    QCOMPARE(dash < nameAt, direction == Qt::LeftToRight);
+    const QList<qreal> x = laidOutAt(line, direction, {line.indexOf('-'), line.indexOf(name.at(0))});
+    QCOMPARE(x.at(0) < x.at(1), direction == Qt::LeftToRight);
 }
 
 void tst_direction::dateFieldsReadLeftToRightInAnArabicWindow()

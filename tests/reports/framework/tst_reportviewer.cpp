@@ -1,5 +1,6 @@
 #include "core/system/globals.h"
 #include "core/system/seams.h"
+#include "reports/trading/RptCustomerList.h"
 #include "reports/trading/RptVendorList.h"
 #include "reports/framework/cReport.h"
 #include "reports/framework/frmReportViewer.h"
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QHash>
+#include <QRegularExpression>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -40,6 +43,8 @@ private slots:
     void vendorNamesInThePdf();
     void arabicHeaderLabelsShowWhole_data();
     void arabicHeaderLabelsShowWhole();
+    void pdfPagesReadWhole_data();
+    void pdfPagesReadWhole();
 
 private:
     frmReportViewer *showPage(const QString &html);
@@ -264,6 +269,101 @@ void tst_reportviewer::arabicHeaderLabelsShowWhole()
         QVERIFY2(box.width() >= textWidth && box.left() >= 0 && box.right() < frame->contentsSize().width(),
                  qPrintable(QString("%1 (%2 wide) in %3 to %4 of %5").arg(label.toPlainText()).arg(textWidth)
                                 .arg(box.left()).arg(box.right()).arg(frame->contentsSize().width())));
+    }
+}
+
+void tst_reportviewer::pdfPagesReadWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QStringList>("titles");
+    const QStringList english{"Customer Name", "Contact Person", "Address", "Phones", "E-mail"};
+    const QStringList arabic{"اسم العميل", "العنوان", "الهواتف", "الفاكس", "البريد الإلكتروني"};
+    QTest::newRow("English, A4") << "en" << 0 << english;
+    QTest::newRow("Arabic, A4") << "ar" << 0 << arabic;
+    QTest::newRow("Arabic, A5") << "ar" << 1 << arabic;
+}
+
+// Customers enough for several pages, names that wrap over lines, Arabic beside Latin, and
+// phones with a country code: each row whole on one page, the column titles on every
+// page, every phone on one line in its order, in the head of the page too, and no text
+// drawn over another cell's.
+void tst_reportviewer::pdfPagesReadWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(int, paper);
+    QFETCH(QStringList, titles);
+    TestSupport::freshCompany();
+    const int customers = 40;
+    for (int i = 1; i <= customers; ++i) {
+        const bool arabicName = i % 2 == 0;
+        EXEC_SQL(QString("INSERT INTO persons (PersonId, PersonName, Street1, City, Country, Phone1, Phone2, EMail) "
+                         "VALUES (%1, '%2', '%3', '%4', '%5', '+20 2 2345 6%6', '+20 100 555 1%6', "
+                         "'accounts%1@nile-delta-trading.example')")
+                     .arg(100 + i)
+                     .arg(arabicName ? QString::fromUtf8("عبد الرحمن محمود السيد") : "Abdel Rahman Mahmoud")
+                     .arg(arabicName ? QString::fromUtf8("شارع النيل") : "12 Nile Street")
+                     .arg(arabicName ? QString::fromUtf8("القاهرة") : "Cairo")
+                     .arg(arabicName ? QString::fromUtf8("مصر") : "Egypt")
+                     .arg(i, 3, 10, QChar('0')));
+        EXEC_SQL(QString("INSERT INTO customers (CustomerId, CustomerName, CustomerPersonId) VALUES (%1, '%2', %1)")
+                     .arg(100 + i)
+                     .arg(QString("First%1 ").arg(i)
+                          + (arabicName ? QString::fromUtf8("شركة النيل للتجارة والتوزيع")
+                                        : "Nile Delta Import and Export")
+                          + QString(" Last%1").arg(i)));
+    }
+    languageCode = language;
+    rightToLeft = language == "ar";
+    companyPhone = "+20 2 2345 6789";
+    companyAddress = "12 Tahrir Square, Cairo";
+    RptCustomerList::showReport(QString());
+    QCOMPARE(ReportSupport::openViewers().size(), 1);
+    frmReportViewer *viewer = ReportSupport::openViewers().first();
+    QVERIFY(ReportSupport::waitUntilReady(viewer));
+    const QString file = output->filePath("customers.pdf");
+
+    ReportSupport::exportPdf(viewer, file, paper);
+
+    const int pages = ReportSupport::pdfInfo(file, "Pages").toInt();
+    QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+    QHash<QString, int> pageOf;
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = ReportSupport::pdfPageLayout(file, page);
+        if (page == 1)
+            QVERIFY2(text.contains("+20 2 2345 6789"), qPrintable(text));
+        for (const QString &title : titles)
+            QVERIFY2(text.contains(title.normalized(QString::NormalizationForm_KC)),
+                     qPrintable(QString("page %1 lacks %2:\n%3").arg(page).arg(title, text)));
+        for (int i = 1; i <= customers; ++i) {
+            bool onPage = false;
+            for (const QString &part : {QString("First%1").arg(i), QString("Last%1").arg(i)})
+                if (text.contains(QRegularExpression("\\b" + part + "\\b"))) {
+                    const QString row = QString::number(i) + (part.startsWith("First") ? " first" : " last");
+                    QVERIFY2(!pageOf.contains(row), qPrintable(row + " twice"));
+                    pageOf.insert(row, page);
+                    onPage = true;
+                }
+            const QString phone = QString("+20 2 2345 6%1").arg(i, 3, 10, QChar('0'));
+            if (onPage)
+                QVERIFY2(text.contains(phone), qPrintable(QString("page %1 lacks %2 whole:\n%3").arg(page).arg(phone, text)));
+        }
+        // Words of one line that overlap are text drawn over its neighbour.
+        const QList<ReportSupport::PdfWord> words = ReportSupport::pdfWords(file, page);
+        for (int a = 0; a < words.size(); ++a)
+            for (int b = a + 1; b < words.size(); ++b) {
+                static const QRegularExpression latin("[A-Za-z0-9]");
+                if (!words.at(a).text.contains(latin) && !words.at(b).text.contains(latin))
+                    continue; // the joined letters of an Arabic word come as pieces that overlap
+                const QRectF overlap = words.at(a).box.intersected(words.at(b).box);
+                QVERIFY2(overlap.width() < 1 || overlap.height() < 1,
+                         qPrintable(QString("page %1: %2 over %3").arg(page).arg(words.at(a).text, words.at(b).text)));
+            }
+    }
+    for (int i = 1; i <= customers; ++i) {
+        const QString first = QString::number(i) + " first", last = QString::number(i) + " last";
+        QVERIFY2(pageOf.contains(first) && pageOf.value(first) == pageOf.value(last, -1),
+                 qPrintable(QString("customer %1 on pages %2 and %3").arg(i).arg(pageOf.value(first)).arg(pageOf.value(last))));
     }
 }
 
