@@ -399,7 +399,7 @@ void frmMainWindow::on_btnPurchaseOrders_clicked()
 
 void frmMainWindow::on_actionPurchase_Invoice_triggered()
 {
-    openWindow(new frmPurchaseInvoice(nullptr));
+    openWindow(new frmPurchaseInvoice(nullptr), true);
 }
 
 void frmMainWindow::on_btnPrchaseInvoices_clicked()
