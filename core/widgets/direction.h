@@ -85,6 +85,15 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 // every new model.
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {});
 
+// The width `view` needs to show its columns whole, the yielding ones at their full width,
+// with its row header, frame and a vertical scroll bar.
+int wantedWidth(const QTableView *view);
+
+// When `window` is first shown, not maximised, it grows by what `view` lacks of its
+// wanted width, up to the width of the screen: a list opens with its columns whole where
+// the screen has the room. Whatever fills the view before the showing counts.
+void openWideEnoughFor(QWidget *window, QTableView *view);
+
 } // namespace Direction
 
 #endif // DIRECTION_H

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetricsF>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QtTest>
@@ -133,4 +136,37 @@ QStringList shownRows(const QTableView *view)
         rows << cells.join('|');
     }
     return rows;
+}
+
+QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay)
+{
+    QStringList cut;
+    const QAbstractItemModel *model = view->model();
+    const QFontMetricsF metrics(view->font());
+    // The room a cell leaves its text: the style's margins on either side and the grid line.
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const QStringList rows = shownRows(view);
+    int shown = 0;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (view->isColumnHidden(column))
+            continue;
+        const QString header = model->headerData(column, Qt::Horizontal).toString();
+        const int width = view->columnWidth(column);
+        const int left = view->columnViewportPosition(column);
+        if (left < 0 || left + width > view->viewport()->width())
+            cut << header + ": out of sight";
+        if (!mayGiveWay.contains(column)) {
+            if (width < view->horizontalHeader()->sectionSizeHint(column))
+                cut << header + ": header cut";
+            for (const QString &row : rows) {
+                const QString text = row.section('|', shown, shown);
+                if (metrics.horizontalAdvance(text) > width - margins) {
+                    cut << QStringLiteral("%1: '%2' cut").arg(header, text);
+                    break;
+                }
+            }
+        }
+        ++shown;
+    }
+    return cut.join(QStringLiteral(", "));
 }

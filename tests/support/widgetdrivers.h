@@ -1,6 +1,7 @@
 #ifndef WIDGETDRIVERS_H
 #define WIDGETDRIVERS_H
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -41,5 +42,10 @@ void chooseRow(QWidget *list, const QVariant &shown, int column = 1);
 void doubleClickRow(QTableView *view, int row);
 // The rows as "cell|cell|...", each cell as the table shows it, hidden columns left out.
 QStringList shownRows(const QTableView *view);
+// What of the view's shown columns a user cannot read whole at its present size, a
+// "header: why" for each ("out of sight", "header cut", "'2963.90' cut"); empty when every
+// column reads whole. The `mayGiveWay` columns may be narrower than their texts, as long
+// as they stay in sight.
+QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay = {});
 
 #endif // WIDGETDRIVERS_H
