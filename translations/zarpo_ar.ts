@@ -1974,42 +1974,42 @@
         <translation>الربح/الخسارة التقديرية:</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>Purchase Capital</source>
         <translation>رأس المال بسعر الشراء</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>Sales Capital</source>
         <translation>رأس المال بسعر البيع</translation>
     </message>
@@ -2498,13 +2498,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="581"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="581"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2849,58 +2849,58 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.cpp" line="536"/>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="559"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.cpp" line="536"/>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="559"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="559"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="559"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="559"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="581"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="581"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="581"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="626"/>
+        <location filename="../app/frmMainWindow.cpp" line="623"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="629"/>
+        <location filename="../app/frmMainWindow.cpp" line="626"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="632"/>
+        <location filename="../app/frmMainWindow.cpp" line="629"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3286,37 +3286,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Purchase Invoice No.</source>
         <translation>رقم فاتورة المشتريات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Vendor</source>
         <translation>المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="44"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="52"/>
         <source> Purchase Invoice No. </source>
         <translation> فاتورة المشتريات رقم </translation>
     </message>
@@ -3468,37 +3468,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Purchase Order No.</source>
         <translation>رقم أمر الشراء</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Vendor</source>
         <translation>المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="49"/>
         <source> Purchase Order No. </source>
         <translation> أمر الشراء رقم </translation>
     </message>
@@ -3556,67 +3556,67 @@
         <translation>المورد:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="40"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="40"/>
         <source>Invoices:</source>
         <translation>الفواتير:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="44"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="43"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="47"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="47"/>
         <source>Subtotal:</source>
         <translation>المجموع الفرعي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="51"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="50"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="53"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="52"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="54"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="53"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="55"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="54"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="56"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="55"/>
         <source>Freight:</source>
         <translation>الشحن:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="59"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="58"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="62"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="61"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="65"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="64"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
@@ -3649,9 +3649,13 @@
 <context>
     <name>frmPurchaseRefundView</name>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
         <source>Dialog</source>
-        <translation>مرتجعات المشتريات</translation>
+        <translation type="vanished">مرتجعات المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
+        <source>View Purchase Refunds</source>
+        <translation>عرض مرتجعات المشتريات</translation>
     </message>
     <message>
         <location filename="../purchasing/frmPurchaseRefundView.ui" line="35"/>
@@ -3664,42 +3668,42 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Refunded By</source>
         <translation>بواسطة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="43"/>
         <source>Deposit Paid</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="43"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
@@ -4047,102 +4051,102 @@
         <translation>العميل:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="172"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="179"/>
         <source>Sales Order No.:</source>
         <translation>رقم أمر البيع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="184"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="191"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="196"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="203"/>
         <source>Ship To:</source>
         <translation>الشحن إلى:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="229"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="236"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="245"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="252"/>
         <source>Ship date:</source>
         <translation>تاريخ الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="263"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="270"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="271"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="278"/>
         <source>Add Item (F3)</source>
         <translation>إضافة صنف (F3)</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="322"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="329"/>
         <source>Quick Add By Barcode:</source>
         <translation>إضافة سريعة بالباركود:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="332"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="339"/>
         <source>GO</source>
         <translation>اذهب</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="365"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="372"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="384"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="391"/>
         <source>Subtotal:</source>
         <translation>المجموع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="407"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="414"/>
         <source>Order Deposit:</source>
         <translation>عربون الأمر:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="430"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="437"/>
         <source>Freight:</source>
         <translation>مصاريف الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="450"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="457"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="470"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="477"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="493"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="500"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="516"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="523"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="524"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="531"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="529"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="536"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="534"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="541"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
@@ -4217,37 +4221,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Customer</source>
         <translation>العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="36"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="48"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="49"/>
         <source> Sales Invoice No. </source>
         <translation> فاتورة المبيعات رقم </translation>
     </message>
@@ -4438,37 +4442,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Sales Order No.</source>
         <translation>رقم أمر البيع</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Customer</source>
         <translation>العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="36"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="49"/>
         <source> Sales Order No. </source>
         <translation> أمر البيع رقم </translation>
     </message>
@@ -4790,42 +4794,42 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Sales Quote No.</source>
         <translation>رقم عرض السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Customer</source>
         <translation>العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Expire Date</source>
         <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="35"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="38"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="51"/>
         <source> Sales Quote No. </source>
         <translation> عرض السعر رقم </translation>
     </message>
@@ -4883,67 +4887,67 @@
         <translation>العميل:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="40"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="40"/>
         <source>Invoices:</source>
         <translation>الفواتير:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="44"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="43"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="47"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="47"/>
         <source>Subtotal:</source>
         <translation>المجموع الفرعي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="51"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="50"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="53"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="52"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="54"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="53"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="55"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="54"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="56"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="55"/>
         <source>Freight:</source>
         <translation>الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="59"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="58"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="62"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="61"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="65"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="64"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
@@ -4976,9 +4980,13 @@
 <context>
     <name>frmSalesRefundView</name>
     <message>
-        <location filename="../sales/invoices/frmSalesRefundView.ui" line="14"/>
         <source>Dialog</source>
-        <translation>مرتجعات المبيعات</translation>
+        <translation type="vanished">مرتجعات المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.ui" line="14"/>
+        <source>View Sales Refunds</source>
+        <translation>عرض مرتجعات المبيعات</translation>
     </message>
     <message>
         <location filename="../sales/invoices/frmSalesRefundView.ui" line="35"/>
@@ -4991,14 +4999,44 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
         <source>Refunded By</source>
         <translation>بواسطة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Subtotal</source>
+        <translation>المجموع الفرعي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Freight</source>
+        <translation>الشحن</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="43"/>
+        <source>Deposit Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="43"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
     </message>
 </context>
 <context>
