@@ -67,6 +67,7 @@ void cRefundWindow::setupItemsTable(bool showDate)
 void cRefundWindow::fillPartners(const QString &sql)
 {
     const QSqlError error = fillCombo(ui.partners, {}, sql);
+    growToWidestEntry(ui.partners);
     ui.partners->setCurrentIndex(-1);
     DocumentLines::tellSelectFailed(this, error);
 }
