@@ -585,9 +585,9 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
                {QString(), tr("Item ID"), tr("Item No."), tr("Item Name"), tr("Unit Of Measure"), tr("Ordered Qty.")});
     grid->hideColumn(0);
     grid->hideColumn(1);
-    // The panel can be narrow: the unit, the name and the number give way, in that order,
-    // before a quantity is cut.
-    Direction::showAmountColumns(grid, {orderedQuantityColumn}, {itemNoColumn, itemNameColumn, unitColumn});
+    // The panel can be narrow: the name, then the number and last the unit give way before
+    // a quantity is cut.
+    Direction::showAmountColumns(grid, {orderedQuantityColumn}, {unitColumn, itemNoColumn, itemNameColumn});
 }
 
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -646,8 +646,8 @@ void frmMainWindow::loadItemsValidity()
         }
     }
     grid->setSortingEnabled(sorting);
-    // Every column reads whole, its header too; where the panel lacks room the unit, the
-    // item's name and its number give way, in that order.
+    // Every column reads whole, its header too; where the panel lacks room the item's name
+    // and then its number give way, never a unit, quantity or class.
     ListDialog::fitColumnsToContents(grid);
-    Direction::showAmountColumns(grid, {4}, {1, 2, 3});
+    Direction::showAmountColumns(grid, {4}, {1, 2});
 }

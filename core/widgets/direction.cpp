@@ -50,6 +50,7 @@ public:
             wanted.insert(column, givenWidths.value(column, -1) == width ? wantedWidths.value(column, width) : width);
         }
         wantedWidths = wanted;
+        yieldingOrder = yielding;
         fit();
     }
 
@@ -125,9 +126,8 @@ private:
                 used += view->columnWidth(column);
         int lacking = used - view->viewport()->width();
         const int narrowest = QFontMetrics(view->font()).averageCharWidth() * yieldingMinimumChars;
-        // The last yielding column gives first: the name columns stay readable longest.
-        const QList<int> yielding = wantedWidths.keys();
-        for (auto column = yielding.crbegin(); column != yielding.crend() && lacking > 0; ++column) {
+        // The last yielding column named gives first: the first stays readable longest.
+        for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
             const int width = view->columnWidth(*column);
             const int given = qMin(lacking, qMax(0, width - narrowest));
             view->setColumnWidth(*column, width - given);
@@ -141,6 +141,7 @@ private:
     QMap<int, int> amountWidths;
     QMap<int, int> wantedWidths;
     QMap<int, int> givenWidths;
+    QList<int> yieldingOrder;
 };
 }
 

@@ -80,8 +80,8 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 
 // Marks `columns` of `view` as amounts: aligned to the end of the line and each as wide as
 // its widest value and header among the rows read so far. When the view is too narrow for
-// all its columns, the `yielding` text columns give up width (down to a few characters)
-// before an amount would be cut; this is kept up as the view is resized. Call again after
+// all its columns, the `yielding` text columns give up width (down to a few characters),
+// the last one named first, before an amount would be cut; this is kept up as the view is resized. Call again after
 // every new model.
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {});
 
