@@ -71,6 +71,10 @@
 
 namespace {
 const int balanceColumn = 4;
+// The grids of items on open orders.
+const int itemNoColumn = 2;
+const int itemNameColumn = 3;
+const int unitColumn = 4;
 const int orderedQuantityColumn = 5;
 
 // The chart page's own words, in English in the page, shown in the interface's language.
@@ -403,7 +407,7 @@ void frmMainWindow::on_btnPurchaseOrders_clicked()
 
 void frmMainWindow::on_actionPurchase_Invoice_triggered()
 {
-    openWindow(new frmPurchaseInvoice(nullptr));
+    openWindow(new frmPurchaseInvoice(nullptr), true);
 }
 
 void frmMainWindow::on_btnPrchaseInvoices_clicked()
@@ -539,9 +543,8 @@ void frmMainWindow::loadVendorsBalance()
                    "ORDER BY vendors.VendorId"),
                {tr("Vendor ID"), tr("Vendor Name"), tr("Contact Name"), tr("Phone"), tr("Balance")});
     ui->tblVendors->hideColumn(0);
-    ui->tblVendors->setColumnWidth(1, 150);
-    ui->tblVendors->setColumnWidth(2, 130);
-    // The panel is as wide as it is: the names give way before a balance is cut.
+    // The names ask for their whole width; where the panel lacks it they give way before
+    // a balance is cut.
     Direction::showAmountColumns(ui->tblVendors, {balanceColumn}, {1, 2});
 }
 
@@ -563,9 +566,8 @@ void frmMainWindow::loadCustomersBalance()
                    "ORDER BY customers.CustomerId"),
                {tr("Customer ID"), tr("Customer Name"), tr("Contact Person"), tr("Phone"), tr("Balance")});
     ui->tblCustomers->hideColumn(0);
-    ui->tblCustomers->setColumnWidth(1, 150);
-    ui->tblCustomers->setColumnWidth(2, 130);
-    // The panel is as wide as it is: the names give way before a balance is cut.
+    // The names ask for their whole width; where the panel lacks it they give way before
+    // a balance is cut.
     Direction::showAmountColumns(ui->tblCustomers, {balanceColumn}, {1, 2});
 }
 
@@ -587,8 +589,9 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
                {QString(), tr("Item ID"), tr("Item No."), tr("Item Name"), tr("Unit Of Measure"), tr("Ordered Qty.")});
     grid->hideColumn(0);
     grid->hideColumn(1);
-    grid->setColumnWidth(3, 200);
-    Direction::showAmountColumns(grid, {orderedQuantityColumn}, {3});
+    // The panel can be narrow: the name, then the number and last the unit give way before
+    // a quantity is cut.
+    Direction::showAmountColumns(grid, {orderedQuantityColumn}, {unitColumn, itemNoColumn, itemNameColumn});
 }
 
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -647,11 +650,8 @@ void frmMainWindow::loadItemsValidity()
         }
     }
     grid->setSortingEnabled(sorting);
-    grid->setColumnWidth(2, 170);
-    // The unit and quantity columns are narrow, but a unit name such as "Kilogram" widens
-    // its column rather than being cut short.
-    const QAbstractItemView *view = grid;
-    grid->setColumnWidth(3, qMax(40, view->sizeHintForColumn(3)));
-    grid->setColumnWidth(4, qMax(30, view->sizeHintForColumn(4)));
-    Direction::applyTo(grid)->setAmountColumns({4});
+    // Every column reads whole, its header too; where the panel lacks room the item's name
+    // and then its number give way, never a unit, quantity or class.
+    ListDialog::fitColumnsToContents(grid);
+    Direction::showAmountColumns(grid, {4}, {1, 2});
 }

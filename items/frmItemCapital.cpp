@@ -30,6 +30,7 @@ frmItemCapital::frmItemCapital(QWidget *parent) : QDialog(parent), ui(new Ui::fr
     for (QDoubleSpinBox *total : {ui->dblPurchases, ui->dblSales, ui->dblProfit})
         NumberFields::setupAmount(total, totalPrecision, true);
     loadItemCapital();
+    Direction::openWideEnoughFor(this, ui->tblItems);
 }
 
 frmItemCapital::~frmItemCapital()

@@ -3,6 +3,12 @@
 
 #include "core/system/globals.h"
 
+namespace {
+enum Column {
+    colPurchaseInvoiceId, colPurchaseInvoiceNo, colVendor, colDate, colTotal, colEmployee, colComments
+};
+}
+
 frmPurchaseInvoiceView::frmPurchaseInvoiceView(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseInvoiceView)
 {
     ui->setupUi(this);
@@ -10,6 +16,7 @@ frmPurchaseInvoiceView::frmPurchaseInvoiceView(QWidget *parent) : QDialog(parent
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     invoices.attach(ui->tblPurchaseInvoices);
+    invoices.showAmounts({colTotal}, {colVendor, colEmployee, colComments});
     pickedPurchaseInvoiceId = -1;
     loadPurchaseInvoices();
 }
@@ -41,7 +48,8 @@ void frmPurchaseInvoiceView::on_btnDelete_clicked()
 {
     // The invoice's lines go with it through the schema's cascade; an invoice that a
     // refund or a payment names is refused by the server.
-    const QString question = msgDelete + tr(" Purchase Invoice No. ") + invoices.currentValue(1).toString();
+    const QString question =
+        msgDelete + tr(" Purchase Invoice No. ") + invoices.currentValue(colPurchaseInvoiceNo).toString();
     if (invoices.deleteCurrent(this, QStringLiteral("Delete from purchaseinvoice where PurchaseInvoiceId = :id"), question))
         loadPurchaseInvoices();
 }

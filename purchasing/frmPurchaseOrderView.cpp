@@ -3,12 +3,17 @@
 
 #include "core/system/globals.h"
 
+namespace {
+enum Column { colPurchaseOrderId, colPurchaseOrderNo, colVendor, colDate, colTotal, colEmployee, colComments };
+}
+
 frmPurchaseOrderView::frmPurchaseOrderView(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseOrderView)
 {
     ui->setupUi(this);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     orders.attach(ui->tblPurchaseOrders);
+    orders.showAmounts({colTotal}, {colVendor, colEmployee, colComments});
     pickedPurchaseOrderId = -1;
     loadPurchaseOrders();
 }
@@ -40,7 +45,8 @@ void frmPurchaseOrderView::on_btnDelete_clicked()
 {
     // The order's lines go with it through the schema's cascade; an order that an
     // invoice was made from is refused by the server.
-    const QString question = msgDelete + tr(" Purchase Order No. ") + orders.currentValue(1).toString();
+    const QString question =
+        msgDelete + tr(" Purchase Order No. ") + orders.currentValue(colPurchaseOrderNo).toString();
     if (orders.deleteCurrent(this, QStringLiteral("Delete from purchaseorder where PurchaseOrderId = :id"), question))
         loadPurchaseOrders();
 }

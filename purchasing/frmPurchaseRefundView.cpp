@@ -3,6 +3,12 @@
 
 #include "core/system/globals.h"
 
+namespace {
+enum Column {
+    colRefundId, colPartner, colRefundedBy, colDate, colSubTotal, colFreight, colTotal, colDepositPaid, colComment
+};
+}
+
 frmPurchaseRefundView::frmPurchaseRefundView(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseRefundView)
 {
     ui->setupUi(this);
@@ -10,6 +16,8 @@ frmPurchaseRefundView::frmPurchaseRefundView(QWidget *parent) : QDialog(parent),
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     refunds.attach(ui->tblPurchaseInvoices);
+    refunds.showAmounts({colSubTotal, colFreight, colTotal, colDepositPaid},
+                        {colPartner, colRefundedBy, colComment});
     pickedPurchaseRefundId = -1;
     loadPurchaseRefunds();
 }

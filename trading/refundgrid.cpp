@@ -100,15 +100,6 @@ int cRefundGrid::refundingLineCount() const
     return count;
 }
 
-int cRefundGrid::wantedWidth() const
-{
-    int width = 0;
-    for (int column = 0; column < ColumnCount; ++column)
-        if (!view->isColumnHidden(column))
-            width += column == ItemName ? itemNameWidth : view->columnWidth(column);
-    return width;
-}
-
 void cRefundGrid::fitColumns()
 {
     // The name asks for its full width each time; it gives way again where room lacks.

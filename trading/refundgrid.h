@@ -62,8 +62,6 @@ public:
     int refund(int row) const;
     // The rows that take anything back.
     int refundingLineCount() const;
-    // The width of the shown columns with the item's name whole.
-    int wantedWidth() const;
 
 public slots:
     // Widens the amount columns to what they show, the item's name giving way first.

@@ -15,11 +15,8 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QScopedValueRollback>
-#include <QScreen>
-#include <QStyle>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStandardItemModel>
@@ -53,25 +50,10 @@ void cRefundWindow::setUp(const Widgets &widgets, const Texts &texts, const QStr
     TextColumns::limit(side.refund, {{ui.comment, QStringLiteral("Comment"), ui.commentLabel}});
     fillPartners(partnersSql);
     setupItemsTable(showDate);
+    // No amount starts out of sight where the screen has the room.
+    Direction::openWideEnoughFor(this, ui.items);
     connect(itemsModel, &QStandardItemModel::itemChanged, this, &cRefundWindow::itemChanged);
     on_btnNew_clicked();
-}
-
-// The window opens wide enough for the grid's columns where the screen allows, so that
-// no amount starts out of sight.
-void cRefundWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (widthFitted)
-        return;
-    widthFitted = true;
-    const int chrome = ui.items->verticalHeader()->sizeHint().width() + 2 * ui.items->frameWidth()
-                       + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int lacking = lines->wantedWidth() + chrome - ui.items->width();
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().width() : width();
-    if (lacking > 0)
-        resize(qMin(width() + lacking, qMax(width(), room)), height());
 }
 
 void cRefundWindow::setupItemsTable(bool showDate)
@@ -85,6 +67,7 @@ void cRefundWindow::setupItemsTable(bool showDate)
 void cRefundWindow::fillPartners(const QString &sql)
 {
     const QSqlError error = fillCombo(ui.partners, {}, sql);
+    growToWidestEntry(ui.partners);
     ui.partners->setCurrentIndex(-1);
     DocumentLines::tellSelectFailed(this, error);
 }

@@ -72,8 +72,6 @@ protected:
 
     double recalcRow(const QModelIndex &index) const;
 
-    void showEvent(QShowEvent *event) override;
-
 protected slots:
     void on_cmbInvoices_activated(int index);
     void on_tblItems_clicked(const QModelIndex &);
@@ -103,7 +101,6 @@ private:
     cRefundGrid *lines = nullptr;
     int linesInvoiceId = -1; // the invoice whose lines the grid shows
     int loadedId = -1;
-    bool widthFitted = false;
     bool filling = false; // rows are being loaded
 };
 

@@ -2004,42 +2004,42 @@
         <translation>الربح/الخسارة التقديرية:</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="50"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>Purchase Capital</source>
         <translation>رأس المال بسعر الشراء</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="52"/>
         <source>Sales Capital</source>
         <translation>رأس المال بسعر البيع</translation>
     </message>
@@ -2510,340 +2510,340 @@
         <translation>مبيعات آخر 7 أيام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="277"/>
+        <location filename="../app/frmMainWindow.ui" line="283"/>
         <source>Stock Validity:</source>
         <translation>صلاحية المخزون:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="284"/>
-        <location filename="../app/frmMainWindow.ui" line="588"/>
-        <location filename="../app/frmMainWindow.ui" line="972"/>
+        <location filename="../app/frmMainWindow.ui" line="290"/>
+        <location filename="../app/frmMainWindow.ui" line="585"/>
+        <location filename="../app/frmMainWindow.ui" line="963"/>
         <source>Reload</source>
         <translation>تحديث</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="322"/>
+        <location filename="../app/frmMainWindow.ui" line="325"/>
         <source>Item Id</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="327"/>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.ui" line="330"/>
+        <location filename="../app/frmMainWindow.cpp" line="585"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="332"/>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.ui" line="335"/>
+        <location filename="../app/frmMainWindow.cpp" line="585"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="337"/>
+        <location filename="../app/frmMainWindow.ui" line="340"/>
         <source>UOM</source>
         <translation>الوحدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="342"/>
+        <location filename="../app/frmMainWindow.ui" line="345"/>
         <source>Qty.</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="347"/>
+        <location filename="../app/frmMainWindow.ui" line="350"/>
         <source>Expires Within</source>
         <translation>ينتهي خلال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="359"/>
-        <location filename="../app/frmMainWindow.ui" line="1236"/>
+        <location filename="../app/frmMainWindow.ui" line="362"/>
+        <location filename="../app/frmMainWindow.ui" line="1227"/>
         <source>Purchasing</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="422"/>
-        <location filename="../app/frmMainWindow.ui" line="1482"/>
+        <location filename="../app/frmMainWindow.ui" line="425"/>
+        <location filename="../app/frmMainWindow.ui" line="1473"/>
         <source>Purchase Order</source>
         <translation>أمر شراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="450"/>
-        <location filename="../app/frmMainWindow.ui" line="1240"/>
+        <location filename="../app/frmMainWindow.ui" line="453"/>
+        <location filename="../app/frmMainWindow.ui" line="1231"/>
         <source>Vendors</source>
         <translation>الموردون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="478"/>
-        <location filename="../app/frmMainWindow.ui" line="1487"/>
+        <location filename="../app/frmMainWindow.ui" line="481"/>
+        <location filename="../app/frmMainWindow.ui" line="1478"/>
         <source>Purchase Invoice</source>
         <translation>فاتورة مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="506"/>
-        <location filename="../app/frmMainWindow.ui" line="1492"/>
+        <location filename="../app/frmMainWindow.ui" line="509"/>
+        <location filename="../app/frmMainWindow.ui" line="1483"/>
         <source>Purchase Refund</source>
         <translation>مرتجع مشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="581"/>
+        <location filename="../app/frmMainWindow.ui" line="578"/>
         <source>Vendors:</source>
         <translation>الموردون:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="685"/>
+        <location filename="../app/frmMainWindow.ui" line="682"/>
         <source>Items On Purchase Order</source>
         <translation>أصناف في أوامر الشراء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="715"/>
-        <location filename="../app/frmMainWindow.ui" line="1255"/>
+        <location filename="../app/frmMainWindow.ui" line="712"/>
+        <location filename="../app/frmMainWindow.ui" line="1246"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="778"/>
-        <location filename="../app/frmMainWindow.ui" line="1502"/>
+        <location filename="../app/frmMainWindow.ui" line="775"/>
+        <location filename="../app/frmMainWindow.ui" line="1493"/>
         <source>Sales Quote</source>
         <translation>عرض سعر</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="806"/>
-        <location filename="../app/frmMainWindow.ui" line="1132"/>
+        <location filename="../app/frmMainWindow.ui" line="803"/>
+        <location filename="../app/frmMainWindow.ui" line="1123"/>
         <source>Customers</source>
         <translation>العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="834"/>
-        <location filename="../app/frmMainWindow.ui" line="1507"/>
+        <location filename="../app/frmMainWindow.ui" line="831"/>
+        <location filename="../app/frmMainWindow.ui" line="1498"/>
         <source>Sales Order</source>
         <translation>أمر بيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="862"/>
-        <location filename="../app/frmMainWindow.ui" line="1512"/>
+        <location filename="../app/frmMainWindow.ui" line="859"/>
+        <location filename="../app/frmMainWindow.ui" line="1503"/>
         <source>Sales Invoice</source>
         <translation>فاتورة مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="890"/>
-        <location filename="../app/frmMainWindow.ui" line="1517"/>
+        <location filename="../app/frmMainWindow.ui" line="887"/>
+        <location filename="../app/frmMainWindow.ui" line="1508"/>
         <source>Sales Refund</source>
         <translation>مرتجع مبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="965"/>
+        <location filename="../app/frmMainWindow.ui" line="956"/>
         <source>Customers:</source>
         <translation>العملاء:</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1069"/>
+        <location filename="../app/frmMainWindow.ui" line="1060"/>
         <source>Items On Sales Order</source>
         <translation>أصناف في أوامر البيع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1112"/>
+        <location filename="../app/frmMainWindow.ui" line="1103"/>
         <source>Main</source>
         <translation>الرئيسية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1121"/>
+        <location filename="../app/frmMainWindow.ui" line="1112"/>
         <source>CRM</source>
         <translation>إدارة العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1125"/>
+        <location filename="../app/frmMainWindow.ui" line="1116"/>
         <source>Persons</source>
         <translation>الأشخاص</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1142"/>
+        <location filename="../app/frmMainWindow.ui" line="1133"/>
         <source>Company</source>
         <translation>الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1146"/>
+        <location filename="../app/frmMainWindow.ui" line="1137"/>
         <source>Departments</source>
         <translation>الأقسام</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1153"/>
+        <location filename="../app/frmMainWindow.ui" line="1144"/>
         <source>Employees</source>
         <translation>الموظفون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1160"/>
+        <location filename="../app/frmMainWindow.ui" line="1151"/>
         <source>Users</source>
         <translation>المستخدمون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1167"/>
-        <location filename="../app/frmMainWindow.ui" line="1185"/>
+        <location filename="../app/frmMainWindow.ui" line="1158"/>
+        <location filename="../app/frmMainWindow.ui" line="1176"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1171"/>
+        <location filename="../app/frmMainWindow.ui" line="1162"/>
         <source>Categories</source>
         <translation>فئات الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1178"/>
+        <location filename="../app/frmMainWindow.ui" line="1169"/>
         <source>Units of Measure</source>
         <translation>وحدات القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1203"/>
+        <location filename="../app/frmMainWindow.ui" line="1194"/>
         <source>Accounting</source>
         <translation>المحاسبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1207"/>
+        <location filename="../app/frmMainWindow.ui" line="1198"/>
         <source>Accounts</source>
         <translation>الحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1214"/>
+        <location filename="../app/frmMainWindow.ui" line="1205"/>
         <source>Currencies</source>
         <translation>العملات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1221"/>
+        <location filename="../app/frmMainWindow.ui" line="1212"/>
         <source>Fiscal Year</source>
         <translation>السنة المالية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1267"/>
+        <location filename="../app/frmMainWindow.ui" line="1258"/>
         <source>Reports</source>
         <translation>التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1273"/>
+        <location filename="../app/frmMainWindow.ui" line="1264"/>
         <source>Tools</source>
         <translation>أدوات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1277"/>
+        <location filename="../app/frmMainWindow.ui" line="1268"/>
         <source>Company Database</source>
         <translation>قاعدة بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1289"/>
+        <location filename="../app/frmMainWindow.ui" line="1280"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1317"/>
+        <location filename="../app/frmMainWindow.ui" line="1308"/>
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1322"/>
+        <location filename="../app/frmMainWindow.ui" line="1313"/>
         <source>Logout</source>
         <translation>تسجيل الخروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1327"/>
+        <location filename="../app/frmMainWindow.ui" line="1318"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1332"/>
-        <location filename="../app/frmMainWindow.ui" line="1342"/>
-        <location filename="../app/frmMainWindow.ui" line="1352"/>
-        <location filename="../app/frmMainWindow.ui" line="1362"/>
-        <location filename="../app/frmMainWindow.ui" line="1372"/>
-        <location filename="../app/frmMainWindow.ui" line="1382"/>
-        <location filename="../app/frmMainWindow.ui" line="1392"/>
-        <location filename="../app/frmMainWindow.ui" line="1402"/>
-        <location filename="../app/frmMainWindow.ui" line="1422"/>
-        <location filename="../app/frmMainWindow.ui" line="1432"/>
-        <location filename="../app/frmMainWindow.ui" line="1442"/>
-        <location filename="../app/frmMainWindow.ui" line="1472"/>
+        <location filename="../app/frmMainWindow.ui" line="1323"/>
+        <location filename="../app/frmMainWindow.ui" line="1333"/>
+        <location filename="../app/frmMainWindow.ui" line="1343"/>
+        <location filename="../app/frmMainWindow.ui" line="1353"/>
+        <location filename="../app/frmMainWindow.ui" line="1363"/>
+        <location filename="../app/frmMainWindow.ui" line="1373"/>
+        <location filename="../app/frmMainWindow.ui" line="1383"/>
+        <location filename="../app/frmMainWindow.ui" line="1393"/>
+        <location filename="../app/frmMainWindow.ui" line="1413"/>
+        <location filename="../app/frmMainWindow.ui" line="1423"/>
+        <location filename="../app/frmMainWindow.ui" line="1433"/>
+        <location filename="../app/frmMainWindow.ui" line="1463"/>
         <source>View</source>
         <translation>عرض</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1337"/>
-        <location filename="../app/frmMainWindow.ui" line="1347"/>
-        <location filename="../app/frmMainWindow.ui" line="1357"/>
-        <location filename="../app/frmMainWindow.ui" line="1367"/>
-        <location filename="../app/frmMainWindow.ui" line="1377"/>
-        <location filename="../app/frmMainWindow.ui" line="1387"/>
-        <location filename="../app/frmMainWindow.ui" line="1397"/>
-        <location filename="../app/frmMainWindow.ui" line="1407"/>
-        <location filename="../app/frmMainWindow.ui" line="1427"/>
-        <location filename="../app/frmMainWindow.ui" line="1437"/>
-        <location filename="../app/frmMainWindow.ui" line="1447"/>
-        <location filename="../app/frmMainWindow.ui" line="1477"/>
+        <location filename="../app/frmMainWindow.ui" line="1328"/>
+        <location filename="../app/frmMainWindow.ui" line="1338"/>
+        <location filename="../app/frmMainWindow.ui" line="1348"/>
+        <location filename="../app/frmMainWindow.ui" line="1358"/>
+        <location filename="../app/frmMainWindow.ui" line="1368"/>
+        <location filename="../app/frmMainWindow.ui" line="1378"/>
+        <location filename="../app/frmMainWindow.ui" line="1388"/>
+        <location filename="../app/frmMainWindow.ui" line="1398"/>
+        <location filename="../app/frmMainWindow.ui" line="1418"/>
+        <location filename="../app/frmMainWindow.ui" line="1428"/>
+        <location filename="../app/frmMainWindow.ui" line="1438"/>
+        <location filename="../app/frmMainWindow.ui" line="1468"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1412"/>
+        <location filename="../app/frmMainWindow.ui" line="1403"/>
         <source>Inventory</source>
         <translation>المخزون</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1417"/>
+        <location filename="../app/frmMainWindow.ui" line="1408"/>
         <source>Company Info</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1452"/>
+        <location filename="../app/frmMainWindow.ui" line="1443"/>
         <source>Day Cash</source>
         <translation>نقدية اليوم</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1457"/>
+        <location filename="../app/frmMainWindow.ui" line="1448"/>
         <source>Item Capital</source>
         <translation>رأس مال الأصناف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1462"/>
+        <location filename="../app/frmMainWindow.ui" line="1453"/>
         <source>Sales Profit</source>
         <translation>أرباح المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1467"/>
+        <location filename="../app/frmMainWindow.ui" line="1458"/>
         <source>General Journal</source>
         <translation>اليومية العامة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1497"/>
+        <location filename="../app/frmMainWindow.ui" line="1488"/>
         <source>Purchase Payment</source>
         <translation>مدفوعات الموردين</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1522"/>
+        <location filename="../app/frmMainWindow.ui" line="1513"/>
         <source>Sales Payment</source>
         <translation>مقبوضات العملاء</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1527"/>
+        <location filename="../app/frmMainWindow.ui" line="1518"/>
         <source>Reports Center</source>
         <translation>مركز التقارير</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1532"/>
+        <location filename="../app/frmMainWindow.ui" line="1523"/>
         <source>Backup</source>
         <translation>نسخ احتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1537"/>
+        <location filename="../app/frmMainWindow.ui" line="1528"/>
         <source>Restore</source>
         <translation>استعادة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1545"/>
+        <location filename="../app/frmMainWindow.ui" line="1536"/>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1550"/>
+        <location filename="../app/frmMainWindow.ui" line="1541"/>
         <source>Settings</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.ui" line="1555"/>
+        <location filename="../app/frmMainWindow.ui" line="1546"/>
         <source>About</source>
         <translation>حول البرنامج</translation>
     </message>
@@ -2858,79 +2858,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="78"/>
+        <location filename="../app/frmMainWindow.cpp" line="82"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="536"/>
+        <location filename="../app/frmMainWindow.cpp" line="540"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="536"/>
+        <location filename="../app/frmMainWindow.cpp" line="540"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="536"/>
+        <location filename="../app/frmMainWindow.cpp" line="540"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="536"/>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="540"/>
+        <location filename="../app/frmMainWindow.cpp" line="563"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="536"/>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="540"/>
+        <location filename="../app/frmMainWindow.cpp" line="563"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="563"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="563"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="560"/>
+        <location filename="../app/frmMainWindow.cpp" line="563"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="585"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="585"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="583"/>
+        <location filename="../app/frmMainWindow.cpp" line="585"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="626"/>
+        <location filename="../app/frmMainWindow.cpp" line="629"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="629"/>
+        <location filename="../app/frmMainWindow.cpp" line="632"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="632"/>
+        <location filename="../app/frmMainWindow.cpp" line="635"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3316,37 +3316,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Purchase Invoice No.</source>
         <translation>رقم فاتورة المشتريات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Vendor</source>
         <translation>المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="38"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="44"/>
+        <location filename="../purchasing/frmPurchaseInvoiceView.cpp" line="52"/>
         <source> Purchase Invoice No. </source>
         <translation> فاتورة المشتريات رقم </translation>
     </message>
@@ -3498,37 +3498,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Purchase Order No.</source>
         <translation>رقم أمر الشراء</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Vendor</source>
         <translation>المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="30"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="35"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="43"/>
+        <location filename="../purchasing/frmPurchaseOrderView.cpp" line="49"/>
         <source> Purchase Order No. </source>
         <translation> أمر الشراء رقم </translation>
     </message>
@@ -3586,67 +3586,67 @@
         <translation>المورد:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="40"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="41"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="40"/>
         <source>Invoices:</source>
         <translation>الفواتير:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="44"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="43"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="47"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="48"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="47"/>
         <source>Subtotal:</source>
         <translation>المجموع الفرعي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="51"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="50"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="53"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="52"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="54"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="53"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="55"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="54"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="56"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="55"/>
         <source>Freight:</source>
         <translation>الشحن:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="59"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="58"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="62"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="61"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.ui" line="65"/>
+        <location filename="../purchasing/frmPurchaseRefund.ui" line="64"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
@@ -3679,9 +3679,13 @@
 <context>
     <name>frmPurchaseRefundView</name>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
         <source>Dialog</source>
-        <translation>مرتجعات المشتريات</translation>
+        <translation type="vanished">مرتجعات المشتريات</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
+        <source>View Purchase Refunds</source>
+        <translation>عرض مرتجعات المشتريات</translation>
     </message>
     <message>
         <location filename="../purchasing/frmPurchaseRefundView.ui" line="35"/>
@@ -3694,42 +3698,42 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Refunded By</source>
         <translation>بواسطة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="34"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="42"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="43"/>
         <source>Deposit Paid</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="35"/>
+        <location filename="../purchasing/frmPurchaseRefundView.cpp" line="43"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
@@ -4077,102 +4081,102 @@
         <translation>العميل:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="172"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="179"/>
         <source>Sales Order No.:</source>
         <translation>رقم أمر البيع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="184"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="191"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="196"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="203"/>
         <source>Ship To:</source>
         <translation>الشحن إلى:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="229"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="236"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="245"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="252"/>
         <source>Ship date:</source>
         <translation>تاريخ الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="263"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="270"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="271"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="278"/>
         <source>Add Item (F3)</source>
         <translation>إضافة صنف (F3)</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="322"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="329"/>
         <source>Quick Add By Barcode:</source>
         <translation>إضافة سريعة بالباركود:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="332"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="339"/>
         <source>GO</source>
         <translation>اذهب</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="365"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="372"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="384"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="391"/>
         <source>Subtotal:</source>
         <translation>المجموع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="407"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="414"/>
         <source>Order Deposit:</source>
         <translation>عربون الأمر:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="430"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="437"/>
         <source>Freight:</source>
         <translation>مصاريف الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="450"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="457"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="470"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="477"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="493"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="500"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="516"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="523"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="524"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="531"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="529"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="536"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="534"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="541"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
@@ -4247,37 +4251,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Customer</source>
         <translation>العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="35"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="36"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="48"/>
+        <location filename="../sales/invoices/frmSalesInvoiceView.cpp" line="49"/>
         <source> Sales Invoice No. </source>
         <translation> فاتورة المبيعات رقم </translation>
     </message>
@@ -4468,37 +4472,37 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Sales Order No.</source>
         <translation>رقم أمر البيع</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Customer</source>
         <translation>العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="35"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="36"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrderView.cpp" line="48"/>
+        <location filename="../sales/orders/frmSalesOrderView.cpp" line="49"/>
         <source> Sales Order No. </source>
         <translation> أمر البيع رقم </translation>
     </message>
@@ -4820,42 +4824,42 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Sales Quote No.</source>
         <translation>رقم عرض السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Customer</source>
         <translation>العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Expire Date</source>
         <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="34"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="37"/>
         <source>Employee</source>
         <translation>الموظف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="35"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="38"/>
         <source>Comments</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="48"/>
+        <location filename="../sales/orders/frmSalesQuoteView.cpp" line="51"/>
         <source> Sales Quote No. </source>
         <translation> عرض السعر رقم </translation>
     </message>
@@ -4913,67 +4917,67 @@
         <translation>العميل:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="40"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="41"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="40"/>
         <source>Invoices:</source>
         <translation>الفواتير:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="44"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="43"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="47"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="48"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="47"/>
         <source>Subtotal:</source>
         <translation>المجموع الفرعي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="51"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="50"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="53"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="52"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="54"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="53"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="55"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="54"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="56"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="55"/>
         <source>Freight:</source>
         <translation>الشحن:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="59"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="58"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="62"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="61"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.ui" line="65"/>
+        <location filename="../sales/invoices/frmSalesRefund.ui" line="64"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
@@ -5006,9 +5010,13 @@
 <context>
     <name>frmSalesRefundView</name>
     <message>
-        <location filename="../sales/invoices/frmSalesRefundView.ui" line="14"/>
         <source>Dialog</source>
-        <translation>مرتجعات المبيعات</translation>
+        <translation type="vanished">مرتجعات المبيعات</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.ui" line="14"/>
+        <source>View Sales Refunds</source>
+        <translation>عرض مرتجعات المبيعات</translation>
     </message>
     <message>
         <location filename="../sales/invoices/frmSalesRefundView.ui" line="35"/>
@@ -5021,14 +5029,44 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="34"/>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
         <source>Refunded By</source>
         <translation>بواسطة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Subtotal</source>
+        <translation>المجموع الفرعي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Freight</source>
+        <translation>الشحن</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="42"/>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="43"/>
+        <source>Deposit Paid</source>
+        <translation>المدفوع</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesRefundView.cpp" line="43"/>
+        <source>Comments</source>
+        <translation>ملاحظات</translation>
     </message>
 </context>
 <context>

@@ -92,12 +92,21 @@ void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill
     selectNewestComboItem(combo);
 }
 
-void fitToWidestEntry(QComboBox *combo)
+namespace {
+// The width of the widest entry's text as Qt's own sizing measures it, each entry once.
+int widestEntry(const QComboBox *combo)
 {
     const QFontMetrics metrics = combo->fontMetrics();
     int widest = combo->count() ? 0 : 7 * metrics.horizontalAdvance(QLatin1Char('x'));
     for (int i = 0; i < combo->count(); ++i)
         widest = qMax(widest, metrics.boundingRect(combo->itemText(i)).width());
+    return widest;
+}
+}
+
+void fitToWidestEntry(QComboBox *combo)
+{
+    const int widest = widestEntry(combo);
     // Sized by no entry, the combo is its frame and arrow alone, the style's part, less
     // one: Qt starts from the invalid width -1, which any entry's width replaces.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -109,4 +118,13 @@ void showEntriesWhole(QComboBox *combo)
 {
     QAbstractItemView *list = combo->view();
     list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
+}
+
+void growToWidestEntry(QComboBox *combo)
+{
+    // Asked for in whole characters of the style's measure: the hint is never narrower than
+    // the widest entry, and at most a character wider.
+    const int character = combo->fontMetrics().horizontalAdvance(QLatin1Char('X'));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLength);
+    combo->setMinimumContentsLength((widestEntry(combo) + character - 1) / character);
 }

@@ -72,4 +72,10 @@ void showEntriesWhole(QComboBox *combo);
 // entries without icons.
 void fitToWidestEntry(QComboBox *combo);
 
+// Lets `combo` ask for the width of its widest entry, measured the same way, and take it
+// where its window has the room; a narrower window shrinks it down to the minimum width
+// that its form gives it (without one, the combo keeps the whole width, as above). Call
+// after every fill.
+void growToWidestEntry(QComboBox *combo);
+
 #endif // COMBOBOXES_H

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOption>
@@ -45,10 +46,27 @@ public:
     void measure(const QList<int> &columns, const QList<int> &yielding)
     {
         amountWidths = widestValues(columns);
-        wantedWidths.clear();
-        for (int column : yielding)
-            wantedWidths.insert(column, view->columnWidth(column));
+        QMap<int, int> wanted;
+        // A column still at the width this keeper left it asks again for what it gave up,
+        // so that it takes its room back once the window is larger; a width set since is
+        // the caller's new wish.
+        for (int column : yielding) {
+            const int width = view->columnWidth(column);
+            wanted.insert(column, givenWidths.value(column, -1) == width ? wantedWidths.value(column, width) : width);
+        }
+        wantedWidths = wanted;
+        yieldingOrder = yielding;
         fit();
+    }
+
+    // The width of the view's shown columns with every yielding column as wide as it asks.
+    int wantedColumnsWidth() const
+    {
+        int width = 0;
+        for (int column = 0; column < view->horizontalHeader()->count(); ++column)
+            if (!view->isColumnHidden(column))
+                width += wantedWidths.value(column, view->columnWidth(column));
+        return width;
     }
 
 protected:
@@ -103,6 +121,7 @@ private:
             view->setColumnWidth(amount.key(), amount.value());
         for (auto text = wantedWidths.cbegin(); text != wantedWidths.cend(); ++text)
             view->setColumnWidth(text.key(), text.value());
+        givenWidths = wantedWidths;
         // A hidden window has no size of its own yet: its columns keep what they were given.
         if (!view->isVisible())
             return;
@@ -112,23 +131,59 @@ private:
                 used += view->columnWidth(column);
         int lacking = used - view->viewport()->width();
         const int narrowest = QFontMetrics(view->font()).averageCharWidth() * yieldingMinimumChars;
-        // The last yielding column gives first: the name columns stay readable longest.
-        const QList<int> yielding = wantedWidths.keys();
-        for (auto column = yielding.crbegin(); column != yielding.crend() && lacking > 0; ++column) {
+        // The last yielding column named gives first: the first stays readable longest.
+        for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
             const int width = view->columnWidth(*column);
             const int given = qMin(lacking, qMax(0, width - narrowest));
             view->setColumnWidth(*column, width - given);
             lacking -= given;
         }
+        for (auto text = givenWidths.begin(); text != givenWidths.end(); ++text)
+            text.value() = view->columnWidth(text.key());
     }
 
     QTableView *view;
     QMap<int, int> amountWidths;
     QMap<int, int> wantedWidths;
+    QMap<int, int> givenWidths;
+    QList<int> yieldingOrder;
 };
 }
 
 namespace {
+// Widens a window once, when it is first shown, so that a view's columns show whole.
+class WindowWidener : public QObject
+{
+public:
+    WindowWidener(QWidget *window, QTableView *view) : QObject(window), window(window), view(view)
+    {
+        setObjectName(QStringLiteral("WindowWidener"));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != window || event->type() != QEvent::Show)
+            return false;
+        window->removeEventFilter(this);
+        deleteLater();
+        // A maximised window already has all the room there is.
+        if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            return false;
+        const int lacking = Direction::wantedWidth(view) - view->width();
+        const QScreen *screen = window->screen();
+        const int room = screen ? screen->availableGeometry().width() : window->width();
+        if (lacking > 0)
+            window->resize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height());
+        return false;
+    }
+
+private:
+    QWidget *window;
+    QTableView *view;
+};
+
 // Date fields are polished when first shown, after their window has turned right to left;
 // a direction set on the field itself stays when the window's changes again. A field set
 // up right to left also holds its format with the sections reversed ("yyyy/M/d"): the
@@ -340,6 +395,27 @@ void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<
     if (!keeper)
         keeper = new AmountColumnKeeper(view);
     keeper->measure(columns, yielding);
+}
+
+int wantedWidth(const QTableView *view)
+{
+    int columns = 0;
+    if (const auto *keeper = static_cast<const AmountColumnKeeper *>(
+            view->findChild<QObject *>(QStringLiteral("AmountColumnKeeper"), Qt::FindDirectChildrenOnly))) {
+        columns = keeper->wantedColumnsWidth();
+    } else {
+        for (int column = 0; column < view->horizontalHeader()->count(); ++column)
+            if (!view->isColumnHidden(column))
+                columns += view->columnWidth(column);
+    }
+    const int rowHeader = view->verticalHeader()->isVisible() ? view->verticalHeader()->sizeHint().width() : 0;
+    return columns + rowHeader + 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+void openWideEnoughFor(QWidget *window, QTableView *view)
+{
+    if (!window->findChild<QObject *>(QStringLiteral("WindowWidener"), Qt::FindDirectChildrenOnly))
+        new WindowWidener(window, view);
 }
 
 } // namespace Direction

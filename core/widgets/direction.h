@@ -93,10 +93,19 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 
 // Marks `columns` of `view` as amounts: aligned to the end of the line and each as wide as
 // its widest value and header among the rows read so far. When the view is too narrow for
-// all its columns, the `yielding` text columns give up width (down to a few characters)
-// before an amount would be cut; this is kept up as the view is resized. Call again after
+// all its columns, the `yielding` text columns give up width (down to a few characters),
+// the last one named first, before an amount would be cut; this is kept up as the view is resized. Call again after
 // every new model.
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {});
+
+// The width `view` needs to show its columns whole, the yielding ones at their full width,
+// with its row header, frame and a vertical scroll bar.
+int wantedWidth(const QTableView *view);
+
+// When `window` is first shown, not maximised, it grows by what `view` lacks of its
+// wanted width, up to the width of the screen: a list opens with its columns whole where
+// the screen has the room. Whatever fills the view before the showing counts.
+void openWideEnoughFor(QWidget *window, QTableView *view);
 
 } // namespace Direction
 

@@ -66,8 +66,14 @@ void showDatesInDateFormat(QAbstractItemView *view)
 
 void fitColumnsToContents(QTableView *view)
 {
-    view->horizontalHeader()->setResizeContentsPrecision(100);
+    QHeaderView *header = view->horizontalHeader();
+    header->setResizeContentsPrecision(100);
     view->resizeColumnsToContents();
+    // A view that is not shown yet fits its columns to their cells alone: each header is to
+    // read whole too.
+    for (int column = 0; column < header->count(); ++column)
+        if (!view->isColumnHidden(column))
+            view->setColumnWidth(column, qMax(view->columnWidth(column), header->sectionSizeHint(column)));
 }
 
 QVariant currentValue(const QAbstractItemView *view, int column)
@@ -129,6 +135,13 @@ void cListTable::attach(QTableView *table, const QList<int> &hiddenColumns)
     view = table;
     hidden = hiddenColumns;
     ListDialog::showDatesInDateFormat(view);
+    Direction::openWideEnoughFor(view->window(), view);
+}
+
+void cListTable::showAmounts(const QList<int> &amounts, const QList<int> &yielding)
+{
+    amountColumns = amounts;
+    yieldingColumns = yielding;
 }
 
 bool cListTable::load(const QString &sql, const QStringList &headers, const QVariantMap &values)
@@ -141,6 +154,8 @@ bool cListTable::load(const QString &sql, const QStringList &headers, const QVar
     for (int column : hidden)
         view->hideColumn(column);
     ListDialog::fitColumnsToContents(view);
+    if (!amountColumns.isEmpty())
+        Direction::showAmountColumns(view, amountColumns, yieldingColumns);
     return !model->lastError().isValid();
 }
 

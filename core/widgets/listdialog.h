@@ -74,8 +74,13 @@ public:
     ~cListTable();
 
     // Shows the lists in `view`, dates in dateFormat. `hiddenColumns` are the columns of
-    // every statement that the user never sees, the id column 0 among them.
+    // every statement that the user never sees, the id column 0 among them. The view's
+    // window opens wide enough for the columns of the first list, where the screen allows.
     void attach(QTableView *view, const QList<int> &hiddenColumns = {0});
+
+    // Every list loaded from now on shows `amounts` as amount columns, at the end of the
+    // line and whole; the `yielding` text columns give way first where room lacks.
+    void showAmounts(const QList<int> &amounts, const QList<int> &yielding);
 
     // Shows the rows of `sql`, with each named placeholder of `values` bound, and gives
     // the shown columns, in their order, the `headers`; the columns are fitted to the
@@ -136,6 +141,8 @@ private:
 
     QTableView *view = nullptr;
     QList<int> hidden;
+    QList<int> amountColumns;
+    QList<int> yieldingColumns;
     std::unique_ptr<QSqlQueryModel> rows;
 };
 

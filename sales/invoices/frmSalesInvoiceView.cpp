@@ -4,7 +4,7 @@
 #include "core/system/globals.h"
 
 namespace {
-enum Column { colSalesInvoiceId, colSalesInvoiceNo };
+enum Column { colSalesInvoiceId, colSalesInvoiceNo, colCustomer, colDate, colTotal, colEmployee, colComments };
 }
 
 frmSalesInvoiceView::frmSalesInvoiceView(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesInvoiceView)
@@ -14,6 +14,7 @@ frmSalesInvoiceView::frmSalesInvoiceView(QWidget *parent) : QDialog(parent), ui(
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     invoices.attach(ui->tblSalesInvoices);
+    invoices.showAmounts({colTotal}, {colCustomer, colEmployee, colComments});
     loadSalesInvoices();
     pickedSalesInvoiceId = -1;
 }

@@ -3,6 +3,12 @@
 
 #include "core/system/globals.h"
 
+namespace {
+enum Column {
+    colRefundId, colPartner, colRefundedBy, colDate, colSubTotal, colFreight, colTotal, colDepositPaid, colComment
+};
+}
+
 frmSalesRefundView::frmSalesRefundView(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesRefundView)
 {
     ui->setupUi(this);
@@ -10,6 +16,8 @@ frmSalesRefundView::frmSalesRefundView(QWidget *parent) : QDialog(parent), ui(ne
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     refunds.attach(ui->tblSalesInvoices);
+    refunds.showAmounts({colSubTotal, colFreight, colTotal, colDepositPaid},
+                        {colPartner, colRefundedBy, colComment});
     pickedSalesRefundId = -1;
     loadSalesRefunds();
 }
@@ -31,9 +39,8 @@ void frmSalesRefundView::loadSalesRefunds()
                                 "Inner Join customers on salesinvoice.CustomerId = customers.CustomerId "
                                 "Inner Join employees on salesrefund.EmployeeId = employees.EmployeeId "
                                 "Inner Join persons on employees.EmployeePersonId = persons.PersonId"),
-                 {tr("Customer Name"), tr("Refunded By"), QStringLiteral("Date"), QStringLiteral("SubTotal"),
-                  QStringLiteral("Freight"), QStringLiteral("Total"), QStringLiteral("DepositPaid"),
-                  QStringLiteral("Comment")});
+                 {tr("Customer Name"), tr("Refunded By"), tr("Date"), tr("Subtotal"), tr("Freight"), tr("Total"),
+                  tr("Deposit Paid"), tr("Comments")});
 }
 
 void frmSalesRefundView::on_tblSalesInvoices_doubleClicked(const QModelIndex &)

@@ -4,7 +4,7 @@
 #include "core/system/globals.h"
 
 namespace {
-enum Column { colSalesOrderId, colSalesOrderNo };
+enum Column { colSalesOrderId, colSalesOrderNo, colCustomer, colDate, colTotal, colEmployee, colComments };
 }
 
 frmSalesOrderView::frmSalesOrderView(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesOrderView)
@@ -14,6 +14,7 @@ frmSalesOrderView::frmSalesOrderView(QWidget *parent) : QDialog(parent), ui(new 
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     orders.attach(ui->tblSalesOrders);
+    orders.showAmounts({colTotal}, {colCustomer, colEmployee, colComments});
     loadSalesOrders();
     pickedSalesOrderId = -1;
 }

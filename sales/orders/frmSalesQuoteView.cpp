@@ -4,7 +4,9 @@
 #include "core/system/globals.h"
 
 namespace {
-enum Column { colSalesQuoteId, colSalesQuoteNo };
+enum Column {
+    colSalesQuoteId, colSalesQuoteNo, colCustomer, colDate, colExpireDate, colTotal, colEmployee, colComments
+};
 }
 
 frmSalesQuoteView::frmSalesQuoteView(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesQuoteView)
@@ -14,6 +16,7 @@ frmSalesQuoteView::frmSalesQuoteView(QWidget *parent) : QDialog(parent), ui(new 
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     quotes.attach(ui->tblSalesQuotes);
+    quotes.showAmounts({colTotal}, {colCustomer, colEmployee, colComments});
     loadSalesQuotes();
     pickedSalesQuoteId = -1;
 }

@@ -13,6 +13,7 @@ void fill(QWidget *parent, QComboBox *combo, const QString &addNew)
         parent, fillCombo(combo, {addNew},
                           QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) from customers "
                                          "inner join persons on CustomerPersonId = PersonId where IsActive = 1")));
+    growToWidestEntry(combo);
 }
 
 void showShipTo(QWidget *parent, const QComboBox *combo, QPlainTextEdit *shipTo)

@@ -476,7 +476,7 @@ const Command windowCommands[] = {
     {"btnSalesInvoice", "frmSalesInvoice", true},
     {"actionPurchase_Order", "frmPurchaseOrder", true},
     {"btnPurchaseOrders", "frmPurchaseOrder", false},
-    {"actionPurchase_Invoice", "frmPurchaseInvoice", false},
+    {"actionPurchase_Invoice", "frmPurchaseInvoice", true},
     {"btnPrchaseInvoices", "frmPurchaseInvoice", false},
     {"actionPurchase_Payment", "frmPurchasingPayments", false},
     {"actionSales_Payment", "frmSalesPayments", false},

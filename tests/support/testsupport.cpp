@@ -268,4 +268,23 @@ void whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)
     timer->start(10);
 }
 
+InterfaceLanguage::InterfaceLanguage(bool arabic)
+{
+    if (!arabic)
+        return;
+    // Compiled at the top of the build tree, some folders above each test.
+    QDir folder(QCoreApplication::applicationDirPath());
+    while (!folder.exists(QStringLiteral("zarpo_ar.qm")) && folder.cdUp()) {
+    }
+    loaded = translator.load(folder.filePath(QStringLiteral("zarpo_ar.qm")));
+    QCoreApplication::installTranslator(&translator);
+    rightToLeft = true;
+}
+
+InterfaceLanguage::~InterfaceLanguage()
+{
+    rightToLeft = false;
+    QCoreApplication::removeTranslator(&translator);
+}
+
 } // namespace TestSupport

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -85,6 +86,21 @@ QString checkForm(QWidget *window, const QString &object, const QString &kind, c
 
 // Runs `action` on the next modal widget that opens (a dialog started with exec()).
 void whenModal(const std::function<void(QWidget *modal)> &action, int timeoutMs = 10000);
+
+// While it lives, and when `arabic`, the interface is Arabic as the start-up makes it: the
+// program's compiled translations installed and rightToLeft set. English again after.
+class InterfaceLanguage
+{
+public:
+    explicit InterfaceLanguage(bool arabic);
+    ~InterfaceLanguage();
+    // False when Arabic was asked for and its translations could not be read.
+    bool ready() const { return loaded; }
+
+private:
+    QTranslator translator;
+    bool loaded = true;
+};
 
 } // namespace TestSupport
 

@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetricsF>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextLayout>
@@ -240,4 +243,37 @@ QList<qreal> laidOutAt(const QString &text, Qt::LayoutDirection direction, const
     for (int position : positions)
         found << line.cursorToX(position);
     return found;
+}
+
+QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay)
+{
+    QStringList cut;
+    const QAbstractItemModel *model = view->model();
+    const QFontMetricsF metrics(view->font());
+    // The room a cell leaves its text: the style's margins on either side and the grid line.
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const QStringList rows = shownRows(view);
+    int shown = 0;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (view->isColumnHidden(column))
+            continue;
+        const QString header = model->headerData(column, Qt::Horizontal).toString();
+        const int width = view->columnWidth(column);
+        const int left = view->columnViewportPosition(column);
+        if (left < 0 || left + width > view->viewport()->width())
+            cut << header + ": out of sight";
+        if (!mayGiveWay.contains(column)) {
+            if (width < view->horizontalHeader()->sectionSizeHint(column))
+                cut << header + ": header cut";
+            for (const QString &row : rows) {
+                const QString text = row.section('|', shown, shown);
+                if (metrics.horizontalAdvance(text) > width - margins) {
+                    cut << QStringLiteral("%1: '%2' cut").arg(header, text);
+                    break;
+                }
+            }
+        }
+        ++shown;
+    }
+    return cut.join(QStringLiteral(", "));
 }

@@ -2,9 +2,9 @@
 #define WIDGETDRIVERS_H
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPair>
-#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,6 +54,11 @@ bool editCell(QTableView *view, int row, int column, const QVariant &value);
 
 // The rows as "cell|cell|...", each cell as the table shows it, hidden columns left out.
 QStringList shownRows(const QTableView *view);
+// What of the view's shown columns a user cannot read whole at its present size, a
+// "header: why" for each ("out of sight", "header cut", "'2963.90' cut"); empty when every
+// column reads whole. The `mayGiveWay` columns may be narrower than their texts, as long
+// as they stay in sight.
+QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay = {});
 
 // What a shown widget paints, as RGB pixels.
 QImage rendered(QWidget *widget);

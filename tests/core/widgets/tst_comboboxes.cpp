@@ -2,6 +2,7 @@
 #include "tests/support/testsupport.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 
 class tst_comboboxes : public QObject
 {
@@ -14,6 +15,8 @@ private slots:
     void refillSelectsTheNewestAndKeepsTheOtherChoices();
     void fitsItsWidestEntryAsQtDoes_data();
     void fitsItsWidestEntryAsQtDoes();
+    void growsToItsWidestEntryWhereTheWindowHasRoom_data();
+    void growsToItsWidestEntryWhereTheWindowHasRoom();
 };
 
 namespace {
@@ -127,6 +130,42 @@ void tst_comboboxes::fitsItsWidestEntryAsQtDoes()
     QCOMPARE(fitted.minimumWidth(), qtSized.minimumSizeHint().width());
     QCOMPARE(qMax(fitted.sizeHint().width(), fitted.minimumWidth()), qtSized.sizeHint().width());
     QCOMPARE(fitted.sizeHint().height(), qtSized.sizeHint().height());
+}
+
+void tst_comboboxes::growsToItsWidestEntryWhereTheWindowHasRoom_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("English window") << Qt::LeftToRight;
+    QTest::newRow("Arabic window") << Qt::RightToLeft;
+}
+
+// A customer's name with its contact reads whole where the window has the room, and the
+// combo gives way down to its form's minimum where it has not.
+void tst_comboboxes::growsToItsWidestEntryWhereTheWindowHasRoom()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    const QStringList texts{"<Add New>", "Green Valley Co.: Sarah Mitchell", "شركة النور للتجارة: أحمد"};
+    QComboBox qtSized;
+    qtSized.addItems(texts);
+    const int whole = qtSized.sizeHint().width();
+    QWidget window;
+    window.setLayoutDirection(direction);
+    auto *combo = new QComboBox;
+    combo->setMinimumWidth(150);
+    auto *layout = new QHBoxLayout(&window);
+    layout->addWidget(combo);
+    layout->addStretch();
+    combo->addItems(texts);
+    growToWidestEntry(combo);
+    window.resize(1000, 50);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QVERIFY2(combo->width() >= whole && combo->width() <= whole + combo->fontMetrics().horizontalAdvance('X'),
+             qPrintable(QString("%1 for %2").arg(combo->width()).arg(whole)));
+    window.resize(180, 50);
+    QTRY_VERIFY(combo->width() < whole);
+    QVERIFY(combo->width() >= 150);
 }
 
 ZARPO_TEST_MAIN(tst_comboboxes)

@@ -10,12 +10,14 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QVBoxLayout>
 
 namespace {
 // Where the characters at `first` and `last` of `shown` land when it is laid out as a
@@ -55,6 +57,8 @@ private slots:
     void amountColumnFitsItsWidestText();
     void amountColumnsStayWholeInANarrowView_data();
     void amountColumnsStayWholeInANarrowView();
+    void windowOpensWideEnoughForItsColumns_data();
+    void windowOpensWideEnoughForItsColumns();
     void leadStaysInFrontOfAName_data();
     void leadStaysInFrontOfAName();
     void dateFieldsReadLeftToRightInAnArabicWindow();
@@ -142,14 +146,20 @@ void tst_direction::amountColumnsStayWholeInANarrowView_data()
     QTest::addColumn<Qt::LayoutDirection>("direction");
     QTest::addColumn<Qt::Alignment>("alignment"); // of the amounts, as painted
 
-    QTest::newRow("English: amounts at the right") << Qt::LeftToRight << Qt::Alignment(Qt::AlignRight);
-    QTest::newRow("Arabic: amounts at the left") << Qt::RightToLeft << Qt::Alignment(Qt::AlignLeft);
+    QTest::addColumn<bool>("measuredAgain"); // while narrow, as a recalculation of the lines does
+
+    QTest::newRow("English: amounts at the right") << Qt::LeftToRight << Qt::Alignment(Qt::AlignRight) << false;
+    QTest::newRow("Arabic: amounts at the left") << Qt::RightToLeft << Qt::Alignment(Qt::AlignLeft) << false;
+    QTest::newRow("English, measured again while narrow")
+        << Qt::LeftToRight << Qt::Alignment(Qt::AlignRight) << true;
+    QTest::newRow("Arabic, measured again while narrow") << Qt::RightToLeft << Qt::Alignment(Qt::AlignLeft) << true;
 }
 
 void tst_direction::amountColumnsStayWholeInANarrowView()
 {
     QFETCH(Qt::LayoutDirection, direction);
     QFETCH(Qt::Alignment, alignment);
+    QFETCH(bool, measuredAgain);
     QStandardItemModel model(0, 3);
     model.appendRow({new QStandardItem("Pharaoh Import & Export"), new QStandardItem("Sara"),
                      new QStandardItem("188202.91")});
@@ -179,10 +189,53 @@ void tst_direction::amountColumnsStayWholeInANarrowView()
     QCOMPARE(QStyle::visualAlignment(option.direction, option.displayAlignment) & (Qt::AlignLeft | Qt::AlignRight),
              alignment);
 
+    if (measuredAgain)
+        Direction::showAmountColumns(&view, {2}, {0, 1});
+
     // Given room again, the text columns take back their widths.
     view.resize(600, 200);
     QTRY_COMPARE(view.columnWidth(1), 120);
     QCOMPARE(view.columnWidth(0), 200);
+}
+
+void tst_direction::windowOpensWideEnoughForItsColumns_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<int>("columnWidth"); // of each of four columns
+
+    QTest::newRow("English, room on the screen") << Qt::LeftToRight << 120;
+    QTest::newRow("Arabic, room on the screen") << Qt::RightToLeft << 120;
+    QTest::newRow("English, wider than the screen") << Qt::LeftToRight << 600;
+    QTest::newRow("Arabic, wider than the screen") << Qt::RightToLeft << 600;
+}
+
+// A window narrower than its view's columns opens wide enough for them where the screen
+// has the room, and as wide as the screen where it has not.
+void tst_direction::windowOpensWideEnoughForItsColumns()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(int, columnWidth);
+    QWidget window;
+    window.setLayoutDirection(direction);
+    auto *view = new QTableView;
+    (new QVBoxLayout(&window))->addWidget(view);
+    QStandardItemModel model(3, 4);
+    view->setModel(&model);
+    for (int column = 0; column < 4; ++column)
+        view->setColumnWidth(column, columnWidth);
+    window.resize(300, 200);
+    Direction::openWideEnoughFor(&window, view);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const int screen = window.screen()->availableGeometry().width();
+    if (4 * columnWidth < screen) {
+        QCOMPARE(cutColumns(view), QString());
+        QVERIFY2(window.width() < screen, qPrintable(QString::number(window.width())));
+    } else {
+        QCOMPARE(window.width(), screen);
+    }
+    QCOMPARE(window.height(), 200);
 }
 
 void tst_direction::leadStaysInFrontOfAName_data()

@@ -1,5 +1,6 @@
 #include "accounting/frmCurrenciesView.h"
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "items/frmCategoriesView.h"
 #include "items/frmItemsView.h"
@@ -18,6 +19,7 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableView>
 
 #include <algorithm>
@@ -130,7 +132,7 @@ const QList<ListWindow> &listWindows()
           "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 2.5, NULL)",
           "insert into salesrefunddetails (SalesRefundId, Quantity) values (1, 1), (2, 1)"},
          {"Acme|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Bolt|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
-         "Customer Name,Refunded By,Date,SubTotal,Freight,Total,DepositPaid,Comment", "", "Bolt", msgDelete,
+         "Customer Name,Refunded By,Date,Subtotal,Freight,Total,Deposit Paid,Comments", "", "Bolt", msgDelete,
          nullptr, nullptr, &pickedSalesRefundId, 2},
         {"purchase orders", [] { return new frmPurchaseOrderView(nullptr); },
          {"insert into persons (PersonId, PersonName) values (10, 'Vera')",
@@ -222,6 +224,8 @@ private slots:
     void failedLoadLeavesAnEmptyList();
     void pickAcceptsWithTheChosenId_data();
     void pickAcceptsWithTheChosenId();
+    void documentListOpensWithItsColumnsWhole_data();
+    void documentListOpensWithItsColumnsWhole();
 };
 
 void tst_listwindows::init()
@@ -401,6 +405,61 @@ void tst_listwindows::pickAcceptsWithTheChosenId()
     QCOMPARE(dialog.result(), result);
     QCOMPARE(pickedId, picked);
     QCOMPARE(messageLog(), messages);
+}
+
+void tst_listwindows::documentListOpensWithItsColumnsWhole_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<bool>("arabic");
+    for (int i = 0; i < listWindows().size(); ++i) {
+        if (!listWindows().at(i).picked)
+            continue;
+        QTest::addRow("%s, English", listWindows().at(i).name) << i << false;
+        QTest::addRow("%s, Arabic", listWindows().at(i).name) << i << true;
+    }
+}
+
+// Opened as its editor's Search opens it: every column reads whole, or the window takes
+// the screen's whole width and only the text columns give way; the amounts stand at the
+// end of the line, and in Arabic the title and headers are translated.
+void tst_listwindows::documentListOpensWithItsColumnsWhole()
+{
+    QFETCH(int, window);
+    QFETCH(bool, arabic);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const std::unique_ptr<QDialog> list = openList(listWindows().at(window));
+    QVERIFY(list);
+    list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(list.get()));
+    QCoreApplication::processEvents();
+
+    QTableView *view = table(list.get());
+    const DirectionDelegate *delegate = Direction::applyTo(view);
+    const bool fillsTheScreen = list->width() >= list->screen()->availableGeometry().width();
+    QList<int> amounts;
+    QList<int> texts;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        (delegate->isAmountColumn(column) ? amounts : texts) << column;
+    QVERIFY(!amounts.isEmpty());
+    const QString cut = cutColumns(view, fillsTheScreen ? texts : QList<int>());
+    QVERIFY2(cut.isEmpty(), qPrintable(QString("%1 wide: %2").arg(list->width()).arg(cut)));
+
+    for (int column : amounts) {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        delegate->initStyleOption(&option, view->model()->index(0, column));
+        QCOMPARE(QStyle::visualAlignment(option.direction, option.displayAlignment) & (Qt::AlignLeft | Qt::AlignRight),
+                 Qt::Alignment(arabic ? Qt::AlignLeft : Qt::AlignRight));
+    }
+    QVERIFY2(list->windowTitle().startsWith(arabic ? QString() : QString("View ")), qPrintable(list->windowTitle()));
+    if (arabic) {
+        QStringList untranslated;
+        for (const QString &text : QStringList(list->windowTitle()) + shownHeaders(view).split(','))
+            if (Direction::of(text) != Qt::RightToLeft)
+                untranslated << text;
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(", ")));
+    }
 }
 
 ZARPO_TEST_MAIN(tst_listwindows)
