@@ -66,11 +66,36 @@ struct AccountLine
 // Where the three reports measure differently.
 enum class BalanceRules {
     AccountList,
-    // The purchases account is credited with the cost of the goods sold.
+    // Where the purchases account keeps the stock, it is credited with the cost of the
+    // goods sold and of those sent back to vendors.
     BalanceSheet,
     // The money accounts are ordinary accounts, and the receivable keeps the sales
-    // orders' deposits.
+    // orders' deposits. Where the purchases account keeps the stock, the purchase refunds
+    // account takes only what a refund differs from the cost of the goods sent back.
     IncomeStatement,
+};
+
+// What the documents add to the default accounts, read once per report run: each kind
+// of document is summed once, by payment method.
+struct DocumentAmounts
+{
+    Money purchases;       // purchase-invoice totals
+    Money purchaseRefunds; // purchase-refund totals
+    Money payable;
+    Money sales;
+    Money salesRefunds;
+    Money receivable;
+    Money cash;
+    Money cheques;
+    Money creditCards;
+    // Whether the purchases account keeps the stock: it names an account that is no
+    // expense account. Only then are the two costs below read, and only for the balance
+    // sheet and the income statement.
+    bool stockKept = false;
+    // The cost of the goods sold less those taken back from customers, and of the goods
+    // sent back to vendors, each at the average cost of what was bought of the item.
+    Money salesCost;
+    Money purchaseRefundsCost;
 };
 
 // The settings' row, every field 0 when the table has none.
@@ -86,14 +111,20 @@ std::optional<Money> creditCardBalance();
 // none are given), by type, account number and id.
 std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types = {});
 
+// The documents' amounts as the rules count them.
+std::optional<DocumentAmounts> loadDocumentAmounts(const AccountDefaults &defaults, BalanceRules rules);
+
 // The account's debit, credit and balance. Each default field that names the account
 // adds its document amount to its own side; the first of them, in the fields' order,
 // decides which side the balance is counted from. Any other account counts from the
 // debit side when it is an asset or an expense and from the credit side otherwise.
-std::optional<AccountAmounts> accountBalance(const AccountRow &row, const AccountDefaults &defaults,
-                                             BalanceRules rules = BalanceRules::AccountList);
+AccountAmounts accountBalance(const AccountRow &row, const AccountDefaults &defaults,
+                              const DocumentAmounts &documents, BalanceRules rules = BalanceRules::AccountList);
 
 // accountRows with accountBalance of each.
+std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const DocumentAmounts &documents,
+                                                 const QVector<int> &types, BalanceRules rules);
+// The same, with the documents' amounts read for it.
 std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const QVector<int> &types,
                                                  BalanceRules rules);
 
