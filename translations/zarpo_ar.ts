@@ -121,6 +121,14 @@
     </message>
 </context>
 <context>
+    <name>RptIncomeStatement</name>
+    <message>
+        <location filename="../reports/financial/RptIncomeStatement.cpp" line="62"/>
+        <source>Cost of Goods Sold</source>
+        <translation>تكلفة البضاعة المباعة</translation>
+    </message>
+</context>
+<context>
     <name>RptPendingPurchaseOrders</name>
     <message>
         <location filename="../reports/framework/RptPendingPurchaseOrders.cpp" line="16"/>
@@ -4614,37 +4622,37 @@
         <translation>الربح / الخسارة:</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="139"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="139"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="139"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
         <source>Purchase Price</source>
         <translation>سعر الشراء</translation>
     </message>
