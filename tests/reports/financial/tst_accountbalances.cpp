@@ -111,6 +111,15 @@ const QString toner = QStringLiteral(
     " VALUES (1, '2013-05-04', 1, 600, 600, '0');"
     "INSERT INTO salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, UOMId, Quantity, Price)"
     " VALUES (1, 1, 1, 1, 4, 600)");
+const QString pensByTheCase = QStringLiteral(
+    "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (2, 'P-1', 'Pens', 1);"
+    "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+    " VALUES (1, '2013-05-01', 1, 120, 120, '0');"
+    "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+    " VALUES (1, 2, 2, 1, 120);"
+    "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+    " VALUES (1, '2013-05-04', 1, 75, 75, '0');"
+    "INSERT INTO salesinvoicedetails (SalesInvoiceId, ItemId, UOMId, Quantity, Price) VALUES (1, 2, 1, 5, 75)");
 }
 
 void tst_accountbalances::initTestCase()
@@ -278,16 +287,7 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
                        "Net Income = 150"}
         << "600.00 | 400.00 | 200.00";
     QTest::newRow("a case of 12 bought for 120, 5 each sold for 75: each costs a twelfth")
-        << QStringLiteral(
-               "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (2, 'P-1', 'Pens', 1);"
-               "INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12);"
-               "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
-               " VALUES (1, '2013-05-01', 1, 120, 120, '0');"
-               "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
-               " VALUES (1, 2, 2, 1, 120);"
-               "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
-               " VALUES (1, '2013-05-04', 1, 75, 75, '0');"
-               "INSERT INTO salesinvoicedetails (SalesInvoiceId, ItemId, UOMId, Quantity, Price) VALUES (1, 2, 1, 5, 75)")
+        << "INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12);" + pensByTheCase
         << QStringList{"10300: Warehouse Inventory = 70", "30200: Retained Earnings = 25",
                        "50100: Cost of Goods Sold = 50", "Net Income = 25"}
         << "75.00 | 50.00 | 25.00";
@@ -306,15 +306,7 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
         << QStringList{"10300: Warehouse Inventory = 1020", "50100: Cost of Goods Sold = 180", "Net Income = 150"}
         << "330.00 | 180.00 | 150.00";
     QTest::newRow("a unit no conversion joins to a bought one costs nothing, as before")
-        << QStringLiteral(
-               "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (2, 'P-1', 'Pens', 1);"
-               "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
-               " VALUES (1, '2013-05-01', 1, 120, 120, '0');"
-               "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
-               " VALUES (1, 2, 2, 1, 120);"
-               "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
-               " VALUES (1, '2013-05-04', 1, 75, 75, '0');"
-               "INSERT INTO salesinvoicedetails (SalesInvoiceId, ItemId, UOMId, Quantity, Price) VALUES (1, 2, 1, 5, 75)")
+        << pensByTheCase
         << QStringList{"10300: Warehouse Inventory = 120", "50100: Cost of Goods Sold = 0", "Net Income = 75"}
         << "75.00 | 0.00 | 75.00";
 }
