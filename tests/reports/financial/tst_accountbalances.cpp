@@ -287,7 +287,7 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
                        "Net Income = 150"}
         << "600.00 | 400.00 | 200.00";
     QTest::newRow("a case of 12 bought for 120, 5 each sold for 75: each costs a twelfth")
-        << "INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12);" + pensByTheCase
+        << pensByTheCase + ";INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12)"
         << QStringList{"10300: Warehouse Inventory = 70", "30200: Retained Earnings = 25",
                        "50100: Cost of Goods Sold = 50", "Net Income = 25"}
         << "75.00 | 50.00 | 25.00";
