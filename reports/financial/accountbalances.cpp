@@ -113,11 +113,15 @@ struct StockCosts
 
 std::optional<StockCosts> stockCosts()
 {
+    const QSqlError measuresError = fillUnitMeasures();
+    if (measuresError.isValid()) {
+        cReport::reportFailure(measuresError);
+        return std::nullopt;
+    }
     QSqlQuery query;
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
-            "WITH RECURSIVE %1, "
-            "movements AS ("
+            "WITH movements AS ("
             "SELECT ItemId, UOMId, SUM(Quantity) AS Bought,"
             " SUM(IFNULL(BasePrice, 0) * Quantity - IFNULL(Discount, 0) + IFNULL(Tax, 0)) AS Cost,"
             " 0 AS SentBack, 0 AS Sold"
@@ -141,12 +145,12 @@ std::optional<StockCosts> stockCosts()
             " FROM movements"
             " INNER JOIN items ON movements.ItemId = items.ItemId"
             " INNER JOIN uom ON movements.UOMId = uom.UOMId"
-            " LEFT JOIN measures ON measures.ItemId = movements.ItemId AND measures.UOMId = movements.UOMId"
+            " LEFT JOIN %1 AS measures ON measures.ItemId = movements.ItemId AND measures.UOMId = movements.UOMId"
             " WHERE items.TypeId = 1"
             " GROUP BY movements.ItemId, IFNULL(measures.GroupUOMId, movements.UOMId)) "
             "SELECT IFNULL(ROUND(SUM(CASE WHEN Bought <> 0 THEN Sold * Cost / Bought END), 2), 0),"
             " IFNULL(ROUND(SUM(CASE WHEN Bought <> 0 THEN SentBack * Cost / Bought END), 2), 0) FROM pools")
-                        .arg(unitMeasuresCte()))
+                        .arg(QLatin1String(unitMeasuresTable)))
         || !query.next()) {
         cReport::reportFailure(query.lastError());
         return std::nullopt;

@@ -43,11 +43,10 @@ QString salesProfitSql()
         "* salesinvoicedetails.Quantity / purchaseinvoicedetails.Quantity "
         "ELSE IFNULL(purchaseinvoicedetails.BasePrice, 0) * salesinvoicedetails.Quantity END");
     return QStringLiteral(
-               "WITH RECURSIVE %1 "
                "SELECT salesinvoice.SalesInvoiceNo, salesinvoice.`Date`, salesinvoicedetails.ItemId, items.ItemName, "
                "salesinvoicedetails.UOMId, uom.UOM, salesinvoicedetails.Price, salesinvoicedetails.Quantity, "
                "IFNULL(ROUND(CASE WHEN purchaseinvoicedetails.UOMId = salesinvoicedetails.UOMId THEN %2 "
-               "ELSE (%2) * soldmeasure.Factor / boughtmeasure.Factor END, 2), 0) AS PurchasePrice "
+               "ELSE (%2) * IFNULL(soldmeasure.Factor, 1) / IFNULL(boughtmeasure.Factor, 1) END, 2), 0) AS PurchasePrice "
                "FROM (SELECT movements.SalesInvoiceDetailsId, MAX(movements.PurchaseKey) OVER ("
                "PARTITION BY movements.ItemId, movements.GroupUOMId "
                "ORDER BY movements.`Date`, movements.SalesInvoiceDetailsId IS NOT NULL ROWS UNBOUNDED PRECEDING) "
@@ -58,7 +57,7 @@ QString salesProfitSql()
                "AS PurchaseKey, NULL AS SalesInvoiceDetailsId "
                "FROM purchaseinvoicedetails "
                "INNER JOIN purchaseinvoice ON purchaseinvoicedetails.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId "
-               "LEFT JOIN measures ON measures.ItemId = purchaseinvoicedetails.ItemId "
+               "LEFT JOIN %1 AS measures ON measures.ItemId = purchaseinvoicedetails.ItemId "
                "AND measures.UOMId = purchaseinvoicedetails.UOMId "
                "WHERE purchaseinvoice.`Date` <= :DateTo "
                "UNION ALL "
@@ -66,7 +65,7 @@ QString salesProfitSql()
                "salesinvoice.`Date`, NULL, salesinvoicedetails.SalesInvoiceDetailsId "
                "FROM salesinvoice "
                "INNER JOIN salesinvoicedetails ON salesinvoice.SalesInvoiceId = salesinvoicedetails.SalesInvoiceId "
-               "LEFT JOIN measures ON measures.ItemId = salesinvoicedetails.ItemId "
+               "LEFT JOIN %1 AS measures ON measures.ItemId = salesinvoicedetails.ItemId "
                "AND measures.UOMId = salesinvoicedetails.UOMId "
                "WHERE salesinvoice.`Date` >= :DateFrom AND salesinvoice.`Date` <= :DateTo) AS movements) AS sold "
                "INNER JOIN salesinvoicedetails ON sold.SalesInvoiceDetailsId = salesinvoicedetails.SalesInvoiceDetailsId "
@@ -75,12 +74,12 @@ QString salesProfitSql()
                "INNER JOIN uom ON salesinvoicedetails.UOMId = uom.UOMId "
                "LEFT JOIN purchaseinvoicedetails "
                "ON purchaseinvoicedetails.PurchaseInvoiceDetailsId = sold.LatestPurchase % 100000000000 "
-               "LEFT JOIN measures AS soldmeasure ON soldmeasure.ItemId = salesinvoicedetails.ItemId "
+               "LEFT JOIN %1 AS soldmeasure ON soldmeasure.ItemId = salesinvoicedetails.ItemId "
                "AND soldmeasure.UOMId = salesinvoicedetails.UOMId "
-               "LEFT JOIN measures AS boughtmeasure ON boughtmeasure.ItemId = purchaseinvoicedetails.ItemId "
+               "LEFT JOIN %1 AS boughtmeasure ON boughtmeasure.ItemId = purchaseinvoicedetails.ItemId "
                "AND boughtmeasure.UOMId = purchaseinvoicedetails.UOMId "
                "ORDER BY salesinvoice.`Date`, salesinvoice.SalesInvoiceId, salesinvoicedetails.SalesInvoiceDetailsId")
-        .arg(unitMeasuresCte(), lineCost);
+        .arg(QLatin1String(unitMeasuresTable), lineCost);
 }
 
 Money columnTotal(const QSqlQueryModel &model, int column)
@@ -126,6 +125,11 @@ void frmSalesProfit::on_btnSearch_clicked()
 
 void frmSalesProfit::searchProfit()
 {
+    const QSqlError measuresError = fillUnitMeasures();
+    if (measuresError.isValid()) {
+        showFailure(measuresError);
+        return;
+    }
     // Amounts as the server's exact text: the totals are summed from them to the cent.
     QSqlQueryModel *lines = ListDialog::replaceModel(
         ui->tblInvoices, model, salesProfitSql(),
@@ -148,13 +152,18 @@ void frmSalesProfit::searchProfit()
                                  {invoiceNoColumn, itemNameColumn, unitNameColumn});
 
     if (lines->lastError().isValid()) {
-        // Totals of 0 would read as a range without sales.
-        for (QDoubleSpinBox *total : {ui->dblSales, ui->dblPurchases, ui->dblProfit})
-            total->clear();
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + lines->lastError().text());
+        showFailure(lines->lastError());
         return;
     }
     updateTotals();
+}
+
+void frmSalesProfit::showFailure(const QSqlError &error)
+{
+    // Totals of 0 would read as a range without sales.
+    for (QDoubleSpinBox *total : {ui->dblSales, ui->dblPurchases, ui->dblProfit})
+        total->clear();
+    Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
 }
 
 void frmSalesProfit::updateTotals()
