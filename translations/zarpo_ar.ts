@@ -121,14 +121,6 @@
     </message>
 </context>
 <context>
-    <name>RptIncomeStatement</name>
-    <message>
-        <location filename="../reports/financial/RptIncomeStatement.cpp" line="62"/>
-        <source>Cost of Goods Sold</source>
-        <translation>تكلفة البضاعة المباعة</translation>
-    </message>
-</context>
-<context>
     <name>RptPendingPurchaseOrders</name>
     <message>
         <location filename="../reports/framework/RptPendingPurchaseOrders.cpp" line="16"/>
@@ -166,6 +158,14 @@
         <location filename="../core/textcolumns.cpp" line="123"/>
         <source>%1 holds a character that cannot be stored, such as an emoji. Remove it and save again.</source>
         <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه، مثل الرموز التعبيرية. احذفه ثم احفظ مرة أخرى.</translation>
+    </message>
+</context>
+<context>
+    <name>accountbalances</name>
+    <message>
+        <location filename="../reports/financial/accountbalances.cpp" line="240"/>
+        <source>Cost of Goods Sold</source>
+        <translation>تكلفة البضاعة المباعة</translation>
     </message>
 </context>
 <context>
@@ -4622,37 +4622,37 @@
         <translation>الربح / الخسارة:</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="139"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="139"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="139"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="140"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Purchase Price</source>
         <translation>سعر الشراء</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "reports/financial/unitmeasures.h"
 #include "reports/framework/cReport.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -179,6 +180,70 @@ const DefaultRule defaultRules[] = {
     {&AccountDefaults::CreditCardAccId, true, true, &DocumentAmounts::creditCards},
 };
 
+const int expenses = 5;
+
+// The type's names as the chart stores them, for a block that no account of the chart
+// opens.
+std::optional<AccountRow> expenseType()
+{
+    QSqlQuery query;
+    if (!query.exec(QStringLiteral("SELECT Type, TypeAr FROM accounttypes WHERE AccountsTypeId = %1").arg(expenses))) {
+        cReport::reportFailure(query.lastError());
+        return std::nullopt;
+    }
+    AccountRow row;
+    row.type = expenses;
+    if (query.next()) {
+        row.typeName = query.value(0).toString();
+        row.typeNameAr = query.value(1).toString();
+    }
+    return row;
+}
+
+// Where the purchases account keeps the stock, what the goods sold cost is an expense
+// the documents hold no account for: it goes to the expense account numbered "50100"
+// (the chart's "Cost of Goods Sold"), unless a default field names that account, and
+// otherwise shows as a row of its own among the expenses.
+bool addCostOfGoodsSold(QVector<AccountLine> &lines, const AccountDefaults &defaults, Money cost)
+{
+    int afterExpenses = lines.size();
+    for (int i = 0; i < lines.size(); ++i) {
+        AccountLine &line = lines[i];
+        if (line.row.type > expenses)
+            break;
+        if (line.row.type != expenses)
+            continue;
+        afterExpenses = i + 1;
+        if (line.row.accountNo == QLatin1String("50100") && !defaults.names(line.row.accountId)) {
+            line.amounts.debit += cost;
+            line.amounts.balance += cost;
+            return true;
+        }
+    }
+    if (cost.isZero())
+        return true;
+    std::optional<AccountRow> row;
+    for (const AccountLine &line : lines)
+        if (line.row.type == expenses)
+            row = line.row;
+    if (!row) {
+        row = expenseType();
+        if (!row)
+            return false;
+        // Where the expenses open no block, theirs comes after the types before them.
+        afterExpenses = 0;
+        while (afterExpenses < lines.size() && lines.at(afterExpenses).row.type < expenses)
+            ++afterExpenses;
+    }
+    row->accountId = 0;
+    row->accountNo.clear();
+    row->account = QCoreApplication::translate("accountbalances", "Cost of Goods Sold");
+    row->accountAr = row->account;
+    row->debit = row->credit = Money();
+    lines.insert(afterExpenses, {*row, {cost, Money(), cost}});
+    return true;
+}
+
 std::optional<Money> moneyBalance(char method)
 {
     const std::optional<std::array<DocumentKind, KindCount>> kinds = documentKinds();
@@ -313,8 +378,6 @@ std::optional<DocumentAmounts> loadDocumentAmounts(const AccountDefaults &defaul
     amounts.cheques = moneyBalance(*kinds, '1');
     amounts.creditCards = moneyBalance(*kinds, '2');
 
-    if (rules == BalanceRules::AccountList)
-        return amounts;
     const std::optional<bool> stockKept = purchasesKeepStock(defaults);
     if (!stockKept)
         return std::nullopt;
@@ -365,6 +428,9 @@ std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults
     QVector<AccountLine> lines;
     for (const AccountRow &row : *rows)
         lines.append({row, accountBalance(row, defaults, documents, rules)});
+    if (documents.stockKept && (types.isEmpty() || types.contains(expenses))
+        && !addCostOfGoodsSold(lines, defaults, documents.salesCost))
+        return std::nullopt;
     return lines;
 }
 

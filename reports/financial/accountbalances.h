@@ -63,15 +63,15 @@ struct AccountLine
     AccountAmounts amounts;
 };
 
-// Where the three reports measure differently.
+// Where the three reports measure differently. In all three, where the purchases
+// account keeps the stock, it is credited with the cost of the goods sold and of those
+// sent back to vendors, the purchase refunds account takes only what a refund differs
+// from the cost of the goods sent back, and the cost of the goods sold is an expense.
 enum class BalanceRules {
     AccountList,
-    // Where the purchases account keeps the stock, it is credited with the cost of the
-    // goods sold and of those sent back to vendors.
     BalanceSheet,
     // The money accounts are ordinary accounts, and the receivable keeps the sales
-    // orders' deposits. Where the purchases account keeps the stock, the purchase refunds
-    // account takes only what a refund differs from the cost of the goods sent back.
+    // orders' deposits.
     IncomeStatement,
 };
 
@@ -89,8 +89,7 @@ struct DocumentAmounts
     Money cheques;
     Money creditCards;
     // Whether the purchases account keeps the stock: it names an account that is no
-    // expense account. Only then are the two costs below read, and only for the balance
-    // sheet and the income statement.
+    // expense account. Only then are the two costs below read.
     bool stockKept = false;
     // The cost of the goods sold less those taken back from customers, and of the goods
     // sent back to vendors, each at the average cost of what was bought of the item.
@@ -121,7 +120,9 @@ std::optional<DocumentAmounts> loadDocumentAmounts(const AccountDefaults &defaul
 AccountAmounts accountBalance(const AccountRow &row, const AccountDefaults &defaults,
                               const DocumentAmounts &documents, BalanceRules rules = BalanceRules::AccountList);
 
-// accountRows with accountBalance of each.
+// accountRows with accountBalance of each; where the purchases account keeps the stock
+// and expenses are among the types, the cost of the goods sold goes to 50100, or to a row
+// of its own, without account number, after the other expenses.
 std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const DocumentAmounts &documents,
                                                  const QVector<int> &types, BalanceRules rules);
 // The same, with the documents' amounts read for it.

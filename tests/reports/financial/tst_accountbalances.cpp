@@ -411,6 +411,24 @@ void tst_accountbalances::booksTellOneStoryWithStock()
     }
     QCOMPARE(actual, figures);
     QCOMPARE(salesProfit2013(), QStringLiteral("280.00 | 175.00 | 105.00"));
+
+    // The account list tells the same story of the stock, the refunds and the cost, and
+    // its debits still equal its credits.
+    Money debits, credits;
+    QStringList listed, expected;
+    for (const AccountLine &line : allLines()) {
+        debits += line.amounts.debit;
+        credits += line.amounts.credit;
+        for (const char *number : {"10300", "40400", "50100"})
+            if (line.row.accountNo == QLatin1String(number))
+                listed << line.row.account + " = " + line.amounts.balance.shortText();
+    }
+    QCOMPARE(TestSupport::messageLog(), QString());
+    for (const QString &figure : figures)
+        if (figure.startsWith("10300") || figure.startsWith("40400") || figure.startsWith("50100"))
+            expected << figure;
+    QCOMPARE(listed, expected);
+    QCOMPARE(debits.shortText(), credits.shortText());
 }
 
 void tst_accountbalances::failingStatementIsToldAndShowsNoReport_data()
