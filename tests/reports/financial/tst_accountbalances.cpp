@@ -305,6 +305,10 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
                " VALUES (1, 2, 1, 6, 90), (1, 2, 2, 1, 240)")
         << QStringList{"10300: Warehouse Inventory = 1020", "50100: Cost of Goods Sold = 180", "Net Income = 150"}
         << "330.00 | 180.00 | 150.00";
+    QTest::newRow("without a 50100 account the cost shows on a row of its own")
+        << toner + ";DELETE FROM accounts WHERE AccountNo = '50100'"
+        << QStringList{"10300: Warehouse Inventory = 600", "Cost of Goods Sold = 400", "Net Income = 200"}
+        << "600.00 | 400.00 | 200.00";
     QTest::newRow("a unit no conversion joins to a bought one costs nothing, as before")
         << pensByTheCase
         << QStringList{"10300: Warehouse Inventory = 120", "50100: Cost of Goods Sold = 0", "Net Income = 75"}
