@@ -186,6 +186,14 @@
     </message>
 </context>
 <context>
+    <name>accountbalances</name>
+    <message>
+        <location filename="../reports/financial/accountbalances.cpp" line="240"/>
+        <source>Cost of Goods Sold</source>
+        <translation>تكلفة البضاعة المباعة</translation>
+    </message>
+</context>
+<context>
     <name>cDbManinpulation</name>
     <message>
         <location filename="../app/cDbManinpulation.cpp" line="61"/>
@@ -4648,37 +4656,37 @@
         <translation>الربح / الخسارة:</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="118"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="119"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
         <source>Purchase Price</source>
         <translation>سعر الشراء</translation>
     </message>

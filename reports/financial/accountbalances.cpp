@@ -1,90 +1,162 @@
 #include "reports/financial/accountbalances.h"
 
 #include "core/system/globals.h"
+#include "reports/financial/unitmeasures.h"
 #include "reports/framework/cReport.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QHash>
 #include <QStringList>
 
+#include <array>
+
 namespace {
-// Column 0 of a statement's first row; an aggregate's NULL, over no rows, is 0.
-std::optional<Money> firstValue(const QString &sql)
+// Each kind of document summed by payment method, the kinds as the views group them. A
+// document with no payment method, or another character, is in no money balance; its
+// deposit still lowers the receivable or the payable.
+struct MethodSums
+{
+    Money total;
+    Money paid;
+};
+
+struct DocumentKind
+{
+    QHash<QString, MethodSums> byMethod;
+
+    Money total() const { return sum(&MethodSums::total); }
+    Money paid() const { return sum(&MethodSums::paid); }
+    Money paidBy(char method) const { return byMethod.value(QString(QLatin1Char(method))).paid; }
+
+private:
+    Money sum(Money MethodSums::*part) const
+    {
+        Money all;
+        for (const MethodSums &sums : byMethod)
+            all += sums.*part;
+        return all;
+    }
+};
+
+enum Kind { SalesOrders, SalesInvoices, SalesPayments, SalesRefunds, PurchaseInvoices, PurchasePayments, PurchaseRefunds, KindCount };
+
+std::optional<std::array<DocumentKind, KindCount>> documentKinds()
 {
     QSqlQuery query;
-    if (!query.exec(sql) || !query.next()) {
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT %1, PaymentMethod, 0, SUM(TotalOrderDeposit) FROM vw_customerordersdetailed GROUP BY PaymentMethod"
+            " UNION ALL SELECT %2, PaymentMethod, SUM(TotalInvoice), SUM(TotalDeposit)"
+            " FROM vw_customersalesdetailed GROUP BY PaymentMethod"
+            " UNION ALL SELECT %3, PaymentMethod, 0, SUM(TotalPayments) FROM vw_customerpaymentsdetailed GROUP BY PaymentMethod"
+            " UNION ALL SELECT %4, PaymentMethod, SUM(TotalRefund), SUM(TotalRefundDeposit)"
+            " FROM vw_customerrefundsdetails GROUP BY PaymentMethod"
+            " UNION ALL SELECT %5, PaymentMethod, SUM(TotalInvoice), SUM(TotalDeposit)"
+            " FROM vw_vendorpurchasesdetailed GROUP BY PaymentMethod"
+            " UNION ALL SELECT %6, PaymentMethod, 0, SUM(TotalPayments) FROM vw_vendorpaymentsdetailed GROUP BY PaymentMethod"
+            " UNION ALL SELECT %7, PaymentMethod, SUM(TotalRefund), SUM(TotalRefundDeposit)"
+            " FROM vw_vendorrefundsdetailed GROUP BY PaymentMethod")
+                        .arg(SalesOrders).arg(SalesInvoices).arg(SalesPayments).arg(SalesRefunds)
+                        .arg(PurchaseInvoices).arg(PurchasePayments).arg(PurchaseRefunds))) {
         cReport::reportFailure(query.lastError());
         return std::nullopt;
     }
-    return Money::fromDecimal(query.value(0));
+    std::array<DocumentKind, KindCount> kinds;
+    while (query.next()) {
+        const int kind = query.value(0).toInt();
+        if (kind < 0 || kind >= KindCount)
+            continue;
+        MethodSums &sums = kinds[size_t(kind)].byMethod[query.value(1).toString()];
+        sums.total += Money::fromDecimal(query.value(2));
+        sums.paid += Money::fromDecimal(query.value(3));
+    }
+    return kinds;
 }
 
-// A document with no payment method, or another character, is in no money balance; its
-// deposit still lowers the receivable or the payable.
-std::optional<Money> moneyBalance(char method)
+Money moneyBalance(const std::array<DocumentKind, KindCount> &kinds, char method)
 {
-    return firstValue(QStringLiteral(
-        "SELECT IFNULL(SUM(TotalOrderDeposit), 0)"
-        " + (SELECT IFNULL(SUM(TotalPayments), 0) FROM vw_customerpaymentsdetailed WHERE PaymentMethod = '%1')"
-        " + (SELECT IFNULL(SUM(TotalDeposit), 0) FROM vw_customersalesdetailed WHERE PaymentMethod = '%1')"
-        " + (SELECT IFNULL(SUM(TotalRefundDeposit), 0) FROM vw_vendorrefundsdetailed WHERE PaymentMethod = '%1')"
-        " - (SELECT IFNULL(SUM(TotalRefundDeposit), 0) FROM vw_customerrefundsdetails WHERE PaymentMethod = '%1')"
-        " - (SELECT IFNULL(SUM(TotalPayments), 0) FROM vw_vendorpaymentsdetailed WHERE PaymentMethod = '%1')"
-        " - (SELECT IFNULL(SUM(TotalDeposit), 0) FROM vw_vendorpurchasesdetailed WHERE PaymentMethod = '%1')"
-        " FROM vw_customerordersdetailed WHERE PaymentMethod = '%1'").arg(QLatin1Char(method)));
+    const auto paid = [&kinds, method](Kind kind) { return kinds[size_t(kind)].paidBy(method); };
+    return paid(SalesOrders) + paid(SalesPayments) + paid(SalesInvoices) + paid(PurchaseRefunds) - paid(SalesRefunds)
+           - paid(PurchasePayments) - paid(PurchaseInvoices);
 }
 
-std::optional<Money> purchases(BalanceRules)
+// Whether the purchases account is an asset (or anything but an expense): the stock it
+// holds then leaves it when the goods are sold or sent back.
+std::optional<bool> purchasesKeepStock(const AccountDefaults &defaults)
 {
-    return firstValue(QStringLiteral("SELECT SUM(TotalInvoice) FROM vw_vendorpurchasesdetailed"));
+    if (defaults.PurchaseAccId == 0)
+        return false;
+    QSqlQuery query;
+    query.prepare(QStringLiteral("SELECT TypeId FROM accounts WHERE AccountId = :AccountId"));
+    query.bindValue(QStringLiteral(":AccountId"), defaults.PurchaseAccId);
+    if (!query.exec()) {
+        cReport::reportFailure(query.lastError());
+        return std::nullopt;
+    }
+    return query.next() && query.value(0).toInt() != 5;
 }
 
-// A refund's whole total: the part not paid back lowers the payable or the receivable,
-// so the refund account must take both parts for the books to balance.
-std::optional<Money> purchaseRefunds(BalanceRules)
+// The goods an item was bought, sold and returned in are pooled across the units its
+// conversions join, each counted in the pool's unit; a unit that no conversion joins is a
+// pool of its own. A pool's average cost is what its purchase lines cost (their discount
+// and tax included, as the invoice totals that the purchases account takes) over the
+// quantity they bought, so the stock left is worth what the account keeps of it. Goods
+// sold in a pool that was never bought cost nothing. Each table is summed per item and
+// unit before the pools are made, by the indexes on item, unit and quantity.
+struct StockCosts
 {
-    return firstValue(QStringLiteral("SELECT SUM(TotalRefund) FROM vw_vendorrefundsdetailed"));
-}
+    Money sold;
+    Money sentBack;
+};
 
-std::optional<Money> payable(BalanceRules)
+std::optional<StockCosts> stockCosts()
 {
-    return firstValue(QStringLiteral(
-        "SELECT IFNULL(SUM(TotalInvoice), 0) - IFNULL(SUM(TotalDeposit), 0)"
-        " - (SELECT IFNULL(SUM(TotalPayments), 0) FROM vw_vendorpaymentsdetailed)"
-        " - (SELECT IFNULL(SUM(TotalRefund), 0) - IFNULL(SUM(TotalRefundDeposit), 0) FROM vw_vendorrefundsdetailed)"
-        " FROM vw_vendorpurchasesdetailed"));
-}
-
-std::optional<Money> sales(BalanceRules)
-{
-    return firstValue(QStringLiteral("SELECT SUM(TotalInvoice) FROM vw_customersalesdetailed"));
-}
-
-std::optional<Money> salesRefunds(BalanceRules)
-{
-    return firstValue(QStringLiteral("SELECT SUM(TotalRefund) FROM vw_customerrefundsdetails"));
-}
-
-std::optional<Money> receivable(BalanceRules rules)
-{
-    const QString orderDeposits = rules == BalanceRules::IncomeStatement
-        ? QString()
-        : QStringLiteral(" - (SELECT IFNULL(SUM(TotalOrderDeposit), 0) FROM vw_customerordersdetailed)");
-    return firstValue(QStringLiteral(
-        "SELECT IFNULL(SUM(TotalInvoice), 0) - IFNULL(SUM(TotalDeposit), 0)%1"
-        " - (SELECT IFNULL(SUM(TotalPayments), 0) FROM vw_customerpaymentsdetailed)"
-        " - (SELECT IFNULL(SUM(TotalRefund), 0) - IFNULL(SUM(TotalRefundDeposit), 0) FROM vw_customerrefundsdetails)"
-        " FROM vw_customersalesdetailed").arg(orderDeposits));
-}
-
-std::optional<Money> safe(BalanceRules) { return cashBalance(); }
-std::optional<Money> cheques(BalanceRules) { return chequeBalance(); }
-std::optional<Money> creditCards(BalanceRules) { return creditCardBalance(); }
-
-std::optional<Money> salesCost()
-{
-    return firstValue(QStringLiteral("SELECT IFNULL(SUM(SalesCost), 0) FROM vw_itemcapital"));
+    const QSqlError measuresError = fillUnitMeasures();
+    if (measuresError.isValid()) {
+        cReport::reportFailure(measuresError);
+        return std::nullopt;
+    }
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "WITH movements AS ("
+            "SELECT ItemId, UOMId, SUM(Quantity) AS Bought,"
+            " SUM(IFNULL(BasePrice, 0) * Quantity - IFNULL(Discount, 0) + IFNULL(Tax, 0)) AS Cost,"
+            " 0 AS SentBack, 0 AS Sold"
+            " FROM purchaseinvoicedetails GROUP BY ItemId, UOMId"
+            " UNION ALL SELECT purchaserefunddetails.ItemId, purchaserefunddetails.UOMId, 0, 0,"
+            " SUM(purchaserefunddetails.Quantity), 0"
+            " FROM purchaserefunddetails"
+            " INNER JOIN purchaserefund ON purchaserefunddetails.PurchaseRefundId = purchaserefund.PurchaseRefundId"
+            " INNER JOIN purchaseinvoice ON purchaserefund.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId"
+            " GROUP BY purchaserefunddetails.ItemId, purchaserefunddetails.UOMId"
+            " UNION ALL SELECT ItemId, UOMId, 0, 0, 0, SUM(Quantity) FROM salesinvoicedetails GROUP BY ItemId, UOMId"
+            " UNION ALL SELECT salesrefunddetails.ItemId, salesrefunddetails.UOMId, 0, 0, 0, -SUM(salesrefunddetails.Quantity)"
+            " FROM salesrefunddetails"
+            " INNER JOIN salesrefund ON salesrefunddetails.SalesRefundId = salesrefund.SalesRefundId"
+            " INNER JOIN salesinvoice ON salesrefund.SalesInvoiceId = salesinvoice.SalesInvoiceId"
+            " GROUP BY salesrefunddetails.ItemId, salesrefunddetails.UOMId), "
+            "pools AS ("
+            "SELECT SUM(movements.Bought * IFNULL(measures.Factor, 1)) AS Bought, SUM(movements.Cost) AS Cost,"
+            " SUM(movements.SentBack * IFNULL(measures.Factor, 1)) AS SentBack,"
+            " SUM(movements.Sold * IFNULL(measures.Factor, 1)) AS Sold"
+            " FROM movements"
+            " INNER JOIN items ON movements.ItemId = items.ItemId"
+            " INNER JOIN uom ON movements.UOMId = uom.UOMId"
+            " LEFT JOIN %1 AS measures ON measures.ItemId = movements.ItemId AND measures.UOMId = movements.UOMId"
+            " WHERE items.TypeId = 1"
+            " GROUP BY movements.ItemId, IFNULL(measures.GroupUOMId, movements.UOMId)) "
+            "SELECT IFNULL(ROUND(SUM(CASE WHEN Bought <> 0 THEN Sold * Cost / Bought END), 2), 0),"
+            " IFNULL(ROUND(SUM(CASE WHEN Bought <> 0 THEN SentBack * Cost / Bought END), 2), 0) FROM pools")
+                        .arg(QLatin1String(unitMeasuresTable)))
+        || !query.next()) {
+        cReport::reportFailure(query.lastError());
+        return std::nullopt;
+    }
+    return StockCosts{Money::fromDecimal(query.value(0)), Money::fromDecimal(query.value(1))};
 }
 
 struct DefaultRule
@@ -92,21 +164,93 @@ struct DefaultRule
     int AccountDefaults::*field;
     bool debitSide;
     bool moneyAccount;
-    std::optional<Money> (*amount)(BalanceRules);
+    Money DocumentAmounts::*amount;
 };
 
 // In the order in which they decide an account's side.
 const DefaultRule defaultRules[] = {
-    {&AccountDefaults::PurchaseAccId, true, false, &purchases},
-    {&AccountDefaults::PurchaseRefundAccId, false, false, &purchaseRefunds},
-    {&AccountDefaults::AccountsPayable, false, false, &payable},
-    {&AccountDefaults::SalesAccId, false, false, &sales},
-    {&AccountDefaults::SalesRefundAccId, true, false, &salesRefunds},
-    {&AccountDefaults::AccountsReceivable, true, false, &receivable},
-    {&AccountDefaults::SafeAccId, true, true, &safe},
-    {&AccountDefaults::CheckAccId, true, true, &cheques},
-    {&AccountDefaults::CreditCardAccId, true, true, &creditCards},
+    {&AccountDefaults::PurchaseAccId, true, false, &DocumentAmounts::purchases},
+    {&AccountDefaults::PurchaseRefundAccId, false, false, &DocumentAmounts::purchaseRefunds},
+    {&AccountDefaults::AccountsPayable, false, false, &DocumentAmounts::payable},
+    {&AccountDefaults::SalesAccId, false, false, &DocumentAmounts::sales},
+    {&AccountDefaults::SalesRefundAccId, true, false, &DocumentAmounts::salesRefunds},
+    {&AccountDefaults::AccountsReceivable, true, false, &DocumentAmounts::receivable},
+    {&AccountDefaults::SafeAccId, true, true, &DocumentAmounts::cash},
+    {&AccountDefaults::CheckAccId, true, true, &DocumentAmounts::cheques},
+    {&AccountDefaults::CreditCardAccId, true, true, &DocumentAmounts::creditCards},
 };
+
+const int expenses = 5;
+
+// The type's names as the chart stores them, for a block that no account of the chart
+// opens.
+std::optional<AccountRow> expenseType()
+{
+    QSqlQuery query;
+    if (!query.exec(QStringLiteral("SELECT Type, TypeAr FROM accounttypes WHERE AccountsTypeId = %1").arg(expenses))) {
+        cReport::reportFailure(query.lastError());
+        return std::nullopt;
+    }
+    AccountRow row;
+    row.type = expenses;
+    if (query.next()) {
+        row.typeName = query.value(0).toString();
+        row.typeNameAr = query.value(1).toString();
+    }
+    return row;
+}
+
+// Where the purchases account keeps the stock, what the goods sold cost is an expense
+// the documents hold no account for: it goes to the expense account numbered "50100"
+// (the chart's "Cost of Goods Sold"), unless a default field names that account, and
+// otherwise shows as a row of its own among the expenses.
+bool addCostOfGoodsSold(QVector<AccountLine> &lines, const AccountDefaults &defaults, Money cost)
+{
+    int afterExpenses = lines.size();
+    for (int i = 0; i < lines.size(); ++i) {
+        AccountLine &line = lines[i];
+        if (line.row.type > expenses)
+            break;
+        if (line.row.type != expenses)
+            continue;
+        afterExpenses = i + 1;
+        if (line.row.accountNo == QLatin1String("50100") && !defaults.names(line.row.accountId)) {
+            line.amounts.debit += cost;
+            line.amounts.balance += cost;
+            return true;
+        }
+    }
+    if (cost.isZero())
+        return true;
+    std::optional<AccountRow> row;
+    for (const AccountLine &line : lines)
+        if (line.row.type == expenses)
+            row = line.row;
+    if (!row) {
+        row = expenseType();
+        if (!row)
+            return false;
+        // Where the expenses open no block, theirs comes after the types before them.
+        afterExpenses = 0;
+        while (afterExpenses < lines.size() && lines.at(afterExpenses).row.type < expenses)
+            ++afterExpenses;
+    }
+    row->accountId = 0;
+    row->accountNo.clear();
+    row->account = QCoreApplication::translate("accountbalances", "Cost of Goods Sold");
+    row->accountAr = row->account;
+    row->debit = row->credit = Money();
+    lines.insert(afterExpenses, {*row, {cost, Money(), cost}});
+    return true;
+}
+
+std::optional<Money> moneyBalance(char method)
+{
+    const std::optional<std::array<DocumentKind, KindCount>> kinds = documentKinds();
+    if (!kinds)
+        return std::nullopt;
+    return moneyBalance(*kinds, method);
+}
 }
 
 bool AccountDefaults::names(int accountId) const
@@ -211,23 +355,60 @@ std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types)
     return rows;
 }
 
-std::optional<AccountAmounts> accountBalance(const AccountRow &row, const AccountDefaults &defaults, BalanceRules rules)
+std::optional<DocumentAmounts> loadDocumentAmounts(const AccountDefaults &defaults, BalanceRules rules)
+{
+    const std::optional<std::array<DocumentKind, KindCount>> kinds = documentKinds();
+    if (!kinds)
+        return std::nullopt;
+    const auto kind = [&kinds](Kind k) -> const DocumentKind & { return (*kinds)[size_t(k)]; };
+    DocumentAmounts amounts;
+    amounts.purchases = kind(PurchaseInvoices).total();
+    // A refund's whole total: the part not paid back lowers the payable or the
+    // receivable, so the refund account must take both parts for the books to balance.
+    amounts.purchaseRefunds = kind(PurchaseRefunds).total();
+    amounts.payable = kind(PurchaseInvoices).total() - kind(PurchaseInvoices).paid() - kind(PurchasePayments).paid()
+                      - (kind(PurchaseRefunds).total() - kind(PurchaseRefunds).paid());
+    amounts.sales = kind(SalesInvoices).total();
+    amounts.salesRefunds = kind(SalesRefunds).total();
+    amounts.receivable = kind(SalesInvoices).total() - kind(SalesInvoices).paid() - kind(SalesPayments).paid()
+                         - (kind(SalesRefunds).total() - kind(SalesRefunds).paid());
+    if (rules != BalanceRules::IncomeStatement)
+        amounts.receivable -= kind(SalesOrders).paid();
+    amounts.cash = moneyBalance(*kinds, '0');
+    amounts.cheques = moneyBalance(*kinds, '1');
+    amounts.creditCards = moneyBalance(*kinds, '2');
+
+    const std::optional<bool> stockKept = purchasesKeepStock(defaults);
+    if (!stockKept)
+        return std::nullopt;
+    amounts.stockKept = *stockKept;
+    if (amounts.stockKept) {
+        const std::optional<StockCosts> costs = stockCosts();
+        if (!costs)
+            return std::nullopt;
+        amounts.salesCost = costs->sold;
+        amounts.purchaseRefundsCost = costs->sentBack;
+    }
+    return amounts;
+}
+
+AccountAmounts accountBalance(const AccountRow &row, const AccountDefaults &defaults, const DocumentAmounts &documents,
+                              BalanceRules rules)
 {
     AccountAmounts amounts{row.debit, row.credit, Money()};
     std::optional<bool> debitSide;
     for (const DefaultRule &rule : defaultRules) {
         if (defaults.*rule.field != row.accountId || (rule.moneyAccount && rules == BalanceRules::IncomeStatement))
             continue;
-        const std::optional<Money> amount = rule.amount(rules);
-        if (!amount)
-            return std::nullopt;
-        (rule.debitSide ? amounts.debit : amounts.credit) += *amount;
-        if (rule.field == &AccountDefaults::PurchaseAccId && rules == BalanceRules::BalanceSheet) {
-            // What was sold on has left the stock that the purchases bought.
-            const std::optional<Money> cost = salesCost();
-            if (!cost)
-                return std::nullopt;
-            amounts.credit += *cost;
+        (rule.debitSide ? amounts.debit : amounts.credit) += documents.*rule.amount;
+        if (documents.stockKept && rule.field == &AccountDefaults::PurchaseAccId) {
+            // What was sold on or sent back has left the stock that the purchases bought.
+            amounts.credit += documents.salesCost + documents.purchaseRefundsCost;
+        }
+        if (documents.stockKept && rule.field == &AccountDefaults::PurchaseRefundAccId) {
+            // The goods sent back leave the stock at their cost; only what the vendor paid
+            // back beyond it (or short of it) is gained (or lost).
+            amounts.credit -= documents.purchaseRefundsCost;
         }
         if (!debitSide)
             debitSide = rule.debitSide;
@@ -238,18 +419,26 @@ std::optional<AccountAmounts> accountBalance(const AccountRow &row, const Accoun
     return amounts;
 }
 
-std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const QVector<int> &types,
-                                                 BalanceRules rules)
+std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const DocumentAmounts &documents,
+                                                 const QVector<int> &types, BalanceRules rules)
 {
     const std::optional<QVector<AccountRow>> rows = accountRows(types);
     if (!rows)
         return std::nullopt;
     QVector<AccountLine> lines;
-    for (const AccountRow &row : *rows) {
-        const std::optional<AccountAmounts> amounts = accountBalance(row, defaults, rules);
-        if (!amounts)
-            return std::nullopt;
-        lines.append({row, *amounts});
-    }
+    for (const AccountRow &row : *rows)
+        lines.append({row, accountBalance(row, defaults, documents, rules)});
+    if (documents.stockKept && (types.isEmpty() || types.contains(expenses))
+        && !addCostOfGoodsSold(lines, defaults, documents.salesCost))
+        return std::nullopt;
     return lines;
+}
+
+std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const QVector<int> &types,
+                                                 BalanceRules rules)
+{
+    const std::optional<DocumentAmounts> documents = loadDocumentAmounts(defaults, rules);
+    if (!documents)
+        return std::nullopt;
+    return accountLines(defaults, *documents, types, rules);
 }

@@ -63,14 +63,38 @@ struct AccountLine
     AccountAmounts amounts;
 };
 
-// Where the three reports measure differently.
+// Where the three reports measure differently. In all three, where the purchases
+// account keeps the stock, it is credited with the cost of the goods sold and of those
+// sent back to vendors, the purchase refunds account takes only what a refund differs
+// from the cost of the goods sent back, and the cost of the goods sold is an expense.
 enum class BalanceRules {
     AccountList,
-    // The purchases account is credited with the cost of the goods sold.
     BalanceSheet,
     // The money accounts are ordinary accounts, and the receivable keeps the sales
     // orders' deposits.
     IncomeStatement,
+};
+
+// What the documents add to the default accounts, read once per report run: each kind
+// of document is summed once, by payment method.
+struct DocumentAmounts
+{
+    Money purchases;       // purchase-invoice totals
+    Money purchaseRefunds; // purchase-refund totals
+    Money payable;
+    Money sales;
+    Money salesRefunds;
+    Money receivable;
+    Money cash;
+    Money cheques;
+    Money creditCards;
+    // Whether the purchases account keeps the stock: it names an account that is no
+    // expense account. Only then are the two costs below read.
+    bool stockKept = false;
+    // The cost of the goods sold less those taken back from customers, and of the goods
+    // sent back to vendors, each at the average cost of what was bought of the item.
+    Money salesCost;
+    Money purchaseRefundsCost;
 };
 
 // The settings' row, every field 0 when the table has none.
@@ -86,14 +110,22 @@ std::optional<Money> creditCardBalance();
 // none are given), by type, account number and id.
 std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types = {});
 
+// The documents' amounts as the rules count them.
+std::optional<DocumentAmounts> loadDocumentAmounts(const AccountDefaults &defaults, BalanceRules rules);
+
 // The account's debit, credit and balance. Each default field that names the account
 // adds its document amount to its own side; the first of them, in the fields' order,
 // decides which side the balance is counted from. Any other account counts from the
 // debit side when it is an asset or an expense and from the credit side otherwise.
-std::optional<AccountAmounts> accountBalance(const AccountRow &row, const AccountDefaults &defaults,
-                                             BalanceRules rules = BalanceRules::AccountList);
+AccountAmounts accountBalance(const AccountRow &row, const AccountDefaults &defaults,
+                              const DocumentAmounts &documents, BalanceRules rules = BalanceRules::AccountList);
 
-// accountRows with accountBalance of each.
+// accountRows with accountBalance of each; where the purchases account keeps the stock
+// and expenses are among the types, the cost of the goods sold goes to 50100, or to a row
+// of its own, without account number, after the other expenses.
+std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const DocumentAmounts &documents,
+                                                 const QVector<int> &types, BalanceRules rules);
+// The same, with the documents' amounts read for it.
 std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const QVector<int> &types,
                                                  BalanceRules rules);
 

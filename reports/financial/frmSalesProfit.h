@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QSqlError;
 class QSqlQueryModel;
 
 namespace Ui {
@@ -27,6 +28,7 @@ private slots:
 private:
     void searchProfit();
     void updateTotals();
+    void showFailure(const QSqlError &error);
 
     Ui::frmSalesProfit *ui;
     std::unique_ptr<QSqlQueryModel> model;

@@ -171,7 +171,7 @@ void tst_bench::keepsWhatEachStepSent_data()
     QTest::newRow("the warehouse inventory reads its panel's warehouses, its stock and every conversion at once")
         << "Report: warehouse inventory" << "SELECT 3" << "FROM itemuom";
     QTest::newRow("the account list's statements do not grow with the accounts")
-        << "Report: account list" << "SELECT 11" << "FROM accountsdefaults";
+        << "Report: account list" << "SELECT 8" << "FROM accountsdefaults";
     QTest::newRow("daily cash sums the year once when its from-date moves")
         << "Daily cash, one year" << "SELECT 4" << "from salesrefund";
     QTest::newRow("a long sales invoice loads in the list's statement and three of its own")

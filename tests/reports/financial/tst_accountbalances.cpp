@@ -3,8 +3,16 @@
 #include "reports/financial/RptBalanceSheet.h"
 #include "reports/financial/RptIncomeStatement.h"
 #include "reports/financial/accountbalances.h"
+#include "reports/financial/frmSalesProfit.h"
+#include "reports/framework/frmReportViewer.h"
 #include "tests/support/reportsupport.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QWebFrame>
+#include <QWebView>
 
 // The rules by which the accounting reports measure accounts from the documents and the
 // journal, and the balance they keep between debits and credits.
@@ -19,6 +27,10 @@ private slots:
     void balancesFollowDocumentsAndJournal_data();
     void balancesFollowDocumentsAndJournal();
     void booksBalanceOverEveryKindOfDocument();
+    void stockMovementsShowTheirTrueProfit_data();
+    void stockMovementsShowTheirTrueProfit();
+    void booksTellOneStoryWithStock_data();
+    void booksTellOneStoryWithStock();
     void failingStatementIsToldAndShowsNoReport_data();
     void failingStatementIsToldAndShowsNoReport();
 };
@@ -54,6 +66,60 @@ QVector<AccountLine> allLines()
         defaults ? accountLines(*defaults, {}, BalanceRules::AccountList) : std::nullopt;
     return lines ? *lines : QVector<AccountLine>();
 }
+
+// What a report window shows, by the label of each line that holds a label and a figure:
+// "10300: Warehouse Inventory" -> "500", "TOTAL Assets" -> "150", "Net Income" -> "150".
+QHash<QString, QString> shownFigures(void (*showReport)())
+{
+    ReportSupport::closeViewers();
+    showReport();
+    QHash<QString, QString> figures;
+    const QList<frmReportViewer *> viewers = ReportSupport::openViewers();
+    if (viewers.size() != 1 || !ReportSupport::waitUntilReady(viewers.first()))
+        return figures;
+    for (const QString &line : viewers.first()->webView->page()->mainFrame()->toPlainText().split('\n')) {
+        const QStringList cells = line.split('\t');
+        if (cells.size() == 2)
+            figures.insert(cells.at(0).trimmed(), cells.at(1).trimmed());
+    }
+    ReportSupport::closeViewers();
+    return figures;
+}
+
+// The sales, cost and profit that the sales profit window shows for 2013.
+QString salesProfit2013()
+{
+    frmSalesProfit window;
+    window.findChild<QDateEdit *>("dtFrom")->setDate(QDate(2013, 1, 1));
+    window.findChild<QDateEdit *>("dtTo")->setDate(QDate(2013, 12, 31));
+    click(&window, "btnSearch");
+    QStringList shown;
+    for (const char *name : {"dblSales", "dblPurchases", "dblProfit"})
+        shown << window.findChild<QDoubleSpinBox *>(name)->text();
+    return shown.join(" | ");
+}
+
+// A stock item bought, sold and returned in cash: Toner (item 1) by the Each (unit 1), Pens
+// (item 2) by the Each and by the Case (unit 2) of 12.
+const QString toner = QStringLiteral(
+    "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (1, 'T-1', 'Toner', 1);"
+    "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+    " VALUES (1, '2013-05-01', 1, 1000, 1000, '0');"
+    "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+    " VALUES (1, 1, 1, 1, 10, 100);"
+    "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+    " VALUES (1, '2013-05-04', 1, 600, 600, '0');"
+    "INSERT INTO salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, UOMId, Quantity, Price)"
+    " VALUES (1, 1, 1, 1, 4, 600)");
+const QString pensByTheCase = QStringLiteral(
+    "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (2, 'P-1', 'Pens', 1);"
+    "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+    " VALUES (1, '2013-05-01', 1, 120, 120, '0');"
+    "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+    " VALUES (1, 2, 2, 1, 120);"
+    "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+    " VALUES (1, '2013-05-04', 1, 75, 75, '0');"
+    "INSERT INTO salesinvoicedetails (SalesInvoiceId, ItemId, UOMId, Quantity, Price) VALUES (1, 2, 1, 5, 75)");
 }
 
 void tst_accountbalances::initTestCase()
@@ -195,6 +261,180 @@ void tst_accountbalances::booksBalanceOverEveryKindOfDocument()
     QCOMPARE(netIncome.shortText(), (retainedEarnings - retainedEarningsJournal).shortText());
 }
 
+// The figures the balance sheet, the income statement and the sales profit window show
+// where goods move, with the seed defaults: the purchases keep the stock in 10300.
+void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
+{
+    QTest::addColumn<QString>("statements");
+    QTest::addColumn<QStringList>("figures");
+    QTest::addColumn<QString>("salesProfit");
+    QTest::newRow("bought 10 at 100, sold 4 at 150: the cost of the 4 is an expense")
+        << toner
+        << QStringList{"10300: Warehouse Inventory = 600", "10700: Safe = -400", "30200: Retained Earnings = 200",
+                       "50100: Cost of Goods Sold = 400", "Net Income = 200"}
+        << "600.00 | 400.00 | 200.00";
+    QTest::newRow("2 sent back to the vendor leave the stock at cost, 1 taken back returns to it")
+        << toner + ";INSERT INTO purchaserefund (PurchaseRefundId, PurchaseInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+                   " VALUES (1, 1, '2013-05-06', 200, 200, '0');"
+                   "INSERT INTO purchaserefunddetails (PurchaseRefundId, PurchaseInvoiceDetailsId, ItemId, UOMId, Quantity)"
+                   " VALUES (1, 1, 1, 1, 2);"
+                   "INSERT INTO salesrefund (SalesRefundId, SalesInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+                   " VALUES (1, 1, '2013-05-07', 150, 150, '0');"
+                   "INSERT INTO salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, UOMId, Quantity)"
+                   " VALUES (1, 1, 1, 1, 1)"
+        << QStringList{"10300: Warehouse Inventory = 500", "10700: Safe = -350", "30200: Retained Earnings = 150",
+                       "40400: Purchase Refunds = 0", "50100: Cost of Goods Sold = 300", "50200: Sales Refunds = 150",
+                       "Net Income = 150"}
+        << "600.00 | 400.00 | 200.00";
+    QTest::newRow("a case of 12 bought for 120, 5 each sold for 75: each costs a twelfth")
+        << pensByTheCase + ";INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12)"
+        << QStringList{"10300: Warehouse Inventory = 70", "30200: Retained Earnings = 25",
+                       "50100: Cost of Goods Sold = 50", "Net Income = 25"}
+        << "75.00 | 50.00 | 25.00";
+    QTest::newRow("a chain of conversions: a pallet of 10 cases of 12 costs 1200, an each 10")
+        << QStringLiteral(
+               "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (2, 'P-1', 'Pens', 1);"
+               "INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12), (2, 3, 2, 10);"
+               "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+               " VALUES (1, '2013-05-01', 1, 1200, 1200, '0');"
+               "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+               " VALUES (1, 2, 3, 1, 1200);"
+               "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+               " VALUES (1, '2013-05-04', 1, 330, 330, '0');"
+               "INSERT INTO salesinvoicedetails (SalesInvoiceId, ItemId, UOMId, Quantity, Price)"
+               " VALUES (1, 2, 1, 6, 90), (1, 2, 2, 1, 240)")
+        << QStringList{"10300: Warehouse Inventory = 1020", "50100: Cost of Goods Sold = 180", "Net Income = 150"}
+        << "330.00 | 180.00 | 150.00";
+    QTest::newRow("without a 50100 account the cost shows on a row of its own")
+        << toner + ";DELETE FROM accounts WHERE AccountNo = '50100'"
+        << QStringList{"10300: Warehouse Inventory = 600", "Cost of Goods Sold = 400", "Net Income = 200"}
+        << "600.00 | 400.00 | 200.00";
+    QTest::newRow("a unit no conversion joins to a bought one costs nothing, as before")
+        << pensByTheCase
+        << QStringList{"10300: Warehouse Inventory = 120", "50100: Cost of Goods Sold = 0", "Net Income = 75"}
+        << "75.00 | 0.00 | 75.00";
+}
+
+void tst_accountbalances::stockMovementsShowTheirTrueProfit()
+{
+    QFETCH(QString, statements);
+    QFETCH(QStringList, figures);
+    QFETCH(QString, salesProfit);
+    QVERIFY2(run({statements}), qPrintable(TestSupport::lastSqlError()));
+
+    QHash<QString, QString> shown = shownFigures(&RptBalanceSheet::showReport);
+    const QHash<QString, QString> income = shownFigures(&RptIncomeStatement::showReport);
+    for (auto figure = income.cbegin(); figure != income.cend(); ++figure)
+        shown.insert(figure.key(), figure.value());
+    QCOMPARE(TestSupport::messageLog(), QString());
+    QStringList actual;
+    for (const QString &figure : figures)
+        actual << figure.section(" = ", 0, 0) + " = " + shown.value(figure.section(" = ", 0, 0), "(not shown)");
+    QCOMPARE(actual, figures);
+    QCOMPARE(salesProfit2013(), salesProfit);
+}
+
+// One company with goods bought in two units joined by a conversion and in one more item,
+// sold, sent back and taken back, paid and deposited by every method, and journal entries
+// with capital, a top-level equity account and a line of retained earnings' own. With the
+// seed defaults and with the purchases expensed, the sheet balances and the income
+// statement's net income is what the sheet adds to retained earnings beyond its own
+// lines; where the purchases keep the stock, the stock is worth what is on hand and the
+// profit is the one worked out below. The sales profit window knows neither account.
+void tst_accountbalances::booksTellOneStoryWithStock_data()
+{
+    QTest::addColumn<QString>("defaults");
+    QTest::addColumn<QStringList>("figures");
+    // Pens cost 5 each: 3 cases of 10 for 150 and 20 each for 100; sold a case and 5 each
+    // (cost 75). Ink costs 20: 10 bought, 2 sent back for 40, 5 sold (cost 100), 1 taken
+    // back (20). On hand: 35 pens (175) and 4 ink (80), 255. Sales 280 less their cost
+    // 175 is the trading profit of 105 that the sales profit window shows; the refund of
+    // 30 for goods that cost 20 takes 10, office supplies 70 and service revenue 35 the
+    // rest: a net income of 60.
+    QTest::newRow("seed defaults: the purchases keep the stock")
+        << QString()
+        << QStringList{"10300: Warehouse Inventory = 255", "40400: Purchase Refunds = 0",
+                       "50100: Cost of Goods Sold = 155", "Net Income = 60", "30200: Retained Earnings = 110"};
+    // Purchases of 450 and their refund of 40 are the period's own: 280 + 40 + 35 less
+    // 450, 30 and 70.
+    QTest::newRow("purchases expensed to 50100")
+        << QStringLiteral("UPDATE accountsdefaults SET PurchaseAccId = 105")
+        << QStringList{"10300: Warehouse Inventory = 0", "40400: Purchase Refunds = 40",
+                       "50100: Cost of Goods Sold = 450", "Net Income = -195", "30200: Retained Earnings = -145"};
+}
+
+void tst_accountbalances::booksTellOneStoryWithStock()
+{
+    QFETCH(QString, defaults);
+    QFETCH(QStringList, figures);
+    // Units: 1 Each, 2 Case.
+    QVERIFY2(run({"INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (1, 'P-1', 'Pens', 1), (2, 'I-1', 'Ink', 1)",
+                  "INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (1, 2, 1, 10)",
+                  "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+                  " VALUES (1, '2013-01-10', 1, 350, 100, '0'), (2, '2013-01-20', 2, 100, 0, '1')",
+                  "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+                  " VALUES (1, 1, 1, 2, 3, 50), (2, 1, 2, 1, 10, 20), (3, 2, 1, 1, 20, 5)",
+                  "INSERT INTO purchasepayments (PurchaseInvoiceId, PaymentDate, PaymentMethod, Amount)"
+                  " VALUES (1, '2013-02-01', '1', 150)",
+                  "INSERT INTO purchaserefund (PurchaseRefundId, PurchaseInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+                  " VALUES (1, 1, '2013-02-05', 40, 40, '0')",
+                  "INSERT INTO purchaserefunddetails (PurchaseRefundId, PurchaseInvoiceDetailsId, ItemId, UOMId, Quantity)"
+                  " VALUES (1, 2, 2, 1, 2)",
+                  "INSERT INTO salesorder (SalesOrderId, Date, Total, DepositPaid, PaymentMethod)"
+                  " VALUES (1, '2013-02-20', 500, 25, '0')",
+                  "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+                  " VALUES (1, '2013-03-01', 1, 210, 60, '0'), (2, '2013-03-05', 2, 70, 0, '2')",
+                  "INSERT INTO salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, UOMId, Quantity, Price)"
+                  " VALUES (1, 1, 1, 2, 1, 80), (2, 1, 1, 1, 5, 40), (3, 1, 2, 1, 3, 90), (4, 2, 2, 1, 2, 70)",
+                  "INSERT INTO salespayments (SalesInvoiceId, PaymentDate, PaymentMethod, Amount)"
+                  " VALUES (1, '2013-03-10', '1', 100)",
+                  "INSERT INTO salesrefund (SalesRefundId, SalesInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+                  " VALUES (1, 1, '2013-03-12', 30, 30, '0')",
+                  "INSERT INTO salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, UOMId, Quantity)"
+                  " VALUES (1, 3, 2, 1, 1)",
+                  "INSERT INTO accounts (AccountId, AccountNo, Description, TypeId) VALUES (200, '39000', 'Drawings', 3)",
+                  journal(1, 35, 54, "1000"), journal(2, 109, 114, "70"), journal(3, 114, 98, "35"),
+                  journal(4, 200, 35, "100"), journal(5, 40, 55, "50")}),
+             qPrintable(TestSupport::lastSqlError()));
+    if (!defaults.isEmpty())
+        EXEC_SQL(defaults);
+
+    const QHash<QString, QString> sheet = shownFigures(&RptBalanceSheet::showReport);
+    const QHash<QString, QString> income = shownFigures(&RptIncomeStatement::showReport);
+    QCOMPARE(TestSupport::messageLog(), QString());
+    QVERIFY(sheet.contains("TOTAL Assets") && income.contains("Net Income"));
+    const auto amount = [](const QString &text) { return *Money::parse(text); };
+    QCOMPARE(amount(sheet.value("TOTAL Assets")),
+             amount(sheet.value("TOTAL Liabilitis")) + amount(sheet.value("TOTAL Equity")));
+    // Retained earnings' own journal line credits 50.
+    QCOMPARE(amount(income.value("Net Income")), amount(sheet.value("30200: Retained Earnings")) - amount("50"));
+    QStringList actual;
+    for (const QString &figure : figures) {
+        const QString label = figure.section(" = ", 0, 0);
+        actual << label + " = " + (sheet.contains(label) ? sheet : income).value(label, "(not shown)");
+    }
+    QCOMPARE(actual, figures);
+    QCOMPARE(salesProfit2013(), QStringLiteral("280.00 | 175.00 | 105.00"));
+
+    // The account list tells the same story of the stock, the refunds and the cost, and
+    // its debits still equal its credits.
+    Money debits, credits;
+    QStringList listed, expected;
+    for (const AccountLine &line : allLines()) {
+        debits += line.amounts.debit;
+        credits += line.amounts.credit;
+        for (const char *number : {"10300", "40400", "50100"})
+            if (line.row.accountNo == QLatin1String(number))
+                listed << line.row.account + " = " + line.amounts.balance.shortText();
+    }
+    QCOMPARE(TestSupport::messageLog(), QString());
+    for (const QString &figure : figures)
+        if (figure.startsWith("10300") || figure.startsWith("40400") || figure.startsWith("50100"))
+            expected << figure;
+    QCOMPARE(listed, expected);
+    QCOMPARE(debits.shortText(), credits.shortText());
+}
+
 void tst_accountbalances::failingStatementIsToldAndShowsNoReport_data()
 {
     QTest::addColumn<QString>("statement");
@@ -207,7 +447,9 @@ void tst_accountbalances::failingStatementIsToldAndShowsNoReport_data()
     QTest::newRow("balance sheet without the defaults")
         << "DROP TABLE accountsdefaults" << "BSH" << "accountsdefaults";
     QTest::newRow("balance sheet without the sales cost")
-        << "DROP VIEW vw_itemcapital" << "BSH" << "vw_itemcapital";
+        << "DROP TABLE salesrefunddetails" << "BSH" << "salesrefunddetails";
+    QTest::newRow("income statement without the unit conversions of the sales cost")
+        << "DROP TABLE itemuom" << "INCST" << "itemuom";
     QTest::newRow("income statement without the refunds view")
         << "DROP VIEW vw_customerrefundsdetails" << "INCST" << "vw_customerrefundsdetails";
 }
