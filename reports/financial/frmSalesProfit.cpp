@@ -127,10 +127,9 @@ void frmSalesProfit::searchProfit()
                                  {invoiceNoColumn, itemNameColumn, unitNameColumn});
 
     if (lines->lastError().isValid()) {
-        // Totals of 0 would read as a range without sales.
+        // Totals of 0 would read as a range without sales; the list told the failure.
         for (QDoubleSpinBox *total : {ui->dblSales, ui->dblPurchases, ui->dblProfit})
             total->clear();
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + lines->lastError().text());
         return;
     }
     updateTotals();
