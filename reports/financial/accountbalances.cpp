@@ -1,6 +1,7 @@
 #include "reports/financial/accountbalances.h"
 
 #include "core/system/globals.h"
+#include "core/db/connection.h"
 #include "reports/framework/cReport.h"
 
 #include <QSqlError>
@@ -12,9 +13,9 @@ namespace {
 // Column 0 of a statement's first row; an aggregate's NULL, over no rows, is 0.
 std::optional<Money> firstValue(const QString &sql)
 {
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     if (!query.exec(sql) || !query.next()) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     return Money::fromDecimal(query.value(0));
@@ -131,11 +132,11 @@ QString AccountRow::accountLabel() const
 
 std::optional<AccountDefaults> loadAccountDefaults()
 {
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     if (!query.exec(QStringLiteral("SELECT AccountsReceivable, SalesAccId, SalesRefundAccId, PurchaseAccId,"
                                    " AccountsPayable, PurchaseRefundAccId, SafeAccId, CheckAccId, CreditCardAccId"
                                    " FROM accountsdefaults"))) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     AccountDefaults defaults;
@@ -177,7 +178,7 @@ std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types)
         typeIds.isEmpty() ? QString() : QStringLiteral(" AND accounttypes.AccountsTypeId IN (%1)").arg(typeIds.join(", "));
     // A top-level account without children is a leaf too: journal lines or a default
     // field may name it, and its amounts must not vanish.
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
             "SELECT accounttypes.AccountsTypeId, accounttypes.Type, accounttypes.TypeAr, accounts.AccountId, AccountNo,"
@@ -191,7 +192,7 @@ std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types)
             " OR NOT EXISTS (SELECT 1 FROM accounts AS children WHERE children.ParentAccountId = accounts.AccountId))%1"
             " GROUP BY accounttypes.AccountsTypeId, AccountNo, accounts.AccountId"
             " ORDER BY accounttypes.AccountsTypeId, AccountNo, accounts.AccountId").arg(typeCondition))) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     QVector<AccountRow> rows;
