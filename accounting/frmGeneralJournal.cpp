@@ -9,6 +9,7 @@
 #include "core/documents/linegrid.h"
 #include "core/system/messages.h"
 #include "core/db/money.h"
+#include "core/widgets/textcolumns.h"
 
 #include <QDate>
 #include <QDebug>
@@ -17,9 +18,6 @@
 
 namespace {
 enum Column { colTransactionId, colAccountId, colAccountName, colDebit, colCredit, colComment };
-
-// What generaljournal.Description holds.
-const int descriptionLength = 200;
 }
 
 frmGeneralJournal::frmGeneralJournal(QWidget *parent) : QDialog(parent), ui(new Ui::frmGeneralJournal)
@@ -30,6 +28,7 @@ frmGeneralJournal::frmGeneralJournal(QWidget *parent) : QDialog(parent), ui(new 
         setLayoutDirection(Qt::RightToLeft);
     ui->dtDate->setDisplayFormat(dateFormat);
     ui->dtDate->setDate(QDate::currentDate());
+    TextColumns::limit(QStringLiteral("generaljournal"), {{ui->txtDescription, QStringLiteral("Description"), ui->label_5}});
     setupGrid();
 }
 
@@ -102,12 +101,7 @@ bool frmGeneralJournal::isValid()
                            tr("The transaction is not balanced, debit total must be equal to credit total"));
         return false;
     }
-    // The server would cut a longer text without a word.
-    if (ui->txtDescription->toPlainText().size() > descriptionLength) {
-        Messages::critical(this, msgCaption, tr("The description must not be longer than 200 characters"));
-        return false;
-    }
-    return true;
+    return TextColumns::storable(this);
 }
 
 void frmGeneralJournal::insertJournal(cDbSave &save)

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPair>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -44,9 +45,9 @@ using LineKey = QPair<int, QString>; // item and unit name
 // The purchase lines of stock items, newest first within each item and unit, with what
 // was returned of them taken off and their expiry date; of one item and unit only when
 // `itemId` is not 0. `today` is the server's date (the client's clock is never used).
-// False when the query failed.
+// False, with the server's error in *error when one is given, when the query failed.
 bool readPurchaseLines(int itemId, const QString &uom, QHash<LineKey, QList<cItemValidity::PurchaseLine>> *lines,
-                       QDate *today)
+                       QDate *today, QSqlError *error = nullptr)
 {
     QSqlQuery query(liveDefaultConnection());
     // Newest first is all the order the lines need: they are grouped by item and unit
@@ -67,8 +68,11 @@ bool readPurchaseLines(int itemId, const QString &uom, QHash<LineKey, QList<cIte
     query.bindValue(QStringLiteral(":ItemId"), itemId);
     query.bindValue(QStringLiteral(":UOM"), uom);
     query.setForwardOnly(true);
-    if (!query.exec())
+    if (!query.exec()) {
+        if (error)
+            *error = failureOf(query);
         return false;
+    }
     while (query.next()) {
         *today = query.value(4).toDate();
         (*lines)[LineKey(query.value(0).toInt(), query.value(1).toString())].append(
@@ -90,7 +94,7 @@ double cItemValidity::itemValidity(int itemId, const QString &uom, double onHand
     return classes.expired;
 }
 
-QList<ItemRow> cItemValidity::itemsValidity()
+QList<ItemRow> cItemValidity::itemsValidity(QSqlError *error)
 {
     // Stock is summed per item and unit over every movement, whatever the warehouse.
     // Purchase lines are matched on the item and its unit only, so walking each
@@ -118,20 +122,22 @@ QList<ItemRow> cItemValidity::itemsValidity()
         "WHERE i.TypeId = 1 "
         "GROUP BY i.ItemId, i.ItemNo, i.ItemName, u.UOM HAVING SUM(m.Quantity) > 0 ORDER BY i.ItemId, u.UOM"));
     QList<ItemRow> rows;
-    if (!query.exec())
+    if (!query.exec()) {
+        if (error)
+            *error = failureOf(query);
         return rows;
+    }
     // All the lines in one statement: one per item would be thousands of round trips.
     QHash<LineKey, QList<PurchaseLine>> lines;
     QDate today;
-    const bool haveLines = readPurchaseLines(0, QString(), &lines, &today);
+    if (!readPurchaseLines(0, QString(), &lines, &today, error))
+        return rows;
     while (query.next()) {
         ItemRow row;
         row.ItemId = query.value(0).toInt();
         row.ItemNo = query.value(1).toString();
         row.ItemName = query.value(2).toString();
         row.UOM = query.value(3).toString();
-        if (!haveLines)
-            continue;
         const Classes found = allot(lines.value(LineKey(row.ItemId, row.UOM)), query.value(4).toDouble(), today);
         const std::pair<double, int> classes[] = {{found.expired, 0}, {found.week, 7}, {found.month, 30}};
         for (const auto &[quantity, expiresWithin] : classes) {

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlError;
+
 // One line of the home page's stock validity panel: how much of an item, in one unit,
 // falls in one class.
 struct ItemRow
@@ -46,8 +48,8 @@ public:
     double itemValidity(int itemId, const QString &uom, double onHand, double *week, double *month);
 
     // The panel's lines for every item and unit in stock: expired, week, month, each only
-    // when above 0. A failed query gives an empty list.
-    QList<ItemRow> itemsValidity();
+    // when above 0. A failed query gives an empty list and its error in *error.
+    QList<ItemRow> itemsValidity(QSqlError *error = nullptr);
 };
 
 #endif // CITEMVALIDITY_H

@@ -8,6 +8,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/system/messages.h"
+#include "core/widgets/textcolumns.h"
 #include "app/restart.h"
 
 #include <QDir>
@@ -93,12 +94,19 @@ void frmLogin::on_btnLogin_clicked()
 // Fills the login state when the typed user and password match; shows why not otherwise.
 bool frmLogin::checkUser()
 {
+    // A name the column cannot hold names no user; the server would refuse to compare it
+    // ("Illegal mix of collations") rather than find none.
+    const QString name = ui->txtUsername->text();
+    if (!TextColumns::fitsCharset(name, TextColumns::columnCharset(QStringLiteral("users"), QStringLiteral("Username")))) {
+        ui->lblNotice->show();
+        return false;
+    }
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "select UserId, users.EmployeeId, PersonId, PersonName, Username, users.password, md5(:pass) "
         "from users inner join employees on users.EmployeeId = employees.EmployeeId "
         "inner join persons on employees.EmployeePersonId = persons.PersonId where users.username = :user"));
-    query.bindValue(QStringLiteral(":user"), ui->txtUsername->text());
+    query.bindValue(QStringLiteral(":user"), name);
     query.bindValue(QStringLiteral(":pass"), ui->txtPassword->text());
     if (!query.exec()) {
         Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());

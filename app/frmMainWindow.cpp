@@ -13,6 +13,7 @@
 #include "core/system/cXml.h"
 #include "core/db/connection.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/widgets/localdates.h"
 #include "app/frmAbout.h"
 #include "app/frmCompanyInfo.h"
@@ -90,6 +91,9 @@ QString translateChartWords(QString page)
 frmMainWindow::frmMainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::frmMainWindow)
 {
+    // The opening reads every panel, and a server that is gone fails them all: one box
+    // tells it.
+    const FailedReads::Action opening;
     ui->setupUi(this);
     // Until the user picks a column, the validity records keep their own order: an item's
     // classes together, the expired first.
@@ -112,7 +116,7 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     // login's. A failure is only reported: the window opens all the same, with empty panels.
     db = openDefaultConnectionFromSettings();
     if (!db.isOpen())
-        Messages::critical(this, msgCaption, db.lastError().text());
+        FailedReads::tellText(this, db.lastError().text());
 
     // Names are shown as they were typed, even one that happens to look like markup.
     Direction::setLabelText(ui->lblWelcome, currentPersonName);
@@ -491,12 +495,14 @@ void frmMainWindow::on_tabWidget_currentChanged(int index)
 
 void frmMainWindow::on_btnVendorsRefresh_clicked()
 {
+    const FailedReads::Action refresh;
     loadVendorsBalance();
     loadPurchaseOrderQty();
 }
 
 void frmMainWindow::on_btnCustomersRefresh_clicked()
 {
+    const FailedReads::Action refresh;
     loadCustomersBalance();
     loadSalesOrderQty();
 }
@@ -519,10 +525,13 @@ void frmMainWindow::loadWeekSalesChart()
 {
     QFile file(QDir(programDir()).filePath(QStringLiteral("jscharts/weeksales.html")));
     const QString page = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
-    const std::optional<QList<SalesDay>> days = readWeekSales();
-    // Without the sales the chart keeps the days it showed.
-    if (!days)
+    QSqlError error;
+    const std::optional<QList<SalesDay>> days = readWeekSales(&error);
+    // Without the sales the chart keeps the days it showed, and the failure is told.
+    if (!days) {
+        FailedReads::tell(this, error);
         return;
+    }
     // The page draws from what it carries inline: it has no address to load anything from.
     ui->wvSalesChart->setHtml(translateChartWords(fillWeekSalesPage(page, *days)), QUrl());
 }
@@ -602,7 +611,7 @@ void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel>
     // them to six digits (12345.67 as 12345.7).
     query.setNumericalPrecisionPolicy(QSql::HighPrecision);
     // A failed query gives a model without columns or rows: the grid shows empty.
-    query.exec(sql);
+    const bool ran = query.exec(sql);
     auto fresh = std::make_unique<QSqlQueryModel>();
     fresh->setQuery(query);
     for (int column = 0; column < headers.size(); ++column)
@@ -615,6 +624,9 @@ void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel>
     // Columns without a width of their own fit their header and cells: the header's default
     // width cuts "Unit Of Measure" and most phone numbers short.
     ListDialog::fitColumnsToContents(grid);
+    // An empty panel would read as nothing owed or ordered.
+    if (!ran)
+        FailedReads::tell(this, failureOf(query));
 }
 
 void frmMainWindow::loadItemsValidity()
@@ -626,7 +638,10 @@ void frmMainWindow::loadItemsValidity()
     const bool sorting = grid->isSortingEnabled();
     grid->setSortingEnabled(false);
     grid->setRowCount(0);
-    for (const ItemRow &record : cItemValidity().itemsValidity()) {
+    QSqlError error;
+    const QList<ItemRow> records = cItemValidity().itemsValidity(&error);
+    FailedReads::tell(this, error);
+    for (const ItemRow &record : records) {
         QString within;
         QColor colour;
         if (record.expiresWithin == 0) {

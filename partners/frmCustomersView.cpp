@@ -43,7 +43,7 @@ void frmCustomersView::loadCustomers(bool showInactive, const QString &column, c
     if (!showInactive)
         conditions << QStringLiteral("customers.IsActive = 1");
     if (!column.isEmpty() && !text.isEmpty()) {
-        conditions << column + QStringLiteral(" Like :pattern");
+        conditions << ListFilter::like(column, QStringLiteral(":pattern"));
         values.insert(QStringLiteral(":pattern"), ListFilter::containing(text));
     }
     // The inner join leaves out customers without a contact person.

@@ -43,44 +43,52 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <location filename="../core/db/connection.cpp" line="96"/>
+        <source>The connection to the server is not open.</source>
+        <translation>الاتصال بالخادم غير مفتوح.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="74"/>
+        <location filename="../core/documents/documentlines.cpp" line="75"/>
         <source>Another user has changed this document meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="85"/>
+        <location filename="../core/documents/documentlines.cpp" line="86"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="102"/>
+        <location filename="../core/documents/documentlines.cpp" line="103"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="111"/>
+        <location filename="../core/documents/documentlines.cpp" line="112"/>
         <source>Deposit</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="117"/>
+        <location filename="../core/documents/documentlines.cpp" line="118"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="118"/>
+        <location filename="../core/documents/documentlines.cpp" line="119"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="119"/>
+        <location filename="../core/documents/documentlines.cpp" line="120"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="124"/>
+        <location filename="../core/documents/documentlines.cpp" line="125"/>
         <source>The %1 (%2) is larger than a document can hold. Nothing was saved.</source>
         <translation>قيمة %1 (%2) أكبر مما يتسع له المستند. لم يُحفظ شيء.</translation>
     </message>
@@ -117,22 +125,22 @@
 <context>
     <name>RptCustomerStatementOfAccount</name>
     <message>
-        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="39"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="40"/>
         <source>&lt;tr&gt;&lt;td&gt;&lt;b&gt;Customer Name:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th class=&quot;date&quot;&gt;Date&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;Debit&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;Credit&lt;/th&gt;&lt;th&gt;Description&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;TOTAL&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;&lt;b&gt;اسم العميل:&lt;/b&gt; &lt;span dir=&quot;auto&quot;&gt;$CUST_NAME&lt;/span&gt;&lt;br&gt;&lt;table class=&quot;rows statement&quot;&gt;&lt;thead&gt;&lt;tr&gt;&lt;th class=&quot;date&quot;&gt;التاريخ&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;مدين&lt;/th&gt;&lt;th class=&quot;number&quot;&gt;دائن&lt;/th&gt;&lt;th&gt;البيان&lt;/th&gt;&lt;/tr&gt;&lt;/thead&gt;&lt;tbody&gt;&lt;tr&gt;&lt;td colspan=&quot;4&quot;&gt;$JOUR_DETAILS&lt;/td&gt;&lt;/tr&gt;&lt;tr class=&quot;total&quot;&gt;&lt;td&gt;الإجمالي&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_DEBIT&lt;/td&gt;&lt;td class=&quot;number&quot;&gt;$TOTAL_CREDIT&lt;/td&gt;&lt;td&gt;$TOTAL_SUMMARY&lt;/td&gt;&lt;/tr&gt;&lt;/tbody&gt;&lt;/table&gt;&lt;br/&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
-        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="64"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="65"/>
         <source>Previous Balance</source>
         <translation>رصيد سابق</translation>
     </message>
     <message>
-        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="75"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="76"/>
         <source>Debit: </source>
         <translation>مدين: </translation>
     </message>
     <message>
-        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="76"/>
+        <location filename="../reports/trading/RptCustomerStatementOfAccount.cpp" line="77"/>
         <source>Credit: </source>
         <translation>دائن: </translation>
     </message>
@@ -172,7 +180,7 @@
 <context>
     <name>RptWarehouseInventory</name>
     <message>
-        <location filename="../reports/financial/RptWarehouseInventory.cpp" line="174"/>
+        <location filename="../reports/financial/RptWarehouseInventory.cpp" line="175"/>
         <source>(no conversion to %1)</source>
         <translation>(لا يوجد تحويل إلى %1)</translation>
     </message>
@@ -180,7 +188,12 @@
 <context>
     <name>TextColumns</name>
     <message>
-        <location filename="../core/widgets/textcolumns.cpp" line="123"/>
+        <location filename="../core/widgets/textcolumns.cpp" line="132"/>
+        <source>%1 is longer than the %2 characters it can hold. Shorten it and save again.</source>
+        <translation>يتسع الحقل %1 لـ %2 حرفًا على الأكثر، والنص أطول من ذلك. اختصره ثم احفظ مرة أخرى.</translation>
+    </message>
+    <message>
+        <location filename="../core/widgets/textcolumns.cpp" line="138"/>
         <source>%1 holds a character that cannot be stored, such as an emoji. Remove it and save again.</source>
         <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه، مثل الرموز التعبيرية. احذفه ثم احفظ مرة أخرى.</translation>
     </message>
@@ -188,7 +201,7 @@
 <context>
     <name>accountbalances</name>
     <message>
-        <location filename="../reports/financial/accountbalances.cpp" line="240"/>
+        <location filename="../reports/financial/accountbalances.cpp" line="241"/>
         <source>Cost of Goods Sold</source>
         <translation>تكلفة البضاعة المباعة</translation>
     </message>
@@ -504,7 +517,7 @@
 <context>
     <name>cReport</name>
     <message>
-        <location filename="../reports/framework/cReport.cpp" line="34"/>
+        <location filename="../reports/framework/cReport.cpp" line="39"/>
         <source>The report template %1 cannot be read.</source>
         <translation>لا يمكن قراءة قالب التقرير %1.</translation>
     </message>
@@ -1863,22 +1876,17 @@
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;الإجمالي&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="97"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="96"/>
         <source>Transaction must have a positive value greater than zero</source>
         <translation>يجب أن تكون قيمة القيد موجبة وأكبر من الصفر</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="102"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="101"/>
         <source>The transaction is not balanced, debit total must be equal to credit total</source>
         <translation>القيد غير متوازن، يجب أن يساوي إجمالي المدين إجمالي الدائن</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="107"/>
-        <source>The description must not be longer than 200 characters</source>
-        <translation>يجب ألا يزيد الوصف على 200 حرف</translation>
-    </message>
-    <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="166"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="160"/>
         <source>Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا القيد في هذه الأثناء، ولن يبقى متوازناً. لم يُحفظ شيء.</translation>
     </message>
@@ -1954,32 +1962,32 @@
         <translation>المخزن:</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="78"/>
+        <location filename="../items/frmInventory.cpp" line="79"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="78"/>
+        <location filename="../items/frmInventory.cpp" line="79"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="78"/>
+        <location filename="../items/frmInventory.cpp" line="79"/>
         <source>UOM</source>
         <translation>الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="78"/>
+        <location filename="../items/frmInventory.cpp" line="79"/>
         <source>purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="78"/>
+        <location filename="../items/frmInventory.cpp" line="79"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="78"/>
+        <location filename="../items/frmInventory.cpp" line="79"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
@@ -2012,42 +2020,42 @@
         <translation>الربح/الخسارة التقديرية:</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="51"/>
+        <location filename="../items/frmItemCapital.cpp" line="50"/>
         <source>Purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="52"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="52"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="52"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Purchase Capital</source>
         <translation>رأس المال بسعر الشراء</translation>
     </message>
     <message>
-        <location filename="../items/frmItemCapital.cpp" line="52"/>
+        <location filename="../items/frmItemCapital.cpp" line="51"/>
         <source>Sales Capital</source>
         <translation>رأس المال بسعر البيع</translation>
     </message>
@@ -2460,27 +2468,27 @@
         <translation>&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="42"/>
+        <location filename="../app/frmLogin.cpp" line="43"/>
         <source>The settings file could not be read. It was kept as %1, and a new one was started: the companies must be added again.</source>
         <translation>تعذّرت قراءة ملف الإعدادات. احتُفظ به باسم %1 وبُدئ ملف جديد: يجب إضافة الشركات من جديد.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="45"/>
+        <location filename="../app/frmLogin.cpp" line="46"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="176"/>
+        <location filename="../app/frmLogin.cpp" line="184"/>
         <source>The company could not be removed from the settings file.</source>
         <translation>تعذّر حذف الشركة من ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="198"/>
+        <location filename="../app/frmLogin.cpp" line="206"/>
         <source>The language could not be saved in the settings file.</source>
         <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="203"/>
+        <location filename="../app/frmLogin.cpp" line="211"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -2536,13 +2544,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="330"/>
-        <location filename="../app/frmMainWindow.cpp" line="585"/>
+        <location filename="../app/frmMainWindow.cpp" line="598"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="335"/>
-        <location filename="../app/frmMainWindow.cpp" line="585"/>
+        <location filename="../app/frmMainWindow.cpp" line="598"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -2866,79 +2874,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="82"/>
+        <location filename="../app/frmMainWindow.cpp" line="84"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="540"/>
+        <location filename="../app/frmMainWindow.cpp" line="553"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="540"/>
+        <location filename="../app/frmMainWindow.cpp" line="553"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="540"/>
+        <location filename="../app/frmMainWindow.cpp" line="553"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="540"/>
-        <location filename="../app/frmMainWindow.cpp" line="563"/>
+        <location filename="../app/frmMainWindow.cpp" line="553"/>
+        <location filename="../app/frmMainWindow.cpp" line="576"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="540"/>
-        <location filename="../app/frmMainWindow.cpp" line="563"/>
+        <location filename="../app/frmMainWindow.cpp" line="553"/>
+        <location filename="../app/frmMainWindow.cpp" line="576"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="563"/>
+        <location filename="../app/frmMainWindow.cpp" line="576"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="563"/>
+        <location filename="../app/frmMainWindow.cpp" line="576"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="563"/>
+        <location filename="../app/frmMainWindow.cpp" line="576"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="585"/>
+        <location filename="../app/frmMainWindow.cpp" line="598"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="585"/>
+        <location filename="../app/frmMainWindow.cpp" line="598"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="585"/>
+        <location filename="../app/frmMainWindow.cpp" line="598"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="629"/>
+        <location filename="../app/frmMainWindow.cpp" line="648"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="632"/>
+        <location filename="../app/frmMainWindow.cpp" line="651"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="635"/>
+        <location filename="../app/frmMainWindow.cpp" line="654"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3687,10 +3695,6 @@
 <context>
     <name>frmPurchaseRefundView</name>
     <message>
-        <source>Dialog</source>
-        <translation type="vanished">مرتجعات المشتريات</translation>
-    </message>
-    <message>
         <location filename="../purchasing/frmPurchaseRefundView.ui" line="14"/>
         <source>View Purchase Refunds</source>
         <translation>عرض مرتجعات المشتريات</translation>
@@ -3857,33 +3861,33 @@
         <translation>معاينة التقرير</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="49"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="58"/>
         <source>Portrait</source>
         <translation>طولي</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="49"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="58"/>
         <source>Landscape</source>
         <translation>عرضي</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="53"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="62"/>
         <source>Print</source>
         <translation>طباعة</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="54"/>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="97"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="63"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="106"/>
         <source>Export PDF</source>
         <translation>تصدير PDF</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="109"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="119"/>
         <source>The file %1 cannot be written.</source>
         <translation>تتعذّر الكتابة في الملف %1.</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="132"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="142"/>
         <source>There is no printer to print on: the report was not printed.</source>
         <translation>لا توجد طابعة للطباعة عليها: لم يُطبع التقرير.</translation>
     </message>
@@ -4189,54 +4193,54 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="98"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="106"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="99"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="107"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="202"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="203"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="214"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="215"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="246"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="247"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="247"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="387"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="248"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="388"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="296"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="297"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="319"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="320"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="320"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="321"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="341"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="342"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="404"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="405"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -5018,10 +5022,6 @@
 <context>
     <name>frmSalesRefundView</name>
     <message>
-        <source>Dialog</source>
-        <translation type="vanished">مرتجعات المبيعات</translation>
-    </message>
-    <message>
         <location filename="../sales/invoices/frmSalesRefundView.ui" line="14"/>
         <source>View Sales Refunds</source>
         <translation>عرض مرتجعات المبيعات</translation>
@@ -5196,22 +5196,22 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="166"/>
+        <location filename="../app/frmSettings.cpp" line="156"/>
         <source>Choose an account in every box of the Accounts tab.</source>
         <translation>اختر حساباً في كل خانة من صفحة الحسابات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="208"/>
+        <location filename="../app/frmSettings.cpp" line="198"/>
         <source>The settings could not be saved in the settings file.</source>
         <translation>تعذّر حفظ الإعدادات في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="216"/>
+        <location filename="../app/frmSettings.cpp" line="206"/>
         <source>UI language has changed, that requires the application to restart. Would you like to restart it now?</source>
         <translation>تغيّرت لغة الواجهة، ويتطلب ذلك إعادة تشغيل البرنامج. هل تريد إعادة تشغيله الآن؟</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="220"/>
+        <location filename="../app/frmSettings.cpp" line="210"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "core/system/globals.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -84,4 +85,14 @@ QSqlDatabase liveDefaultConnection()
     db.close();
     openSession(db);
     return db;
+}
+
+QSqlError failureOf(const QSqlQuery &query)
+{
+    if (query.lastError().isValid())
+        return query.lastError();
+    if (query.driver() && query.driver()->lastError().isValid())
+        return query.driver()->lastError();
+    return QSqlError(QString(), QCoreApplication::translate("Connection", "The connection to the server is not open."),
+                     QSqlError::ConnectionError);
 }

@@ -2,7 +2,10 @@
 #define CONNECTION_H
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
+
+class QSqlQuery;
 
 // Points the program's default connection at these settings and opens it. The one
 // connection stays registered for the program's life and is closed and reopened rather
@@ -22,5 +25,10 @@ QSqlDatabase openDefaultConnectionFromSettings();
 // fails and is reported, and only the next step runs on the new session. Returns the
 // connection, closed when it could not be opened again.
 QSqlDatabase liveDefaultConnection();
+
+// Why `query` failed: its own error, or, for a statement that never reached the server
+// because its connection could not be opened again, the connection's. The driver gives
+// such a statement no error of its own, and a read that failed would pass for an empty one.
+QSqlError failureOf(const QSqlQuery &query);
 
 #endif // CONNECTION_H

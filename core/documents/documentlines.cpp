@@ -4,6 +4,7 @@
 #include "core/widgets/comboboxes.h"
 #include "core/db/connection.h"
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/documents/linegrid.h"
 #include "core/system/messages.h"
@@ -162,14 +163,13 @@ bool execOrTell(QSqlQuery &query, QWidget *window)
 {
     if (query.exec())
         return true;
-    tellSelectFailed(window, query.lastError());
+    tellSelectFailed(window, failureOf(query));
     return false;
 }
 
 void tellSelectFailed(QWidget *window, const QSqlError &error)
 {
-    if (error.isValid())
-        Messages::critical(window, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    FailedReads::tell(window, error);
 }
 
 void showAddress(QWidget *window, const QString &sql, const QVariant &id, QPlainTextEdit *shipTo)

@@ -27,7 +27,7 @@ QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString 
         ran = ran && query.exec();
     }
     if (!ran)
-        return query.lastError();
+        return failureOf(query);
     const bool withIds = query.record().count() > 1;
     while (query.next()) {
         if (withIds)

@@ -3,6 +3,7 @@
 #include "core/db/connection.h"
 #include "core/widgets/direction.h"
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 
@@ -42,13 +43,14 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
     auto fresh = std::make_unique<QSqlQueryModel>();
     QSqlQuery query(liveDefaultConnection());
     query.setNumericalPrecisionPolicy(precision);
+    bool ran;
     if (values.isEmpty()) {
-        query.exec(sql);
+        ran = query.exec(sql);
     } else {
         query.prepare(sql);
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             query.bindValue(value.key(), value.value());
-        query.exec();
+        ran = query.exec();
     }
     fresh->setQuery(query);
     // The view lets go of the old model before it is deleted, so it never paints a
@@ -56,6 +58,9 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
     view->setModel(fresh.get());
     Direction::applyTo(view);
     model = std::move(fresh);
+    // An empty list would read as nothing stored.
+    if (!ran)
+        FailedReads::tell(view->window(), failureOf(query));
     return model.get();
 }
 
@@ -156,7 +161,7 @@ bool cListTable::load(const QString &sql, const QStringList &headers, const QVar
     ListDialog::fitColumnsToContents(view);
     if (!amountColumns.isEmpty())
         Direction::showAmountColumns(view, amountColumns, yieldingColumns);
-    return !model->lastError().isValid();
+    return model->query().isActive();
 }
 
 int cListTable::rowCount() const

@@ -24,7 +24,8 @@ namespace ListDialog {
 
 // Shows a new model over `sql` in `view` and deletes the one `model` held before; `model`
 // then owns the new one, which is also returned. Each named placeholder of `values` is
-// bound, so typed text never becomes SQL text. A failed query leaves an empty list.
+// bound, so typed text never becomes SQL text. A failed query leaves an empty list and is
+// told over the view's window (see FailedReads).
 // Column headers and hidden columns are the caller's, set again after every call. The
 // view's cells follow the shared direction rule (core/widgets/direction.h). With
 // QSql::HighPrecision, DECIMAL columns come as the server's exact text ("1234567.50")
@@ -84,7 +85,7 @@ public:
 
     // Shows the rows of `sql`, with each named placeholder of `values` bound, and gives
     // the shown columns, in their order, the `headers`; the columns are fitted to the
-    // first rows. False when the statement failed, which leaves the list empty.
+    // first rows. False when the statement failed, which leaves the list empty and is told.
     bool load(const QString &sql, const QStringList &headers, const QVariantMap &values = {});
 
     int rowCount() const;

@@ -14,4 +14,9 @@ QString containing(const QString &text)
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
+QString like(const QString &column, const QString &placeholder)
+{
+    return QStringLiteral("CONVERT(%1 USING utf8mb4) LIKE %2").arg(column, placeholder);
+}
+
 } // namespace ListFilter

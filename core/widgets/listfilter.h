@@ -11,6 +11,11 @@ namespace ListFilter {
 // value containing `text` anywhere.
 QString containing(const QString &text);
 
+// The condition "`column` LIKE `placeholder`", compared in the session's character set:
+// a typed character that the column's own cannot hold (an emoji in a utf8 column) then
+// matches nothing, where the server would refuse the statement.
+QString like(const QString &column, const QString &placeholder);
+
 } // namespace ListFilter
 
 #endif // LISTFILTER_H

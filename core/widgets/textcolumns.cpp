@@ -11,11 +11,13 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextCursor>
+#include <QTextEdit>
 
 namespace TextColumns {
 
 namespace {
 const char charsetProperty[] = "zarpoColumnCharset";
+const char lengthProperty[] = "zarpoColumnLength";
 const char labelProperty[] = "zarpoColumnLabel";
 
 struct Column
@@ -83,6 +85,8 @@ QString fieldText(const QWidget *edit)
         return line->text();
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(edit))
         return plain->toPlainText();
+    if (auto *rich = qobject_cast<const QTextEdit *>(edit))
+        return rich->toPlainText();
     return QString();
 }
 
@@ -109,6 +113,7 @@ void limit(const QString &table, const QList<Field> &fields)
         else if (auto *plain = qobject_cast<QPlainTextEdit *>(field.edit))
             limitPlainText(plain, column.length);
         field.edit->setProperty(charsetProperty, column.charset);
+        field.edit->setProperty(lengthProperty, column.length);
         field.edit->setProperty(labelProperty, QVariant::fromValue(static_cast<QObject *>(const_cast<QLabel *>(field.label))));
     }
 }
@@ -117,13 +122,26 @@ bool storable(QWidget *form)
 {
     for (QWidget *edit : form->findChildren<QWidget *>()) {
         const QVariant charset = edit->property(charsetProperty);
-        if (!charset.isValid() || fitsCharset(fieldText(edit), charset.toString()))
+        if (!charset.isValid())
             continue;
-        Messages::critical(form, msgCaption,
-                           QCoreApplication::translate("TextColumns",
-                                                       "%1 holds a character that cannot be stored, such as an "
-                                                       "emoji. Remove it and save again.")
-                               .arg(fieldName(edit)));
+        const QString text = fieldText(edit);
+        const int length = edit->property(lengthProperty).toInt();
+        QString refusal;
+        // The server counts characters, not the UTF-16 units of a QString.
+        if (text.toUcs4().size() > length)
+            refusal = QCoreApplication::translate("TextColumns",
+                                                  "%1 is longer than the %2 characters it can hold. Shorten it "
+                                                  "and save again.")
+                          .arg(fieldName(edit))
+                          .arg(length);
+        else if (!fitsCharset(text, charset.toString()))
+            refusal = QCoreApplication::translate("TextColumns",
+                                                  "%1 holds a character that cannot be stored, such as an "
+                                                  "emoji. Remove it and save again.")
+                          .arg(fieldName(edit));
+        else
+            continue;
+        Messages::critical(form, msgCaption, refusal);
         edit->setFocus();
         return false;
     }

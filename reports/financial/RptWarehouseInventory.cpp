@@ -1,5 +1,6 @@
 #include "reports/financial/RptWarehouseInventory.h"
 
+#include "core/db/connection.h"
 #include "reports/framework/cReport.h"
 
 #include <QSqlError>
@@ -78,12 +79,12 @@ void RptWarehouseInventory::showReport(int warehouseId, const QString &warehouse
     // Every conversion in one statement: one per unit would grow with the items. The
     // oldest row of a pair counts, as the index on ItemId hands it out first.
     std::map<std::tuple<int, int, int>, double> conversions;
-    QSqlQuery conversion;
+    QSqlQuery conversion(liveDefaultConnection());
     conversion.setForwardOnly(true);
     if (!conversion.exec(QStringLiteral("SELECT ItemId, BigUOMId, SmallUOMId, `Variance` FROM itemuom "
                                         "WHERE ItemId IS NOT NULL AND BigUOMId IS NOT NULL AND SmallUOMId IS NOT NULL "
                                         "ORDER BY ItemUOMId"))) {
-        cReport::reportFailure(conversion.lastError());
+        cReport::reportFailure(failureOf(conversion));
         return;
     }
     while (conversion.next())
@@ -137,7 +138,7 @@ void RptWarehouseInventory::showReport(int warehouseId, const QString &warehouse
 
 double RptWarehouseInventory::uomVariance(int itemId, int bigUomId, int smallUomId, bool *ok)
 {
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("SELECT `Variance` FROM itemuom "
                                  "WHERE ItemId = :ItemId AND BigUOMId = :BigUOMId AND SmallUOMId = :SmallUOMId"));
     query.bindValue(QStringLiteral(":ItemId"), itemId);
@@ -145,7 +146,7 @@ double RptWarehouseInventory::uomVariance(int itemId, int bigUomId, int smallUom
     query.bindValue(QStringLiteral(":SmallUOMId"), smallUomId);
     if (!query.exec()) {
         // A conversion that could not be read must not show as a missing one.
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         if (ok)
             *ok = false;
         return 0;

@@ -1,6 +1,7 @@
 #include "reports/financial/accountbalances.h"
 
 #include "core/system/globals.h"
+#include "core/db/connection.h"
 #include "reports/financial/unitmeasures.h"
 #include "reports/framework/cReport.h"
 
@@ -45,7 +46,7 @@ enum Kind { SalesOrders, SalesInvoices, SalesPayments, SalesRefunds, PurchaseInv
 
 std::optional<std::array<DocumentKind, KindCount>> documentKinds()
 {
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
             "SELECT %1, PaymentMethod, 0, SUM(TotalOrderDeposit) FROM vw_customerordersdetailed GROUP BY PaymentMethod"
@@ -61,7 +62,7 @@ std::optional<std::array<DocumentKind, KindCount>> documentKinds()
             " FROM vw_vendorrefundsdetailed GROUP BY PaymentMethod")
                         .arg(SalesOrders).arg(SalesInvoices).arg(SalesPayments).arg(SalesRefunds)
                         .arg(PurchaseInvoices).arg(PurchasePayments).arg(PurchaseRefunds))) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     std::array<DocumentKind, KindCount> kinds;
@@ -89,11 +90,11 @@ std::optional<bool> purchasesKeepStock(const AccountDefaults &defaults)
 {
     if (defaults.PurchaseAccId == 0)
         return false;
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("SELECT TypeId FROM accounts WHERE AccountId = :AccountId"));
     query.bindValue(QStringLiteral(":AccountId"), defaults.PurchaseAccId);
     if (!query.exec()) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     return query.next() && query.value(0).toInt() != 5;
@@ -119,7 +120,7 @@ std::optional<StockCosts> stockCosts()
         cReport::reportFailure(measuresError);
         return std::nullopt;
     }
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
             "WITH movements AS ("
@@ -153,7 +154,7 @@ std::optional<StockCosts> stockCosts()
             " IFNULL(ROUND(SUM(CASE WHEN Bought <> 0 THEN SentBack * Cost / Bought END), 2), 0) FROM pools")
                         .arg(QLatin1String(unitMeasuresTable)))
         || !query.next()) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     return StockCosts{Money::fromDecimal(query.value(0)), Money::fromDecimal(query.value(1))};
@@ -186,9 +187,9 @@ const int expenses = 5;
 // opens.
 std::optional<AccountRow> expenseType()
 {
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     if (!query.exec(QStringLiteral("SELECT Type, TypeAr FROM accounttypes WHERE AccountsTypeId = %1").arg(expenses))) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     AccountRow row;
@@ -275,11 +276,11 @@ QString AccountRow::accountLabel() const
 
 std::optional<AccountDefaults> loadAccountDefaults()
 {
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     if (!query.exec(QStringLiteral("SELECT AccountsReceivable, SalesAccId, SalesRefundAccId, PurchaseAccId,"
                                    " AccountsPayable, PurchaseRefundAccId, SafeAccId, CheckAccId, CreditCardAccId"
                                    " FROM accountsdefaults"))) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     AccountDefaults defaults;
@@ -321,7 +322,7 @@ std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types)
         typeIds.isEmpty() ? QString() : QStringLiteral(" AND accounttypes.AccountsTypeId IN (%1)").arg(typeIds.join(", "));
     // A top-level account without children is a leaf too: journal lines or a default
     // field may name it, and its amounts must not vanish.
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
             "SELECT accounttypes.AccountsTypeId, accounttypes.Type, accounttypes.TypeAr, accounts.AccountId, AccountNo,"
@@ -335,7 +336,7 @@ std::optional<QVector<AccountRow>> accountRows(const QVector<int> &types)
             " OR NOT EXISTS (SELECT 1 FROM accounts AS children WHERE children.ParentAccountId = accounts.AccountId))%1"
             " GROUP BY accounttypes.AccountsTypeId, AccountNo, accounts.AccountId"
             " ORDER BY accounttypes.AccountsTypeId, AccountNo, accounts.AccountId").arg(typeCondition))) {
-        cReport::reportFailure(query.lastError());
+        cReport::reportFailure(failureOf(query));
         return std::nullopt;
     }
     QVector<AccountRow> rows;

@@ -85,7 +85,7 @@ void frmDailyCash::calculate()
             // No figure rather than a 0 that would read as a day without money.
             sum.label->clear();
             if (failure.isEmpty())
-                failure = query.lastError().text();
+                failure = failureOf(query).text();
             continue;
         }
         sum.label->setText(query.next() ? Money::fromDecimal(query.value(0)).shortText() : QStringLiteral("0"));

@@ -152,7 +152,9 @@ void frmSalesProfit::searchProfit()
                                  {invoiceNoColumn, itemNameColumn, unitNameColumn});
 
     if (lines->lastError().isValid()) {
-        showFailure(lines->lastError());
+        // Totals of 0 would read as a range without sales; the list told the failure.
+        for (QDoubleSpinBox *total : {ui->dblSales, ui->dblPurchases, ui->dblProfit})
+            total->clear();
         return;
     }
     updateTotals();

@@ -1,5 +1,7 @@
 #include "reports/financial/unitmeasures.h"
 
+#include "core/db/connection.h"
+
 #include <QHash>
 #include <QSqlQuery>
 #include <QStringList>
@@ -65,10 +67,10 @@ Reached groupUnit(const QVector<Reached> &reached)
 QSqlError fillUnitMeasures()
 {
     // A variance of 0 or less converts nothing.
-    QSqlQuery query;
+    QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT ItemId, BigUOMId, SmallUOMId, `Variance` FROM itemuom WHERE `Variance` > 0")))
-        return query.lastError();
+        return failureOf(query);
     QHash<int, QVector<Conversion>> conversions;
     while (query.next())
         conversions[query.value(0).toInt()].append({query.value(1).toInt(), query.value(2).toInt(), query.value(3).toDouble()});
@@ -97,9 +99,9 @@ QSqlError fillUnitMeasures()
                                    " GroupUOMId INT NOT NULL, Factor DECIMAL(30, 12) NOT NULL,"
                                    " PRIMARY KEY (ItemId, UOMId)) ENGINE = MEMORY")
                         .arg(QLatin1String(unitMeasuresTable))))
-        return query.lastError();
+        return failureOf(query);
     if (!rows.isEmpty()
         && !query.exec(QStringLiteral("INSERT INTO %1 VALUES %2").arg(QLatin1String(unitMeasuresTable), rows.join(", "))))
-        return query.lastError();
+        return failureOf(query);
     return QSqlError();
 }

@@ -1,5 +1,7 @@
 #include "reports/framework/cReport.h"
 
+#include "core/db/connection.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/widgets/htmltemplate.h"
 #include "core/widgets/direction.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QUrl>
@@ -44,19 +47,22 @@ bool cReport::readTemplate()
 
 bool cReport::runQuery(QSqlQueryModel &model, const QString &sql)
 {
-    model.setQuery(sql, QSqlDatabase::database());
+    model.setQuery(sql, liveDefaultConnection());
     // The model reads a large result in pieces as a view scrolls; a report needs it whole.
     while (!model.lastError().isValid() && model.canFetchMore())
         model.fetchMore();
-    if (!model.lastError().isValid())
+    if (!model.query().isActive())
+        reportFailure(failureOf(model.query()));
+    else if (model.lastError().isValid())
+        reportFailure(model.lastError());
+    else
         return true;
-    reportFailure(model.lastError());
     return false;
 }
 
 void cReport::reportFailure(const QSqlError &error)
 {
-    Messages::critical(nullptr, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    FailedReads::tell(nullptr, error);
 }
 
 QString cReport::page(const QHash<QString, QString> &values, const QHash<QString, QString> &htmlParts) const

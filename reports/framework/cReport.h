@@ -31,8 +31,8 @@ public:
     // Reads the template; false, after telling the user its path, when it cannot be read.
     bool readTemplate();
 
-    // Runs `sql` on the default connection into `model`; false, after showing the
-    // server's error, when the statement fails.
+    // Runs `sql` on the default connection, opened again when the server dropped it, into
+    // `model`; false, after showing the server's error, when the statement fails.
     static bool runQuery(QSqlQueryModel &model, const QString &sql);
     static void reportFailure(const QSqlError &error);
 

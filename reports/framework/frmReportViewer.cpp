@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWebFrame>
@@ -22,6 +23,14 @@ namespace {
 QString shownFileName(const QString &fileName)
 {
     return Direction::leftToRight(QDir::toNativeSeparators(fileName));
+}
+
+// Where Save As opens: the user's documents first, then, for the rest of the session, the
+// folder the last export went to. Never the program's own folder.
+QString &exportFolder()
+{
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
 }
 }
 
@@ -102,10 +111,11 @@ void frmReportViewer::actionTriggered(QAction *action)
 
 void frmReportViewer::exportPdf(QPrinter &printer)
 {
-    const QString fileName = FileDialogs::getSaveFileName(this, QStringLiteral("Save As"), QString(),
+    const QString fileName = FileDialogs::getSaveFileName(this, QStringLiteral("Save As"), exportFolder(),
                                                           QStringLiteral("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;
+    exportFolder() = QFileInfo(fileName).absolutePath();
     const QString cannotWrite = tr("The file %1 cannot be written.").arg(shownFileName(fileName));
     // A PDF writer that cannot open its file draws nothing and says nothing: the file is
     // tried first, without emptying one that is there.

@@ -3,6 +3,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/htmltemplate.h"
 #include "core/db/money.h"
+#include "core/db/connection.h"
 #include "reports/framework/cReport.h"
 
 #include <QDate>
@@ -31,7 +32,7 @@ void RptCustomerStatementOfAccount::showReport(const QString &where, const QStri
     if (!cReport::runQuery(model, QStringLiteral("SELECT * FROM vw_customerstatementofaccount") + where
                                       + QStringLiteral(" ORDER BY CustomerId, `Date`")))
         return;
-    QSqlQuery opening;
+    QSqlQuery opening(liveDefaultConnection());
     opening.prepare(QStringLiteral("SELECT IFNULL(SUM(TotalInvoice), 0), IFNULL(SUM(TotalDeposit), 0) "
                                    "FROM vw_customerstatementofaccount WHERE CustomerId = :customer AND `Date` < :fromDate"));
 
@@ -56,7 +57,7 @@ void RptCustomerStatementOfAccount::showReport(const QString &where, const QStri
             opening.bindValue(QStringLiteral(":customer"), head.value(CustomerId));
             opening.bindValue(QStringLiteral(":fromDate"), fromDate);
             if (!opening.exec() || !opening.next()) {
-                cReport::reportFailure(opening.lastError());
+                cReport::reportFailure(failureOf(opening));
                 return;
             }
             debit = Money::fromDecimal(opening.value(0));

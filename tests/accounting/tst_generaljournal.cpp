@@ -209,7 +209,12 @@ void tst_generaljournal::saveChecksTheTotals_data()
         << QStringList{"50400 D 0.1", "50500 D 0.2", "10100 C 0.3"} << "" << "0.3/0.3" << "";
     QTest::newRow("description longer than its column")
         << QStringList{"50400 D 5", "10100 C 5"} << QString(201, 'x') << "5/5"
-        << "The description must not be longer than 200 characters";
+        << "Description is longer than the 200 characters it can hold. Shorten it and save again.";
+    QTest::newRow("description with a character its column cannot hold")
+        << QStringList{"50400 D 5", "10100 C 5"} << QString::fromUtf8("Café \xE2\x98\x95 Shop \xF0\x9F\x98\x80")
+        << "5/5" << "Description holds a character that cannot be stored, such as an emoji. Remove it and save again.";
+    QTest::newRow("description with accents and a cup stored as typed")
+        << QStringList{"50400 D 5", "10100 C 5"} << QString::fromUtf8("Café \xE2\x98\x95 Shop") << "5/5" << "";
     QTest::newRow("description as long as its column")
         << QStringList{"50400 D 5", "10100 C 5"} << QString(200, 'x') << "5/5" << "";
 }

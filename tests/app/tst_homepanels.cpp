@@ -142,6 +142,8 @@ private slots:
     void itemsOnOpenOrders();
     void tabsAndButtonsRefreshTheirPanels_data();
     void tabsAndButtonsRefreshTheirPanels();
+    void failedReadsAreToldOncePerAction_data();
+    void failedReadsAreToldOncePerAction();
     void arabicNewsWrapsWithinTheView();
 };
 
@@ -541,6 +543,51 @@ void tst_homepanels::tabsAndButtonsRefreshTheirPanels()
         if (before.at(i).second != after.at(i).second)
             changed << before.at(i).first;
     QCOMPARE(changed, refreshed);
+}
+
+void tst_homepanels::failedReadsAreToldOncePerAction_data()
+{
+    QTest::addColumn<QString>("table"); // renamed away; empty: the server out of reach
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("panel"); // a grid left empty; empty: none checked
+
+    QTest::newRow("vendor balances") << "vendors" << "btnVendorsRefresh" << "tblVendors";
+    QTest::newRow("customer balances") << "customers" << "btnCustomersRefresh" << "tblCustomers";
+    QTest::newRow("items on purchase orders") << "purchaseorderdetails" << "btnVendorsRefresh"
+                                              << "tblItemsOnPurchaseOrder";
+    QTest::newRow("items on sales orders") << "salesorderdetails" << "btnCustomersRefresh" << "tblItemsOnSalesOrder";
+    QTest::newRow("validity") << "purchaseinvoicedetails" << "btnValidityRefresh" << "tblExpired";
+    QTest::newRow("the chart and the balances of one table") << "salesinvoice" << "btnCustomersRefresh"
+                                                             << "tblCustomers";
+    QTest::newRow("every panel, the server out of reach") << "" << "btnVendorsRefresh" << "tblVendors";
+}
+
+// A panel that could not be read is told, never shown as nothing owed or ordered; the
+// opening of the window and a refresh each tell once, however many panels failed.
+void tst_homepanels::failedReadsAreToldOncePerAction()
+{
+    freshStart();
+    QFETCH(QString, table);
+    QFETCH(QString, button);
+    QFETCH(QString, panel);
+    insertPartnerDocuments();
+    if (table.isEmpty())
+        dbPort = 1; // nothing listens there
+    else
+        EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1 TO %1_gone").arg(table));
+    const QString failure = table.isEmpty() ? QString() : msgSelectFailed + '\n';
+
+    frmMainWindow window;
+    QCOMPARE(TestSupport::MessageRecorder::messages().size(), 1);
+    QCOMPARE(TestSupport::MessageRecorder::last().kind, Messages::Critical);
+    QVERIFY2(TestSupport::MessageRecorder::last().text.startsWith(failure)
+                 && TestSupport::MessageRecorder::last().text.size() > failure.size(),
+             qPrintable(TestSupport::messageLog()));
+    QCOMPARE(grid(&window, panel)->model()->rowCount(), 0);
+
+    window.findChild<QToolButton *>(qPrintable(button))->click();
+    QCOMPARE(TestSupport::MessageRecorder::messages().size(), 2);
+    QCOMPARE(TestSupport::MessageRecorder::last().text.left(failure.size()), failure);
 }
 
 // QtWebKit measured each Arabic word with its blank as the blank alone: the lines never

@@ -146,6 +146,9 @@ void tst_login::refusedLoginShowsTheNotice_data()
     QTest::newRow("unknown user") << "nobody" << "tavle";
     QTest::newRow("password with a trailing blank") << "admin" << "tavle ";
     QTest::newRow("password in other letter case") << "admin" << "TAVLE";
+    // The server would refuse to compare a name its column cannot hold.
+    QTest::newRow("a name with an emoji") << QString::fromUtf8("admin \xF0\x9F\x98\x80") << "tavle";
+    QTest::newRow("a name longer than its column") << QString(60, 'a') << "tavle";
 }
 
 void tst_login::refusedLoginShowsTheNotice()
@@ -393,7 +396,7 @@ void tst_login::languageFlags()
     QCOMPARE(login.isNull() || !login->isVisible(), restarts);
     if (restarts) {
         const QStringList arguments = QCoreApplication::arguments();
-        QCOMPARE(this->restarts.first(), QStringList{arguments.first()} + arguments);
+        QCOMPARE(this->restarts.first(), arguments);
     }
 }
 

@@ -125,6 +125,8 @@ void tst_itemsview::filters_data()
     QTest::newRow("a part of the name") << QStringList{"text ry"} << QStringList{"Rye"};
     QTest::newRow("a quote matches itself") << QStringList{"text n's"} << QStringList{"O'Brien's tea"};
     QTest::newRow("a percent sign matches itself") << QStringList{"text %"} << QStringList{"Beans 50%"};
+    QTest::newRow("an emoji matches nothing, the server refusing nothing")
+        << QStringList{"text " + QString::fromUtf8("\xF0\x9F\x98\x80")} << QStringList();
     QTest::newRow("an underscore matches itself") << QStringList{"by Item No.", "text B_"} << QStringList{"Beans 50%"};
     QTest::newRow("a backslash matches itself")
         << QStringList{"inactive", "by Item No.", "text \\"} << QStringList{"Old flour"};

@@ -160,6 +160,26 @@ bool execSql(const QString &sql)
     return false;
 }
 
+bool execSqlOnSecondConnection(const QString &sql)
+{
+    const QString name = QStringLiteral("second connection");
+    bool ran;
+    {
+        QSqlDatabase db = QSqlDatabase::cloneDatabase(QSqlDatabase::database(), name);
+        ran = db.open();
+        QSqlError error = db.lastError();
+        if (ran) {
+            QSqlQuery query(db);
+            ran = query.exec(sql);
+            error = query.lastError();
+        }
+        if (!ran)
+            sqlError = error.text() + QStringLiteral(" in: ") + sql;
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ran;
+}
+
 QString lastSqlError()
 {
     return sqlError;

@@ -49,6 +49,11 @@ void writeCompanySettings();
 // Runs a statement on the default connection; fails the test on error.
 #define EXEC_SQL(sql) QVERIFY2(TestSupport::execSql(sql), qPrintable(TestSupport::lastSqlError()))
 bool execSql(const QString &sql);
+// The same on a session of its own to the current company, as another user's program or
+// an administrator would run it: the default connection stays as the program left it.
+#define EXEC_SQL_ON_SECOND_CONNECTION(sql) \
+    QVERIFY2(TestSupport::execSqlOnSecondConnection(sql), qPrintable(TestSupport::lastSqlError()))
+bool execSqlOnSecondConnection(const QString &sql);
 QString lastSqlError();
 // The first column of the first row, or an invalid QVariant.
 QVariant queryValue(const QString &sql);

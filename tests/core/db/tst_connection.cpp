@@ -3,6 +3,9 @@
 #include "core/db/connection.h"
 #include "core/system/globals.h"
 #include "partners/frmCustomers.h"
+#include "partners/frmVendorsView.h"
+#include "reports/frmReportsCenter.h"
+#include "tests/support/reportsupport.h"
 #include "tests/support/privateserver.h"
 #include "tests/support/testsupport.h"
 
@@ -12,6 +15,9 @@
 #include <QAbstractButton>
 #include <QSqlError>
 #include <QTableView>
+#include <QTreeWidget>
+
+#include <memory>
 
 using TestSupport::MessageRecorder;
 using TestSupport::messageLog;
@@ -56,6 +62,10 @@ private slots:
     void cleanupTestCase();
     void panelsAndSavesWorkAgainAfterARestart();
     void saveWhileTheServerIsDownFailsOnceAndIsNotRetried();
+    void readWhileTheServerIsDownIsTold_data();
+    void readWhileTheServerIsDownIsTold();
+    void reportsRunAgainAfterARestart_data();
+    void reportsRunAgainAfterARestart();
 
 private:
     void restartServer();
@@ -78,6 +88,7 @@ void tst_connection::initTestCase()
     QVERIFY(openDefaultConnectionFromSettings().isOpen());
     EXEC_SQL("insert into persons (PersonId, PersonName) values (2, 'Sara')");
     EXEC_SQL("insert into customers (CustomerName, CustomerPersonId, IsActive) values ('Nile', 2, b'1')");
+    ReportSupport::copyReportTemplates();
 }
 
 void tst_connection::init()
@@ -135,6 +146,64 @@ void tst_connection::saveWhileTheServerIsDownFailsOnceAndIsNotRetried()
     click(&editor, "btnSave");
     QCOMPARE(MessageRecorder::messages().size(), 1);
     QCOMPARE(customersNamed("Omega"), 1);
+}
+
+// A read that cannot reach the server is told, not shown as a list or report of nothing.
+void tst_connection::readWhileTheServerIsDownIsTold_data()
+{
+    QTest::addColumn<QString>("read");
+    QTest::newRow("a list window") << "list";
+    QTest::newRow("a report") << "report";
+    QTest::newRow("a refresh of two home panels") << "panels";
+}
+
+void tst_connection::readWhileTheServerIsDownIsTold()
+{
+    QFETCH(QString, read);
+    std::unique_ptr<frmMainWindow> mainWindow(read == "panels" ? new frmMainWindow : nullptr);
+    frmReportsCenter center;
+    auto *tree = center.findChild<QTreeWidget *>("treeWidget");
+    tree->setCurrentItem(tree->findItems("VENLST", Qt::MatchExactly | Qt::MatchRecursive, 0).value(0));
+    QVERIFY2(server.stop(), qPrintable(server.error()));
+
+    if (read == "list") {
+        frmVendorsView list(nullptr);
+    } else if (read == "report") {
+        click(&center, "btnShow");
+    } else {
+        click(mainWindow.get(), "btnCustomersRefresh");
+    }
+    QVERIFY2(server.start(), qPrintable(server.error()));
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QVERIFY2(MessageRecorder::last().text.startsWith(msgSelectFailed + "\nCan't connect"), qPrintable(messageLog()));
+    QCOMPARE(ReportSupport::openViewers().size(), 0);
+}
+
+// A row per report of the reports center, the template reports, those measured by the
+// account-balance rules and those run from a filter panel among them.
+void tst_connection::reportsRunAgainAfterARestart_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char *code : {"CUSTLST", "CUSTSLS", "PNDSO", "CSTSTTMNT", "PNDPO", "VENLST", "VENPD", "ACCLST", "GJLST",
+                             "BSH", "INCST", "INVQTY", "INVACT"})
+        QTest::newRow(code) << code;
+}
+
+void tst_connection::reportsRunAgainAfterARestart()
+{
+    QFETCH(QString, code);
+    frmReportsCenter center;
+    center.show();
+    auto *tree = center.findChild<QTreeWidget *>("treeWidget");
+    tree->setCurrentItem(tree->findItems(code, Qt::MatchExactly | Qt::MatchRecursive, 0).value(0));
+
+    restartServer();
+    click(&center, "btnShow");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(ReportSupport::openViewers().size(), 1);
+    ReportSupport::closeViewers();
 }
 
 ZARPO_TEST_MAIN(tst_connection)

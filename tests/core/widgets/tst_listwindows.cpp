@@ -1,11 +1,20 @@
+#include "accounting/frmAccountsView.h"
 #include "accounting/frmCurrenciesView.h"
+#include "accounting/frmFiscalYearView.h"
+#include "accounting/frmGeneralJournalView.h"
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "items/frmCategoriesView.h"
+#include "items/frmInventory.h"
+#include "items/frmItemCapital.h"
 #include "items/frmItemsView.h"
 #include "items/frmUOMView.h"
+#include "partners/frmCustomersView.h"
 #include "partners/frmDepartmentsView.h"
+#include "partners/frmEmployeesView.h"
+#include "partners/frmPersonsView.h"
+#include "partners/frmUsersView.h"
 #include "partners/frmVendorsView.h"
 #include "purchasing/frmPurchaseInvoiceView.h"
 #include "purchasing/frmPurchaseOrderView.h"
@@ -172,6 +181,44 @@ const QList<ListWindow> &listWindows()
     return windows;
 }
 
+// Every window that opens on a list, with a table its list reads: renamed away, the read
+// fails. The windows of the table above first, under their names there.
+struct ListRead
+{
+    QString name;
+    std::function<QDialog *()> open;
+    QString table;
+};
+
+const QList<ListRead> &listReads()
+{
+    static const QList<ListRead> reads = [] {
+        const QHash<QString, QString> tables{
+            {"vendors", "vendors"},          {"departments", "departments"},
+            {"currencies", "currencies"},    {"categories", "itemcategories"},
+            {"units of measure", "uom"},     {"items", "items"},
+            {"sales quotes", "salesquote"},  {"sales orders", "salesorder"},
+            {"sales invoices", "salesinvoice"}, {"sales refunds", "salesrefund"},
+            {"purchase orders", "purchaseorder"}, {"purchase invoices", "purchaseinvoice"},
+            {"purchase refunds", "purchaserefund"}};
+        QList<ListRead> all;
+        for (const ListWindow &window : listWindows())
+            all.append({window.name, window.open, tables.value(window.name)});
+        all += QList<ListRead>{
+            {"customers", [] { return new frmCustomersView(nullptr); }, "customers"},
+            {"employees", [] { return new frmEmployeesView(nullptr); }, "employees"},
+            {"persons", [] { return new frmPersonsView(nullptr); }, "persons"},
+            {"users", [] { return new frmUsersView(nullptr); }, "users"},
+            {"accounts", [] { return new frmAccountsView(nullptr); }, "accounts"},
+            {"fiscal years", [] { return new frmFiscalYearView(nullptr); }, "fiscalyear"},
+            {"general journal", [] { return new frmGeneralJournalView(nullptr); }, "generaljournal"},
+            {"item capital", [] { return new frmItemCapital(nullptr); }, "items"},
+            {"stock on hand", [] { return new frmInventory(nullptr); }, "items"}};
+        return all;
+    }();
+    return reads;
+}
+
 void addWindowRows()
 {
     QTest::addColumn<int>("window");
@@ -222,6 +269,8 @@ private slots:
     void loadBindsValuesAndHidesColumns_data();
     void loadBindsValuesAndHidesColumns();
     void failedLoadLeavesAnEmptyList();
+    void failedReadIsTold_data();
+    void failedReadIsTold();
     void pickAcceptsWithTheChosenId_data();
     void pickAcceptsWithTheChosenId();
     void documentListOpensWithItsColumnsWhole_data();
@@ -367,6 +416,35 @@ void tst_listwindows::failedLoadLeavesAnEmptyList()
     QCOMPARE(list.rowCount(), 0);
     QVERIFY(!list.selectFirstRow());
     QVERIFY(!list.currentId().isValid());
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical,
+                                        msgSelectFailed + "\nUnknown column 'Id' in 'SELECT' QMYSQL: Unable to "
+                                                          "execute query"));
+}
+
+void tst_listwindows::failedReadIsTold_data()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < listReads().size(); ++i)
+        QTest::newRow(qPrintable(listReads().at(i).name)) << i;
+}
+
+// A list that could not be read says so with the server's text, once, instead of showing
+// as a list of nothing.
+void tst_listwindows::failedReadIsTold()
+{
+    QFETCH(int, window);
+    const ListRead &read = listReads().at(window);
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("rename table %1 to %1_gone").arg(read.table));
+
+    const std::unique_ptr<QDialog> list(read.open());
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
+    const QString told = MessageRecorder::last().text;
+    // A view over the table names the view instead.
+    QVERIFY2(told.startsWith(msgSelectFailed + '\n')
+                 && (told.contains(read.table + "' doesn't exist") || told.contains("references invalid table")),
+             qPrintable(told));
 }
 
 void tst_listwindows::pickAcceptsWithTheChosenId_data()

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextEdit>
 
 using TestSupport::MessageRecorder;
 using TestSupport::messageEntry;
@@ -94,40 +95,52 @@ void tst_textcolumns::unstorableTextIsRefusedByName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("notes");
-    QTest::addColumn<QString>("refused"); // the field named; empty: storable
-    QTest::newRow("Arabic and accents fit utf8") << QString::fromUtf8("شركة Café") << "" << "";
-    QTest::newRow("an emoji in the name") << QString::fromUtf8("Nile \xF0\x9F\x98\x80") << "" << "Customer name";
+    QTest::addColumn<QString>("description"); // a QTextEdit, as the journal's
+    QTest::addColumn<QString>("refused");     // the refusal; empty: storable
+
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString character = " holds a character that cannot be stored, such as an emoji. Remove it and save again.";
+    QTest::newRow("Arabic and accents fit utf8") << QString::fromUtf8("شركة Café") << "" << "" << "";
+    QTest::newRow("an emoji in the name") << "Nile " + emoji << "" << "" << "Customer name" + character;
     QTest::newRow("a rare CJK character in the notes")
-        << "Nile" << QString::fromUtf8("\xF0\xA0\x80\x80") << "Notes";
-    QTest::newRow("the first field is named first")
-        << QString::fromUtf8("\xF0\x9F\x98\x80") << QString::fromUtf8("\xF0\x9F\x98\x80") << "Customer name";
+        << "Nile" << QString::fromUtf8("\xF0\xA0\x80\x80") << "" << "Notes" + character;
+    QTest::newRow("the first field is named first") << emoji << emoji << "" << "Customer name" + character;
+    QTest::newRow("an emoji in a text edit")
+        << "Nile" << "" << QString::fromUtf8("Café ☕ Shop ") + emoji << "Description" + character;
+    QTest::newRow("a text edit at its column's length") << "Nile" << "" << QString(200, 'd') << "";
+    QTest::newRow("a text edit over it, refused rather than cut")
+        << "Nile" << "" << QString(201, 'd')
+        << "Description is longer than the 200 characters it can hold. Shorten it and save again.";
+    QTest::newRow("characters counted as the server counts them")
+        << "Nile" << QString(499, 'n') + QString::fromUtf8("é") << QString(199, 'd') + QString::fromUtf8("ü") << "";
 }
 
 void tst_textcolumns::unstorableTextIsRefusedByName()
 {
     QFETCH(QString, name);
     QFETCH(QString, notes);
+    QFETCH(QString, description);
     QFETCH(QString, refused);
     QWidget form;
     QLabel nameLabel("Customer name:", &form);
     QLineEdit nameEdit(&form);
     QLabel notesLabel("&Notes:", &form);
     QPlainTextEdit notesEdit(&form);
+    QLabel descriptionLabel("Description:", &form);
+    QTextEdit descriptionEdit(&form);
     TextColumns::limit("customers", {{&nameEdit, "CustomerName", &nameLabel}, {&notesEdit, "Notes", &notesLabel}});
+    TextColumns::limit("generaljournal", {{&descriptionEdit, "Description", &descriptionLabel}});
     nameEdit.setText(name);
     notesEdit.setPlainText(notes);
+    descriptionEdit.setPlainText(description);
 
     QCOMPARE(TextColumns::storable(&form), refused.isEmpty());
 
-    if (refused.isEmpty()) {
-        QCOMPARE(messageLog(), QString());
-        return;
-    }
-    QCOMPARE(messageLog(), messageEntry(Messages::Critical, refused + " holds a character that cannot be stored, "
-                                                                      "such as an emoji. Remove it and save again."));
+    QCOMPARE(messageLog(), refused.isEmpty() ? QString() : messageEntry(Messages::Critical, refused));
     // What was typed stays, for the user to mend.
     QCOMPARE(nameEdit.text(), name);
     QCOMPARE(notesEdit.toPlainText(), notes);
+    QCOMPARE(descriptionEdit.toPlainText(), description);
 }
 
 ZARPO_TEST_MAIN(tst_textcolumns)

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QWebElement>
@@ -31,6 +32,8 @@ private slots:
     void init();
     void cleanup();
     void newViewerStartsOnA4Portrait();
+    // Before any other export: the folder is remembered for the session.
+    void saveAsStartsInTheDocumentsThenTheLastFolder();
     void exportWritesThePaperChosen_data();
     void exportWritesThePaperChosen();
     void exportKeepsTheNameAsTyped();
@@ -114,6 +117,34 @@ void tst_reportviewer::newViewerStartsOnA4Portrait()
         if (!action->text().isEmpty())
             commands << action->text();
     QCOMPARE(commands, (QStringList{"Print", "Export PDF"}));
+}
+
+void tst_reportviewer::saveAsStartsInTheDocumentsThenTheLastFolder()
+{
+    const FileDialogs::FileFn realDialog = FileDialogs::getSaveFileName;
+    QStringList opened;
+    QString answer;
+    FileDialogs::getSaveFileName = [&](QWidget *, const QString &, const QString &dir, const QString &) {
+        opened << dir;
+        return answer;
+    };
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QTemporaryDir other;
+
+    frmReportViewer *viewer = showPage("<p>page</p>");
+    trigger(viewer, "Export PDF"); // cancelled
+    answer = output->filePath("first.pdf");
+    trigger(viewer, "Export PDF");
+    answer = other.filePath("second.pdf");
+    trigger(viewer, "Export PDF");
+    // Another report of the same session.
+    trigger(showPage("<p>another</p>"), "Export PDF");
+    FileDialogs::getSaveFileName = realDialog;
+
+    QVERIFY(!documents.isEmpty());
+    QCOMPARE(opened, (QStringList{documents, documents, output->path(), other.path()}));
+    QVERIFY(QFile::exists(other.filePath("second.pdf")));
+    QCOMPARE(TestSupport::messageLog(), QString());
 }
 
 void tst_reportviewer::exportWritesThePaperChosen_data()
