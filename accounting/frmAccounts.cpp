@@ -18,7 +18,9 @@ namespace {
 const int errorDuplicateKey = 1062;
 }
 
-frmAccounts::frmAccounts(QWidget *parent, int accountId) : QDialog(parent), ui(new Ui::frmAccounts), accountId(0)
+frmAccounts::frmAccounts(QWidget *parent, int accountId)
+    : QDialog(parent), ui(new Ui::frmAccounts), accountId(0),
+      stored(QStringLiteral("accounts"), QStringLiteral("AccountId"), tr("this account"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -143,6 +145,7 @@ void frmAccounts::applyChosenType()
 
 void frmAccounts::loadAccount()
 {
+    stored.remember(accountId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from accounts where accountId = :id"));
     query.bindValue(QStringLiteral(":id"), accountId);
@@ -230,7 +233,7 @@ bool frmAccounts::saveAccount()
     const bool noParent = ui->chkNoParent->isChecked() || ui->cmbParentAccount->currentIndex() < 0;
     query.bindValue(QStringLiteral(":ParentAccountId"),
                     noParent ? QVariant(QVariant::Int) : QVariant(ui->cmbParentAccount->currentData().toString()));
-    save.execRecord(query, accountId != 0);
+    save.execRecord(query, stored, accountId);
     if (!save.commit()) {
         const int number = save.errorNumber();
         if (number == errorDuplicateKey)

@@ -1,6 +1,8 @@
 #ifndef FRMACCOUNTS_H
 #define FRMACCOUNTS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QSet>
 
@@ -38,6 +40,7 @@ private:
 
     Ui::frmAccounts *ui;
     int accountId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMACCOUNTS_H

@@ -12,7 +12,8 @@
 #include <QSqlQuery>
 
 frmCurrencies::frmCurrencies(QWidget *parent, int currencyId)
-    : QDialog(parent), ui(new Ui::frmCurrencies), currencyId(currencyId)
+    : QDialog(parent), ui(new Ui::frmCurrencies), currencyId(currencyId),
+      stored(QStringLiteral("currencies"), QStringLiteral("CurrencyId"), tr("this currency"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -31,6 +32,7 @@ frmCurrencies::~frmCurrencies()
 
 void frmCurrencies::loadCurrency()
 {
+    stored.remember(currencyId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from currencies where CurrencyId = :id"));
     query.bindValue(QStringLiteral(":id"), currencyId);
@@ -68,7 +70,7 @@ bool frmCurrencies::saveCurrency()
         query.bindValue(QStringLiteral(":id"), currencyId);
     query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
     query.bindValue(QStringLiteral(":CurrencySymbol"), textOrNullIfBlank(ui->txtSymbol->text()));
-    save.execRecord(query, currencyId > 0);
+    save.execRecord(query, stored, currencyId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

@@ -1,6 +1,8 @@
 #ifndef FRMCURRENCIES_H
 #define FRMCURRENCIES_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -30,6 +32,7 @@ private:
 
     Ui::frmCurrencies *ui;
     int currencyId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMCURRENCIES_H

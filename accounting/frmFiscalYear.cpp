@@ -23,7 +23,8 @@ QDate yearEnd(const QDate &from)
 }
 
 frmFiscalYear::frmFiscalYear(QWidget *parent, int fiscalYearId)
-    : QDialog(parent), ui(new Ui::frmFiscalYear), fiscalYearId(fiscalYearId)
+    : QDialog(parent), ui(new Ui::frmFiscalYear), fiscalYearId(fiscalYearId),
+      stored(QStringLiteral("fiscalyear"), QStringLiteral("FiscalYearId"), tr("this fiscal year"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -46,6 +47,7 @@ frmFiscalYear::~frmFiscalYear()
 
 void frmFiscalYear::loadFiscalYear()
 {
+    stored.remember(fiscalYearId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from fiscalyear where FiscalYearId = :id"));
     query.bindValue(QStringLiteral(":id"), fiscalYearId);
@@ -84,7 +86,7 @@ void frmFiscalYear::on_btnSave_clicked()
     query.bindValue(QStringLiteral(":from"), ui->dateFrom->date());
     query.bindValue(QStringLiteral(":to"), ui->dateTo->date());
     query.bindValue(QStringLiteral(":isclosed"), ui->chkClosed->isChecked());
-    save.execRecord(query, fiscalYearId != 0);
+    save.execRecord(query, stored, fiscalYearId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return;

@@ -1,6 +1,8 @@
 #ifndef FRMFISCALYEAR_H
 #define FRMFISCALYEAR_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -27,6 +29,7 @@ private:
 
     Ui::frmFiscalYear *ui;
     int fiscalYearId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMFISCALYEAR_H

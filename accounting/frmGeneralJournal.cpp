@@ -20,7 +20,12 @@ namespace {
 enum Column { colTransactionId, colAccountId, colAccountName, colDebit, colCredit, colComment };
 }
 
-frmGeneralJournal::frmGeneralJournal(QWidget *parent) : QDialog(parent), ui(new Ui::frmGeneralJournal)
+frmGeneralJournal::frmGeneralJournal(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmGeneralJournal),
+      stored({{QStringLiteral("generaljournal"), QStringLiteral("GeneralJournalId"), QStringLiteral("GeneralJournalId")},
+              {QStringLiteral("generaljournaltransactions"), QStringLiteral("GeneralJournalId"),
+               QStringLiteral("TransactionId")}},
+             tr("this journal entry"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -115,9 +120,9 @@ void frmGeneralJournal::insertJournal(cDbSave &save)
 
 void frmGeneralJournal::updateJournal(cDbSave &save)
 {
-    // Another user's save of the same entry waits here until this one ends, so each
-    // sees the lines the other left, never a mix of both.
-    save.lockStored(QStringLiteral("generaljournal"), QStringLiteral("GeneralJournalId"), journalId);
+    // Another user's save of the same entry waits here until this one ends, and one made
+    // since the load refuses this save: neither undoes the other, nor are they mixed.
+    stored.lockUnchanged(save, journalId);
     QSqlQuery header = save.prepare(QStringLiteral("UPDATE generaljournal SET JournalDate = :JournalDate, "
                                                    "Description = :Description WHERE GeneralJournalId = :GeneralJournalId"));
     bindHeader(header);
@@ -220,6 +225,9 @@ void frmGeneralJournal::on_btnSearch_clicked()
 
 void frmGeneralJournal::loadJournal()
 {
+    // Read first: a change another user makes while the window reads can only refuse the
+    // save, never slip under it.
+    stored.remember(journalId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral(
         "SELECT JournalDate, Description FROM generaljournal WHERE GeneralJournalId = :GeneralJournalId"));

@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include "core/db/money.h"
+#include "core/db/storedrecord.h"
 
 class cDbSave;
 class QSqlQuery;
@@ -49,6 +50,7 @@ private:
     bool editMode = false;
     int journalId = 0;
     QList<QVariant> removedTransactionIds;
+    cStoredRecord stored; // the entry as Search loaded it, for the update to find it unchanged
 };
 
 #endif // FRMGENERALJOURNAL_H

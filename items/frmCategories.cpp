@@ -10,7 +10,8 @@
 #include <QSqlQuery>
 
 frmCategories::frmCategories(QWidget *parent, int categoryId)
-    : QDialog(parent), ui(new Ui::frmCategories), categoryId(categoryId)
+    : QDialog(parent), ui(new Ui::frmCategories), categoryId(categoryId),
+      stored(QStringLiteral("itemcategories"), QStringLiteral("ItemCategoryId"), tr("this category"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -28,6 +29,7 @@ frmCategories::~frmCategories()
 
 void frmCategories::loadCategory()
 {
+    stored.remember(categoryId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select * from itemcategories where itemCategoryId = :id"));
     query.bindValue(QStringLiteral(":id"), categoryId);
@@ -61,7 +63,7 @@ bool frmCategories::saveCategory()
         query = save.prepare(QStringLiteral("Insert into itemcategories (Category) Values (:Category);"));
     }
     query.bindValue(QStringLiteral(":Category"), ui->txtCategory->text().trimmed());
-    save.execRecord(query, categoryId != 0);
+    save.execRecord(query, stored, categoryId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

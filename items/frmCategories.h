@@ -1,6 +1,8 @@
 #ifndef FRMCATEGORIES_H
 #define FRMCATEGORIES_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -29,6 +31,7 @@ private:
 
     Ui::frmCategories *ui;
     int categoryId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMCATEGORIES_H

@@ -109,7 +109,12 @@ bool removeCurrentRow(QTableWidget *grid, int idColumn, QList<QVariant> &removed
 }
 }
 
-frmItems::frmItems(QWidget *parent, int itemId) : QDialog(parent), ui(new Ui::frmItems), itemId(0)
+frmItems::frmItems(QWidget *parent, int itemId)
+    : QDialog(parent), ui(new Ui::frmItems), itemId(0),
+      stored({{QStringLiteral("items"), QStringLiteral("ItemId"), QStringLiteral("ItemId")},
+              {QStringLiteral("itemprices"), QStringLiteral("ItemId"), QStringLiteral("ItemPriceId")},
+              {QStringLiteral("itemuom"), QStringLiteral("ItemId"), QStringLiteral("ItemUOMId")}},
+             tr("this item"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -279,6 +284,10 @@ bool frmItems::saveItem()
     if (!validateItem() || !TextColumns::storable(this))
         return false;
     cDbSave save;
+    // The item lists show an item only with its category: one deleted meanwhile would
+    // hide the item from every list.
+    save.lockChosen(QStringLiteral("itemcategories"), QStringLiteral("ItemCategoryId"), {comboItemId(ui->cmbCategory)},
+                    tr("the chosen category"));
     int id = itemId;
     if (itemId != 0)
         updateItem(save);
@@ -307,7 +316,7 @@ int frmItems::insertItem(cDbSave &save)
 
 void frmItems::updateItem(cDbSave &save)
 {
-    save.lockStored(QStringLiteral("items"), QStringLiteral("ItemId"), itemId);
+    stored.lockUnchanged(save, itemId);
     QSqlQuery query = save.prepare(QStringLiteral(
         "UPDATE items SET ItemNo = :ItemNo, ItemName = :ItemName, TypeId = :TypeId, Barcode = :Barcode, "
         "CategoryId = :CategoryId, Warranty = :Warranty, IsActive = :IsActive, DefaultVendorId = :DefaultVendorId, "
@@ -333,6 +342,7 @@ void frmItems::bindItem(QSqlQuery &query) const
 
 void frmItems::loadItem()
 {
+    stored.remember(itemId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from items where itemId = :id"));
     query.bindValue(QStringLiteral(":id"), itemId);

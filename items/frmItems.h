@@ -1,6 +1,8 @@
 #ifndef FRMITEMS_H
 #define FRMITEMS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QList>
 #include <QVariant>
@@ -73,6 +75,7 @@ private:
     int conversionEditRow = -1;
     int priceEditRow = -1;
     int itemId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMITEMS_H

@@ -10,7 +10,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-frmUOM::frmUOM(QWidget *parent, int uomId) : QDialog(parent), ui(new Ui::frmUOM), uomId(uomId)
+frmUOM::frmUOM(QWidget *parent, int uomId)
+    : QDialog(parent), ui(new Ui::frmUOM), uomId(uomId),
+      stored(QStringLiteral("uom"), QStringLiteral("UOMId"), tr("this unit of measure"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -28,6 +30,7 @@ frmUOM::~frmUOM()
 
 void frmUOM::loadUOM()
 {
+    stored.remember(uomId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from uom where uomId = :id"));
     query.bindValue(QStringLiteral(":id"), uomId);
@@ -53,7 +56,7 @@ bool frmUOM::saveUOM()
         query = save.prepare(QStringLiteral("Insert into uom (UOM) values (:uom);"));
     }
     query.bindValue(QStringLiteral(":uom"), textNotNull(ui->txtUOM->text()));
-    save.execRecord(query, uomId != 0);
+    save.execRecord(query, stored, uomId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

@@ -1,6 +1,8 @@
 #ifndef FRMUOM_H
 #define FRMUOM_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -28,6 +30,7 @@ private:
 
     Ui::frmUOM *ui;
     int uomId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMUOM_H

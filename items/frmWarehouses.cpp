@@ -10,7 +10,8 @@
 #include <QSqlQuery>
 
 frmWarehouses::frmWarehouses(QWidget *parent, int warehouseId)
-    : QDialog(parent), ui(new Ui::frmWarehouses), warehouseId(warehouseId)
+    : QDialog(parent), ui(new Ui::frmWarehouses), warehouseId(warehouseId),
+      stored(QStringLiteral("warehouses"), QStringLiteral("WarehouseId"), tr("this warehouse"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -35,6 +36,7 @@ frmWarehouses::~frmWarehouses()
 
 void frmWarehouses::loadWarehouse()
 {
+    stored.remember(warehouseId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from warehouses where WarehouseId = :WarehouseId"));
     query.bindValue(QStringLiteral(":WarehouseId"), warehouseId);
@@ -79,7 +81,7 @@ bool frmWarehouses::saveWarehouse()
     query.bindValue(QStringLiteral(":Phone"), textOrNullIfBlank(ui->txtPhone->text()));
     query.bindValue(QStringLiteral(":Fax"), textOrNullIfBlank(ui->txtFax->text()));
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
-    save.execRecord(query, warehouseId != 0);
+    save.execRecord(query, stored, warehouseId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;

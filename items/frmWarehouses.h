@@ -1,6 +1,8 @@
 #ifndef FRMWAREHOUSES_H
 #define FRMWAREHOUSES_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -28,6 +30,7 @@ private:
 
     Ui::frmWarehouses *ui;
     int warehouseId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMWAREHOUSES_H

@@ -24,7 +24,9 @@ const int salesPersonAddNew = 1;
 const QString personsSql = QStringLiteral("select PersonId, personName from persons");
 }
 
-frmCustomers::frmCustomers(QWidget *parent, int customerId) : QDialog(parent), ui(new Ui::frmCustomers), customerId(0)
+frmCustomers::frmCustomers(QWidget *parent, int customerId)
+    : QDialog(parent), ui(new Ui::frmCustomers), customerId(0),
+      stored(QStringLiteral("customers"), QStringLiteral("CustomerId"), tr("this customer"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -133,6 +135,7 @@ void frmCustomers::clearShipToFields()
 
 void frmCustomers::loadCustomer()
 {
+    stored.remember(customerId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from customers where CustomerId = :customerId"));
     query.bindValue(QStringLiteral(":customerId"), customerId);
@@ -237,7 +240,7 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":DefaultPriceTypeId"), comboItemId(ui->cmbPriceType));
     query.bindValue(QStringLiteral(":StandardDiscount"), qRound(ui->txtDiscount->value()));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
-    save.execRecord(query, customerId != 0);
+    save.execRecord(query, stored, customerId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;

@@ -1,6 +1,8 @@
 #ifndef FRMCUSTOMERS_H
 #define FRMCUSTOMERS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QList>
 #include <QVariant>
@@ -49,6 +51,7 @@ private:
     // The stored sales person when the combo cannot show it (an employee no longer
     // active); kept by a save unless the user picks another entry.
     QVariant hiddenSalesPersonId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMCUSTOMERS_H

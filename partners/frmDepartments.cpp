@@ -10,7 +10,8 @@
 #include <QSqlQuery>
 
 frmDepartments::frmDepartments(QWidget *parent, int departmentId)
-    : QDialog(parent), ui(new Ui::frmDepartments), departmentId(departmentId)
+    : QDialog(parent), ui(new Ui::frmDepartments), departmentId(departmentId),
+      stored(QStringLiteral("departments"), QStringLiteral("DepartmentId"), tr("this department"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -28,6 +29,7 @@ frmDepartments::~frmDepartments()
 
 void frmDepartments::loadDepartment()
 {
+    stored.remember(departmentId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select Department from departments where DepartmentId = :depid"));
     query.bindValue(QStringLiteral(":depid"), departmentId);
@@ -54,7 +56,7 @@ bool frmDepartments::saveDepartment()
     if (departmentId != 0)
         query.bindValue(QStringLiteral(":depid"), departmentId);
     query.bindValue(QStringLiteral(":dep"), ui->txtDepartment->text());
-    save.execRecord(query, departmentId != 0);
+    save.execRecord(query, stored, departmentId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
         return false;

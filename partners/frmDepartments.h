@@ -1,6 +1,8 @@
 #ifndef FRMDEPARTMENTS_H
 #define FRMDEPARTMENTS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -29,6 +31,7 @@ private:
 
     Ui::frmDepartments *ui;
     int departmentId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMDEPARTMENTS_H

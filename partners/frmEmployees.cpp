@@ -41,7 +41,11 @@ void selectById(QComboBox *combo, const QVariant &id)
 }
 }
 
-frmEmployees::frmEmployees(QWidget *parent, int employeeId) : QDialog(parent), ui(new Ui::frmEmployees), employeeId(0)
+frmEmployees::frmEmployees(QWidget *parent, int employeeId)
+    : QDialog(parent), ui(new Ui::frmEmployees), employeeId(0),
+      stored({{QStringLiteral("employees"), QStringLiteral("EmployeeId"), QStringLiteral("EmployeeId")},
+              {QStringLiteral("characteristics"), QStringLiteral("EmployeeId"), QStringLiteral("CharacteristicId")}},
+             tr("this employee"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -106,6 +110,7 @@ void frmEmployees::fillCharacteristics()
 
 void frmEmployees::loadEmployee()
 {
+    stored.remember(employeeId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral(
         "SELECT `employees`.`EmployeePersonId`, `employees`.`JobTitle`, `employees`.`ManagerId`, "
@@ -234,7 +239,7 @@ bool frmEmployees::insertEmployee()
 bool frmEmployees::updateEmployee()
 {
     cDbSave save;
-    save.lockStored(QStringLiteral("employees"), QStringLiteral("EmployeeId"), employeeId);
+    stored.lockUnchanged(save, employeeId);
     QString sql = QStringLiteral(
         "UPDATE `employees` SET `EmployeePersonId` = :EmployeePersonId, `JobTitle` = :JobTitle, "
         "`ManagerId` = :ManagerId, `DepartmentId` = :DepartmentId, `SIN` = :SIN, `BirthDate` = :BirthDate, "
@@ -254,6 +259,8 @@ bool frmEmployees::updateEmployee()
     const bool employeeSaved = save.execOnStored(employee);
 
     writeCharacteristics(save, employeeId);
+    // The editor stays on the employee: what this save wrote is what it holds now.
+    stored.rememberSaved(save, employeeId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption,
                            employeeSaved ? msgInsertFailed + QLatin1Char('\n') + save.errorText() : save.errorText());

@@ -1,6 +1,8 @@
 #ifndef FRMEMPLOYEES_H
 #define FRMEMPLOYEES_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <QList>
@@ -58,6 +60,7 @@ private:
     QList<QVariant> deletedCharacteristicIds;
     int editedCharRow = -1;
     bool isEditingChar = false;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMEMPLOYEES_H

@@ -12,7 +12,9 @@
 #include <QSqlQuery>
 #include <QStringList>
 
-frmPersons::frmPersons(QWidget *parent, int personId) : QDialog(parent), ui(new Ui::frmPersons), personId(personId)
+frmPersons::frmPersons(QWidget *parent, int personId)
+    : QDialog(parent), ui(new Ui::frmPersons), personId(personId),
+      stored(QStringLiteral("persons"), QStringLiteral("PersonId"), tr("this person"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -69,6 +71,7 @@ void frmPersons::limitToColumns()
 
 void frmPersons::loadPerson()
 {
+    stored.remember(personId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from persons where PersonId = :PersonId"));
     query.bindValue(QStringLiteral(":PersonId"), personId);
@@ -108,7 +111,7 @@ bool frmPersons::savePerson()
         {QStringLiteral(":Website"), ui->txtWebsite}};
     for (const auto &field : optional)
         query.bindValue(field.first, textOrNullIfBlank(field.second->text()));
-    save.execRecord(query, personId != 0);
+    save.execRecord(query, stored, personId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;

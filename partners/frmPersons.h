@@ -1,6 +1,8 @@
 #ifndef FRMPERSONS_H
 #define FRMPERSONS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -36,6 +38,7 @@ private:
 
     Ui::frmPersons *ui;
     int personId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMPERSONS_H

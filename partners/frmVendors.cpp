@@ -20,7 +20,9 @@ const int revenueType = 4;
 const int expensesType = 5;
 }
 
-frmVendors::frmVendors(QWidget *parent, int vendorId) : QDialog(parent), ui(new Ui::frmVendors), vendorId(0)
+frmVendors::frmVendors(QWidget *parent, int vendorId)
+    : QDialog(parent), ui(new Ui::frmVendors), vendorId(0),
+      stored(QStringLiteral("vendors"), QStringLiteral("VendorId"), tr("this vendor"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -83,6 +85,7 @@ void frmVendors::fillLeafAccounts(QComboBox *combo, int typeId)
 
 void frmVendors::loadVendor()
 {
+    stored.remember(vendorId);
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from vendors where VendorId = :id"));
     query.bindValue(QStringLiteral(":id"), vendorId);
@@ -188,7 +191,7 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
     query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
-    save.execRecord(query, vendorId != 0);
+    save.execRecord(query, stored, vendorId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
         return false;

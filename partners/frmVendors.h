@@ -1,6 +1,8 @@
 #ifndef FRMVENDORS_H
 #define FRMVENDORS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QVariant>
 
@@ -49,6 +51,7 @@ private:
     // kept by a save unless the user picks another entry.
     QVariant hiddenRevenuAccountId;
     QVariant hiddenExpensesAccountId;
+    cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
 #endif // FRMVENDORS_H

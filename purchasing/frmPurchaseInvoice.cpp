@@ -20,6 +20,7 @@
 #include "purchasing/purchasegrid.h"
 #include "purchasing/purchaseheader.h"
 #include "purchasing/purchasestorage.h"
+#include "trading/refundstorage.h"
 
 #include <QDate>
 #include <QHeaderView>
@@ -44,7 +45,9 @@ void selectRemembered(QComboBox *combo, const QString &remembered)
 }
 }
 
-frmPurchaseInvoice::frmPurchaseInvoice(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseInvoice)
+frmPurchaseInvoice::frmPurchaseInvoice(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmPurchaseInvoice),
+      stored(DocumentLines::storedDocument(PurchaseStorage::invoice, tr("this purchase invoice"), {{QStringLiteral("purchasepayments"), QStringLiteral("PurchaseInvoiceId"), QStringLiteral("PurchasingPaymentID")}}))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -164,6 +167,9 @@ void frmPurchaseInvoice::on_btnSearch_clicked()
 // search left.
 void frmPurchaseInvoice::loadInvoice(int id)
 {
+    // Read first: a change another user makes while the window reads can only refuse
+    // the save, never slip under it.
+    stored.remember(id);
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
         "Select PurchaseInvoiceNo, purchaseinvoice.VendorId, purchaseinvoice.Date, purchaseinvoice.ShipDate, "
@@ -245,9 +251,18 @@ bool frmPurchaseInvoice::isValid()
 bool frmPurchaseInvoice::saveInvoice()
 {
     cDbSave save;
+    // An order may be made into several invoices; the one this invoice names must
+    // still be there, and stays until the save ends.
+    if (isAdding() && purchaseOrderId != -1)
+        save.lockChosen(QStringLiteral("purchaseorder"), QStringLiteral("PurchaseOrderId"), {purchaseOrderId},
+                        tr("the purchase order this invoice is made from"));
     // The order the invoice was made from stays as stored.
     const int id = DocumentLines::writeHeader(
-        save, PurchaseStorage::invoice, isAdding() ? 0 : loadedId,
+        save, isAdding() ? 0 : loadedId, stored,
+        {{QStringLiteral("vendors"), QStringLiteral("VendorId"), {comboItemId(ui->cmbVendor)}, tr("the chosen vendor")},
+         {QStringLiteral("warehouses"), QStringLiteral("WarehouseId"), {comboItemId(ui->cmbWarehouses)},
+          tr("the chosen warehouse")},
+         DocumentLines::chosenItems(lines, PurchaseLine::ItemId)},
         QStringLiteral("INSERT INTO `purchaseinvoice` (`PurchaseInvoiceNo`, `PurchaseOrderId`, `EmployeeId`, "
                        "`VendorId`, `Date`, `ShipToWarehouseID`, `ShipDate`, `Subtotal`, `Freight`, `Total`, "
                        "`PaymentMethod`, `DepositPaid`, `Comments`) VALUES (:PurchaseInvoiceNo, :PurchaseOrderId, "
@@ -259,6 +274,10 @@ bool frmPurchaseInvoice::saveInvoice()
                        "`PaymentMethod` = :PaymentMethod, `DepositPaid` = :DepositPaid, `Comments` = :Comments, "
                        "`ShipToWarehouseID` = :ShipToWarehouseID Where PurchaseInvoiceId = :id"),
         [this](QSqlQuery &header) { bindHeader(header); });
+    if (!isAdding())
+        RefundStorage::keepRefundedLines(
+            save, RefundStorage::purchase, id, lines,
+            {PurchaseLine::ItemId, PurchaseLine::UomId, PurchaseLine::Quantity, PurchaseLine::ItemName});
     PurchaseStorage::writeLines(save, lines, PurchaseStorage::invoice, id,
                                 Money::fromDouble(ui->txtSubTotal->value()));
     return DocumentLines::commitOrTell(save, this);

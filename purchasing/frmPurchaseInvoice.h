@@ -1,6 +1,8 @@
 #ifndef FRMPURCHASEINVOICE_H
 #define FRMPURCHASEINVOICE_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 class cPurchaseGrid;
@@ -68,6 +70,8 @@ private:
     cPurchaseGrid *lines = nullptr; // keeps the stored ids of removed lines for the update
     int purchaseOrderId = -1;
     int loadedId = -1;
+    // The document as Search loaded it, for the update to find it unchanged.
+    cStoredRecord stored;
 };
 
 #endif // FRMPURCHASEINVOICE_H

@@ -26,7 +26,9 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
-frmPurchaseOrder::frmPurchaseOrder(QWidget *parent) : QDialog(parent), ui(new Ui::frmPurchaseOrder)
+frmPurchaseOrder::frmPurchaseOrder(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmPurchaseOrder),
+      stored(DocumentLines::storedDocument(PurchaseStorage::order, tr("this purchase order")))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -121,6 +123,9 @@ void frmPurchaseOrder::on_btnSearch_clicked()
 // write under it. The totals show as stored until the lines are recalculated.
 void frmPurchaseOrder::loadOrder(int id)
 {
+    // Read first: a change another user makes while the window reads can only refuse
+    // the save, never slip under it.
+    stored.remember(id);
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("select PurchaseOrderNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments, "
                                  "ExpireDate, ShipToWarehouseId from purchaseorder where PurchaseOrderId = :id"));
@@ -160,7 +165,11 @@ bool frmPurchaseOrder::saveOrder()
 {
     cDbSave save;
     const int id = DocumentLines::writeHeader(
-        save, PurchaseStorage::order, isAdding() ? 0 : loadedId,
+        save, isAdding() ? 0 : loadedId, stored,
+        {{QStringLiteral("vendors"), QStringLiteral("VendorId"), {comboItemId(ui->cmbVendor)}, tr("the chosen vendor")},
+         {QStringLiteral("warehouses"), QStringLiteral("WarehouseId"), {comboItemId(ui->cmbWarehouses)},
+          tr("the chosen warehouse")},
+         DocumentLines::chosenItems(lines, PurchaseLine::ItemId)},
         QStringLiteral("INSERT INTO `purchaseorder` (`PurchaseOrderNo`, `EmployeeId`, `VendorId`, `Date`, `ShipDate`, "
                        "`ShipToWarehouseID`, `ExpireDate`, `Subtotal`, `Freight`, `Total`, `Comments`) VALUES "
                        "(:PurchaseOrderNo, :EmployeeId, :VendorId, :Date, :ShipDate, :ShipToWarehouseID, :ExpireDate, "

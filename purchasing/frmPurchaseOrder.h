@@ -1,6 +1,8 @@
 #ifndef FRMPURCHASEORDER_H
 #define FRMPURCHASEORDER_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 class cPurchaseGrid;
@@ -60,6 +62,8 @@ private:
     QStandardItemModel *itemsModel = nullptr;
     cPurchaseGrid *lines = nullptr; // keeps the stored ids of removed lines for the update
     int loadedId = -1;
+    // The document as Search loaded it, for the update to find it unchanged.
+    cStoredRecord stored;
 };
 
 #endif // FRMPURCHASEORDER_H

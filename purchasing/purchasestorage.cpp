@@ -18,18 +18,25 @@ const Document invoice{{QStringLiteral("purchaseinvoice"), QStringLiteral("Purch
                         QStringLiteral("purchaseinvoicedetails"), QStringLiteral("PurchaseInvoiceDetailsId")},
                        QStringLiteral("ProductionDate")};
 
+namespace {
+// The rows that name what the grid shows of a line: a line whose item or unit row is
+// missing could not be shown whole, and is neither loaded nor counted as loaded.
+QString shownJoins(const Document &document)
+{
+    return QStringLiteral("Inner Join items on %1.ItemId = items.ItemId Inner Join uom on %1.UOMId = uom.UOMId")
+        .arg(document.details);
+}
+} // namespace
+
 QSqlError loadLines(cPurchaseGrid *lines, const Document &document, int id, bool keepIds)
 {
     lines->clear();
-    // A line whose item or unit row is missing could not be shown whole and is left out.
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("Select %3, %2.ItemId, ItemNo, ItemName, Quantity, %2.UOMId, BasePrice, Discount, "
-                                 "Tax, Price, UOM, %4 from %2 "
-                                 "Inner Join items on %2.ItemId = items.ItemId "
-                                 "Inner Join uom on %2.UOMId = uom.UOMId "
-                                 "where %1 = :id order by %3")
+                                 "Tax, Price, UOM, %4 from %2 %5 where %1 = :id order by %3")
                       .arg(document.headerId, document.details, document.detailsId,
-                           document.lineDate.isEmpty() ? QStringLiteral("NULL") : document.lineDate));
+                           document.lineDate.isEmpty() ? QStringLiteral("NULL") : document.lineDate,
+                           shownJoins(document)));
     query.bindValue(QStringLiteral(":id"), id);
     if (!query.exec())
         return query.lastError();
@@ -90,7 +97,7 @@ void writeLines(cDbSave &save, const cPurchaseGrid *lines, const Document &docum
         const QDate date = lines->value(row, Date).toDate();
         line.bindValue(QStringLiteral(":LineDate"), date.isValid() ? QVariant(date) : QVariant(QVariant::Date));
     });
-    DocumentLines::checkStoredLines(save, document, id, lines->lineCount(), subtotal);
+    DocumentLines::checkStoredLines(save, document, id, lines->lineCount(), subtotal, shownJoins(document));
 }
 
 } // namespace PurchaseStorage

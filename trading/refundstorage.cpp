@@ -3,13 +3,17 @@
 #include "core/widgets/comboboxes.h"
 #include "core/db/connection.h"
 #include "core/db/dbsave.h"
+#include "core/db/storedrecord.h"
 #include "core/documents/documentlines.h"
+#include "core/documents/linegrid.h"
+#include "core/widgets/direction.h"
 #include "core/system/globals.h"
 #include "core/db/sqlvalues.h"
 #include "trading/refundgrid.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QSqlQuery>
 
 using namespace RefundLine;
@@ -193,7 +197,8 @@ QSqlError loadRefundLines(cRefundGrid *lines, const Side &side, int refundId)
     return loadRows(lines, query, true);
 }
 
-int write(cDbSave &save, const Side &side, const Header &header, int refundId, const cRefundGrid *lines)
+int write(cDbSave &save, const Side &side, const Header &header, int refundId, const cStoredRecord &loaded,
+          const cRefundGrid *lines)
 {
     save.lockStored(side.invoice, side.invoiceId, header.invoiceId);
     const bool adding = refundId <= 0;
@@ -208,7 +213,7 @@ int write(cDbSave &save, const Side &side, const Header &header, int refundId, c
         refundId = save.lastInsertId();
     } else {
         // The invoice of a stored refund never changes.
-        save.lockStored(side.refund, side.refundId, refundId);
+        loaded.lockUnchanged(save, refundId);
         QSqlQuery update = save.prepare(sql(side, QStringLiteral(
             "UPDATE {refund} SET `Date` = :Date, SubTotal = :SubTotal, Freight = :Freight, Total = :Total, "
             "PaymentMethod = :PaymentMethod, DepositPaid = :DepositPaid, EmployeeId = :EmployeeId, "
@@ -248,6 +253,58 @@ int write(cDbSave &save, const Side &side, const Header &header, int refundId, c
     DocumentLines::checkStoredLines(save, {side.refund, side.refundId, side.details, side.detailsId}, refundId, stored,
                                     header.subTotal);
     return refundId;
+}
+
+void keepRefundedLines(cDbSave &save, const Side &side, int invoiceId, const cLineGrid *lines,
+                       const InvoiceLineColumns &columns)
+{
+    struct Refunded
+    {
+        int quantity;
+        QVariant itemId;
+        QVariant uomId;
+        QString name;
+    };
+    QSqlQuery refunded = save.prepare(sql(side, QStringLiteral(
+        "SELECT d.{invoiceDetailsId}, SUM(rd.Quantity), d.ItemId, d.UOMId, items.ItemName FROM {details} rd "
+        "INNER JOIN {invoiceDetails} d ON rd.{invoiceDetailsId} = d.{invoiceDetailsId} LEFT JOIN items ON "
+        "d.ItemId = items.ItemId WHERE d.{invoiceId} = :invoice GROUP BY d.{invoiceDetailsId}, d.ItemId, d.UOMId, "
+        "items.ItemName LOCK IN SHARE MODE")));
+    refunded.bindValue(QStringLiteral(":invoice"), invoiceId);
+    if (!save.exec(refunded))
+        return;
+    QHash<QString, Refunded> byLine;
+    while (refunded.next())
+        byLine.insert(refunded.value(0).toString(), {refunded.value(1).toInt(), refunded.value(2), refunded.value(3),
+                                                     refunded.value(4).toString()});
+    if (byLine.isEmpty())
+        return;
+    for (const QVariant &id : lines->removedIds()) {
+        const auto line = byLine.constFind(id.toString());
+        if (line != byLine.constEnd()) {
+            save.failWith(QCoreApplication::translate("RefundStorage", "The removed line (%1) has been refunded: %2 of "
+                                                                       "it taken back. It cannot be removed. Nothing "
+                                                                       "was saved.")
+                              .arg(Direction::isolated(line->name), QString::number(line->quantity)));
+            return;
+        }
+    }
+    for (int row = 0; row < lines->lineCount(); ++row) {
+        const auto line = byLine.constFind(lines->storedId(row).toString());
+        if (line == byLine.constEnd())
+            continue;
+        if (lines->number(row, columns.quantity) < line->quantity
+            || lines->value(row, columns.itemId).toString() != line->itemId.toString()
+            || lines->value(row, columns.uomId).toString() != line->uomId.toString()) {
+            save.failWith(QCoreApplication::translate("RefundStorage", "Line %1 (%2) has been refunded: %3 of it "
+                                                                       "taken back. Its quantity cannot be lower, nor "
+                                                                       "its item or unit change. Nothing was saved.")
+                              .arg(QString::number(row + 1),
+                                   Direction::isolated(lines->value(row, columns.name).toString()),
+                                   QString::number(line->quantity)));
+            return;
+        }
+    }
 }
 
 } // namespace RefundStorage

@@ -9,7 +9,9 @@
 #include <QVariant>
 
 class cDbSave;
+class cLineGrid;
 class cRefundGrid;
+class cStoredRecord;
 class QComboBox;
 
 // The storage of refunds, sales and purchase alike: a refund row against one invoice and
@@ -65,11 +67,30 @@ bool loadHeader(const Side &side, int refundId, Header *header, QSqlError *error
 QSqlError loadRefundLines(cRefundGrid *lines, const Side &side, int refundId);
 
 // Writes a new refund (`refundId` 0) with the grid's refunding lines, or updates refund
-// `refundId` and all its lines, inside `save`. The invoice is locked first, so that two
+// `refundId` and all its lines, inside `save`, refused when another user changed it since
+// it was `loaded`. The invoice is locked first, so that two
 // refunds of it are saved one after the other; afterwards what is stored is checked: no
 // invoice line refunded beyond what it holds, the refund's lines all of its invoice and
 // worth its subtotal. Returns the refund's id.
-int write(cDbSave &save, const Side &side, const Header &header, int refundId, const cRefundGrid *lines);
+int write(cDbSave &save, const Side &side, const Header &header, int refundId, const cStoredRecord &loaded,
+          const cRefundGrid *lines);
+
+// The columns of an invoice's line grid that its refunds depend on.
+struct InvoiceLineColumns
+{
+    int itemId;
+    int uomId;
+    int quantity;
+    int name;
+};
+
+// Inside `save`, after invoice `invoiceId` is locked and before its lines are written:
+// fails the save, naming the line and what refunds took back of it, when `lines` remove
+// a line a refund names, lower one below what refunds took back, or give it another item
+// or unit. A refund counts in the invoice line's unit, so either change would leave it
+// taking back what was never sold or bought.
+void keepRefundedLines(cDbSave &save, const Side &side, int invoiceId, const cLineGrid *lines,
+                       const InvoiceLineColumns &columns);
 
 } // namespace RefundStorage
 

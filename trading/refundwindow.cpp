@@ -22,7 +22,12 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-cRefundWindow::cRefundWindow(QWidget *parent, const RefundStorage::Side &side) : QDialog(parent), side(side) {}
+cRefundWindow::cRefundWindow(QWidget *parent, const RefundStorage::Side &side)
+    : QDialog(parent), side(side),
+      stored({{side.refund, side.refundId, side.refundId}, {side.details, side.refundId, side.detailsId}},
+             tr("this refund"))
+{
+}
 
 cRefundWindow::~cRefundWindow()
 {
@@ -190,7 +195,7 @@ bool cRefundWindow::saveRefund()
     header.deposit = Money::fromDouble(ui.deposit->value());
     header.comment = ui.comment->toPlainText();
     cDbSave save;
-    RefundStorage::write(save, side, header, isAdding() ? 0 : loadedId, lines);
+    RefundStorage::write(save, side, header, isAdding() ? 0 : loadedId, stored, lines);
     return DocumentLines::commitOrTell(save, this);
 }
 
@@ -204,6 +209,9 @@ void cRefundWindow::on_btnSearch_clicked()
 // A refund deleted meanwhile changes nothing: a later Save must not write under its id.
 void cRefundWindow::loadRefund(int id)
 {
+    // Read first: a change another user makes while the window reads can only refuse the
+    // save, never slip under it.
+    stored.remember(id);
     RefundStorage::Header header;
     QSqlError error;
     if (!RefundStorage::loadHeader(side, id, &header, &error)) {

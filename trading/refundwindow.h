@@ -1,6 +1,7 @@
 #ifndef REFUNDWINDOW_H
 #define REFUNDWINDOW_H
 
+#include "core/db/storedrecord.h"
 #include "trading/refundstorage.h"
 
 #include <QDialog>
@@ -101,6 +102,7 @@ private:
     cRefundGrid *lines = nullptr;
     int linesInvoiceId = -1; // the invoice whose lines the grid shows
     int loadedId = -1;
+    cStoredRecord stored; // the refund as Search loaded it, for the update to find it unchanged
     bool filling = false; // rows are being loaded
 };
 

@@ -53,42 +53,47 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="75"/>
-        <source>Another user has changed this document meanwhile. Nothing was saved.</source>
-        <translation>غيّر مستخدم آخر هذا المستند في أثناء ذلك. لم يُحفظ شيء.</translation>
+        <location filename="../core/documents/documentlines.cpp" line="53"/>
+        <source>an item of the lines</source>
+        <translation>أحد أصناف البنود</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="86"/>
+        <location filename="../core/documents/documentlines.cpp" line="98"/>
+        <source>this document</source>
+        <translation>هذا المستند</translation>
+    </message>
+    <message>
+        <location filename="../core/documents/documentlines.cpp" line="108"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="103"/>
+        <location filename="../core/documents/documentlines.cpp" line="125"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="112"/>
+        <location filename="../core/documents/documentlines.cpp" line="134"/>
         <source>Deposit</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="118"/>
+        <location filename="../core/documents/documentlines.cpp" line="140"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="119"/>
+        <location filename="../core/documents/documentlines.cpp" line="141"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="120"/>
+        <location filename="../core/documents/documentlines.cpp" line="142"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="125"/>
+        <location filename="../core/documents/documentlines.cpp" line="147"/>
         <source>The %1 (%2) is larger than a document can hold. Nothing was saved.</source>
         <translation>قيمة %1 (%2) أكبر مما يتسع له المستند. لم يُحفظ شيء.</translation>
     </message>
@@ -109,9 +114,19 @@
 <context>
     <name>RefundStorage</name>
     <message>
-        <location filename="../trading/refundstorage.cpp" line="124"/>
+        <location filename="../trading/refundstorage.cpp" line="128"/>
         <source>Another refund of this invoice has been saved meanwhile: this one would take back more than the invoice holds. Nothing was saved.</source>
         <translation>حُفظ في الأثناء مرتجع آخر لهذه الفاتورة: هذا المرتجع سيُرجع أكثر مما في الفاتورة. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../trading/refundstorage.cpp" line="285"/>
+        <source>The removed line (%1) has been refunded: %2 of it taken back. It cannot be removed. Nothing was saved.</source>
+        <translation>البند المحذوف (%1) عليه مرتجع: أُرجع منه %2، فلا يمكن حذفه. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../trading/refundstorage.cpp" line="299"/>
+        <source>Line %1 (%2) has been refunded: %3 of it taken back. Its quantity cannot be lower, nor its item or unit change. Nothing was saved.</source>
+        <translation>البند %1 (%2) عليه مرتجع: أُرجع منه %3، فلا يمكن إنقاص كميته ولا تغيير صنفه أو وحدته. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -322,9 +337,19 @@
 <context>
     <name>cDbSave</name>
     <message>
-        <location filename="../core/db/dbsave.cpp" line="75"/>
+        <location filename="../core/db/dbsave.cpp" line="109"/>
         <source>Another user has deleted this record meanwhile. Nothing was saved.</source>
         <translation>حذف مستخدم آخر هذا السجل في هذه الأثناء. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../core/db/dbsave.cpp" line="114"/>
+        <source>Another user has deleted %1 meanwhile. Nothing was saved.</source>
+        <translation>حذف مستخدم آخر %1 في أثناء ذلك. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../core/db/dbsave.cpp" line="120"/>
+        <source>Another user has changed %1 meanwhile. Nothing was saved.</source>
+        <translation>عدّل مستخدم آخر %1 في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +537,14 @@
         <location filename="../trading/refundgrid.cpp" line="60"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
+    </message>
+</context>
+<context>
+    <name>cRefundWindow</name>
+    <message>
+        <location filename="../trading/refundwindow.cpp" line="28"/>
+        <source>this refund</source>
+        <translation>هذا المرتجع</translation>
     </message>
 </context>
 <context>
@@ -749,12 +782,17 @@
         <translation>معرّف الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="59"/>
+        <location filename="../accounting/frmAccounts.cpp" line="23"/>
+        <source>this account</source>
+        <translation>هذا الحساب</translation>
+    </message>
+    <message>
+        <location filename="../accounting/frmAccounts.cpp" line="61"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="237"/>
+        <location filename="../accounting/frmAccounts.cpp" line="240"/>
         <source>This account number / description is already taken</source>
         <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
     </message>
@@ -934,6 +972,11 @@
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
+    <message>
+        <location filename="../items/frmCategories.cpp" line="14"/>
+        <source>this category</source>
+        <translation>هذه الفئة</translation>
+    </message>
 </context>
 <context>
     <name>frmCategoriesView</name>
@@ -1036,7 +1079,12 @@
         <translation>الرمز:</translation>
     </message>
     <message>
-        <location filename="../accounting/frmCurrencies.cpp" line="51"/>
+        <location filename="../accounting/frmCurrencies.cpp" line="16"/>
+        <source>this currency</source>
+        <translation>هذه العملة</translation>
+    </message>
+    <message>
+        <location filename="../accounting/frmCurrencies.cpp" line="53"/>
         <source>Insert currency name</source>
         <translation>أدخل اسم العملة</translation>
     </message>
@@ -1099,25 +1147,25 @@
     <message>
         <location filename="../partners/frmCustomers.ui" line="87"/>
         <location filename="../partners/frmCustomers.ui" line="323"/>
-        <location filename="../partners/frmCustomers.cpp" line="271"/>
+        <location filename="../partners/frmCustomers.cpp" line="274"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="94"/>
-        <location filename="../partners/frmCustomers.cpp" line="273"/>
+        <location filename="../partners/frmCustomers.cpp" line="276"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="101"/>
-        <location filename="../partners/frmCustomers.cpp" line="270"/>
+        <location filename="../partners/frmCustomers.cpp" line="273"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="108"/>
-        <location filename="../partners/frmCustomers.cpp" line="272"/>
+        <location filename="../partners/frmCustomers.cpp" line="275"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
@@ -1257,25 +1305,30 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="66"/>
+        <location filename="../partners/frmCustomers.cpp" line="29"/>
+        <source>this customer</source>
+        <translation>هذا العميل</translation>
+    </message>
+    <message>
         <location filename="../partners/frmCustomers.cpp" line="68"/>
-        <location filename="../partners/frmCustomers.cpp" line="76"/>
-        <location filename="../partners/frmCustomers.cpp" line="85"/>
+        <location filename="../partners/frmCustomers.cpp" line="70"/>
+        <location filename="../partners/frmCustomers.cpp" line="78"/>
+        <location filename="../partners/frmCustomers.cpp" line="87"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="68"/>
+        <location filename="../partners/frmCustomers.cpp" line="70"/>
         <source>&lt;Contact Person&gt;</source>
         <translation>&lt;جهة الاتصال&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="194"/>
+        <location filename="../partners/frmCustomers.cpp" line="197"/>
         <source>Type the customer&apos;s name.</source>
         <translation>اكتب اسم العميل.</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="199"/>
+        <location filename="../partners/frmCustomers.cpp" line="202"/>
         <source>Choose the customer&apos;s contact person.</source>
         <translation>اختر الشخص المسؤول عن الاتصال لدى العميل.</translation>
     </message>
@@ -1426,6 +1479,11 @@
         <location filename="../partners/frmDepartments.ui" line="48"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmDepartments.cpp" line="14"/>
+        <source>this department</source>
+        <translation>هذا القسم</translation>
     </message>
 </context>
 <context>
@@ -1604,20 +1662,25 @@
         <translation>الآلة الحاسبة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="92"/>
-        <location filename="../partners/frmEmployees.cpp" line="98"/>
+        <location filename="../partners/frmEmployees.cpp" line="48"/>
+        <source>this employee</source>
+        <translation>هذا الموظف</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmEmployees.cpp" line="96"/>
+        <location filename="../partners/frmEmployees.cpp" line="102"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="142"/>
-        <location filename="../partners/frmEmployees.cpp" line="195"/>
+        <location filename="../partners/frmEmployees.cpp" line="147"/>
+        <location filename="../partners/frmEmployees.cpp" line="200"/>
         <source>No image available</source>
         <translation>لا توجد صورة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="147"/>
-        <location filename="../partners/frmEmployees.cpp" line="195"/>
+        <location filename="../partners/frmEmployees.cpp" line="152"/>
+        <location filename="../partners/frmEmployees.cpp" line="200"/>
         <source>Image available</source>
         <translation>توجد صورة</translation>
     </message>
@@ -1743,7 +1806,12 @@
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYear.cpp" line="72"/>
+        <location filename="../accounting/frmFiscalYear.cpp" line="27"/>
+        <source>this fiscal year</source>
+        <translation>هذه السنة المالية</translation>
+    </message>
+    <message>
+        <location filename="../accounting/frmFiscalYear.cpp" line="74"/>
         <source>The fiscal year cannot end before it starts.</source>
         <translation>لا يمكن أن تنتهي السنة المالية قبل أن تبدأ.</translation>
     </message>
@@ -1876,17 +1944,22 @@
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;الإجمالي&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="96"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="28"/>
+        <source>this journal entry</source>
+        <translation>هذا القيد</translation>
+    </message>
+    <message>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="101"/>
         <source>Transaction must have a positive value greater than zero</source>
         <translation>يجب أن تكون قيمة القيد موجبة وأكبر من الصفر</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="101"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="106"/>
         <source>The transaction is not balanced, debit total must be equal to credit total</source>
         <translation>القيد غير متوازن، يجب أن يساوي إجمالي المدين إجمالي الدائن</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="160"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="165"/>
         <source>Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا القيد في هذه الأثناء، ولن يبقى متوازناً. لم يُحفظ شيء.</translation>
     </message>
@@ -2176,8 +2249,8 @@
     <message>
         <location filename="../items/frmItems.ui" line="313"/>
         <location filename="../items/frmItems.ui" line="468"/>
-        <location filename="../items/frmItems.cpp" line="427"/>
-        <location filename="../items/frmItems.cpp" line="489"/>
+        <location filename="../items/frmItems.cpp" line="437"/>
+        <location filename="../items/frmItems.cpp" line="499"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -2290,50 +2363,60 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="152"/>
-        <location filename="../items/frmItems.cpp" line="163"/>
-        <location filename="../items/frmItems.cpp" line="173"/>
+        <location filename="../items/frmItems.cpp" line="117"/>
+        <source>this item</source>
+        <translation>هذا الصنف</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="157"/>
+        <location filename="../items/frmItems.cpp" line="168"/>
+        <location filename="../items/frmItems.cpp" line="178"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="255"/>
+        <location filename="../items/frmItems.cpp" line="260"/>
         <source>Item name must be specified</source>
         <translation>يجب تحديد اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="259"/>
+        <location filename="../items/frmItems.cpp" line="264"/>
         <source>Item category must be specified</source>
         <translation>يجب تحديد فئة الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="266"/>
+        <location filename="../items/frmItems.cpp" line="271"/>
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="381"/>
+        <location filename="../items/frmItems.cpp" line="290"/>
+        <source>the chosen category</source>
+        <translation>الفئة المختارة</translation>
+    </message>
+    <message>
+        <location filename="../items/frmItems.cpp" line="391"/>
         <source>Select Unit of measure for this price</source>
         <translation>اختر وحدة القياس لهذا السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="412"/>
-        <location filename="../items/frmItems.cpp" line="476"/>
+        <location filename="../items/frmItems.cpp" line="422"/>
+        <location filename="../items/frmItems.cpp" line="486"/>
         <source>Update</source>
         <translation>تحديث</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="434"/>
+        <location filename="../items/frmItems.cpp" line="444"/>
         <source>Select big unit</source>
         <translation>اختر الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="436"/>
+        <location filename="../items/frmItems.cpp" line="446"/>
         <source>Select small unit</source>
         <translation>اختر الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="438"/>
+        <location filename="../items/frmItems.cpp" line="448"/>
         <source>Big unit and small unit must be different</source>
         <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
     </message>
@@ -3033,6 +3116,11 @@
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
+    <message>
+        <location filename="../partners/frmPersons.cpp" line="17"/>
+        <source>this person</source>
+        <translation>هذا الشخص</translation>
+    </message>
 </context>
 <context>
     <name>frmPersonsView</name>
@@ -3283,35 +3371,55 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="50"/>
+        <source>this purchase invoice</source>
+        <translation>فاتورة الشراء هذه</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="95"/>
         <source>Production Date</source>
         <translation>تاريخ الإنتاج</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="102"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="100"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="105"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="198"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="204"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="208"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="214"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="235"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="241"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="236"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="242"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="258"/>
+        <source>the purchase order this invoice is made from</source>
+        <translation>أمر الشراء الذي أُنشئت منه هذه الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="262"/>
+        <source>the chosen vendor</source>
+        <translation>المورد المختار</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="264"/>
+        <source>the chosen warehouse</source>
+        <translation>المخزن المختار</translation>
     </message>
 </context>
 <context>
@@ -3475,25 +3583,40 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="66"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="31"/>
+        <source>this purchase order</source>
+        <translation>أمر الشراء هذا</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="68"/>
         <source>Expire Date</source>
         <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="72"/>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="77"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="74"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="79"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="150"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="155"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="151"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="156"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="169"/>
+        <source>the chosen vendor</source>
+        <translation>المورد المختار</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="171"/>
+        <source>the chosen warehouse</source>
+        <translation>المخزن المختار</translation>
     </message>
 </context>
 <context>
@@ -4193,54 +4316,79 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="99"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="107"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="56"/>
+        <source>this sales invoice</source>
+        <translation>فاتورة البيع هذه</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="102"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="110"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="203"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="209"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="215"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="221"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="247"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="253"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="248"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="388"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="254"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="423"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="297"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="271"/>
+        <source>the chosen customer</source>
+        <translation>العميل المختار</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="273"/>
+        <source>the chosen warehouse</source>
+        <translation>المخزن المختار</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="302"/>
+        <source>the sales order this invoice is made from</source>
+        <translation>أمر البيع الذي أُنشئت منه هذه الفاتورة</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="309"/>
+        <source>Another invoice has been made from this sales order meanwhile. Nothing was saved.</source>
+        <translation>أُنشئت فاتورة أخرى من أمر البيع هذا في أثناء ذلك. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="332"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="320"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="355"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="321"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="356"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="342"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="377"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="405"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="440"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4441,27 +4589,37 @@
         <translation>المتبقي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="62"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="28"/>
+        <source>this sales order</source>
+        <translation>أمر البيع هذا</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="64"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="131"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="136"/>
         <source>A stored order cannot be filled from a quote. Press New first.</source>
         <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="141"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="146"/>
         <source>No sales quote has this number.</source>
         <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="167"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="172"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="259"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="186"/>
+        <source>the chosen customer</source>
+        <translation>العميل المختار</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="265"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -4803,17 +4961,27 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="59"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="28"/>
+        <source>this sales quote</source>
+        <translation>عرض السعر هذا</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="61"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="159"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="133"/>
+        <source>the chosen customer</source>
+        <translation>العميل المختار</translation>
+    </message>
+    <message>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="165"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="204"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="210"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -5243,6 +5411,11 @@
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
+    <message>
+        <location filename="../items/frmUOM.cpp" line="15"/>
+        <source>this unit of measure</source>
+        <translation>وحدة القياس هذه</translation>
+    </message>
 </context>
 <context>
     <name>frmUOMView</name>
@@ -5514,13 +5687,18 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="59"/>
-        <location filename="../partners/frmVendors.cpp" line="76"/>
+        <location filename="../partners/frmVendors.cpp" line="25"/>
+        <source>this vendor</source>
+        <translation>هذا المورد</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmVendors.cpp" line="61"/>
+        <location filename="../partners/frmVendors.cpp" line="78"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="160"/>
+        <location filename="../partners/frmVendors.cpp" line="163"/>
         <source>Type the vendor&apos;s name.</source>
         <translation>اكتب اسم المورد.</translation>
     </message>
@@ -5634,6 +5812,11 @@
         <location filename="../items/frmWarehouses.ui" line="130"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <location filename="../items/frmWarehouses.cpp" line="14"/>
+        <source>this warehouse</source>
+        <translation>هذا المخزن</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include "core/db/dbsave.h"
 
 #include "core/db/connection.h"
+#include "core/db/storedrecord.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
+#include <QStringList>
 #include <QVariant>
 
 cDbSave::cDbSave() : db(liveDefaultConnection())
@@ -53,7 +55,7 @@ bool cDbSave::execOnStored(QSqlQuery &query)
     return false;
 }
 
-bool cDbSave::lockStored(const QString &table, const QString &idColumn, const QVariant &id)
+bool cDbSave::lockStored(const QString &table, const QString &idColumn, const QVariant &id, const QString &what)
 {
     QSqlQuery query = prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = :id FOR UPDATE").arg(table, idColumn));
     query.bindValue(QStringLiteral(":id"), id);
@@ -61,7 +63,39 @@ bool cDbSave::lockStored(const QString &table, const QString &idColumn, const QV
         return false;
     if (query.next())
         return true;
-    failWith(recordGoneText());
+    failWith(what.isEmpty() ? recordGoneText() : recordGoneText(what));
+    return false;
+}
+
+bool cDbSave::execRecord(QSqlQuery &query, const cStoredRecord &loaded, const QVariant &id)
+{
+    if (id.toInt() <= 0)
+        return exec(query);
+    return loaded.lockUnchanged(*this, id) && execOnStored(query);
+}
+
+bool cDbSave::lockChosen(const QString &table, const QString &idColumn, const QList<QVariant> &ids, const QString &what)
+{
+    QList<QVariant> distinct;
+    for (const QVariant &id : ids)
+        if (!id.isNull() && !distinct.contains(id))
+            distinct << id;
+    if (distinct.isEmpty() || failed())
+        return !failed();
+    QStringList placeholders;
+    for (int i = 0; i < distinct.size(); ++i)
+        placeholders << QStringLiteral(":id%1").arg(i);
+    // A share lock: other saves may refer to the same records at once, but none can
+    // delete one before this save ends.
+    QSqlQuery query = prepare(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 IN (%3) LOCK IN SHARE MODE")
+                                  .arg(table, idColumn, placeholders.join(QStringLiteral(", "))));
+    for (int i = 0; i < distinct.size(); ++i)
+        query.bindValue(placeholders.at(i), distinct.at(i));
+    if (!exec(query))
+        return false;
+    if (query.next() && query.value(0).toInt() == distinct.size())
+        return true;
+    failWith(recordGoneText(what));
     return false;
 }
 
@@ -73,6 +107,18 @@ void cDbSave::failWith(const QString &text)
 QString cDbSave::recordGoneText()
 {
     return QCoreApplication::translate("cDbSave", "Another user has deleted this record meanwhile. Nothing was saved.");
+}
+
+QString cDbSave::recordGoneText(const QString &what)
+{
+    return QCoreApplication::translate("cDbSave", "Another user has deleted %1 meanwhile. Nothing was saved.")
+        .arg(what);
+}
+
+QString cDbSave::recordChangedText(const QString &thisRecord)
+{
+    return QCoreApplication::translate("cDbSave", "Another user has changed %1 meanwhile. Nothing was saved.")
+        .arg(thisRecord);
 }
 
 int cDbSave::lastInsertId()

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QString>
 
+class cStoredRecord;
 class QSqlError;
 
 // A save that writes in one transaction on the default connection: every statement is
@@ -47,14 +48,26 @@ public:
     // The one write of an editor that saves a single row: exec() for a new record,
     // execOnStored() for the stored record it edits (`stored`).
     bool execRecord(QSqlQuery &query, bool stored) { return stored ? execOnStored(query) : exec(query); }
+    // The same for an editor that remembered the record it loaded: record `id` (0 for a
+    // new one) is written only when it is stored as `loaded` remembered it.
+    bool execRecord(QSqlQuery &query, const cStoredRecord &loaded, const QVariant &id);
     // Locks the stored row of `table` whose `idColumn` is `id` until the save ends, so no
     // other user's save of the same record runs between this save's reads and writes;
-    // fails the save with recordGoneText() when the row is gone. Table and column are the
-    // program's own names, never typed text.
-    bool lockStored(const QString &table, const QString &idColumn, const QVariant &id);
+    // fails the save with recordGoneText() when the row is gone, or recordGoneText(`what`)
+    // when the row is named. Table and column are the program's own names, never typed text.
+    bool lockStored(const QString &table, const QString &idColumn, const QVariant &id, const QString &what = QString());
+    // Locks, until the save ends, the rows of `table` whose `idColumn` is one of `ids`
+    // (records the saved one refers to, as chosen in the window) against their deletion;
+    // fails the save with recordGoneText(`what`) when one of them is gone. Table and column
+    // are the program's own names, never typed text.
+    bool lockChosen(const QString &table, const QString &idColumn, const QList<QVariant> &ids, const QString &what);
     // Fails the save with `text` (a check of the written rows that did not hold).
     void failWith(const QString &text);
     static QString recordGoneText();
+    // Another user deleted `what` ("the chosen category") or changed `thisRecord` ("this
+    // invoice") meanwhile: the refusal that tells the user so.
+    static QString recordGoneText(const QString &what);
+    static QString recordChangedText(const QString &thisRecord);
 
     // The id the server gave this connection's last inserted row; 0, and the save
     // failed, when it cannot be read.

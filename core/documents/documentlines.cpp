@@ -47,16 +47,37 @@ QVariant amountOrNull(const cLineGrid *lines, int row, int column)
     return value.isNull() ? value : lines->amount(row, column).toDecimal();
 }
 
-int writeHeader(cDbSave &save, const Document &document, int storedId, const QString &insert,
-                const QString &update, const std::function<void(QSqlQuery &header)> &bind)
+Chosen chosenItems(const cLineGrid *lines, int itemColumn)
 {
+    Chosen items{QStringLiteral("items"), QStringLiteral("ItemId"), {},
+                 QCoreApplication::translate("DocumentLines", "an item of the lines")};
+    for (int row = 0; row < lines->lineCount(); ++row)
+        items.ids << lines->value(row, itemColumn);
+    return items;
+}
+
+cStoredRecord storedDocument(const Document &document, const QString &thisDocument,
+                             const QList<cStoredRecord::Rows> &more)
+{
+    return cStoredRecord(QList<cStoredRecord::Rows>{{document.header, document.headerId, document.headerId},
+                                                    {document.details, document.headerId, document.detailsId}}
+                             + more,
+                         thisDocument);
+}
+
+int writeHeader(cDbSave &save, int storedId, const cStoredRecord &loaded,
+                const QList<Chosen> &chosen, const QString &insert, const QString &update,
+                const std::function<void(QSqlQuery &header)> &bind)
+{
+    for (const Chosen &records : chosen)
+        save.lockChosen(records.table, records.idColumn, records.ids, records.what);
     if (storedId == 0) {
         QSqlQuery header = save.prepare(insert);
         bind(header);
         save.exec(header);
         return save.lastInsertId();
     }
-    save.lockStored(document.header, document.headerId, storedId);
+    loaded.lockUnchanged(save, storedId);
     QSqlQuery header = save.prepare(update);
     bind(header);
     header.bindValue(QStringLiteral(":id"), storedId);
@@ -64,16 +85,17 @@ int writeHeader(cDbSave &save, const Document &document, int storedId, const QSt
     return save.failed() ? 0 : storedId;
 }
 
-void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal)
+void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal,
+                      const QString &shownJoins)
 {
-    QSqlQuery stored = save.prepare(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(Price), 0) FROM %1 WHERE %2 = :id")
-                                        .arg(document.details, document.headerId));
+    QSqlQuery stored = save.prepare(
+        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(%1.Price), 0) FROM %1 %3 WHERE %1.%2 = :id")
+            .arg(document.details, document.headerId, shownJoins));
     stored.bindValue(QStringLiteral(":id"), id);
     if (!save.exec(stored) || !stored.next())
         return;
     if (stored.value(0).toInt() != lineCount || Money::fromDecimal(stored.value(1)) != subtotal)
-        save.failWith(QCoreApplication::translate("DocumentLines",
-                                                  "Another user has changed this document meanwhile. Nothing was saved."));
+        save.failWith(cDbSave::recordChangedText(QCoreApplication::translate("DocumentLines", "this document")));
 }
 
 bool commitOrTell(cDbSave &save, QWidget *parent)

@@ -2,6 +2,7 @@
 #define DOCUMENTLINES_H
 
 #include "core/db/money.h"
+#include "core/db/storedrecord.h"
 
 #include <QList>
 #include <QString>
@@ -65,18 +66,44 @@ bool showsDiscountAndTax();
 QVariant cellOrNull(const cLineGrid *lines, int row, int column);
 QVariant amountOrNull(const cLineGrid *lines, int row, int column);
 
-// Writes the header of `document` inside `save` and returns its id: `insert` for a new
-// document (`storedId` 0); otherwise the stored header is locked first, so another
-// user's save of it waits for this one, and `update` writes it by ":id", failing the
-// save when it is gone. `bind` gives either statement the header's values; a value for
-// a placeholder the statement lacks is left out. 0 once the save has failed.
-int writeHeader(cDbSave &save, const Document &document, int storedId, const QString &insert,
-                const QString &update, const std::function<void(QSqlQuery &header)> &bind);
+// Records a document refers to as its window chose them: the rows of `table` whose
+// `idColumn` is one of `ids`, named by `what` ("the chosen warehouse") when one is gone.
+struct Chosen
+{
+    QString table;
+    QString idColumn;
+    QList<QVariant> ids;
+    QString what;
+};
+
+// The items of the lines in `lines`, by their `itemColumn`.
+Chosen chosenItems(const cLineGrid *lines, int itemColumn);
+
+// What a window loads of a stored `document`: its header and its lines, with the rows
+// of `more` that its save must find as they were (an invoice's payments); `thisDocument`
+// names it in the refusal ("this sales invoice").
+cStoredRecord storedDocument(const Document &document, const QString &thisDocument,
+                             const QList<cStoredRecord::Rows> &more = {});
+
+// Writes a document's header inside `save` and returns its id. The `chosen` records
+// are locked first against their deletion, and the save is refused when another user
+// deleted one meanwhile. Then `insert` for a new document (`storedId` 0); otherwise the
+// stored header and lines are locked, so another user's save of them waits for this one,
+// the save is refused when another user changed them since they were `loaded`, and
+// `update` writes the header by ":id". `bind` gives either statement the header's
+// values; a value for a placeholder the statement lacks is left out. 0 once the save has
+// failed.
+int writeHeader(cDbSave &save, int storedId, const cStoredRecord &loaded,
+                const QList<Chosen> &chosen, const QString &insert, const QString &update,
+                const std::function<void(QSqlQuery &header)> &bind);
 
 // Fails the save unless what is stored of `document` `id` is `lineCount` lines worth
 // `subtotal` together: what is stored is judged, not what the window holds, so a line
-// another user's save added or took away meanwhile is caught.
-void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal);
+// another user's save added or took away meanwhile is caught. `shownJoins` joins the
+// rows the load needs to show a line: a stored line the load leaves out for want of one
+// is not counted, as it was not loaded.
+void checkStoredLines(cDbSave &save, const Document &document, int id, int lineCount, Money subtotal,
+                      const QString &shownJoins = QString());
 
 // After a save of an invoice and its lines: true when it committed; otherwise tells why
 // in a box over `parent` — a removed line that a refund names (error 1451) in words of

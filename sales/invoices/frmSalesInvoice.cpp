@@ -21,6 +21,7 @@
 #include "sales/orders/salesdelegate.h"
 #include "sales/orders/salesgrid.h"
 #include "sales/orders/salesstorage.h"
+#include "trading/refundstorage.h"
 
 #include <QDate>
 #include <QEventLoop>
@@ -50,7 +51,9 @@ void selectRemembered(QComboBox *combo, const QString &remembered)
 }
 }
 
-frmSalesInvoice::frmSalesInvoice(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesInvoice)
+frmSalesInvoice::frmSalesInvoice(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmSalesInvoice),
+      stored(DocumentLines::storedDocument(SalesStorage::invoice, tr("this sales invoice"), {{QStringLiteral("salespayments"), QStringLiteral("SalesInvoiceId"), QStringLiteral("SalesPaymentID")}}))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -167,6 +170,9 @@ void frmSalesInvoice::on_btnSearch_clicked()
 // earlier order search left, so the debt is the loaded invoice's own.
 void frmSalesInvoice::loadInvoice(int id)
 {
+    // Read first: a change another user makes while the window reads can only refuse
+    // the save, never slip under it.
+    stored.remember(id);
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
         "select SalesInvoiceNo, salesinvoice.CustomerId, salesinvoice.Date, salesinvoice.ShipDate, "
@@ -257,9 +263,15 @@ bool frmSalesInvoice::isValid()
 bool frmSalesInvoice::saveInvoice()
 {
     cDbSave save;
+    if (isAdding() && salesOrderId != -1)
+        claimOrder(save);
     // The order the invoice was made from stays as stored.
     const int id = DocumentLines::writeHeader(
-        save, SalesStorage::invoice, isAdding() ? 0 : loadedId,
+        save, isAdding() ? 0 : loadedId, stored,
+        {{QStringLiteral("customers"), QStringLiteral("CustomerId"), {comboItemId(ui->cmbCustomer)}, tr("the chosen customer")},
+         {QStringLiteral("warehouses"), QStringLiteral("WarehouseId"), {comboItemId(ui->cmbWarehouse)},
+          tr("the chosen warehouse")},
+         DocumentLines::chosenItems(lines, SalesLine::ItemId)},
         QStringLiteral("INSERT INTO `salesinvoice` (`SalesinvoiceNo`, `SalesOrderId`, `WarehouseId`, `EmployeeId`, "
                        "`CustomerId`, `Date`, `ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, "
                        "`Comments`) VALUES (:SalesInvoiceNo, :SalesOrderId, :WarehouseId, :EmployeeId, :CustomerId, "
@@ -270,8 +282,31 @@ bool frmSalesInvoice::saveInvoice()
                        "`DepositPaid` = :DepositPaid, `Comments` = :Comments, `WarehouseId` = :WarehouseId "
                        "Where SalesInvoiceId = :id"),
         [this](QSqlQuery &header) { bindHeader(header); });
+    if (!isAdding())
+        RefundStorage::keepRefundedLines(save, RefundStorage::sales, id, lines,
+                                         {SalesLine::ItemId, SalesLine::UomId, SalesLine::Quantity, SalesLine::ItemName});
     SalesStorage::writeLines(save, lines, SalesStorage::invoice, id, Money::fromDouble(ui->txtSubTotal->value()));
     return DocumentLines::commitOrTell(save, this);
+}
+
+// An order is made into one invoice: its deposit counts once. Search Order found it not
+// yet invoiced, but another window may have saved an invoice of it since; the order stays
+// locked until this save ends, so of two such saves the second finds the first's invoice.
+void frmSalesInvoice::claimOrder(cDbSave &save)
+{
+    QSqlQuery order = save.prepare(QStringLiteral("SELECT 1 FROM salesorder WHERE SalesOrderId = :id FOR UPDATE"));
+    order.bindValue(QStringLiteral(":id"), salesOrderId);
+    if (!save.exec(order))
+        return;
+    if (!order.next()) {
+        save.failWith(cDbSave::recordGoneText(tr("the sales order this invoice is made from")));
+        return;
+    }
+    QSqlQuery invoiced = save.prepare(
+        QStringLiteral("SELECT 1 FROM salesinvoice WHERE SalesOrderId = :id LIMIT 1 LOCK IN SHARE MODE"));
+    invoiced.bindValue(QStringLiteral(":id"), salesOrderId);
+    if (save.exec(invoiced) && invoiced.next())
+        save.failWith(tr("Another invoice has been made from this sales order meanwhile. Nothing was saved."));
 }
 
 void frmSalesInvoice::bindHeader(QSqlQuery &header) const

@@ -2,9 +2,11 @@
 #define FRMSALESINVOICE_H
 
 #include "core/db/money.h"
+#include "core/db/storedrecord.h"
 
 #include <QDialog>
 
+class cDbSave;
 class cSalesGrid;
 class QModelIndex;
 class QSqlQuery;
@@ -54,6 +56,7 @@ private:
     void recalculate();
     bool isValid();
     bool saveInvoice();
+    void claimOrder(cDbSave &save);
     void bindHeader(QSqlQuery &header) const;
     DocumentLines::HeaderFields headerFields() const;
     void loadInvoice(int id);
@@ -68,6 +71,8 @@ private:
     QStandardItemModel *itemsModel = nullptr;
     cSalesGrid *lines = nullptr; // keeps the stored ids of removed lines for the update
     int loadedId = -1;
+    // The document as Search loaded it, for the update to find it unchanged.
+    cStoredRecord stored;
 };
 
 #endif // FRMSALESINVOICE_H

@@ -23,7 +23,9 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
-frmSalesOrder::frmSalesOrder(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesOrder)
+frmSalesOrder::frmSalesOrder(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmSalesOrder),
+      stored(DocumentLines::storedDocument(SalesStorage::order, tr("this sales order")))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -102,6 +104,9 @@ void frmSalesOrder::on_btnSearch_clicked()
 // the insert.
 void frmSalesOrder::loadOrder(int id)
 {
+    // Read first: a change another user makes while the window reads can only refuse
+    // the save, never slip under it.
+    stored.remember(id);
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral(
         "select SalesOrderNo, salesorder.CustomerId, salesorder.Date, salesorder.ShipDate, salesorder.Subtotal, "
@@ -177,7 +182,8 @@ bool frmSalesOrder::saveOrder()
     cDbSave save;
     // The quote the order was made from stays as stored.
     const int id = DocumentLines::writeHeader(
-        save, SalesStorage::order, isAdding() ? 0 : editedSalesOrderId,
+        save, isAdding() ? 0 : editedSalesOrderId, stored,
+        {{QStringLiteral("customers"), QStringLiteral("CustomerId"), {comboItemId(ui->cmbCustomer)}, tr("the chosen customer")}, DocumentLines::chosenItems(lines, SalesLine::ItemId)},
         QStringLiteral("INSERT INTO `salesorder` (`SalesOrderNo`, `SalesQuoteId`, `EmployeeId`, `CustomerId`, `Date`, "
                        "`ShipDate`, `Subtotal`, `Freight`, `Total`, `PaymentMethod`, `DepositPaid`, `Comments`) VALUES "
                        "(:SalesOrderNo, :SalesQuoteId, :EmployeeId, :CustomerId, :Date, :ShipDate, :Subtotal, :Freight, "

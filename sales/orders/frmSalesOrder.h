@@ -2,6 +2,7 @@
 #define FRMSALESORDER_H
 
 #include "core/db/money.h"
+#include "core/db/storedrecord.h"
 
 #include <QDialog>
 
@@ -64,6 +65,8 @@ private:
     cSalesGrid *lines = nullptr;
     int editedSalesOrderId = -1;
     int salesQuoteId = -1;
+    // The document as Search loaded it, for the update to find it unchanged.
+    cStoredRecord stored;
 };
 
 #endif // FRMSALESORDER_H

@@ -23,7 +23,9 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
-frmSalesQuote::frmSalesQuote(QWidget *parent) : QDialog(parent), ui(new Ui::frmSalesQuote)
+frmSalesQuote::frmSalesQuote(QWidget *parent)
+    : QDialog(parent), ui(new Ui::frmSalesQuote),
+      stored(DocumentLines::storedDocument(SalesStorage::quote, tr("this sales quote")))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -96,6 +98,9 @@ void frmSalesQuote::on_btnSearch_clicked()
 // write under it.
 void frmSalesQuote::loadQuote(int id)
 {
+    // Read first: a change another user makes while the window reads can only refuse
+    // the save, never slip under it.
+    stored.remember(id);
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("Select SalesQuoteNo, CustomerId, Date, ShipDate, Subtotal, Freight, Total, Comments, "
                                  "ExpireDate from salesquote where SalesQuoteId = :id"));
@@ -124,7 +129,8 @@ bool frmSalesQuote::saveQuote()
 {
     cDbSave save;
     const int id = DocumentLines::writeHeader(
-        save, SalesStorage::quote, ui->lblStateAdd->isHidden() ? editedSalesQuoteId : 0,
+        save, ui->lblStateAdd->isHidden() ? editedSalesQuoteId : 0, stored,
+        {{QStringLiteral("customers"), QStringLiteral("CustomerId"), {comboItemId(ui->cmbCustomer)}, tr("the chosen customer")}, DocumentLines::chosenItems(lines, SalesLine::ItemId)},
         QStringLiteral("INSERT INTO `salesquote` (`SalesQuoteNo`, `EmployeeId`, `CustomerId`, `Date`, `ShipDate`, "
                        "`ExpireDate`, `Subtotal`, `Freight`, `Total`, `Comments`) VALUES (:SalesQuoteNo, :EmployeeId, "
                        ":CustomerId, :Date, :ShipDate, :ExpireDate, :Subtotal, :Freight, :Total, :Comments)"),

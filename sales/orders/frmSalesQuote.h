@@ -2,6 +2,7 @@
 #define FRMSALESQUOTE_H
 
 #include "core/db/money.h"
+#include "core/db/storedrecord.h"
 
 #include <QDialog>
 
@@ -62,6 +63,8 @@ private:
     QStandardItemModel *itemsModel = nullptr;
     cSalesGrid *lines = nullptr;
     int editedSalesQuoteId = -1;
+    // The document as Search loaded it, for the update to find it unchanged.
+    cStoredRecord stored;
 };
 
 #endif // FRMSALESQUOTE_H

@@ -19,19 +19,25 @@ const Document invoice{QStringLiteral("salesinvoice"), QStringLiteral("SalesInvo
 
 using namespace SalesLine;
 
+namespace {
+// The rows that name what the grid shows of a line: a line whose item, unit or price type
+// row is missing could not be shown whole, and is neither loaded nor counted as loaded.
+QString shownJoins(const Document &document)
+{
+    return QStringLiteral("Inner Join items on %1.ItemId = items.ItemId Inner Join uom on %1.UOMId = uom.UOMId "
+                          "Inner Join pricetypes on %1.PriceTypeId = pricetypes.PriceTypeId")
+        .arg(document.details);
+}
+} // namespace
+
 QSqlError loadLines(cSalesGrid *lines, const Document &document, int id, bool keepIds)
 {
     lines->clear();
-    // The joins name what the grid shows; a line whose item, unit or price type row is
-    // missing could not be shown whole and is left out.
     QSqlQuery query(liveDefaultConnection());
     query.prepare(QStringLiteral("Select %3, %2.ItemId, ItemNo, ItemName, Quantity, %2.UOMId, %2.PriceTypeId, "
-                                 "BasePrice, Discount, Tax, Price, UOM, PriceType from %2 "
-                                 "Inner Join items on %2.ItemId = items.ItemId "
-                                 "Inner Join uom on %2.UOMId = uom.UOMId "
-                                 "Inner Join pricetypes on %2.PriceTypeId = pricetypes.PriceTypeId "
+                                 "BasePrice, Discount, Tax, Price, UOM, PriceType from %2 %4 "
                                  "where %1 = :id order by %3")
-                      .arg(document.headerId, document.details, document.detailsId));
+                      .arg(document.headerId, document.details, document.detailsId, shownJoins(document)));
     query.bindValue(QStringLiteral(":id"), id);
     if (!query.exec())
         return query.lastError();
@@ -85,7 +91,7 @@ void writeLines(cDbSave &save, const cSalesGrid *lines, const Document &document
         line.bindValue(QStringLiteral(":Price"), amountOrNull(lines, row, Price));
     });
 
-    checkStoredLines(save, document, id, lines->lineCount(), subtotal);
+    checkStoredLines(save, document, id, lines->lineCount(), subtotal, shownJoins(document));
 }
 
 } // namespace SalesStorage

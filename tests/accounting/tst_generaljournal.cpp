@@ -404,17 +404,17 @@ void tst_generaljournal::anotherUsersChangeIsNeverMixedIn_data()
     QTest::addColumn<QString>("stored");
 
     const QString gone = "Another user has deleted this record meanwhile. Nothing was saved.";
+    const QString changed = "Another user has changed this journal entry meanwhile. Nothing was saved.";
     QTest::newRow("the same line moved by the other user")
         << QStringList{"delete from generaljournaltransactions where TransactionId = 22",
                        "insert into generaljournaltransactions values (24, 7, 50, 0, 60, 'other')"}
-        << gone << "21/35/100.00/0.00/a | 23/49/0.00/40.00/c | 24/50/0.00/60.00/other";
+        << changed << "21/35/100.00/0.00/a | 23/49/0.00/40.00/c | 24/50/0.00/60.00/other";
     QTest::newRow("the entry deleted by the other user")
         << QStringList{"delete from generaljournal where GeneralJournalId = 7"} << gone << "";
     QTest::newRow("amounts changed by the other user would unbalance it")
         << QStringList{"update generaljournaltransactions set Debit = 120 where TransactionId = 21",
                        "update generaljournaltransactions set Credit = 80 where TransactionId = 22"}
-        << "Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved."
-        << "21/35/120.00/0.00/a | 22/36/0.00/80.00/b | 23/49/0.00/40.00/c";
+        << changed << "21/35/120.00/0.00/a | 22/36/0.00/80.00/b | 23/49/0.00/40.00/c";
 }
 
 // Two users edit entry 7: this editor moves line 22 to another account while the other

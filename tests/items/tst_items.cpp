@@ -198,6 +198,8 @@ private slots:
     void newItemWithPricesAndAConversion();
     void failedRowLeavesEverythingAsItWas_data();
     void failedRowLeavesEverythingAsItWas();
+    void categoryDeletedMeanwhile_data();
+    void categoryDeletedMeanwhile();
 };
 
 void tst_items::init()
@@ -681,6 +683,35 @@ void tst_items::failedRowLeavesEverythingAsItWas()
     QCOMPARE(TestSupport::queryValue("select count(*) from items").toInt(), itemId == 0 ? 2 : 1);
     QCOMPARE(TestSupport::queryValue("select count(*) from itemprices").toInt(), itemId == 0 ? 6 : 5);
     QCOMPARE(TestSupport::queryValue("select count(*) from itemuom").toInt(), 2);
+}
+
+void tst_items::categoryDeletedMeanwhile_data()
+{
+    QTest::addColumn<int>("id"); // 0: a new item
+    QTest::newRow("a new item") << 0;
+    QTest::newRow("a stored item moved to it") << 4;
+}
+
+// The item lists show an item only with its category: one saved under a category deleted
+// meanwhile would be stored and hidden from every list.
+void tst_items::categoryDeletedMeanwhile()
+{
+    QFETCH(int, id);
+    EXEC_SQL("insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) values "
+             "(4, 'R-1', 'Rice', 1, 1, b'1')");
+    frmItems editor(nullptr, id);
+    editor.show();
+    if (id == 0)
+        type(&editor, "txtItemName", "Hammer");
+    choose(combo(&editor, "cmbCategory"), "Tools");
+    EXEC_AS_OTHER_USER("delete from itemcategories where ItemCategoryId = 2");
+
+    click(&editor, "btnSave");
+
+    QVERIFY2(messageLog().endsWith(cDbSave::recordGoneText("the chosen category")), qPrintable(messageLog()));
+    QCOMPARE(TestSupport::queryValue("select group_concat(concat(ItemName, ' ', CategoryId)) from items").toString(),
+             QString("Rice 1"));
+    QCOMPARE(text(&editor, "cmbCategory"), QString("Tools"));
 }
 
 ZARPO_TEST_MAIN(tst_items)

@@ -1,5 +1,8 @@
 #include "core/db/dbsave.h"
 #include "core/system/globals.h"
+#include "items/frmCategories.h"
+#include "items/frmItems.h"
+#include "items/frmUOM.h"
 #include "partners/frmCustomers.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmEmployees.h"
@@ -37,31 +40,30 @@ std::unique_ptr<QDialog> openEditor(const QString &window, int id)
         return std::make_unique<frmPersons>(nullptr, id);
     if (window == "department")
         return std::make_unique<frmDepartments>(nullptr, id);
+    if (window == "item")
+        return std::make_unique<frmItems>(nullptr, id);
+    if (window == "category")
+        return std::make_unique<frmCategories>(nullptr, id);
+    if (window == "unit")
+        return std::make_unique<frmUOM>(nullptr, id);
     return std::make_unique<frmEmployees>(nullptr, id);
-}
-
-// A second user's session on the same company, as another program would hold it.
-QSqlDatabase otherUser()
-{
-    if (QSqlDatabase::contains("other"))
-        return QSqlDatabase::database("other");
-    QSqlDatabase db = QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "other");
-    db.open();
-    return db;
 }
 }
 
 // The editors of stored records against a second user and against unusual input: what
-// was typed is stored as typed, or refused with a word and kept in the form.
+// was typed is stored as typed, or refused with a word and kept in the form; a save never
+// undoes what another user saved since the record was loaded.
 class tst_editorinput : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanupTestCase();
     void recordDeletedByAnotherUser_data();
     void recordDeletedByAnotherUser();
+    void staleSaveIsRefused_data();
+    void staleSaveIsRefused();
+    void unchangedRecordSavesAgainAndAgain();
     void textStoredAsTypedOrRefused_data();
     void textStoredAsTypedOrRefused();
     void contactCardShowsMarkupAsText_data();
@@ -71,21 +73,9 @@ private slots:
 void tst_editorinput::init()
 {
     TestSupport::freshCompany();
-    if (QSqlDatabase::contains("other")) {
-        QSqlDatabase other = QSqlDatabase::database("other", false);
-        other.close();
-        other.setDatabaseName(dbName);
-        other.open();
-    }
     MessageRecorder::clear();
     EXEC_SQL("insert into persons (PersonId, PersonName, City) values (2, 'Sara', 'Alexandria'), (3, 'Omar', NULL)");
-}
-
-void tst_editorinput::cleanupTestCase()
-{
-    if (QSqlDatabase::contains("other"))
-        QSqlDatabase::database("other", false).close();
-    QSqlDatabase::removeDatabase("other");
+    EXEC_SQL("insert into itemcategories (ItemCategoryId, Category) values (1, 'Food')");
 }
 
 void tst_editorinput::recordDeletedByAnotherUser_data()
@@ -122,8 +112,7 @@ void tst_editorinput::recordDeletedByAnotherUser()
     auto *edit = editor->findChild<QLineEdit *>(field);
     edit->clear();
     QTest::keyClicks(edit, "Typed meanwhile");
-    QSqlQuery deletion(otherUser());
-    QVERIFY2(deletion.exec("delete from " + table), qPrintable(deletion.lastError().text()));
+    EXEC_AS_OTHER_USER("delete from " + table);
 
     click(editor.get(), "btnSave");
 
@@ -135,6 +124,107 @@ void tst_editorinput::recordDeletedByAnotherUser()
     QCOMPARE(TestSupport::queryValue("select count(*) from persons where PersonName = 'Typed meanwhile'").toInt(), 0);
     QCOMPARE(edit->text(), QString("Typed meanwhile"));
     QVERIFY(editor->isVisible());
+}
+
+void tst_editorinput::staleSaveIsRefused_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QString>("stored"); // what the other user saved, read back
+    QTest::addColumn<QString>("thisRecord");
+    QTest::newRow("customer renamed") << "customer"
+                                      << "insert into customers (CustomerId, CustomerName, CustomerPersonId, "
+                                         "IsActive) values (4, 'Nile', 2, b'1')"
+                                      << 4 << "txtCustomerName" << "update customers set CustomerName = 'Theirs'"
+                                      << "select CustomerName from customers" << "this customer";
+    QTest::newRow("customer's notes") << "customer"
+                                      << "insert into customers (CustomerId, CustomerName, CustomerPersonId, "
+                                         "IsActive) values (4, 'Nile', 2, b'1')"
+                                      << 4 << "txtCustomerName" << "update customers set Notes = 'Theirs'"
+                                      << "select Notes from customers" << "this customer";
+    QTest::newRow("vendor renamed") << "vendor"
+                                    << "insert into vendors (VendorId, VendorName, IsActive) values (4, 'Nile', b'1')"
+                                    << 4 << "txtVendorName" << "update vendors set VendorName = 'Theirs'"
+                                    << "select VendorName from vendors" << "this vendor";
+    QTest::newRow("person's city") << "person" << "" << 3 << "txtName"
+                                   << "update persons set City = 'Theirs' where PersonId = 3"
+                                   << "select City from persons where PersonId = 3" << "this person";
+    QTest::newRow("department renamed") << "department" << "insert into departments values (4, 'Sales')" << 4
+                                        << "txtDepartment" << "update departments set Department = 'Theirs'"
+                                        << "select Department from departments" << "this department";
+    QTest::newRow("employee's characteristic")
+        << "employee"
+        << "insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive) values (4, 3, 'Clerk', b'1')"
+        << 4 << "txtJobTitle"
+        << "insert into characteristics (EmployeeId, Characteristic, Value) values (4, 'Theirs', 'x')"
+        << "select Characteristic from characteristics" << "this employee";
+    QTest::newRow("item's price") << "item"
+                                  << "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) "
+                                     "values (4, 'R-1', 'Rice', 1, 1, b'1')"
+                                  << 4 << "txtItemName"
+                                  << "insert into itemprices (ItemId, PriceTypeId, UOMId, Price) values (4, 1, 1, 9.99)"
+                                  << "select concat('Rice ', Price) from itemprices join items using (ItemId)"
+                                  << "this item";
+    QTest::newRow("category renamed") << "category"
+                                      << "insert into itemcategories (ItemCategoryId, Category) values (4, 'Dairy')"
+                                      << 4 << "txtCategory"
+                                      << "update itemcategories set Category = 'Theirs' where ItemCategoryId = 4"
+                                      << "select Category from itemcategories where ItemCategoryId = 4"
+                                      << "this category";
+    QTest::newRow("unit renamed") << "unit" << "insert into uom (UOMId, UOM) values (9, 'Box')" << 9 << "txtUOM"
+                                  << "update uom set UOM = 'Theirs' where UOMId = 9"
+                                  << "select UOM from uom where UOMId = 9" << "this unit of measure";
+}
+
+// Two users edit one record: the second save would write back what its window loaded,
+// and the first user's change would be lost without a word.
+void tst_editorinput::staleSaveIsRefused()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, fixture);
+    QFETCH(int, id);
+    QFETCH(QString, field);
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, stored);
+    QFETCH(QString, thisRecord);
+    if (!fixture.isEmpty())
+        EXEC_SQL(fixture);
+    std::unique_ptr<QDialog> editor = openEditor(window, id);
+    editor->show();
+    QLineEdit *edit = editor->findChild<QLineEdit *>(field);
+    edit->clear();
+    QTest::keyClicks(edit, "Typed meanwhile");
+    EXEC_AS_OTHER_USER(meanwhile);
+    const QString storedBefore = TestSupport::queryValue(stored).toString();
+
+    click(editor.get(), "btnSave");
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
+    QVERIFY2(MessageRecorder::last().text.endsWith(cDbSave::recordChangedText(thisRecord)), qPrintable(messageLog()));
+    QVERIFY(storedBefore.contains("Theirs") || storedBefore == "Rice 9.99");
+    QCOMPARE(TestSupport::queryValue(stored).toString(), storedBefore);
+    QCOMPARE(edit->text(), QString("Typed meanwhile"));
+    QVERIFY(editor->isVisible());
+}
+
+// What the editor itself saved is no other user's change: a record saved, opened again
+// and saved again is written each time.
+void tst_editorinput::unchangedRecordSavesAgainAndAgain()
+{
+    EXEC_SQL("insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (4, 'Nile', 2, b'1')");
+    for (const QString &name : {QString("First"), QString("Second")}) {
+        frmCustomers editor(nullptr, 4);
+        auto *field = editor.findChild<QLineEdit *>("txtCustomerName");
+        field->clear();
+        QTest::keyClicks(field, name);
+        click(&editor, "btnSave");
+        QCOMPARE(messageLog(), QString());
+        QCOMPARE(TestSupport::queryValue("select CustomerName from customers").toString(), name);
+    }
 }
 
 void tst_editorinput::textStoredAsTypedOrRefused_data()

@@ -285,7 +285,7 @@ void tst_purchaseorder::anotherUsersChangeIsRefused_data()
     QTest::newRow("a line added")
         << "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, Price) "
            "select max(PurchaseOrderId), 2, 1, 1, 1, 1 from purchaseorder"
-        << "Another user has changed this document meanwhile. Nothing was saved.";
+        << "Another user has changed this purchase order meanwhile. Nothing was saved.";
 }
 
 void tst_purchaseorder::anotherUsersChangeIsRefused()

@@ -23,6 +23,8 @@
 namespace TestSupport {
 
 namespace {
+// The connection of otherUser().
+const QString otherUserConnection = QStringLiteral("second user");
 std::unique_ptr<QTemporaryDir> folder;
 QString currentCompany;
 QString sqlError;
@@ -61,6 +63,10 @@ void initTestProgram()
 
 void cleanupTestProgram()
 {
+    if (QSqlDatabase::contains(otherUserConnection)) {
+        QSqlDatabase::database(otherUserConnection, false).close();
+        QSqlDatabase::removeDatabase(otherUserConnection);
+    }
     if (!currentCompany.isEmpty() && QSqlDatabase::database().isOpen())
         dropDatabase(currentCompany);
     currentCompany.clear();
@@ -183,6 +189,30 @@ bool execSqlOnSecondConnection(const QString &sql)
 QString lastSqlError()
 {
     return sqlError;
+}
+
+QSqlDatabase otherUser()
+{
+    QSqlDatabase db = QSqlDatabase::contains(otherUserConnection)
+                          ? QSqlDatabase::database(otherUserConnection, false)
+                          : QSqlDatabase::cloneDatabase(QSqlDatabase::database(), otherUserConnection);
+    if (!db.isOpen() || db.databaseName() != currentCompany) {
+        db.close();
+        db.setDatabaseName(currentCompany);
+        if (!db.open())
+            qFatal("Cannot open the second user's session: %s", qPrintable(db.lastError().text()));
+        QSqlQuery(db).exec(QStringLiteral("SET NAMES utf8mb4"));
+    }
+    return db;
+}
+
+bool execAsOtherUser(const QString &sql)
+{
+    QSqlQuery query(otherUser());
+    if (query.exec(sql))
+        return true;
+    sqlError = query.lastError().text() + QStringLiteral(" in: ") + sql;
+    return false;
 }
 
 QVariant queryValue(const QString &sql)

@@ -55,6 +55,14 @@ bool execSql(const QString &sql);
     QVERIFY2(TestSupport::execSqlOnSecondConnection(sql), qPrintable(TestSupport::lastSqlError()))
 bool execSqlOnSecondConnection(const QString &sql);
 QString lastSqlError();
+
+// A second user's session on the current company, as another program would hold it:
+// opened at its first use, and moved to each fresh company. What it commits, the
+// windows of the test find stored.
+QSqlDatabase otherUser();
+// Runs a statement in that session; fails the test on error.
+#define EXEC_AS_OTHER_USER(sql) QVERIFY2(TestSupport::execAsOtherUser(sql), qPrintable(TestSupport::lastSqlError()))
+bool execAsOtherUser(const QString &sql);
 // The first column of the first row, or an invalid QVariant.
 QVariant queryValue(const QString &sql);
 

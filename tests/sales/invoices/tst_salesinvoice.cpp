@@ -1,6 +1,7 @@
 #include "core/db/dbsave.h"
 #include "core/system/globals.h"
 #include "core/system/seams.h"
+#include "core/widgets/direction.h"
 #include "sales/invoices/frmSalesInvoice.h"
 #include "sales/invoices/invoicepage.h"
 #include "sales/orders/salesgrid.h"
@@ -347,8 +348,10 @@ void tst_salesinvoice::refundedLineIsNotRemoved()
     MessageRecorder::clear();
     click(&invoice, "btnSave");
 
-    QCOMPARE(messageLog(), messageEntry(Messages::Critical,
-                                        "A removed line has been refunded and cannot be deleted. Nothing was saved."));
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, msgInsertFailed + "\nThe removed line ("
+                                                                + Direction::isolated("Tea")
+                                                                + ") has been refunded: 1 of it taken back. It "
+                                                                  "cannot be removed. Nothing was saved."));
     QCOMPARE(storedLines(), stored);
     QCOMPARE(state(&invoice), QString("edit"));
     QCOMPARE(shownLines(&invoice), QString("Rice 2 2.50 0.00 0.00 5.00"));

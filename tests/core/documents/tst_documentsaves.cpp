@@ -1,0 +1,416 @@
+#include "core/db/dbsave.h"
+#include "core/system/globals.h"
+#include "core/widgets/direction.h"
+#include "purchasing/frmPurchaseInvoice.h"
+#include "purchasing/frmPurchaseOrder.h"
+#include "purchasing/purchasegrid.h"
+#include "sales/invoices/frmSalesInvoice.h"
+#include "sales/orders/frmSalesOrder.h"
+#include "sales/orders/frmSalesQuote.h"
+#include "sales/orders/salesgrid.h"
+#include "tests/support/documentfixtures.h"
+#include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTableView>
+
+#include <memory>
+
+using TestSupport::MessageRecorder;
+using TestSupport::messageLog;
+
+namespace {
+// One stored document of each kind, each with a line of Rice × 2 at 2.50 (the sales
+// invoice and the purchase invoice with Rice × 5), for customer Acme or vendor Farm, from
+// the main warehouse; customer Beta, vendor Mill and Tea belong to no document.
+const char *fixture[] = {
+    "update warehouses set WarehouseName = 'Main', City = 'Cairo' where WarehouseId = 1",
+    Fixture::aliceAndBob,
+    "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values "
+    "(1, 'Acme', 10, b'1'), (2, 'Beta', 11, b'1')",
+    "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values (1, 'Farm', 10, b'1'), "
+    "(2, 'Mill', 11, b'1')",
+    Fixture::foodCategory,
+    Fixture::riceAndTea,
+    Fixture::riceAndTeaPrices,
+    "insert into salesquote (SalesQuoteId, SalesQuoteNo, EmployeeId, CustomerId, Date, ShipDate, Subtotal, Freight, "
+    "Total) values (1, 'Q-1', 1, 1, '2026-01-05', '2026-01-05', 5, 0, 5)",
+    "insert into salesquotedetails (SalesQuoteId, ItemId, Quantity, UOMId, PriceTypeId, BasePrice, Discount, Tax, "
+    "Price) values (1, 1, 2, 1, 1, 2.50, 0, 0, 5)",
+    "insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, CustomerId, Date, ShipDate, Subtotal, Freight, "
+    "Total, PaymentMethod, DepositPaid) values (1, 'O-1', 1, 1, '2026-01-05', '2026-01-05', 5, 0, 5, '0', 1)",
+    "insert into salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId, PriceTypeId, BasePrice, Discount, Tax, "
+    "Price) values (1, 1, 2, 1, 1, 2.50, 0, 0, 5)",
+    "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, WarehouseId, EmployeeId, CustomerId, Date, ShipDate, "
+    "Subtotal, Freight, Total, PaymentMethod, DepositPaid) values "
+    "(1, 'I-1', 1, 1, 1, '2026-01-05', '2026-01-05', 12.50, 0, 12.50, '0', 0)",
+    "insert into salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, Quantity, UOMId, PriceTypeId, "
+    "BasePrice, Discount, Tax, Price) values (1, 1, 1, 5, 1, 1, 2.50, 0, 0, 12.50)",
+    "insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, ShipToWarehouseID, "
+    "ShipDate, Subtotal, Freight, Total) values (1, 'PO-1', 1, 1, '2026-01-05', 1, '2026-01-05', 5, 0, 5)",
+    "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, Discount, Tax, Price) "
+    "values (1, 1, 2, 1, 2.50, 0, 0, 5)",
+    "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, VendorId, Date, "
+    "ShipToWarehouseID, ShipDate, Subtotal, Freight, Total, PaymentMethod, DepositPaid) values "
+    "(1, 'PI-1', 1, 1, '2026-01-05', 1, '2026-01-05', 12.50, 0, 12.50, '0', 0)",
+    "insert into purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, Quantity, UOMId, "
+    "BasePrice, Discount, Tax, Price) values (1, 1, 1, 5, 1, 2.50, 0, 0, 12.50)",
+};
+
+std::unique_ptr<QDialog> openWindow(const QString &window)
+{
+    if (window == "quote")
+        return std::make_unique<frmSalesQuote>(nullptr);
+    if (window == "order")
+        return std::make_unique<frmSalesOrder>(nullptr);
+    if (window == "invoice")
+        return std::make_unique<frmSalesInvoice>(nullptr);
+    if (window == "purchase order")
+        return std::make_unique<frmPurchaseOrder>(nullptr);
+    return std::make_unique<frmPurchaseInvoice>(nullptr);
+}
+
+// The header table of each window, and the number of its stored document.
+QString headerTable(const QString &window)
+{
+    if (window == "quote")
+        return "salesquote";
+    if (window == "order")
+        return "salesorder";
+    if (window == "invoice")
+        return "salesinvoice";
+    return window == "purchase order" ? "purchaseorder" : "purchaseinvoice";
+}
+
+QString storedNumber(const QString &window)
+{
+    if (window == "quote")
+        return "Q-1";
+    if (window == "order")
+        return "O-1";
+    if (window == "invoice")
+        return "I-1";
+    return window == "purchase order" ? "PO-1" : "PI-1";
+}
+
+
+QPlainTextEdit *comment(QWidget *window)
+{
+    return window->findChild<QPlainTextEdit *>("txtComment");
+}
+
+// The stored document's header and lines, every column, to show that nothing of them moved.
+QString storedDocument(const QString &window)
+{
+    const QString header = headerTable(window);
+    QSqlQuery query;
+    QStringList rows;
+    for (const QString &sql : {QString("select * from %1 order by 1").arg(header),
+                               QString("select * from %1details order by 1").arg(header)}) {
+        query.exec(sql);
+        while (query.next()) {
+            QStringList values;
+            for (int column = 0; column < query.record().count(); ++column)
+                values << (query.value(column).isNull() ? "NULL" : query.value(column).toString());
+            rows << values.join('|');
+        }
+    }
+    return rows.join(" / ");
+}
+} // namespace
+
+// What the document windows' saves do alike when another user works on the same
+// documents, or on the records they refer to, at the same time.
+class tst_documentsaves : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void staleSaveIsRefused_data();
+    void staleSaveIsRefused();
+    void lineNotShownStaysAndSaves_data();
+    void lineNotShownStaysAndSaves();
+    void refundedLineIsKept_data();
+    void refundedLineIsKept();
+    void salesOrderIsInvoicedOnce();
+    void purchaseOrderMayBeInvoicedTwiceButMustBeThere();
+    void chosenRecordDeletedMeanwhile_data();
+    void chosenRecordDeletedMeanwhile();
+};
+
+void tst_documentsaves::init()
+{
+    freshDocumentCompany(fixture);
+}
+
+void tst_documentsaves::staleSaveIsRefused_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QString>("thisDocument");
+    QTest::newRow("quote: its comment") << "quote" << "update salesquote set Comments = 'theirs'"
+                                        << "this sales quote";
+    QTest::newRow("quote: a line's quantity") << "quote" << "update salesquotedetails set Quantity = 3"
+                                              << "this sales quote";
+    QTest::newRow("order: its deposit") << "order" << "update salesorder set DepositPaid = 4" << "this sales order";
+    QTest::newRow("order: a line's price") << "order" << "update salesorderdetails set BasePrice = 2.40"
+                                           << "this sales order";
+    QTest::newRow("sales invoice: the deposit paid") << "invoice" << "update salesinvoice set DepositPaid = 12.50"
+                                                     << "this sales invoice";
+    QTest::newRow("sales invoice: a line's quantity") << "invoice" << "update salesinvoicedetails set Quantity = 4"
+                                                      << "this sales invoice";
+    QTest::newRow("sales invoice: a payment recorded")
+        << "invoice" << "insert into salespayments (SalesInvoiceId, PaymentDate, PaymentMethod, Amount) values "
+                        "(1, '2026-01-06', '0', 12.50)"
+        << "this sales invoice";
+    QTest::newRow("purchase order: its comment") << "purchase order" << "update purchaseorder set Comments = 'theirs'"
+                                                 << "this purchase order";
+    QTest::newRow("purchase invoice: the deposit paid")
+        << "purchase invoice" << "update purchaseinvoice set DepositPaid = 12.50" << "this purchase invoice";
+    QTest::newRow("purchase invoice: a payment recorded")
+        << "purchase invoice" << "insert into purchasepayments (PurchaseInvoiceId, PaymentDate, PaymentMethod, "
+                                 "Amount) values (1, '2026-01-06', '0', 12.50)"
+        << "this purchase invoice";
+}
+
+// The second save would write back the header and lines it loaded: a payment, a deposit or
+// a line another user saved meanwhile would be undone without a word.
+void tst_documentsaves::staleSaveIsRefused()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, thisDocument);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    QCOMPARE(state(document.get()), QString("edit"));
+    comment(document.get())->setPlainText("mine");
+    EXEC_AS_OTHER_USER(meanwhile);
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+
+    click(document.get(), "btnSave");
+
+    QVERIFY2(messageLog().endsWith(cDbSave::recordChangedText(thisDocument)), qPrintable(messageLog()));
+    QCOMPARE(storedDocument(window), stored);
+    QCOMPARE(comment(document.get())->toPlainText(), QString("mine"));
+    QCOMPARE(state(document.get()), QString("edit"));
+}
+
+void tst_documentsaves::lineNotShownStaysAndSaves_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("hiddenLine");
+    QTest::newRow("quote") << "quote"
+                           << "insert into salesquotedetails (SalesQuoteId, ItemId, Quantity) values (1, 2, 1)";
+    QTest::newRow("order") << "order"
+                           << "insert into salesorderdetails (SalesOrderId, ItemId, Quantity) values (1, 2, 1)";
+    QTest::newRow("purchase order")
+        << "purchase order" << "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity) values (1, 2, 1)";
+}
+
+// A line of an item without prices is stored without unit or price type; the window
+// cannot show it, but it is the document's all the same, and its count must not make
+// every save look like another user's change.
+void tst_documentsaves::lineNotShownStaysAndSaves()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, hiddenLine);
+    EXEC_SQL(hiddenLine);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    QCOMPARE(lines(document.get())->rowCount(), 2);
+    comment(document.get())->setPlainText("mine");
+
+    click(document.get(), "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(QString("select Comments from %1").arg(headerTable(window))).toString(),
+             QString("mine"));
+    QCOMPARE(TestSupport::queryValue(QString("select count(*) from %1details").arg(headerTable(window))).toInt(), 2);
+}
+
+void tst_documentsaves::refundedLineIsKept_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("column"); // -1: the line removed
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("refusal"); // empty: saved
+    const QString changed = "Line 1 (%1) has been refunded: 3 of it taken back.";
+    const QString removed = "The removed line (%1) has been refunded: 3 of it taken back. It cannot be removed.";
+    for (const QString &window : {QString("invoice"), QString("purchase invoice")}) {
+        const bool sales = window == "invoice";
+        const int quantity = sales ? int(SalesLine::Quantity) : int(PurchaseLine::Quantity);
+        QTest::addRow("%s: quantity below the refunded", qPrintable(window)) << window << quantity << QVariant(2)
+                                                                             << changed;
+        QTest::addRow("%s: quantity down to the refunded", qPrintable(window)) << window << quantity << QVariant(3)
+                                                                               << QString();
+        QTest::addRow("%s: another unit", qPrintable(window))
+            << window << (sales ? int(SalesLine::UomId) : int(PurchaseLine::UomId)) << QVariant(2) << changed;
+        QTest::addRow("%s: another item", qPrintable(window))
+            << window << (sales ? int(SalesLine::ItemId) : int(PurchaseLine::ItemId)) << QVariant(2) << changed;
+        QTest::addRow("%s: the line removed", qPrintable(window)) << window << -1 << QVariant() << removed;
+    }
+}
+
+// A refund counts in its invoice line's unit and item: the line can no longer hold less
+// than was taken back of it, else stock and the money owed back go wrong.
+void tst_documentsaves::refundedLineIsKept()
+{
+    QFETCH(QString, window);
+    QFETCH(int, column);
+    QFETCH(QVariant, value);
+    QFETCH(QString, refusal);
+    const QString side = window == "invoice" ? "sales" : "purchase";
+    EXEC_SQL(QString("insert into %1refund (%1RefundId, %1InvoiceId, Date, SubTotal, Total) values "
+                     "(1, 1, '2026-01-07', 7.50, 7.50)").arg(side));
+    EXEC_SQL(QString("insert into %1refunddetails (%1RefundId, %1InvoiceDetailsId, ItemId, Quantity, UOMId, "
+                     "BasePrice, Price) values (1, 1, 1, 3, 1, 2.50, 7.50)").arg(side));
+    // A second line, so that the invoice keeps one when the first is removed.
+    EXEC_SQL(QString("insert into %1invoicedetails (%1InvoiceDetailsId, %1InvoiceId, ItemId, Quantity, UOMId, "
+                     "BasePrice, Price) values (2, 1, 2, 1, 1, 19.99, 19.99)").arg(side));
+    if (side == "sales")
+        EXEC_SQL("update salesinvoicedetails set PriceTypeId = 1 where SalesInvoiceDetailsId = 2");
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    if (column < 0) {
+        document->findChild<QTableView *>("tblItems")->setCurrentIndex(lines(document.get())->index(0, 1));
+        MessageRecorder::answerNext(QMessageBox::Yes);
+        click(document.get(), "btnRemoveItem");
+    } else {
+        writeCell(document.get(), 0, column, value);
+    }
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+
+    click(document.get(), "btnSave");
+
+    if (refusal.isEmpty()) {
+        QCOMPARE(messageLog(), QString());
+        QCOMPARE(TestSupport::queryValue(QString("select Quantity from %1invoicedetails where %1InvoiceDetailsId = 1")
+                                             .arg(side)).toInt(), 3);
+        return;
+    }
+    QVERIFY2(messageLog().contains(refusal.arg(Direction::isolated("Rice")))
+                 && messageLog().endsWith("Nothing was saved."),
+             qPrintable(messageLog()));
+    QCOMPARE(storedDocument(window), stored);
+    QCOMPARE(state(document.get()), QString("edit"));
+}
+
+// Search Order finds an order not yet invoiced; two windows may both find it before
+// either saves. Its deposit must count on one invoice only.
+void tst_documentsaves::salesOrderIsInvoicedOnce()
+{
+    frmSalesInvoice first(nullptr);
+    frmSalesInvoice second(nullptr);
+    for (frmSalesInvoice *invoice : {&first, &second}) {
+        invoice->show();
+        choose(combo(invoice, "cmbWarehouse"), "Main: Cairo");
+        searchByNumber(invoice, "txtSalesOrderNo", "O-1", "btnSearchOrder");
+    }
+    QCOMPARE(messageLog(), QString());
+
+    click(&first, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    click(&second, "btnSave");
+
+    QVERIFY2(messageLog().endsWith("Another invoice has been made from this sales order meanwhile. Nothing was saved."),
+             qPrintable(messageLog()));
+    QCOMPARE(TestSupport::queryValue("select count(*) from salesinvoice where SalesOrderId = 1").toInt(), 1);
+    QCOMPARE(state(&second), QString("add"));
+    QCOMPARE(text(&second, "txtSalesOrderNo"), QString("O-1"));
+}
+
+// A purchase order may be made into several invoices; the one an invoice names must be
+// there when it is saved.
+void tst_documentsaves::purchaseOrderMayBeInvoicedTwiceButMustBeThere()
+{
+    frmPurchaseInvoice first(nullptr);
+    frmPurchaseInvoice second(nullptr);
+    frmPurchaseInvoice third(nullptr);
+    for (frmPurchaseInvoice *invoice : {&first, &second, &third}) {
+        invoice->show();
+        choose(combo(invoice, "cmbWarehouses"), "Main");
+        searchByNumber(invoice, "txtPurchaseOrderNo", "PO-1", "btnSearchOrder");
+    }
+    click(&first, "btnSave");
+    click(&second, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue("select count(*) from purchaseinvoice where PurchaseOrderId = 1").toInt(), 2);
+
+    EXEC_AS_OTHER_USER("insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId) "
+                   "values (2, 'PO-2', 1, 1)");
+    EXEC_AS_OTHER_USER("insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, Price) "
+                   "values (2, 2, 1, 1, 19.99, 19.99)");
+    searchByNumber(&third, "txtPurchaseOrderNo", "PO-2", "btnSearchOrder");
+    EXEC_AS_OTHER_USER("delete from purchaseorder where PurchaseOrderId = 2");
+    click(&third, "btnSave");
+
+    QVERIFY2(messageLog().endsWith(cDbSave::recordGoneText("the purchase order this invoice is made from")),
+             qPrintable(messageLog()));
+    QCOMPARE(TestSupport::queryValue("select count(*) from purchaseinvoice").toInt(), 3);
+}
+
+void tst_documentsaves::chosenRecordDeletedMeanwhile_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("combo"); // empty: the first line's item changed to Tea
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("deletion");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("quote: its customer") << "quote" << "cmbCustomer" << "Beta: Bob Person"
+                                         << "delete from customers where CustomerId = 2" << "the chosen customer";
+    QTest::newRow("order: an item") << "order" << "" << "" << "delete from items where ItemId = 2"
+                                    << "an item of the lines";
+    QTest::newRow("sales invoice: its warehouse") << "invoice" << "cmbWarehouse" << "Warehouse: "
+                                                  << "delete from warehouses where WarehouseId = 2"
+                                                  << "the chosen warehouse";
+    QTest::newRow("sales invoice: an item") << "invoice" << "" << "" << "delete from items where ItemId = 2"
+                                            << "an item of the lines";
+    QTest::newRow("purchase order: its vendor") << "purchase order" << "cmbVendor" << "Mill: Bob Person"
+                                                << "delete from vendors where VendorId = 2" << "the chosen vendor";
+    QTest::newRow("purchase invoice: its warehouse") << "purchase invoice" << "cmbWarehouses" << "Warehouse"
+                                                     << "delete from warehouses where WarehouseId = 2"
+                                                     << "the chosen warehouse";
+}
+
+// The server's own refusal of a reference to a deleted row reads as a failed insert; the
+// user is told what another user deleted, and keeps what was typed.
+void tst_documentsaves::chosenRecordDeletedMeanwhile()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, combo);
+    QFETCH(QString, entry);
+    QFETCH(QString, deletion);
+    QFETCH(QString, what);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    if (combo.isEmpty())
+        writeCell(document.get(), 0, window.startsWith("purchase") ? int(PurchaseLine::ItemId) : int(SalesLine::ItemId),
+                  2);
+    else
+        choose(::combo(document.get(), qPrintable(combo)), entry);
+    EXEC_AS_OTHER_USER(deletion);
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+
+    click(document.get(), "btnSave");
+
+    QVERIFY2(messageLog().endsWith(cDbSave::recordGoneText(what)), qPrintable(messageLog()));
+    QCOMPARE(storedDocument(window), stored);
+    QCOMPARE(state(document.get()), QString("edit"));
+}
+
+ZARPO_TEST_MAIN(tst_documentsaves)
+#include "tst_documentsaves.moc"
