@@ -372,7 +372,7 @@ void tst_documentsaves::chosenRecordDeletedMeanwhile_data()
                                          << "delete from customers where CustomerId = 2" << "the chosen customer";
     QTest::newRow("order: an item") << "order" << "" << "" << "delete from items where ItemId = 2"
                                     << "an item of the lines";
-    QTest::newRow("sales invoice: its warehouse") << "invoice" << "cmbWarehouse" << "Warehouse: "
+    QTest::newRow("sales invoice: its warehouse") << "invoice" << "cmbWarehouse" << "Warehouse"
                                                   << "delete from warehouses where WarehouseId = 2"
                                                   << "the chosen warehouse";
     QTest::newRow("sales invoice: an item") << "invoice" << "" << "" << "delete from items where ItemId = 2"
