@@ -33,7 +33,8 @@ const int costColumn = 8;
 // year of 170,000 lines): purchases and sales of an item in a group of units in date
 // order, a purchase before a sale of its own day, each carrying the largest key so far of
 // the purchases before it. A key is the purchase's day and then its line, so the largest
-// is the newest day's last line.
+// is the newest day's last line. The sold unit's factor rides along from the pass, so
+// the conversions are looked up once more only for the purchase found.
 QString salesProfitSql()
 {
     const QString lineCost = QStringLiteral(
@@ -46,15 +47,15 @@ QString salesProfitSql()
                "SELECT salesinvoice.SalesInvoiceNo, salesinvoice.`Date`, salesinvoicedetails.ItemId, items.ItemName, "
                "salesinvoicedetails.UOMId, uom.UOM, salesinvoicedetails.Price, salesinvoicedetails.Quantity, "
                "IFNULL(ROUND(CASE WHEN purchaseinvoicedetails.UOMId = salesinvoicedetails.UOMId THEN %2 "
-               "ELSE (%2) * IFNULL(soldmeasure.Factor, 1) / IFNULL(boughtmeasure.Factor, 1) END, 2), 0) AS PurchasePrice "
-               "FROM (SELECT movements.SalesInvoiceDetailsId, MAX(movements.PurchaseKey) OVER ("
+               "ELSE (%2) * IFNULL(sold.SoldFactor, 1) / IFNULL(boughtmeasure.Factor, 1) END, 2), 0) AS PurchasePrice "
+               "FROM (SELECT movements.SalesInvoiceDetailsId, movements.SoldFactor, MAX(movements.PurchaseKey) OVER ("
                "PARTITION BY movements.ItemId, movements.GroupUOMId "
                "ORDER BY movements.`Date`, movements.SalesInvoiceDetailsId IS NOT NULL ROWS UNBOUNDED PRECEDING) "
                "AS LatestPurchase "
                "FROM (SELECT purchaseinvoicedetails.ItemId, "
                "IFNULL(measures.GroupUOMId, purchaseinvoicedetails.UOMId) AS GroupUOMId, purchaseinvoice.`Date`, "
                "TO_DAYS(purchaseinvoice.`Date`) * 100000000000 + purchaseinvoicedetails.PurchaseInvoiceDetailsId "
-               "AS PurchaseKey, NULL AS SalesInvoiceDetailsId "
+               "AS PurchaseKey, NULL AS SalesInvoiceDetailsId, NULL AS SoldFactor "
                "FROM purchaseinvoicedetails "
                "INNER JOIN purchaseinvoice ON purchaseinvoicedetails.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId "
                "LEFT JOIN %1 AS measures ON measures.ItemId = purchaseinvoicedetails.ItemId "
@@ -62,7 +63,7 @@ QString salesProfitSql()
                "WHERE purchaseinvoice.`Date` <= :DateTo "
                "UNION ALL "
                "SELECT salesinvoicedetails.ItemId, IFNULL(measures.GroupUOMId, salesinvoicedetails.UOMId), "
-               "salesinvoice.`Date`, NULL, salesinvoicedetails.SalesInvoiceDetailsId "
+               "salesinvoice.`Date`, NULL, salesinvoicedetails.SalesInvoiceDetailsId, measures.Factor "
                "FROM salesinvoice "
                "INNER JOIN salesinvoicedetails ON salesinvoice.SalesInvoiceId = salesinvoicedetails.SalesInvoiceId "
                "LEFT JOIN %1 AS measures ON measures.ItemId = salesinvoicedetails.ItemId "
@@ -74,9 +75,7 @@ QString salesProfitSql()
                "INNER JOIN uom ON salesinvoicedetails.UOMId = uom.UOMId "
                "LEFT JOIN purchaseinvoicedetails "
                "ON purchaseinvoicedetails.PurchaseInvoiceDetailsId = sold.LatestPurchase % 100000000000 "
-               "LEFT JOIN %1 AS soldmeasure ON soldmeasure.ItemId = salesinvoicedetails.ItemId "
-               "AND soldmeasure.UOMId = salesinvoicedetails.UOMId "
-               "LEFT JOIN %1 AS boughtmeasure ON boughtmeasure.ItemId = purchaseinvoicedetails.ItemId "
+                              "LEFT JOIN %1 AS boughtmeasure ON boughtmeasure.ItemId = purchaseinvoicedetails.ItemId "
                "AND boughtmeasure.UOMId = purchaseinvoicedetails.UOMId "
                "ORDER BY salesinvoice.`Date`, salesinvoice.SalesInvoiceId, salesinvoicedetails.SalesInvoiceDetailsId")
         .arg(QLatin1String(unitMeasuresTable), lineCost);
