@@ -8,7 +8,9 @@
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -138,6 +140,8 @@ private slots:
     void balancesFitTheirCellsAtTheDefaultSize();
     void phoneKeepsItsDigitOrderInARightToLeftGrid_data();
     void phoneKeepsItsDigitOrderInARightToLeftGrid();
+    void arabicPanelPaintsThePhoneInItsOrder_data();
+    void arabicPanelPaintsThePhoneInItsOrder();
     void itemsOnOpenOrders_data();
     void itemsOnOpenOrders();
     void tabsAndButtonsRefreshTheirPanels_data();
@@ -449,6 +453,56 @@ void tst_homepanels::phoneKeepsItsDigitOrderInARightToLeftGrid()
 
     const QList<qreal> x = laidOutAt(shown, Qt::RightToLeft, {shown.indexOf("0100"), shown.indexOf("1234")}, view->font());
     QVERIFY2(x.at(0) < x.at(1), qPrintable(shown));
+}
+
+void tst_homepanels::arabicPanelPaintsThePhoneInItsOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("refresh");
+
+    QTest::newRow("customers") << "tblCustomers" << "btnCustomersRefresh";
+    QTest::newRow("vendors") << "tblVendors" << "btnVendorsRefresh";
+}
+
+// Read from the painted pixels: where the country code lands against the last digit.
+void tst_homepanels::arabicPanelPaintsThePhoneInItsOrder()
+{
+    freshStart();
+    QFETCH(QString, name);
+    QFETCH(QString, refresh);
+    // Long names crowd the panel's fixed width, as a company's do.
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName, Phone1) VALUES "
+             "(2, 'Abdel Rahman Mahmoud El Sayed', '+44 161 8148903')");
+    EXEC_SQL("INSERT INTO customers (CustomerId, CustomerName, CustomerPersonId) VALUES "
+             "(1, 'Pharaoh Import & Export Trading', 2)");
+    EXEC_SQL("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES "
+             "(1, 'Pharaoh Import & Export Trading', 2)");
+    const TestSupport::InterfaceLanguage language(true);
+    QVERIFY(language.ready());
+    // As the program's start-up sets it in Arabic: painters start right to left.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+
+    frmMainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tabs(&window)->setCurrentIndex(name == "tblVendors" ? 1 : 2);
+    QTableView *view = grid(&window, name);
+    QTRY_VERIFY(view->isVisible());
+    const auto paintedWith = [&](const QString &phone) -> QImage {
+        if (!TestSupport::execSql(QString("UPDATE persons SET Phone1 = '%1' WHERE PersonId = 2").arg(phone)))
+            return QImage();
+        window.findChild<QToolButton *>(refresh)->click();
+        QCoreApplication::processEvents();
+        return rendered(view->viewport());
+    };
+    const QImage phone = paintedWith("+44 161 8148903");
+    const QPair<int, int> code = differingColumns(phone, paintedWith("+77 161 8148903"));
+    const QPair<int, int> last = differingColumns(phone, paintedWith("+44 161 8148900"));
+    const QString where = QString("+44 at %1..%2, the last digit at %3..%4")
+                              .arg(code.first).arg(code.second).arg(last.first).arg(last.second);
+    QVERIFY2(code.first >= 0 && last.first >= 0, qPrintable(where));
+    QVERIFY2(code.second < last.first, qPrintable(where));
 }
 
 void tst_homepanels::itemsOnOpenOrders_data()
