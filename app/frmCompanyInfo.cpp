@@ -11,7 +11,8 @@
 #include <QSqlQuery>
 
 frmCompanyInfo::frmCompanyInfo(QWidget *parent)
-    : QDialog(parent), ui(new Ui::frmCompanyInfo)
+    : QDialog(parent), ui(new Ui::frmCompanyInfo),
+      stored(QStringLiteral("companyinfo"), QStringLiteral("CompanyId"), tr("the company's details"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -21,7 +22,7 @@ frmCompanyInfo::frmCompanyInfo(QWidget *parent)
                        {{ui->txtCompanyName, QStringLiteral("CompanyName"), ui->label},
                         {ui->txtAddress, QStringLiteral("Address"), ui->label_2},
                         {ui->txtPhone, QStringLiteral("Phone"), ui->label_3}});
-    companyRowExists = loadCompanyInfo();
+    loadCompanyInfo();
 }
 
 frmCompanyInfo::~frmCompanyInfo()
@@ -29,18 +30,32 @@ frmCompanyInfo::~frmCompanyInfo()
     delete ui;
 }
 
-bool frmCompanyInfo::loadCompanyInfo()
+void frmCompanyInfo::loadCompanyInfo()
 {
     QSqlQuery query;
-    query.prepare(QStringLiteral("SELECT CompanyId, CompanyName, Address, Phone FROM companyinfo"));
-    if (!query.exec())
+    query.prepare(QStringLiteral("SELECT CompanyId FROM companyinfo ORDER BY CompanyId LIMIT 1"));
+    if (!query.exec()) {
         Messages::critical(this, msgCaption, query.lastError().text());
+        return;
+    }
     if (!query.next())
-        return false;
-    ui->txtCompanyName->setText(query.value(1).toString());
-    ui->txtAddress->setText(query.value(2).toString());
-    ui->txtPhone->setText(query.value(3).toString());
-    return true;
+        return;
+    const int id = query.value(0).toInt();
+    // Remembered before the fields are read: a change saved in between is refused at
+    // the save rather than undone by it.
+    stored.remember(id);
+    query.prepare(QStringLiteral("SELECT CompanyName, Address, Phone FROM companyinfo WHERE CompanyId = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec()) {
+        Messages::critical(this, msgCaption, query.lastError().text());
+        return;
+    }
+    if (!query.next())
+        return;
+    companyId = id;
+    ui->txtCompanyName->setText(query.value(0).toString());
+    ui->txtAddress->setText(query.value(1).toString());
+    ui->txtPhone->setText(query.value(2).toString());
 }
 
 void frmCompanyInfo::on_btnSave_clicked()
@@ -51,14 +66,14 @@ void frmCompanyInfo::on_btnSave_clicked()
     // more than one keeps them alike.
     cDbSave save;
     QSqlQuery query = save.prepare(
-        companyRowExists
+        companyId != 0
             ? QStringLiteral("UPDATE companyinfo SET CompanyName = :CompanyName , Address = :Address, Phone = :Phone")
             : QStringLiteral(
                   "INSERT INTO companyinfo (CompanyName, Address, Phone) VALUES (:CompanyName, :Address, :Phone)"));
     query.bindValue(QStringLiteral(":CompanyName"), textOrNull(ui->txtCompanyName->text()));
     query.bindValue(QStringLiteral(":Address"), textOrNull(ui->txtAddress->text()));
     query.bindValue(QStringLiteral(":Phone"), textOrNull(ui->txtPhone->text()));
-    save.execRecord(query, companyRowExists);
+    save.execRecord(query, stored, companyId);
     if (save.commit()) {
         close();
         return;

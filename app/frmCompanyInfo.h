@@ -1,6 +1,8 @@
 #ifndef FRMCOMPANYINFO_H
 #define FRMCOMPANYINFO_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -21,11 +23,12 @@ private slots:
     void on_btnSave_clicked();
 
 private:
-    bool loadCompanyInfo();
+    void loadCompanyInfo();
 
     Ui::frmCompanyInfo *ui;
-    // Decides between update and insert; a failed load counts as no row.
-    bool companyRowExists = false;
+    // The row shown; 0, and the save inserts, when there is none or the load failed.
+    int companyId = 0;
+    cStoredRecord stored; // the row as loaded, for the update to find it unchanged
 };
 
 #endif // FRMCOMPANYINFO_H

@@ -1034,7 +1034,12 @@
         <translation>الهاتف:</translation>
     </message>
     <message>
-        <location filename="../app/frmCompanyInfo.cpp" line="66"/>
+        <location filename="../app/frmCompanyInfo.cpp" line="15"/>
+        <source>the company&apos;s details</source>
+        <translation>بيانات الشركة</translation>
+    </message>
+    <message>
+        <location filename="../app/frmCompanyInfo.cpp" line="81"/>
         <source>Save failed:
 </source>
         <translation>فشل الحفظ:

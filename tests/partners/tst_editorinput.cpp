@@ -1,8 +1,13 @@
+#include "accounting/frmAccounts.h"
+#include "accounting/frmCurrencies.h"
+#include "accounting/frmFiscalYear.h"
+#include "app/frmCompanyInfo.h"
 #include "core/db/dbsave.h"
 #include "core/system/globals.h"
 #include "items/frmCategories.h"
 #include "items/frmItems.h"
 #include "items/frmUOM.h"
+#include "items/frmWarehouses.h"
 #include "partners/frmCustomers.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmEmployees.h"
@@ -10,6 +15,7 @@
 #include "partners/frmVendors.h"
 #include "tests/support/testsupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +52,16 @@ std::unique_ptr<QDialog> openEditor(const QString &window, int id)
         return std::make_unique<frmCategories>(nullptr, id);
     if (window == "unit")
         return std::make_unique<frmUOM>(nullptr, id);
+    if (window == "warehouse")
+        return std::make_unique<frmWarehouses>(nullptr, id);
+    if (window == "account")
+        return std::make_unique<frmAccounts>(nullptr, id);
+    if (window == "currency")
+        return std::make_unique<frmCurrencies>(nullptr, id);
+    if (window == "fiscal year")
+        return std::make_unique<frmFiscalYear>(nullptr, id);
+    if (window == "company")
+        return std::make_unique<frmCompanyInfo>(nullptr);
     return std::make_unique<frmEmployees>(nullptr, id);
 }
 }
@@ -177,6 +193,33 @@ void tst_editorinput::staleSaveIsRefused_data()
     QTest::newRow("unit renamed") << "unit" << "insert into uom (UOMId, UOM) values (9, 'Box')" << 9 << "txtUOM"
                                   << "update uom set UOM = 'Theirs' where UOMId = 9"
                                   << "select UOM from uom where UOMId = 9" << "this unit of measure";
+    QTest::newRow("warehouse's city") << "warehouse"
+                                      << "insert into warehouses (WarehouseId, WarehouseName, IsActive) "
+                                         "values (4, 'North', b'1')"
+                                      << 4 << "txtName" << "update warehouses set City = 'Theirs' where WarehouseId = 4"
+                                      << "select City from warehouses where WarehouseId = 4" << "this warehouse";
+    QTest::newRow("account renamed")
+        << "account"
+        << "insert into accounts (AccountId, AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
+           "ParentAccountId) values (900, '10900', 'Petty Cash', 'Petty', 1, 2, 34)"
+        << 900 << "txtAccount" << "update accounts set Description = 'Theirs' where AccountId = 900"
+        << "select Description from accounts where AccountId = 900" << "this account";
+    QTest::newRow("currency renamed") << "currency"
+                                      << "insert into currencies (CurrencyId, Currency, IsDefault) values (9, 'Dinar', 0)"
+                                      << 9 << "txtCurrency"
+                                      << "update currencies set Currency = 'Theirs' where CurrencyId = 9"
+                                      << "select Currency from currencies where CurrencyId = 9" << "this currency";
+    QTest::newRow("fiscal year's end") << "fiscal year"
+                                       << "insert into fiscalyear (FiscalYearId, `from`, `to`, IsClosed) values "
+                                          "(9, '2030-01-01', '2030-12-31', 0)"
+                                       << 9 << "chkClosed"
+                                       << "update fiscalyear set `to` = '2031-03-31' where FiscalYearId = 9"
+                                       << "select concat('Theirs ', `to`) from fiscalyear where FiscalYearId = 9"
+                                       << "this fiscal year";
+    QTest::newRow("company's phone") << "company"
+                                     << "insert into companyinfo (CompanyName, Phone) values ('Mine', '1')" << 0
+                                     << "txtCompanyName" << "update companyinfo set Phone = 'Theirs'"
+                                     << "select Phone from companyinfo" << "the company's details";
 }
 
 // Two users edit one record: the second save would write back what its window loaded,
@@ -194,9 +237,16 @@ void tst_editorinput::staleSaveIsRefused()
         EXEC_SQL(fixture);
     std::unique_ptr<QDialog> editor = openEditor(window, id);
     editor->show();
+    // A window without a text to type into (the fiscal year) has a box ticked instead.
     QLineEdit *edit = editor->findChild<QLineEdit *>(field);
-    edit->clear();
-    QTest::keyClicks(edit, "Typed meanwhile");
+    QCheckBox *box = editor->findChild<QCheckBox *>(field);
+    if (box) {
+        QVERIFY(!box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton);
+    } else {
+        edit->clear();
+        QTest::keyClicks(edit, "Typed meanwhile");
+    }
     EXEC_AS_OTHER_USER(meanwhile);
     const QString storedBefore = TestSupport::queryValue(stored).toString();
 
@@ -207,7 +257,10 @@ void tst_editorinput::staleSaveIsRefused()
     QVERIFY2(MessageRecorder::last().text.endsWith(cDbSave::recordChangedText(thisRecord)), qPrintable(messageLog()));
     QVERIFY(storedBefore.contains("Theirs") || storedBefore == "Rice 9.99");
     QCOMPARE(TestSupport::queryValue(stored).toString(), storedBefore);
-    QCOMPARE(edit->text(), QString("Typed meanwhile"));
+    if (box)
+        QVERIFY(box->isChecked());
+    else
+        QCOMPARE(edit->text(), QString("Typed meanwhile"));
     QVERIFY(editor->isVisible());
 }
 

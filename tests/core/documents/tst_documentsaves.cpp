@@ -3,8 +3,10 @@
 #include "core/widgets/direction.h"
 #include "purchasing/frmPurchaseInvoice.h"
 #include "purchasing/frmPurchaseOrder.h"
+#include "purchasing/frmPurchaseRefund.h"
 #include "purchasing/purchasegrid.h"
 #include "sales/invoices/frmSalesInvoice.h"
+#include "sales/invoices/frmSalesRefund.h"
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 #include "sales/orders/salesgrid.h"
@@ -73,6 +75,10 @@ std::unique_ptr<QDialog> openWindow(const QString &window)
         return std::make_unique<frmSalesInvoice>(nullptr);
     if (window == "purchase order")
         return std::make_unique<frmPurchaseOrder>(nullptr);
+    if (window == "sales refund")
+        return std::make_unique<frmSalesRefund>(nullptr);
+    if (window == "purchase refund")
+        return std::make_unique<frmPurchaseRefund>(nullptr);
     return std::make_unique<frmPurchaseInvoice>(nullptr);
 }
 
@@ -85,6 +91,8 @@ QString headerTable(const QString &window)
         return "salesorder";
     if (window == "invoice")
         return "salesinvoice";
+    if (window.endsWith("refund"))
+        return QString(window).remove(' ');
     return window == "purchase order" ? "purchaseorder" : "purchaseinvoice";
 }
 
@@ -96,7 +104,21 @@ QString storedNumber(const QString &window)
         return "O-1";
     if (window == "invoice")
         return "I-1";
+    // A refund is listed by its customer or vendor.
+    if (window == "sales refund")
+        return "Acme";
+    if (window == "purchase refund")
+        return "Farm";
     return window == "purchase order" ? "PO-1" : "PI-1";
+}
+
+// A refund of 3 of the first line of the stored invoice of `side` ("sales", "purchase").
+void storeRefund(const QString &side)
+{
+    EXEC_SQL(QString("insert into %1refund (%1RefundId, %1InvoiceId, EmployeeId, Date, SubTotal, Total) values "
+                     "(1, 1, 1, '2026-01-07', 7.50, 7.50)").arg(side));
+    EXEC_SQL(QString("insert into %1refunddetails (%1RefundId, %1InvoiceDetailsId, ItemId, Quantity, UOMId, "
+                     "BasePrice, Price) values (1, 1, 1, 3, 1, 2.50, 7.50)").arg(side));
 }
 
 
@@ -178,6 +200,14 @@ void tst_documentsaves::staleSaveIsRefused_data()
         << "purchase invoice" << "insert into purchasepayments (PurchaseInvoiceId, PaymentDate, PaymentMethod, "
                                  "Amount) values (1, '2026-01-06', '0', 12.50)"
         << "this purchase invoice";
+    QTest::newRow("sales refund: its comment") << "sales refund" << "update salesrefund set Comment = 'theirs'"
+                                               << "this refund";
+    QTest::newRow("sales refund: a line's quantity") << "sales refund" << "update salesrefunddetails set Quantity = 2"
+                                                     << "this refund";
+    QTest::newRow("purchase refund: its comment")
+        << "purchase refund" << "update purchaserefund set Comment = 'theirs'" << "this refund";
+    QTest::newRow("purchase refund: a line's quantity")
+        << "purchase refund" << "update purchaserefunddetails set Quantity = 2" << "this refund";
 }
 
 // The second save would write back the header and lines it loaded: a payment, a deposit or
@@ -187,6 +217,8 @@ void tst_documentsaves::staleSaveIsRefused()
     QFETCH(QString, window);
     QFETCH(QString, meanwhile);
     QFETCH(QString, thisDocument);
+    if (window.endsWith("refund"))
+        storeRefund(window.section(' ', 0, 0));
     std::unique_ptr<QDialog> document = openWindow(window);
     document->show();
     openStored(document.get(), storedNumber(window));
@@ -270,10 +302,7 @@ void tst_documentsaves::refundedLineIsKept()
     QFETCH(QVariant, value);
     QFETCH(QString, refusal);
     const QString side = window == "invoice" ? "sales" : "purchase";
-    EXEC_SQL(QString("insert into %1refund (%1RefundId, %1InvoiceId, Date, SubTotal, Total) values "
-                     "(1, 1, '2026-01-07', 7.50, 7.50)").arg(side));
-    EXEC_SQL(QString("insert into %1refunddetails (%1RefundId, %1InvoiceDetailsId, ItemId, Quantity, UOMId, "
-                     "BasePrice, Price) values (1, 1, 1, 3, 1, 2.50, 7.50)").arg(side));
+    storeRefund(side);
     // A second line, so that the invoice keeps one when the first is removed.
     EXEC_SQL(QString("insert into %1invoicedetails (%1InvoiceDetailsId, %1InvoiceId, ItemId, Quantity, UOMId, "
                      "BasePrice, Price) values (2, 1, 2, 1, 1, 19.99, 19.99)").arg(side));
