@@ -216,7 +216,7 @@
 <context>
     <name>accountbalances</name>
     <message>
-        <location filename="../reports/financial/accountbalances.cpp" line="241"/>
+        <location filename="../reports/financial/accountbalances.cpp" line="248"/>
         <source>Cost of Goods Sold</source>
         <translation>تكلفة البضاعة المباعة</translation>
     </message>
@@ -4823,37 +4823,37 @@
         <translation>الربح / الخسارة:</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="142"/>
         <source>Sales Invoice No.</source>
         <translation>رقم فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="142"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="142"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../reports/financial/frmSalesProfit.cpp" line="144"/>
+        <location filename="../reports/financial/frmSalesProfit.cpp" line="143"/>
         <source>Purchase Price</source>
         <translation>سعر الشراء</translation>
     </message>
