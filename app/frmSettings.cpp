@@ -1,6 +1,7 @@
 #include "app/frmSettings.h"
 #include "ui_frmSettings.h"
 
+#include "core/db/dbsave.h"
 #include "core/system/cXml.h"
 #include "core/widgets/comboboxes.h"
 #include "core/system/globals.h"
@@ -13,7 +14,8 @@
 #include <QSqlQuery>
 
 frmSettings::frmSettings(QWidget *parent)
-    : QDialog(parent), ui(new Ui::frmSettings)
+    : QDialog(parent), ui(new Ui::frmSettings),
+      stored(QStringLiteral("accountsdefaults"), QStringLiteral("AccountDefaultId"), tr("the default accounts"))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -67,6 +69,16 @@ void frmSettings::loadAccountDefaults()
         combo->setCurrentIndex(-1);
 
     QSqlQuery query;
+    if (!query.exec(QStringLiteral("SELECT AccountDefaultId FROM accountsdefaults ORDER BY AccountDefaultId LIMIT 1"))) {
+        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        return;
+    }
+    // Remembered before the accounts are read: another user's change saved in between is
+    // refused at the save rather than undone by it.
+    if (query.next()) {
+        defaultsId = query.value(0).toInt();
+        stored.remember(defaultsId);
+    }
     query.prepare(QStringLiteral(
         "SELECT AccountDefaultId, SalesAccId, SalesRefundAccId, PurchaseAccId,        PurchaseRefundAccId, "
         "PayrollAccId, AccountsReceivable, AccountsPayable,        SafeAccId, CheckAccId, CreditCardAccId "
@@ -162,8 +174,8 @@ bool frmSettings::everyAccountChosen()
 bool frmSettings::saveAccountDefaults()
 {
     // No WHERE clause: the table holds exactly one row, which this statement rewrites.
-    QSqlQuery query;
-    query.prepare(QStringLiteral(
+    cDbSave save;
+    QSqlQuery query = save.prepare(QStringLiteral(
         "UPDATE accountsdefaults SET    SalesAccId = :SalesAccId, SalesRefundAccId = :SalesRefundAccId,        "
         "PurchaseAccId = :PurchaseAccId,        PurchaseRefundAccId = :PurchaseRefundAccId, "
         "PayrollAccId = :PayrollAccId,        AccountsPayable = :AccountsPayable, "
@@ -179,9 +191,10 @@ bool frmSettings::saveAccountDefaults()
     query.bindValue(QStringLiteral(":CheckAccId"), ui->cmbCheck->currentData().toInt());
     query.bindValue(QStringLiteral(":CreditCardAccId"), ui->cmbCreditCard->currentData().toInt());
     query.bindValue(QStringLiteral(":PayrollAccId"), ui->cmbPayrollAcc->currentData().toInt());
-    if (query.exec())
+    save.execRecord(query, stored, defaultsId);
+    if (save.commit())
         return true;
-    Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + query.lastError().text());
+    Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
     return false;
 }
 

@@ -1,6 +1,8 @@
 #ifndef FRMSETTINGS_H
 #define FRMSETTINGS_H
 
+#include "core/db/storedrecord.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -38,6 +40,9 @@ private:
     Ui::frmSettings *ui;
     // The language the program starts in as the window found it; a change asks for a restart.
     QString loadedLanguage;
+    // The row of default accounts as the window loaded it, and its id (0: none stored).
+    cStoredRecord stored;
+    int defaultsId = 0;
 };
 
 #endif // FRMSETTINGS_H

@@ -5369,22 +5369,27 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="156"/>
+        <location filename="../app/frmSettings.cpp" line="18"/>
+        <source>the default accounts</source>
+        <translation>الحسابات الافتراضية</translation>
+    </message>
+    <message>
+        <location filename="../app/frmSettings.cpp" line="168"/>
         <source>Choose an account in every box of the Accounts tab.</source>
         <translation>اختر حساباً في كل خانة من صفحة الحسابات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="198"/>
+        <location filename="../app/frmSettings.cpp" line="211"/>
         <source>The settings could not be saved in the settings file.</source>
         <translation>تعذّر حفظ الإعدادات في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="206"/>
+        <location filename="../app/frmSettings.cpp" line="219"/>
         <source>UI language has changed, that requires the application to restart. Would you like to restart it now?</source>
         <translation>تغيّرت لغة الواجهة، ويتطلب ذلك إعادة تشغيل البرنامج. هل تريد إعادة تشغيله الآن؟</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="210"/>
+        <location filename="../app/frmSettings.cpp" line="223"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>

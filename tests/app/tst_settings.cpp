@@ -1,5 +1,6 @@
 #include "core/system/cXml.h"
 #include "app/frmSettings.h"
+#include "core/db/dbsave.h"
 #include "core/system/globals.h"
 #include "core/system/seams.h"
 #include "tests/support/testsupport.h"
@@ -65,6 +66,7 @@ private slots:
     void saveRoundTrips();
     void accountWithoutAChoiceIsRefused();
     void failedSaveIsReportedAndKeepsTheWindow();
+    void staleSaveIsRefused();
     void discountBoxShowsTheSettingAsTheGridsRead_data();
     void discountBoxShowsTheSettingAsTheGridsRead();
     void restartOnlyWhenTheLanguageChanges_data();
@@ -288,6 +290,29 @@ void tst_settings::failedSaveIsReportedAndKeepsTheWindow()
     QCOMPARE(widget<QLineEdit>("txtBackupPath")->text(), QString("/srv/backups"));
     QCOMPARE(defaultAccount("SalesAccId").toInt(), accountId("40100"));
     QVERIFY(settingsValues("Backup", "Path").isEmpty());
+}
+
+void tst_settings::staleSaveIsRefused()
+{
+    TestSupport::freshCompany();
+    EXEC_SQL(QString("insert into accounts (AccountNo, Description, TypeId, CurrencyId, ParentAccountId) "
+                     "values ('40910', 'Theirs', 4, 2, %1), ('40920', 'Mine', 4, 2, %1)").arg(accountId("40000")));
+    open();
+    auto *box = widget<QComboBox>("cmbSalesAcc");
+    box->setCurrentIndex(box->findData(accountId("40920")));
+    // Another user chooses another sales account while the window is open.
+    EXEC_AS_OTHER_USER(QString("update accountsdefaults set SalesAccId = %1").arg(accountId("40910")));
+
+    save();
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
+    QCOMPARE(MessageRecorder::last().text,
+             msgInsertFailed + "\n" + cDbSave::recordChangedText(QStringLiteral("the default accounts")));
+    QVERIFY(!window.isNull() && window->isVisible());
+    QCOMPARE(box->currentData().toInt(), accountId("40920"));
+    QCOMPARE(defaultAccount("SalesAccId").toInt(), accountId("40910"));
+    QVERIFY(settingsValues("Preferences", "ShowDiscountAndTax").isEmpty()); // nothing written
 }
 
 void tst_settings::discountBoxShowsTheSettingAsTheGridsRead_data()
