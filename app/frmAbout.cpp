@@ -2,6 +2,7 @@
 #include "ui_frmAbout.h"
 
 #include "core/system/seams.h"
+#include "core/widgets/direction.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -11,11 +12,10 @@ frmAbout::frmAbout(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint);
-    // The version is a name, not a word: only the label before it is translated. After an
-    // Arabic label the bidi rules would show "Beta 2.1.0"; an isolate keeps the name in its order.
+    // The version is a name, not a word: only the label before it is translated, and the
+    // version keeps its order after an Arabic label ("2.1.0 Beta", not "Beta 2.1.0").
     const QString label = ui->lblVersion->text();
-    const QString version = QCoreApplication::applicationVersion();
-    ui->lblVersion->setText(label.isRightToLeft() ? label + QChar(0x2066) + version + QChar(0x2069) : label + version);
+    ui->lblVersion->setText(Direction::joined(label, QCoreApplication::applicationVersion(), Direction::of(label)));
 }
 
 frmAbout::~frmAbout()
