@@ -17,6 +17,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QToolBar>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebSettings>
 
 namespace ReportSupport {
 
@@ -32,6 +35,48 @@ void copyReportTemplates()
         if (!QFile::copy(source, target))
             qFatal("Cannot copy the report template %s", qPrintable(source));
     }
+}
+
+QStringList latinTextOutOfOrder(QWebFrame *frame, const QString &selector)
+{
+    QWebSettings *settings = frame->page()->settings();
+    const bool scripts = settings->testAttribute(QWebSettings::JavascriptEnabled);
+    settings->setAttribute(QWebSettings::JavascriptEnabled, true);
+    // A word's box is its range's: the lines are the boxes' tops, a line read by their lefts.
+    const QVariant found = frame->evaluateJavaScript(QStringLiteral(R"(
+        (function (selector) {
+            var found = [];
+            var elements = document.querySelectorAll(selector);
+            for (var i = 0; i < elements.length; ++i) {
+                if (elements[i].querySelector('td, th'))
+                    continue; // cells side by side are not one text
+                var words = [];
+                var walker = document.createTreeWalker(elements[i], NodeFilter.SHOW_TEXT, null, false);
+                for (var node = walker.nextNode(); node; node = walker.nextNode()) {
+                    var word = /[^\s‪-‮⁦-⁩]+/g, match;
+                    while ((match = word.exec(node.data))) {
+                        var range = document.createRange();
+                        range.setStart(node, match.index);
+                        range.setEnd(node, match.index + match[0].length);
+                        var box = range.getBoundingClientRect();
+                        words.push({text: match[0], top: Math.round(box.top), left: box.left});
+                    }
+                }
+                var text = words.map(function (w) { return w.text; }).join(' ');
+                if (!words.length || /[؀-ۿ]/.test(text))
+                    continue;
+                words.sort(function (a, b) { return a.top - b.top || a.left - b.left; });
+                var painted = words.map(function (w) { return w.text; }).join(' ');
+                if (painted != text)
+                    found.push(text + '  =>  ' + painted);
+            }
+            return found;
+        })(%1)
+    )").arg(QLatin1Char('"') + selector + QLatin1Char('"')));
+    settings->setAttribute(QWebSettings::JavascriptEnabled, scripts);
+    if (found.type() != QVariant::List)
+        return {QStringLiteral("the page's words could not be read")};
+    return found.toStringList();
 }
 
 QList<frmReportViewer *> openViewers()
@@ -145,6 +190,22 @@ QList<PdfWord> pdfWords(const QString &fileName, int page)
                                                QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
     }
     return words;
+}
+
+QStringList wordsDrawnOverOthers(const QString &fileName, int page)
+{
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z0-9]"));
+    const QList<PdfWord> words = pdfWords(fileName, page);
+    QStringList over;
+    for (int a = 0; a < words.size(); ++a)
+        for (int b = a + 1; b < words.size(); ++b) {
+            if (!words.at(a).text.contains(latin) && !words.at(b).text.contains(latin))
+                continue;
+            const QRectF overlap = words.at(a).box.intersected(words.at(b).box);
+            if (overlap.width() >= 1 && overlap.height() >= 1)
+                over << words.at(a).text + QStringLiteral(" over ") + words.at(b).text;
+        }
+    return over;
 }
 
 QString pdfInfo(const QString &fileName, const QString &label)

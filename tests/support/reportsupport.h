@@ -4,8 +4,10 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class frmReportViewer;
+class QWebFrame;
 class QWidget;
 
 // What the report tests share: the templates in the program folder, the preview windows
@@ -31,6 +33,12 @@ QString fillPanel(QWidget *panel, const QString &settings);
 
 // Exports the preview's page through its Export PDF command into `fileName`, on the paper
 // chosen by the indexes of its choosers.
+// The elements of `frame` matching `selector` that hold no Arabic letter and no table cell
+// and whose words, as the page paints them (lines from the top, each read from the left),
+// are not in the order of their text, each as "text  =>  as painted". It reads the boxes by script, which
+// it allows on the page for the time of the reading.
+QStringList latinTextOutOfOrder(QWebFrame *frame, const QString &selector);
+
 void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex = 0, int orientationIndex = 0);
 
 // The PDF's text as pdftotext gives it, in the NFKC form and without bidi controls, so
@@ -46,6 +54,9 @@ struct PdfWord
     QRectF box;
 };
 QList<PdfWord> pdfWords(const QString &fileName, int page);
+// The words of one page that are drawn over another ("Egypt over +20"); the joined letters
+// of an Arabic word, which pdftotext gives as pieces that overlap, do not count.
+QStringList wordsDrawnOverOthers(const QString &fileName, int page);
 // The pdfinfo line "Page size:", "Pages:" and so on, without its label.
 QString pdfInfo(const QString &fileName, const QString &label);
 

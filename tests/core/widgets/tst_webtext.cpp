@@ -1,4 +1,5 @@
 #include "core/widgets/webtext.h"
+#include "tests/support/reportsupport.h"
 #include "tests/support/testsupport.h"
 
 #include <QWebFrame>
@@ -13,6 +14,8 @@ class tst_webtext : public QObject
 private slots:
     void textLaidOutByItsFirstLetter_data();
     void textLaidOutByItsFirstLetter();
+    void wrappedTextPaintsInItsOrder_data();
+    void wrappedTextPaintsInItsOrder();
 };
 
 void tst_webtext::textLaidOutByItsFirstLetter_data()
@@ -45,6 +48,34 @@ void tst_webtext::textLaidOutByItsFirstLetter()
     WebText::mendRightToLeftText(page.mainFrame());
 
     QCOMPARE(page.mainFrame()->toPlainText(), shown);
+}
+
+void tst_webtext::wrappedTextPaintsInItsOrder_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("an address led by its number") << "1 Nile St, Cairo 2";
+    QTest::newRow("a document number with signs") << "SO <7> & $CUST_NAME";
+    QTest::newRow("a note over several lines") << "Deliver after the 15th please, SO <7> & Green Valley Co.";
+}
+
+// Latin text in a narrow cell of a right-to-left page, over two lines or more: each line,
+// read from the left, goes on where the line above ended.
+void tst_webtext::wrappedTextPaintsInItsOrder()
+{
+    QFETCH(QString, text);
+    QWebPage page;
+    page.setViewportSize(QSize(600, 400));
+    bool loaded = false;
+    connect(&page, &QWebPage::loadFinished, [&] { loaded = true; });
+    page.mainFrame()->setHtml("<html dir=\"rtl\"><body><table><tr><td style=\"width: 60px\">" + text.toHtmlEscaped()
+                              + "</td></tr></table></body></html>");
+    QTRY_VERIFY(loaded);
+
+    WebText::mendRightToLeftText(page.mainFrame());
+
+    const QStringList outOfOrder = ReportSupport::latinTextOutOfOrder(page.mainFrame(), "td");
+    QVERIFY2(outOfOrder.isEmpty(), qPrintable(outOfOrder.join('\n')));
 }
 
 ZARPO_TEST_MAIN(tst_webtext)

@@ -1,6 +1,9 @@
 #include "core/system/globals.h"
 #include "core/system/seams.h"
 #include "reports/trading/RptCustomerList.h"
+#include "reports/trading/RptCustomerSalesDetailed.h"
+#include "reports/trading/RptCustomerStatementOfAccount.h"
+#include "reports/trading/RptPendingSalesOrders.h"
 #include "reports/trading/RptVendorList.h"
 #include "reports/framework/cReport.h"
 #include "reports/framework/frmReportViewer.h"
@@ -17,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QTranslator>
 #include <QWebElement>
 #include <QWebFrame>
 #include <QWebView>
@@ -48,6 +52,8 @@ private slots:
     void arabicHeaderLabelsShowWhole();
     void pdfPagesReadWhole_data();
     void pdfPagesReadWhole();
+    void groupedReportsReadWholeOverPages_data();
+    void groupedReportsReadWholeOverPages();
 
 private:
     frmReportViewer *showPage(const QString &html);
@@ -379,23 +385,116 @@ void tst_reportviewer::pdfPagesReadWhole()
             if (onPage)
                 QVERIFY2(text.contains(phone), qPrintable(QString("page %1 lacks %2 whole:\n%3").arg(page).arg(phone, text)));
         }
-        // Words of one line that overlap are text drawn over its neighbour.
-        const QList<ReportSupport::PdfWord> words = ReportSupport::pdfWords(file, page);
-        for (int a = 0; a < words.size(); ++a)
-            for (int b = a + 1; b < words.size(); ++b) {
-                static const QRegularExpression latin("[A-Za-z0-9]");
-                if (!words.at(a).text.contains(latin) && !words.at(b).text.contains(latin))
-                    continue; // the joined letters of an Arabic word come as pieces that overlap
-                const QRectF overlap = words.at(a).box.intersected(words.at(b).box);
-                QVERIFY2(overlap.width() < 1 || overlap.height() < 1,
-                         qPrintable(QString("page %1: %2 over %3").arg(page).arg(words.at(a).text, words.at(b).text)));
-            }
+        const QStringList over = ReportSupport::wordsDrawnOverOthers(file, page);
+        QVERIFY2(over.isEmpty(), qPrintable(QString("page %1: %2").arg(page).arg(over.join(", "))));
     }
     for (int i = 1; i <= customers; ++i) {
         const QString first = QString::number(i) + " first", last = QString::number(i) + " last";
         QVERIFY2(pageOf.contains(first) && pageOf.value(first) == pageOf.value(last, -1),
                  qPrintable(QString("customer %1 on pages %2 and %3").arg(i).arg(pageOf.value(first)).arg(pageOf.value(last))));
     }
+}
+
+void tst_reportviewer::groupedReportsReadWholeOverPages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("rowKey");
+    const QMap<QString, QPair<QStringList, QStringList>> titles{
+        {"sales detailed",
+         {{"Warehouse", "Invoice No.", "Date", "Ship Date", "Employee", "Total"},
+          {"المخزن", "رقم الفاتورة", "التاريخ", "تاريخ الشحن", "الموظف", "الإجمالي"}}},
+        {"statement of account", {{"Date", "Debit", "Credit", "Description"}, {"التاريخ", "مدين", "دائن", "البيان"}}},
+        {"pending sales orders",
+         {{"Order No.", "Date", "Ship Date", "Total", "Deposit Paid", "Comments"},
+          {"رقم الأمر", "التاريخ", "تاريخ الشحن", "الإجمالي", "العربون المدفوع", "ملاحظات"}}}};
+    // What names a row once in the whole report: the invoice's or order's number, or the
+    // statement's invoice amount.
+    const QMap<QString, QString> rowKeys{{"sales detailed", "INV-{id}"},
+                                         {"statement of account", "{total}"},
+                                         {"pending sales orders", "SO-{id}"}};
+    for (const QString &language : {QString("en"), QString("ar")})
+        for (auto report = titles.cbegin(); report != titles.cend(); ++report)
+            QTest::newRow(qPrintable(report.key() + ", " + language))
+                << language << report.key()
+                << (language == "en" ? report.value().first : report.value().second) << rowKeys.value(report.key());
+}
+
+// Reports of a block per customer over several pages: each page shows the block's column
+// titles, each row is printed whole on one page, a note that wraps keeps its lines
+// together, and no text is drawn over another's.
+void tst_reportviewer::groupedReportsReadWholeOverPages()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, report);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, rowKey);
+    TestSupport::freshCompany();
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName) VALUES (21, 'Sara Ahmed')");
+    EXEC_SQL("INSERT INTO employees (EmployeeId, EmployeePersonId, IsActive) VALUES (2, 21, 1)");
+    const int customers = 4, documents = 14;
+    QStringList keys;
+    for (int c = 1; c <= customers; ++c) {
+        EXEC_SQL(QString("INSERT INTO customers (CustomerId, CustomerName) VALUES (%1, '%2')")
+                     .arg(c)
+                     .arg(c % 2 ? QString("Nile Delta Import %1").arg(c)
+                                : QString::fromUtf8("شركة النيل للتجارة %1").arg(c)));
+        for (int d = 1; d <= documents; ++d) {
+            const int id = (c - 1) * documents + d;
+            const QString total = QString::number(1000 + id * 7.25);
+            const QString deposit = id % 3 ? "0" : "100";
+            const QString note = id % 2 ? "Deliver after the 15th please, call first"
+                                        : QString::fromUtf8("تسليم سريع إلى المخزن الرئيسي");
+            EXEC_SQL(QString("INSERT INTO salesinvoice (SalesInvoiceId, SalesInvoiceNo, CustomerId, WarehouseId, "
+                             "EmployeeId, `Date`, ShipDate, Total, DepositPaid) "
+                             "VALUES (%1, 'INV-%1', %2, 1, 2, '2024-01-%3', '2024-02-%3', %4, %5)")
+                         .arg(id).arg(c).arg(d, 2, 10, QChar('0')).arg(total, deposit));
+            EXEC_SQL(QString("INSERT INTO salesorder (SalesOrderId, SalesOrderNo, CustomerId, `Date`, ShipDate, Total, "
+                             "DepositPaid, Comments) VALUES (%1, 'SO-%1', %2, '2024-01-%3', '2024-02-%3', %4, %5, '%6')")
+                         .arg(id).arg(c).arg(d, 2, 10, QChar('0')).arg(total, deposit, note));
+            keys << QString(rowKey).replace("{id}", QString::number(id)).replace("{total}", total);
+        }
+    }
+    languageCode = language;
+    rightToLeft = language == "ar";
+    companyPhone = "+20 2 2345 6789";
+    companyAddress = "12 Tahrir Square, Cairo";
+    // The blocks' texts are the program's own, translated at the top of the build tree.
+    QTranslator translator;
+    if (rightToLeft)
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/../../../zarpo_ar.qm"));
+    QCoreApplication::installTranslator(&translator);
+    if (report == "sales detailed")
+        RptCustomerSalesDetailed::showReport(QString());
+    else if (report == "statement of account")
+        RptCustomerStatementOfAccount::showReport(QString(), QString());
+    else
+        RptPendingSalesOrders::showReport();
+    QCOMPARE(TestSupport::messageLog(), QString());
+    QCOMPARE(ReportSupport::openViewers().size(), 1);
+    frmReportViewer *viewer = ReportSupport::openViewers().first();
+    QVERIFY(ReportSupport::waitUntilReady(viewer));
+    const QString file = output->filePath("grouped.pdf");
+
+    ReportSupport::exportPdf(viewer, file);
+
+    const int pages = ReportSupport::pdfInfo(file, "Pages").toInt();
+    QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+    QHash<QString, int> timesPrinted;
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = ReportSupport::pdfPageLayout(file, page);
+        for (const QString &title : titles)
+            QVERIFY2(text.contains(title.normalized(QString::NormalizationForm_KC)),
+                     qPrintable(QString("page %1 lacks %2:\n%3").arg(page).arg(title, text)));
+        for (const QString &key : keys)
+            timesPrinted[key] += text.count(QRegularExpression("(?<![\\w.])" + QRegularExpression::escape(key) + "(?![\\w.])"));
+        QCOMPARE(text.count(QRegularExpression("\\bcall\\b")), text.count(QRegularExpression("\\bfirst\\b")));
+        const QStringList over = ReportSupport::wordsDrawnOverOthers(file, page);
+        QVERIFY2(over.isEmpty(), qPrintable(QString("page %1: %2").arg(page).arg(over.join(", "))));
+    }
+    for (const QString &key : keys)
+        QVERIFY2(timesPrinted.value(key) == 1, qPrintable(QString("%1 printed %2 times").arg(key).arg(timesPrinted.value(key))));
 }
 
 ZARPO_TEST_MAIN(tst_reportviewer)
