@@ -3,6 +3,7 @@
 
 #include "accounting/frmFiscalYear.h"
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 
 #include <QSqlQueryModel>
@@ -19,6 +20,7 @@ frmFiscalYearView::frmFiscalYearView(QWidget *parent) : QDialog(parent), ui(new 
         setLayoutDirection(Qt::RightToLeft);
     ListDialog::showDatesInDateFormat(ui->tblFiscalYears);
     loadFiscalYears();
+    Direction::openWideEnoughFor(this, ui->tblFiscalYears);
 }
 
 frmFiscalYearView::~frmFiscalYearView()
@@ -30,8 +32,10 @@ void frmFiscalYearView::loadFiscalYears()
 {
     QSqlQueryModel *years = ListDialog::replaceModel(
         ui->tblFiscalYears, model,
-        QStringLiteral("Select FiscalYearId, `From`, `To`, Case When  IsClosed = 0 Then 'False' Else 'True' End as "
-                       "'Is Closed' from FiscalYear"));
+        QStringLiteral("Select FiscalYearId, `From`, `To`, "
+                       "CAST(Case When IsClosed = 0 Then :false Else :true End AS CHAR(45)) as 'Is Closed' "
+                       "from FiscalYear"),
+        ListDialog::flagWords());
     ui->tblFiscalYears->hideColumn(colFiscalYearId);
     years->setHeaderData(colFrom, Qt::Horizontal, tr("From"));
     years->setHeaderData(colTo, Qt::Horizontal, tr("To"));

@@ -26,6 +26,7 @@ frmInventory::frmInventory(QWidget *parent) : QDialog(parent), ui(new Ui::frmInv
     const FailedReads::Action opening;
     fillWarehouses();
     loadInventory();
+    Direction::openWideEnoughFor(this, ui->tblData);
 }
 
 frmInventory::~frmInventory()

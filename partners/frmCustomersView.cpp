@@ -2,6 +2,7 @@
 #include "ui_frmCustomersView.h"
 
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "core/widgets/listfilter.h"
 #include "partners/frmCustomers.h"
@@ -19,6 +20,7 @@ frmCustomersView::frmCustomersView(QWidget *parent) : QDialog(parent), ui(new Ui
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     loadCustomers(ui->chkShowInactive->isChecked(), QString(), QString());
+    Direction::openWideEnoughFor(this, ui->tblCustomers);
 }
 
 frmCustomersView::~frmCustomersView()

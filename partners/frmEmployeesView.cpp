@@ -2,6 +2,7 @@
 #include "ui_frmEmployeesView.h"
 
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "partners/frmEmployees.h"
 
@@ -9,6 +10,7 @@
 
 namespace {
 const int colEmployeeId = 0;
+const int colAnnualSalary = 10;
 }
 
 frmEmployeesView::frmEmployeesView(QWidget *parent) : QDialog(parent), ui(new Ui::frmEmployeesView)
@@ -16,6 +18,7 @@ frmEmployeesView::frmEmployeesView(QWidget *parent) : QDialog(parent), ui(new Ui
     ui->setupUi(this);
     ListDialog::showDatesInDateFormat(ui->tblEmployees);
     loadEmployees(ui->chkShowInactive->isChecked());
+    Direction::openWideEnoughFor(this, ui->tblEmployees);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
@@ -36,7 +39,8 @@ void frmEmployeesView::loadEmployees(bool showInactive)
         "`employees`.TerminationDate as 'Termination Date', "
         "`employees`.PayPeriodsByYear as `Pay Periods By Year`, `employees`.AnnualSalary as 'Annual Salary', "
         "`employees`.BankAccountNo as 'Bank Account No.', "
-        "case when `employees`.IsActive = 1 then 'True' when `employees`.IsActive = 0 then 'False' end as 'Active', "
+        "cast(case when `employees`.IsActive = 1 then :true when `employees`.IsActive = 0 then :false end as char(45)) "
+        "as 'Active', "
         "`employees`.Notes "
         "from `employees` inner join persons on persons.PersonId = `employees`.EmployeePersonId "
         "left join Employees managers on managers.EmployeeId = `employees`.ManagerId "
@@ -44,7 +48,7 @@ void frmEmployeesView::loadEmployees(bool showInactive)
         "left join departments on departments.DepartmentId = `employees`.DepartmentId");
     if (!showInactive)
         sql += QStringLiteral(" where `employees`.IsActive = 1");
-    QSqlQueryModel *employees = ListDialog::replaceModel(ui->tblEmployees, model, sql);
+    QSqlQueryModel *employees = ListDialog::replaceModel(ui->tblEmployees, model, sql, ListDialog::flagWords());
     const QStringList headers{tr("Name"),         tr("Job Title"),          tr("Manager Name"),
                               tr("Department"),   tr("SIN"),                tr("Birth Date"),
                               tr("Hire Date"),    tr("Termination Date"),   tr("Pay Periods By Year"),
@@ -54,6 +58,7 @@ void frmEmployeesView::loadEmployees(bool showInactive)
         employees->setHeaderData(colEmployeeId + 1 + i, Qt::Horizontal, headers.at(i));
     ui->tblEmployees->hideColumn(colEmployeeId);
     ListDialog::fitColumnsToContents(ui->tblEmployees);
+    Direction::showAmountColumns(ui->tblEmployees, {colAnnualSalary}, {});
 }
 
 void frmEmployeesView::on_chkShowInactive_stateChanged(int /*state*/)

@@ -2,6 +2,7 @@
 #include "ui_frmPersonsView.h"
 
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "partners/frmPersons.h"
 
@@ -18,6 +19,7 @@ frmPersonsView::frmPersonsView(QWidget *parent) : QDialog(parent), ui(new Ui::fr
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     loadPersons();
+    Direction::openWideEnoughFor(this, ui->tblPersons);
 }
 
 frmPersonsView::~frmPersonsView()

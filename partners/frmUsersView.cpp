@@ -2,6 +2,7 @@
 #include "ui_frmUsersView.h"
 
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "core/system/messages.h"
 #include "partners/frmUserChangePassword.h"
@@ -22,6 +23,7 @@ frmUsersView::frmUsersView(QWidget *parent) : QDialog(parent), ui(new Ui::frmUse
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     loadUsers();
+    Direction::openWideEnoughFor(this, ui->tblUsers);
 }
 
 frmUsersView::~frmUsersView()

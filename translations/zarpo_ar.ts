@@ -99,6 +99,19 @@
     </message>
 </context>
 <context>
+    <name>ListDialog</name>
+    <message>
+        <location filename="../core/widgets/listdialog.cpp" line="70"/>
+        <source>True</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <location filename="../core/widgets/listdialog.cpp" line="71"/>
+        <source>False</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
     <name>Passwords</name>
     <message>
         <location filename="../core/db/passwords.cpp" line="8"/>
@@ -1362,25 +1375,25 @@
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="41"/>
-        <location filename="../partners/frmCustomersView.cpp" line="56"/>
+        <location filename="../partners/frmCustomersView.cpp" line="58"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="46"/>
-        <location filename="../partners/frmCustomersView.cpp" line="56"/>
+        <location filename="../partners/frmCustomersView.cpp" line="58"/>
         <source>City</source>
         <translation>المدينة</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="51"/>
-        <location filename="../partners/frmCustomersView.cpp" line="56"/>
+        <location filename="../partners/frmCustomersView.cpp" line="58"/>
         <source>Province</source>
         <translation>المحافظة</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="56"/>
-        <location filename="../partners/frmCustomersView.cpp" line="56"/>
+        <location filename="../partners/frmCustomersView.cpp" line="58"/>
         <source>Country</source>
         <translation>الدولة</translation>
     </message>
@@ -1400,7 +1413,7 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomersView.cpp" line="56"/>
+        <location filename="../partners/frmCustomersView.cpp" line="58"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
     </message>
@@ -1718,67 +1731,67 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="48"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="48"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
         <source>Job Title</source>
         <translation>المسمى الوظيفي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="48"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
         <source>Manager Name</source>
         <translation>اسم المدير</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="49"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="53"/>
         <source>Department</source>
         <translation>القسم</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="49"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="53"/>
         <source>SIN</source>
         <translation>رقم التأمين الاجتماعي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="49"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="53"/>
         <source>Birth Date</source>
         <translation>تاريخ الميلاد</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="50"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
         <source>Hire Date</source>
         <translation>تاريخ التعيين</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="50"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
         <source>Termination Date</source>
         <translation>تاريخ انتهاء الخدمة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="50"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
         <source>Pay Periods By Year</source>
         <translation>عدد مرات الدفع في السنة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="51"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Annual Salary</source>
         <translation>الراتب السنوي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="51"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Bank Account No.</source>
         <translation>رقم الحساب البنكي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="51"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Active</source>
         <translation>نشط</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
     </message>
@@ -1844,17 +1857,17 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYearView.cpp" line="36"/>
+        <location filename="../accounting/frmFiscalYearView.cpp" line="40"/>
         <source>From</source>
         <translation>من</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYearView.cpp" line="37"/>
+        <location filename="../accounting/frmFiscalYearView.cpp" line="41"/>
         <source>To</source>
         <translation>إلى</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYearView.cpp" line="38"/>
+        <location filename="../accounting/frmFiscalYearView.cpp" line="42"/>
         <source>Year Closed</source>
         <translation>السنة مقفلة</translation>
     </message>
@@ -2040,32 +2053,32 @@
         <translation>المخزن:</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="79"/>
+        <location filename="../items/frmInventory.cpp" line="80"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="79"/>
+        <location filename="../items/frmInventory.cpp" line="80"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="79"/>
+        <location filename="../items/frmInventory.cpp" line="80"/>
         <source>UOM</source>
         <translation>الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="79"/>
+        <location filename="../items/frmInventory.cpp" line="80"/>
         <source>purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="79"/>
+        <location filename="../items/frmInventory.cpp" line="80"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="79"/>
+        <location filename="../items/frmInventory.cpp" line="80"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
@@ -3150,67 +3163,67 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="34"/>
+        <location filename="../partners/frmPersonsView.cpp" line="36"/>
         <source>Person ID</source>
         <translation>رقم الشخص</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="34"/>
+        <location filename="../partners/frmPersonsView.cpp" line="36"/>
         <source>Person name</source>
         <translation>اسم الشخص</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="34"/>
+        <location filename="../partners/frmPersonsView.cpp" line="36"/>
         <source>Street 1</source>
         <translation>الشارع 1</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="34"/>
+        <location filename="../partners/frmPersonsView.cpp" line="36"/>
         <source>Street 2</source>
         <translation>الشارع 2</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="34"/>
+        <location filename="../partners/frmPersonsView.cpp" line="36"/>
         <source>City</source>
         <translation>المدينة</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="35"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Province</source>
         <translation>المحافظة</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="35"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Postal code</source>
         <translation>الرمز البريدي</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="35"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Country</source>
         <translation>الدولة</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="35"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Phone 1</source>
         <translation>الهاتف 1</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="35"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Phone 2</source>
         <translation>الهاتف 2</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Fax 1</source>
         <translation>الفاكس 1</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>EMail</source>
         <translation>البريد الإلكتروني</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Website</source>
         <translation>الموقع الإلكتروني</translation>
     </message>
@@ -5594,17 +5607,17 @@
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsersView.cpp" line="41"/>
+        <location filename="../partners/frmUsersView.cpp" line="43"/>
         <source>Username</source>
         <translation>اسم المستخدم</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsersView.cpp" line="42"/>
+        <location filename="../partners/frmUsersView.cpp" line="44"/>
         <source>Person Name</source>
         <translation>اسم الشخص</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsersView.cpp" line="68"/>
+        <location filename="../partners/frmUsersView.cpp" line="70"/>
         <source>The last user cannot be deleted: nobody could log in any more.</source>
         <translation>لا يمكن حذف آخر مستخدم: لن يتمكن أحد من تسجيل الدخول بعد ذلك.</translation>
     </message>

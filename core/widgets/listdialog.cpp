@@ -8,6 +8,7 @@
 #include "core/system/messages.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialog>
 #include <QHeaderView>
@@ -62,6 +63,12 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
     if (!ran)
         FailedReads::tell(view->window(), failureOf(query));
     return model.get();
+}
+
+QVariantMap flagWords()
+{
+    return {{QStringLiteral(":true"), QCoreApplication::translate("ListDialog", "True")},
+            {QStringLiteral(":false"), QCoreApplication::translate("ListDialog", "False")}};
 }
 
 void showDatesInDateFormat(QAbstractItemView *view)

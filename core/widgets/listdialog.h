@@ -34,6 +34,11 @@ QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryM
                              const QVariantMap &values = {},
                              QSql::NumericalPrecisionPolicy precision = QSql::LowPrecisionDouble);
 
+// The placeholders ":true" and ":false" bound to "True" and "False" in the interface's
+// language, for a list that shows a flag as a word. The statement casts the word to a
+// character column: the driver reads a column made of bound values alone as empty rows.
+QVariantMap flagWords();
+
 // Shows the dates of every column in the program's dateFormat, as the date fields do,
 // instead of the system's format, keeping the direction rule. The view owns what this
 // sets up.

@@ -534,17 +534,25 @@ void tst_employees::addNewEntries()
 void tst_employees::listShowsInactiveOnRequest_data()
 {
     QTest::addColumn<bool>("showInactive");
+    QTest::addColumn<bool>("arabic");
     QTest::addColumn<QString>("rows");
-    QTest::newRow("active only") << false << "Default Person|Administrator|||True,Sara|Clerk|Default Person|Sales|True";
-    QTest::newRow("inactive too") << true
+    QTest::newRow("active only") << false << false
+                                 << "Default Person|Administrator|||True,Sara|Clerk|Default Person|Sales|True";
+    QTest::newRow("inactive too") << true << false
                                   << "Default Person|Administrator|||True,Sara|Clerk|Default Person|Sales|True,"
                                      "Omar||||False,Laila||||";
+    QTest::newRow("the flag in Arabic") << true << true
+                                        << QString::fromUtf8("Default Person|Administrator|||نعم,Sara|Clerk|Default Person|Sales|نعم,"
+                                                             "Omar||||لا,Laila||||");
 }
 
 void tst_employees::listShowsInactiveOnRequest()
 {
     QFETCH(bool, showInactive);
+    QFETCH(bool, arabic);
     QFETCH(QString, rows);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
     EXEC_SQL("insert into departments (DepartmentId, Department) values (5, 'Sales')");
     EXEC_SQL("insert into employees (EmployeeId, EmployeePersonId, JobTitle, ManagerId, DepartmentId, IsActive) values "
              "(2, 2, 'Clerk', 1, 5, b'1'), (3, 3, NULL, NULL, NULL, b'0'), (4, 4, NULL, NULL, NULL, NULL)");
