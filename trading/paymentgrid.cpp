@@ -73,6 +73,9 @@ cPaymentGrid::cPaymentGrid(QDialog *window, const PaymentForm &form, const Payme
     TextColumns::limit(book.paymentTable, {{form.comment, QStringLiteral("Comment"), form.commentLabel}});
     form.table->hideColumn(InvoiceId);
     form.table->setItemDelegate(new PaymentDelegate(form.table));
+    // The empty grid, before a partner is chosen, shows its column titles whole too.
+    fitTextColumns();
+    fitAmountColumns();
     // Wide enough for what the grid's amounts add up to: a total is never cut.
     for (QLineEdit *field : {form.totalDebts, form.totalPayments}) {
         Direction::alignAmountField(field);
@@ -134,8 +137,7 @@ void cPaymentGrid::load(const QVariant &partyId, bool showFullPaid)
         totalDebt += debt;
     }
     form.totalDebts->setText(totalDebt.shortText());
-    form.table->resizeColumnToContents(InvoiceNo);
-    form.table->resizeColumnToContents(InvoiceDate);
+    fitTextColumns();
     sumPayments();
 }
 
@@ -147,6 +149,17 @@ void cPaymentGrid::sumPayments()
             sum += Money::parse(cell->text().trimmed()).value_or(Money());
     form.totalPayments->setText(sum.shortText());
     // The amounts typed get room too, once typed.
+    fitAmountColumns();
+}
+
+void cPaymentGrid::fitTextColumns()
+{
+    form.table->resizeColumnToContents(InvoiceNo);
+    form.table->resizeColumnToContents(InvoiceDate);
+}
+
+void cPaymentGrid::fitAmountColumns()
+{
     Direction::showAmountColumns(form.table, {Total, Paid, Debt, Payment}, {InvoiceNo});
 }
 

@@ -89,6 +89,8 @@ private:
         int invoiceId;
         Money amount;
     };
+    void fitTextColumns();
+    void fitAmountColumns();
     bool readPayments(QWidget *window, QList<TypedPayment> *payments);
     bool refuse(QWidget *window, int row, const QString &text);
     QString invoiceName(int row) const;

@@ -386,22 +386,22 @@
 <context>
     <name>cPaymentGrid</name>
     <message>
-        <location filename="../trading/paymentgrid.cpp" line="179"/>
+        <location filename="../trading/paymentgrid.cpp" line="192"/>
         <source>The payment for invoice %1 is not an amount. Type it with at most two decimals, such as 1250.50.</source>
         <translation>دفعة الفاتورة %1 ليست مبلغاً. اكتبها بخانتين عشريتين على الأكثر، مثل 1250.50.</translation>
     </message>
     <message>
-        <location filename="../trading/paymentgrid.cpp" line="184"/>
+        <location filename="../trading/paymentgrid.cpp" line="197"/>
         <source>The payment for invoice %1 must be more than 0.</source>
         <translation>يجب أن تكون دفعة الفاتورة %1 أكبر من 0.</translation>
     </message>
     <message>
-        <location filename="../trading/paymentgrid.cpp" line="187"/>
+        <location filename="../trading/paymentgrid.cpp" line="200"/>
         <source>The payment for invoice %1 is more than its debt of %2.</source>
         <translation>دفعة الفاتورة %1 أكبر من الباقي عليها وهو %2.</translation>
     </message>
     <message>
-        <location filename="../trading/paymentgrid.cpp" line="242"/>
+        <location filename="../trading/paymentgrid.cpp" line="255"/>
         <source>Another user has changed invoice %1 meanwhile. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر الفاتورة %1 في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>

@@ -87,6 +87,8 @@ private slots:
     void init();
     void form_data();
     void form();
+    void columnTitlesShowWholeBeforeACustomerIsChosen_data();
+    void columnTitlesShowWholeBeforeACustomerIsChosen();
     void debts_data();
     void debts();
     void failedLoadShowsNoTotal();
@@ -123,6 +125,25 @@ void tst_salespayments::form()
     frmSalesPayments window(nullptr);
     const QString problem = checkFormRow(&window);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void tst_salespayments::columnTitlesShowWholeBeforeACustomerIsChosen_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("English") << false;
+    QTest::newRow("Arabic") << true;
+}
+
+void tst_salespayments::columnTitlesShowWholeBeforeACustomerIsChosen()
+{
+    QFETCH(bool, arabic);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    frmSalesPayments window(nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(cutColumns(window.findChild<QTableWidget *>("tblInvoices")), QString());
 }
 
 void tst_salespayments::debts_data()
