@@ -53,7 +53,7 @@ QStringList latinTextOutOfOrder(QWebFrame *frame, const QString &selector)
                 var words = [];
                 var walker = document.createTreeWalker(elements[i], NodeFilter.SHOW_TEXT, null, false);
                 for (var node = walker.nextNode(); node; node = walker.nextNode()) {
-                    var word = /[^\s‪-‮⁦-⁩]+/g, match;
+                    var word = /[^\s\u202a-\u202e\u2066-\u2069]+/g, match;
                     while ((match = word.exec(node.data))) {
                         var range = document.createRange();
                         range.setStart(node, match.index);
@@ -63,7 +63,7 @@ QStringList latinTextOutOfOrder(QWebFrame *frame, const QString &selector)
                     }
                 }
                 var text = words.map(function (w) { return w.text; }).join(' ');
-                if (!words.length || /[؀-ۿ]/.test(text))
+                if (!words.length || /[\u0600-\u06ff]/.test(text))
                     continue;
                 words.sort(function (a, b) { return a.top - b.top || a.left - b.left; });
                 var painted = words.map(function (w) { return w.text; }).join(' ');

@@ -35,8 +35,8 @@ QString fillPanel(QWidget *panel, const QString &settings);
 // chosen by the indexes of its choosers.
 // The elements of `frame` matching `selector` that hold no Arabic letter and no table cell
 // and whose words, as the page paints them (lines from the top, each read from the left),
-// are not in the order of their text, each as "text  =>  as painted". It reads the boxes by script, which
-// it allows on the page for the time of the reading.
+// are not in the order of their text, each as "text  =>  as painted". It reads the boxes
+// by script, which it allows on the page for the time of the reading.
 QStringList latinTextOutOfOrder(QWebFrame *frame, const QString &selector);
 
 void exportPdf(frmReportViewer *viewer, const QString &fileName, int paperIndex = 0, int orientationIndex = 0);
