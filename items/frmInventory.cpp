@@ -83,6 +83,7 @@ void frmInventory::loadInventory()
     ui->tblData->hideColumn(colItemId);
     ListDialog::fitColumnsToContents(ui->tblData);
     Direction::showAmountColumns(ui->tblData, {colPurchased, colSold, colQOH}, {colItemName});
+    Direction::growWideEnoughFor(this, ui->tblData);
 }
 
 void frmInventory::on_cmbWarehouses_activated(int /*index*/)

@@ -168,14 +168,7 @@ protected:
             return false;
         window->removeEventFilter(this);
         deleteLater();
-        // A maximised window already has all the room there is.
-        if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-            return false;
-        const int lacking = Direction::wantedWidth(view) - view->width();
-        const QScreen *screen = window->screen();
-        const int room = screen ? screen->availableGeometry().width() : window->width();
-        if (lacking > 0)
-            window->resize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height());
+        Direction::growWideEnoughFor(window, view);
         return false;
     }
 
@@ -410,6 +403,19 @@ int wantedWidth(const QTableView *view)
     }
     const int rowHeader = view->verticalHeader()->isVisible() ? view->verticalHeader()->sizeHint().width() : 0;
     return columns + rowHeader + 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+void growWideEnoughFor(QWidget *window, QTableView *view)
+{
+    // A maximised window already has all the room there is; one not yet shown has no size
+    // of its own.
+    if (!window->isVisible() || window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const int lacking = wantedWidth(view) - view->width();
+    const QScreen *screen = window->screen();
+    const int room = screen ? screen->availableGeometry().width() : window->width();
+    if (lacking > 0)
+        window->resize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height());
 }
 
 void openWideEnoughFor(QWidget *window, QTableView *view)

@@ -107,6 +107,11 @@ int wantedWidth(const QTableView *view);
 // the screen has the room. Whatever fills the view before the showing counts.
 void openWideEnoughFor(QWidget *window, QTableView *view);
 
+// The same growth at once, for a view filled again after its window was shown (rows that
+// come with a search): a shown window that is not maximised grows by what `view` lacks,
+// up to the width of the screen, and never shrinks. A window not yet shown is left.
+void growWideEnoughFor(QWidget *window, QTableView *view);
+
 } // namespace Direction
 
 #endif // DIRECTION_H

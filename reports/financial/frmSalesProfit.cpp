@@ -149,6 +149,7 @@ void frmSalesProfit::searchProfit()
     ListDialog::fitColumnsToContents(ui->tblInvoices);
     Direction::showAmountColumns(ui->tblInvoices, {salesColumn, quantityColumn, costColumn},
                                  {invoiceNoColumn, itemNameColumn, unitNameColumn});
+    Direction::growWideEnoughFor(this, ui->tblInvoices);
 
     if (lines->lastError().isValid()) {
         // Totals of 0 would read as a range without sales; the list told the failure.

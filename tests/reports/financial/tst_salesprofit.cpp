@@ -7,6 +7,7 @@
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
+#include <QScreen>
 #include <QTableView>
 
 class tst_salesprofit : public QObject
@@ -23,6 +24,8 @@ private slots:
     void noSalesGiveNoRowsAndZeroTotals();
     void failedStatementIsReportedNotShownAsZero();
     void purchaseOfTheSaleDayCountsAndUndatedOnesNever();
+    void searchedLinesShowWhole_data();
+    void searchedLinesShowWhole();
 };
 
 namespace {
@@ -211,6 +214,32 @@ void tst_salesprofit::purchaseOfTheSaleDayCountsAndUndatedOnesNever()
                                             "S-3|31/3/2024|Widget|Each|5.00|2|100.00",
                                         }));
     QCOMPARE(totals(window), QStringList({"113.00", "184.25", "-71.25"}));
+}
+
+void tst_salesprofit::searchedLinesShowWhole_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("English") << false;
+    QTest::newRow("Arabic") << true;
+}
+
+// The lines come after the window is shown: it grows for them as a list grows when it
+// opens, so that names, units and amounts read whole where the screen has the room.
+void tst_salesprofit::searchedLinesShowWhole()
+{
+    QFETCH(bool, arabic);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    frmSalesProfit window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    search(window, QDate(2024, 3, 1), QDate(2024, 3, 31));
+    QCoreApplication::processEvents();
+
+    // As wide as the screen, the invoice number, name and unit give way; the amounts never.
+    const bool fillsTheScreen = window.width() >= window.screen()->availableGeometry().width();
+    QCOMPARE(cutColumns(table(&window), fillsTheScreen ? QList<int>{0, 3, 5} : QList<int>()), QString());
 }
 
 ZARPO_TEST_MAIN(tst_salesprofit)
