@@ -4032,6 +4032,10 @@
         <source>There is no printer to print on: the report was not printed.</source>
         <translation>لا توجد طابعة للطباعة عليها: لم يُطبع التقرير.</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>تقرير</translation>
+    </message>
 </context>
 <context>
     <name>frmReportsCenter</name>

@@ -111,7 +111,11 @@ void frmReportViewer::actionTriggered(QAction *action)
 
 void frmReportViewer::exportPdf(QPrinter &printer)
 {
-    const QString fileName = FileDialogs::getSaveFileName(this, QStringLiteral("Save As"), exportFolder(),
+    // The file is named after the report, in the interface's language as its page is.
+    const QString title = webView->title().trimmed();
+    const QString proposed = QDir(exportFolder()).filePath((title.isEmpty() ? tr("Report") : title)
+                                                           + QStringLiteral(".pdf"));
+    const QString fileName = FileDialogs::getSaveFileName(this, QStringLiteral("Save As"), proposed,
                                                           QStringLiteral("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;

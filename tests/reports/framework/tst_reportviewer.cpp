@@ -53,6 +53,8 @@ private slots:
     void pdfPagesReadWhole();
     void groupedReportsReadWholeOverPages_data();
     void groupedReportsReadWholeOverPages();
+    void saveAsProposesTheReportTitle_data();
+    void saveAsProposesTheReportTitle();
 
 private:
     frmReportViewer *showPage(const QString &html);
@@ -129,8 +131,8 @@ void tst_reportviewer::saveAsStartsInTheDocumentsThenTheLastFolder()
     const FileDialogs::FileFn realDialog = FileDialogs::getSaveFileName;
     QStringList opened;
     QString answer;
-    FileDialogs::getSaveFileName = [&](QWidget *, const QString &, const QString &dir, const QString &) {
-        opened << dir;
+    FileDialogs::getSaveFileName = [&](QWidget *, const QString &, const QString &proposed, const QString &) {
+        opened << QFileInfo(proposed).path();
         return answer;
     };
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -491,6 +493,35 @@ void tst_reportviewer::groupedReportsReadWholeOverPages()
     }
     for (const QString &key : keys)
         QVERIFY2(timesPrinted.value(key) == 1, qPrintable(QString("%1 printed %2 times").arg(key).arg(timesPrinted.value(key))));
+}
+
+void tst_reportviewer::saveAsProposesTheReportTitle_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("English") << "en" << "Vendor List.pdf";
+    QTest::newRow("Arabic") << "ar" << QString::fromUtf8("قائمة الموردين.pdf");
+}
+
+void tst_reportviewer::saveAsProposesTheReportTitle()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, fileName);
+    languageCode = language;
+    rightToLeft = language == "ar";
+    RptVendorList::showReport();
+    QCOMPARE(ReportSupport::openViewers().size(), 1);
+    frmReportViewer *viewer = ReportSupport::openViewers().first();
+    QVERIFY(ReportSupport::waitUntilReady(viewer));
+    const FileDialogs::FileFn realDialog = FileDialogs::getSaveFileName;
+    QString proposed;
+    FileDialogs::getSaveFileName = [&](QWidget *, const QString &, const QString &dir, const QString &) {
+        proposed = dir;
+        return QString();
+    };
+    trigger(viewer, frmReportViewer::tr("Export PDF"));
+    FileDialogs::getSaveFileName = realDialog;
+    QCOMPARE(QFileInfo(proposed).fileName(), fileName);
 }
 
 ZARPO_TEST_MAIN(tst_reportviewer)
