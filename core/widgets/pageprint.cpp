@@ -104,6 +104,19 @@ void renderPart(QWebFrame *frame, QPainter &painter, const QRect &part)
     painter.restore();
 }
 
+// Lays the page out `size.width()` wide with `size.height()` of it in view. The frame's
+// scroll bars are given their room beside that rather than switched off: the web view
+// holds a scroll bar policy other than "as needed" for good, and the preview printed from
+// would never scroll again.
+void layOut(QWebFrame *frame, const QSize &size)
+{
+    frame->page()->setViewportSize(size);
+    frame->contentsSize(); // lays the page out, showing the scroll bars it needs
+    const QSize bars(frame->scrollBarGeometry(Qt::Vertical).width(), frame->scrollBarGeometry(Qt::Horizontal).height());
+    if (!bars.isNull())
+        frame->page()->setViewportSize(size + bars);
+}
+
 QVector<Page> pages(QWebFrame *frame, int pageHeight)
 {
     const QVector<Block> blocks = unbreakableBlocks(frame);
@@ -139,22 +152,18 @@ bool print(QWebFrame *frame, QPrinter &printer)
     QWebPage *page = frame->page();
     const QSize shownSize = page->viewportSize();
     const QPoint shownScroll = frame->scrollPosition();
-    const Qt::ScrollBarPolicy shownBars[] = {frame->scrollBarPolicy(Qt::Horizontal),
-                                             frame->scrollBarPolicy(Qt::Vertical)};
 
     // The painter's sheet is the printable area, in the printer's pixels; the page is laid
     // out in its own pixels, 96 to the inch, as wide as the web view prints it.
     const QRect paper(0, 0, printer.width(), printer.height());
     const qreal pagePixels = printer.logicalDpiX() / 96.0;
     const int layoutWidth = qRound(paper.width() / pagePixels * printShrink);
-    frame->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
-    frame->setScrollBarPolicy(Qt::Vertical, Qt::ScrollBarAlwaysOff);
-    page->setViewportSize(QSize(layoutWidth, paper.height()));
+    layOut(frame, QSize(layoutWidth, paper.height()));
     frame->setScrollPosition(QPoint(0, 0));
     // A page wider than the paper (a word that cannot wrap) is shrunk to fit, not cut.
     const qreal scale = paper.width() / qreal(std::max(layoutWidth, frame->contentsSize().width()));
     const int pageHeight = int(paper.height() / scale);
-    page->setViewportSize(QSize(layoutWidth, pageHeight));
+    layOut(frame, QSize(layoutWidth, pageHeight));
 
     bool first = true;
     for (const Page &sheet : pages(frame, pageHeight)) {
@@ -176,8 +185,6 @@ bool print(QWebFrame *frame, QPrinter &printer)
     painter.end();
 
     page->setViewportSize(shownSize);
-    frame->setScrollBarPolicy(Qt::Horizontal, shownBars[0]);
-    frame->setScrollBarPolicy(Qt::Vertical, shownBars[1]);
     frame->setScrollPosition(shownScroll);
     return true;
 }

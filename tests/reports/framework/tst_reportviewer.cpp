@@ -1,5 +1,6 @@
 #include "core/system/globals.h"
 #include "core/system/seams.h"
+#include "core/widgets/pageprint.h"
 #include "reports/trading/RptCustomerList.h"
 #include "reports/trading/RptCustomerSalesDetailed.h"
 #include "reports/trading/RptCustomerStatementOfAccount.h"
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QWebElement>
+#include <QWheelEvent>
 #include <QWebFrame>
 #include <QWebView>
 
@@ -53,6 +55,8 @@ private slots:
     void pdfPagesReadWhole();
     void groupedReportsReadWholeOverPages_data();
     void groupedReportsReadWholeOverPages();
+    void printingLeavesThePreviewAsItWas_data();
+    void printingLeavesThePreviewAsItWas();
     void saveAsProposesTheReportTitle_data();
     void saveAsProposesTheReportTitle();
 
@@ -493,6 +497,59 @@ void tst_reportviewer::groupedReportsReadWholeOverPages()
     }
     for (const QString &key : keys)
         QVERIFY2(timesPrinted.value(key) == 1, qPrintable(QString("%1 printed %2 times").arg(key).arg(timesPrinted.value(key))));
+}
+
+void tst_reportviewer::printingLeavesThePreviewAsItWas_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("arabic");
+    QTest::newRow("Export PDF, English") << "Export PDF" << false;
+    QTest::newRow("Export PDF, Arabic") << "Export PDF" << true;
+    QTest::newRow("Print, English") << "Print" << false;
+    QTest::newRow("Print, Arabic") << "Print" << true;
+}
+
+// A page longer than the preview, printed, and then scrolled on with the mouse wheel.
+void tst_reportviewer::printingLeavesThePreviewAsItWas()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, arabic);
+    rightToLeft = arabic;
+    QString html = QString("<html dir=\"%1\"><body><h1>%2</h1><table><thead><tr><th>%3</th></tr></thead><tbody>")
+                       .arg(arabic ? "rtl" : "ltr", arabic ? QString::fromUtf8("قائمة العملاء") : "Customer List",
+                            arabic ? QString::fromUtf8("اسم العميل") : "Customer Name");
+    for (int i = 1; i <= 120; ++i)
+        html += QString("<tr><td>Row %1</td></tr>").arg(i);
+    frmReportViewer *viewer = showPage(html + "</tbody></table></body></html>");
+    viewer->resize(640, 480);
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QWebFrame *frame = viewer->webView->page()->mainFrame();
+    frame->setScrollPosition(QPoint(0, 300));
+    const QSize viewport = viewer->webView->page()->viewportSize();
+    const QRect bar = frame->scrollBarGeometry(Qt::Vertical);
+    const QPoint scrolled = frame->scrollPosition();
+    QVERIFY(bar.height() > 0 && scrolled.y() == 300);
+    const QString file = output->filePath("preview.pdf");
+    Printing::printOn = [&](QWebFrame *printed, QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return PagePrint::print(printed, printer);
+    };
+
+    if (command == "Print")
+        trigger(viewer, command);
+    else
+        ReportSupport::exportPdf(viewer, file);
+
+    QVERIFY(ReportSupport::pdfInfo(file, "Pages").toInt() >= 2);
+    QVERIFY(ReportSupport::pdfText(file).contains("Row 120"));
+    QCOMPARE(viewer->webView->page()->viewportSize(), viewport);
+    QCOMPARE(frame->scrollPosition(), scrolled);
+    QCOMPARE(frame->scrollBarGeometry(Qt::Vertical), bar);
+    QWheelEvent wheel(QPointF(100, 100), viewer->webView->mapToGlobal(QPoint(100, 100)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(viewer->webView, &wheel);
+    QTRY_VERIFY2(frame->scrollPosition().y() > scrolled.y(), qPrintable(QString::number(frame->scrollPosition().y())));
 }
 
 void tst_reportviewer::saveAsProposesTheReportTitle_data()
