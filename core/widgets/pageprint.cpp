@@ -126,6 +126,10 @@ QVector<Page> pages(QWebFrame *frame, int pageHeight)
     int top = 0;
     do {
         const TitledTable *titles = top > 0 ? tableGoingOnAt(tables, top) : nullptr;
+        // Titles that would fill half a page or more are not repeated: the table's rows
+        // would go on a sliver a page, or, past a page, never.
+        if (titles && titles->titles.height() * 2 >= pageHeight)
+            titles = nullptr;
         const int room = pageHeight - (titles ? titles->titles.height() : 0);
         int bottom = top + room >= height ? height : pageEnd(blocks, top, top + room);
         // Column titles alone at the foot of a page go over with their table's rows.

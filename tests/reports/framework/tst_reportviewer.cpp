@@ -57,6 +57,8 @@ private slots:
     void groupedReportsReadWholeOverPages();
     void printingLeavesThePreviewAsItWas_data();
     void printingLeavesThePreviewAsItWas();
+    void titlesTallerThanAPagePrintOnce_data();
+    void titlesTallerThanAPagePrintOnce();
     void saveAsProposesTheReportTitle_data();
     void saveAsProposesTheReportTitle();
 
@@ -550,6 +552,36 @@ void tst_reportviewer::printingLeavesThePreviewAsItWas()
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(viewer->webView, &wheel);
     QTRY_VERIFY2(frame->scrollPosition().y() > scrolled.y(), qPrintable(QString::number(frame->scrollPosition().y())));
+}
+
+void tst_reportviewer::titlesTallerThanAPagePrintOnce_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("titlesHeight");
+    QTest::newRow("A4, titles of two pages") << 0 << 2600;
+    QTest::newRow("A6, titles of three pages") << 2 << 1800;
+}
+
+void tst_reportviewer::titlesTallerThanAPagePrintOnce()
+{
+    QFETCH(int, paper);
+    QFETCH(int, titlesHeight);
+    QString html = QString("<h1>Tall</h1><table><thead><tr><th style=\"height: %1px; vertical-align: top;\">"
+                           "Column Titles</th></tr></thead><tbody>").arg(titlesHeight);
+    const int rows = 80;
+    for (int i = 1; i <= rows; ++i)
+        html += QString("<tr><td>Row %1</td></tr>").arg(i);
+    frmReportViewer *viewer = showPage(html + "</tbody></table>");
+    const QString file = output->filePath("tall.pdf");
+
+    ReportSupport::exportPdf(viewer, file, paper);
+
+    const QString text = ReportSupport::pdfText(file);
+    QVERIFY(ReportSupport::pdfInfo(file, "Pages").toInt() >= 3);
+    QCOMPARE(text.count("Column Titles"), 1);
+    for (int i = 1; i <= rows; ++i)
+        QVERIFY2(text.count(QRegularExpression(QString("\\bRow %1\\b").arg(i))) == 1, qPrintable(QString("Row %1").arg(i)));
+    QCOMPARE(TestSupport::messageLog(), QString());
 }
 
 void tst_reportviewer::saveAsProposesTheReportTitle_data()
