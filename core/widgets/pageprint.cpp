@@ -34,15 +34,62 @@ struct Page
     QRect titles; // shown first when not null
 };
 
+// The rows of a table's own body, in order; rows of tables inside it are not among them.
+QVector<QWebElement> bodyRows(const QWebElement &table)
+{
+    QVector<QWebElement> rows;
+    for (QWebElement part = table.firstChild(); !part.isNull(); part = part.nextSibling())
+        if (part.tagName() == QLatin1String("TBODY"))
+            for (QWebElement row = part.firstChild(); !row.isNull(); row = row.nextSibling())
+                if (row.tagName() == QLatin1String("TR"))
+                    rows.append(row);
+    return rows;
+}
+
+// Where the text that leads into `table` in its cell begins (a group's heading line): after
+// the table before it in the cell, or at the cell's top; the table's own top outside a cell.
+int leadTop(const QWebElement &table)
+{
+    const int top = table.geometry().top();
+    for (QWebElement before = table.previousSibling(); !before.isNull(); before = before.previousSibling())
+        if (before.tagName() == QLatin1String("TABLE"))
+            return std::min(top, before.geometry().bottom() + 1);
+    const QWebElement cell = table.parent();
+    if (cell.tagName() == QLatin1String("TD") || cell.tagName() == QLatin1String("TH"))
+        return std::min(top, cell.geometry().top());
+    return top;
+}
+
+bool holdsTable(const QWebElement &element)
+{
+    return !element.findFirst(QStringLiteral("table")).isNull();
+}
+
 QVector<Block> unbreakableBlocks(QWebFrame *frame)
 {
     QVector<Block> blocks;
+    auto add = [&blocks](int top, int bottom) {
+        if (bottom > top)
+            blocks.append(Block{top, bottom});
+    };
     for (const QWebElement &element : frame->findAllElements(QStringLiteral("tr, h1, h2, h3, p"))) {
-        if (!element.findFirst(QStringLiteral("table")).isNull())
+        if (holdsTable(element))
             continue;
         const QRect box = element.geometry();
-        if (box.height() > 0)
-            blocks.append(Block{box.top(), box.bottom() + 1});
+        add(box.top(), box.bottom() + 1);
+    }
+    for (const QWebElement &table : frame->findAllElements(QStringLiteral("table"))) {
+        const QVector<QWebElement> rows = bodyRows(table);
+        const int top = table.geometry().top();
+        // The text leading into a table is one block, and goes over a break with the
+        // table's column titles and first row: a heading never stands alone at a page's foot.
+        add(leadTop(table), top);
+        if (!rows.isEmpty() && !holdsTable(rows.first()))
+            add(leadTop(table), rows.first().geometry().bottom() + 1);
+        // A total goes over with the row before it: never the only row of its group on a page.
+        for (int i = 1; i < rows.size(); ++i)
+            if (rows.at(i).hasClass(QStringLiteral("total")) && !holdsTable(rows.at(i - 1)))
+                add(rows.at(i - 1).geometry().top(), rows.at(i).geometry().bottom() + 1);
     }
     std::sort(blocks.begin(), blocks.end(), [](const Block &a, const Block &b) { return a.top < b.top; });
     return blocks;

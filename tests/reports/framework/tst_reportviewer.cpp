@@ -1,6 +1,7 @@
 #include "core/system/globals.h"
 #include "core/system/seams.h"
 #include "core/widgets/pageprint.h"
+#include "reports/financial/RptGeneralJournalList.h"
 #include "reports/trading/RptCustomerList.h"
 #include "reports/trading/RptCustomerSalesDetailed.h"
 #include "reports/trading/RptCustomerStatementOfAccount.h"
@@ -55,6 +56,8 @@ private slots:
     void pdfPagesReadWhole();
     void groupedReportsReadWholeOverPages_data();
     void groupedReportsReadWholeOverPages();
+    void groupsKeepHeadingsAndTotalsWithTheirRows_data();
+    void groupsKeepHeadingsAndTotalsWithTheirRows();
     void printingLeavesThePreviewAsItWas_data();
     void printingLeavesThePreviewAsItWas();
     void titlesTallerThanAPagePrintOnce_data();
@@ -499,6 +502,127 @@ void tst_reportviewer::groupedReportsReadWholeOverPages()
     }
     for (const QString &key : keys)
         QVERIFY2(timesPrinted.value(key) == 1, qPrintable(QString("%1 printed %2 times").arg(key).arg(timesPrinted.value(key))));
+}
+
+void tst_reportviewer::groupsKeepHeadingsAndTotalsWithTheirRows_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("report");
+    for (const QString &language : {QString("en"), QString("ar")})
+        for (const QString &report : QStringList{"statement of account", "sales detailed", "pending sales orders", "general journal"})
+            QTest::newRow(qPrintable(report + ", " + language)) << language << report;
+}
+
+// Many groups of one to five rows, so that page breaks fall on every part of a group: a
+// group's heading is printed once and whole, followed on its page by its first row; a
+// TOTAL row never begins a page.
+void tst_reportviewer::groupsKeepHeadingsAndTotalsWithTheirRows()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, report);
+    TestSupport::freshCompany();
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName) VALUES (21, 'Sara Ahmed')");
+    EXEC_SQL("INSERT INTO employees (EmployeeId, EmployeePersonId, IsActive) VALUES (2, 21, 1)");
+    const bool journal = report == "general journal";
+    const bool totals = journal || report == "statement of account";
+    const int groups = 70;
+    QHash<QString, int> headingOf, rowOf; // a text printed once, and its group
+    int id = 0;
+    for (int g = 1; g <= groups; ++g) {
+        const QDate date = QDate(2024, 1, 1).addDays(g);
+        if (journal) {
+            EXEC_SQL(QString("INSERT INTO generaljournal (GeneralJournalId, JournalDate, Description) "
+                             "VALUES (%1, '%2', 'Entry %1')").arg(g).arg(date.toString(Qt::ISODate)));
+            headingOf.insert(date.toString(dateFormat), g);
+            headingOf.insert(QString("Entry %1").arg(g), g);
+        } else {
+            EXEC_SQL(QString("INSERT INTO customers (CustomerId, CustomerName) VALUES (%1, 'Carter Group %1')").arg(g));
+            headingOf.insert(QString("Carter Group %1").arg(g), g);
+        }
+        for (int r = 0; r <= g * 3 % 5; ++r) {
+            ++id;
+            const QString amount = QString::number(1000 + id * 4.25); // a group's sum is never one of them
+            const QString day = QDate(2024, 1, 1).addDays(id).toString(Qt::ISODate); // the statement sums a day
+            if (journal) {
+                EXEC_SQL(QString("INSERT INTO generaljournaltransactions (GeneralJournalId, AccountId, Debit, Credit, Comment) "
+                                 "VALUES (%1, 35, %2, 0, 'Line-%3')").arg(g).arg(amount).arg(id));
+                rowOf.insert(QString("Line-%1").arg(id), g);
+            } else if (report == "pending sales orders") {
+                EXEC_SQL(QString("INSERT INTO salesorder (SalesOrderId, SalesOrderNo, CustomerId, `Date`, ShipDate, Total, "
+                                 "DepositPaid) VALUES (%1, 'SO-%1', %2, '%3', '%3', %4, 0)")
+                             .arg(id).arg(g).arg(day, amount));
+                rowOf.insert(QString("SO-%1").arg(id), g);
+            } else {
+                EXEC_SQL(QString("INSERT INTO salesinvoice (SalesInvoiceId, SalesInvoiceNo, CustomerId, WarehouseId, "
+                                 "EmployeeId, `Date`, ShipDate, Total, DepositPaid) VALUES (%1, 'INV-%1', %2, 1, 2, '%3', '%3', %4, 0)")
+                             .arg(id).arg(g).arg(day, amount));
+                rowOf.insert(report == "sales detailed" ? QString("INV-%1").arg(id) : amount, g);
+            }
+        }
+    }
+    const TestSupport::InterfaceLanguage interface(language == "ar");
+    QVERIFY(interface.ready());
+    languageCode = language;
+    if (journal)
+        RptGeneralJournalList::showReport();
+    else if (report == "statement of account")
+        RptCustomerStatementOfAccount::showReport(QString(), QString());
+    else if (report == "sales detailed")
+        RptCustomerSalesDetailed::showReport(QString());
+    else
+        RptPendingSalesOrders::showReport();
+    QCOMPARE(TestSupport::messageLog(), QString());
+    QCOMPARE(ReportSupport::openViewers().size(), 1);
+    frmReportViewer *viewer = ReportSupport::openViewers().first();
+    QVERIFY(ReportSupport::waitUntilReady(viewer));
+    const QString file = output->filePath("groups.pdf");
+
+    ReportSupport::exportPdf(viewer, file);
+
+    const QRegularExpression total(language == "ar" ? QString::fromUtf8("الإجمالي") : QString("\\bTOTAL\\b"));
+    auto keyed = [](const QHash<QString, int> &keys) {
+        QVector<QPair<QRegularExpression, int>> found;
+        for (auto key = keys.cbegin(); key != keys.cend(); ++key)
+            found.append({QRegularExpression("(?<![\\w.-])" + QRegularExpression::escape(key.key()) + "(?![\\w.])"),
+                          key.value()});
+        return found;
+    };
+    const auto headings = keyed(headingOf), rows = keyed(rowOf);
+    const int pages = ReportSupport::pdfInfo(file, "Pages").toInt();
+    QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+    QHash<int, QList<int>> headingPages; // group => the page of each heading line printed
+    for (int page = 1; page <= pages; ++page) {
+        // The page's lines as events: 'H' a heading's line, 'R' a row, 'T' a total.
+        QVector<QPair<QChar, int>> events;
+        for (const QString &line : ReportSupport::pdfPageLayout(file, page).split('\n')) {
+            if (totals && line.contains(total)) {
+                events.append({'T', 0});
+                continue;
+            }
+            for (const auto &heading : headings)
+                if (line.contains(heading.first)) {
+                    events.append({'H', heading.second});
+                    headingPages[heading.second] << page;
+                }
+            for (const auto &row : rows)
+                if (line.contains(row.first))
+                    events.append({'R', row.second});
+        }
+        const QString where = QString("page %1: ").arg(page);
+        QVERIFY2(!events.isEmpty() && events.first().first != 'T', qPrintable(where + "a total begins the page"));
+        for (int e = 0; e < events.size(); ++e) {
+            if (events.at(e).first != 'H' || (e + 1 < events.size() && events.at(e + 1).first == 'H'))
+                continue;
+            QVERIFY2(e + 1 < events.size() && events.at(e + 1) == qMakePair(QChar('R'), events.at(e).second),
+                     qPrintable(where + QString("group %1's heading without its first row").arg(events.at(e).second)));
+        }
+    }
+    for (int g = 1; g <= groups; ++g) {
+        const QList<int> printed = headingPages.value(g);
+        QVERIFY2(printed.size() == (journal ? 2 : 1) && printed.first() == printed.last(),
+                 qPrintable(QString("group %1's heading printed on pages %2").arg(g).arg(
+                     [&] { QStringList p; for (int n : printed) p << QString::number(n); return p.join(", "); }())));
+    }
 }
 
 void tst_reportviewer::printingLeavesThePreviewAsItWas_data()
