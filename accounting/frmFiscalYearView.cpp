@@ -6,7 +6,6 @@
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 
-#include <QDate>
 #include <QSqlQueryModel>
 
 namespace {
@@ -68,9 +67,8 @@ void frmFiscalYearView::on_btnDelete_clicked()
         ListDialog::currentValueOrTell(this, ui->tblFiscalYears, colFiscalYearId, msgSelectItemToDelete);
     if (!id.isValid())
         return;
-    // The year named by its first day as the list shows it.
-    const QString question = ListDialog::deleteQuestion(
-        QStringLiteral(": "), ListDialog::currentValue(ui->tblFiscalYears, colFrom).toDate().toString(dateFormat));
+    const QString question =
+        ListDialog::deleteQuestion(QStringLiteral(": "), ListDialog::currentValue(ui->tblFiscalYears, colFrom).toString());
     if (ListDialog::confirmAndDelete(this, question,
                                      QStringLiteral("Delete from FiscalYear where FiscalYearId = :id"), id))
         loadFiscalYears();

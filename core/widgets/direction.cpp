@@ -454,9 +454,10 @@ bool DirectionDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, co
     const QWidget *widget = cell.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
     const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
-    // The margins the style keeps inside the text's room, as it elides.
+    // The margins the style keeps inside the text's room; it elides a text laid out wider,
+    // in fractions of a pixel, than what is left.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-    if (cell.text.isEmpty() || cell.fontMetrics.horizontalAdvance(cell.text) <= room.width() - 2 * margin) {
+    if (cell.text.isEmpty() || QFontMetricsF(cell.font).horizontalAdvance(cell.text) <= room.width() - 2 * margin) {
         QToolTip::hideText();
         return true;
     }
