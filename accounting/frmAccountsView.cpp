@@ -120,7 +120,8 @@ void frmAccountsView::on_btnDelete_clicked()
         return;
     }
     const QString question =
-        tr("Delete account: ") + ListDialog::currentValue(ui->treeAccounts, colDescription).toString();
+        Direction::joined(tr("Delete account: "), ListDialog::currentValue(ui->treeAccounts, colDescription).toString(),
+                          rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     if (ListDialog::confirmAndDelete(this, question, QStringLiteral("delete from accounts where accountId = :id"),
                                      id.toString()))
         fillAccountsTree();

@@ -46,7 +46,7 @@ void frmCurrenciesView::on_btnEdit_clicked()
 
 void frmCurrenciesView::on_btnDelete_clicked()
 {
-    const QString question = msgDelete + QStringLiteral(": ") + currencies.currentValue(colCurrency).toString();
+    const QString question = ListDialog::deleteQuestion(QStringLiteral(": "), currencies.currentValue(colCurrency).toString());
     if (currencies.deleteCurrent(this, QStringLiteral("delete from currencies where currencyId = :id"), question))
         loadCurrencies();
 }

@@ -68,7 +68,7 @@ void frmFiscalYearView::on_btnDelete_clicked()
     if (!id.isValid())
         return;
     const QString question =
-        msgDelete + QStringLiteral(": ") + ListDialog::currentValue(ui->tblFiscalYears, colFrom).toString();
+        ListDialog::deleteQuestion(QStringLiteral(": "), ListDialog::currentValue(ui->tblFiscalYears, colFrom).toString());
     if (ListDialog::confirmAndDelete(this, question,
                                      QStringLiteral("Delete from FiscalYear where FiscalYearId = :id"), id))
         loadFiscalYears();

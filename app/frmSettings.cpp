@@ -173,14 +173,28 @@ bool frmSettings::everyAccountChosen()
 
 bool frmSettings::saveAccountDefaults()
 {
-    // No WHERE clause: the table holds exactly one row, which this statement rewrites.
     cDbSave save;
-    QSqlQuery query = save.prepare(QStringLiteral(
-        "UPDATE accountsdefaults SET    SalesAccId = :SalesAccId, SalesRefundAccId = :SalesRefundAccId,        "
-        "PurchaseAccId = :PurchaseAccId,        PurchaseRefundAccId = :PurchaseRefundAccId, "
-        "PayrollAccId = :PayrollAccId,        AccountsPayable = :AccountsPayable, "
-        "AccountsReceivable = :AccountsReceivable,        SafeAccId = :SafeAccId, CheckAccId = :CheckAccId, "
-        "CreditCardAccId = :CreditCardAccId "));
+    // A company without its row gets one: an update would touch nothing and pass for saved.
+    // Should another user have stored a row since the load, it is theirs to keep.
+    if (defaultsId == 0) {
+        QSqlQuery existing = save.prepare(QStringLiteral("SELECT 1 FROM accountsdefaults LIMIT 1 FOR UPDATE"));
+        if (save.exec(existing) && existing.next())
+            save.failWith(stored.changedText());
+    }
+    // No WHERE clause in the update: the table holds exactly one row, which it rewrites.
+    QSqlQuery query = save.prepare(
+        defaultsId == 0
+            ? QStringLiteral("INSERT INTO accountsdefaults (SalesAccId, SalesRefundAccId, PurchaseAccId, "
+                             "PurchaseRefundAccId, PayrollAccId, AccountsPayable, AccountsReceivable, SafeAccId, "
+                             "CheckAccId, CreditCardAccId) VALUES (:SalesAccId, :SalesRefundAccId, :PurchaseAccId, "
+                             ":PurchaseRefundAccId, :PayrollAccId, :AccountsPayable, :AccountsReceivable, :SafeAccId, "
+                             ":CheckAccId, :CreditCardAccId)")
+            : QStringLiteral(
+                  "UPDATE accountsdefaults SET    SalesAccId = :SalesAccId, SalesRefundAccId = :SalesRefundAccId,        "
+                  "PurchaseAccId = :PurchaseAccId,        PurchaseRefundAccId = :PurchaseRefundAccId, "
+                  "PayrollAccId = :PayrollAccId,        AccountsPayable = :AccountsPayable, "
+                  "AccountsReceivable = :AccountsReceivable,        SafeAccId = :SafeAccId, CheckAccId = :CheckAccId, "
+                  "CreditCardAccId = :CreditCardAccId "));
     query.bindValue(QStringLiteral(":AccountsReceivable"), ui->cmbAccountsReceivable->currentData().toInt());
     query.bindValue(QStringLiteral(":SalesAccId"), ui->cmbSalesAcc->currentData().toInt());
     query.bindValue(QStringLiteral(":SalesRefundAccId"), ui->cmbSalesReundsAcc->currentData().toInt());
@@ -192,8 +206,14 @@ bool frmSettings::saveAccountDefaults()
     query.bindValue(QStringLiteral(":CreditCardAccId"), ui->cmbCreditCard->currentData().toInt());
     query.bindValue(QStringLiteral(":PayrollAccId"), ui->cmbPayrollAcc->currentData().toInt());
     save.execRecord(query, stored, defaultsId);
-    if (save.commit())
+    // The window stays open when the settings file cannot be written: a second Save then
+    // rewrites the row this one stored.
+    const int id = defaultsId == 0 ? save.lastInsertId() : defaultsId;
+    stored.rememberSaved(save, id);
+    if (save.commit()) {
+        defaultsId = id;
         return true;
+    }
     Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
     return false;
 }

@@ -30,7 +30,7 @@ void frmCategoriesView::loadCategories()
 
 void frmCategoriesView::on_btnDelete_clicked()
 {
-    const QString question = msgDelete + QStringLiteral(": ") + categories.currentValue(colCategory).toString();
+    const QString question = ListDialog::deleteQuestion(QStringLiteral(": "), categories.currentValue(colCategory).toString());
     // No foreign key guards a category: items that still name it would drop out of the
     // item list and the picker, which join the categories.
     if (categories.deleteCurrent(this, QStringLiteral("Delete from itemcategories where itemCategoryId = :id"),

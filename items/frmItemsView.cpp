@@ -123,7 +123,7 @@ void frmItemsView::on_btnEdit_clicked()
 // refused by the server's foreign keys.
 void frmItemsView::on_btnDelete_clicked()
 {
-    const QString question = msgDelete + QStringLiteral(": ") + items.currentValue(colItemNo).toString();
+    const QString question = ListDialog::deleteQuestion(QStringLiteral(": "), items.currentValue(colItemNo).toString());
     if (items.deleteCurrent(this, QStringLiteral("Delete from items where ItemId = :id"), question))
         reloadUnfiltered();
 }

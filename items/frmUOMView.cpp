@@ -30,7 +30,7 @@ void frmUOMView::loadUOMs()
 
 void frmUOMView::on_btnDelete_clicked()
 {
-    const QString question = msgDelete + QStringLiteral(": ") + units.currentValue(colUOM).toString();
+    const QString question = ListDialog::deleteQuestion(QStringLiteral(": "), units.currentValue(colUOM).toString());
     if (units.deleteCurrent(this, QStringLiteral("Delete from uom where uomid = :id"), question))
         loadUOMs();
 }

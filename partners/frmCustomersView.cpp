@@ -103,7 +103,7 @@ void frmCustomersView::on_btnDelete_clicked()
         ListDialog::currentValueOrTell(this, ui->tblCustomers, colCustomerId, msgSelectItemToDelete);
     if (!id.isValid())
         return;
-    if (ListDialog::confirmAndDelete(this, msgDelete, QStringLiteral("delete from customers where customerId = :id"),
+    if (ListDialog::confirmAndDelete(this, ListDialog::deleteQuestion(), QStringLiteral("delete from customers where customerId = :id"),
                                      id))
         reload();
 }

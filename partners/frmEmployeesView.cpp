@@ -48,7 +48,9 @@ void frmEmployeesView::loadEmployees(bool showInactive)
         "left join departments on departments.DepartmentId = `employees`.DepartmentId");
     if (!showInactive)
         sql += QStringLiteral(" where `employees`.IsActive = 1");
-    QSqlQueryModel *employees = ListDialog::replaceModel(ui->tblEmployees, model, sql, ListDialog::flagWords());
+    // DECIMAL salaries as the server's exact text, with their two decimals.
+    QSqlQueryModel *employees =
+        ListDialog::replaceModel(ui->tblEmployees, model, sql, ListDialog::flagWords(), QSql::HighPrecision);
     const QStringList headers{tr("Name"),         tr("Job Title"),          tr("Manager Name"),
                               tr("Department"),   tr("SIN"),                tr("Birth Date"),
                               tr("Hire Date"),    tr("Termination Date"),   tr("Pay Periods By Year"),
@@ -73,7 +75,7 @@ void frmEmployeesView::on_btnDelete_clicked()
     if (!id.isValid())
         return;
     // The employee's characteristics go with it: their foreign key cascades.
-    if (ListDialog::confirmAndDelete(this, msgDelete, QStringLiteral("DELETE FROM employees WHERE employeeId = :id"),
+    if (ListDialog::confirmAndDelete(this, ListDialog::deleteQuestion(), QStringLiteral("DELETE FROM employees WHERE employeeId = :id"),
                                      id.toInt()))
         loadEmployees(ui->chkShowInactive->isChecked());
 }

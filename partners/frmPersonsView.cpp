@@ -64,7 +64,7 @@ void frmPersonsView::on_btnDelete_clicked()
     const QVariant id = ListDialog::currentValueOrTell(this, ui->tblPersons, colPersonId, msgSelectItemToDelete);
     if (!id.isValid())
         return;
-    if (ListDialog::confirmAndDelete(this, msgDelete, QStringLiteral("DELETE FROM `persons` WHERE PersonId = :id;"),
+    if (ListDialog::confirmAndDelete(this, ListDialog::deleteQuestion(), QStringLiteral("DELETE FROM `persons` WHERE PersonId = :id;"),
                                      id.toInt()))
         loadPersons();
 }

@@ -73,7 +73,7 @@ void frmUsersView::on_btnDelete_clicked()
     // The count in the statement holds also when someone else deletes the other
     // remaining user meanwhile: the server then deletes nothing.
     if (ListDialog::confirmAndDelete(
-            this, msgDelete,
+            this, ListDialog::deleteQuestion(),
             QStringLiteral("Delete from users where UserId = :id and (select count(*) from users) > 1"), id.toInt()))
         loadUsers();
 }

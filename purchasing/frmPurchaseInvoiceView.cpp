@@ -49,7 +49,7 @@ void frmPurchaseInvoiceView::on_btnDelete_clicked()
     // The invoice's lines go with it through the schema's cascade; an invoice that a
     // refund or a payment names is refused by the server.
     const QString question =
-        msgDelete + tr(" Purchase Invoice No. ") + invoices.currentValue(colPurchaseInvoiceNo).toString();
+        ListDialog::deleteQuestion(tr(" Purchase Invoice No. "), invoices.currentValue(colPurchaseInvoiceNo).toString());
     if (invoices.deleteCurrent(this, QStringLiteral("Delete from purchaseinvoice where PurchaseInvoiceId = :id"), question))
         loadPurchaseInvoices();
 }

@@ -46,7 +46,7 @@ void frmPurchaseOrderView::on_btnDelete_clicked()
     // The order's lines go with it through the schema's cascade; an order that an
     // invoice was made from is refused by the server.
     const QString question =
-        msgDelete + tr(" Purchase Order No. ") + orders.currentValue(colPurchaseOrderNo).toString();
+        ListDialog::deleteQuestion(tr(" Purchase Order No. "), orders.currentValue(colPurchaseOrderNo).toString());
     if (orders.deleteCurrent(this, QStringLiteral("Delete from purchaseorder where PurchaseOrderId = :id"), question))
         loadPurchaseOrders();
 }

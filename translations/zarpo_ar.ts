@@ -110,6 +110,14 @@
         <source>False</source>
         <translation>لا</translation>
     </message>
+    <message>
+        <source>Delete </source>
+        <translation>حذف السجل المحدد؟</translation>
+    </message>
+    <message>
+        <source>Delete %1%2</source>
+        <translation>حذف%1%2؟</translation>
+    </message>
 </context>
 <context>
     <name>Passwords</name>

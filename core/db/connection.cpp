@@ -3,10 +3,15 @@
 #include "core/system/globals.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <typeinfo>
+
+#ifdef Q_OS_UNIX
+#include <dlfcn.h>
+#endif
 
 namespace {
 // Opens `db` with the settings it holds and prepares the session as every statement of
@@ -21,22 +26,31 @@ bool openSession(QSqlDatabase &db)
 
 using ClientPing = int (*)(void *);
 
-// The client library's own ping, from the library the MySQL driver has already loaded:
-// a ping is no statement, so it leaves the statements a window sends as they were.
-ClientPing clientPing()
+// The ping of the client library that `driver` itself was linked with, looked up through
+// the driver's own file: a library picked by name could be another client's, which would
+// misread the driver's handle. A ping is no statement, so it leaves the statements a
+// window sends as they were. Null where the library cannot be found this way.
+ClientPing clientPing(const QSqlDriver *driver)
 {
-    static const ClientPing ping = [] {
-        const QList<QPair<const char *, int>> libraries{
-            {"mariadb", 3}, {"libmariadb", -1}, {"mysqlclient", -1}, {"libmysql", -1}};
-        for (const auto &library : libraries) {
-            const auto found = reinterpret_cast<ClientPing>(
-                QLibrary::resolve(QLatin1String(library.first), library.second, "mysql_ping"));
-            if (found)
-                return found;
-        }
-        return ClientPing(nullptr);
+#ifdef Q_OS_UNIX
+    static const ClientPing ping = [driver] {
+        Dl_info where;
+        if (!dladdr(&typeid(*driver), &where) || !where.dli_fname)
+            return ClientPing(nullptr);
+        // RTLD_NOLOAD only finds the file already loaded; a lookup in its handle searches
+        // the libraries it depends on, as its own calls do.
+        void *file = dlopen(where.dli_fname, RTLD_LAZY | RTLD_NOLOAD);
+        if (!file)
+            return ClientPing(nullptr);
+        const auto found = reinterpret_cast<ClientPing>(dlsym(file, "mysql_ping"));
+        dlclose(file);
+        return found;
     }();
     return ping;
+#else
+    Q_UNUSED(driver)
+    return nullptr;
+#endif
 }
 
 // False once the server no longer answers on `db`. The client library learns that the
@@ -45,8 +59,10 @@ ClientPing clientPing()
 bool answers(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver()->handle();
-    if (clientPing() && handle.isValid() && qstrcmp(handle.typeName(), "MYSQL*") == 0)
-        return clientPing()(*static_cast<void *const *>(handle.data())) == 0;
+    if (handle.isValid() && qstrcmp(handle.typeName(), "MYSQL*") == 0) {
+        if (const ClientPing ping = clientPing(db.driver()))
+            return ping(*static_cast<void *const *>(handle.data())) == 0;
+    }
     return QSqlQuery(db).exec(QStringLiteral("DO 1"));
 }
 }

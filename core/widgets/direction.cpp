@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QVector>
 
 namespace {
@@ -439,4 +441,26 @@ void DirectionDelegate::initStyleOption(QStyleOptionViewItem *option, const QMod
 QString DirectionDelegate::displayText(const QVariant &value, const QLocale &locale) const
 {
     return value.isNull() ? QString() : QStyledItemDelegate::displayText(value, locale);
+}
+
+bool DirectionDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                  const QModelIndex &index)
+{
+    // A tool tip of the model's own goes first.
+    if (!event || event->type() != QEvent::ToolTip || !index.isValid() || index.data(Qt::ToolTipRole).isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QWidget *widget = cell.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+    // The margins the style keeps inside the text's room; it elides a text laid out wider,
+    // in fractions of a pixel, than what is left.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    if (cell.text.isEmpty() || QFontMetricsF(cell.font).horizontalAdvance(cell.text) <= room.width() - 2 * margin) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(event->globalPos(), cell.text, view, option.rect);
+    return true;
 }

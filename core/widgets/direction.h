@@ -81,6 +81,10 @@ public:
     // A NULL cell shows empty: the driver hands a NULL number over as a number, which would
     // otherwise show as a real 0.
     QString displayText(const QVariant &value, const QLocale &locale) const override;
+    // A cell too narrow for its text, such as one of a text column that gave way to the
+    // amounts, shows the whole text as its tool tip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 
 private:
     QList<int> amountColumns;

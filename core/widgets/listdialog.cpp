@@ -17,6 +17,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace ListDialog {
@@ -36,6 +40,39 @@ public:
         return DirectionDelegate::displayText(value, locale);
     }
 };
+
+bool isDateColumn(const QAbstractItemModel *model, int column)
+{
+    if (const auto *rows = qobject_cast<const QSqlQueryModel *>(model))
+        return rows->record().field(column).type() == QVariant::Date;
+    return model->rowCount() > 0 && model->index(0, column).data().type() == QVariant::Date;
+}
+
+// The width of the widest date the view's cells can show: every month and weekday with a
+// two-digit day, each digit drawn as the font's widest one.
+int widestDateWidth(const QTableView *view)
+{
+    const QFontMetrics metrics(view->font());
+    QChar widestDigit('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(digit);
+    const auto *delegate = qobject_cast<const QStyledItemDelegate *>(view->itemDelegate());
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 22; day <= 28; ++day) {
+            const QVariant date(QDate(2000, month, day));
+            QString text = delegate ? delegate->displayText(date, view->locale()) : date.toString();
+            for (QChar &character : text)
+                if (character.isDigit())
+                    character = widestDigit;
+            widest = qMax(widest, metrics.horizontalAdvance(text));
+        }
+    }
+    // The style's margins on either side of a cell's text, the grid line and a pixel to
+    // spare, as the amount columns are measured.
+    return widest + 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
+}
 }
 
 QSqlQueryModel *replaceModel(QAbstractItemView *view, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -83,9 +120,28 @@ void fitColumnsToContents(QTableView *view)
     view->resizeColumnsToContents();
     // A view that is not shown yet fits its columns to their cells alone: each header is to
     // read whole too.
-    for (int column = 0; column < header->count(); ++column)
-        if (!view->isColumnHidden(column))
-            view->setColumnWidth(column, qMax(view->columnWidth(column), header->sectionSizeHint(column)));
+    int dateWidth = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        if (view->isColumnHidden(column))
+            continue;
+        int width = qMax(view->columnWidth(column), header->sectionSizeHint(column));
+        if (isDateColumn(view->model(), column)) {
+            if (dateWidth == 0)
+                dateWidth = widestDateWidth(view);
+            width = qMax(width, dateWidth);
+        }
+        view->setColumnWidth(column, width);
+    }
+}
+
+QString deleteQuestion(const QString &what, const QString &name)
+{
+    // msgDelete, translated.
+    if (what.isEmpty() && name.isEmpty())
+        return QCoreApplication::translate("ListDialog", "Delete ");
+    const Qt::LayoutDirection direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+    const QString shownName = Direction::of(name) == direction ? name : Direction::isolated(name);
+    return QCoreApplication::translate("ListDialog", "Delete %1%2").arg(what, shownName);
 }
 
 QVariant currentValue(const QAbstractItemView *view, int column)
@@ -158,7 +214,9 @@ void cListTable::showAmounts(const QList<int> &amounts, const QList<int> &yieldi
 
 bool cListTable::load(const QString &sql, const QStringList &headers, const QVariantMap &values)
 {
-    QSqlQueryModel *model = ListDialog::replaceModel(view, rows, sql, values);
+    // The server's exact text of a DECIMAL keeps its two decimals: a double would show
+    // 209.30 as "209.3" beside totals of "150.00".
+    QSqlQueryModel *model = ListDialog::replaceModel(view, rows, sql, values, QSql::HighPrecision);
     int header = 0;
     for (int column = 0; column < model->columnCount() && header < headers.size(); ++column)
         if (!hidden.contains(column))
@@ -198,7 +256,9 @@ bool cListTable::deleteCurrent(QWidget *parent, const QString &deleteSql, const 
                                const QString &referencesSql)
 {
     const QVariant id = currentIdOrTell(parent, msgSelectItemToDelete);
-    return id.isValid() && ListDialog::confirmAndDelete(parent, question, deleteSql, id, referencesSql);
+    return id.isValid()
+           && ListDialog::confirmAndDelete(parent, question.isEmpty() ? ListDialog::deleteQuestion() : question,
+                                           deleteSql, id, referencesSql);
 }
 
 bool cListTable::pickCurrent(QDialog *list, int &pickedId)

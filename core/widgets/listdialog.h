@@ -45,7 +45,9 @@ QVariantMap flagWords();
 void showDatesInDateFormat(QAbstractItemView *view);
 
 // Sizes the columns to their headers and to the rows near the top. Measuring every row
-// of a long list would cost more than reading it from the server.
+// of a long list would cost more than reading it from the server, so a date column is
+// made as wide as the widest date its cells can show: a later row's "28/12/2026" is not
+// cut where the first rows held "1/1/2024".
 void fitColumnsToContents(QTableView *view);
 
 // The value in `column` of the view's current row, or an invalid QVariant when no row
@@ -55,6 +57,12 @@ QVariant currentValue(const QAbstractItemView *view, int column);
 // The same value; when there is no current row, an information box with `message`
 // (msgSelectItemToEdit, msgSelectItemToDelete) and an invalid QVariant.
 QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int column, const QString &message);
+
+// The question a delete asks, in the interface's language: "Delete " alone, or followed
+// by `what` (translated, such as " Sales Invoice No. " or ": ") and the record's `name`.
+// A name that reads the other way than the interface is isolated, so that "Q-12" stays
+// one piece at the end of an Arabic question.
+QString deleteQuestion(const QString &what = QString(), const QString &name = QString());
 
 // Asks `question` (Yes/No, default No) and on Yes runs `deleteSql` with `:id` bound to
 // `id`. True only when the statement ran; false on No, and on a failure after showing
@@ -90,7 +98,8 @@ public:
 
     // Shows the rows of `sql`, with each named placeholder of `values` bound, and gives
     // the shown columns, in their order, the `headers`; the columns are fitted to the
-    // first rows. False when the statement failed, which leaves the list empty and is told.
+    // first rows. Amounts show as the server keeps them, with their two decimals. False
+    // when the statement failed, which leaves the list empty and is told.
     bool load(const QString &sql, const QStringList &headers, const QVariantMap &values = {});
 
     int rowCount() const;
@@ -123,11 +132,11 @@ public:
         return runEditor<Editor>(0);
     }
 
-    // Delete: tells the user to select a row, or asks `question` and runs `deleteSql`
-    // with `:id` bound to the current id, refused while `referencesSql` finds a row (see
-    // ListDialog::confirmAndDelete). True only when the record was deleted: the caller
-    // reloads.
-    bool deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question = msgDelete,
+    // Delete: tells the user to select a row, or asks `question` (by default the bare
+    // ListDialog::deleteQuestion()) and runs `deleteSql` with `:id` bound to the current
+    // id, refused while `referencesSql` finds a row (see ListDialog::confirmAndDelete).
+    // True only when the record was deleted: the caller reloads.
+    bool deleteCurrent(QWidget *parent, const QString &deleteSql, const QString &question = QString(),
                        const QString &referencesSql = QString());
 
     // The pick of a list that also serves as a picker: stores the current id in

@@ -46,7 +46,7 @@ void frmSalesInvoiceView::on_btnDelete_clicked()
 {
     // The invoice's lines go with it through the schema's cascade; an invoice that a
     // refund or a payment names is refused by the server.
-    const QString question = msgDelete + tr(" Sales Invoice No. ") + invoices.currentValue(colSalesInvoiceNo).toString();
+    const QString question = ListDialog::deleteQuestion(tr(" Sales Invoice No. "), invoices.currentValue(colSalesInvoiceNo).toString());
     if (invoices.deleteCurrent(this, QStringLiteral("Delete from salesinvoice where SalesInvoiceId = :id"), question))
         loadSalesInvoices();
 }

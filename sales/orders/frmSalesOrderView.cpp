@@ -46,7 +46,7 @@ void frmSalesOrderView::on_btnDelete_clicked()
 {
     // The order's lines go with it through the schema's cascade; an order that an
     // invoice was made from is refused by the server.
-    const QString question = msgDelete + tr(" Sales Order No. ") + orders.currentValue(colSalesOrderNo).toString();
+    const QString question = ListDialog::deleteQuestion(tr(" Sales Order No. "), orders.currentValue(colSalesOrderNo).toString());
     if (orders.deleteCurrent(this, QStringLiteral("Delete from salesorder where SalesOrderId = :id"), question))
         loadSalesOrders();
 }

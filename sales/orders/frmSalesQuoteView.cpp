@@ -48,7 +48,7 @@ void frmSalesQuoteView::on_btnDelete_clicked()
 {
     // The quote's lines go with it through the schema's cascade; a quote that an order
     // was made from is refused by the server.
-    const QString question = msgDelete + tr(" Sales Quote No. ") + quotes.currentValue(colSalesQuoteNo).toString();
+    const QString question = ListDialog::deleteQuestion(tr(" Sales Quote No. "), quotes.currentValue(colSalesQuoteNo).toString());
     if (quotes.deleteCurrent(this, QStringLiteral("Delete from salesquote where SalesQuoteId = :id"), question))
         loadSalesQuotes();
 }

@@ -67,6 +67,7 @@ private slots:
     void accountWithoutAChoiceIsRefused();
     void failedSaveIsReportedAndKeepsTheWindow();
     void staleSaveIsRefused();
+    void missingDefaultsAreStored();
     void discountBoxShowsTheSettingAsTheGridsRead_data();
     void discountBoxShowsTheSettingAsTheGridsRead();
     void restartOnlyWhenTheLanguageChanges_data();
@@ -313,6 +314,33 @@ void tst_settings::staleSaveIsRefused()
     QCOMPARE(box->currentData().toInt(), accountId("40920"));
     QCOMPARE(defaultAccount("SalesAccId").toInt(), accountId("40910"));
     QVERIFY(settingsValues("Preferences", "ShowDiscountAndTax").isEmpty()); // nothing written
+}
+
+// A company whose row of default accounts is gone: the accounts chosen are stored, not
+// reported saved while nothing was written.
+void tst_settings::missingDefaultsAreStored()
+{
+    TestSupport::freshCompany();
+    EXEC_SQL("delete from accountsdefaults");
+    open();
+    QMap<QString, int> expected;
+    for (const auto &pair : comboColumns) {
+        auto *box = widget<QComboBox>(pair.first);
+        QCOMPARE(box->currentIndex(), -1);
+        box->setCurrentIndex(box->count() - 1);
+        expected[pair.second] = box->currentData().toInt();
+    }
+
+    save();
+
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(TestSupport::messageLog()));
+    QVERIFY(window.isNull());
+    QCOMPARE(TestSupport::queryValue("select count(*) from accountsdefaults").toInt(), 1);
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+        QCOMPARE(defaultAccount(it.key()).toInt(), it.value());
+    open();
+    for (const auto &pair : comboColumns)
+        QCOMPARE(widget<QComboBox>(pair.first)->currentData().toInt(), expected.value(pair.second));
 }
 
 void tst_settings::discountBoxShowsTheSettingAsTheGridsRead_data()

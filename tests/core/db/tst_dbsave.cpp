@@ -1,4 +1,5 @@
 #include "core/db/dbsave.h"
+#include "tests/support/heldchange.h"
 #include "tests/support/testsupport.h"
 
 #include <QSqlQuery>
@@ -11,6 +12,8 @@ private slots:
     void init();
     void storedRecordMustStillBeThere_data();
     void storedRecordMustStillBeThere();
+    void lockWaitsForADeletionHeldOpen_data();
+    void lockWaitsForADeletionHeldOpen();
 };
 
 void tst_dbsave::init()
@@ -57,6 +60,31 @@ void tst_dbsave::storedRecordMustStillBeThere()
     QCOMPARE(save.errorText().isEmpty(), saved);
     if (!saved)
         QCOMPARE(save.errorText(), cDbSave::recordGoneText());
+}
+
+void tst_dbsave::lockWaitsForADeletionHeldOpen_data()
+{
+    QTest::addColumn<bool>("chosen"); // a record the saved one refers to, not the saved one
+    QTest::newRow("the stored record") << false;
+    QTest::newRow("a chosen record") << true;
+}
+
+// Another user deletes the row and commits while the lock waits: a read that does not
+// lock would find it and let the save go on to write against a row that is gone.
+void tst_dbsave::lockWaitsForADeletionHeldOpen()
+{
+    QFETCH(bool, chosen);
+    cDbSave save;
+    TestSupport::HeldChange other({"delete from persons where PersonId = 7"});
+
+    if (chosen)
+        save.lockChosen(QStringLiteral("persons"), QStringLiteral("PersonId"), {7}, QStringLiteral("the chosen person"));
+    else
+        save.lockStored(QStringLiteral("persons"), QStringLiteral("PersonId"), 7);
+    QCOMPARE(other.finish(), QString());
+
+    QVERIFY(!save.commit());
+    QCOMPARE(save.errorText(), chosen ? cDbSave::recordGoneText("the chosen person") : cDbSave::recordGoneText());
 }
 
 ZARPO_TEST_MAIN(tst_dbsave)

@@ -27,9 +27,14 @@
 #include "tests/support/widgetdrivers.h"
 
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 #include <functional>
@@ -140,7 +145,7 @@ const QList<ListWindow> &listWindows()
           "DepositPaid, Comment) values (1, 1, 1, '2024-03-05', 10, 1, 11, 0, 'broken'), "
           "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 2.5, NULL)",
           "insert into salesrefunddetails (SalesRefundId, Quantity) values (1, 1), (2, 1)"},
-         {"Acme|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Bolt|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
+         {"Acme|Default Person|5/3/2024|10.00|1.00|11.00|0.00|broken", "Bolt|Default Person|6/4/2024|2.50|0.00|2.50|2.50|"},
          "Customer Name,Refunded By,Date,Subtotal,Freight,Total,Deposit Paid,Comments", "", "Bolt", msgDelete,
          nullptr, nullptr, &pickedSalesRefundId, 2},
         {"purchase orders", [] { return new frmPurchaseOrderView(nullptr); },
@@ -172,9 +177,9 @@ const QList<ListWindow> &listWindows()
           "(1, 'PI-1', 1, 1), (2, 'PI-2', 1, 2)",
           "insert into purchaserefund (PurchaseRefundId, PurchaseInvoiceId, EmployeeId, Date, SubTotal, Freight, "
           "Total, DepositPaid, Comment) values (1, 1, 1, '2024-03-05', 10, 1, 11, 0, 'broken'), "
-          "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 2.5, NULL)",
+          "(2, 2, 1, '2024-04-06', 2.5, 0, 2.5, 209.3, NULL)",
           "insert into purchaserefunddetails (PurchaseRefundId, Quantity) values (1, 1), (2, 1)"},
-         {"Farm|Default Person|5/3/2024|10.00|1|11.00|0|broken", "Mill|Default Person|6/4/2024|2.50|0|2.50|2.5|"},
+         {"Farm|Default Person|5/3/2024|10.00|1.00|11.00|0.00|broken", "Mill|Default Person|6/4/2024|2.50|0.00|2.50|209.30|"},
          "Vendor Name,Refunded By,Date,Subtotal,Freight,Total,Deposit Paid,Comments", "", "Mill", msgDelete,
          nullptr, nullptr, &pickedPurchaseRefundId, 2},
     };
@@ -242,6 +247,91 @@ std::unique_ptr<QDialog> openList(const ListWindow &window)
     return std::unique_ptr<QDialog>(window.open());
 }
 
+// A long list of the document `window`: 150 rows with one-digit days and months, then one
+// with the widest date and a partner whose name is longer than any before it.
+QStringList longListFixture(const QString &window)
+{
+    const bool sales = window.startsWith("sales");
+    QStringList statements{
+        QString(sales ? "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values "
+                      : "insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) values ")
+        + "(9, 'Pharaoh Trading and Import Company of Upper Egypt', 10, b'1')"};
+    QString table = QString(window).remove(' ');
+    table.chop(1);
+    QStringList rows;
+    if (table.endsWith("refund")) {
+        const QString invoices = sales ? "salesinvoice" : "purchaseinvoice";
+        statements << QString("insert into %1 (%1Id, %1No, EmployeeId, %2) values (9, 'I-9', 1, 9)")
+                          .arg(invoices, sales ? "CustomerId" : "VendorId");
+        for (int i = 1; i <= 150; ++i)
+            rows << "(1, 1, '2024-01-01', 1)";
+        rows << "(9, 1, '2026-12-28', 1)";
+        statements << QString("insert into %1 (%2Id, EmployeeId, Date, Total) values ").arg(table, invoices)
+                          + rows.join(", ");
+    } else {
+        for (int i = 1; i <= 150; ++i)
+            rows << QString("('L-%1', 1, 1, '2024-01-01', 1)").arg(i);
+        rows << "('L-151', 1, 9, '2026-12-28', 1)";
+        statements << QString("insert into %1 (%1No, EmployeeId, %2, Date, Total) values ")
+                              .arg(table, sales ? "CustomerId" : "VendorId")
+                          + rows.join(", ");
+    }
+    return statements;
+}
+
+// The cells of `row` whose text the view cuts without showing it whole on hover, as
+// "header: 'text'"; a date is never to be cut.
+QStringList cutWithoutToolTip(QTableView *view, int row)
+{
+    QStringList cut;
+    const QAbstractItemModel *model = view->model();
+    const QFontMetricsF metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const QString shown = shownRows(view).value(row);
+    int cell = 0;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (view->isColumnHidden(column))
+            continue;
+        const QString text = shown.section('|', cell, cell);
+        ++cell;
+        if (metrics.horizontalAdvance(text) <= view->columnWidth(column) - margins)
+            continue;
+        const QModelIndex index = model->index(row, column);
+        const QString where = QString("%1: '%2'").arg(model->headerData(column, Qt::Horizontal).toString(), text);
+        if (index.data().type() == QVariant::Date) {
+            cut << where + " (a date)";
+            continue;
+        }
+        view->scrollTo(index);
+        const QPoint centre = view->visualRect(index).center();
+        QToolTip::hideText();
+        QHelpEvent hover(QEvent::ToolTip, centre, view->viewport()->mapToGlobal(centre));
+        QCoreApplication::sendEvent(view->viewport(), &hover);
+        QString tip = QToolTip::text();
+        tip.remove(QChar(0x2066)).remove(QChar(0x2067)).remove(QChar(0x2069));
+        if (tip != text)
+            cut << where + " (tool tip '" + tip + "')";
+    }
+    QToolTip::hideText();
+    return cut;
+}
+
+// What `text` holds outside its isolates (a name or a number set apart in its own direction).
+QString outsideIsolates(const QString &text)
+{
+    QString outside;
+    int depth = 0;
+    for (const QChar character : text) {
+        if (character == QChar(0x2066) || character == QChar(0x2067) || character == QChar(0x2068))
+            ++depth;
+        else if (character == QChar(0x2069))
+            --depth;
+        else if (depth == 0)
+            outside += character;
+    }
+    return outside;
+}
+
 QString shownHeaders(const QTableView *view)
 {
     QStringList headers;
@@ -277,6 +367,12 @@ private slots:
     void documentListOpensWithItsColumnsWhole();
     void everyListOpensWithItsColumnsWhole_data();
     void everyListOpensWithItsColumnsWhole();
+    void longListShowsItsLastRowWhole_data();
+    void longListShowsItsLastRowWhole();
+    void deleteQuestionReadsInArabic_data();
+    void deleteQuestionReadsInArabic();
+    void amountsShowTwoDecimals_data();
+    void amountsShowTwoDecimals();
 };
 
 void tst_listwindows::init()
@@ -583,6 +679,141 @@ void tst_listwindows::everyListOpensWithItsColumnsWhole()
     if (list->width() >= list->screen()->availableGeometry().width())
         return;
     QCOMPARE(cutColumns(view), QString());
+}
+
+void tst_listwindows::longListShowsItsLastRowWhole_data()
+{
+    documentListOpensWithItsColumnsWhole_data();
+}
+
+// The columns are fitted to the first rows: a later row's wider date still reads whole, and
+// a later name that its column cuts reads whole on hover.
+void tst_listwindows::longListShowsItsLastRowWhole()
+{
+    QFETCH(int, window);
+    QFETCH(bool, arabic);
+    const ListWindow &list = listWindows().at(window);
+    for (const QString &statement : list.fixture + longListFixture(list.name))
+        QVERIFY2(TestSupport::execSql(statement), qPrintable(TestSupport::lastSqlError()));
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const std::unique_ptr<QDialog> dialog(list.open());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCoreApplication::processEvents();
+
+    QTableView *view = table(dialog.get());
+    QCOMPARE(view->model()->rowCount(), 153);
+    const QStringList rows = shownRows(view);
+    const auto widest = std::find_if(rows.cbegin(), rows.cend(), [](const QString &row) { return row.contains("28/12/2026"); });
+    QVERIFY(widest != rows.cend());
+    QCOMPARE(cutWithoutToolTip(view, int(widest - rows.cbegin())).join(", "), QString());
+}
+
+void tst_listwindows::deleteQuestionReadsInArabic_data()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < listReads().size(); ++i)
+        // The journal's question names no entry: a sentence of its own.
+        if (!QStringList{"item capital", "stock on hand", "general journal"}.contains(listReads().at(i).name))
+            QTest::newRow(qPrintable(listReads().at(i).name)) << i;
+}
+
+// Every delete question of a list is Arabic from its first word, and the name or number it
+// asks about is set apart, so that it reads in order: no English word, and no number that
+// the sentence's direction could move.
+void tst_listwindows::deleteQuestionReadsInArabic()
+{
+    QFETCH(int, window);
+    const ListRead &read = listReads().at(window);
+    const auto own = std::find_if(listWindows().cbegin(), listWindows().cend(),
+                                  [&](const ListWindow &list) { return read.name == list.name; });
+    const QStringList fixture = own != listWindows().cend() ? own->fixture : QStringList{
+        "insert into persons (PersonId, PersonName) values (50, 'Nile Person')",
+        "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive) values (50, 'Nile', 50, b'1')",
+        "insert into employees (EmployeeId, EmployeePersonId, IsActive) values (50, 50, b'1')",
+        "insert into users (UserId, EmployeeId, Username, Password) values (50, 50, 'nile', '')",
+        "insert into fiscalyear (FiscalYearId, `From`, `To`, IsClosed) values (50, '2026-01-01', '2026-12-31', b'0')",
+        "insert into accounts (AccountId, AccountNo, Description, TypeId, IsPredefined) "
+        "values (5000, '10990', 'Petty Cash', 1, 0)"};
+    for (const QString &statement : fixture)
+        QVERIFY2(TestSupport::execSql(statement), qPrintable(TestSupport::lastSqlError()));
+    const TestSupport::InterfaceLanguage language(true);
+    QVERIFY(language.ready());
+    const std::unique_ptr<QDialog> list(read.open());
+    if (auto *tree = list->findChild<QTreeWidget *>()) {
+        for (QTreeWidgetItemIterator item(tree); *item; ++item)
+            for (int column = 0; column < tree->columnCount(); ++column)
+                if ((*item)->text(column) == "10990")
+                    tree->setCurrentItem(*item);
+        QVERIFY(tree->currentItem());
+    } else {
+        // Chosen as a click chooses: selectRow finds no column to start from in a right-to-left
+        // view that is not shown.
+        QTableView *view = table(list.get());
+        const QModelIndexList rows =
+            own != listWindows().cend()
+                ? view->model()->match(view->model()->index(0, 1), Qt::DisplayRole, own->unused, 1, Qt::MatchExactly)
+                : QModelIndexList{view->model()->index(0, 1)};
+        QVERIFY(!rows.isEmpty());
+        view->selectionModel()->setCurrentIndex(rows.first(),
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    MessageRecorder::clear();
+    MessageRecorder::answerNext(QMessageBox::No);
+    click(list.get(), "btnDelete");
+
+    QVERIFY2(MessageRecorder::messages().size() == 1 && MessageRecorder::last().kind == Messages::Question,
+             qPrintable(messageLog()));
+    const QString question = MessageRecorder::last().text;
+    QString unordered;
+    for (const QChar character : outsideIsolates(question))
+        if (character.direction() == QChar::DirL || character.direction() == QChar::DirEN)
+            unordered += character;
+    QVERIFY2(Direction::of(question) == Qt::RightToLeft && unordered.isEmpty(),
+             qPrintable(QString("'%1' leaves '%2' out of order").arg(question, unordered)));
+}
+
+void tst_listwindows::amountsShowTwoDecimals_data()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < listWindows().size(); ++i)
+        if (listWindows().at(i).picked)
+            QTest::newRow(listWindows().at(i).name) << i;
+    QTest::newRow("employees") << -1;
+}
+
+// Beside totals of "150.00", a deposit of 209.3 reads "209.30" and a salary "52000.50"; a
+// NULL amount stays empty.
+void tst_listwindows::amountsShowTwoDecimals()
+{
+    QFETCH(int, window);
+    std::unique_ptr<QDialog> list;
+    if (window >= 0) {
+        list = openList(listWindows().at(window));
+    } else {
+        EXEC_SQL("update employees set AnnualSalary = 52000.5 where EmployeeId = 1");
+        list = std::make_unique<frmEmployeesView>(nullptr);
+    }
+    QVERIFY(list);
+
+    QTableView *view = table(list.get());
+    const DirectionDelegate *delegate = Direction::applyTo(view);
+    const QStringList rows = shownRows(view);
+    QVERIFY(!rows.isEmpty());
+    QStringList unlike;
+    int shown = 0;
+    for (int column = 0; column < view->model()->columnCount(); ++column) {
+        if (view->isColumnHidden(column))
+            continue;
+        if (delegate->isAmountColumn(column))
+            for (const QString &row : rows)
+                if (!QRegularExpression("^(-?\\d+\\.\\d\\d)?$").match(row.section('|', shown, shown)).hasMatch())
+                    unlike << view->model()->headerData(column, Qt::Horizontal).toString() + ": "
+                                  + row.section('|', shown, shown);
+        ++shown;
+    }
+    QCOMPARE(unlike.join(", "), QString());
 }
 
 ZARPO_TEST_MAIN(tst_listwindows)
