@@ -66,7 +66,9 @@ struct AccountLine
 // Where the three reports measure differently. In all three, where the purchases
 // account keeps the stock, it is credited with the cost of the goods sold and of those
 // sent back to vendors, the purchase refunds account takes only what a refund differs
-// from the cost of the goods sent back, and the cost of the goods sold is an expense.
+// from the cost of the goods sent back, and the cost of the goods sold is an expense, as
+// is what a purchase bought that is no stock: the lines of other items than stock items,
+// and freight that no stock line carries.
 enum class BalanceRules {
     AccountList,
     BalanceSheet,
@@ -89,12 +91,14 @@ struct DocumentAmounts
     Money cheques;
     Money creditCards;
     // Whether the purchases account keeps the stock: it names an account that is no
-    // expense account. Only then are the two costs below read.
+    // expense account. Only then are the costs below read.
     bool stockKept = false;
     // The cost of the goods sold less those taken back from customers, and of the goods
-    // sent back to vendors, each at the average cost of what was bought of the item.
+    // sent back to vendors, each at the average cost of what was bought of the item, its
+    // share of the freight included; and what the purchases bought that is no stock.
     Money salesCost;
     Money purchaseRefundsCost;
+    Money purchasesExpensed;
 };
 
 // The settings' row, every field 0 when the table has none.
@@ -121,8 +125,9 @@ AccountAmounts accountBalance(const AccountRow &row, const AccountDefaults &defa
                               const DocumentAmounts &documents, BalanceRules rules = BalanceRules::AccountList);
 
 // accountRows with accountBalance of each; where the purchases account keeps the stock
-// and expenses are among the types, the cost of the goods sold goes to 50100, or to a row
-// of its own, without account number, after the other expenses.
+// and expenses are among the types, the cost of the goods sold and what the purchases
+// bought that is no stock go to 50100, or to a row of its own, without account number,
+// after the other expenses.
 std::optional<QVector<AccountLine>> accountLines(const AccountDefaults &defaults, const DocumentAmounts &documents,
                                                  const QVector<int> &types, BalanceRules rules);
 // The same, with the documents' amounts read for it.

@@ -120,6 +120,27 @@ const QString pensByTheCase = QStringLiteral(
     "INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
     " VALUES (1, '2013-05-04', 1, 75, 75, '0');"
     "INSERT INTO salesinvoicedetails (SalesInvoiceId, ItemId, UOMId, Quantity, Price) VALUES (1, 2, 1, 5, 75)");
+
+// 10 Toner bought at 100 with a freight of 50 on the invoice, and some sold at 150 each.
+const QString tonerWithFreight = QStringLiteral(
+    "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (1, 'T-1', 'Toner', 1);"
+    "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Subtotal, Freight, Total, DepositPaid,"
+    " PaymentMethod) VALUES (1, '2013-05-01', 1, 1000, 50, 1050, 1050, '0');"
+    "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+    " VALUES (1, 1, 1, 1, 10, 100)");
+
+QString tonerSold(int quantity)
+{
+    return QStringLiteral(
+               ";INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+               " VALUES (1, '2013-05-04', 1, %1, %1, '0');"
+               "INSERT INTO salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, UOMId, Quantity, Price)"
+               " VALUES (1, 1, 1, 1, %2, %1)")
+        .arg(quantity * 150).arg(quantity);
+}
+
+const QString installation = QStringLiteral(
+    "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (3, 'S-1', 'Installation', 2)");
 }
 
 void tst_accountbalances::initTestCase()
@@ -313,6 +334,52 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
         << pensByTheCase
         << QStringList{"10300: Warehouse Inventory = 120", "50100: Cost of Goods Sold = 0", "Net Income = 75"}
         << "75.00 | 0.00 | 75.00";
+    // The invoice's freight is part of what its goods cost: 1,050 for 10 is 105 each.
+    QTest::newRow("freight of 50 on 10 bought at 100: the 4 sold cost 105 each")
+        << tonerWithFreight + tonerSold(4)
+        << QStringList{"10300: Warehouse Inventory = 630", "10700: Safe = -450", "30200: Retained Earnings = 180",
+                       "50100: Cost of Goods Sold = 420", "Net Income = 180"}
+        << "600.00 | 400.00 | 200.00";
+    QTest::newRow("all 10 sold: the freight leaves the stock with them")
+        << tonerWithFreight + tonerSold(10)
+        << QStringList{"10300: Warehouse Inventory = 0", "50100: Cost of Goods Sold = 1050", "Net Income = 450"}
+        << "1500.00 | 1000.00 | 500.00";
+    QTest::newRow("2 sent back leave the stock at 105 each; the freight not paid back is lost")
+        << tonerWithFreight + tonerSold(4)
+               + ";INSERT INTO purchaserefund (PurchaseRefundId, PurchaseInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+                 " VALUES (1, 1, '2013-05-06', 200, 200, '0');"
+                 "INSERT INTO purchaserefunddetails (PurchaseRefundId, PurchaseInvoiceDetailsId, ItemId, UOMId, Quantity)"
+                 " VALUES (1, 1, 1, 1, 2)"
+        << QStringList{"10300: Warehouse Inventory = 420", "10700: Safe = -250", "40400: Purchase Refunds = -10",
+                       "50100: Cost of Goods Sold = 420", "Net Income = 170"}
+        << "600.00 | 400.00 | 200.00";
+    QTest::newRow("a case of 12 for 120 with a freight of 24: each costs 12")
+        << QString(pensByTheCase).replace("Total, DepositPaid, PaymentMethod) VALUES (1, '2013-05-01', 1, 120, 120,",
+                                 "Freight, Total, DepositPaid, PaymentMethod) VALUES (1, '2013-05-01', 1, 24, 144, 144,")
+               + ";INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (2, 2, 1, 12)"
+        << QStringList{"10300: Warehouse Inventory = 84", "50100: Cost of Goods Sold = 60", "Net Income = 15"}
+        << "75.00 | 50.00 | 25.00";
+    QTest::newRow("a service bought for 200 is an expense, never stock")
+        << installation + ";INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+                          " VALUES (1, '2013-05-01', 200, 200, '0');"
+                          "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+                          " VALUES (1, 3, 1, 1, 200)"
+        << QStringList{"10300: Warehouse Inventory = 0", "10700: Safe = -200", "50100: Cost of Goods Sold = 200",
+                       "Net Income = -200"}
+        << "0.00 | 0.00 | 0.00";
+    QTest::newRow("the freight of an invoice of services alone is an expense too")
+        << installation + ";INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, Freight, Total, DepositPaid, PaymentMethod)"
+                          " VALUES (1, '2013-05-01', 20, 220, 220, '0');"
+                          "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+                          " VALUES (1, 3, 1, 1, 200)"
+        << QStringList{"10300: Warehouse Inventory = 0", "50100: Cost of Goods Sold = 220", "Net Income = -220"}
+        << "0.00 | 0.00 | 0.00";
+    QTest::newRow("the freight of goods bought with a service is the goods' alone")
+        << installation + ";" + QString(tonerWithFreight).replace("1000, 50, 1050, 1050", "1200, 50, 1250, 1250")
+               + ";INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+                 " VALUES (1, 3, 1, 1, 200)" + tonerSold(4)
+        << QStringList{"10300: Warehouse Inventory = 630", "50100: Cost of Goods Sold = 620", "Net Income = -20"}
+        << "600.00 | 400.00 | 200.00";
 }
 
 void tst_accountbalances::stockMovementsShowTheirTrueProfit()
@@ -344,6 +411,7 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit()
 void tst_accountbalances::booksTellOneStoryWithStock_data()
 {
     QTest::addColumn<QString>("defaults");
+    QTest::addColumn<QString>("purchases");
     QTest::addColumn<QStringList>("figures");
     // Pens cost 5 each: 3 cases of 10 for 150 and 20 each for 100; sold a case and 5 each
     // (cost 75). Ink costs 20: 10 bought, 2 sent back for 40, 5 sold (cost 100), 1 taken
@@ -352,20 +420,35 @@ void tst_accountbalances::booksTellOneStoryWithStock_data()
     // 30 for goods that cost 20 takes 10, office supplies 70 and service revenue 35 the
     // rest: a net income of 60.
     QTest::newRow("seed defaults: the purchases keep the stock")
-        << QString()
+        << QString() << QString()
         << QStringList{"10300: Warehouse Inventory = 255", "40400: Purchase Refunds = 0",
                        "50100: Cost of Goods Sold = 155", "Net Income = 60", "30200: Retained Earnings = 110"};
     // Purchases of 450 and their refund of 40 are the period's own: 280 + 40 + 35 less
     // 450, 30 and 70.
     QTest::newRow("purchases expensed to 50100")
-        << QStringLiteral("UPDATE accountsdefaults SET PurchaseAccId = 105")
+        << QStringLiteral("UPDATE accountsdefaults SET PurchaseAccId = 105") << QString()
         << QStringList{"10300: Warehouse Inventory = 0", "40400: Purchase Refunds = 40",
                        "50100: Cost of Goods Sold = 450", "Net Income = -195", "30200: Retained Earnings = -145"};
+    // A freight of 35 on the first invoice is shared by its amounts: 15 to the pens, 20 to
+    // the ink. Pens then cost 265 for 50, 5.30 each: 15 sold (79.50), 35 on hand (185.50).
+    // Ink costs 22: 2 sent back (44), 4 sold net (88), 4 on hand (88). A delivery service
+    // of 30 on the second invoice is an expense at once. The refund of 40 for goods that
+    // cost 44 loses 4, and the cost of 197.50 is the goods' 167.50 and the service's 30.
+    QTest::newRow("seed defaults with freight and a service bought")
+        << QString()
+        << QStringLiteral("UPDATE purchaseinvoice SET Freight = 35, Total = 385 WHERE PurchaseInvoiceId = 1;"
+                          "UPDATE purchaseinvoice SET Total = 130 WHERE PurchaseInvoiceId = 2;"
+                          "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (3, 'S-1', 'Delivery', 2);"
+                          "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+                          " VALUES (2, 3, 1, 1, 30)")
+        << QStringList{"10300: Warehouse Inventory = 273.5", "40400: Purchase Refunds = -4",
+                       "50100: Cost of Goods Sold = 197.5", "Net Income = 13.5", "30200: Retained Earnings = 63.5"};
 }
 
 void tst_accountbalances::booksTellOneStoryWithStock()
 {
     QFETCH(QString, defaults);
+    QFETCH(QString, purchases);
     QFETCH(QStringList, figures);
     // Units: 1 Each, 2 Case.
     QVERIFY2(run({"INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (1, 'P-1', 'Pens', 1), (2, 'I-1', 'Ink', 1)",
@@ -398,6 +481,8 @@ void tst_accountbalances::booksTellOneStoryWithStock()
              qPrintable(TestSupport::lastSqlError()));
     if (!defaults.isEmpty())
         EXEC_SQL(defaults);
+    if (!purchases.isEmpty())
+        QVERIFY2(run({purchases}), qPrintable(TestSupport::lastSqlError()));
 
     const QHash<QString, QString> sheet = shownFigures(&RptBalanceSheet::showReport);
     const QHash<QString, QString> income = shownFigures(&RptIncomeStatement::showReport);
