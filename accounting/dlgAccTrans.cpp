@@ -1,6 +1,7 @@
 #include "accounting/dlgAccTrans.h"
 #include "ui_dlgAccTrans.h"
 
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/db/money.h"
 #include "core/widgets/numberfields.h"
@@ -39,7 +40,7 @@ void dlgAccTrans::fillAccounts()
         "Select AccountId, Concat(AccountNo, ': ', Description) as Account, ParentAccountId from accounts "
         "where AccountId not IN (select ParentAccountId from accounts where parentAccountId is not null) "
         "Order By TypeId, AccountNo"));
-    if (query.exec()) {
+    if (FailedReads::execNoted(ui->cmbAccount, query)) {
         while (query.next())
             ui->cmbAccount->addItem(query.value(1).toString(), query.value(0).toInt());
     }

@@ -3,6 +3,8 @@
 
 #include "accounting/frmAccountsView.h"
 #include "accounting/frmCurrencies.h"
+#include "core/db/connection.h"
+#include "core/system/failedreads.h"
 #include "core/widgets/comboboxes.h"
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
@@ -29,6 +31,8 @@ frmAccounts::frmAccounts(QWidget *parent, int accountId)
     ui->treeAccounts->hideColumn(4);
     TextColumns::limit(QStringLiteral("accounts"), {{ui->txtAccount, QStringLiteral("Description"), ui->label_4}});
     Direction::applyTo(ui->treeAccounts);
+    // A server that is gone fails every list and the account alike: one box.
+    const FailedReads::Action opening;
     fillCurrencies();
     fillAccountTypes();
     fillParentAccounts();
@@ -47,10 +51,8 @@ void frmAccounts::fillAccountTypes()
     ui->cmbType->clear();
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("SELECT AccountsTypeId, Type, TypeAr FROM accounttypes;"));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(ui->cmbType, query))
         return;
-    }
     while (query.next())
         ui->cmbType->addItem(query.value(rightToLeft ? 2 : 1).toString(), query.value(0).toString());
 }
@@ -61,10 +63,8 @@ void frmAccounts::fillCurrencies()
     ui->cmbCurrency->addItem(tr("<Add New>"));
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("SELECT CurrencyId, CONCAT(CurrencySymbol, ' - ' , Currency) FROM `currencies`;"));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(ui->cmbCurrency, query))
         return;
-    }
     while (query.next())
         ui->cmbCurrency->addItem(query.value(1).toString(), query.value(0).toString());
 }
@@ -77,7 +77,9 @@ QSet<int> frmAccounts::accountAndItsSubAccounts() const
         return {};
     QSet<int> found{accountId};
     QSqlQuery query(QSqlDatabase::database());
-    if (!query.exec(QStringLiteral("select AccountId, ParentAccountId from accounts")))
+    query.prepare(QStringLiteral("select AccountId, ParentAccountId from accounts"));
+    // Unread, the account's own branch cannot be kept out of the parents offered.
+    if (!FailedReads::execNoted(ui->treeAccounts, query))
         return found;
     QMultiHash<int, int> childrenOf;
     while (query.next())
@@ -106,10 +108,8 @@ void frmAccounts::fillParentAccounts()
         "left join accounttypes on accounts.TypeId = accounttypes.AccountsTypeId "
         "Where accounts.TypeId = :typeId order by AccountNo ;"));
     query.bindValue(QStringLiteral(":typeId"), ui->cmbType->currentData());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(ui->cmbParentAccount, query))
         return;
-    }
     QVector<AccountTreeNode> nodes;
     while (query.next()) {
         const int id = query.value(0).toInt();
@@ -131,11 +131,7 @@ void frmAccounts::applyChosenType()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select StartNumber, EndNumber from accounttypes where AccountsTypeId = :id"));
     query.bindValue(QStringLiteral(":id"), ui->cmbType->currentData());
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!FailedReads::execNoted(ui->txtAccountNo, query) || !query.next())
         return;
     // Minimum first: the spin box then moves a number below the range up to its start
     // and, with the maximum, one above it down to its end.
@@ -149,11 +145,7 @@ void frmAccounts::loadAccount()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from accounts where accountId = :id"));
     query.bindValue(QStringLiteral(":id"), accountId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    if (!query.next())
+    if (!FailedReads::execOrTell(query, this) || !query.next())
         return;
     ui->cmbType->setCurrentIndex(ui->cmbType->findData(query.value(4).toString()));
     applyChosenType();
@@ -206,7 +198,7 @@ void frmAccounts::on_btnNew_clicked()
 
 bool frmAccounts::saveAccount()
 {
-    if (!validateCurrency() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateCurrency() || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query;

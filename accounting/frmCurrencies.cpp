@@ -3,6 +3,7 @@
 
 #include "core/system/accessories.h"
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -36,10 +37,8 @@ void frmCurrencies::loadCurrency()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from currencies where CurrencyId = :id"));
     query.bindValue(QStringLiteral(":id"), currencyId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execOrTell(query, this))
         return;
-    }
     if (!query.next())
         return;
     ui->txtCurrency->setText(query.value(1).toString());

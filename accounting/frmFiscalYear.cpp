@@ -2,6 +2,7 @@
 #include "ui_frmFiscalYear.h"
 
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -51,10 +52,8 @@ void frmFiscalYear::loadFiscalYear()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from fiscalyear where FiscalYearId = :id"));
     query.bindValue(QStringLiteral(":id"), fiscalYearId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed);
+    if (!FailedReads::execOrTell(query, this))
         return;
-    }
     if (!query.next())
         return;
     // The stored end stays as it was, even where it is not a year after the start.

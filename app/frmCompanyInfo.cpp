@@ -2,6 +2,7 @@
 #include "ui_frmCompanyInfo.h"
 
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -34,10 +35,8 @@ void frmCompanyInfo::loadCompanyInfo()
 {
     QSqlQuery query;
     query.prepare(QStringLiteral("SELECT CompanyId FROM companyinfo ORDER BY CompanyId LIMIT 1"));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, query.lastError().text());
+    if (!FailedReads::execNoted(this, query))
         return;
-    }
     if (!query.next())
         return;
     const int id = query.value(0).toInt();
@@ -46,10 +45,8 @@ void frmCompanyInfo::loadCompanyInfo()
     stored.remember(id);
     query.prepare(QStringLiteral("SELECT CompanyName, Address, Phone FROM companyinfo WHERE CompanyId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, query.lastError().text());
+    if (!FailedReads::execNoted(this, query))
         return;
-    }
     if (!query.next())
         return;
     companyId = id;
@@ -60,7 +57,7 @@ void frmCompanyInfo::loadCompanyInfo()
 
 void frmCompanyInfo::on_btnSave_clicked()
 {
-    if (!TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !TextColumns::storable(this))
         return;
     // Without a WHERE clause the update writes every row, so a table that somehow holds
     // more than one keeps them alike.

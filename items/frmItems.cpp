@@ -1,6 +1,8 @@
 #include "items/frmItems.h"
 #include "ui_frmItems.h"
 
+#include "core/db/connection.h"
+#include "core/system/failedreads.h"
 #include "core/widgets/comboboxes.h"
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
@@ -120,6 +122,8 @@ frmItems::frmItems(QWidget *parent, int itemId)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    // A server that is gone fails every list and the item alike: one box.
+    const FailedReads::Action opening;
     fillCategories();
     fillItemTypes();
     fillVendors();
@@ -281,7 +285,7 @@ bool frmItems::validateItem()
 // nor loses it.
 bool frmItems::saveItem()
 {
-    if (!validateItem() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateItem() || !TextColumns::storable(this))
         return false;
     cDbSave save;
     // The item lists show an item only with its category: one deleted meanwhile would
@@ -346,10 +350,8 @@ void frmItems::loadItem()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from items where itemId = :id"));
     query.bindValue(QStringLiteral(":id"), itemId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execOrTell(query, this))
         return;
-    }
     // An item that is gone shows as a new one would; saving it then fails with the
     // message that another user deleted it.
     if (!query.next())
@@ -545,10 +547,8 @@ bool frmItems::loadPrices()
         "inner join pricetypes on itemprices.PriceTypeId = pricetypes.PriceTypeId "
         "inner join uom on itemprices.UOMId = uom.UOMId WHERE ItemId = :id ORDER BY ItemPriceId"));
     query.bindValue(QStringLiteral(":id"), itemId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(ui->tblPrices, query))
         return false;
-    }
     QTableWidget *grid = ui->tblPrices;
     while (query.next()) {
         const int row = grid->rowCount();
@@ -571,10 +571,8 @@ bool frmItems::loadUnitConversions()
         "Inner Join uom as bu ON itemuom.BigUOMId = bu.UOMId Inner Join uom as su ON itemuom.SmallUOMId = su.UOMId "
         "Where ItemId = :ItemId ORDER BY ItemUOMId"));
     query.bindValue(QStringLiteral(":ItemId"), itemId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(ui->tblUOM, query))
         return false;
-    }
     QTableWidget *grid = ui->tblUOM;
     while (query.next()) {
         const int row = grid->rowCount();

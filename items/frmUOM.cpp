@@ -2,6 +2,7 @@
 #include "ui_frmUOM.h"
 
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -34,10 +35,8 @@ void frmUOM::loadUOM()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from uom where uomId = :id"));
     query.bindValue(QStringLiteral(":id"), uomId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execOrTell(query, this))
         return;
-    }
     if (query.next())
         ui->txtUOM->setText(query.value(1).toString());
 }

@@ -2,6 +2,7 @@
 #include "ui_frmWarehouses.h"
 
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -40,7 +41,7 @@ void frmWarehouses::loadWarehouse()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from warehouses where WarehouseId = :WarehouseId"));
     query.bindValue(QStringLiteral(":WarehouseId"), warehouseId);
-    if (!query.exec() || !query.next())
+    if (!FailedReads::execOrTell(query, this) || !query.next())
         return;
     ui->txtName->setText(query.value(1).toString());
     ui->txtStreet1->setText(query.value(2).toString());

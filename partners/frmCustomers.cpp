@@ -2,8 +2,10 @@
 #include "ui_frmCustomers.h"
 
 #include "core/widgets/comboboxes.h"
+#include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
@@ -32,6 +34,8 @@ frmCustomers::frmCustomers(QWidget *parent, int customerId)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    // A server that is gone fails every list and the customer alike: one box.
+    const FailedReads::Action opening;
     ui->tabWidget->setCurrentIndex(0);
     ui->dateCustomerSince->setDate(QDate::currentDate());
     ui->dateCustomerSince->setDisplayFormat(dateFormat);
@@ -74,12 +78,9 @@ void frmCustomers::fillPersons()
 
 void frmCustomers::fillSalesPersons()
 {
-    const QSqlError error =
-        fillCombo(ui->cmbSalesPerson, {QString(), tr("<Add New>")},
-                  QStringLiteral("select EmployeeId, CONCAT(personName, ': ', JobTitle) as Employee "
-                                 "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1"));
-    if (error.isValid())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + error.text());
+    fillCombo(ui->cmbSalesPerson, {QString(), tr("<Add New>")},
+              QStringLiteral("select EmployeeId, CONCAT(personName, ': ', JobTitle) as Employee "
+                             "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1"));
 }
 
 void frmCustomers::fillPriceTypes()
@@ -95,7 +96,9 @@ void frmCustomers::showContactPerson()
     query.prepare(QStringLiteral("Select PersonName, Street1, City, Province, Country, Phone1 from persons "
                                  "where PersonId = :id"));
     query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbPersons));
-    const bool found = query.exec() && query.next();
+    if (!query.exec())
+        FailedReads::tell(this, failureOf(query));
+    const bool found = query.isActive() && query.next();
     const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
     // As typed, each in its own direction: a phone number keeps its groups in order.
     Direction::setLabelText(ui->lblContactName, value(0));
@@ -112,7 +115,7 @@ void frmCustomers::showPersonCard(int personId)
     query.prepare(QStringLiteral("select * from persons where personId = :id"));
     query.bindValue(QStringLiteral(":id"), personId);
     if (!query.exec())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        FailedReads::tell(this, failureOf(query));
     const bool found = query.isActive() && query.next();
     const QList<QLineEdit *> card = shipToFields();
     for (int column = 1; column <= card.size(); ++column)
@@ -140,7 +143,7 @@ void frmCustomers::loadCustomer()
     query.prepare(QStringLiteral("Select * from customers where CustomerId = :customerId"));
     query.bindValue(QStringLiteral(":customerId"), customerId);
     if (!query.exec())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        FailedReads::tell(this, failureOf(query));
     const bool found = query.isActive() && query.next();
     // A form that shows no stored customer must not be saved over it.
     allowSave(found);
@@ -208,7 +211,7 @@ bool frmCustomers::validateCustomer()
 
 bool frmCustomers::saveCustomer()
 {
-    if (!validateCustomer())
+    if (!FailedReads::readWhole(this) || !validateCustomer())
         return false;
     // The account combos are hidden and offer nothing, so a save leaves the accounts as
     // they are stored: NULL for a new customer, untouched by an update.

@@ -1,6 +1,7 @@
 #include "partners/frmDepartments.h"
 #include "ui_frmDepartments.h"
 
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/db/dbsave.h"
 #include "core/system/messages.h"
@@ -33,7 +34,7 @@ void frmDepartments::loadDepartment()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select Department from departments where DepartmentId = :depid"));
     query.bindValue(QStringLiteral(":depid"), departmentId);
-    if (query.exec() && query.next())
+    if (FailedReads::execOrTell(query, this) && query.next())
         ui->txtDepartment->setText(query.value(0).toString());
 }
 

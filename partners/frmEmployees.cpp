@@ -3,8 +3,10 @@
 
 #include "core/system/accessories.h"
 #include "core/widgets/comboboxes.h"
+#include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/documents/linegrid.h"
 #include "core/system/messages.h"
@@ -60,6 +62,8 @@ frmEmployees::frmEmployees(QWidget *parent, int employeeId)
     TextColumns::limit(QStringLiteral("characteristics"),
                        {{ui->cmbCharachteristic->lineEdit(), QStringLiteral("Characteristic"), ui->label_14},
                         {ui->txtCharValue, QStringLiteral("Value"), ui->label_15}});
+    // A server that is gone fails every list and the employee alike: one box.
+    const FailedReads::Action opening;
     fillManagers();
     fillDepartments();
     fillPersons();
@@ -120,7 +124,7 @@ void frmEmployees::loadEmployee()
         "FROM `employees` Where EmployeeId = :EmployeeId;"));
     query.bindValue(QStringLiteral(":EmployeeId"), employeeId);
     // An id without a row shows an employee of empty values rather than the form's defaults.
-    const bool found = query.exec() && query.next();
+    const bool found = FailedReads::execOrTell(query, this) && query.next();
     const auto value = [&](int column) { return found ? query.value(column) : QVariant(); };
 
     selectById(ui->cmbPersons, value(0));
@@ -160,10 +164,8 @@ void frmEmployees::loadCharacteristics()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from characteristics where EmployeeId = :EmployeeId"));
     query.bindValue(QStringLiteral(":EmployeeId"), employeeId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(ui->tblCharacteristics, query))
         return;
-    }
     while (query.next())
         appendCharacteristic(query.value(0), query.value(2).toString(), query.value(3).toString());
 }
@@ -207,7 +209,7 @@ QByteArray frmEmployees::chosenPhotoBytes() const
 
 bool frmEmployees::saveEmployee()
 {
-    if (!TextColumns::storable(ui->tab))
+    if (!FailedReads::readWhole(this) || !TextColumns::storable(ui->tab))
         return false;
     return employeeId != 0 ? updateEmployee() : insertEmployee();
 }

@@ -1,7 +1,9 @@
 #include "partners/frmPersons.h"
 #include "ui_frmPersons.h"
 
+#include "core/db/connection.h"
 #include "core/db/dbsave.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -21,6 +23,8 @@ frmPersons::frmPersons(QWidget *parent, int personId)
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     limitToColumns();
+    // A server that is gone fails the card and every list of places alike: one box.
+    const FailedReads::Action opening;
     if (personId != 0)
         loadPerson();
     attachCompleter(ui->txtCity, QStringLiteral("city"));
@@ -39,9 +43,12 @@ void frmPersons::attachCompleter(QLineEdit *edit, const QString &column)
 {
     QStringList known;
     QSqlQuery query(QSqlDatabase::database());
-    if (query.exec(QStringLiteral("select distinctrow %1 from persons").arg(column)))
+    if (query.exec(QStringLiteral("select distinctrow %1 from persons").arg(column))) {
         while (query.next())
             known << query.value(0).toString();
+    } else {
+        FailedReads::tell(this, failureOf(query));
+    }
     auto *completer = new QCompleter(known, this);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     edit->setCompleter(completer);
@@ -75,7 +82,7 @@ void frmPersons::loadPerson()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from persons where PersonId = :PersonId"));
     query.bindValue(QStringLiteral(":PersonId"), personId);
-    if (!query.exec() || !query.next())
+    if (!FailedReads::execOrTell(query, this) || !query.next())
         return;
     const QList<QLineEdit *> edits = cardEdits();
     for (int column = 1; column <= edits.size(); ++column)

@@ -1,6 +1,8 @@
 #include "partners/frmUsers.h"
 #include "ui_frmUsers.h"
 
+#include "core/db/connection.h"
+#include "core/system/failedreads.h"
 #include "core/widgets/comboboxes.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
@@ -17,6 +19,7 @@ frmUsers::frmUsers(QWidget *parent, int userId) : QDialog(parent), ui(new Ui::fr
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    const FailedReads::Action opening;
     fillEmployees();
     TextColumns::limit(QStringLiteral("users"), {{ui->txtUsername, QStringLiteral("Username"), ui->label_4}});
     if (userId > 0)
@@ -30,20 +33,12 @@ frmUsers::~frmUsers()
 
 void frmUsers::fillEmployees()
 {
-    ui->cmbEmployee->clear();
-    ui->cmbEmployee->addItem(tr("<Add New>"));
-    QSqlQuery query(QSqlDatabase::database());
     // CONCAT_WS skips a missing job title, which would otherwise blank the whole entry.
     // NOT IN meets a NULL as unknown: one user without an employee would hide them all.
-    if (!query.exec(QStringLiteral(
-            "select EmployeeId, CONCAT_WS(': ', personName, JobTitle) as Employee "
-            "from employees inner join persons on EmployeePersonId = PersonId "
-            "where IsActive=1 AND EmployeeId not in (Select EmployeeId from users where EmployeeId is not null);"))) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
-        return;
-    }
-    while (query.next())
-        ui->cmbEmployee->addItem(query.value(1).toString(), query.value(0).toInt());
+    fillCombo(ui->cmbEmployee, {tr("<Add New>")},
+              QStringLiteral("select EmployeeId, CONCAT_WS(': ', personName, JobTitle) as Employee "
+                             "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1 "
+                             "AND EmployeeId not in (Select EmployeeId from users where EmployeeId is not null);"));
 }
 
 void frmUsers::loadUser()
@@ -51,10 +46,8 @@ void frmUsers::loadUser()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select EmployeeId, Username from users where UserID = :id"));
     query.bindValue(QStringLiteral(":id"), userId);
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed);
+    if (!FailedReads::execOrTell(query, this))
         return;
-    }
     if (!query.next())
         return;
     ui->cmbEmployee->setCurrentIndex(ui->cmbEmployee->findData(query.value(0).toInt()));
@@ -82,7 +75,7 @@ bool frmUsers::validate()
 
 bool frmUsers::saveUser()
 {
-    if (!validate())
+    if (!FailedReads::readWhole(this) || !validate())
         return false;
     QSqlQuery query(QSqlDatabase::database());
     // The name is checked by the same statement that inserts, so two users saved at

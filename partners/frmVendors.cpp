@@ -3,8 +3,10 @@
 
 #include "accounting/frmAccounts.h"
 #include "core/widgets/comboboxes.h"
+#include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
@@ -33,6 +35,8 @@ frmVendors::frmVendors(QWidget *parent, int vendorId)
         ui->cmbRevenuAcc->setLayoutDirection(Qt::LeftToRight);
         ui->cmbExpensesAcc->setLayoutDirection(Qt::LeftToRight);
     }
+    // A server that is gone fails every list and the vendor alike: one box.
+    const FailedReads::Action opening;
     ui->dateVendorSince->setDisplayFormat(dateFormat);
     ui->dateLastPurchase->setDisplayFormat(dateFormat);
     ui->dateVendorSince->setDate(QDate::currentDate());
@@ -90,7 +94,7 @@ void frmVendors::loadVendor()
     query.prepare(QStringLiteral("Select * from vendors where VendorId = :id"));
     query.bindValue(QStringLiteral(":id"), vendorId);
     if (!query.exec())
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+        FailedReads::tell(this, failureOf(query));
     const bool found = query.isActive() && query.next();
     // A form that shows no stored vendor must not be saved over it.
     allowSave(found);
@@ -120,7 +124,9 @@ void frmVendors::showContactPerson()
     query.prepare(QStringLiteral("Select PersonName, Street1, City, Province, Country, Phone1 from persons "
                                  "where PersonId = :id"));
     query.bindValue(QStringLiteral(":id"), comboItemId(ui->cmbPersons));
-    const bool found = query.exec() && query.next();
+    if (!query.exec())
+        FailedReads::tell(this, failureOf(query));
+    const bool found = query.isActive() && query.next();
     const auto value = [&](int column) { return found ? query.value(column).toString() : QString(); };
     // As typed, each in its own direction: a phone number keeps its groups in order.
     Direction::setLabelText(ui->lblContactName, value(0));
@@ -169,7 +175,7 @@ bool frmVendors::validateVendor()
 
 bool frmVendors::saveVendor()
 {
-    if (!validateVendor())
+    if (!FailedReads::readWhole(this) || !validateVendor())
         return false;
     cDbSave save;
     QSqlQuery query = save.prepare(

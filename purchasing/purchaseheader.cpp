@@ -5,20 +5,16 @@
 
 namespace PurchaseHeader {
 
-void fillVendors(QWidget *parent, QComboBox *combo, const QString &addNew)
+void fillVendors(QWidget * /*parent*/, QComboBox *combo, const QString &addNew)
 {
-    DocumentLines::tellSelectFailed(
-        parent, fillCombo(combo, {addNew},
-                          QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', IFNULL(PersonName, '')) "
-                                         "from vendors inner join persons on ContactPersonId = PersonId "
-                                         "where IsActive = 1")));
+    fillCombo(combo, {addNew},
+              QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', IFNULL(PersonName, '')) "
+                             "from vendors inner join persons on ContactPersonId = PersonId where IsActive = 1"));
 }
 
-void fillWarehouses(QWidget *parent, QComboBox *combo, const QString &addNew)
+void fillWarehouses(QWidget * /*parent*/, QComboBox *combo, const QString &addNew)
 {
-    DocumentLines::tellSelectFailed(
-        parent, fillCombo(combo, {addNew},
-                          QStringLiteral("Select WarehouseId, WarehouseName from warehouses where IsActive = 1")));
+    fillCombo(combo, {addNew}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses where IsActive = 1"));
 }
 
 // Also after "<Add New>" chose the newest warehouse: the address is the chosen one's.

@@ -12,8 +12,8 @@ class QWidget;
 // address as the ship-to text.
 namespace PurchaseHeader {
 
-// Refill `combo` with `addNew` ("<Add New>") first; a failed read is told in a box on
-// `parent` and leaves `addNew` alone.
+// Refill `combo` with `addNew` ("<Add New>") first; a failed read is told as fillCombo
+// tells it, over the combo's window (`parent` is that window), and leaves `addNew` alone.
 void fillVendors(QWidget *parent, QComboBox *combo, const QString &addNew);
 void fillWarehouses(QWidget *parent, QComboBox *combo, const QString &addNew);
 

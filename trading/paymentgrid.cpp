@@ -81,7 +81,7 @@ cPaymentGrid::cPaymentGrid(QDialog *window, const PaymentForm &form, const Payme
         Direction::alignAmountField(field);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-9999999999.99")) + 12);
     }
-    DocumentLines::tellSelectFailed(window, fillCombo(form.parties, {}, book.partiesSql));
+    fillCombo(form.parties, {}, book.partiesSql);
     fitToWidestEntry(form.parties);
 }
 

@@ -71,19 +71,17 @@ void cRefundWindow::setupItemsTable(bool showDate)
 
 void cRefundWindow::fillPartners(const QString &sql)
 {
-    const QSqlError error = fillCombo(ui.partners, {}, sql);
+    fillCombo(ui.partners, {}, sql);
     growToWidestEntry(ui.partners);
     ui.partners->setCurrentIndex(-1);
-    DocumentLines::tellSelectFailed(this, error);
 }
 
 void cRefundWindow::partnerChosen(int index)
 {
-    const QSqlError error = RefundStorage::fillInvoices(ui.invoices, side, ui.partners->itemData(index));
+    RefundStorage::fillInvoices(ui.invoices, side, ui.partners->itemData(index));
     lines->clear();
     linesInvoiceId = -1;
     recalculate();
-    DocumentLines::tellSelectFailed(this, error);
 }
 
 // Choosing an invoice again reloads its lines and drops what was typed.

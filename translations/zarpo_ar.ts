@@ -133,6 +133,13 @@
     </message>
 </context>
 <context>
+    <name>FailedReads</name>
+    <message>
+        <source>Some of what this window shows could not be read, so nothing was saved. Close the window and open it again.</source>
+        <translation>تعذّرت قراءة بعض ما تعرضه هذه النافذة، فلم يُحفظ شيء. أغلق النافذة ثم افتحها من جديد.</translation>
+    </message>
+</context>
+<context>
     <name>RefundStorage</name>
     <message>
         <location filename="../trading/refundstorage.cpp" line="128"/>

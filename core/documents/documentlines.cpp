@@ -114,6 +114,8 @@ bool commitOrTell(cDbSave &save, QWidget *parent)
 
 bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount)
 {
+    if (!FailedReads::readWhole(window))
+        return false;
     for (const Choice &choice : choices) {
         if (choice.combo->currentIndex() < 1) {
             Messages::critical(window, msgCaption, choice.missing);
@@ -183,10 +185,7 @@ void showHeader(const QSqlQuery &query, const HeaderFields &fields)
 
 bool execOrTell(QSqlQuery &query, QWidget *window)
 {
-    if (query.exec())
-        return true;
-    tellSelectFailed(window, failureOf(query));
-    return false;
+    return FailedReads::execOrTell(query, window);
 }
 
 void tellSelectFailed(QWidget *window, const QSqlError &error)

@@ -110,8 +110,9 @@ void checkStoredLines(cDbSave &save, const Document &document, int id, int lineC
 // its own, any other failure as msgInsertFailed with the server's text — and false.
 bool commitOrTell(cDbSave &save, QWidget *parent);
 
-// Before a save: tells over `window` the first of `choices` that has no record chosen
-// (the leading entry, or none), else how to add lines when `lineCount` is 0. False then.
+// Before a save: refuses, as FailedReads::readWhole does, a window whose reads failed;
+// tells over `window` the first of `choices` that has no record chosen (the leading entry,
+// or none), else how to add lines when `lineCount` is 0. False then.
 bool hasChoicesAndLines(QWidget *window, const QList<Choice> &choices, int lineCount);
 
 // An amount of a document's header under the name its window gives it.

@@ -1,6 +1,7 @@
 #include "core/widgets/comboboxes.h"
 
 #include "core/db/connection.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 
 #include <QAbstractItemView>
@@ -27,7 +28,7 @@ QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString 
         ran = ran && query.exec();
     }
     if (!ran)
-        return failureOf(query);
+        return FailedReads::noteRead(combo, failureOf(query));
     const bool withIds = query.record().count() > 1;
     while (query.next()) {
         if (withIds)
@@ -35,7 +36,7 @@ QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString 
         else
             combo->addItem(query.value(0).toString());
     }
-    return QSqlError();
+    return FailedReads::noteRead(combo, QSqlError());
 }
 
 QString accountEntrySql()

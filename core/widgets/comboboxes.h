@@ -17,7 +17,8 @@ class QComboBox;
 // each named placeholder of `values` bound. A statement of two columns gives the record
 // id (column 0, as an int in Qt::UserRole) and the text (column 1); a statement of one
 // column gives the text alone. Returns the server's error, which is no error
-// (isValid() false) when the statement ran; a failure leaves the leading entries only.
+// (isValid() false) when the statement ran; a failure leaves the leading entries only,
+// is told and remembered on the combo through FailedReads::noteRead.
 QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString &sql, const QVariantMap &values = {});
 
 // The select expression of an account's entry as the interface's language names it, for a

@@ -5,7 +5,6 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "reports/financial/RptWarehouseInventory.h"
-#include "reports/framework/cReport.h"
 
 wWarehouseInventory::wWarehouseInventory(QWidget *parent) : cFilterWidget(parent), ui(new Ui::wWarehouseInventory)
 {
@@ -20,10 +19,7 @@ wWarehouseInventory::~wWarehouseInventory()
 
 void wWarehouseInventory::fillWarehouses()
 {
-    const QSqlError error =
-        fillCombo(ui->cmbWarehouse, {}, QStringLiteral("SELECT WarehouseId, WarehouseName FROM warehouses"));
-    if (error.isValid())
-        cReport::reportFailure(error);
+    fillCombo(ui->cmbWarehouse, {}, QStringLiteral("SELECT WarehouseId, WarehouseName FROM warehouses"));
 }
 
 void wWarehouseInventory::runReport()

@@ -99,10 +99,9 @@ frmSalesInvoice::~frmSalesInvoice()
 void frmSalesInvoice::fillWarehouses()
 {
     // A warehouse without a city shows its name alone, with no colon left dangling.
-    const QSqlError error = fillCombo(ui->cmbWarehouse, {tr("<Add New>")},
-                                      QStringLiteral("Select WarehouseId, Concat_WS(': ', NULLIF(WarehouseName, ''), "
-                                                     "NULLIF(City, '')) from warehouses where IsActive = 1"));
-    DocumentLines::tellSelectFailed(this, error);
+    fillCombo(ui->cmbWarehouse, {tr("<Add New>")},
+              QStringLiteral("Select WarehouseId, Concat_WS(': ', NULLIF(WarehouseName, ''), "
+                             "NULLIF(City, '')) from warehouses where IsActive = 1"));
 }
 
 void frmSalesInvoice::fillCustomers()

@@ -7,12 +7,11 @@
 
 namespace SalesCustomer {
 
-void fill(QWidget *parent, QComboBox *combo, const QString &addNew)
+void fill(QWidget * /*parent*/, QComboBox *combo, const QString &addNew)
 {
-    DocumentLines::tellSelectFailed(
-        parent, fillCombo(combo, {addNew},
-                          QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) from customers "
-                                         "inner join persons on CustomerPersonId = PersonId where IsActive = 1")));
+    fillCombo(combo, {addNew},
+              QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) from customers "
+                             "inner join persons on CustomerPersonId = PersonId where IsActive = 1"));
     growToWidestEntry(combo);
 }
 

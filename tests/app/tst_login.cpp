@@ -66,6 +66,8 @@ private slots:
     void successFillsTheLoginState();
     void refusedLoginShowsTheNotice_data();
     void refusedLoginShowsTheNotice();
+    void unreadCompanyDetailsAreTold_data();
+    void unreadCompanyDetailsAreTold();
     void missingAttributesTakeTheirDefaults();
     void companyListFollowsTheSettings_data();
     void companyListFollowsTheSettings();
@@ -166,6 +168,34 @@ void tst_login::refusedLoginShowsTheNotice()
     QVERIFY(login->findChild<QLabel *>("lblNotice")->isVisible());
     QVERIFY(mainWindows().isEmpty());
     QVERIFY(settingsValues("DefaultCompany", "Database").isEmpty());
+}
+
+void tst_login::unreadCompanyDetailsAreTold_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::newRow("company details") << "companyinfo";
+    QTest::newRow("default currency") << "currencies";
+}
+
+// The user gets in, told once, by the server's text, why the company's name or currency
+// shows blank.
+void tst_login::unreadCompanyDetailsAreTold()
+{
+    QFETCH(QString, table);
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1 TO %1_gone").arg(table));
+    const auto restore = qScopeGuard(
+        [&] { TestSupport::execSqlOnSecondConnection(QString("RENAME TABLE %1_gone TO %1").arg(table)); });
+    login->findChild<QLineEdit *>("txtUsername")->setText("admin");
+    login->findChild<QLineEdit *>("txtPassword")->setText("tavle");
+
+    QTest::mouseClick(login->findChild<QPushButton *>("btnLogin"), Qt::LeftButton);
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
+    QVERIFY2(MessageRecorder::last().text.startsWith(msgSelectFailed + '\n')
+                 && MessageRecorder::last().text.contains(table + "' doesn't exist"),
+             qPrintable(TestSupport::messageLog()));
+    QCOMPARE(mainWindows().size(), 1);
 }
 
 void tst_login::missingAttributesTakeTheirDefaults()

@@ -1,3 +1,4 @@
+#include "core/system/globals.h"
 #include "core/widgets/comboboxes.h"
 #include "tests/support/testsupport.h"
 
@@ -57,7 +58,7 @@ void tst_comboboxes::fill_data()
     QTest::newRow("a quote in a value matches itself")
         << "select DepartmentId, Department from departments where Department = :name"
         << QVariantMap{{":name", "O'Neil Works"}} << "=|<Add New>=|O'Neil Works=3" << "";
-    QTest::newRow("failure returns the server's error and keeps the leading entries")
+    QTest::newRow("failure told, returned, and the leading entries kept")
         << "select Id, Name from nowhere" << none << "=|<Add New>=" << "nowhere' doesn't exist";
     QTest::newRow("failure with values bound")
         << "select Id, Name from nowhere where Id = :id" << QVariantMap{{":id", 1}} << "=|<Add New>="
@@ -72,12 +73,16 @@ void tst_comboboxes::fill()
     QFETCH(QString, error);
     QComboBox combo;
     combo.addItem("left over", 99);
+    TestSupport::MessageRecorder::clear();
 
     const QSqlError result = fillCombo(&combo, {QString(), "<Add New>"}, sql, values);
 
     QCOMPARE(::entries(combo), entries);
     QCOMPARE(result.isValid(), !error.isEmpty());
     QVERIFY2(result.text().contains(error), qPrintable(result.text()));
+    // An empty list must not pass for a table without rows.
+    const QString told = TestSupport::messageEntry(Messages::Critical, msgSelectFailed + '\n' + result.text());
+    QCOMPARE(TestSupport::messageLog(), error.isEmpty() ? QString() : told);
     if (values.isEmpty())
         QCOMPARE(fillComboFromQuery(&combo, {QString(), "<Add New>"}, sql), error.isEmpty());
 }
