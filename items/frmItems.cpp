@@ -285,7 +285,7 @@ bool frmItems::validateItem()
 // nor loses it.
 bool frmItems::saveItem()
 {
-    if (!FailedReads::readWhole(this) || !validateItem() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateItem() || !TextColumns::storable(this) || !NumberFields::storable(this))
         return false;
     cDbSave save;
     // The item lists show an item only with its category: one deleted meanwhile would
@@ -362,7 +362,7 @@ void frmItems::loadItem()
     ui->txtBarcode->setText(query.value(4).toString());
     // A category or vendor deleted since shows no entry, so Save asks for a category.
     selectComboItemById(ui->cmbCategory, query.value(5));
-    ui->txtWarranty->setValue(query.value(6).toInt());
+    NumberFields::showStored(ui->txtWarranty, query.value(6).toInt(), ui->label_6);
     ui->chkIsActive->setChecked(bitValue(query.value(7)));
     selectComboItemById(ui->cmbDefaultVendor, query.value(8));
     ui->txtVendorItemNo->setText(query.value(9).toString());

@@ -160,7 +160,7 @@ void frmCustomers::loadCustomer()
         ui->dateCustomerSince->setDate(value("CustomerSince").toDate());
     ui->chkActive->setChecked(bitValue(value("IsActive")));
     selectComboItemById(ui->cmbPriceType, value("DefaultPriceTypeId"));
-    ui->txtDiscount->setValue(value("StandardDiscount").toDouble());
+    NumberFields::showStored(ui->txtDiscount, value("StandardDiscount").toDouble(), ui->label_10);
     ui->txtNotes->setPlainText(value("Notes").toString());
 
     showContactPerson();
@@ -206,7 +206,7 @@ bool frmCustomers::validateCustomer()
         ui->cmbPersons->setFocus();
         return false;
     }
-    return TextColumns::storable(this);
+    return TextColumns::storable(this) && NumberFields::storable(this);
 }
 
 bool frmCustomers::saveCustomer()

@@ -140,7 +140,7 @@ void frmEmployees::loadEmployee()
         ui->dateTermination->setDate(value(7).toDate());
     ui->cmbPayPeriods->setCurrentIndex(
         value(8).isNull() ? -1 : ui->cmbPayPeriods->findText(QString::number(value(8).toInt())));
-    ui->txtAnnualSalary->setValue(value(9).toDouble());
+    NumberFields::showStored(ui->txtAnnualSalary, value(9).toDouble(), ui->label_10);
     ui->txtBankAccountNo->setText(value(10).toString());
     ui->chkActive->setChecked(bitValue(value(12)));
     ui->txtNotes->setPlainText(value(13).toString());
@@ -209,7 +209,7 @@ QByteArray frmEmployees::chosenPhotoBytes() const
 
 bool frmEmployees::saveEmployee()
 {
-    if (!FailedReads::readWhole(this) || !TextColumns::storable(ui->tab))
+    if (!FailedReads::readWhole(this) || !TextColumns::storable(ui->tab) || !NumberFields::storable(ui->tab))
         return false;
     return employeeId != 0 ? updateEmployee() : insertEmployee();
 }

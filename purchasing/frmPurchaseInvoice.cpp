@@ -31,18 +31,6 @@
 namespace {
 const QString warehouseElement = QStringLiteral("DefaultPurchaseWarehouse");
 const QString vendorElement = QStringLiteral("DefaultPurchaseVendor");
-const QString idAttribute = QStringLiteral("Id");
-
-// The remembered id as the combo's entries carry it; anything else chooses no entry.
-void selectRemembered(QComboBox *combo, const QString &remembered)
-{
-    bool isId = false;
-    const int id = remembered.toInt(&isId);
-    if (isId)
-        selectComboItemById(combo, id);
-    else
-        combo->setCurrentIndex(-1);
-}
 }
 
 frmPurchaseInvoice::frmPurchaseInvoice(QWidget *parent)
@@ -82,8 +70,8 @@ frmPurchaseInvoice::~frmPurchaseInvoice()
 {
     cXml settings(cXml::programSettingsPath());
     settings.load();
-    settings.setAttributes(warehouseElement, {idAttribute}, {comboItemId(ui->cmbWarehouses).toString()});
-    settings.setAttributes(vendorElement, {idAttribute}, {comboItemId(ui->cmbVendor).toString()});
+    DocumentLines::rememberChoice(settings, warehouseElement, ui->cmbWarehouses);
+    DocumentLines::rememberChoice(settings, vendorElement, ui->cmbVendor);
     delete ui;
     delete itemsDelegate;
 }
@@ -111,14 +99,9 @@ void frmPurchaseInvoice::loadDefaults()
 {
     cXml settings(cXml::programSettingsPath());
     settings.load();
-    const QStringList warehouse = settings.getAttributes(warehouseElement, idAttribute);
-    if (!warehouse.isEmpty()) {
-        selectRemembered(ui->cmbWarehouses, warehouse.first());
+    if (DocumentLines::recallChoice(settings, warehouseElement, ui->cmbWarehouses))
         showShipTo();
-    }
-    const QStringList vendor = settings.getAttributes(vendorElement, idAttribute);
-    if (!vendor.isEmpty())
-        selectRemembered(ui->cmbVendor, vendor.first());
+    DocumentLines::recallChoice(settings, vendorElement, ui->cmbVendor);
 }
 
 void frmPurchaseInvoice::showShipTo()
@@ -187,7 +170,7 @@ void frmPurchaseInvoice::loadInvoice(int id)
     DocumentLines::showHeader(query, headerFields());
     selectStoredIndex(ui->cmbPaymentMethod, query.value(8).toInt());
     selectComboItemById(ui->cmbWarehouses, query.value(9));
-    ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
+    NumberFields::showStored(ui->txtDeposit, Money::fromDecimal(query.value(10)).toDouble(), ui->label_15);
     showShipTo();
     DocumentLines::tellSelectFailed(this, PurchaseStorage::loadLines(lines, PurchaseStorage::invoice, id));
     enterState(false);
@@ -241,7 +224,7 @@ bool frmPurchaseInvoice::isValid()
                this, {{ui->cmbVendor, tr("Select Vendor")},
                       {ui->cmbWarehouses, tr("Select Warehouse")}},
                lines->lineCount()) &&
-           lines->checkLines(this) &&
+           lines->checkLines(this) && NumberFields::storable(this) &&
            DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
            TextColumns::storable(this);
 }

@@ -10,7 +10,7 @@ frmPurchaseRefund::frmPurchaseRefund(QWidget *parent)
     ui->setupUi(this);
     // The date stays at New, for a run of refunds of one day.
     setUp({ui->cmbVendor, ui->cmbInvoices, ui->cmbPaymentMethod, ui->dtDate, ui->tblItems, ui->txtComment,
-           ui->label_8, ui->txtSubTotal, ui->txtFreight, ui->txtDeposit, ui->txtTotal, ui->txtDebt, ui->lblStateAdd,
+           ui->label_8, ui->txtSubTotal, ui->txtFreight, ui->txtDeposit, ui->label_12, ui->txtTotal, ui->txtDebt, ui->lblStateAdd,
            ui->lblStateEdit},
           {tr("Select Vendor"), tr("Select Purchase Invoice"),
            tr("There is no quantity supplied for any of the items in the purchase invoice, please supply the "

@@ -174,9 +174,26 @@ bool cRefundWindow::isValid()
         return false;
     }
     const auto amount = [](const QDoubleSpinBox *box) { return Money::fromDouble(box->value()); };
-    return DocumentLines::headerAmountsFit(this, amount(ui.subTotal), amount(ui.freight), amount(ui.total),
+    return NumberFields::storable(this)
+           && DocumentLines::headerAmountsFit(this, amount(ui.subTotal), amount(ui.freight), amount(ui.total),
                                            {DocumentLines::deposit(ui.deposit)})
-           && TextColumns::storable(this);
+           && paysBackWithinTotal() && TextColumns::storable(this);
+}
+
+// What is paid back is part of what is refunded: more would stand as money owed on the
+// invoice that was never sold.
+bool cRefundWindow::paysBackWithinTotal()
+{
+    const DocumentLines::NamedAmount paid = DocumentLines::deposit(ui.deposit);
+    const Money total = Money::fromDouble(ui.total->value());
+    if (paid.amount >= Money() && (paid.amount <= total || paid.amount == Money()))
+        return true;
+    Messages::critical(this, msgCaption,
+                       tr("The %1 (%2) must lie between 0 and the refund's total (%3). Nothing was saved.")
+                           .arg(paid.name, Direction::isolated(paid.amount.fixedText()),
+                                Direction::isolated(total.fixedText())));
+    ui.deposit->setFocus();
+    return false;
 }
 
 // The refund and its lines stand or fall together; after a failure the window keeps
@@ -227,7 +244,7 @@ void cRefundWindow::loadRefund(int id)
     ui.date->setDate(header.date);
     ui.freight->setValue(header.freight.toDouble());
     selectStoredIndex(ui.paymentMethod, header.paymentMethod);
-    ui.deposit->setValue(header.deposit.toDouble());
+    NumberFields::showStored(ui.deposit, header.deposit.toDouble(), ui.depositLabel);
     ui.comment->setPlainText(header.comment);
     {
         const QScopedValueRollback<bool> quiet(filling, true);

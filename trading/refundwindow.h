@@ -40,6 +40,7 @@ protected:
         QDoubleSpinBox *subTotal;
         QDoubleSpinBox *freight;
         QDoubleSpinBox *deposit;
+        const QLabel *depositLabel;
         QDoubleSpinBox *total;
         QDoubleSpinBox *debt;
         QLabel *stateAdd;
@@ -88,6 +89,7 @@ private:
     void fillPartners(const QString &sql);
     void recalculate();
     bool isValid();
+    bool paysBackWithinTotal();
     bool saveRefund();
     void loadRefund(int id);
     void enterState(bool adding);

@@ -51,6 +51,13 @@
     </message>
 </context>
 <context>
+    <name>NumberFields</name>
+    <message>
+        <source>%1 shows %2 as stored, but it can only hold %3 to %4. Correct it and save again.</source>
+        <translation>يعرض الحقل %1 القيمة %2 كما هي محفوظة، لكنه لا يقبل إلا من %3 إلى %4. صحّحها ثم احفظ مرة أخرى.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentLines</name>
     <message>
         <location filename="../core/documents/documentlines.cpp" line="53"/>
@@ -569,6 +576,10 @@
 </context>
 <context>
     <name>cRefundWindow</name>
+    <message>
+        <source>The %1 (%2) must lie between 0 and the refund's total (%3). Nothing was saved.</source>
+        <translation>يجب أن تكون قيمة %1 (%2) بين 0 وإجمالي المرتجع (%3). لم يُحفظ شيء.</translation>
+    </message>
     <message>
         <location filename="../trading/refundwindow.cpp" line="28"/>
         <source>this refund</source>

@@ -101,7 +101,14 @@ bool cDbSave::lockChosen(const QString &table, const QString &idColumn, const QL
 
 void cDbSave::failWith(const QString &text)
 {
+    if (!hasFailed)
+        refused = true;
     fail(QSqlError(QString(), text, QSqlError::TransactionError));
+}
+
+QString cDbSave::failureText(const QString &serverFailed) const
+{
+    return refused ? errorText_ : serverFailed + QLatin1Char('\n') + errorText_;
 }
 
 QString cDbSave::recordGoneText()

@@ -17,7 +17,7 @@ class QSqlError;
 //     save.exec(header);
 //     const int id = save.lastInsertId();
 //     ...
-//     if (!save.commit()) Messages::critical(this, msgCaption, msgInsertFailed + "\n" + save.errorText());
+//     if (!save.commit()) Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
 //
 // Once a step has failed, the later steps do nothing and fail too, so a caller may run
 // its steps unchecked and look only at commit().
@@ -80,6 +80,9 @@ public:
     // The server's text and number of the first failure; empty and 0 while none.
     QString errorText() const { return errorText_; }
     int errorNumber() const { return errorNumber_; }
+    // What to tell the user of the failure: a refusal of failWith() in its own words, a
+    // server's error under `serverFailed` ("Insert failed") with the server's text.
+    QString failureText(const QString &serverFailed) const;
 
 private:
     void fail(const QSqlError &error);
@@ -87,6 +90,7 @@ private:
     QSqlDatabase db;
     bool open = false;
     bool hasFailed = false;
+    bool refused = false; // the failure is a refusal of failWith()
     QString errorText_;
     int errorNumber_ = 0;
 };

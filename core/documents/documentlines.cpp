@@ -108,7 +108,7 @@ bool commitOrTell(cDbSave &save, QWidget *parent)
                            QCoreApplication::translate("DocumentLines", "A removed line has been refunded and "
                                                                         "cannot be deleted. Nothing was saved."));
     else
-        Messages::critical(parent, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(parent, msgCaption, save.failureText(msgInsertFailed));
     return false;
 }
 
@@ -181,6 +181,24 @@ void showHeader(const QSqlQuery &query, const HeaderFields &fields)
     fields.freight->setValue(Money::fromDecimal(query.value(5)).toDouble());
     fields.total->setValue(Money::fromDecimal(query.value(6)).toDouble());
     fields.comment->setPlainText(query.value(7).toString());
+}
+
+void rememberChoice(cXml &settings, const QString &element, const QComboBox *combo)
+{
+    const int id = combo->currentIndex() < 1 ? 0 : combo->currentData().toInt();
+    if (id > 0)
+        settings.setAttributes(element, {QStringLiteral("Id")}, {QString::number(id)});
+}
+
+bool recallChoice(const cXml &settings, const QString &element, QComboBox *combo)
+{
+    const QStringList kept = settings.getAttributes(element, QStringLiteral("Id"));
+    if (kept.isEmpty())
+        return false;
+    bool isId = false;
+    const int id = kept.first().toInt(&isId);
+    combo->setCurrentIndex(isId && id > 0 ? combo->findData(id) : -1);
+    return true;
 }
 
 bool execOrTell(QSqlQuery &query, QWidget *window)

@@ -12,6 +12,7 @@
 
 class cDbSave;
 class cLineGrid;
+class cXml;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
@@ -107,7 +108,8 @@ void checkStoredLines(cDbSave &save, const Document &document, int id, int lineC
 
 // After a save of an invoice and its lines: true when it committed; otherwise tells why
 // in a box over `parent` — a removed line that a refund names (error 1451) in words of
-// its own, any other failure as msgInsertFailed with the server's text — and false.
+// its own, a refusal of cDbSave::failWith() in its own words, any other failure as
+// msgInsertFailed with the server's text — and false.
 bool commitOrTell(cDbSave &save, QWidget *parent);
 
 // Before a save: refuses, as FailedReads::readWhole does, a window whose reads failed;
@@ -141,6 +143,14 @@ void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &par
 // it is made from: columns 1 to 7 are the partner, date, ship date, subtotal, freight,
 // total and comments (column 0 and those after 7 are the caller's).
 void showHeader(const QSqlQuery &query, const HeaderFields &fields);
+
+// Keeps the record that `combo` shows under `element` of `settings`, for the next window
+// of its kind to choose again. A blank or "<Add New>" (the leading entry) is no record:
+// what was kept before stays, so the next window does not open blank.
+void rememberChoice(cXml &settings, const QString &element, const QComboBox *combo);
+// Chooses on `combo` the record kept under `element` of `settings`; no entry when the
+// kept id names none (gone or inactive), never "<Add New>". False when none is kept.
+bool recallChoice(const cXml &settings, const QString &element, QComboBox *combo);
 
 // Runs `query`; a failure is told over `window` as msgSelectFailed with the server's
 // text, and false.

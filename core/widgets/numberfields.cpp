@@ -1,6 +1,11 @@
 #include "core/widgets/numberfields.h"
 
+#include "core/system/globals.h"
+#include "core/system/messages.h"
 #include "core/widgets/direction.h"
+
+#include <QCoreApplication>
+#include <QLabel>
 
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -9,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QValidator>
+#include <QVariant>
 
 #include <cmath>
 
@@ -62,6 +68,64 @@ void setPlainNumbers(SpinBox *box, int decimals, bool allowNegative)
     edit->setValidator(new PlainNumberValidator(edit->validator(), decimals, allowNegative, box));
 }
 
+// The range a field takes from the user, kept once a stored value widened it, and the
+// label that names it.
+const char *const takenMinimum = "zarpoTakenMinimum";
+const char *const takenMaximum = "zarpoTakenMaximum";
+const char *const storedLabel = "zarpoStoredLabel";
+
+template <class SpinBox, class Value>
+void showStoredValue(SpinBox *box, Value value, const QLabel *label)
+{
+    if (!box->property(takenMinimum).isValid()) {
+        box->setProperty(takenMinimum, box->minimum());
+        box->setProperty(takenMaximum, box->maximum());
+    }
+    box->setProperty(storedLabel, QVariant::fromValue(const_cast<QObject *>(static_cast<const QObject *>(label))));
+    const Value minimum = box->property(takenMinimum).template value<Value>();
+    const Value maximum = box->property(takenMaximum).template value<Value>();
+    box->setRange(qMin(minimum, value), qMax(maximum, value));
+    box->setValue(value);
+}
+
+QString fieldName(const QWidget *box)
+{
+    const auto *label = qobject_cast<const QLabel *>(box->property(storedLabel).value<QObject *>());
+    QString name = label ? label->text() : box->objectName();
+    name.remove(QLatin1Char('&'));
+    name = name.trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+QString numberText(const QDoubleSpinBox *box, double value)
+{
+    return box->textFromValue(value);
+}
+
+QString numberText(const QSpinBox *, double value)
+{
+    return QString::number(qRound(value));
+}
+
+// The value `box` shows and the range it takes, as text; false when it shows a value it takes.
+template <class SpinBox>
+bool outOfRange(const QWidget *widget, QString *value, QString *minimum, QString *maximum)
+{
+    const auto *box = qobject_cast<const SpinBox *>(widget);
+    if (!box)
+        return false;
+    const double low = box->property(takenMinimum).toDouble();
+    const double high = box->property(takenMaximum).toDouble();
+    if (box->value() >= low && box->value() <= high)
+        return false;
+    *value = numberText(box, box->value());
+    *minimum = numberText(box, low);
+    *maximum = numberText(box, high);
+    return true;
+}
+
 void setup(QDoubleSpinBox *box, int decimals, double minimum, double maximum)
 {
     box->setDecimals(decimals);
@@ -89,6 +153,36 @@ void setupWholeNumber(QSpinBox *box, int minimum, int maximum)
     setPlainNumbers(box, 0, minimum < 0);
     if (QLineEdit *edit = box->findChild<QLineEdit *>())
         Direction::alignAmountField(edit);
+}
+
+void showStored(QDoubleSpinBox *box, double value, const QLabel *label)
+{
+    showStoredValue(box, value, label);
+}
+
+void showStored(QSpinBox *box, int value, const QLabel *label)
+{
+    showStoredValue(box, value, label);
+}
+
+bool storable(QWidget *form)
+{
+    for (QWidget *box : form->findChildren<QWidget *>()) {
+        if (!box->property(takenMinimum).isValid())
+            continue;
+        QString value, minimum, maximum;
+        if (!outOfRange<QDoubleSpinBox>(box, &value, &minimum, &maximum)
+            && !outOfRange<QSpinBox>(box, &value, &minimum, &maximum))
+            continue;
+        Messages::critical(form, msgCaption,
+                           QCoreApplication::translate("NumberFields", "%1 shows %2 as stored, but it can only hold "
+                                                                       "%3 to %4. Correct it and save again.")
+                               .arg(fieldName(box), Direction::isolated(value), Direction::isolated(minimum),
+                                    Direction::isolated(maximum)));
+        box->setFocus();
+        return false;
+    }
+    return true;
 }
 
 } // namespace NumberFields

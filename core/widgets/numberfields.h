@@ -2,7 +2,9 @@
 #define NUMBERFIELDS_H
 
 class QDoubleSpinBox;
+class QLabel;
 class QSpinBox;
+class QWidget;
 
 // Number fields that take only what their column stores. A spin box left as the form
 // makes it reads a comma as a group separator ("12,5" becomes 125), skips what it
@@ -23,6 +25,19 @@ void setupWholeNumber(QDoubleSpinBox *box, int minimum, int maximum);
 // The same for a spin box of whole numbers, read at the end of the line like an amount:
 // a quantity stored in an integer column.
 void setupWholeNumber(QSpinBox *box, int minimum, int maximum);
+
+// Shows `value` as it is stored, also where it lies outside what the field takes from the
+// user (a negative deposit written by another program or an earlier version): the field's
+// range widens to hold it instead of clipping it, so a save cannot rewrite it unseen, and
+// storable() refuses it, named by `label`, until the user corrects it. A value within the
+// range gives the field back the range it was set up with.
+void showStored(QDoubleSpinBox *box, double value, const QLabel *label);
+void showStored(QSpinBox *box, int value, const QLabel *label);
+
+// True when every field within `form` that showed a stored value shows one it takes from
+// the user. Otherwise shows a message naming the first that does not, with its value and
+// range, puts the focus on it and returns false.
+bool storable(QWidget *form);
 
 } // namespace NumberFields
 

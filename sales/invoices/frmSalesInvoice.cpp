@@ -37,18 +37,6 @@
 namespace {
 const QString warehouseElement = QStringLiteral("DefaultSalesWarehouse");
 const QString customerElement = QStringLiteral("DefaultSalesCustomer");
-const QString idAttribute = QStringLiteral("Id");
-
-// The remembered id as the combo's entries carry it; anything else chooses no entry.
-void selectRemembered(QComboBox *combo, const QString &remembered)
-{
-    bool isId = false;
-    const int id = remembered.toInt(&isId);
-    if (isId)
-        selectComboItemById(combo, id);
-    else
-        combo->setCurrentIndex(-1);
-}
 }
 
 frmSalesInvoice::frmSalesInvoice(QWidget *parent)
@@ -90,8 +78,8 @@ frmSalesInvoice::~frmSalesInvoice()
 {
     cXml settings(cXml::programSettingsPath());
     settings.load();
-    settings.setAttributes(warehouseElement, {idAttribute}, {comboItemId(ui->cmbWarehouse).toString()});
-    settings.setAttributes(customerElement, {idAttribute}, {comboItemId(ui->cmbCustomer).toString()});
+    DocumentLines::rememberChoice(settings, warehouseElement, ui->cmbWarehouse);
+    DocumentLines::rememberChoice(settings, customerElement, ui->cmbCustomer);
     delete ui;
     delete itemsDelegate;
 }
@@ -115,14 +103,9 @@ void frmSalesInvoice::loadDefaults()
 {
     cXml settings(cXml::programSettingsPath());
     settings.load();
-    const QStringList warehouse = settings.getAttributes(warehouseElement, idAttribute);
-    if (!warehouse.isEmpty())
-        selectRemembered(ui->cmbWarehouse, warehouse.first());
-    const QStringList customer = settings.getAttributes(customerElement, idAttribute);
-    if (!customer.isEmpty()) {
-        selectRemembered(ui->cmbCustomer, customer.first());
+    DocumentLines::recallChoice(settings, warehouseElement, ui->cmbWarehouse);
+    if (DocumentLines::recallChoice(settings, customerElement, ui->cmbCustomer))
         SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
-    }
 }
 
 void frmSalesInvoice::on_cmbCustomer_activated(int index)
@@ -190,7 +173,7 @@ void frmSalesInvoice::loadInvoice(int id)
     DocumentLines::showHeader(query, headerFields());
     ui->txtSalesOrderNo->setText(query.value(8).toString());
     selectStoredIndex(ui->cmbPaymentMethod, query.value(9).toInt());
-    ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
+    NumberFields::showStored(ui->txtDeposit, Money::fromDecimal(query.value(10)).toDouble(), ui->label_15);
     selectComboItemById(ui->cmbWarehouse, query.value(11));
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
@@ -252,7 +235,7 @@ bool frmSalesInvoice::isValid()
                this, {{ui->cmbCustomer, tr("Select Customer")},
                       {ui->cmbWarehouse, tr("Select warehouse")}},
                lines->lineCount()) &&
-           lines->checkLines(this) &&
+           lines->checkLines(this) && NumberFields::storable(this) &&
            DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
            TextColumns::storable(this);
 }

@@ -9,7 +9,7 @@ frmSalesRefund::frmSalesRefund(QWidget *parent)
 {
     ui->setupUi(this);
     setUp({ui->cmbCustomers, ui->cmbInvoices, ui->cmbPaymentMethod, ui->dtDate, ui->tblItems, ui->txtComment,
-           ui->label_8, ui->txtSubTotal, ui->txtFreight, ui->txtDeposit, ui->txtTotal, ui->txtDebt, ui->lblStateAdd,
+           ui->label_8, ui->txtSubTotal, ui->txtFreight, ui->txtDeposit, ui->label_12, ui->txtTotal, ui->txtDebt, ui->lblStateAdd,
            ui->lblStateEdit},
           {tr("Select Customer"), tr("Select Sales Invoice"),
            tr("There is no quantity supplied for any of the items in the sales invoice, please supply the "

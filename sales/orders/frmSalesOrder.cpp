@@ -121,7 +121,7 @@ void frmSalesOrder::loadOrder(int id)
     DocumentLines::showHeader(query, headerFields());
     ui->txtSalesQuoteNo->setText(query.value(8).toString());
     selectStoredIndex(ui->cmbPaymentMethod, query.value(9).toInt());
-    ui->txtDeposit->setValue(Money::fromDecimal(query.value(10)).toDouble());
+    NumberFields::showStored(ui->txtDeposit, Money::fromDecimal(query.value(10)).toDouble(), ui->label_13);
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     showShipTo();
     DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, id, true));
@@ -170,7 +170,7 @@ bool frmSalesOrder::isValid()
 {
     return DocumentLines::hasChoicesAndLines(
                this, {{ui->cmbCustomer, tr("Select Customer")}}, lines->lineCount()) &&
-           lines->checkLines(this) &&
+           lines->checkLines(this) && NumberFields::storable(this) &&
            DocumentLines::headerAmountsFit(this, headerFields(), {DocumentLines::deposit(ui->txtDeposit)}) &&
            TextColumns::storable(this);
 }
@@ -195,7 +195,7 @@ bool frmSalesOrder::saveOrder()
         [this](QSqlQuery &header) { bindHeader(header); });
     SalesStorage::writeLines(save, lines, SalesStorage::order, id, Money::fromDouble(ui->txtSubTotal->value()));
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "app/frmCompanyInfo.h"
 #include "core/db/dbsave.h"
 #include "core/system/globals.h"
+#include "core/widgets/direction.h"
 #include "items/frmCategories.h"
 #include "items/frmItems.h"
 #include "items/frmUOM.h"
@@ -80,6 +81,8 @@ private slots:
     void staleSaveIsRefused_data();
     void staleSaveIsRefused();
     void unchangedRecordSavesAgainAndAgain();
+    void storedNumberOutOfRangeIsShownAndRefused_data();
+    void storedNumberOutOfRangeIsShownAndRefused();
     void textStoredAsTypedOrRefused_data();
     void textStoredAsTypedOrRefused();
     void contactCardShowsMarkupAsText_data();
@@ -278,6 +281,56 @@ void tst_editorinput::unchangedRecordSavesAgainAndAgain()
         QCOMPARE(messageLog(), QString());
         QCOMPARE(TestSupport::queryValue("select CustomerName from customers").toString(), name);
     }
+}
+
+void tst_editorinput::storedNumberOutOfRangeIsShownAndRefused_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("stored"); // the value, read back
+    QTest::addColumn<QString>("message");
+    const QString refusal = "%1 shows %2 as stored, but it can only hold %3 to %4. Correct it and save again.";
+    const auto range = [&](const char *name, const char *value, const char *low, const char *high) {
+        return refusal.arg(name, Direction::isolated(value), Direction::isolated(low), Direction::isolated(high));
+    };
+    QTest::newRow("customer: a discount over 100")
+        << "customer"
+        << "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, StandardDiscount) "
+           "values (4, 'Nile', 2, b'1', 150)"
+        << 4 << "select StandardDiscount from customers" << range("Standard discount", "150", "0", "100");
+    QTest::newRow("employee: a salary over the field's")
+        << "employee"
+        << "insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive, AnnualSalary) "
+           "values (4, 3, 'Clerk', b'1', 9950000)"
+        << 4 << "select AnnualSalary from employees where EmployeeId = 4"
+        << range("Annual salary", "9950000.00", "0.00", "9900000.00");
+    QTest::newRow("item: a warranty below 0")
+        << "item"
+        << "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Warranty) "
+           "values (4, 'R-1', 'Rice', 1, 1, b'1', -30)"
+        << 4 << "select Warranty from items" << range("Warranty", "-30", "0", "9999");
+}
+
+// A number stored outside what its field takes (by another program or an earlier version)
+// is shown as stored and refused by name: a save never clips it unseen.
+void tst_editorinput::storedNumberOutOfRangeIsShownAndRefused()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, fixture);
+    QFETCH(int, id);
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
+    EXEC_SQL(fixture);
+    const QString before = TestSupport::queryValue(stored).toString();
+    std::unique_ptr<QDialog> editor = openEditor(window, id);
+    editor->show();
+
+    click(editor.get(), "btnSave");
+
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, message));
+    QCOMPARE(TestSupport::queryValue(stored).toString(), before);
+    QVERIFY(editor->isVisible());
 }
 
 void tst_editorinput::textStoredAsTypedOrRefused_data()

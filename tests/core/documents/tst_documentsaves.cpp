@@ -1,4 +1,5 @@
 #include "core/db/dbsave.h"
+#include "core/system/cXml.h"
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "purchasing/frmPurchaseInvoice.h"
@@ -16,6 +17,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -161,10 +163,18 @@ private slots:
     void lineNotShownStaysAndSaves();
     void refundedLineIsKept_data();
     void refundedLineIsKept();
+    void refusalReadsAsItself_data();
+    void refusalReadsAsItself();
     void salesOrderIsInvoicedOnce();
     void purchaseOrderMayBeInvoicedTwiceButMustBeThere();
     void chosenRecordDeletedMeanwhile_data();
     void chosenRecordDeletedMeanwhile();
+    void onlyARecordIsRemembered_data();
+    void onlyARecordIsRemembered();
+    void storedDepositOutOfRangeIsShownAndRefused_data();
+    void storedDepositOutOfRangeIsShownAndRefused();
+    void refundPaysBackWithinItsTotal_data();
+    void refundPaysBackWithinItsTotal();
 };
 
 void tst_documentsaves::init()
@@ -336,6 +346,48 @@ void tst_documentsaves::refundedLineIsKept()
     QCOMPARE(state(document.get()), QString("edit"));
 }
 
+void tst_documentsaves::refusalReadsAsItself_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("meanwhile"); // empty: line 1, refunded 3, lowered to 2
+    QTest::addColumn<QString>("message");   // how the one message begins
+    const QString refunded = QString("Line 1 (%1) has been refunded: 3 of it taken back.").arg(Direction::isolated("Rice"));
+    QTest::newRow("sales invoice: a refunded line lowered") << "invoice" << "" << refunded;
+    QTest::newRow("purchase invoice: a refunded line lowered") << "purchase invoice" << "" << refunded;
+    QTest::newRow("sales order: changed meanwhile") << "order" << "update salesorder set DepositPaid = 4"
+                                                    << cDbSave::recordChangedText("this sales order");
+    QTest::newRow("purchase refund: changed meanwhile") << "purchase refund"
+                                                        << "update purchaserefund set Comment = 'theirs'"
+                                                        << cDbSave::recordChangedText("this refund");
+    QTest::newRow("sales invoice: a server error keeps its heading")
+        << "invoice" << "rename table salesinvoicedetails to gone" << msgInsertFailed + '\n';
+}
+
+// A save's own refusal is the whole message; only the server's error comes under the
+// heading that the insert failed.
+void tst_documentsaves::refusalReadsAsItself()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, message);
+    const QString side = window.startsWith("purchase") ? "purchase" : "sales";
+    if (window != "order")
+        storeRefund(side);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    if (meanwhile.isEmpty())
+        writeCell(document.get(), 0, side == "sales" ? int(SalesLine::Quantity) : int(PurchaseLine::Quantity), 2);
+    else
+        EXEC_AS_OTHER_USER(meanwhile);
+    MessageRecorder::clear();
+
+    click(document.get(), "btnSave");
+
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QVERIFY2(messageLog().startsWith(TestSupport::messageEntry(Messages::Critical, message)), qPrintable(messageLog()));
+}
+
 // Search Order finds an order not yet invoiced; two windows may both find it before
 // either saves. Its deposit must count on one invoice only.
 void tst_documentsaves::salesOrderIsInvoicedOnce()
@@ -437,6 +489,133 @@ void tst_documentsaves::chosenRecordDeletedMeanwhile()
     click(document.get(), "btnSave");
 
     QVERIFY2(messageLog().endsWith(cDbSave::recordGoneText(what)), qPrintable(messageLog()));
+    QCOMPARE(storedDocument(window), stored);
+    QCOMPARE(state(document.get()), QString("edit"));
+}
+
+void tst_documentsaves::onlyARecordIsRemembered_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("shown"); // the combos' index at closing: 0 "<Add New>", -1 blank
+    for (const QString &window : {QString("invoice"), QString("purchase invoice")}) {
+        QTest::addRow("%s: <Add New>", qPrintable(window)) << window << 0;
+        QTest::addRow("%s: blank", qPrintable(window)) << window << -1;
+    }
+}
+
+// A window closed on "<Add New>" or on nothing chose no record: the next window still
+// opens with the warehouse and partner last chosen, never blank.
+void tst_documentsaves::onlyARecordIsRemembered()
+{
+    QFETCH(QString, window);
+    QFETCH(int, shown);
+    const bool sales = window == "invoice";
+    const QStringList elements = sales ? QStringList{"DefaultSalesWarehouse", "DefaultSalesCustomer"}
+                                       : QStringList{"DefaultPurchaseWarehouse", "DefaultPurchaseVendor"};
+    const QStringList combos = sales ? QStringList{"cmbWarehouse", "cmbCustomer"}
+                                     : QStringList{"cmbWarehouses", "cmbVendor"};
+    rememberDefaults(elements.at(0), "1", elements.at(1), "1");
+    {
+        std::unique_ptr<QDialog> document = openWindow(window);
+        for (const QString &name : combos)
+            document->findChild<QComboBox *>(name)->setCurrentIndex(shown);
+    }
+    cXml settings(cXml::programSettingsPath());
+    settings.load();
+    QCOMPARE(settings.getAttributes(elements.at(0), "Id") + settings.getAttributes(elements.at(1), "Id"),
+             QStringList({"1", "1"}));
+    std::unique_ptr<QDialog> next = openWindow(window);
+    for (const QString &name : combos)
+        QVERIFY2(next->findChild<QComboBox *>(name)->currentIndex() > 0, qPrintable(name));
+}
+
+void tst_documentsaves::storedDepositOutOfRangeIsShownAndRefused_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("sales invoice") << "invoice";
+    QTest::newRow("sales order") << "order";
+    QTest::newRow("purchase invoice") << "purchase invoice";
+    QTest::newRow("sales refund") << "sales refund";
+    QTest::newRow("purchase refund") << "purchase refund";
+}
+
+// A deposit stored below 0 (by another program) is shown as stored, and a save refuses it
+// by name until the user corrects it: it never becomes 0 unseen, moving the debt and the cash.
+void tst_documentsaves::storedDepositOutOfRangeIsShownAndRefused()
+{
+    QFETCH(QString, window);
+    if (window.endsWith("refund"))
+        storeRefund(window.section(' ', 0, 0));
+    EXEC_SQL(QString("update %1 set DepositPaid = -5").arg(headerTable(window)));
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    QCOMPARE(amountBox(document.get(), "txtDeposit")->value(), -5.0);
+    comment(document.get())->setPlainText("mine");
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+
+    click(document.get(), "btnSave");
+
+    QCOMPARE(messageLog(), TestSupport::messageEntry(
+                               Messages::Critical, QString("Deposit shows %1 as stored, but it can only hold %2 to %3. "
+                                                           "Correct it and save again.")
+                                                       .arg(Direction::isolated("-5.00"), Direction::isolated("0.00"),
+                                                            Direction::isolated("99999999.99"))));
+    QCOMPARE(storedDocument(window), stored);
+    QCOMPARE(state(document.get()), QString("edit"));
+
+    amountBox(document.get(), "txtDeposit")->setValue(1);
+    MessageRecorder::clear();
+    click(document.get(), "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(QString("select DepositPaid from %1").arg(headerTable(window))).toDouble(), 1.0);
+}
+
+void tst_documentsaves::refundPaysBackWithinItsTotal_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<double>("freight");
+    QTest::addColumn<double>("deposit");
+    QTest::addColumn<QString>("total"); // empty: saved
+    QTest::newRow("sales refund: far more than it refunds") << "sales refund" << 0.0 << 9999.0 << "7.50";
+    QTest::newRow("sales refund: all it refunds") << "sales refund" << 0.0 << 7.50 << "";
+    QTest::newRow("purchase refund: a cent more") << "purchase refund" << 0.0 << 7.51 << "7.50";
+    QTest::newRow("purchase refund: all of a total with freight") << "purchase refund" << 2.0 << 9.50 << "";
+    QTest::newRow("purchase refund: a total below 0 pays back nothing")
+        << "purchase refund" << -10.0 << 1.0 << "-2.50";
+}
+
+// The amount paid back with a refund is part of the refund: more would leave its invoice
+// owing money that was never sold.
+void tst_documentsaves::refundPaysBackWithinItsTotal()
+{
+    QFETCH(QString, window);
+    QFETCH(double, freight);
+    QFETCH(double, deposit);
+    QFETCH(QString, total);
+    storeRefund(window.section(' ', 0, 0));
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    amountBox(document.get(), "txtFreight")->setValue(freight);
+    amountBox(document.get(), "txtDeposit")->setValue(deposit);
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+
+    click(document.get(), "btnSave");
+
+    if (total.isEmpty()) {
+        QCOMPARE(messageLog(), QString());
+        QCOMPARE(TestSupport::queryValue(QString("select DepositPaid from %1").arg(headerTable(window))).toDouble(),
+                 deposit);
+        return;
+    }
+    QCOMPARE(messageLog(), TestSupport::messageEntry(
+                               Messages::Critical, QString("The Deposit (%1) must lie between 0 and the refund's "
+                                                           "total (%2). Nothing was saved.")
+                                                       .arg(Direction::isolated(QString::number(deposit, 'f', 2)),
+                                                            Direction::isolated(total))));
     QCOMPARE(storedDocument(window), stored);
     QCOMPARE(state(document.get()), QString("edit"));
 }
