@@ -71,12 +71,21 @@
 #include <QUrl>
 
 namespace {
+const int phoneColumn = 3;
 const int balanceColumn = 4;
 // The grids of items on open orders.
 const int itemNoColumn = 2;
 const int itemNameColumn = 3;
 const int unitColumn = 4;
 const int orderedQuantityColumn = 5;
+
+// Marks the grid's amount columns and keeps the panel from narrowing past them: on a small
+// screen the window's width is shared out to the panels, the `yielding` columns giving way.
+void showPanelAmounts(QTableView *grid, const QList<int> &amounts, const QList<int> &yielding)
+{
+    Direction::showAmountColumns(grid, amounts, yielding);
+    grid->setMinimumWidth(Direction::narrowestWidth(grid));
+}
 
 // The chart page's own words, in English in the page, shown in the interface's language.
 QString translateChartWords(QString page)
@@ -106,6 +115,10 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     // A title bar lays its text out by the text's first letter, not by the window's direction.
     const QString title = windowTitle();
     setWindowTitle(Direction::joined(title, QCoreApplication::applicationVersion(), Direction::of(title)));
+    // On a small screen the shortcuts give up their width first, their names on two lines,
+    // and the panels beside them keep room for their amounts.
+    for (QPushButton *shortcut : ui->tabWidget->findChildren<QPushButton *>())
+        Direction::wrapWhenNarrow(shortcut);
     for (QTableView *grid : {ui->tblVendors, ui->tblCustomers, ui->tblItemsOnPurchaseOrder, ui->tblItemsOnSalesOrder,
                              static_cast<QTableView *>(ui->tblExpired)})
         Direction::applyTo(grid);
@@ -553,8 +566,8 @@ void frmMainWindow::loadVendorsBalance()
                {tr("Vendor ID"), tr("Vendor Name"), tr("Contact Name"), tr("Phone"), tr("Balance")});
     ui->tblVendors->hideColumn(0);
     // The names ask for their whole width; where the panel lacks it they give way before
-    // a balance is cut.
-    Direction::showAmountColumns(ui->tblVendors, {balanceColumn}, {1, 2});
+    // a balance is cut, and the phone number last.
+    showPanelAmounts(ui->tblVendors, {balanceColumn}, {phoneColumn, 1, 2});
 }
 
 void frmMainWindow::loadCustomersBalance()
@@ -576,8 +589,8 @@ void frmMainWindow::loadCustomersBalance()
                {tr("Customer ID"), tr("Customer Name"), tr("Contact Person"), tr("Phone"), tr("Balance")});
     ui->tblCustomers->hideColumn(0);
     // The names ask for their whole width; where the panel lacks it they give way before
-    // a balance is cut.
-    Direction::showAmountColumns(ui->tblCustomers, {balanceColumn}, {1, 2});
+    // a balance is cut, and the phone number last.
+    showPanelAmounts(ui->tblCustomers, {balanceColumn}, {phoneColumn, 1, 2});
 }
 
 void frmMainWindow::loadPurchaseOrderQty()
@@ -600,7 +613,7 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
     grid->hideColumn(1);
     // The panel can be narrow: the name, then the number and last the unit give way before
     // a quantity is cut.
-    Direction::showAmountColumns(grid, {orderedQuantityColumn}, {unitColumn, itemNoColumn, itemNameColumn});
+    showPanelAmounts(grid, {orderedQuantityColumn}, {unitColumn, itemNoColumn, itemNameColumn});
 }
 
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -668,5 +681,5 @@ void frmMainWindow::loadItemsValidity()
     // Every column reads whole, its header too; where the panel lacks room the item's name
     // and then its number give way, never a unit, quantity or class.
     ListDialog::fitColumnsToContents(grid);
-    Direction::showAmountColumns(grid, {4}, {1, 2});
+    showPanelAmounts(grid, {4}, {1, 2});
 }

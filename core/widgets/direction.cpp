@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
@@ -30,8 +31,11 @@ const QChar popDirectionalIsolate(0x2069);
 const QChar leftToRightMark(0x200E);
 const QChar rightToLeftMark(0x200F);
 
-// A text column never yields below this many average characters: enough to see what it is.
+// A text column yields down to this many average characters, enough to see what it is;
+// only where an amount would still be cut does it go on, down to the least that shows a
+// text is there.
 const int yieldingMinimumChars = 6;
+const int yieldingLeastChars = 3;
 
 // Keeps a view's amount columns whole as the view changes size: measures once per model,
 // then on every resize takes what the columns lack from the yielding text columns.
@@ -58,16 +62,24 @@ public:
         }
         wantedWidths = wanted;
         yieldingOrder = yielding;
+        // The header would hold a column wider than the least a yielding one goes down to.
+        QHeaderView *header = view->horizontalHeader();
+        header->setMinimumSectionSize(qMin(header->minimumSectionSize(), leastYieldingWidth()));
         fit();
     }
 
-    // The width of the view's shown columns with every yielding column as wide as it asks.
-    int wantedColumnsWidth() const
+    // The width of the view's shown columns with every yielding column as wide as it asks
+    // or, when `narrowest`, as narrow as it may go.
+    int columnsWidth(bool narrowest) const
     {
+        const int least = leastYieldingWidth();
         int width = 0;
-        for (int column = 0; column < view->horizontalHeader()->count(); ++column)
-            if (!view->isColumnHidden(column))
-                width += wantedWidths.value(column, view->columnWidth(column));
+        for (int column = 0; column < view->horizontalHeader()->count(); ++column) {
+            if (view->isColumnHidden(column))
+                continue;
+            const int wanted = wantedWidths.value(column, view->columnWidth(column));
+            width += narrowest && wantedWidths.contains(column) ? qMin(wanted, least) : wanted;
+        }
         return width;
     }
 
@@ -81,6 +93,8 @@ protected:
     }
 
 private:
+    int leastYieldingWidth() const { return QFontMetrics(view->font()).averageCharWidth() * yieldingLeastChars; }
+
     // The width of each column's widest text, with the header's. Row by row, all columns
     // of a row together: the model reads its rows in order and a row once for all its
     // cells. Each text is measured once: amounts repeat, and measuring is what costs (a
@@ -132,13 +146,15 @@ private:
             if (!view->isColumnHidden(column))
                 used += view->columnWidth(column);
         int lacking = used - view->viewport()->width();
-        const int narrowest = QFontMetrics(view->font()).averageCharWidth() * yieldingMinimumChars;
+        const int averageChar = QFontMetrics(view->font()).averageCharWidth();
         // The last yielding column named gives first: the first stays readable longest.
-        for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
-            const int width = view->columnWidth(*column);
-            const int given = qMin(lacking, qMax(0, width - narrowest));
-            view->setColumnWidth(*column, width - given);
-            lacking -= given;
+        for (const int chars : {yieldingMinimumChars, yieldingLeastChars}) {
+            for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
+                const int width = view->columnWidth(*column);
+                const int given = qMin(lacking, qMax(0, width - averageChar * chars));
+                view->setColumnWidth(*column, width - given);
+                lacking -= width - view->columnWidth(*column);
+            }
         }
         for (auto text = givenWidths.begin(); text != givenWidths.end(); ++text)
             text.value() = view->columnWidth(text.key());
@@ -204,6 +220,32 @@ public:
 }
 
 namespace {
+// The room Qt's style leaves between a button's icon and its text.
+const int buttonIconSpacing = 4;
+
+// The width of a button's text as it is shown: an ampersand marks a shortcut.
+int shownWidth(const QString &text, const QFontMetrics &metrics)
+{
+    return metrics.size(Qt::TextShowMnemonic, text).width();
+}
+
+// `text` broken at the blank that leaves its longer line the shortest; one line when it
+// has no blank.
+QStringList onTwoLines(const QString &text, const QFontMetrics &metrics)
+{
+    QStringList best{text};
+    int narrowest = shownWidth(text, metrics);
+    for (int blank = text.indexOf(QLatin1Char(' ')); blank > 0; blank = text.indexOf(QLatin1Char(' '), blank + 1)) {
+        const QStringList lines{text.left(blank), text.mid(blank + 1)};
+        const int width = qMax(shownWidth(lines.first(), metrics), shownWidth(lines.last(), metrics));
+        if (width < narrowest) {
+            narrowest = width;
+            best = lines;
+        }
+    }
+    return best;
+}
+
 // The style of every window, with what the platform's style lays out against the rule.
 class DirectionStyle : public QProxyStyle
 {
@@ -238,13 +280,22 @@ private:
     // text to the icon's left by asking for the right edge, which the painter then mirrors
     // to the left: the text lands on the button's far edge and is cut. Painted left to
     // right, the right edge stays right; the text keeps its own order as a right-to-left
-    // isolate.
+    // isolate, each line on its own. A button given less room than its text needs on one
+    // line shows it on two.
     void drawButtonLabel(const QStyleOptionButton *button, QPainter *painter, const QWidget *widget) const
     {
-        if (!button || button->direction != Qt::RightToLeft || button->icon.isNull() || button->text.isEmpty())
+        if (!button)
             return QProxyStyle::drawControl(CE_PushButtonLabel, button, painter, widget);
         QStyleOptionButton label = *button;
-        label.text = QChar(0x2067) + button->text + QChar(0x2069);
+        const int iconRoom = button->icon.isNull() ? 0 : button->iconSize.width() + buttonIconSpacing;
+        if (shownWidth(button->text, button->fontMetrics) > button->rect.width() - iconRoom)
+            label.text = onTwoLines(button->text, button->fontMetrics).join(QLatin1Char('\n'));
+        if (button->direction != Qt::RightToLeft || button->icon.isNull() || button->text.isEmpty())
+            return QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
+        QStringList lines = label.text.split(QLatin1Char('\n'));
+        for (QString &line : lines)
+            line = QChar(0x2067) + line + QChar(0x2069);
+        label.text = lines.join(QLatin1Char('\n'));
         painter->save();
         painter->setLayoutDirection(Qt::LeftToRight);
         QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
@@ -372,6 +423,14 @@ void alignAmountField(QAbstractSpinBox *field)
     alignToEnd(field);
 }
 
+void wrapWhenNarrow(QPushButton *button)
+{
+    const QFontMetrics metrics = button->fontMetrics();
+    const QString text = button->text();
+    const int wrapped = shownWidth(onTwoLines(text, metrics).join(QLatin1Char('\n')), metrics);
+    button->setMinimumWidth(button->sizeHint().width() - shownWidth(text, metrics) + wrapped);
+}
+
 DirectionDelegate *applyTo(QAbstractItemView *view)
 {
     if (auto *delegate = qobject_cast<DirectionDelegate *>(view->itemDelegate()))
@@ -392,19 +451,32 @@ void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<
     keeper->measure(columns, yielding);
 }
 
-int wantedWidth(const QTableView *view)
+// The width of `view`'s columns, its yielding ones as wide as they ask or as narrow as
+// they may go, with its row header, frame and a vertical scroll bar.
+static int widthWith(const QTableView *view, bool narrowest)
 {
     int columns = 0;
     if (const auto *keeper = static_cast<const AmountColumnKeeper *>(
             view->findChild<QObject *>(QStringLiteral("AmountColumnKeeper"), Qt::FindDirectChildrenOnly))) {
-        columns = keeper->wantedColumnsWidth();
+        columns = keeper->columnsWidth(narrowest);
     } else {
         for (int column = 0; column < view->horizontalHeader()->count(); ++column)
             if (!view->isColumnHidden(column))
                 columns += view->columnWidth(column);
     }
-    const int rowHeader = view->verticalHeader()->isVisible() ? view->verticalHeader()->sizeHint().width() : 0;
+    // Asked before its window is shown, too: a row header not hidden is there once it is.
+    const int rowHeader = view->verticalHeader()->isHidden() ? 0 : view->verticalHeader()->sizeHint().width();
     return columns + rowHeader + 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+int wantedWidth(const QTableView *view)
+{
+    return widthWith(view, false);
+}
+
+int narrowestWidth(const QTableView *view)
+{
+    return widthWith(view, true);
 }
 
 void growWideEnoughFor(QWidget *window, QTableView *view)

@@ -10,6 +10,7 @@ class QAbstractSpinBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTableView;
 
 // How text and amounts are laid out in windows of either direction. Each piece of text
@@ -60,6 +61,11 @@ void setLabelText(QLabel *label, const QString &text);
 void alignAmountField(QLineEdit *field);
 void alignAmountField(QAbstractSpinBox *field);
 
+// Lets `button` narrow, where its layout lacks the room, down to its text on two lines
+// broken at a blank; where the room is there it keeps its text on one line. The
+// application's style paints the two lines.
+void wrapWhenNarrow(QPushButton *button);
+
 } // namespace Direction
 
 // The delegate that applies the rule to every cell of a view, and lays the view's amount
@@ -97,14 +103,19 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 
 // Marks `columns` of `view` as amounts: aligned to the end of the line and each as wide as
 // its widest value and header among the rows read so far. When the view is too narrow for
-// all its columns, the `yielding` text columns give up width (down to a few characters),
-// the last one named first, before an amount would be cut; this is kept up as the view is resized. Call again after
-// every new model.
+// all its columns, the `yielding` text columns give up width (down to a few characters,
+// and further while an amount would still be cut), the last one named first, before an
+// amount would be cut; this is kept up as the view is resized. Call again after every new
+// model.
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {});
 
 // The width `view` needs to show its columns whole, the yielding ones at their full width,
 // with its row header, frame and a vertical scroll bar.
 int wantedWidth(const QTableView *view);
+
+// The narrowest `view` can be with its amounts and other columns whole, the yielding ones
+// given up as far as they go: what a panel beside others needs at the least.
+int narrowestWidth(const QTableView *view);
 
 // When `window` is first shown, not maximised, it grows by what `view` lacks of its
 // wanted width, up to the width of the screen: a list opens with its columns whole where

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
@@ -149,6 +152,8 @@ private slots:
     void failedReadsAreToldOncePerAction_data();
     void failedReadsAreToldOncePerAction();
     void arabicNewsWrapsWithinTheView();
+    void windowFitsTheSmallestScreen_data();
+    void windowFitsTheSmallestScreen();
 };
 
 void tst_homepanels::fillsTheWeekSalesPage_data()
@@ -296,13 +301,13 @@ void tst_homepanels::panelsShowTheirColumnsWhole_data()
     QTest::addColumn<bool>("arabic");
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<int>>("names"); // the columns that give way where the panel lacks room
+    QTest::addColumn<QList<int>>("names"); // the columns that give way where the panel lacks room, a phone's last
 
     const QList<std::tuple<const char *, int, QString, QList<int>>> panels{
         {"stock validity", 0, "tblExpired", {1, 2}},
-        {"vendor balances", 1, "tblVendors", {1, 2}},
+        {"vendor balances", 1, "tblVendors", {1, 2, 3}},
         {"items on purchase orders", 1, "tblItemsOnPurchaseOrder", {2, 3, 4}},
-        {"customer balances", 2, "tblCustomers", {1, 2}},
+        {"customer balances", 2, "tblCustomers", {1, 2, 3}},
         {"items on sales orders", 2, "tblItemsOnSalesOrder", {2, 3, 4}}};
     for (bool arabic : {false, true})
         for (const auto &panel : panels)
@@ -669,6 +674,109 @@ void tst_homepanels::arabicNewsWrapsWithinTheView()
     QCOMPARE(frame->scrollBarMaximum(Qt::Horizontal), 0);
     languageCode = "en";
     rightToLeft = false;
+}
+
+void tst_homepanels::windowFitsTheSmallestScreen_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<int>("tab");
+
+    for (bool arabic : {false, true})
+        for (const auto &[tab, name] : {std::pair{0, "Dashboard"}, {1, "Purchasing"}, {2, "Sales"}})
+            QTest::addRow("%s, %s", arabic ? "Arabic" : "English", name) << arabic << tab;
+}
+
+// The offscreen platform's screen is 800 x 600, the smallest the program is for. With a
+// shop's long names and phone numbers in the panels, the maximised window stays on it,
+// every menu and shortcut reads whole, and each panel shows its amounts whole while its
+// names give way.
+void tst_homepanels::windowFitsTheSmallestScreen()
+{
+    freshStart();
+    QFETCH(bool, arabic);
+    QFETCH(int, tab);
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName, Phone1) VALUES "
+             "(2, 'Abdel Rahman Mahmoud El Sayed', '+20 2 2735 8841 ext. 114')");
+    EXEC_SQL("INSERT INTO items (ItemId, ItemNo, ItemName, TypeId, ValidityInDays) VALUES "
+             "(1, 'DAIRY-M-1001-1L', 'Full Cream Milk 1 Litre Bottle Pack', 1, 5)");
+    for (int id = 1; id <= 30; ++id) {
+        EXEC_SQL(QString("INSERT INTO customers (CustomerId, CustomerName, CustomerPersonId) VALUES "
+                         "(%1, 'Pharaoh Import & Export Trading %1', 2)").arg(id));
+        EXEC_SQL(QString("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES "
+                         "(%1, 'Pharaoh Import & Export Trading %1', 2)").arg(id));
+        EXEC_SQL(QString("INSERT INTO salesinvoice (SalesInvoiceId, CustomerId, Date, Total, DepositPaid) VALUES "
+                         "(%1, %1, CURDATE(), %2, 0)").arg(id).arg(id % 2 ? "1188202.91" : "-49.88"));
+        EXEC_SQL(QString("INSERT INTO purchaseinvoice (PurchaseInvoiceId, VendorId, ShipToWarehouseID, Date, Total, "
+                         "DepositPaid) VALUES (%1, %1, 1, CURDATE(), %2, 0)").arg(id).arg(id % 2 ? "1115490.33" : "-49.88"));
+        EXEC_SQL(QString("INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, ProductionDate) "
+                         "VALUES (%1, 1, 1250, 6, CURDATE() - INTERVAL %1 DAY)").arg(id));
+    }
+    EXEC_SQL("INSERT INTO purchaseorder (PurchaseOrderId, VendorId) VALUES (1, 1)");
+    EXEC_SQL("INSERT INTO purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 125000, 6)");
+    EXEC_SQL("INSERT INTO salesorder (SalesOrderId, CustomerId) VALUES (1, 1)");
+    EXEC_SQL("INSERT INTO salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 64000, 6)");
+    EXEC_SQL("INSERT INTO salesinvoice (Date, Total) VALUES (CURDATE() - INTERVAL 1 DAY, 300.00)");
+    QDir(TestSupport::programFolder()).mkpath("jscharts");
+    QFile::remove(QDir(TestSupport::programFolder()).filePath("jscharts/weeksales.html"));
+    // The page the build puts beside the program, at the top of the build tree.
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/../../jscharts/weeksales.html",
+                        QDir(TestSupport::programFolder()).filePath("jscharts/weeksales.html")));
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    // As the program's start-up sets it in Arabic.
+    QGuiApplication::setLayoutDirection(arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+
+    frmMainWindow window;
+    // As the login shows it.
+    window.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tabs(&window)->setCurrentIndex(tab);
+    QTRY_VERIFY(tabs(&window)->currentWidget()->isVisible());
+    QCoreApplication::processEvents();
+
+    // A window system keeps a window at least at its minimum size, the offscreen platform
+    // does not: both must be on the screen.
+    const QRect screen = window.screen()->availableGeometry();
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize least = window.minimumSize() + frame;
+    QVERIFY2(screen.contains(window.frameGeometry()) && least.width() <= screen.width()
+                 && least.height() <= screen.height(),
+             qPrintable(QString("a window of %1 x %2, at least %3 x %4, on a screen of %5 x %6")
+                            .arg(window.frameGeometry().width()).arg(window.frameGeometry().height())
+                            .arg(least.width()).arg(least.height()).arg(screen.width()).arg(screen.height())));
+    for (QAction *menu : window.menuBar()->actions())
+        QVERIFY2(window.menuBar()->rect().contains(window.menuBar()->actionGeometry(menu)), qPrintable(menu->text()));
+    QWidget *page = tabs(&window)->currentWidget();
+    for (QPushButton *button : page->findChildren<QPushButton *>()) {
+        const QString problem = buttonTextProblem(button);
+        QVERIFY2(problem.isEmpty(), qPrintable(button->objectName() + ": " + problem));
+    }
+    // The columns that may give way: the names, and a phone number last.
+    const QMap<QString, QList<int>> names{{"tblExpired", {1, 2}},
+                                          {"tblVendors", {1, 2, 3}},
+                                          {"tblCustomers", {1, 2, 3}},
+                                          {"tblItemsOnPurchaseOrder", {2, 3, 4}},
+                                          {"tblItemsOnSalesOrder", {2, 3, 4}}};
+    int panels = 0;
+    for (QTableView *view : page->findChildren<QTableView *>()) {
+        QVERIFY2(view->model()->rowCount() > 0, qPrintable(view->objectName()));
+        QCOMPARE(view->objectName() + ": " + cutColumns(view, names.value(view->objectName())),
+                 view->objectName() + ": ");
+        ++panels;
+    }
+    QCOMPARE(panels, tab == 0 ? 1 : 2);
+    if (tab == 0) {
+        // The chart narrows with the window: the latest day's total, at its edge, stays whole.
+        QWebFrame *chart = webView(&window, "wvSalesChart")->page()->mainFrame();
+        QTRY_VERIFY(chart->evaluateJavaScript("document.getElementsByClassName('value').length").toInt() > 0);
+        const QString overhang = chart->evaluateJavaScript(
+            "var cut = ''; var labels = document.getElementsByClassName('value');"
+            "for (var i = 0; i < labels.length; i++) { var box = labels[i].getBBox();"
+            "  if (box.x < 0 || box.x + box.width > window.innerWidth) cut += labels[i].textContent + ' '; }"
+            "cut").toString();
+        QCOMPARE(overhang, QString());
+    }
 }
 
 ZARPO_TEST_MAIN(tst_homepanels)

@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextLayout>
+#include <QTransform>
 #include <QtTest>
 
 namespace {
@@ -217,14 +218,28 @@ QString buttonTextProblem(QPushButton *button)
                 iconColumns.first = iconColumns.first < 0 ? x : iconColumns.first;
                 iconColumns.second = x;
             }
-    const int textWidth = button->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&')));
+    const QFontMetrics metrics = button->fontMetrics();
+    const QString shown = QString(text).remove(QLatin1Char('&'));
+    const int textWidth = metrics.horizontalAdvance(shown);
+    // Where the button lacks the room for one line, its text may stand on two, broken at
+    // the blank that leaves the longer line the shortest.
+    int wrappedWidth = textWidth;
+    for (int blank = shown.indexOf(QLatin1Char(' ')); blank > 0; blank = shown.indexOf(QLatin1Char(' '), blank + 1))
+        wrappedWidth = qMin(wrappedWidth, qMax(metrics.horizontalAdvance(shown.left(blank)),
+                                               metrics.horizontalAdvance(shown.mid(blank + 1))));
+    const QTransform rowsAsColumns = QTransform().rotate(90);
+    const QPair<int, int> inkRows = differingColumns(labelled.transformed(rowsAsColumns), bare.transformed(rowsAsColumns),
+                                                     QColor(iconColour));
     const int width = button->width();
-    const QString where = QStringLiteral("%1 \"%2\", %3 wide: text at %4..%5 (%6 wide), icon at %7..%8")
+    const QString where = QStringLiteral("%1 \"%2\", %3 wide: text at %4..%5 (%6 wide, %7 on two lines), icon at %8..%9")
                               .arg(button->objectName(), text).arg(width).arg(ink.first).arg(ink.second)
-                              .arg(textWidth).arg(iconColumns.first).arg(iconColumns.second);
-    // The frame takes the outer pixels; ink narrower than most of the text means it was cut.
+                              .arg(textWidth).arg(wrappedWidth).arg(iconColumns.first).arg(iconColumns.second);
+    // The frame takes the outer pixels; ink narrower than most of the text means it was cut,
+    // unless it stands higher than a line.
     const bool inside = ink.first >= 3 && ink.second <= width - 4;
-    const bool whole = ink.second - ink.first + 1 >= textWidth * 8 / 10;
+    const int inkWidth = ink.second - ink.first + 1;
+    const bool whole = inkWidth >= textWidth * 8 / 10
+                       || (inkWidth >= wrappedWidth * 8 / 10 && inkRows.second - inkRows.first + 1 > metrics.height());
     const bool beside = button->isRightToLeft() ? ink.second < iconColumns.first : ink.first > iconColumns.second;
     return iconColumns.first >= 0 && inside && whole && beside ? QString() : where;
 }

@@ -69,8 +69,9 @@ QPair<int, int> differingColumns(const QImage &image, const QImage &background, 
 
 // Where a shown button paints its text beside its icon, read from its pixels: empty when
 // the whole text stands inside the button and beside the icon on the side it is read from
-// (left of the icon when the button is right to left); otherwise what is wrong. The icon
-// is measured as a plain square of the button's icon size, put back afterwards.
+// (left of the icon when the button is right to left), on one line or on two broken at a
+// blank; otherwise what is wrong. The icon is measured as a plain square of the button's
+// icon size, put back afterwards.
 QString buttonTextProblem(QPushButton *button);
 // Where each of `positions` of `text` stands when the text is laid out as one line of
 // `direction` (Qt::LayoutDirectionAuto: by its first letter, as a title bar does): the x of
