@@ -16,7 +16,8 @@ public:
     constexpr Money() = default;
 
     static constexpr Money fromCents(qint64 cents) { return Money(cents); }
-    // The nearest cent; halves go away from zero.
+    // The nearest cent; halves go away from zero. Past what any amount column holds, the
+    // same bound as times().
     static Money fromDouble(double amount);
     // A DECIMAL column's value as the driver hands it over (a double, or the server's
     // text); NULL and values that are not numbers read as 0.
@@ -37,7 +38,10 @@ public:
     // "1234.5", "100", "0.3": the shortest form, as the journal shows its lines.
     QString shortText() const;
 
-    // This amount as a unit price times `quantity`, rounded to the cent once.
+    // This amount as a unit price times `quantity`, rounded to the cent once. A product
+    // past what any amount column holds stops at a bound far beyond them, keeping its
+    // sign, so that it is refused as too large rather than wrapped round to another
+    // number.
     Money times(double quantity) const;
 
     constexpr bool isZero() const { return cents_ == 0; }
