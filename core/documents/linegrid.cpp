@@ -1,11 +1,14 @@
 #include "core/documents/linegrid.h"
 
 #include "core/db/dbsave.h"
+#include "core/documents/linedelegate.h"
 #include "core/widgets/direction.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 
+#include <QPointer>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QStandardItemModel>
@@ -173,6 +176,49 @@ double cLineGrid::number(int row, int column) const
     return value(row, column).toDouble();
 }
 
+bool cLineGrid::isTyped(int row, int column) const
+{
+    return column >= 0 && itemsModel->data(itemsModel->index(row, column), typedRole).toBool();
+}
+
+bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget *parent)
+{
+    if (!isLine(row))
+        return true;
+    Money line;
+    Money subtotal;
+    {
+        // The line is priced with the typed value in place, unseen: nothing is told of it
+        // and nothing shows it.
+        const QSignalBlocker quiet(itemsModel);
+        const QModelIndex cell = itemsModel->index(row, column);
+        const QVariant shown = value(row, column);
+        itemsModel->setData(cell, typed, Qt::EditRole);
+        line = lineTotal(row);
+        for (int other = 0; other < lineCount(); ++other)
+            subtotal += other == row ? line : lineTotal(other);
+        itemsModel->setData(cell, shown, Qt::EditRole);
+    }
+    if (line.fitsDecimal10() && subtotal.fitsDecimal10())
+        return true;
+    const QString typedText =
+        typed.type() == QVariant::Double ? Money::fromDouble(typed.toDouble()).fixedText() : typed.toString();
+    Messages::critical(parent, msgCaption,
+                       tr("%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.")
+                           .arg(itemsModel->headerData(column, Qt::Horizontal).toString(),
+                                Direction::isolated(typedText), QString::number(row + 1),
+                                Direction::isolated(value(row, columns.name).toString())));
+    return false;
+}
+
+void cLineGrid::checkTypedNumbers(cLineDelegate *delegate, QWidget *parent)
+{
+    const QPointer<cLineGrid> grid(this);
+    delegate->setNumberCheck([grid, parent](const QModelIndex &index, const QVariant &typed) {
+        return !grid || grid->acceptsTyped(index.row(), index.column(), typed, parent);
+    });
+}
+
 Money cLineGrid::lineTotal(int row) const
 {
     return amount(row, columns.unitPrice).times(number(row, columns.quantity)) - amount(row, columns.discount)
@@ -303,6 +349,8 @@ void cLineGrid::noteChange(QStandardItem *item)
     const QVariant id = storedId(item->row());
     if (id.isValid())
         changedIds.insert(id.toString());
+    if (item->column() == columns.unitId && isLineChange(item))
+        unitChanged(item->row());
 }
 
 void cLineGrid::appendTrailingRow()
