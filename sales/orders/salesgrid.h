@@ -57,12 +57,13 @@ public:
 
     // A new line for the item in `row`'s ItemId: one of the first unit that has a price,
     // its first price type and that price, no discount and no tax. Where the item has no
-    // price, the unit, price type and prices stay empty.
+    // price, the unit, price type and prices stay empty. A read that failed is told.
     void fillLineDefaults(int row);
 
     // A line refresh for recalculate(): each line's unit price from its item's price list
     // for its unit and price type, empty when the list has no such price. A stored line
-    // keeps the price it was stored with while its item, unit and price type stay.
+    // keeps the price it was stored with while its item, unit and price type stay. A list
+    // that could not be read is told, and the prices shown stay.
     std::function<void(int row)> listPrices();
 
     // Also remembers what each stored line is priced by, and at what price.
@@ -86,6 +87,11 @@ public slots:
     // the view is narrow; done after every recalculation, and by whoever fills the lines
     // without one.
     void fitColumns();
+
+protected:
+    // A price the user did not type follows the unit: the list price of the line's price
+    // type in the new unit, empty where the list has none.
+    void unitChanged(int row) override;
 
 private:
     // "(item, unit, price type)" of a line, as the price list is looked up by.
