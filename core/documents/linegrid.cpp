@@ -14,6 +14,8 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 
+#include <cstdlib>
+
 namespace {
 const QString idPlaceholder = QStringLiteral(":id");
 
@@ -185,8 +187,11 @@ bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget
 {
     if (!isLine(row))
         return true;
+    const Money lineBefore = lineTotal(row);
+    Money subtotalBefore;
+    for (int other = 0; other < lineCount(); ++other)
+        subtotalBefore += other == row ? lineBefore : lineTotal(other);
     Money line;
-    Money subtotal;
     {
         // The line is priced with the typed value in place, unseen: nothing is told of it
         // and nothing shows it.
@@ -195,11 +200,15 @@ bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget
         const QVariant shown = value(row, column);
         itemsModel->setData(cell, typed, Qt::EditRole);
         line = lineTotal(row);
-        for (int other = 0; other < lineCount(); ++other)
-            subtotal += other == row ? line : lineTotal(other);
         itemsModel->setData(cell, shown, Qt::EditRole);
     }
-    if (line.fitsDecimal10() && subtotal.fitsDecimal10())
+    const Money subtotal = subtotalBefore - lineBefore + line;
+    // A document already past its limit (list prices that rose) may still be brought back
+    // within it, a step at a time.
+    const auto holds = [](Money after, Money before) {
+        return after.fitsDecimal10() || std::llabs(after.cents()) <= std::llabs(before.cents());
+    };
+    if (holds(line, lineBefore) && holds(subtotal, subtotalBefore))
         return true;
     const QString typedText =
         typed.type() == QVariant::Double ? Money::fromDouble(typed.toDouble()).fixedText() : typed.toString();

@@ -159,8 +159,6 @@ std::function<void(int row)> cSalesGrid::listPrices()
                                                 "Where (ItemId, UOMId, PriceTypeId) IN (%1) order by ItemPriceId")
                                      .arg(keys.join(QStringLiteral(", "))))
                    && query.exec();
-        if (!answered)
-            FailedReads::tell(view, query.lastError());
         while (answered && query.next()) {
             const QString key = QStringLiteral("(%1, %2, %3)")
                                     .arg(query.value(0).toLongLong())

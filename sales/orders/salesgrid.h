@@ -62,8 +62,7 @@ public:
 
     // A line refresh for recalculate(): each line's unit price from its item's price list
     // for its unit and price type, empty when the list has no such price. A stored line
-    // keeps the price it was stored with while its item, unit and price type stay. A list
-    // that could not be read is told, and the prices shown stay.
+    // keeps the price it was stored with while its item, unit and price type stay.
     std::function<void(int row)> listPrices();
 
     // Also remembers what each stored line is priced by, and at what price.
