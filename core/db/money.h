@@ -48,6 +48,14 @@ public:
     // Whether a DECIMAL(10,2) column, as every stored amount of a document is, holds this
     // amount as it is: at most 99999999.99 either way.
     constexpr bool fitsDecimal10() const { return cents_ <= 9999999999LL && cents_ >= -9999999999LL; }
+    // The same for a DECIMAL(`precision`, 2) column or field.
+    constexpr bool fitsDecimal(int precision) const
+    {
+        qint64 largest = 1;
+        for (int digit = 0; digit < precision; ++digit)
+            largest *= 10;
+        return cents_ < largest && cents_ > -largest;
+    }
 
     constexpr Money operator-() const { return Money(-cents_); }
     constexpr Money operator+(Money other) const { return Money(cents_ + other.cents_); }

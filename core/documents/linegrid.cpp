@@ -203,12 +203,14 @@ bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget
         itemsModel->setData(cell, shown, Qt::EditRole);
     }
     const Money subtotal = subtotalBefore - lineBefore + line;
-    // A document already past its limit (list prices that rose) may still be brought back
-    // within it, a step at a time.
-    const auto holds = [](Money after, Money before) {
-        return after.fitsDecimal10() || std::llabs(after.cents()) <= std::llabs(before.cents());
+    // A document already past its limit (list prices that rose, a stored line that no
+    // longer fits) may still be brought back within it, a step at a time.
+    // A line is stored in a DECIMAL(10,2) column; the subtotal is shown in a field of 12
+    // digits, and one too large for its column is refused by name when saved.
+    const auto holds = [](Money after, Money before, int precision) {
+        return after.fitsDecimal(precision) || std::llabs(after.cents()) <= std::llabs(before.cents());
     };
-    if (holds(line, lineBefore) && holds(subtotal, subtotalBefore))
+    if (holds(line, lineBefore, 10) && holds(subtotal, subtotalBefore, 12))
         return true;
     const QString typedText =
         typed.type() == QVariant::Double ? Money::fromDouble(typed.toDouble()).fixedText() : typed.toString();

@@ -112,9 +112,9 @@ public:
     bool isTyped(int row, int column) const;
 
     // Whether `typed` may go into the cell at `row`, `column`: false, after telling over
-    // `parent` which field it was, when with it the line's price or the subtotal would be
-    // more than the document holds, and further past it than before. The cell itself is
-    // left as it was.
+    // `parent` which field it was, when with it the line's price would be more than its
+    // column holds, or the subtotal more than the document's fields show, and further past
+    // either than before. The cell itself is left as it was.
     bool acceptsTyped(int row, int column, const QVariant &typed, QWidget *parent);
     // Has `delegate` ask acceptsTyped() before it writes a number the user typed.
     void checkTypedNumbers(cLineDelegate *delegate, QWidget *parent);
