@@ -335,12 +335,8 @@ void frmPurchaseInvoice::on_btnAddItem_clicked()
 
 void frmPurchaseInvoice::addItem(int itemId)
 {
-    QString error;
-    if (!lines->addItem(itemId, &error))
-        return;
-    if (!error.isEmpty())
-        Messages::critical(this, msgCaption, error);
-    recalculate();
+    if (lines->addItem(itemId))
+        recalculate();
 }
 
 void frmPurchaseInvoice::itemChanged(QStandardItem *item)

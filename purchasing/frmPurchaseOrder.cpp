@@ -225,12 +225,8 @@ void frmPurchaseOrder::on_btnAddItem_clicked()
     picker.pickerMode = true;
     if (picker.exec() != QDialog::Accepted)
         return;
-    QString error;
-    if (!lines->addItem(pickedItemId, &error))
-        return;
-    if (!error.isEmpty())
-        Messages::critical(this, msgCaption, error);
-    recalculate();
+    if (lines->addItem(pickedItemId))
+        recalculate();
 }
 
 void frmPurchaseOrder::itemChanges(QStandardItem *item)

@@ -2,6 +2,7 @@
 
 #include "core/db/connection.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "purchasing/purchasedelegate.h"
 #include "purchasing/purchasestorage.h"
@@ -25,6 +26,8 @@ cLineGrid::Columns purchaseColumns()
     columns.discount = Discount;
     columns.tax = Tax;
     columns.total = Price;
+    columns.unitId = UomId;
+    columns.name = ItemName;
     return columns;
 }
 }
@@ -40,6 +43,7 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
     view->setModel(model);
     view->setItemDelegate(delegate);
     delegate->setAmountColumns({Quantity, UnitPrice, Discount, Tax, Price});
+    checkTypedNumbers(delegate, view);
     // Every step relies on the empty row staying last: a header click must not move it.
     view->setSortingEnabled(false);
     for (int column : {DiscountPercent, TaxPercent, ItemId, UomId, DetailId})
@@ -70,51 +74,70 @@ void cPurchaseGrid::fitColumns()
     Direction::showAmountColumns(view, {Quantity, UnitPrice, Discount, Tax, Price}, {ItemName});
 }
 
-QString cPurchaseGrid::fillLineDefaults(int row)
+void cPurchaseGrid::fillLineDefaults(int row)
 {
     setValue(row, Quantity, 1);
     QSqlQuery units(liveDefaultConnection());
     units.prepare(DocumentLines::unitsOfItemSql);
     units.bindValue(QStringLiteral(":id"), value(row, ItemId));
-    const bool hasUnit = units.exec() && units.next();
+    if (!units.exec())
+        FailedReads::tell(view, units.lastError());
+    const bool hasUnit = units.isActive() && units.next();
     setValue(row, Uom, hasUnit ? units.value(1) : QVariant());
     setValue(row, UomId, hasUnit ? units.value(0) : QVariant());
+    if (!hasUnit)
+        return;
 
+    const QVariant price = lastPrice(row);
+    if (!price.isValid())
+        return;
+    setValue(row, UnitPrice, price);
+    setValue(row, Price, price);
+    // Held as the amount editors write them, so that they show as amounts.
+    for (int column : {Discount, DiscountPercent, Tax, TaxPercent})
+        setValue(row, column, 0.0);
+}
+
+QVariant cPurchaseGrid::lastPrice(int row)
+{
     QSqlQuery last(liveDefaultConnection());
     last.prepare(lastPriceSql);
     last.bindValue(QStringLiteral(":id"), value(row, ItemId));
     last.bindValue(QStringLiteral(":uomid"), value(row, UomId));
-    if (!last.exec())
-        return last.lastError().text();
+    if (!last.exec()) {
+        FailedReads::tell(view, last.lastError());
+        return QVariant();
+    }
     if (!last.next())
-        return QString();
-    setValue(row, UnitPrice, Money::fromDecimal(last.value(0)).toDouble());
-    setValue(row, Price, Money::fromDecimal(last.value(0)).toDouble());
-    // Held as the amount editors write them, so that they show as amounts.
-    for (int column : {Discount, DiscountPercent, Tax, TaxPercent})
-        setValue(row, column, 0.0);
-    return QString();
+        return QVariant();
+    return Money::fromDecimal(last.value(0)).toDouble();
 }
 
-bool cPurchaseGrid::addItem(int itemId, QString *error)
+void cPurchaseGrid::unitChanged(int row)
 {
+    if (isTyped(row, UnitPrice))
+        return;
+    FailedReads::Action action;
+    setValue(row, UnitPrice, lastPrice(row));
+}
+
+bool cPurchaseGrid::addItem(int itemId)
+{
+    FailedReads::Action action;
     QSqlQuery item(liveDefaultConnection());
     item.prepare(QStringLiteral("Select ItemId, ItemNo, ItemName from items Where ItemId = :id"));
     item.bindValue(QStringLiteral(":id"), itemId);
     if (!item.exec() || !item.next())
         return false;
-    QString failure;
     // Filled while it is still the trailing row, so that only the caller's one
     // recalculation follows.
     const int row = addLine([&](int row) {
         setValue(row, ItemId, item.value(0));
         setValue(row, ItemNo, item.value(1));
         setValue(row, ItemName, item.value(2));
-        failure = fillLineDefaults(row);
+        fillLineDefaults(row);
     });
     view->setCurrentIndex(model()->index(row, Quantity));
-    if (error)
-        *error = failure;
     return true;
 }
 

@@ -52,13 +52,13 @@ public:
 
     // A new line for the item in `row`'s ItemId: one of its first unit that has a price,
     // at the newest price the item has in that unit on a stored line of the pricing
-    // document. An item never on one in that unit keeps an empty price. The server's
-    // error text when the last price could not be read.
-    QString fillLineDefaults(int row);
+    // document. An item never on one in that unit keeps an empty price. A unit or price
+    // that could not be read is told.
+    void fillLineDefaults(int row);
 
     // Adds the item as a new line (with its quantity editor current); false when the item
-    // is gone. `error` receives the failure of the price lookup, if any.
-    bool addItem(int itemId, QString *error = nullptr);
+    // is gone. Whatever of its defaults could not be read is told once.
+    bool addItem(int itemId);
 
     // Asks whether the view's current line goes and removes it on Yes; false otherwise,
     // and always for the trailing row.
@@ -73,7 +73,15 @@ public slots:
     // the view is narrow; done after every recalculation and every load.
     void fitColumns();
 
+protected:
+    // A price the user did not type follows the unit, as a new line's does.
+    void unitChanged(int row) override;
+
 private:
+    // The newest price of `row`'s item in its unit, as fillLineDefaults() gives it; an
+    // invalid QVariant for none, and for a read that failed (told).
+    QVariant lastPrice(int row);
+
     QTableView *view;
     QString lastPriceSql;
 };

@@ -8,6 +8,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <cmath>
+
 using namespace RefundLine;
 
 namespace RefundLine {
@@ -16,6 +18,11 @@ Money rowAmount(Money unitPrice, int quantity, Money discount, Money tax, int re
 {
     if (refund <= 0 || quantity <= 0)
         return Money();
+    // A line stored with a price and a quantity each near its column's limit comes to
+    // more cents than 64 bits hold: it reads as too large, never wrapped round.
+    const double estimate = (double(unitPrice.cents()) * quantity - discount.cents() + tax.cents()) / quantity * refund;
+    if (std::fabs(estimate) > 1e15)
+        return Money::fromDouble(estimate);
     const qint64 lineCents = unitPrice.cents() * quantity - discount.cents() + tax.cents();
     // The line's cents times refund ÷ quantity, taken apart so that multiplying by the
     // units refunded cannot outgrow 64 bits; the remainder's share is rounded once,
@@ -43,6 +50,7 @@ cLineGrid::Columns refundColumns()
     columns.discount = Discount;
     columns.tax = Tax;
     columns.total = Price;
+    columns.name = ItemName;
     return columns;
 }
 
@@ -61,6 +69,7 @@ cRefundGrid::cRefundGrid(QTableView *view, QStandardItemModel *model, RefundsDel
     view->setModel(model);
     view->setItemDelegate(delegate);
     delegate->setAmountColumns(amountColumns);
+    checkTypedNumbers(delegate, view);
     // Sorting only reorders rows, each of which carries its own ids; none until asked.
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     view->setSortingEnabled(true);

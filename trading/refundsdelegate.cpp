@@ -33,5 +33,5 @@ void RefundsDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, c
     if (!units || index.column() != Refund)
         return;
     units->interpretText();
-    model->setData(index, cappedRefund(units->value(), cell(index, Quantity), cell(index, Refunded)), Qt::EditRole);
+    writeTyped(model, index, cappedRefund(units->value(), cell(index, Quantity), cell(index, Refunded)));
 }

@@ -390,6 +390,10 @@
 <context>
     <name>cLineGrid</name>
     <message>
+        <source>%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.</source>
+        <translation>رُفضت القيمة %2 في %1: بها يبلغ السطر %3 (%4) أكثر مما يتسع له المستند.</translation>
+    </message>
+    <message>
         <location filename="../core/documents/linegrid.cpp" line="239"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>

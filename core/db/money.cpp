@@ -4,11 +4,26 @@
 
 #include <cmath>
 
+namespace {
+// 10^15 whole units: past every DECIMAL column of the books by far, and a hundred such
+// amounts still add up without leaving 64 bits.
+const double boundCents = 1e17;
+
+qint64 nearestCents(double cents)
+{
+    if (cents >= boundCents)
+        return qint64(boundCents);
+    if (cents <= -boundCents)
+        return -qint64(boundCents);
+    return std::llround(cents);
+}
+}
+
 Money Money::fromDouble(double amount)
 {
     if (!std::isfinite(amount))
         return Money();
-    return Money(std::llround(amount * 100.0));
+    return Money(nearestCents(amount * 100.0));
 }
 
 Money Money::fromDecimal(const QVariant &value)
@@ -73,5 +88,5 @@ Money Money::times(double quantity) const
 {
     if (!std::isfinite(quantity))
         return Money();
-    return Money(std::llround(cents_ * quantity));
+    return Money(nearestCents(cents_ * quantity));
 }

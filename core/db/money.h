@@ -16,7 +16,8 @@ public:
     constexpr Money() = default;
 
     static constexpr Money fromCents(qint64 cents) { return Money(cents); }
-    // The nearest cent; halves go away from zero.
+    // The nearest cent; halves go away from zero. Past what any amount column holds, the
+    // same bound as times().
     static Money fromDouble(double amount);
     // A DECIMAL column's value as the driver hands it over (a double, or the server's
     // text); NULL and values that are not numbers read as 0.
@@ -37,13 +38,24 @@ public:
     // "1234.5", "100", "0.3": the shortest form, as the journal shows its lines.
     QString shortText() const;
 
-    // This amount as a unit price times `quantity`, rounded to the cent once.
+    // This amount as a unit price times `quantity`, rounded to the cent once. A product
+    // past what any amount column holds stops at a bound far beyond them, keeping its
+    // sign, so that it is refused as too large rather than wrapped round to another
+    // number.
     Money times(double quantity) const;
 
     constexpr bool isZero() const { return cents_ == 0; }
     // Whether a DECIMAL(10,2) column, as every stored amount of a document is, holds this
     // amount as it is: at most 99999999.99 either way.
     constexpr bool fitsDecimal10() const { return cents_ <= 9999999999LL && cents_ >= -9999999999LL; }
+    // The same for a DECIMAL(`precision`, 2) column or field.
+    constexpr bool fitsDecimal(int precision) const
+    {
+        qint64 largest = 1;
+        for (int digit = 0; digit < precision; ++digit)
+            largest *= 10;
+        return cents_ < largest && cents_ > -largest;
+    }
 
     constexpr Money operator-() const { return Money(-cents_); }
     constexpr Money operator+(Money other) const { return Money(cents_ + other.cents_); }

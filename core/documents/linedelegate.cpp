@@ -2,6 +2,7 @@
 
 #include "core/system/globals.h"
 #include "core/db/money.h"
+#include "core/documents/linegrid.h"
 #include "core/widgets/numberfields.h"
 
 #include <QComboBox>
@@ -111,19 +112,33 @@ bool cLineDelegate::setNumberEditorData(QWidget *editor, const QModelIndex &inde
     return false;
 }
 
-bool cLineDelegate::setNumberModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index)
+bool cLineDelegate::setNumberModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     if (auto *number = qobject_cast<QSpinBox *>(editor)) {
         number->interpretText();
-        model->setData(index, number->value(), Qt::EditRole);
+        writeTyped(model, index, number->value());
         return true;
     }
     if (auto *amount = qobject_cast<QDoubleSpinBox *>(editor)) {
         amount->interpretText();
-        model->setData(index, amount->value(), Qt::EditRole);
+        writeTyped(model, index, amount->value());
         return true;
     }
     return false;
+}
+
+void cLineDelegate::writeTyped(QAbstractItemModel *model, const QModelIndex &index, const QVariant &typed) const
+{
+    // Merely passing through a cell types nothing: the value is written as before, but
+    // neither checked nor marked.
+    const QVariant shown = index.data(Qt::EditRole);
+    const bool changed = !shown.isValid() || shown.isNull() || shown != typed;
+    if (changed) {
+        if (numberCheck && !numberCheck(index, typed))
+            return;
+        model->setData(index, true, cLineGrid::typedRole);
+    }
+    model->setData(index, typed, Qt::EditRole);
 }
 
 void cLineDelegate::setChoiceEditorData(QComboBox *list, const QModelIndex &index, int idColumn)
@@ -140,9 +155,13 @@ void cLineDelegate::setChoiceModelData(QComboBox *list, QAbstractItemModel *mode
                                        int idColumn)
 {
     // The view refreshes the open editor from the row at each write, reselecting by the
-    // id: so both are read first, and the id goes in before the name.
+    // id: so both are read first, and the id goes in before the name. Leaving the list on
+    // the line's own entry changes nothing: a change of unit re-prices the line.
     const QString name = list->currentText();
     const QVariant id = list->currentData();
+    const QVariant shownId = index.sibling(index.row(), idColumn).data(Qt::EditRole);
+    if (!shownId.toString().isEmpty() && shownId.toString() == id.toString())
+        return;
     model->setData(index.sibling(index.row(), idColumn), id, Qt::EditRole);
     model->setData(index, name, Qt::EditRole);
 }

@@ -3,6 +3,8 @@
 
 #include "core/widgets/direction.h"
 
+#include <functional>
+
 class QComboBox;
 
 // What the cell editors of the document line grids share: each editor fills its cell;
@@ -15,6 +17,11 @@ class cLineDelegate : public DirectionDelegate
 public:
     cLineDelegate();
 
+    // Asked before a number the user typed goes into its cell; false keeps the cell as it
+    // was, the check having told the user why.
+    using NumberCheck = std::function<bool(const QModelIndex &index, const QVariant &typed)>;
+    void setNumberCheck(const NumberCheck &check) { numberCheck = check; }
+
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
     QString displayText(const QVariant &value, const QLocale &locale) const override;
@@ -24,9 +31,12 @@ protected:
     static QWidget *amountEditor(QWidget *parent);
     // Moves the cell's value into a whole-number or amount editor; false for any other.
     static bool setNumberEditorData(QWidget *editor, const QModelIndex &index);
-    // Writes what a whole-number or amount editor holds, as typed, into the cell; false
-    // for any other editor.
-    static bool setNumberModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index);
+    // Writes what a whole-number or amount editor holds, as typed, into the cell (through
+    // writeTyped()); false for any other editor.
+    bool setNumberModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const;
+    // Writes a number the user typed into the cell, marked as typed (cLineGrid::typedRole),
+    // unless the number check refuses it.
+    void writeTyped(QAbstractItemModel *model, const QModelIndex &index, const QVariant &typed) const;
 
     // Opens `list` on the entry whose id is the one in the row's `idColumn`, the first
     // entry when none is.
@@ -42,6 +52,9 @@ protected:
     // Writes the picked date, or an empty cell, when it differs from the cell's; false
     // for any other editor.
     static bool setDateModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index);
+
+private:
+    NumberCheck numberCheck;
 };
 
 #endif // LINEDELEGATE_H

@@ -1,15 +1,20 @@
 #include "core/documents/linegrid.h"
 
 #include "core/db/dbsave.h"
+#include "core/documents/linedelegate.h"
 #include "core/widgets/direction.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 
+#include <QPointer>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QStandardItemModel>
 #include <QTableWidget>
+
+#include <cstdlib>
 
 namespace {
 const QString idPlaceholder = QStringLiteral(":id");
@@ -173,6 +178,58 @@ double cLineGrid::number(int row, int column) const
     return value(row, column).toDouble();
 }
 
+bool cLineGrid::isTyped(int row, int column) const
+{
+    return column >= 0 && itemsModel->data(itemsModel->index(row, column), typedRole).toBool();
+}
+
+bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget *parent)
+{
+    if (!isLine(row))
+        return true;
+    const Money lineBefore = lineTotal(row);
+    Money subtotalBefore;
+    for (int other = 0; other < lineCount(); ++other)
+        subtotalBefore += other == row ? lineBefore : lineTotal(other);
+    Money line;
+    {
+        // The line is priced with the typed value in place, unseen: nothing is told of it
+        // and nothing shows it.
+        const QSignalBlocker quiet(itemsModel);
+        const QModelIndex cell = itemsModel->index(row, column);
+        const QVariant shown = value(row, column);
+        itemsModel->setData(cell, typed, Qt::EditRole);
+        line = lineTotal(row);
+        itemsModel->setData(cell, shown, Qt::EditRole);
+    }
+    const Money subtotal = subtotalBefore - lineBefore + line;
+    // A document already past its limit (list prices that rose, a stored line that no
+    // longer fits) may still be brought back within it, a step at a time.
+    // A line is stored in a DECIMAL(10,2) column; the subtotal is shown in a field of 12
+    // digits, and one too large for its column is refused by name when saved.
+    const auto holds = [](Money after, Money before, int precision) {
+        return after.fitsDecimal(precision) || std::llabs(after.cents()) <= std::llabs(before.cents());
+    };
+    if (holds(line, lineBefore, 10) && holds(subtotal, subtotalBefore, 12))
+        return true;
+    const QString typedText =
+        typed.type() == QVariant::Double ? Money::fromDouble(typed.toDouble()).fixedText() : typed.toString();
+    Messages::critical(parent, msgCaption,
+                       tr("%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.")
+                           .arg(itemsModel->headerData(column, Qt::Horizontal).toString(),
+                                Direction::isolated(typedText), QString::number(row + 1),
+                                Direction::isolated(value(row, columns.name).toString())));
+    return false;
+}
+
+void cLineGrid::checkTypedNumbers(cLineDelegate *delegate, QWidget *parent)
+{
+    const QPointer<cLineGrid> grid(this);
+    delegate->setNumberCheck([grid, parent](const QModelIndex &index, const QVariant &typed) {
+        return !grid || grid->acceptsTyped(index.row(), index.column(), typed, parent);
+    });
+}
+
 Money cLineGrid::lineTotal(int row) const
 {
     return amount(row, columns.unitPrice).times(number(row, columns.quantity)) - amount(row, columns.discount)
@@ -303,6 +360,8 @@ void cLineGrid::noteChange(QStandardItem *item)
     const QVariant id = storedId(item->row());
     if (id.isValid())
         changedIds.insert(id.toString());
+    if (item->column() == columns.unitId && isLineChange(item))
+        unitChanged(item->row());
 }
 
 void cLineGrid::appendTrailingRow()

@@ -13,6 +13,7 @@
 #include <functional>
 
 class cDbSave;
+class cLineDelegate;
 class QSqlQuery;
 class QStandardItem;
 class QStandardItemModel;
@@ -85,8 +86,12 @@ public:
         int discount = -1;  // an amount for the whole line
         int tax = -1;       // an amount for the whole line
         int total = -1;     // the line price, written by recalculate()
+        int unitId = -1;    // a change of unit asks unitChanged() for the line's price
+        int name = -1;      // what names a line in a message
     };
     enum TrailingRow { NoTrailingRow, WithTrailingRow };
+    // A cell whose value the user typed holds true in this role.
+    static const int typedRole = Qt::UserRole + 1;
 
     // Watches `model` (which must outlive the grid) and gives it its trailing row.
     cLineGrid(QStandardItemModel *model, const Columns &columns, TrailingRow trailing, QObject *parent = nullptr);
@@ -104,6 +109,15 @@ public:
     void setValue(int row, int column, const QVariant &value);
     Money amount(int row, int column) const;
     double number(int row, int column) const;
+    bool isTyped(int row, int column) const;
+
+    // Whether `typed` may go into the cell at `row`, `column`: false, after telling over
+    // `parent` which field it was, when with it the line's price would be more than its
+    // column holds, or the subtotal more than the document's fields show, and further past
+    // either than before. The cell itself is left as it was.
+    bool acceptsTyped(int row, int column, const QVariant &typed, QWidget *parent);
+    // Has `delegate` ask acceptsTyped() before it writes a number the user typed.
+    void checkTypedNumbers(cLineDelegate *delegate, QWidget *parent);
 
     // Unit price × quantity (rounded once) − discount + tax; an empty cell counts as 0.
     // A grid whose lines are priced otherwise gives its own.
@@ -148,6 +162,11 @@ public:
 signals:
     // Every line's total is written: the moment to fit what shows them.
     void recalculated();
+
+protected:
+    // The user chose another unit for the line at `row`: a grid whose prices depend on the
+    // unit prices the line afresh.
+    virtual void unitChanged(int) {}
 
 private slots:
     void noteChange(QStandardItem *item);

@@ -2,12 +2,14 @@
 
 #include "core/db/connection.h"
 #include "core/widgets/direction.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "items/frmItemsView.h"
 #include "sales/orders/salesdelegate.h"
 
 #include <QHash>
 #include <QHeaderView>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -33,6 +35,8 @@ cLineGrid::Columns salesColumns()
     columns.discount = Discount;
     columns.tax = Tax;
     columns.total = Price;
+    columns.unitId = UomId;
+    columns.name = ItemName;
     return columns;
 }
 }
@@ -47,6 +51,7 @@ cSalesGrid::cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegat
                                       detailsIdHeader});
     view->setModel(model);
     view->setItemDelegate(delegate);
+    checkTypedNumbers(delegate, view);
     // Every step relies on the empty row staying last: a header click must not move it.
     view->setSortingEnabled(false);
     view->horizontalHeader()->setSortIndicatorShown(false);
@@ -72,18 +77,22 @@ void cSalesGrid::fitColumns()
 void cSalesGrid::fillLineDefaults(int row)
 {
     setValue(row, Quantity, 1);
-    QSqlQuery units;
+    QSqlQuery units(liveDefaultConnection());
     units.prepare(unitsOfItemSql);
     units.bindValue(QStringLiteral(":id"), value(row, ItemId));
-    const bool hasUnit = units.exec() && units.next();
+    if (!units.exec())
+        FailedReads::tell(view, units.lastError());
+    const bool hasUnit = units.isActive() && units.next();
     setValue(row, Uom, hasUnit ? units.value(1) : QVariant());
     setValue(row, UomId, hasUnit ? units.value(0) : QVariant());
 
-    QSqlQuery prices;
+    QSqlQuery prices(liveDefaultConnection());
     prices.prepare(priceTypesOfItemSql);
     prices.bindValue(QStringLiteral(":id"), value(row, ItemId));
     prices.bindValue(QStringLiteral(":uomid"), value(row, UomId));
-    const bool hasPrice = prices.exec() && prices.next();
+    if (hasUnit && !prices.exec())
+        FailedReads::tell(view, prices.lastError());
+    const bool hasPrice = prices.isActive() && prices.next();
     setValue(row, PriceType, hasPrice ? prices.value(1) : QVariant());
     setValue(row, UnitPrice, hasPrice ? prices.value(2) : QVariant());
     setValue(row, Price, hasPrice ? prices.value(2) : QVariant());
@@ -91,6 +100,22 @@ void cSalesGrid::fillLineDefaults(int row)
     // Held as the amount editors write them, so that they show as amounts.
     for (int column : {Discount, DiscountPercent, Tax, TaxPercent})
         setValue(row, column, 0.0);
+}
+
+void cSalesGrid::unitChanged(int row)
+{
+    if (isTyped(row, UnitPrice))
+        return;
+    FailedReads::Action action;
+    QSqlQuery price(liveDefaultConnection());
+    price.prepare(QStringLiteral("select Price from itemprices Where ItemId = :id AND UOMId = :uomid "
+                                 "AND PriceTypeId = :typeid order by ItemPriceId limit 1"));
+    price.bindValue(QStringLiteral(":id"), value(row, ItemId));
+    price.bindValue(QStringLiteral(":uomid"), value(row, UomId));
+    price.bindValue(QStringLiteral(":typeid"), value(row, PriceTypeId));
+    if (!price.exec())
+        FailedReads::tell(view, price.lastError());
+    setValue(row, UnitPrice, price.isActive() && price.next() ? price.value(0) : QVariant());
 }
 
 QString cSalesGrid::pricingKey(int row) const
@@ -171,6 +196,7 @@ bool cSalesGrid::addPickedItem()
 
 bool cSalesGrid::addItem(int itemId)
 {
+    FailedReads::Action action;
     QSqlQuery item(liveDefaultConnection());
     item.prepare(QStringLiteral("Select ItemId, ItemNo, ItemName from items Where ItemId = :id"));
     item.bindValue(QStringLiteral(":id"), itemId);

@@ -57,7 +57,7 @@ public:
 
     // A new line for the item in `row`'s ItemId: one of the first unit that has a price,
     // its first price type and that price, no discount and no tax. Where the item has no
-    // price, the unit, price type and prices stay empty.
+    // price, the unit, price type and prices stay empty. A read that failed is told.
     void fillLineDefaults(int row);
 
     // A line refresh for recalculate(): each line's unit price from its item's price list
@@ -86,6 +86,11 @@ public slots:
     // the view is narrow; done after every recalculation, and by whoever fills the lines
     // without one.
     void fitColumns();
+
+protected:
+    // A price the user did not type follows the unit: the list price of the line's price
+    // type in the new unit, empty where the list has none.
+    void unitChanged(int row) override;
 
 private:
     // "(item, unit, price type)" of a line, as the price list is looked up by.

@@ -14,6 +14,8 @@ private slots:
     void tenTimesATenthIsOne();
     void priceTimesQuantityRoundsOnce_data();
     void priceTimesQuantityRoundsOnce();
+    void tooLargeNeverWrapsRound_data();
+    void tooLargeNeverWrapsRound();
     void fromDecimal_data();
     void fromDecimal();
     void displayForms_data();
@@ -90,6 +92,31 @@ void tst_money::priceTimesQuantityRoundsOnce()
     QFETCH(double, quantity);
     QFETCH(qint64, cents);
     QCOMPARE(Money::fromCents(priceCents).times(quantity).cents(), cents);
+}
+
+// Past 64 bits of cents a product would wrap to a number of the other sign; it must stay
+// an amount on its own side that no column holds, so that it is refused.
+void tst_money::tooLargeNeverWrapsRound_data()
+{
+    QTest::addColumn<Money>("amount");
+    QTest::addColumn<int>("sign");
+
+    const Money largestPrice = Money::fromCents(9999999999);
+    QTest::newRow("largest price times largest quantity") << largestPrice.times(999999999) << 1;
+    QTest::newRow("negative price times largest quantity") << (-largestPrice).times(999999999) << -1;
+    QTest::newRow("a double past 64 bits of cents") << Money::fromDouble(1e20) << 1;
+    QTest::newRow("a negative double past 64 bits of cents") << Money::fromDouble(-1e20) << -1;
+}
+
+void tst_money::tooLargeNeverWrapsRound()
+{
+    QFETCH(Money, amount);
+    QFETCH(int, sign);
+    QVERIFY(!amount.fitsDecimal10());
+    QCOMPARE(amount > Money() ? 1 : -1, sign);
+    // Still far from the edge: a line's discount and tax added to it cannot wrap it either.
+    QVERIFY(!(amount + amount + amount).fitsDecimal10());
+    QCOMPARE((amount + amount) > Money() ? 1 : -1, sign);
 }
 
 void tst_money::fromDecimal_data()
