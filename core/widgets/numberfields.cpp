@@ -3,6 +3,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/direction.h"
+#include "core/widgets/fieldnames.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -68,11 +69,9 @@ void setPlainNumbers(SpinBox *box, int decimals, bool allowNegative)
     edit->setValidator(new PlainNumberValidator(edit->validator(), decimals, allowNegative, box));
 }
 
-// The range a field takes from the user, kept once a stored value widened it, and the
-// label that names it.
+// The range a field takes from the user, kept once a stored value widened it.
 const char *const takenMinimum = "zarpoTakenMinimum";
 const char *const takenMaximum = "zarpoTakenMaximum";
-const char *const storedLabel = "zarpoStoredLabel";
 
 template <class SpinBox, class Value>
 void showStoredValue(SpinBox *box, Value value, const QLabel *label)
@@ -81,22 +80,11 @@ void showStoredValue(SpinBox *box, Value value, const QLabel *label)
         box->setProperty(takenMinimum, box->minimum());
         box->setProperty(takenMaximum, box->maximum());
     }
-    box->setProperty(storedLabel, QVariant::fromValue(const_cast<QObject *>(static_cast<const QObject *>(label))));
+    FieldNames::setLabel(box, label);
     const Value minimum = box->property(takenMinimum).template value<Value>();
     const Value maximum = box->property(takenMaximum).template value<Value>();
     box->setRange(qMin(minimum, value), qMax(maximum, value));
     box->setValue(value);
-}
-
-QString fieldName(const QWidget *box)
-{
-    const auto *label = qobject_cast<const QLabel *>(box->property(storedLabel).value<QObject *>());
-    QString name = label ? label->text() : box->objectName();
-    name.remove(QLatin1Char('&'));
-    name = name.trimmed();
-    while (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name.trimmed();
 }
 
 QString numberText(const QDoubleSpinBox *box, double value)
@@ -177,7 +165,7 @@ bool storable(QWidget *form)
         Messages::critical(form, msgCaption,
                            QCoreApplication::translate("NumberFields", "%1 shows %2 as stored, but it can only hold "
                                                                        "%3 to %4. Correct it and save again.")
-                               .arg(fieldName(box), Direction::isolated(value), Direction::isolated(minimum),
+                               .arg(FieldNames::of(box), Direction::isolated(value), Direction::isolated(minimum),
                                     Direction::isolated(maximum)));
         box->setFocus();
         return false;

@@ -2,6 +2,7 @@
 
 #include "core/system/globals.h"
 #include "core/system/messages.h"
+#include "core/widgets/fieldnames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,7 +19,6 @@ namespace TextColumns {
 namespace {
 const char charsetProperty[] = "zarpoColumnCharset";
 const char lengthProperty[] = "zarpoColumnLength";
-const char labelProperty[] = "zarpoColumnLabel";
 
 struct Column
 {
@@ -90,16 +90,6 @@ QString fieldText(const QWidget *edit)
     return QString();
 }
 
-QString fieldName(const QWidget *edit)
-{
-    const auto *label = qobject_cast<const QLabel *>(edit->property(labelProperty).value<QObject *>());
-    QString name = label ? label->text() : edit->objectName();
-    name.remove(QLatin1Char('&'));
-    name = name.trimmed();
-    while (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name.trimmed();
-}
 }
 
 void limit(const QString &table, const QList<Field> &fields)
@@ -114,7 +104,7 @@ void limit(const QString &table, const QList<Field> &fields)
             limitPlainText(plain, column.length);
         field.edit->setProperty(charsetProperty, column.charset);
         field.edit->setProperty(lengthProperty, column.length);
-        field.edit->setProperty(labelProperty, QVariant::fromValue(static_cast<QObject *>(const_cast<QLabel *>(field.label))));
+        FieldNames::setLabel(field.edit, field.label);
     }
 }
 
@@ -132,13 +122,13 @@ bool storable(QWidget *form)
             refusal = QCoreApplication::translate("TextColumns",
                                                   "%1 is longer than the %2 characters it can hold. Shorten it "
                                                   "and save again.")
-                          .arg(fieldName(edit))
+                          .arg(FieldNames::of(edit))
                           .arg(length);
         else if (!fitsCharset(text, charset.toString()))
             refusal = QCoreApplication::translate("TextColumns",
                                                   "%1 holds a character that cannot be stored, such as an "
                                                   "emoji. Remove it and save again.")
-                          .arg(fieldName(edit));
+                          .arg(FieldNames::of(edit));
         else
             continue;
         Messages::critical(form, msgCaption, refusal);
