@@ -231,8 +231,7 @@ bool frmAccounts::saveAccount()
         if (number == errorDuplicateKey)
             Messages::critical(this, msgCaption, tr("This account number / description is already taken"));
         else
-            Messages::critical(this, msgCaption, msgInsertFailed + QString::number(number) + QLatin1Char('\n')
-                                                     + save.errorText());
+            Messages::critical(this, msgCaption, save.failureText(msgInsertFailed + QString::number(number)));
         return false;
     }
     on_btnNew_clicked();

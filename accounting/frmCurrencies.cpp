@@ -71,7 +71,7 @@ bool frmCurrencies::saveCurrency()
     query.bindValue(QStringLiteral(":CurrencySymbol"), textOrNullIfBlank(ui->txtSymbol->text()));
     save.execRecord(query, stored, currencyId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

@@ -63,7 +63,7 @@ void frmCurrenciesView::on_btnSetDefault_clicked()
     choose.bindValue(QStringLiteral(":id"), id.toInt());
     save.exec(choose);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return;
     }
     defaultCurrency = currencies.currentValue(colCurrency).toString();

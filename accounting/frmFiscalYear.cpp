@@ -87,7 +87,7 @@ void frmFiscalYear::on_btnSave_clicked()
     query.bindValue(QStringLiteral(":isclosed"), ui->chkClosed->isChecked());
     save.execRecord(query, stored, fiscalYearId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return;
     }
     close();

@@ -87,7 +87,7 @@ void frmGeneralJournal::on_btnSave_clicked()
     else
         insertJournal(save);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return;
     }
     on_btnNew_clicked();

@@ -75,5 +75,5 @@ void frmCompanyInfo::on_btnSave_clicked()
         close();
         return;
     }
-    Messages::critical(this, msgCaption, tr("Save failed:\n") + save.errorText());
+    Messages::critical(this, msgCaption, save.failureText(tr("Save failed:")));
 }

@@ -214,7 +214,7 @@ bool frmSettings::saveAccountDefaults()
         defaultsId = id;
         return true;
     }
-    Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+    Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
     return false;
 }
 

@@ -64,7 +64,7 @@ bool frmCategories::saveCategory()
     query.bindValue(QStringLiteral(":Category"), ui->txtCategory->text().trimmed());
     save.execRecord(query, stored, categoryId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

@@ -300,7 +300,7 @@ bool frmItems::saveItem()
     savePrices(save, id);
     saveUnitConversions(save, id);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

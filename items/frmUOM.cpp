@@ -57,7 +57,7 @@ bool frmUOM::saveUOM()
     query.bindValue(QStringLiteral(":uom"), textNotNull(ui->txtUOM->text()));
     save.execRecord(query, stored, uomId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

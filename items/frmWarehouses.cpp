@@ -84,7 +84,7 @@ bool frmWarehouses::saveWarehouse()
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
     save.execRecord(query, stored, warehouseId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

@@ -245,7 +245,7 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, customerId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

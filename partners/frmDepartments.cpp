@@ -59,7 +59,7 @@ bool frmDepartments::saveDepartment()
     query.bindValue(QStringLiteral(":dep"), ui->txtDepartment->text());
     save.execRecord(query, stored, departmentId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

@@ -231,7 +231,7 @@ bool frmEmployees::insertEmployee()
 
     writeCharacteristics(save, newId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();
@@ -265,7 +265,7 @@ bool frmEmployees::updateEmployee()
     stored.rememberSaved(save, employeeId);
     if (!save.commit()) {
         Messages::critical(this, msgCaption,
-                           employeeSaved ? msgInsertFailed + QLatin1Char('\n') + save.errorText() : save.errorText());
+                           employeeSaved ? save.failureText(msgInsertFailed) : save.errorText());
         return false;
     }
     // The grid now holds what is stored, with the new rows' ids, so the next Save

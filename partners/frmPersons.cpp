@@ -120,7 +120,7 @@ bool frmPersons::savePerson()
         query.bindValue(field.first, textOrNullIfBlank(field.second->text()));
     save.execRecord(query, stored, personId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

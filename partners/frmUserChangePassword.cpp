@@ -35,7 +35,7 @@ void frmUserChangePassword::on_btnSaveAndClose_clicked()
     query.bindValue(QStringLiteral(":id"), userId);
     save.execOnStored(query);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return;
     }
     close();

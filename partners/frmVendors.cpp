@@ -199,7 +199,7 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, vendorId);
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     on_btnNew_clicked();

@@ -172,7 +172,7 @@ bool cPaymentGrid::save(QWidget *window, const QDate &date, int method, const QS
         cDbSave save;
         writePayments(save, payments, date, method, comment);
         if (!save.commit()) {
-            Messages::critical(window, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+            Messages::critical(window, msgCaption, save.failureText(msgInsertFailed));
             return false;
         }
     }

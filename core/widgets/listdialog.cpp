@@ -188,7 +188,7 @@ bool confirmAndDelete(QWidget *parent, const QString &question, const QString &d
     if (save.errorNumber() == errorRowReferenced)
         Messages::critical(parent, msgCaption, msgRecordReferenced);
     else
-        Messages::critical(parent, msgCaption, msgDeleteFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(parent, msgCaption, save.failureText(msgDeleteFailed));
     return false;
 }
 

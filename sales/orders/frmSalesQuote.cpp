@@ -141,7 +141,7 @@ bool frmSalesQuote::saveQuote()
         [this](QSqlQuery &header) { bindHeader(header); });
     SalesStorage::writeLines(save, lines, SalesStorage::quote, id, Money::fromDouble(ui->txtSubTotal->value()));
     if (!save.commit()) {
-        Messages::critical(this, msgCaption, msgInsertFailed + QLatin1Char('\n') + save.errorText());
+        Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
     return true;

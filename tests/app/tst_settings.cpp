@@ -309,7 +309,7 @@ void tst_settings::staleSaveIsRefused()
     QCOMPARE(MessageRecorder::messages().size(), 1);
     QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
     QCOMPARE(MessageRecorder::last().text,
-             msgInsertFailed + "\n" + cDbSave::recordChangedText(QStringLiteral("the default accounts")));
+             cDbSave::recordChangedText(QStringLiteral("the default accounts")));
     QVERIFY(!window.isNull() && window->isVisible());
     QCOMPARE(box->currentData().toInt(), accountId("40920"));
     QCOMPARE(defaultAccount("SalesAccId").toInt(), accountId("40910"));

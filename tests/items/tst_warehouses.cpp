@@ -128,10 +128,10 @@ void tst_warehouses::save_data()
                             "signal sqlstate '45000' set message_text = 'warehouse refused'";
     QTest::newRow("a failed save tells the server's text and keeps the fields")
         << QStringList{"North", "", "", "Cairo"} << true << "btnSave" << refusal
-        << messageEntry(Messages::Critical, msgInsertFailed + "warehouse refused") << "";
+        << messageEntry(Messages::Critical, msgInsertFailed + "\nwarehouse refused") << "";
     QTest::newRow("Save and Close stays open after a failed save")
         << QStringList{"North", "", "", "Cairo"} << true << "btnSaveAndClose" << refusal
-        << messageEntry(Messages::Critical, msgInsertFailed + "warehouse refused") << "";
+        << messageEntry(Messages::Critical, msgInsertFailed + "\nwarehouse refused") << "";
 }
 
 void tst_warehouses::save()
@@ -201,7 +201,7 @@ void tst_warehouses::updateOfADeletedWarehouseFailsAndKeepsWhatWasTyped()
 
     click(&editor, "btnSave");
 
-    QCOMPARE(messageLog(), messageEntry(Messages::Critical, msgInsertFailed + cDbSave::recordGoneText()));
+    QCOMPARE(messageLog(), messageEntry(Messages::Critical, cDbSave::recordGoneText()));
     QCOMPARE(storedWarehouses(), QString());
     QCOMPARE(edit(&editor, "txtName")->text(), QString("South"));
 }

@@ -131,7 +131,7 @@ void tst_customers::saveAndCloseClosesOnlyAfterASave_data()
     QTest::addColumn<QString>("message"); // its start; empty: none
     QTest::newRow("saved, then closed") << "" << true << "";
     QTest::newRow("refused: stays open with what was typed")
-        << refuse("insert") << false << msgInsertFailed + "customers refused";
+        << refuse("insert") << false << msgInsertFailed + "\ncustomers refused";
 }
 
 void tst_customers::saveAndCloseClosesOnlyAfterASave()

@@ -110,7 +110,7 @@ void tst_vendors::saveAndCloseClosesOnlyAfterASave_data()
     QTest::newRow("refused: stays open with what was typed")
         << "create trigger refuse_it before insert on vendors for each row "
            "signal sqlstate '45000' set message_text = 'vendors refused'"
-        << false << msgInsertFailed + "vendors refused";
+        << false << msgInsertFailed + "\nvendors refused";
 }
 
 void tst_vendors::saveAndCloseClosesOnlyAfterASave()
