@@ -45,16 +45,9 @@
 <context>
     <name>Connection</name>
     <message>
-        <location filename="../core/db/connection.cpp" line="96"/>
+        <location filename="../core/db/connection.cpp" line="112"/>
         <source>The connection to the server is not open.</source>
         <translation>الاتصال بالخادم غير مفتوح.</translation>
-    </message>
-</context>
-<context>
-    <name>NumberFields</name>
-    <message>
-        <source>%1 shows %2 as stored, but it can only hold %3 to %4. Correct it and save again.</source>
-        <translation>يعرض الحقل %1 القيمة %2 كما هي محفوظة، لكنه لا يقبل إلا من %3 إلى %4. صحّحها ثم احفظ مرة أخرى.</translation>
     </message>
 </context>
 <context>
@@ -75,55 +68,73 @@
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="125"/>
+        <location filename="../core/documents/documentlines.cpp" line="127"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="134"/>
+        <location filename="../core/documents/documentlines.cpp" line="136"/>
         <source>Deposit</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="140"/>
+        <location filename="../core/documents/documentlines.cpp" line="142"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="141"/>
+        <location filename="../core/documents/documentlines.cpp" line="143"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="142"/>
+        <location filename="../core/documents/documentlines.cpp" line="144"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="147"/>
+        <location filename="../core/documents/documentlines.cpp" line="149"/>
         <source>The %1 (%2) is larger than a document can hold. Nothing was saved.</source>
         <translation>قيمة %1 (%2) أكبر مما يتسع له المستند. لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>
+    <name>FailedReads</name>
+    <message>
+        <location filename="../core/system/failedreads.cpp" line="72"/>
+        <source>Some of what this window shows could not be read, so nothing was saved. Close the window and open it again.</source>
+        <translation>تعذّرت قراءة بعض ما تعرضه هذه النافذة، فلم يُحفظ شيء. أغلق النافذة ثم افتحها من جديد.</translation>
+    </message>
+</context>
+<context>
     <name>ListDialog</name>
     <message>
-        <location filename="../core/widgets/listdialog.cpp" line="70"/>
+        <location filename="../core/widgets/listdialog.cpp" line="107"/>
         <source>True</source>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../core/widgets/listdialog.cpp" line="71"/>
+        <location filename="../core/widgets/listdialog.cpp" line="108"/>
         <source>False</source>
         <translation>لا</translation>
     </message>
     <message>
+        <location filename="../core/widgets/listdialog.cpp" line="141"/>
         <source>Delete </source>
         <translation>حذف السجل المحدد؟</translation>
     </message>
     <message>
+        <location filename="../core/widgets/listdialog.cpp" line="144"/>
         <source>Delete %1%2</source>
         <translation>حذف%1%2؟</translation>
+    </message>
+</context>
+<context>
+    <name>NumberFields</name>
+    <message>
+        <location filename="../core/widgets/numberfields.cpp" line="166"/>
+        <source>%1 shows %2 as stored, but it can only hold %3 to %4. Correct it and save again.</source>
+        <translation>يعرض الحقل %1 القيمة %2 كما هي محفوظة، لكنه لا يقبل إلا من %3 إلى %4. صحّحها ثم احفظ مرة أخرى.</translation>
     </message>
 </context>
 <context>
@@ -137,13 +148,6 @@
         <location filename="../core/db/passwords.cpp" line="10"/>
         <source>A password cannot begin or end with a blank.</source>
         <translation>لا يمكن أن تبدأ كلمة المرور أو تنتهي بمسافة.</translation>
-    </message>
-</context>
-<context>
-    <name>FailedReads</name>
-    <message>
-        <source>Some of what this window shows could not be read, so nothing was saved. Close the window and open it again.</source>
-        <translation>تعذّرت قراءة بعض ما تعرضه هذه النافذة، فلم يُحفظ شيء. أغلق النافذة ثم افتحها من جديد.</translation>
     </message>
 </context>
 <context>
@@ -238,12 +242,12 @@
 <context>
     <name>TextColumns</name>
     <message>
-        <location filename="../core/widgets/textcolumns.cpp" line="132"/>
+        <location filename="../core/widgets/textcolumns.cpp" line="122"/>
         <source>%1 is longer than the %2 characters it can hold. Shorten it and save again.</source>
         <translation>يتسع الحقل %1 لـ %2 حرفًا على الأكثر، والنص أطول من ذلك. اختصره ثم احفظ مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../core/widgets/textcolumns.cpp" line="138"/>
+        <location filename="../core/widgets/textcolumns.cpp" line="128"/>
         <source>%1 holds a character that cannot be stored, such as an emoji. Remove it and save again.</source>
         <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه، مثل الرموز التعبيرية. احذفه ثم احفظ مرة أخرى.</translation>
     </message>
@@ -251,7 +255,7 @@
 <context>
     <name>accountbalances</name>
     <message>
-        <location filename="../reports/financial/accountbalances.cpp" line="248"/>
+        <location filename="../reports/financial/accountbalances.cpp" line="277"/>
         <source>Cost of Goods Sold</source>
         <translation>تكلفة البضاعة المباعة</translation>
     </message>
@@ -372,17 +376,17 @@
 <context>
     <name>cDbSave</name>
     <message>
-        <location filename="../core/db/dbsave.cpp" line="109"/>
+        <location filename="../core/db/dbsave.cpp" line="116"/>
         <source>Another user has deleted this record meanwhile. Nothing was saved.</source>
         <translation>حذف مستخدم آخر هذا السجل في هذه الأثناء. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/db/dbsave.cpp" line="114"/>
+        <location filename="../core/db/dbsave.cpp" line="121"/>
         <source>Another user has deleted %1 meanwhile. Nothing was saved.</source>
         <translation>حذف مستخدم آخر %1 في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/db/dbsave.cpp" line="120"/>
+        <location filename="../core/db/dbsave.cpp" line="127"/>
         <source>Another user has changed %1 meanwhile. Nothing was saved.</source>
         <translation>عدّل مستخدم آخر %1 في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
@@ -390,21 +394,22 @@
 <context>
     <name>cLineGrid</name>
     <message>
+        <location filename="../core/documents/linegrid.cpp" line="218"/>
         <source>%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.</source>
         <translation>رُفضت القيمة %2 في %1: بها يبلغ السطر %3 (%4) أكثر مما يتسع له المستند.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="239"/>
+        <location filename="../core/documents/linegrid.cpp" line="296"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="253"/>
+        <location filename="../core/documents/linegrid.cpp" line="310"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="258"/>
+        <location filename="../core/documents/linegrid.cpp" line="315"/>
         <source>The discount of line %1 (%2) is more than the line&apos;s amount.</source>
         <translation>خصم السطر %1 (%2) أكبر من مبلغ السطر.</translation>
     </message>
@@ -435,67 +440,67 @@
 <context>
     <name>cPurchaseGrid</name>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="37"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="40"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="38"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="41"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../purchasing/purchasegrid.cpp" line="39"/>
+        <location filename="../purchasing/purchasegrid.cpp" line="42"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
     </message>
@@ -503,77 +508,77 @@
 <context>
     <name>cRefundGrid</name>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="65"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="65"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="65"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="65"/>
         <source>Refunded</source>
         <translation>المرتجع سابقاً</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="57"/>
+        <location filename="../trading/refundgrid.cpp" line="65"/>
         <source>Refund</source>
         <translation>المرتجع</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="58"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="59"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="60"/>
+        <location filename="../trading/refundgrid.cpp" line="68"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
     </message>
@@ -581,7 +586,8 @@
 <context>
     <name>cRefundWindow</name>
     <message>
-        <source>The %1 (%2) must lie between 0 and the refund's total (%3). Nothing was saved.</source>
+        <location filename="../trading/refundwindow.cpp" line="192"/>
+        <source>The %1 (%2) must lie between 0 and the refund&apos;s total (%3). Nothing was saved.</source>
         <translation>يجب أن تكون قيمة %1 (%2) بين 0 وإجمالي المرتجع (%3). لم يُحفظ شيء.</translation>
     </message>
     <message>
@@ -601,77 +607,77 @@
 <context>
     <name>cSalesGrid</name>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="44"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Price Type</source>
         <translation>نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Discount %</source>
         <translation>الخصم %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="45"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Tax %</source>
         <translation>الضريبة %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>ItemId</source>
         <translation>رقم الصنف الداخلي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>UOMId</source>
         <translation>رقم الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="46"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>PriceTypeId</source>
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="200"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="226"/>
         <source>Line %1 (%2) has no price type. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
     </message>
@@ -825,17 +831,17 @@
         <translation>معرّف الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="23"/>
+        <location filename="../accounting/frmAccounts.cpp" line="25"/>
         <source>this account</source>
         <translation>هذا الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="61"/>
+        <location filename="../accounting/frmAccounts.cpp" line="63"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="240"/>
+        <location filename="../accounting/frmAccounts.cpp" line="232"/>
         <source>This account number / description is already taken</source>
         <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
     </message>
@@ -1016,7 +1022,7 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmCategories.cpp" line="14"/>
+        <location filename="../items/frmCategories.cpp" line="15"/>
         <source>this category</source>
         <translation>هذه الفئة</translation>
     </message>
@@ -1077,16 +1083,14 @@
         <translation>الهاتف:</translation>
     </message>
     <message>
-        <location filename="../app/frmCompanyInfo.cpp" line="15"/>
+        <location filename="../app/frmCompanyInfo.cpp" line="16"/>
         <source>the company&apos;s details</source>
         <translation>بيانات الشركة</translation>
     </message>
     <message>
-        <location filename="../app/frmCompanyInfo.cpp" line="81"/>
-        <source>Save failed:
-</source>
-        <translation>فشل الحفظ:
-</translation>
+        <location filename="../app/frmCompanyInfo.cpp" line="78"/>
+        <source>Save failed:</source>
+        <translation>فشل الحفظ:</translation>
     </message>
 </context>
 <context>
@@ -1127,12 +1131,12 @@
         <translation>الرمز:</translation>
     </message>
     <message>
-        <location filename="../accounting/frmCurrencies.cpp" line="16"/>
+        <location filename="../accounting/frmCurrencies.cpp" line="17"/>
         <source>this currency</source>
         <translation>هذه العملة</translation>
     </message>
     <message>
-        <location filename="../accounting/frmCurrencies.cpp" line="53"/>
+        <location filename="../accounting/frmCurrencies.cpp" line="52"/>
         <source>Insert currency name</source>
         <translation>أدخل اسم العملة</translation>
     </message>
@@ -1195,25 +1199,25 @@
     <message>
         <location filename="../partners/frmCustomers.ui" line="87"/>
         <location filename="../partners/frmCustomers.ui" line="323"/>
-        <location filename="../partners/frmCustomers.cpp" line="274"/>
+        <location filename="../partners/frmCustomers.cpp" line="277"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="94"/>
-        <location filename="../partners/frmCustomers.cpp" line="276"/>
+        <location filename="../partners/frmCustomers.cpp" line="279"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="101"/>
-        <location filename="../partners/frmCustomers.cpp" line="273"/>
+        <location filename="../partners/frmCustomers.cpp" line="276"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="108"/>
-        <location filename="../partners/frmCustomers.cpp" line="275"/>
+        <location filename="../partners/frmCustomers.cpp" line="278"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
@@ -1353,30 +1357,30 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="29"/>
+        <location filename="../partners/frmCustomers.cpp" line="31"/>
         <source>this customer</source>
         <translation>هذا العميل</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="68"/>
-        <location filename="../partners/frmCustomers.cpp" line="70"/>
-        <location filename="../partners/frmCustomers.cpp" line="78"/>
-        <location filename="../partners/frmCustomers.cpp" line="87"/>
+        <location filename="../partners/frmCustomers.cpp" line="72"/>
+        <location filename="../partners/frmCustomers.cpp" line="74"/>
+        <location filename="../partners/frmCustomers.cpp" line="81"/>
+        <location filename="../partners/frmCustomers.cpp" line="88"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="70"/>
+        <location filename="../partners/frmCustomers.cpp" line="74"/>
         <source>&lt;Contact Person&gt;</source>
         <translation>&lt;جهة الاتصال&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="197"/>
+        <location filename="../partners/frmCustomers.cpp" line="200"/>
         <source>Type the customer&apos;s name.</source>
         <translation>اكتب اسم العميل.</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="202"/>
+        <location filename="../partners/frmCustomers.cpp" line="205"/>
         <source>Choose the customer&apos;s contact person.</source>
         <translation>اختر الشخص المسؤول عن الاتصال لدى العميل.</translation>
     </message>
@@ -1529,7 +1533,7 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmDepartments.cpp" line="14"/>
+        <location filename="../partners/frmDepartments.cpp" line="15"/>
         <source>this department</source>
         <translation>هذا القسم</translation>
     </message>
@@ -1710,25 +1714,25 @@
         <translation>الآلة الحاسبة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="48"/>
+        <location filename="../partners/frmEmployees.cpp" line="50"/>
         <source>this employee</source>
         <translation>هذا الموظف</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="96"/>
-        <location filename="../partners/frmEmployees.cpp" line="102"/>
+        <location filename="../partners/frmEmployees.cpp" line="100"/>
+        <location filename="../partners/frmEmployees.cpp" line="106"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="147"/>
-        <location filename="../partners/frmEmployees.cpp" line="200"/>
+        <location filename="../partners/frmEmployees.cpp" line="151"/>
+        <location filename="../partners/frmEmployees.cpp" line="202"/>
         <source>No image available</source>
         <translation>لا توجد صورة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="152"/>
-        <location filename="../partners/frmEmployees.cpp" line="200"/>
+        <location filename="../partners/frmEmployees.cpp" line="156"/>
+        <location filename="../partners/frmEmployees.cpp" line="202"/>
         <source>Image available</source>
         <translation>توجد صورة</translation>
     </message>
@@ -1761,67 +1765,67 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
         <source>Job Title</source>
         <translation>المسمى الوظيفي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="52"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
         <source>Manager Name</source>
         <translation>اسم المدير</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="53"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Department</source>
         <translation>القسم</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="53"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>SIN</source>
         <translation>رقم التأمين الاجتماعي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="53"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Birth Date</source>
         <translation>تاريخ الميلاد</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>Hire Date</source>
         <translation>تاريخ التعيين</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>Termination Date</source>
         <translation>تاريخ انتهاء الخدمة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>Pay Periods By Year</source>
         <translation>عدد مرات الدفع في السنة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
         <source>Annual Salary</source>
         <translation>الراتب السنوي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
         <source>Bank Account No.</source>
         <translation>رقم الحساب البنكي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
         <source>Active</source>
         <translation>نشط</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="58"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
     </message>
@@ -1854,12 +1858,12 @@
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYear.cpp" line="27"/>
+        <location filename="../accounting/frmFiscalYear.cpp" line="28"/>
         <source>this fiscal year</source>
         <translation>هذه السنة المالية</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYear.cpp" line="74"/>
+        <location filename="../accounting/frmFiscalYear.cpp" line="73"/>
         <source>The fiscal year cannot end before it starts.</source>
         <translation>لا يمكن أن تنتهي السنة المالية قبل أن تبدأ.</translation>
     </message>
@@ -2083,32 +2087,32 @@
         <translation>المخزن:</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="80"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="80"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="80"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>UOM</source>
         <translation>الوحدة</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="80"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>purchased</source>
         <translation>المشتريات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="80"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>Sold</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../items/frmInventory.cpp" line="80"/>
+        <location filename="../items/frmInventory.cpp" line="78"/>
         <source>QOH</source>
         <translation>الرصيد</translation>
     </message>
@@ -2297,8 +2301,8 @@
     <message>
         <location filename="../items/frmItems.ui" line="313"/>
         <location filename="../items/frmItems.ui" line="468"/>
-        <location filename="../items/frmItems.cpp" line="437"/>
-        <location filename="../items/frmItems.cpp" line="499"/>
+        <location filename="../items/frmItems.cpp" line="439"/>
+        <location filename="../items/frmItems.cpp" line="501"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -2411,60 +2415,60 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="117"/>
+        <location filename="../items/frmItems.cpp" line="119"/>
         <source>this item</source>
         <translation>هذا الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="157"/>
-        <location filename="../items/frmItems.cpp" line="168"/>
-        <location filename="../items/frmItems.cpp" line="178"/>
+        <location filename="../items/frmItems.cpp" line="161"/>
+        <location filename="../items/frmItems.cpp" line="172"/>
+        <location filename="../items/frmItems.cpp" line="182"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="260"/>
+        <location filename="../items/frmItems.cpp" line="264"/>
         <source>Item name must be specified</source>
         <translation>يجب تحديد اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="264"/>
+        <location filename="../items/frmItems.cpp" line="268"/>
         <source>Item category must be specified</source>
         <translation>يجب تحديد فئة الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="271"/>
+        <location filename="../items/frmItems.cpp" line="275"/>
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="290"/>
+        <location filename="../items/frmItems.cpp" line="294"/>
         <source>the chosen category</source>
         <translation>الفئة المختارة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="391"/>
+        <location filename="../items/frmItems.cpp" line="393"/>
         <source>Select Unit of measure for this price</source>
         <translation>اختر وحدة القياس لهذا السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="422"/>
-        <location filename="../items/frmItems.cpp" line="486"/>
+        <location filename="../items/frmItems.cpp" line="424"/>
+        <location filename="../items/frmItems.cpp" line="488"/>
         <source>Update</source>
         <translation>تحديث</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="444"/>
+        <location filename="../items/frmItems.cpp" line="446"/>
         <source>Select big unit</source>
         <translation>اختر الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="446"/>
+        <location filename="../items/frmItems.cpp" line="448"/>
         <source>Select small unit</source>
         <translation>اختر الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="448"/>
+        <location filename="../items/frmItems.cpp" line="450"/>
         <source>Big unit and small unit must be different</source>
         <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
     </message>
@@ -2599,27 +2603,27 @@
         <translation>&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="43"/>
+        <location filename="../app/frmLogin.cpp" line="44"/>
         <source>The settings file could not be read. It was kept as %1, and a new one was started: the companies must be added again.</source>
         <translation>تعذّرت قراءة ملف الإعدادات. احتُفظ به باسم %1 وبُدئ ملف جديد: يجب إضافة الشركات من جديد.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="46"/>
+        <location filename="../app/frmLogin.cpp" line="47"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="184"/>
+        <location filename="../app/frmLogin.cpp" line="192"/>
         <source>The company could not be removed from the settings file.</source>
         <translation>تعذّر حذف الشركة من ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="206"/>
+        <location filename="../app/frmLogin.cpp" line="214"/>
         <source>The language could not be saved in the settings file.</source>
         <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="211"/>
+        <location filename="../app/frmLogin.cpp" line="219"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -2675,13 +2679,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="330"/>
-        <location filename="../app/frmMainWindow.cpp" line="598"/>
+        <location filename="../app/frmMainWindow.cpp" line="611"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="335"/>
-        <location filename="../app/frmMainWindow.cpp" line="598"/>
+        <location filename="../app/frmMainWindow.cpp" line="611"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -3005,79 +3009,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="84"/>
+        <location filename="../app/frmMainWindow.cpp" line="93"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="553"/>
+        <location filename="../app/frmMainWindow.cpp" line="566"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="553"/>
+        <location filename="../app/frmMainWindow.cpp" line="566"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="553"/>
+        <location filename="../app/frmMainWindow.cpp" line="566"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="553"/>
-        <location filename="../app/frmMainWindow.cpp" line="576"/>
+        <location filename="../app/frmMainWindow.cpp" line="566"/>
+        <location filename="../app/frmMainWindow.cpp" line="589"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="553"/>
-        <location filename="../app/frmMainWindow.cpp" line="576"/>
+        <location filename="../app/frmMainWindow.cpp" line="566"/>
+        <location filename="../app/frmMainWindow.cpp" line="589"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="576"/>
+        <location filename="../app/frmMainWindow.cpp" line="589"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="576"/>
+        <location filename="../app/frmMainWindow.cpp" line="589"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="576"/>
+        <location filename="../app/frmMainWindow.cpp" line="589"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="598"/>
+        <location filename="../app/frmMainWindow.cpp" line="611"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="598"/>
+        <location filename="../app/frmMainWindow.cpp" line="611"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="598"/>
+        <location filename="../app/frmMainWindow.cpp" line="611"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="648"/>
+        <location filename="../app/frmMainWindow.cpp" line="661"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="651"/>
+        <location filename="../app/frmMainWindow.cpp" line="664"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="654"/>
+        <location filename="../app/frmMainWindow.cpp" line="667"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3165,7 +3169,7 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersons.cpp" line="17"/>
+        <location filename="../partners/frmPersons.cpp" line="19"/>
         <source>this person</source>
         <translation>هذا الشخص</translation>
     </message>
@@ -3419,53 +3423,53 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="50"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="38"/>
         <source>this purchase invoice</source>
         <translation>فاتورة الشراء هذه</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="95"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="83"/>
         <source>Production Date</source>
         <translation>تاريخ الإنتاج</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="100"/>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="105"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="88"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="93"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="204"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="187"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="214"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="197"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="241"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="224"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="242"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="225"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="258"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="241"/>
         <source>the purchase order this invoice is made from</source>
         <translation>أمر الشراء الذي أُنشئت منه هذه الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="262"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="245"/>
         <source>the chosen vendor</source>
         <translation>المورد المختار</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="264"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="247"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
@@ -4053,16 +4057,17 @@
         <translation>تصدير PDF</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="119"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="123"/>
         <source>The file %1 cannot be written.</source>
         <translation>تتعذّر الكتابة في الملف %1.</translation>
     </message>
     <message>
-        <location filename="../reports/framework/frmReportViewer.cpp" line="142"/>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="146"/>
         <source>There is no printer to print on: the report was not printed.</source>
         <translation>لا توجد طابعة للطباعة عليها: لم يُطبع التقرير.</translation>
     </message>
     <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="116"/>
         <source>Report</source>
         <translation>تقرير</translation>
     </message>
@@ -4368,79 +4373,79 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="56"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="44"/>
         <source>this sales invoice</source>
         <translation>فاتورة البيع هذه</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="102"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="110"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="90"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="97"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="209"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="191"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="221"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="203"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="253"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="235"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="254"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="423"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="236"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="405"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="271"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="253"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="273"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="255"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="302"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="284"/>
         <source>the sales order this invoice is made from</source>
         <translation>أمر البيع الذي أُنشئت منه هذه الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="309"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="291"/>
         <source>Another invoice has been made from this sales order meanwhile. Nothing was saved.</source>
         <translation>أُنشئت فاتورة أخرى من أمر البيع هذا في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="332"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="314"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="355"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="337"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="356"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="338"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="377"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="359"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="440"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="422"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -5426,17 +5431,17 @@
         <translation>اختر حساباً في كل خانة من صفحة الحسابات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="211"/>
+        <location filename="../app/frmSettings.cpp" line="231"/>
         <source>The settings could not be saved in the settings file.</source>
         <translation>تعذّر حفظ الإعدادات في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="219"/>
+        <location filename="../app/frmSettings.cpp" line="239"/>
         <source>UI language has changed, that requires the application to restart. Would you like to restart it now?</source>
         <translation>تغيّرت لغة الواجهة، ويتطلب ذلك إعادة تشغيل البرنامج. هل تريد إعادة تشغيله الآن؟</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="223"/>
+        <location filename="../app/frmSettings.cpp" line="243"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -5469,7 +5474,7 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmUOM.cpp" line="15"/>
+        <location filename="../items/frmUOM.cpp" line="16"/>
         <source>this unit of measure</source>
         <translation>وحدة القياس هذه</translation>
     </message>
@@ -5593,27 +5598,27 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="34"/>
+        <location filename="../partners/frmUsers.cpp" line="38"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="70"/>
+        <location filename="../partners/frmUsers.cpp" line="63"/>
         <source>Select employee</source>
         <translation>اختر الموظف</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="72"/>
+        <location filename="../partners/frmUsers.cpp" line="65"/>
         <source>Insert username</source>
         <translation>أدخل اسم المستخدم</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="76"/>
+        <location filename="../partners/frmUsers.cpp" line="69"/>
         <source>Password and its confirmation dosn&apos;t match</source>
         <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="105"/>
+        <location filename="../partners/frmUsers.cpp" line="98"/>
         <source>This username is already in use. Choose another one.</source>
         <translation>اسم المستخدم هذا مستعمل من قبل. اختر اسمًا آخر.</translation>
     </message>
@@ -5744,18 +5749,18 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="25"/>
+        <location filename="../partners/frmVendors.cpp" line="27"/>
         <source>this vendor</source>
         <translation>هذا المورد</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="61"/>
-        <location filename="../partners/frmVendors.cpp" line="78"/>
+        <location filename="../partners/frmVendors.cpp" line="65"/>
+        <location filename="../partners/frmVendors.cpp" line="82"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="163"/>
+        <location filename="../partners/frmVendors.cpp" line="169"/>
         <source>Type the vendor&apos;s name.</source>
         <translation>اكتب اسم المورد.</translation>
     </message>
@@ -5871,7 +5876,7 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmWarehouses.cpp" line="14"/>
+        <location filename="../items/frmWarehouses.cpp" line="15"/>
         <source>this warehouse</source>
         <translation>هذا المخزن</translation>
     </message>
@@ -6042,7 +6047,7 @@
         <translation>المخزن:</translation>
     </message>
     <message>
-        <location filename="../reports/financial/wWarehouseInventory.cpp" line="34"/>
+        <location filename="../reports/financial/wWarehouseInventory.cpp" line="30"/>
         <source>There is no warehouse to list.</source>
         <translation>لا يوجد مخزن لعرض جرده.</translation>
     </message>
