@@ -124,9 +124,14 @@
         <translation>حذف السجل المحدد؟</translation>
     </message>
     <message>
-        <location filename="../core/widgets/listdialog.cpp" line="144"/>
+        <location filename="../core/widgets/listdialog.cpp" line="146"/>
         <source>Delete %1%2</source>
         <translation>حذف%1%2؟</translation>
+    </message>
+    <message>
+        <location filename="../core/widgets/listdialog.cpp" line="145"/>
+        <source>Delete %1</source>
+        <translation>حذف %1؟</translation>
     </message>
 </context>
 <context>
@@ -394,22 +399,22 @@
 <context>
     <name>cLineGrid</name>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="218"/>
+        <location filename="../core/documents/linegrid.cpp" line="219"/>
         <source>%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.</source>
         <translation>رُفضت القيمة %2 في %1: بها يبلغ السطر %3 (%4) أكثر مما يتسع له المستند.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="296"/>
+        <location filename="../core/documents/linegrid.cpp" line="297"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="310"/>
+        <location filename="../core/documents/linegrid.cpp" line="311"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="315"/>
+        <location filename="../core/documents/linegrid.cpp" line="316"/>
         <source>The discount of line %1 (%2) is more than the line&apos;s amount.</source>
         <translation>خصم السطر %1 (%2) أكبر من مبلغ السطر.</translation>
     </message>

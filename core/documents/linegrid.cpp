@@ -3,6 +3,7 @@
 #include "core/db/dbsave.h"
 #include "core/documents/linedelegate.h"
 #include "core/widgets/direction.h"
+#include "core/widgets/listdialog.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 
@@ -284,7 +285,7 @@ bool cLineGrid::askAndRemoveLine(QWidget *parent, int row, int nameColumn)
 {
     if (!isLine(row))
         return false;
-    if (Messages::question(parent, msgCaption, msgDelete + value(row, nameColumn).toString(),
+    if (Messages::question(parent, msgCaption, ListDialog::deleteQuestion(QString(), value(row, nameColumn).toString()),
                            QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return false;

@@ -141,6 +141,8 @@ QString deleteQuestion(const QString &what, const QString &name)
         return QCoreApplication::translate("ListDialog", "Delete ");
     const Qt::LayoutDirection direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
     const QString shownName = Direction::of(name) == direction ? name : Direction::isolated(name);
+    if (what.isEmpty())
+        return QCoreApplication::translate("ListDialog", "Delete %1").arg(shownName);
     return QCoreApplication::translate("ListDialog", "Delete %1%2").arg(what, shownName);
 }
 

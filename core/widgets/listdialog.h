@@ -59,7 +59,8 @@ QVariant currentValue(const QAbstractItemView *view, int column);
 QVariant currentValueOrTell(QWidget *parent, const QAbstractItemView *view, int column, const QString &message);
 
 // The question a delete asks, in the interface's language: "Delete " alone, or followed
-// by `what` (translated, such as " Sales Invoice No. " or ": ") and the record's `name`.
+// by `what` (translated, such as " Sales Invoice No. " or ": ", or nothing) and the
+// record's `name`.
 // A name that reads the other way than the interface is isolated, so that "Q-12" stays
 // one piece at the end of an Arabic question.
 QString deleteQuestion(const QString &what = QString(), const QString &name = QString());

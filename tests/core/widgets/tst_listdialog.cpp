@@ -21,6 +21,8 @@ private slots:
     void failedStepRollsBackAllAndStopsTheRest();
     void saveLeftUncommittedWritesNothing();
     void readBackWithoutAnInsertFailsTheSave();
+    void deleteQuestionReadsInTheInterfacesLanguage_data();
+    void deleteQuestionReadsInTheInterfacesLanguage();
 
 private:
     int currencies() { return TestSupport::queryValue("select count(*) from currencies").toInt(); }
@@ -117,3 +119,30 @@ void tst_listdialog::readBackWithoutAnInsertFailsTheSave()
 
 ZARPO_TEST_MAIN(tst_listdialog)
 #include "tst_listdialog.moc"
+
+void tst_listdialog::deleteQuestionReadsInTheInterfacesLanguage_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("question");
+    const QString isolatedRice = QChar(0x2066) + QStringLiteral("Rice") + QChar(0x2069);
+    QTest::newRow("a document's line, English") << false << QString() << "Rice" << "Delete Rice";
+    QTest::newRow("a document's line, Arabic: the name set apart after the verb")
+        << true << QString() << "Rice" << QString::fromUtf8("حذف ") + isolatedRice + QString::fromUtf8("؟");
+    QTest::newRow("an Arabic name in Arabic is not set apart")
+        << true << QString() << QString::fromUtf8("أرز") << QString::fromUtf8("حذف أرز؟");
+    QTest::newRow("a unit, English") << false << ": " << "kg" << "Delete : kg";
+}
+
+void tst_listdialog::deleteQuestionReadsInTheInterfacesLanguage()
+{
+    QFETCH(bool, arabic);
+    QFETCH(QString, what);
+    QFETCH(QString, name);
+    QFETCH(QString, question);
+    TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+
+    QCOMPARE(ListDialog::deleteQuestion(what, name), question);
+}
