@@ -67,6 +67,7 @@
 #include <QHeaderView>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QScreen>
 #include <QSqlQueryModel>
 #include <QUrl>
 
@@ -149,6 +150,11 @@ frmMainWindow::frmMainWindow(QWidget *parent)
     loadPurchaseOrderQty();
     loadSalesOrderQty();
     loadItemsValidity();
+
+    // Restored from maximized, or shown where nothing maximizes it, the window keeps this
+    // size: its panels' wish, but never past the screen it opens on.
+    if (const QScreen *shownOn = screen())
+        resize(sizeHint().boundedTo(shownOn->availableGeometry().size()).expandedTo(minimumSizeHint()));
 }
 
 frmMainWindow::~frmMainWindow()

@@ -2684,13 +2684,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="330"/>
-        <location filename="../app/frmMainWindow.cpp" line="611"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="335"/>
-        <location filename="../app/frmMainWindow.cpp" line="611"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -3014,79 +3014,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="93"/>
+        <location filename="../app/frmMainWindow.cpp" line="94"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="566"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="566"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="566"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="566"/>
-        <location filename="../app/frmMainWindow.cpp" line="589"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="566"/>
-        <location filename="../app/frmMainWindow.cpp" line="589"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="589"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="589"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="589"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="611"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="611"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="611"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="661"/>
+        <location filename="../app/frmMainWindow.cpp" line="667"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="664"/>
+        <location filename="../app/frmMainWindow.cpp" line="670"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="667"/>
+        <location filename="../app/frmMainWindow.cpp" line="673"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>

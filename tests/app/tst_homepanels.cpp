@@ -489,6 +489,8 @@ void tst_homepanels::arabicPanelPaintsThePhoneInItsOrder()
     const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
 
     frmMainWindow window;
+    // As wide as a common screen, where the panel shows the phone whole.
+    window.resize(1366, 768);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     tabs(&window)->setCurrentIndex(name == "tblVendors" ? 1 : 2);
@@ -664,6 +666,8 @@ void tst_homepanels::arabicNewsWrapsWithinTheView()
     rightToLeft = true;
 
     frmMainWindow window;
+    // As wide as a common screen.
+    window.resize(1366, 768);
     window.show();
     QWebView *news = webView(&window, "wvNews");
     QSignalSpy loaded(news, &QWebView::loadFinished);
@@ -728,6 +732,14 @@ void tst_homepanels::windowFitsTheSmallestScreen()
     const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
 
     frmMainWindow window;
+    // Restored from maximized, or where nothing maximizes it, the window has its own size;
+    // a window system places its frame.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize restored = window.size();
+    const QSize room = window.screen()->availableGeometry().size();
+    QVERIFY2(restored.width() <= room.width() && restored.height() <= room.height(),
+             qPrintable(QString("restored to %1 x %2").arg(restored.width()).arg(restored.height())));
     // As the login shows it.
     window.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
