@@ -730,6 +730,9 @@ void tst_homepanels::windowFitsTheSmallestScreen()
     // As the program's start-up sets it in Arabic.
     QGuiApplication::setLayoutDirection(arabic ? Qt::RightToLeft : Qt::LeftToRight);
     const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    // The chart's dates in the interface's language, as the start-up sets it.
+    languageCode = arabic ? "ar" : "en";
+    const QScopeGuard english([] { languageCode = "en"; });
 
     frmMainWindow window;
     // Restored from maximized, or where nothing maximizes it, the window has its own size;
@@ -788,6 +791,15 @@ void tst_homepanels::windowFitsTheSmallestScreen()
             "  if (box.x < 0 || box.x + box.width > window.innerWidth) cut += labels[i].textContent + ' '; }"
             "cut").toString();
         QCOMPARE(overhang, QString());
+        // Its dates stay apart and inside, each readable beside the next.
+        const QString crowded = chart->evaluateJavaScript(
+            "var crowded = ''; var dates = document.getElementsByClassName('date'); var end = -1;"
+            "for (var i = 0; i < dates.length; i++) { if (dates[i].style.visibility === 'hidden') continue;"
+            "  var box = dates[i].getBBox();"
+            "  if (box.x < end || box.x < 0 || box.x + box.width > window.innerWidth) crowded += dates[i].textContent + ' ';"
+            "  end = box.x + box.width; }"
+            "crowded").toString();
+        QCOMPARE(crowded, QString());
     }
 }
 
