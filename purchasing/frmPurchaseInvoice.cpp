@@ -85,12 +85,12 @@ void frmPurchaseInvoice::setupItemsTable()
 
 void frmPurchaseInvoice::fillVendors()
 {
-    PurchaseHeader::fillVendors(this, ui->cmbVendor, tr("<Add New>"));
+    PurchaseHeader::fillVendors(ui->cmbVendor, tr("<Add New>"));
 }
 
 void frmPurchaseInvoice::fillWarehouses()
 {
-    PurchaseHeader::fillWarehouses(this, ui->cmbWarehouses, tr("<Add New>"));
+    PurchaseHeader::fillWarehouses(ui->cmbWarehouses, tr("<Add New>"));
 }
 
 // A remembered warehouse or vendor that is gone or inactive chooses no entry: never

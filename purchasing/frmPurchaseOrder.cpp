@@ -71,12 +71,12 @@ void frmPurchaseOrder::setupItemsTable()
 
 void frmPurchaseOrder::fillVendors()
 {
-    PurchaseHeader::fillVendors(this, ui->cmbVendor, tr("<Add New>"));
+    PurchaseHeader::fillVendors(ui->cmbVendor, tr("<Add New>"));
 }
 
 void frmPurchaseOrder::fillWarehouses()
 {
-    PurchaseHeader::fillWarehouses(this, ui->cmbWarehouses, tr("<Add New>"));
+    PurchaseHeader::fillWarehouses(ui->cmbWarehouses, tr("<Add New>"));
 }
 
 void frmPurchaseOrder::showShipTo()

@@ -5,14 +5,14 @@
 
 namespace PurchaseHeader {
 
-void fillVendors(QWidget * /*parent*/, QComboBox *combo, const QString &addNew)
+void fillVendors(QComboBox *combo, const QString &addNew)
 {
     fillCombo(combo, {addNew},
               QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', IFNULL(PersonName, '')) "
                              "from vendors inner join persons on ContactPersonId = PersonId where IsActive = 1"));
 }
 
-void fillWarehouses(QWidget * /*parent*/, QComboBox *combo, const QString &addNew)
+void fillWarehouses(QComboBox *combo, const QString &addNew)
 {
     fillCombo(combo, {addNew}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses where IsActive = 1"));
 }

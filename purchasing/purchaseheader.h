@@ -13,9 +13,9 @@ class QWidget;
 namespace PurchaseHeader {
 
 // Refill `combo` with `addNew` ("<Add New>") first; a failed read is told as fillCombo
-// tells it, over the combo's window (`parent` is that window), and leaves `addNew` alone.
-void fillVendors(QWidget *parent, QComboBox *combo, const QString &addNew);
-void fillWarehouses(QWidget *parent, QComboBox *combo, const QString &addNew);
+// tells it, over the combo's window, and leaves `addNew` alone.
+void fillVendors(QComboBox *combo, const QString &addNew);
+void fillWarehouses(QComboBox *combo, const QString &addNew);
 
 // Shows the address of `combo`'s warehouse, a line each, in `shipTo`; empty lines when
 // no warehouse is chosen. A failed read is told and leaves `shipTo` as it was.

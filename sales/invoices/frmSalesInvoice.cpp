@@ -94,7 +94,7 @@ void frmSalesInvoice::fillWarehouses()
 
 void frmSalesInvoice::fillCustomers()
 {
-    SalesCustomer::fill(this, ui->cmbCustomer, tr("<Add New>"));
+    SalesCustomer::fill(ui->cmbCustomer, tr("<Add New>"));
 }
 
 // A remembered warehouse or customer that is gone or inactive chooses no entry: never

@@ -61,7 +61,7 @@ frmSalesOrder::~frmSalesOrder()
 
 void frmSalesOrder::fillCustomers()
 {
-    SalesCustomer::fill(this, ui->cmbCustomer, tr("<Add New>"));
+    SalesCustomer::fill(ui->cmbCustomer, tr("<Add New>"));
 }
 
 void frmSalesOrder::on_cmbCustomer_activated(int index)

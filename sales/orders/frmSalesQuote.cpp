@@ -58,7 +58,7 @@ frmSalesQuote::~frmSalesQuote()
 
 void frmSalesQuote::fillCustomers()
 {
-    SalesCustomer::fill(this, ui->cmbCustomer, tr("<Add New>"));
+    SalesCustomer::fill(ui->cmbCustomer, tr("<Add New>"));
 }
 
 void frmSalesQuote::on_cmbCustomer_activated(int index)

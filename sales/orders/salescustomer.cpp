@@ -7,7 +7,7 @@
 
 namespace SalesCustomer {
 
-void fill(QWidget * /*parent*/, QComboBox *combo, const QString &addNew)
+void fill(QComboBox *combo, const QString &addNew)
 {
     fillCombo(combo, {addNew},
               QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) from customers "

@@ -12,9 +12,8 @@ class QWidget;
 namespace SalesCustomer {
 
 // Refills `combo` with `addNew` ("<Add New>") first, then each active customer that has
-// a contact person; a failed read is told as fillCombo tells it, over the combo's window
-// (`parent` is that window).
-void fill(QWidget *parent, QComboBox *combo, const QString &addNew);
+// a contact person; a failed read is told as fillCombo tells it, over the combo's window.
+void fill(QComboBox *combo, const QString &addNew);
 
 // Shows the ship-to person and address of `combo`'s customer, a line each, in `shipTo`;
 // empty lines when the customer has none. A failed read is told and leaves `shipTo`.
