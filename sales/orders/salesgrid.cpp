@@ -200,7 +200,7 @@ bool cSalesGrid::addItem(int itemId)
     QSqlQuery item(liveDefaultConnection());
     item.prepare(QStringLiteral("Select ItemId, ItemNo, ItemName from items Where ItemId = :id"));
     item.bindValue(QStringLiteral(":id"), itemId);
-    if (!item.exec() || !item.next())
+    if (!FailedReads::execOrTell(item, view) || !item.next())
         return false;
     // Filled while it is still the trailing row, so that only the caller's one
     // recalculation follows.
