@@ -2,7 +2,7 @@
 
 #include "core/system/globals.h"
 #include "core/db/connection.h"
-#include "reports/financial/unitmeasures.h"
+#include "reports/financial/stockcosts.h"
 #include "reports/framework/cReport.h"
 
 #include <QCoreApplication>
@@ -105,95 +105,6 @@ std::optional<bool> purchasesKeepStock(const AccountDefaults &defaults)
         return std::nullopt;
     }
     return query.next() && query.value(0).toInt() != 5;
-}
-
-// The goods an item was bought, sold and returned in are pooled across the units its
-// conversions join, each counted in the pool's unit; a unit that no conversion joins is a
-// pool of its own. A pool's average cost is what its purchase lines cost (their discount
-// and tax included, as the invoice totals that the purchases account takes) with their
-// share of their invoice's freight, over the quantity they bought, so the stock left is
-// worth what the account keeps of it. An invoice's freight is shared over its stock lines
-// by their amounts; what a line of any other item cost, and freight that no stock line
-// carries, never was stock and is an expense when bought. Goods sold in a pool that was
-// never bought cost nothing. Each table is summed per item and unit before the pools are
-// made, by the indexes on item, unit and quantity.
-struct StockCosts
-{
-    Money sold;
-    Money sentBack;
-    Money expensed;
-};
-
-std::optional<StockCosts> stockCosts()
-{
-    const QSqlError measuresError = fillUnitMeasures();
-    if (measuresError.isValid()) {
-        cReport::reportFailure(measuresError);
-        return std::nullopt;
-    }
-    // A freight's share is the line's amount times the freight over the stock lines'
-    // amount, in that order: the server divides with a few more places than its operands
-    // hold, and dividing last keeps the shares of an invoice adding up to its freight. Only
-    // the lines of invoices with a freight are read a second time. Whatever freight no
-    // stock pool takes in is what the purchases paid for beyond the goods.
-    const QString amount = QStringLiteral(
-        "(IFNULL(purchaseinvoicedetails.BasePrice, 0) * purchaseinvoicedetails.Quantity"
-        " - IFNULL(purchaseinvoicedetails.Discount, 0) + IFNULL(purchaseinvoicedetails.Tax, 0))");
-    QSqlQuery query(liveDefaultConnection());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "WITH movements AS ("
-            "SELECT ItemId, UOMId, SUM(Quantity) AS Bought,"
-            " SUM(IFNULL(BasePrice, 0) * Quantity - IFNULL(Discount, 0) + IFNULL(Tax, 0)) AS Cost,"
-            " 0 AS Freight, 0 AS SentBack, 0 AS Sold"
-            " FROM purchaseinvoicedetails GROUP BY ItemId, UOMId"
-            " UNION ALL SELECT ItemId, UOMId, 0, 0, SUM(Amount * Freight / StockAmount), 0, 0"
-            " FROM (SELECT purchaseinvoicedetails.ItemId, purchaseinvoicedetails.UOMId, items.TypeId,"
-            " purchaseinvoice.Freight, %2 AS Amount,"
-            " SUM(CASE WHEN items.TypeId = 1 THEN %2 END) OVER (PARTITION BY purchaseinvoice.PurchaseInvoiceId)"
-            " AS StockAmount"
-            " FROM purchaseinvoice"
-            " INNER JOIN purchaseinvoicedetails"
-            " ON purchaseinvoicedetails.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId"
-            " LEFT JOIN items ON purchaseinvoicedetails.ItemId = items.ItemId"
-            " WHERE purchaseinvoice.Freight <> 0) AS freighted"
-            " WHERE TypeId = 1 AND StockAmount <> 0"
-            " GROUP BY ItemId, UOMId"
-            " UNION ALL SELECT purchaserefunddetails.ItemId, purchaserefunddetails.UOMId, 0, 0, 0,"
-            " SUM(purchaserefunddetails.Quantity), 0"
-            " FROM purchaserefunddetails"
-            " INNER JOIN purchaserefund ON purchaserefunddetails.PurchaseRefundId = purchaserefund.PurchaseRefundId"
-            " INNER JOIN purchaseinvoice ON purchaserefund.PurchaseInvoiceId = purchaseinvoice.PurchaseInvoiceId"
-            " GROUP BY purchaserefunddetails.ItemId, purchaserefunddetails.UOMId"
-            " UNION ALL SELECT ItemId, UOMId, 0, 0, 0, 0, SUM(Quantity) FROM salesinvoicedetails GROUP BY ItemId, UOMId"
-            " UNION ALL SELECT salesrefunddetails.ItemId, salesrefunddetails.UOMId, 0, 0, 0, 0,"
-            " -SUM(salesrefunddetails.Quantity)"
-            " FROM salesrefunddetails"
-            " INNER JOIN salesrefund ON salesrefunddetails.SalesRefundId = salesrefund.SalesRefundId"
-            " INNER JOIN salesinvoice ON salesrefund.SalesInvoiceId = salesinvoice.SalesInvoiceId"
-            " GROUP BY salesrefunddetails.ItemId, salesrefunddetails.UOMId), "
-            "pools AS ("
-            "SELECT items.TypeId = 1 AS Stock, SUM(movements.Bought * IFNULL(measures.Factor, 1)) AS Bought,"
-            " SUM(movements.Cost + movements.Freight) AS Cost, SUM(movements.Freight) AS Freight,"
-            " SUM(movements.SentBack * IFNULL(measures.Factor, 1)) AS SentBack,"
-            " SUM(movements.Sold * IFNULL(measures.Factor, 1)) AS Sold"
-            " FROM movements"
-            " INNER JOIN items ON movements.ItemId = items.ItemId"
-            " INNER JOIN uom ON movements.UOMId = uom.UOMId"
-            " LEFT JOIN %1 AS measures ON measures.ItemId = movements.ItemId AND measures.UOMId = movements.UOMId"
-            " GROUP BY movements.ItemId, IFNULL(measures.GroupUOMId, movements.UOMId)) "
-            "SELECT IFNULL(ROUND(SUM(CASE WHEN Stock AND Bought <> 0 THEN Sold * Cost / Bought END), 2), 0),"
-            " IFNULL(ROUND(SUM(CASE WHEN Stock AND Bought <> 0 THEN SentBack * Cost / Bought END), 2), 0),"
-            " ROUND(IFNULL(SUM(CASE WHEN Stock THEN 0 ELSE Cost END), 0)"
-            " + (SELECT IFNULL(SUM(Freight), 0) FROM purchaseinvoice) - IFNULL(SUM(Freight), 0), 2)"
-            " FROM pools")
-                        .arg(QLatin1String(unitMeasuresTable), amount))
-        || !query.next()) {
-        cReport::reportFailure(failureOf(query));
-        return std::nullopt;
-    }
-    return StockCosts{Money::fromDecimal(query.value(0)), Money::fromDecimal(query.value(1)),
-                      Money::fromDecimal(query.value(2))};
 }
 
 struct DefaultRule

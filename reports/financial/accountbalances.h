@@ -94,8 +94,8 @@ struct DocumentAmounts
     // expense account. Only then are the costs below read.
     bool stockKept = false;
     // The cost of the goods sold less those taken back from customers, and of the goods
-    // sent back to vendors, each at the average cost of what was bought of the item, its
-    // share of the freight included; and what the purchases bought that is no stock.
+    // sent back to vendors, as the stock's moving average in date order gives them; and
+    // what the purchases bought that is no stock.
     Money salesCost;
     Money purchaseRefundsCost;
     Money purchasesExpensed;

@@ -64,8 +64,9 @@ Reached groupUnit(const QVector<Reached> &reached)
 }
 }
 
-QSqlError fillUnitMeasures()
+QSqlError readUnitMeasures(QHash<QPair<int, int>, UnitMeasure> &measures)
 {
+    measures.clear();
     // A variance of 0 or less converts nothing.
     QSqlQuery query(liveDefaultConnection());
     query.setForwardOnly(true);
@@ -75,9 +76,6 @@ QSqlError fillUnitMeasures()
     while (query.next())
         conversions[query.value(0).toInt()].append({query.value(1).toInt(), query.value(2).toInt(), query.value(3).toDouble()});
 
-    // The size goes to the server as a double, in full, and the server turns it into the
-    // factor, so that the factor is the decimal the server's own arithmetic gives.
-    QStringList rows;
     for (auto item = conversions.cbegin(); item != conversions.cend(); ++item) {
         QVector<int> units;
         for (const Conversion &conversion : item.value())
@@ -91,10 +89,32 @@ QSqlError fillUnitMeasures()
             walk(item.value(), path, 1, reached);
             const Reached group = groupUnit(reached);
             if (group.unit != unit)
-                rows << QStringLiteral("(%1, %2, %3, CAST(1 / %4 AS DECIMAL(30, 12)))")
-                            .arg(item.key()).arg(unit).arg(group.unit).arg(group.size, 0, 'e', 16);
+                measures.insert({item.key(), unit}, {group.unit, group.size});
         }
     }
+    return QSqlError();
+}
+
+double UnitMeasure::factor() const
+{
+    // As the server's DECIMAL(30, 12) of the same division holds it.
+    return std::nearbyint(1e12 / size) / 1e12;
+}
+
+QSqlError fillUnitMeasures()
+{
+    QHash<QPair<int, int>, UnitMeasure> measures;
+    const QSqlError error = readUnitMeasures(measures);
+    if (error.isValid())
+        return error;
+    // The size goes to the server as a double, in full, and the server turns it into the
+    // factor, so that the factor is the decimal the server's own arithmetic gives.
+    QStringList rows;
+    for (auto measure = measures.cbegin(); measure != measures.cend(); ++measure)
+        rows << QStringLiteral("(%1, %2, %3, CAST(1 / %4 AS DECIMAL(30, 12)))")
+                    .arg(measure.key().first).arg(measure.key().second).arg(measure->groupUnit)
+                    .arg(measure->size, 0, 'e', 16);
+    QSqlQuery query(liveDefaultConnection());
     if (!query.exec(QStringLiteral("CREATE OR REPLACE TEMPORARY TABLE %1 (ItemId INT NOT NULL, UOMId INT NOT NULL,"
                                    " GroupUOMId INT NOT NULL, Factor DECIMAL(30, 12) NOT NULL,"
                                    " PRIMARY KEY (ItemId, UOMId)) ENGINE = MEMORY")

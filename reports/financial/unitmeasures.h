@@ -1,6 +1,8 @@
 #ifndef UNITMEASURES_H
 #define UNITMEASURES_H
 
+#include <QHash>
+#include <QPair>
 #include <QSqlError>
 #include <QString>
 
@@ -12,6 +14,21 @@
 // conversions count, in either direction. A unit with no row stands alone, as its own
 // group with factor 1: a unit that no conversion names, and one that is its own group's.
 extern const char unitMeasuresTable[];
+
+// Where an item's unit stands in its group: GroupUOMId and the size of one such unit in
+// the unit itself (a Case of 12 Each: 1/12).
+struct UnitMeasure
+{
+    int groupUnit = 0;
+    double size = 1;
+
+    // How many group units one unit holds, to the 12 places the table's Factor keeps.
+    double factor() const;
+};
+
+// The conversions read and walked, by ItemId and UOMId, for the units the table holds a
+// row for; the server's error when the read failed, an invalid error otherwise.
+QSqlError readUnitMeasures(QHash<QPair<int, int>, UnitMeasure> &measures);
 
 // Reads the conversions once and fills the table anew for the statements of one report
 // run to join. The server's error when a statement failed, an invalid error otherwise.

@@ -139,6 +139,50 @@ QString tonerSold(int quantity)
         .arg(quantity * 150).arg(quantity);
 }
 
+// Toner (item 1) by the Each, bought, sold and returned in cash, one document a line: the
+// line's id is the document's.
+const QString tonerItem = QStringLiteral("INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (1, 'T-1', 'Toner', 1)");
+
+QString bought(int id, const char *date, int quantity, int price)
+{
+    return QStringLiteral(
+               ";INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+               " VALUES (%1, '%2', 1, %3, %3, '0');"
+               "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, UOMId, Quantity,"
+               " BasePrice) VALUES (%1, %1, 1, 1, %4, %5)")
+        .arg(id).arg(QLatin1String(date)).arg(quantity * price).arg(quantity).arg(price);
+}
+
+QString sold(int id, const char *date, int quantity, int price)
+{
+    return QStringLiteral(
+               ";INSERT INTO salesinvoice (SalesInvoiceId, Date, WarehouseId, Total, DepositPaid, PaymentMethod)"
+               " VALUES (%1, '%2', 1, %3, %3, '0');"
+               "INSERT INTO salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, UOMId, Quantity, Price)"
+               " VALUES (%1, %1, 1, 1, %4, %3)")
+        .arg(id).arg(QLatin1String(date)).arg(quantity * price).arg(quantity);
+}
+
+QString sentBack(int id, int purchase, const char *date, int quantity, const char *paidBack)
+{
+    return QStringLiteral(
+               ";INSERT INTO purchaserefund (PurchaseRefundId, PurchaseInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+               " VALUES (%1, %2, '%3', %5, %5, '0');"
+               "INSERT INTO purchaserefunddetails (PurchaseRefundId, PurchaseInvoiceDetailsId, ItemId, UOMId, Quantity)"
+               " VALUES (%1, %2, 1, 1, %4)")
+        .arg(id).arg(purchase).arg(QLatin1String(date)).arg(quantity).arg(QLatin1String(paidBack));
+}
+
+QString takenBack(int id, int sale, const char *date, int quantity, const char *paidBack)
+{
+    return QStringLiteral(
+               ";INSERT INTO salesrefund (SalesRefundId, SalesInvoiceId, Date, Total, DepositPaid, PaymentMethod)"
+               " VALUES (%1, %2, '%3', %5, %5, '0');"
+               "INSERT INTO salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, UOMId, Quantity)"
+               " VALUES (%1, %2, 1, 1, %4)")
+        .arg(id).arg(sale).arg(QLatin1String(date)).arg(quantity).arg(QLatin1String(paidBack));
+}
+
 const QString installation = QStringLiteral(
     "INSERT INTO items (ItemId, ItemNo, ItemName, TypeId) VALUES (3, 'S-1', 'Installation', 2)");
 }
@@ -380,6 +424,57 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit_data()
                  " VALUES (1, 3, 1, 1, 200)" + tonerSold(4)
         << QStringList{"10300: Warehouse Inventory = 630", "50100: Cost of Goods Sold = 620", "Net Income = -20"}
         << "600.00 | 400.00 | 200.00";
+    // Costs move in date order at a moving average; what a pool holds is rounded once per
+    // movement and each cost is the difference.
+    QTest::newRow("a cheaper purchase after selling out leaves the earlier costs alone")
+        << tonerWithFreight + tonerSold(10)
+               + ";INSERT INTO itemuom (ItemId, BigUOMId, SmallUOMId, `Variance`) VALUES (1, 2, 1, 10);"
+                 "INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Total, DepositPaid, PaymentMethod)"
+                 " VALUES (2, '2013-05-10', 1, 30, 30, '0');"
+                 "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, UOMId, Quantity, BasePrice)"
+                 " VALUES (2, 1, 1, 5, 2), (2, 1, 2, 1, 20)"
+        << QStringList{"10300: Warehouse Inventory = 30", "10700: Safe = 420", "50100: Cost of Goods Sold = 1050",
+                       "Net Income = 450"}
+        << "1500.00 | 1000.00 | 500.00";
+    // 10 at 10, 5 sold (50); 5 bought at 20: 10 for 150; 8 sold at 15 each (120), 2 left (30).
+    QTest::newRow("a dearer purchase between two sales costs only the later one more")
+        << tonerItem + bought(1, "2013-05-01", 10, 10) + sold(1, "2013-05-04", 5, 15) + bought(2, "2013-05-06", 5, 20)
+               + sold(2, "2013-05-08", 8, 25)
+        << QStringList{"10300: Warehouse Inventory = 30", "10700: Safe = 75", "50100: Cost of Goods Sold = 170",
+                       "Net Income = 105"}
+        << "275.00 | 210.00 | 65.00";
+    // One of the 5 sold at 10 comes back at 10 when the average is 15: 11 for 160; 8 sold
+    // leave 3 for 43.64 (160 x 3 / 11), so they cost 116.36.
+    QTest::newRow("a customer's return comes back at what its sale took out")
+        << tonerItem + bought(1, "2013-05-01", 10, 10) + sold(1, "2013-05-04", 5, 15) + bought(2, "2013-05-06", 5, 20)
+               + takenBack(1, 1, "2013-05-07", 1, "15") + sold(2, "2013-05-08", 8, 25)
+        << QStringList{"10300: Warehouse Inventory = 43.64", "10700: Safe = 60", "50100: Cost of Goods Sold = 156.36",
+                       "50200: Sales Refunds = 15", "Net Income = 103.64"}
+        << "275.00 | 210.00 | 65.00";
+    // 10 at 10 and 10 at 20; the 5 sent back leave at 20 each, the price of their line.
+    QTest::newRow("goods sent back leave at what their purchase line cost")
+        << tonerItem + bought(1, "2013-05-01", 10, 10) + bought(2, "2013-05-02", 10, 20)
+               + sentBack(1, 2, "2013-05-03", 5, "100") + sold(1, "2013-05-04", 15, 15)
+        << QStringList{"10300: Warehouse Inventory = 0", "10700: Safe = 25", "40400: Purchase Refunds = 0",
+                       "50100: Cost of Goods Sold = 200", "Net Income = 25"}
+        << "225.00 | 300.00 | -75.00";
+    // 2 for 206.67: the one sold leaves 103.34 (half of it, rounded) and costs 103.33; the
+    // one sent back leaves the rest, 103.34, and the pool holds 0.00.
+    QTest::newRow("a pool with nothing left holds nothing, however its goods left")
+        << tonerItem
+               + ";INSERT INTO purchaseinvoice (PurchaseInvoiceId, Date, ShipToWarehouseID, Subtotal, Freight, Total,"
+                 " DepositPaid, PaymentMethod) VALUES (1, '2013-05-01', 1, 200, 6.67, 206.67, 206.67, '0');"
+                 "INSERT INTO purchaseinvoicedetails (PurchaseInvoiceDetailsId, PurchaseInvoiceId, ItemId, UOMId, Quantity,"
+                 " BasePrice) VALUES (1, 1, 1, 1, 2, 100)"
+               + sold(1, "2013-05-04", 1, 150) + sentBack(1, 1, "2013-05-06", 1, "100")
+        << QStringList{"10300: Warehouse Inventory = 0", "10700: Safe = 43.33", "40400: Purchase Refunds = -3.34",
+                       "50100: Cost of Goods Sold = 103.33", "Net Income = 43.33"}
+        << "150.00 | 100.00 | 50.00";
+    QTest::newRow("goods sold before their purchase was entered cost what it paid")
+        << tonerItem + sold(1, "2013-05-01", 5, 15) + bought(1, "2013-05-02", 10, 10)
+        << QStringList{"10300: Warehouse Inventory = 50", "10700: Safe = -25", "50100: Cost of Goods Sold = 50",
+                       "Net Income = 25"}
+        << "75.00 | 0.00 | 75.00";
 }
 
 void tst_accountbalances::stockMovementsShowTheirTrueProfit()
@@ -399,6 +494,27 @@ void tst_accountbalances::stockMovementsShowTheirTrueProfit()
         actual << figure.section(" = ", 0, 0) + " = " + shown.value(figure.section(" = ", 0, 0), "(not shown)");
     QCOMPARE(actual, figures);
     QCOMPARE(salesProfit2013(), salesProfit);
+
+    // The sheet balances, and the account list shows every account's figure as the sheet
+    // and the income statement do, its debits equal to its credits.
+    const auto amount = [](const QString &text) { return *Money::parse(text); };
+    QCOMPARE(amount(shown.value("TOTAL Assets")),
+             amount(shown.value("TOTAL Liabilitis", "0")) + amount(shown.value("TOTAL Equity", "0")));
+    Money debits, credits;
+    QStringList listed, expected;
+    for (const AccountLine &line : allLines()) {
+        debits += line.amounts.debit;
+        credits += line.amounts.credit;
+        if (shown.contains(line.row.account))
+            listed << line.row.account + " = " + line.amounts.balance.shortText();
+    }
+    // Retained earnings take the net income on the sheet alone.
+    for (const QString &figure : figures)
+        if (figure.at(0).isDigit() && !figure.startsWith("30200"))
+            expected << figure;
+    for (const QString &figure : expected)
+        QVERIFY2(listed.contains(figure), qPrintable(figure + " not listed: " + listed.join(", ")));
+    QCOMPARE(debits.shortText(), credits.shortText());
 }
 
 // One company with goods bought in two units joined by a conversion and in one more item,
