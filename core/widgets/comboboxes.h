@@ -1,6 +1,8 @@
 #ifndef COMBOBOXES_H
 #define COMBOBOXES_H
 
+#include "core/widgets/screenfit.h"
+
 #include <QList>
 #include <QSqlError>
 #include <QString>
@@ -59,7 +61,7 @@ template <class Editor>
 void addNewComboItem(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep = {})
 {
     Editor editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     refillAndSelectNewest(combo, refill, keep);
 }
 // Opens the combo's list as wide as its widest entry, so that an entry the closed combo

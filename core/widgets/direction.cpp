@@ -1,5 +1,7 @@
 #include "core/widgets/direction.h"
 
+#include "core/widgets/screenfit.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOption>
@@ -486,8 +487,7 @@ void growWideEnoughFor(QWidget *window, QTableView *view)
     if (!window->isVisible() || window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     const int lacking = wantedWidth(view) - view->width();
-    const QScreen *screen = window->screen();
-    const int room = screen ? screen->availableGeometry().width() : window->width();
+    const int room = ScreenFit::room(window).width();
     if (lacking > 0)
         window->resize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height());
 }
