@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "core/system/cXml.h"
 #include "core/widgets/direction.h"
+#include "core/widgets/screenfit.h"
 #include "core/system/globals.h"
 #include "core/system/resources.h"
 #include "core/system/seams.h"
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
 
     auto *login = new frmLogin(nullptr);
     login->setAttribute(Qt::WA_DeleteOnClose);
-    login->show();
+    ScreenFit::show(login);
     splash.finish(login);
 
     return app.exec();

@@ -10,6 +10,7 @@
 #include "core/widgets/direction.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 
 #include <QHash>
@@ -178,7 +179,7 @@ void frmAccounts::on_cmbCurrency_activated(int index)
     if (index != 0)
         return;
     frmCurrencies editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     fillCurrencies();
     selectNewestComboItem(ui->cmbCurrency);
 }

@@ -6,6 +6,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/listdialog.h"
 #include "core/system/messages.h"
+#include "core/widgets/screenfit.h"
 
 #include <QHash>
 #include <QSet>
@@ -94,7 +95,7 @@ void frmAccountsView::fillAccountsTree()
 void frmAccountsView::on_btnNew_clicked()
 {
     frmAccounts editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     fillAccountsTree();
 }
 
@@ -104,7 +105,7 @@ void frmAccountsView::on_btnEdit_clicked()
     if (!id.isValid())
         return;
     frmAccounts editor(nullptr, id.toInt());
-    editor.exec();
+    ScreenFit::exec(editor);
     fillAccountsTree();
 }
 

@@ -5,6 +5,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
+#include "core/widgets/screenfit.h"
 
 #include <QSqlQueryModel>
 
@@ -46,7 +47,7 @@ void frmFiscalYearView::loadFiscalYears()
 void frmFiscalYearView::on_btnNew_clicked()
 {
     frmFiscalYear editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     loadFiscalYears();
 }
 
@@ -57,7 +58,7 @@ void frmFiscalYearView::on_btnEdit_clicked()
     if (!id.isValid())
         return;
     frmFiscalYear editor(nullptr, id.toInt());
-    editor.exec();
+    ScreenFit::exec(editor);
     loadFiscalYears();
 }
 

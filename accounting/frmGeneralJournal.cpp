@@ -9,6 +9,7 @@
 #include "core/documents/linegrid.h"
 #include "core/system/messages.h"
 #include "core/db/money.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 
 #include <QDate>
@@ -177,7 +178,7 @@ void frmGeneralJournal::bindHeader(QSqlQuery &header) const
 void frmGeneralJournal::on_btnAdd_clicked()
 {
     dlgAccTrans line(nullptr);
-    if (line.exec() != QDialog::Accepted)
+    if (ScreenFit::exec(line) != QDialog::Accepted)
         return;
     QTableWidget *grid = ui->tblJournal;
     const int row = grid->rowCount();
@@ -216,7 +217,7 @@ void frmGeneralJournal::on_btnNew_clicked()
 void frmGeneralJournal::on_btnSearch_clicked()
 {
     frmGeneralJournalView list(nullptr);
-    if (list.exec() != QDialog::Accepted)
+    if (ScreenFit::exec(list) != QDialog::Accepted)
         return;
     on_btnNew_clicked();
     journalId = pickedJournalId;

@@ -9,6 +9,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/system/messages.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "app/restart.h"
 
@@ -88,7 +89,7 @@ void frmLogin::on_btnLogin_clicked()
     db = QSqlDatabase();
     auto *mainWindow = new frmMainWindow(nullptr);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-    mainWindow->showMaximized();
+    ScreenFit::show(mainWindow, true);
 
     cXml xml(cXml::programSettingsPath());
     xml.setAttributes(QStringLiteral("DefaultCompany"), {QStringLiteral("Database")}, {company});
@@ -160,7 +161,7 @@ void frmLogin::on_cmbCompanies_activated(int index)
     if (index != 0)
         return;
     frmAddCompany dialog(nullptr);
-    if (dialog.exec() == QDialog::Accepted)
+    if (ScreenFit::exec(dialog) == QDialog::Accepted)
         fillCompanies();
 }
 
@@ -170,7 +171,7 @@ void frmLogin::on_btnEditCompany_clicked()
         return;
     frmAddCompany dialog(nullptr);
     dialog.loadCompany(ui->cmbCompanies->currentIndex() - 1);
-    dialog.exec();
+    ScreenFit::exec(dialog);
     fillCompanies();
 }
 

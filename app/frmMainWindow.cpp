@@ -22,6 +22,7 @@
 #include "app/frmSettings.h"
 #include "core/system/globals.h"
 #include "core/widgets/listdialog.h"
+#include "core/widgets/screenfit.h"
 #include "core/system/messages.h"
 #include "core/system/seams.h"
 #include "core/widgets/webtext.h"
@@ -67,7 +68,6 @@
 #include <QHeaderView>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QScreen>
 #include <QSqlQueryModel>
 #include <QUrl>
 
@@ -153,8 +153,7 @@ frmMainWindow::frmMainWindow(QWidget *parent)
 
     // Restored from maximized, or shown where nothing maximizes it, the window keeps this
     // size: its panels' wish, but never past the screen it opens on.
-    if (const QScreen *shownOn = screen())
-        resize(sizeHint().boundedTo(shownOn->availableGeometry().size()).expandedTo(minimumSizeHint()));
+    ScreenFit::fit(this, sizeHint());
 }
 
 frmMainWindow::~frmMainWindow()
@@ -200,7 +199,7 @@ void frmMainWindow::on_actionLogout_triggered()
     // may end the program instead of returning to the login.
     auto *login = new frmLogin(nullptr);
     login->setAttribute(Qt::WA_DeleteOnClose);
-    login->show();
+    ScreenFit::show(login);
     close();
 }
 
@@ -209,10 +208,7 @@ void frmMainWindow::on_actionLogout_triggered()
 void frmMainWindow::openWindow(QWidget *window, bool maximised)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    if (maximised)
-        window->showMaximized();
-    else
-        window->show();
+    ScreenFit::show(window, maximised);
 }
 
 void frmMainWindow::on_actionChange_Password_triggered()

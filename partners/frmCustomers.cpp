@@ -10,6 +10,7 @@
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmEmployees.h"
 #include "partners/frmPersons.h"
@@ -306,7 +307,7 @@ void frmCustomers::on_cmbShipTo_activated(int index)
         // The refill would drop the contact person, and a save would then store none.
         const QVariant contactId = ui->cmbPersons->currentData();
         frmPersons editor(nullptr, 0);
-        editor.exec();
+        ScreenFit::exec(editor);
         fillPersons();
         if (contactId.isValid())
             ui->cmbPersons->setCurrentIndex(ui->cmbPersons->findData(contactId));
@@ -321,6 +322,6 @@ void frmCustomers::on_cmbSalesPerson_activated(int index)
     if (index != salesPersonAddNew)
         return;
     frmEmployees editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     fillSalesPersons();
 }

@@ -5,6 +5,7 @@
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "core/widgets/listfilter.h"
+#include "core/widgets/screenfit.h"
 #include "partners/frmCustomers.h"
 
 #include <QSqlQueryModel>
@@ -86,14 +87,14 @@ void frmCustomersView::on_btnEdit_clicked()
     if (!id.isValid())
         return;
     frmCustomers editor(nullptr, id.toInt());
-    editor.exec();
+    ScreenFit::exec(editor);
     reload();
 }
 
 void frmCustomersView::on_btnNew_clicked()
 {
     frmCustomers editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     reload();
 }
 

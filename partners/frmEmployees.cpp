@@ -13,6 +13,7 @@
 #include "core/widgets/numberfields.h"
 #include "core/system/seams.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmPersons.h"
@@ -366,7 +367,7 @@ void frmEmployees::on_cmbPersons_activated(int index)
     if (index != 0)
         return;
     frmPersons editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     fillPersons();
     selectNewestComboItem(ui->cmbPersons);
 }
@@ -376,7 +377,7 @@ void frmEmployees::on_cmbDepartments_activated(int index)
     if (index != 1)
         return;
     frmDepartments editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     fillDepartments();
 }
 

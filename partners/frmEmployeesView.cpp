@@ -4,6 +4,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
+#include "core/widgets/screenfit.h"
 #include "partners/frmEmployees.h"
 
 #include <QSqlQueryModel>
@@ -86,13 +87,13 @@ void frmEmployeesView::on_btnEdit_clicked()
     if (!id.isValid())
         return;
     frmEmployees editor(nullptr, id.toInt());
-    editor.exec();
+    ScreenFit::exec(editor);
     loadEmployees(ui->chkShowInactive->isChecked());
 }
 
 void frmEmployeesView::on_btnNew_clicked()
 {
     frmEmployees editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     loadEmployees(ui->chkShowInactive->isChecked());
 }

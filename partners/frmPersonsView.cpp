@@ -4,6 +4,7 @@
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
+#include "core/widgets/screenfit.h"
 #include "partners/frmPersons.h"
 
 #include <QSqlQueryModel>
@@ -45,7 +46,7 @@ void frmPersonsView::loadPersons()
 void frmPersonsView::on_btnNew_clicked()
 {
     frmPersons editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     loadPersons();
 }
 
@@ -55,7 +56,7 @@ void frmPersonsView::on_btnEdit_clicked()
     if (!id.isValid())
         return;
     frmPersons editor(nullptr, id.toInt());
-    editor.exec();
+    ScreenFit::exec(editor);
     loadPersons();
 }
 

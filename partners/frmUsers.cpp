@@ -7,6 +7,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/passwords.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmEmployees.h"
 
@@ -128,7 +129,7 @@ void frmUsers::on_cmbEmployee_activated(int index)
     if (index != 0)
         return;
     frmEmployees editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     fillEmployees();
     selectNewestComboItem(ui->cmbEmployee);
 }

@@ -5,6 +5,7 @@
 #include "core/widgets/direction.h"
 #include "core/widgets/listdialog.h"
 #include "core/system/messages.h"
+#include "core/widgets/screenfit.h"
 #include "partners/frmUserChangePassword.h"
 #include "partners/frmUsers.h"
 
@@ -56,7 +57,7 @@ bool frmUsersView::isLastUser() const
 void frmUsersView::on_btnNew_clicked()
 {
     frmUsers editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     loadUsers();
 }
 
@@ -84,5 +85,5 @@ void frmUsersView::on_btnChangePassword_clicked()
     if (!id.isValid())
         return;
     frmUserChangePassword dialog(nullptr, id.toInt(), ListDialog::currentValue(ui->tblUsers, colUsername).toString());
-    dialog.exec();
+    ScreenFit::exec(dialog);
 }

@@ -11,6 +11,7 @@
 #include "core/db/money.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "items/frmItemsView.h"
 #include "items/frmWarehouses.h"
@@ -139,7 +140,7 @@ void frmPurchaseInvoice::on_btnNew_clicked()
 void frmPurchaseInvoice::on_btnSearch_clicked()
 {
     frmPurchaseInvoiceView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list resets it.
     if (pickedPurchaseInvoiceId >= 1)
         loadInvoice(pickedPurchaseInvoiceId);
@@ -329,7 +330,7 @@ void frmPurchaseInvoice::on_btnAddItem_clicked()
 {
     frmItemsView picker(nullptr);
     picker.pickerMode = true;
-    if (picker.exec() == QDialog::Accepted)
+    if (ScreenFit::exec(picker) == QDialog::Accepted)
         addItem(pickedItemId);
 }
 

@@ -10,6 +10,7 @@
 #include "core/db/money.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "items/frmItemsView.h"
 #include "items/frmWarehouses.h"
@@ -113,7 +114,7 @@ void frmPurchaseOrder::on_btnNew_clicked()
 void frmPurchaseOrder::on_btnSearch_clicked()
 {
     frmPurchaseOrderView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list resets it.
     if (pickedPurchaseOrderId >= 1)
         loadOrder(pickedPurchaseOrderId);
@@ -223,7 +224,7 @@ void frmPurchaseOrder::on_btnAddItem_clicked()
 {
     frmItemsView picker(nullptr);
     picker.pickerMode = true;
-    if (picker.exec() != QDialog::Accepted)
+    if (ScreenFit::exec(picker) != QDialog::Accepted)
         return;
     if (lines->addItem(pickedItemId))
         recalculate();

@@ -2,6 +2,7 @@
 #include "ui_frmPurchaseRefund.h"
 
 #include "core/system/globals.h"
+#include "core/widgets/screenfit.h"
 #include "purchasing/frmPurchaseRefundView.h"
 
 frmPurchaseRefund::frmPurchaseRefund(QWidget *parent)
@@ -34,7 +35,7 @@ void frmPurchaseRefund::on_cmbVendor_activated(int index)
 int frmPurchaseRefund::pickRefund()
 {
     frmPurchaseRefundView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list resets it.
     return pickedPurchaseRefundId;
 }

@@ -10,6 +10,7 @@ void fillVendors(QComboBox *combo, const QString &addNew)
     fillCombo(combo, {addNew},
               QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', IFNULL(PersonName, '')) "
                              "from vendors inner join persons on ContactPersonId = PersonId where IsActive = 1"));
+    growToWidestEntry(combo);
 }
 
 void fillWarehouses(QComboBox *combo, const QString &addNew)

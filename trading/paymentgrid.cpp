@@ -82,7 +82,7 @@ cPaymentGrid::cPaymentGrid(QDialog *window, const PaymentForm &form, const Payme
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-9999999999.99")) + 12);
     }
     fillCombo(form.parties, {}, book.partiesSql);
-    fitToWidestEntry(form.parties);
+    growToWidestEntry(form.parties);
 }
 
 void cPaymentGrid::loadChosen()

@@ -105,20 +105,16 @@ int widestEntry(const QComboBox *combo)
 }
 }
 
-void fitToWidestEntry(QComboBox *combo)
-{
-    const int widest = widestEntry(combo);
-    // Sized by no entry, the combo is its frame and arrow alone, the style's part, less
-    // one: Qt starts from the invalid width -1, which any entry's width replaces.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(0);
-    combo->setMinimumWidth(combo->minimumSizeHint().width() + 1 + widest);
-}
-
 void showEntriesWhole(QComboBox *combo)
 {
     QAbstractItemView *list = combo->view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
+    // The list's margins around an entry's text, read from its first entry: each entry is
+    // measured once, as a choice of thousands of customers asks.
+    const QModelIndex first = combo->model()->index(0, combo->modelColumn(), combo->rootModelIndex());
+    const int margins = first.isValid() ? list->sizeHintForIndex(first).width()
+                                              - combo->fontMetrics().boundingRect(combo->itemText(0)).width()
+                                        : 0;
+    list->setMinimumWidth(widestEntry(combo) + margins + list->verticalScrollBar()->sizeHint().width());
 }
 
 void growToWidestEntry(QComboBox *combo)
@@ -128,4 +124,5 @@ void growToWidestEntry(QComboBox *combo)
     const int character = combo->fontMetrics().horizontalAdvance(QLatin1Char('X'));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLength);
     combo->setMinimumContentsLength((widestEntry(combo) + character - 1) / character);
+    showEntriesWhole(combo);
 }

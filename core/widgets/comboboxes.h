@@ -1,6 +1,8 @@
 #ifndef COMBOBOXES_H
 #define COMBOBOXES_H
 
+#include "core/widgets/screenfit.h"
+
 #include <QList>
 #include <QSqlError>
 #include <QString>
@@ -59,24 +61,17 @@ template <class Editor>
 void addNewComboItem(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep = {})
 {
     Editor editor(nullptr, 0);
-    editor.exec();
+    ScreenFit::exec(editor);
     refillAndSelectNewest(combo, refill, keep);
 }
 // Opens the combo's list as wide as its widest entry, so that an entry the closed combo
 // cuts short ("20100: Accounts Pay...") is read whole when choosing. Call after filling.
 void showEntriesWhole(QComboBox *combo);
 
-// Gives `combo` the width of its widest entry, as Qt's sizing on first show does, but
-// measuring each entry once: Qt measures every entry twice (for the size hint and the
-// minimum), and a choice of thousands of customers took most of a window's opening.
-// The combo keeps that width however it is refilled later. Call after filling, for
-// entries without icons.
-void fitToWidestEntry(QComboBox *combo);
-
-// Lets `combo` ask for the width of its widest entry, measured the same way, and take it
+// Lets `combo` ask for the width of its widest entry, each entry measured once, and take it
 // where its window has the room; a narrower window shrinks it down to the minimum width
-// that its form gives it (without one, the combo keeps the whole width, as above). Call
-// after every fill.
+// that its form gives it (without one, the combo keeps the whole width), and its list
+// opens as wide as its widest entry all the same. Call after every fill.
 void growToWidestEntry(QComboBox *combo);
 
 #endif // COMBOBOXES_H

@@ -1,5 +1,7 @@
 #include "core/widgets/direction.h"
 
+#include "core/widgets/screenfit.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOption>
@@ -256,11 +257,13 @@ public:
         if (element == CE_PushButtonLabel)
             return drawButtonLabel(qstyleoption_cast<const QStyleOptionButton *>(option), painter, widget);
         // A combo's entry is isolated whatever the combo's direction: the style paints it
-        // as a line of the painter's, which is not always the combo's.
+        // as a line of the painter's, which is not always the combo's. An entry wider than
+        // the combo ends in an ellipsis rather than at the combo's edge.
         if (element == CE_ComboBoxLabel) {
             if (const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option)) {
                 QStyleOptionComboBox entry = *combo;
-                entry.currentText = Direction::isolated(entry.currentText);
+                entry.currentText = Direction::isolated(
+                    combo->fontMetrics.elidedText(combo->currentText, Qt::ElideRight, labelWidth(combo, widget)));
                 return QProxyStyle::drawControl(element, &entry, painter, widget);
             }
         }
@@ -276,6 +279,14 @@ public:
     }
 
 private:
+    // The room a combo's label has: its field, less the style's margin and the icon.
+    int labelWidth(const QStyleOptionComboBox *combo, const QWidget *widget) const
+    {
+        const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
+        const int icon = combo->currentIcon.isNull() ? 0 : combo->iconSize.width() + 4;
+        return field.width() - 2 - icon;
+    }
+
     // Right to left, Qt's style puts the icon in the middle of the button and aligns the
     // text to the icon's left by asking for the right edge, which the painter then mirrors
     // to the left: the text lands on the button's far edge and is cut. Painted left to
@@ -486,8 +497,7 @@ void growWideEnoughFor(QWidget *window, QTableView *view)
     if (!window->isVisible() || window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     const int lacking = wantedWidth(view) - view->width();
-    const QScreen *screen = window->screen();
-    const int room = screen ? screen->availableGeometry().width() : window->width();
+    const int room = ScreenFit::room(window).width();
     if (lacking > 0)
         window->resize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height());
 }

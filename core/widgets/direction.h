@@ -118,13 +118,13 @@ int wantedWidth(const QTableView *view);
 int narrowestWidth(const QTableView *view);
 
 // When `window` is first shown, not maximised, it grows by what `view` lacks of its
-// wanted width, up to the width of the screen: a list opens with its columns whole where
+// wanted width, up to the width of the screen with its frame: a list opens with its columns whole where
 // the screen has the room. Whatever fills the view before the showing counts.
 void openWideEnoughFor(QWidget *window, QTableView *view);
 
 // The same growth at once, for a view filled again after its window was shown (rows that
 // come with a search): a shown window that is not maximised grows by what `view` lacks,
-// up to the width of the screen, and never shrinks. A window not yet shown is left.
+// up to the width of the screen with its frame, and never shrinks. A window not yet shown is left.
 void growWideEnoughFor(QWidget *window, QTableView *view);
 
 } // namespace Direction

@@ -2,6 +2,7 @@
 #define LISTDIALOG_H
 
 #include "core/system/globals.h"
+#include "core/widgets/screenfit.h"
 
 #include <QList>
 #include <QSqlQuery>
@@ -151,7 +152,7 @@ private:
     static bool runEditor(int id)
     {
         Editor editor(nullptr, id);
-        editor.exec();
+        ScreenFit::exec(editor);
         return true;
     }
 

@@ -7,6 +7,7 @@
 #include "core/widgets/direction.h"
 #include "core/system/messages.h"
 #include "core/system/seams.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/webtext.h"
 #include "reports/framework/frmReportViewer.h"
 
@@ -82,7 +83,7 @@ frmReportViewer *cReport::show(const QString &page)
     // Shown before the page is set: the web view lays its page out for the size it has,
     // and a page set while the preview is hidden is laid out once for a size it never shows
     // and again when shown, which for 100,000 rows is nine seconds more.
-    viewer->show();
+    ScreenFit::show(viewer);
     viewer->webView->setHtml(page, QUrl());
     return viewer;
 }

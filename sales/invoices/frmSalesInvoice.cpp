@@ -11,6 +11,7 @@
 #include "core/widgets/numberfields.h"
 #include "core/system/seams.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "core/widgets/webtext.h"
 #include "items/frmWarehouses.h"
@@ -141,7 +142,7 @@ void frmSalesInvoice::on_btnNew_clicked()
 void frmSalesInvoice::on_btnSearch_clicked()
 {
     frmSalesInvoiceView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list, from any window, resets it.
     if (pickedSalesInvoiceId != -1)
         loadInvoice(pickedSalesInvoiceId);

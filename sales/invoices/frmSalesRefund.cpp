@@ -2,6 +2,7 @@
 #include "ui_frmSalesRefund.h"
 
 #include "core/system/globals.h"
+#include "core/widgets/screenfit.h"
 #include "sales/invoices/frmSalesRefundView.h"
 
 frmSalesRefund::frmSalesRefund(QWidget *parent)
@@ -33,7 +34,7 @@ void frmSalesRefund::on_cmbCustomers_activated(int index)
 int frmSalesRefund::pickRefund()
 {
     frmSalesRefundView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list resets it.
     return pickedSalesRefundId;
 }

@@ -9,6 +9,7 @@
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmCustomers.h"
 #include "sales/orders/frmSalesOrderView.h"
@@ -93,7 +94,7 @@ void frmSalesOrder::on_btnNew_clicked()
 void frmSalesOrder::on_btnSearch_clicked()
 {
     frmSalesOrderView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list, from any window, resets it.
     if (pickedSalesOrderId != -1)
         loadOrder(pickedSalesOrderId);

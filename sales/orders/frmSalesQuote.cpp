@@ -9,6 +9,7 @@
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmCustomers.h"
 #include "sales/orders/frmSalesQuoteView.h"
@@ -88,7 +89,7 @@ void frmSalesQuote::on_btnNew_clicked()
 void frmSalesQuote::on_btnSearch_clicked()
 {
     frmSalesQuoteView list(nullptr);
-    list.exec();
+    ScreenFit::exec(list);
     // The hand-off is read once, right away: any later list, from any window, resets it.
     if (pickedSalesQuoteId != -1)
         loadQuote(pickedSalesQuoteId);

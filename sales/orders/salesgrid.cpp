@@ -4,6 +4,7 @@
 #include "core/widgets/direction.h"
 #include "core/system/failedreads.h"
 #include "core/system/globals.h"
+#include "core/widgets/screenfit.h"
 #include "items/frmItemsView.h"
 #include "sales/orders/salesdelegate.h"
 
@@ -189,7 +190,7 @@ bool cSalesGrid::addPickedItem()
 {
     frmItemsView picker(nullptr);
     picker.pickerMode = true;
-    if (picker.exec() != QDialog::Accepted)
+    if (ScreenFit::exec(picker) != QDialog::Accepted)
         return false;
     return addItem(pickedItemId);
 }

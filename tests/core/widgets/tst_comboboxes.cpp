@@ -14,8 +14,6 @@ private slots:
     void fill_data();
     void fill();
     void refillSelectsTheNewestAndKeepsTheOtherChoices();
-    void fitsItsWidestEntryAsQtDoes_data();
-    void fitsItsWidestEntryAsQtDoes();
     void growsToItsWidestEntryWhereTheWindowHasRoom_data();
     void growsToItsWidestEntryWhereTheWindowHasRoom();
 };
@@ -111,30 +109,6 @@ void tst_comboboxes::refillSelectsTheNewestAndKeepsTheOtherChoices()
     QCOMPARE(stores.currentText(), QString("Stores"));
     QCOMPARE(contact.currentText(), QString("<Contact Person>"));
     EXEC_SQL("delete from departments where DepartmentId = 10");
-}
-
-void tst_comboboxes::fitsItsWidestEntryAsQtDoes_data()
-{
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("no entry") << QStringList();
-    QTest::newRow("a short one") << QStringList{"a"};
-    QTest::newRow("the widest not the longest, in either script")
-        << QStringList{"iiiiiiiiiiiiiiii", "WWWWWWWW: Mary", "شركة النور: أحمد"};
-}
-
-// A layout reads a combo by its size hint and minimum: both as wide as Qt's own sizing
-// makes them, to the pixel.
-void tst_comboboxes::fitsItsWidestEntryAsQtDoes()
-{
-    QFETCH(QStringList, texts);
-    QComboBox qtSized;
-    QComboBox fitted;
-    qtSized.addItems(texts);
-    fitted.addItems(texts);
-    fitToWidestEntry(&fitted);
-    QCOMPARE(fitted.minimumWidth(), qtSized.minimumSizeHint().width());
-    QCOMPARE(qMax(fitted.sizeHint().width(), fitted.minimumWidth()), qtSized.sizeHint().width());
-    QCOMPARE(fitted.sizeHint().height(), qtSized.sizeHint().height());
 }
 
 void tst_comboboxes::growsToItsWidestEntryWhereTheWindowHasRoom_data()
