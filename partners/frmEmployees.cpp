@@ -234,6 +234,7 @@ bool frmEmployees::insertEmployee()
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
+    addedEmployeeId = newId;
     on_btnNew_clicked();
     return true;
 }
@@ -365,10 +366,7 @@ void frmEmployees::on_cmbPersons_activated(int index)
 {
     if (index != 0)
         return;
-    frmPersons editor(nullptr, 0);
-    editor.exec();
-    fillPersons();
-    selectNewestComboItem(ui->cmbPersons);
+    addNewComboItem<frmPersons>(ui->cmbPersons, [this] { fillPersons(); });
 }
 
 void frmEmployees::on_cmbDepartments_activated(int index)

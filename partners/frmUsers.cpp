@@ -39,6 +39,7 @@ void frmUsers::fillEmployees()
               QStringLiteral("select EmployeeId, CONCAT_WS(': ', personName, JobTitle) as Employee "
                              "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1 "
                              "AND EmployeeId not in (Select EmployeeId from users where EmployeeId is not null);"));
+    setListingRule(ui->cmbEmployee, tr("Only active employees without a user are listed."));
 }
 
 void frmUsers::loadUser()
@@ -127,8 +128,5 @@ void frmUsers::on_cmbEmployee_activated(int index)
 {
     if (index != 0)
         return;
-    frmEmployees editor(nullptr, 0);
-    editor.exec();
-    fillEmployees();
-    selectNewestComboItem(ui->cmbEmployee);
+    addNewComboItem<frmEmployees>(ui->cmbEmployee, [this] { fillEmployees(); });
 }
