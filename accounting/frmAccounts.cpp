@@ -227,6 +227,7 @@ bool frmAccounts::saveAccount()
     query.bindValue(QStringLiteral(":ParentAccountId"),
                     noParent ? QVariant(QVariant::Int) : QVariant(ui->cmbParentAccount->currentData().toString()));
     save.execRecord(query, stored, accountId);
+    const int newId = accountId == 0 ? save.lastInsertId() : 0;
     if (!save.commit()) {
         const int number = save.errorNumber();
         if (number == errorDuplicateKey)
@@ -235,6 +236,8 @@ bool frmAccounts::saveAccount()
             Messages::critical(this, msgCaption, save.failureText(msgInsertFailed + QString::number(number)));
         return false;
     }
+    if (newId)
+        addedAccountId = newId;
     on_btnNew_clicked();
     return true;
 }

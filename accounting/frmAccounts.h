@@ -20,6 +20,10 @@ public:
     frmAccounts(QWidget *parent, int accountId);
     ~frmAccounts() override;
 
+    // The account that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedAccountId; }
+
 private slots:
     void on_cmbType_activated(int);
     void on_cmbCurrency_activated(int index);
@@ -40,6 +44,7 @@ private:
 
     Ui::frmAccounts *ui;
     int accountId;
+    int addedAccountId = 0;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

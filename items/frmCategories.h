@@ -19,6 +19,10 @@ public:
     frmCategories(QWidget *parent, int categoryId);
     ~frmCategories() override;
 
+    // The category that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedCategoryId; }
+
 private slots:
     void on_btnSaveAndClose_clicked();
     void on_btnSave_clicked();
@@ -31,6 +35,7 @@ private:
 
     Ui::frmCategories *ui;
     int categoryId;
+    int addedCategoryId = 0;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -19,6 +19,10 @@ public:
     frmUOM(QWidget *parent, int uomId);
     ~frmUOM() override;
 
+    // The unit that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedUomId; }
+
 private slots:
     void on_btnSaveAndClose_clicked();
     void on_btnSave_clicked();
@@ -30,6 +34,7 @@ private:
 
     Ui::frmUOM *ui;
     int uomId;
+    int addedUomId = 0;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

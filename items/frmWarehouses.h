@@ -19,6 +19,10 @@ public:
     frmWarehouses(QWidget *parent, int warehouseId);
     ~frmWarehouses() override;
 
+    // The warehouse that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedWarehouseId; }
+
 private slots:
     void on_btnNew_clicked();
     void on_btnSave_clicked();
@@ -30,6 +34,7 @@ private:
 
     Ui::frmWarehouses *ui;
     int warehouseId;
+    int addedWarehouseId = 0;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -245,10 +245,13 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":StandardDiscount"), qRound(ui->txtDiscount->value()));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, customerId);
+    const int newId = customerId == 0 ? save.lastInsertId() : 0;
     if (!save.commit()) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
+    if (newId)
+        addedCustomerId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -24,6 +24,10 @@ public:
     frmCustomers(QWidget *parent, int customerId);
     ~frmCustomers() override;
 
+    // The customer that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedCustomerId; }
+
 private slots:
     void on_btnSaveAndClose_clicked();
     void on_cmbSalesPerson_activated(int index);
@@ -48,6 +52,7 @@ private:
 
     Ui::frmCustomers *ui;
     int customerId;
+    int addedCustomerId = 0;
     // The stored sales person when the combo cannot show it (an employee no longer
     // active); kept by a save unless the user picks another entry.
     QVariant hiddenSalesPersonId;

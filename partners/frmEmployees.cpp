@@ -235,6 +235,7 @@ bool frmEmployees::insertEmployee()
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
+    addedEmployeeId = newId;
     on_btnNew_clicked();
     return true;
 }
@@ -366,10 +367,7 @@ void frmEmployees::on_cmbPersons_activated(int index)
 {
     if (index != 0)
         return;
-    frmPersons editor(nullptr, 0);
-    ScreenFit::exec(editor);
-    fillPersons();
-    selectNewestComboItem(ui->cmbPersons);
+    addNewComboItem<frmPersons>(ui->cmbPersons, [this] { fillPersons(); });
 }
 
 void frmEmployees::on_cmbDepartments_activated(int index)

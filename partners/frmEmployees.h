@@ -25,6 +25,10 @@ public:
     frmEmployees(QWidget *parent, int employeeId);
     ~frmEmployees() override;
 
+    // The employee that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedEmployeeId; }
+
 private slots:
     void on_btnSaveAndClose_clicked();
     void on_tblCharacteristics_cellDoubleClicked(int row, int column);
@@ -56,6 +60,7 @@ private:
 
     Ui::frmEmployees *ui;
     int employeeId;
+    int addedEmployeeId = 0;
     QPixmap photo;
     QList<QVariant> deletedCharacteristicIds;
     int editedCharRow = -1;

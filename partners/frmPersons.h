@@ -22,6 +22,10 @@ public:
     frmPersons(QWidget *parent, int personId);
     ~frmPersons() override;
 
+    // The person that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedPersonId; }
+
 public slots:
     void on_btnNew_clicked();
 
@@ -38,6 +42,7 @@ private:
 
     Ui::frmPersons *ui;
     int personId;
+    int addedPersonId = 0;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -7,7 +7,6 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/passwords.h"
-#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmEmployees.h"
 
@@ -40,6 +39,7 @@ void frmUsers::fillEmployees()
               QStringLiteral("select EmployeeId, CONCAT_WS(': ', personName, JobTitle) as Employee "
                              "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1 "
                              "AND EmployeeId not in (Select EmployeeId from users where EmployeeId is not null);"));
+    setListingRule(ui->cmbEmployee, tr("Only active employees without a user are listed."));
 }
 
 void frmUsers::loadUser()
@@ -128,8 +128,5 @@ void frmUsers::on_cmbEmployee_activated(int index)
 {
     if (index != 0)
         return;
-    frmEmployees editor(nullptr, 0);
-    ScreenFit::exec(editor);
-    fillEmployees();
-    selectNewestComboItem(ui->cmbEmployee);
+    addNewComboItem<frmEmployees>(ui->cmbEmployee, [this] { fillEmployees(); });
 }

@@ -68,11 +68,13 @@ void frmVendors::fillPersons()
 void frmVendors::fillRevenueAccounts()
 {
     fillLeafAccounts(ui->cmbRevenuAcc, revenueType);
+    setListingRule(ui->cmbRevenuAcc, tr("Only revenue accounts without sub-accounts are listed."));
 }
 
 void frmVendors::fillExpensesAccounts()
 {
     fillLeafAccounts(ui->cmbExpensesAcc, expensesType);
+    setListingRule(ui->cmbExpensesAcc, tr("Only expense accounts without sub-accounts are listed."));
 }
 
 // Only accounts that no other account names as its parent: a vendor's amounts are
@@ -198,10 +200,13 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, vendorId);
+    const int newId = vendorId == 0 ? save.lastInsertId() : 0;
     if (!save.commit()) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
+    if (newId)
+        addedVendorId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -14,7 +14,7 @@ class frmVendors;
 
 // Creates and edits one vendor (vendorId 0: a new one). After every successful save it
 // stands on a new vendor with the name and notes emptied and the other fields kept, ready
-// for the next one; callers that opened it from "<Add New>" look at the database once it
+// for the next one; callers that opened it from "<Add New>" ask it for addedId() once it
 // closes.
 class frmVendors : public QDialog
 {
@@ -23,6 +23,10 @@ class frmVendors : public QDialog
 public:
     frmVendors(QWidget *parent, int vendorId);
     ~frmVendors() override;
+
+    // The vendor that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedVendorId; }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -47,6 +51,7 @@ private:
 
     Ui::frmVendors *ui;
     int vendorId;
+    int addedVendorId = 0;
     // The stored accounts that the combos cannot show (no longer leaves of their type);
     // kept by a save unless the user picks another entry.
     QVariant hiddenRevenuAccountId;

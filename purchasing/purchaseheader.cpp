@@ -3,6 +3,8 @@
 #include "core/widgets/comboboxes.h"
 #include "core/documents/documentlines.h"
 
+#include <QCoreApplication>
+
 namespace PurchaseHeader {
 
 void fillVendors(QComboBox *combo, const QString &addNew)
@@ -11,11 +13,14 @@ void fillVendors(QComboBox *combo, const QString &addNew)
               QStringLiteral("Select VendorId, Concat(IFNULL(VendorName, ''), ': ', IFNULL(PersonName, '')) "
                              "from vendors inner join persons on ContactPersonId = PersonId where IsActive = 1"));
     growToWidestEntry(combo);
+    setListingRule(combo, QCoreApplication::translate("PurchaseHeader",
+                                                      "Only active vendors with a contact person are listed."));
 }
 
 void fillWarehouses(QComboBox *combo, const QString &addNew)
 {
     fillCombo(combo, {addNew}, QStringLiteral("Select WarehouseId, WarehouseName from warehouses where IsActive = 1"));
+    setListingRule(combo, QCoreApplication::translate("PurchaseHeader", "Only active warehouses are listed."));
 }
 
 // Also after "<Add New>" chose the newest warehouse: the address is the chosen one's.

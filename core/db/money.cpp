@@ -5,8 +5,9 @@
 #include <cmath>
 
 namespace {
-// 10^15 whole units: past every DECIMAL column of the books by far, and a hundred such
-// amounts still add up without leaving 64 bits.
+// 10^15 whole units: past every DECIMAL column of the books by far, and 92 such amounts
+// (10^17 cents each) still add up within a signed 64-bit integer, whose largest value is
+// about 9.22 * 10^18.
 const double boundCents = 1e17;
 
 qint64 nearestCents(double cents)

@@ -87,4 +87,9 @@ Action::~Action()
     --openActions;
 }
 
+bool Action::told() const
+{
+    return toldInAction;
+}
+
 } // namespace FailedReads

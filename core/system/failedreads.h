@@ -44,6 +44,8 @@ class Action
 public:
     Action();
     ~Action();
+    // True once a failure has been told since the outermost action began.
+    bool told() const;
     Action(const Action &) = delete;
     Action &operator=(const Action &) = delete;
 };

@@ -3,9 +3,11 @@
 #include "core/db/connection.h"
 #include "core/system/failedreads.h"
 #include "core/system/globals.h"
+#include "core/system/messages.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <QSqlDatabase>
@@ -80,17 +82,44 @@ QVariant comboItemId(const QComboBox *combo)
     return id.isValid() ? id : QVariant(QVariant::Int);
 }
 
-void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep)
+namespace {
+const char listingRuleProperty[] = "zarpoListingRule";
+}
+
+void setListingRule(QComboBox *combo, const QString &rule)
+{
+    combo->setProperty(listingRuleProperty, rule);
+}
+
+void refillAndSelectAdded(QComboBox *combo, const std::function<void()> &refill, int addedId,
+                          const QList<QComboBox *> &keep)
 {
     QList<QPair<QVariant, int>> shown;
     for (const QComboBox *other : keep)
         shown.append({other->currentData(), other->currentIndex()});
-    refill();
+    bool refilled;
+    {
+        const FailedReads::Action refilling;
+        refill();
+        refilled = !refilling.told();
+    }
     for (int i = 0; i < keep.size(); ++i) {
         const QVariant id = shown.at(i).first;
         keep.at(i)->setCurrentIndex(id.isValid() ? keep.at(i)->findData(id) : shown.at(i).second);
     }
-    selectNewestComboItem(combo);
+    // Not the newest entry: where the list leaves the added record out, that is another one.
+    const int added = addedId > 0 ? combo->findData(addedId) : -1;
+    combo->setCurrentIndex(added);
+    if (addedId <= 0 || added >= 0 || !refilled)
+        return;
+    const QString rule = combo->property(listingRuleProperty).toString();
+    Messages::information(
+        combo->window(), msgCaption,
+        QCoreApplication::translate("ComboBoxes", "The record just added cannot be chosen here, so none is chosen.")
+            + QLatin1Char('\n')
+            + (rule.isEmpty()
+                   ? QCoreApplication::translate("ComboBoxes", "Another user may have deleted it meanwhile.")
+                   : rule));
 }
 
 namespace {

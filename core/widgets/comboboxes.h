@@ -48,21 +48,31 @@ void selectStoredIndex(QComboBox *combo, int index);
 // or no entry.
 QVariant comboItemId(const QComboBox *combo);
 
+// Tells why a record may be missing from `combo`'s entries ("Only active vendors with a
+// contact person are listed."): "<Add New>" says so when the record just added is not
+// among them. Set it where the statement that fills the combo chooses its rows.
+void setListingRule(QComboBox *combo, const QString &rule);
+
 // After an "<Add New>" editor has closed: runs `refill`, which may refill several combos
 // from one read, then gives each combo of `keep` back the entry it showed before (by its
-// record id, or by its place for a leading entry) and makes the newest entry of `combo`
-// current.
-void refillAndSelectNewest(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep = {});
+// record id, or by its place for a leading entry) and shows in `combo` the record
+// `addedId` that the editor added. Never another record: with none added (0), `combo`
+// shows no entry; with one that the refilled list leaves out, no entry either, and an
+// information box tells why, with the combo's listing rule (see setListingRule), unless
+// the refill has told a failed read.
+void refillAndSelectAdded(QComboBox *combo, const std::function<void()> &refill, int addedId,
+                          const QList<QComboBox *> &keep = {});
 
 // The "<Add New>" entry of `combo`: runs `Editor` modally for a new record, then
-// refillAndSelectNewest. The editor is built without a parent, as the list windows build
-// theirs: its own window flags would make it a part of the calling window otherwise.
+// refillAndSelectAdded with the record the editor added (its addedId()). The editor is
+// built without a parent, as the list windows build theirs: its own window flags would
+// make it a part of the calling window otherwise.
 template <class Editor>
 void addNewComboItem(QComboBox *combo, const std::function<void()> &refill, const QList<QComboBox *> &keep = {})
 {
     Editor editor(nullptr, 0);
     ScreenFit::exec(editor);
-    refillAndSelectNewest(combo, refill, keep);
+    refillAndSelectAdded(combo, refill, editor.addedId(), keep);
 }
 // Opens the combo's list as wide as its widest entry, so that an entry the closed combo
 // cuts short ("20100: Accounts Pay...") is read whole when choosing. Call after filling.

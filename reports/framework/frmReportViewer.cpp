@@ -115,7 +115,7 @@ void frmReportViewer::exportPdf(QPrinter &printer)
     const QString title = webView->title().trimmed();
     const QString proposed = QDir(exportFolder()).filePath((title.isEmpty() ? tr("Report") : title)
                                                            + QStringLiteral(".pdf"));
-    const QString fileName = FileDialogs::getSaveFileName(this, QStringLiteral("Save As"), proposed,
+    const QString fileName = FileDialogs::getSaveFileName(this, tr("Save As"), proposed,
                                                           QStringLiteral("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;

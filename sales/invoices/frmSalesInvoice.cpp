@@ -91,6 +91,7 @@ void frmSalesInvoice::fillWarehouses()
     fillCombo(ui->cmbWarehouse, {tr("<Add New>")},
               QStringLiteral("Select WarehouseId, Concat_WS(': ', NULLIF(WarehouseName, ''), "
                              "NULLIF(City, '')) from warehouses where IsActive = 1"));
+    setListingRule(ui->cmbWarehouse, tr("Only active warehouses are listed."));
 }
 
 void frmSalesInvoice::fillCustomers()

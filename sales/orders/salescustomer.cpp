@@ -3,6 +3,7 @@
 #include "core/widgets/comboboxes.h"
 #include "core/documents/documentlines.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 
 namespace SalesCustomer {
@@ -12,6 +13,8 @@ void fill(QComboBox *combo, const QString &addNew)
     fillCombo(combo, {addNew},
               QStringLiteral("Select CustomerId, Concat(CustomerName, ': ', PersonName) from customers "
                              "inner join persons on CustomerPersonId = PersonId where IsActive = 1"));
+    setListingRule(combo, QCoreApplication::translate("SalesCustomer",
+                                                      "Only active customers with a contact person are listed."));
     growToWidestEntry(combo);
 }
 

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -18,17 +17,6 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-// Marks every text that goes through translation, so a test sees which texts do.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        return QString("[%1] %2").arg(QString::fromLatin1(context), QString::fromUtf8(sourceText));
-    }
-};
-
 QTreeWidget *tree(QWidget *window)
 {
     return window->findChild<QTreeWidget *>("treeAccounts");
@@ -115,7 +103,7 @@ private slots:
     void addNewCurrencySelectsTheNewOne();
 
 private:
-    MarkingTranslator marking;
+    TestSupport::MarkingTranslator marking;
 };
 
 void tst_accounts::init()

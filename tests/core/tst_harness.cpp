@@ -1,9 +1,11 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
+#include "tests/support/heldchange.h"
 #include "tests/support/testsupport.h"
 
 #include <QDialog>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QThread>
 
 // Checks the harness itself: ctest runs this executable twice side by side.
@@ -15,6 +17,7 @@ private slots:
     void eachProcessGetsItsOwnCompany();
     void messageBoxesAreRecordedNotShown();
     void modalDialogsCanBeDriven();
+    void heldChangesAtOnceEachWaitForTheStep();
 };
 
 void tst_harness::eachProcessGetsItsOwnCompany()
@@ -63,6 +66,24 @@ void tst_harness::modalDialogsCanBeDriven()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(seen, QString("probe"));
+}
+
+// Two other users' changes held open at once, each on a session of its own: a step that
+// needs both rows waits for the first, then for the second, and finds both committed.
+void tst_harness::heldChangesAtOnceEachWaitForTheStep()
+{
+    TestSupport::freshCompany();
+    EXEC_SQL("insert into persons (PersonId, PersonName) values (11, 'Ann'), (12, 'Bob')");
+    TestSupport::HeldChange first({"update persons set City = 'Giza' where PersonId = 11"});
+    TestSupport::HeldChange second({"update persons set City = 'Suez' where PersonId = 12"});
+
+    QSqlQuery step;
+    QVERIFY(step.exec("select group_concat(City order by PersonId) from persons where PersonId in (11, 12) for update"));
+    QVERIFY(step.next());
+
+    QCOMPARE(first.finish(), QString());
+    QCOMPARE(second.finish(), QString());
+    QCOMPARE(step.value(0).toString(), QString("Giza,Suez"));
 }
 
 ZARPO_TEST_MAIN(tst_harness)

@@ -454,8 +454,8 @@ void tst_items::addNewEntry_data()
     QTest::addColumn<QString>("chosen");
     QTest::newRow("category added and chosen") << "cmbCategory" << "frmCategories" << "txtCategory" << "Dairy" << "Dairy";
     QTest::newRow("vendor added and chosen") << "cmbDefaultVendor" << "frmVendors" << "txtVendorName" << "Sinai" << "Sinai";
-    QTest::newRow("vendor editor closed unsaved: the newest vendor")
-        << "cmbDefaultVendor" << "frmVendors" << "txtVendorName" << "" << "Delta";
+    QTest::newRow("vendor editor closed unsaved: no vendor, not the newest")
+        << "cmbDefaultVendor" << "frmVendors" << "txtVendorName" << "" << "";
     QTest::newRow("unit added from the price's unit") << "cmbUOM" << "frmUOM" << "txtUOM" << "Box" << "Box";
     QTest::newRow("unit added from the big unit") << "cmbBigUnits" << "frmUOM" << "txtUOM" << "Box" << "Box";
     QTest::newRow("unit added from the small unit") << "cmbSmallUnits" << "frmUOM" << "txtUOM" << "Box" << "Box";

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -59,6 +60,7 @@ private slots:
     void save();
     void savedUserLogsIn();
     void employeeChoices();
+    void addedEmployeeIsChosen_data();
     void addedEmployeeIsChosen();
     void listCommands_data();
     void listCommands();
@@ -229,24 +231,38 @@ void tst_users::employeeChoices()
     QCOMPARE(employees(&window)->itemText(0), QString("<Add New>"));
 }
 
+void tst_users::addedEmployeeIsChosen_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QString>("told"); // the information box; empty: none
+    QTest::newRow("active: chosen") << true << "";
+    QTest::newRow("inactive: none chosen, and why")
+        << false << "The record just added cannot be chosen here, so none is chosen.\n"
+                    "Only active employees without a user are listed.";
+}
+
+// Never the newest employee listed: a user would sign in as another one.
 void tst_users::addedEmployeeIsChosen()
 {
+    QFETCH(bool, active);
+    QFETCH(QString, told);
     addClerk();
     EXEC_SQL("insert into persons (PersonId, PersonName) values (7, 'Hoda')");
     frmUsers window(nullptr, 0);
-    TestSupport::whenModal([](QWidget *employeeEditor) {
+    TestSupport::whenModal([active](QWidget *employeeEditor) {
         employeeEditor->findChild<QComboBox *>("cmbPersons")->setCurrentText("Hoda");
         QTest::keyClicks(edit(employeeEditor, "txtJobTitle"), "Cashier");
+        employeeEditor->findChild<QCheckBox *>("chkActive")->setChecked(active);
         click(employeeEditor, "btnSaveAndClose");
     });
 
     choose(employees(&window), "<Add New>");
 
-    QCOMPARE(messageLog(), QString());
+    QCOMPARE(messageLog(), told.isEmpty() ? QString() : messageEntry(Messages::Information, told));
     const int added = TestSupport::queryValue("select EmployeeId from employees where EmployeePersonId = 7").toInt();
     QVERIFY(added > 2);
-    QCOMPARE(employees(&window)->currentText(), QString("Hoda: Cashier"));
-    QCOMPARE(employees(&window)->currentData().toInt(), added);
+    QCOMPARE(employees(&window)->currentText(), active ? QString("Hoda: Cashier") : QString());
+    QCOMPARE(employees(&window)->currentData().toInt(), active ? added : 0);
     QVERIFY(employees(&window)->findText("Sara: Clerk") > 0);
 }
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 
 using TestSupport::MessageRecorder;
@@ -174,40 +175,52 @@ void tst_vendors::lastPurchase()
 void tst_vendors::addNewAccount_data()
 {
     QTest::addColumn<QString>("comboName");
-    QTest::addColumn<QString>("added"); // AccountNo, Description, TypeId, ParentAccountId
-    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("added"); // type, number, description, parent: as the account editor takes them
+    QTest::addColumn<QString>("current");   // empty: no entry
     QTest::addColumn<QString>("notOffered");
-    QTest::newRow("new revenue leaf") << "cmbRevenuAcc" << "'40800', 'Consulting', 4, 58" << "40800: Consulting"
-                                      << "40000: Revenue";
-    QTest::newRow("new expenses leaf") << "cmbExpensesAcc" << "'50800', 'Rent', 5, 104" << "50800: Rent"
-                                       << "50000: Expense";
-    QTest::newRow("account of another type not offered")
-        << "cmbRevenuAcc" << "'50800', 'Rent', 5, 104" << "40700: Sales Payments" << "50800: Rent";
+    QTest::addColumn<QString>("told"); // the information box; empty: none
+    QTest::newRow("new revenue leaf") << "cmbRevenuAcc" << QStringList{"Revenue", "40800", "Consulting", "40000: Revenue"}
+                                      << "40800: Consulting" << "40000: Revenue" << "";
+    QTest::newRow("new expenses leaf") << "cmbExpensesAcc"
+                                       << QStringList{"Expenses", "50800", "Rent", "50000: Expense"} << "50800: Rent"
+                                       << "50000: Expense" << "";
+    QTest::newRow("account of another type: none chosen, and why")
+        << "cmbRevenuAcc" << QStringList{"Expenses", "50800", "Rent", "50000: Expense"} << "" << "50800: Rent"
+        << "The record just added cannot be chosen here, so none is chosen.\n"
+           "Only revenue accounts without sub-accounts are listed.";
     QTest::newRow("new sub-account replaces its parent")
-        << "cmbRevenuAcc" << "'40110', 'Online Sales', 4, 59" << "40110: Online Sales" << "40100: Sales";
+        << "cmbRevenuAcc" << QStringList{"Revenue", "40110", "Online Sales", "40100: Sales"} << "40110: Online Sales"
+        << "40100: Sales" << "";
 }
 
 void tst_vendors::addNewAccount()
 {
     QFETCH(QString, comboName);
-    QFETCH(QString, added);
+    QFETCH(QStringList, added);
     QFETCH(QString, current);
     QFETCH(QString, notOffered);
+    QFETCH(QString, told);
     frmVendors editor(nullptr, 0);
     bool editorOpened = false;
     TestSupport::whenModal([&](QWidget *accounts) {
         editorOpened = accounts->inherits("frmAccounts");
-        // As if the account editor had saved it.
-        TestSupport::execSql("insert into accounts (AccountNo, Description, TypeId, ParentAccountId) "
-                             "values (" + added + ")");
-        static_cast<QDialog *>(accounts)->reject();
+        choose(combo(accounts, "cmbType"), added.at(0));
+        choose(combo(accounts, "cmbCurrency"), "EGP - Egyptian Pound");
+        accounts->findChild<QSpinBox *>("txtAccountNo")->setValue(added.at(1).toInt());
+        edit(accounts, "txtAccount")->setText(added.at(2));
+        choose(combo(accounts, "cmbParentAccount"), added.at(3));
+        click(accounts, "btnSaveAndClose");
+        if (accounts->isVisible()) // not saved: the test fails below
+            static_cast<QDialog *>(accounts)->reject();
     });
+    MessageRecorder::clear();
 
     choose(combo(&editor, qPrintable(comboName)), "<Add New>");
 
     QVERIFY(editorOpened);
     QCOMPARE(combo(&editor, qPrintable(comboName))->currentText(), current);
     QCOMPARE(combo(&editor, qPrintable(comboName))->findText(notOffered), -1);
+    QCOMPARE(messageLog(), told.isEmpty() ? QString() : messageEntry(Messages::Information, told));
 }
 
 void tst_vendors::newClearsOnlyNameAndNotes()

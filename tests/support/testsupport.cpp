@@ -318,6 +318,11 @@ void whenModal(const std::function<void(QWidget *)> &action, int timeoutMs)
     timer->start(10);
 }
 
+QString MarkingTranslator::translate(const char *context, const char *sourceText, const char *, int) const
+{
+    return QStringLiteral("[%1] %2").arg(QString::fromLatin1(context), QString::fromUtf8(sourceText));
+}
+
 InterfaceLanguage::InterfaceLanguage(bool arabic)
 {
     if (!arabic)

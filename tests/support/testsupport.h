@@ -100,6 +100,16 @@ QString checkForm(QWidget *window, const QString &object, const QString &kind, c
 // Runs `action` on the next modal widget that opens (a dialog started with exec()).
 void whenModal(const std::function<void(QWidget *modal)> &action, int timeoutMs = 10000);
 
+// Marks every text that goes through translation ("[context] source"), so that a test
+// sees which texts do and under which context. Install it before the window is built.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override;
+};
+
 // While it lives, and when `arabic`, the interface is Arabic as the start-up makes it: the
 // program's compiled translations installed and rightToLeft set. English again after.
 class InterfaceLanguage

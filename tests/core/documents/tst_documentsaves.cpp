@@ -15,6 +15,7 @@
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
@@ -171,6 +172,8 @@ private slots:
     void chosenRecordDeletedMeanwhile();
     void onlyARecordIsRemembered_data();
     void onlyARecordIsRemembered();
+    void addNewChoosesTheAddedRecordOrNone_data();
+    void addNewChoosesTheAddedRecordOrNone();
     void storedDepositOutOfRangeIsShownAndRefused_data();
     void storedDepositOutOfRangeIsShownAndRefused();
     void refundPaysBackWithinItsTotal_data();
@@ -527,6 +530,75 @@ void tst_documentsaves::onlyARecordIsRemembered()
     std::unique_ptr<QDialog> next = openWindow(window);
     for (const QString &name : combos)
         QVERIFY2(next->findChild<QComboBox *>(name)->currentIndex() > 0, qPrintable(name));
+}
+
+void tst_documentsaves::addNewChoosesTheAddedRecordOrNone_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("combo");
+    QTest::addColumn<QString>("nameField"); // of the editor that "<Add New>" opens
+    QTest::addColumn<QString>("person");    // the contact person chosen; empty: none
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QString>("shown");     // empty: no entry
+    QTest::addColumn<QString>("rule");      // told with the refusal; empty: nothing told
+
+    const QString vendors = "Only active vendors with a contact person are listed.";
+    const QString customers = "Only active customers with a contact person are listed.";
+    const QString warehouses = "Only active warehouses are listed.";
+    for (const QString &window : {QString("purchase invoice"), QString("purchase order")}) {
+        const QByteArray name = window.toUtf8();
+        QTest::addRow("%s: vendor", name.constData())
+            << window << "cmbVendor" << "txtVendorName" << "Alice Person" << true << "Gamma: Alice Person" << "";
+        QTest::addRow("%s: vendor without a contact person", name.constData())
+            << window << "cmbVendor" << "txtVendorName" << "" << true << "" << vendors;
+        QTest::addRow("%s: inactive vendor", name.constData())
+            << window << "cmbVendor" << "txtVendorName" << "Alice Person" << false << "" << vendors;
+        QTest::addRow("%s: warehouse", name.constData()) << window << "cmbWarehouses" << "txtName" << "" << true << "Gamma" << "";
+        QTest::addRow("%s: inactive warehouse", name.constData())
+            << window << "cmbWarehouses" << "txtName" << "" << false << "" << warehouses;
+    }
+    for (const QString &window : {QString("quote"), QString("order"), QString("invoice")}) {
+        const QByteArray name = window.toUtf8();
+        QTest::addRow("%s: customer", name.constData())
+            << window << "cmbCustomer" << "txtCustomerName" << "Alice Person" << true << "Gamma: Alice Person" << "";
+        QTest::addRow("%s: inactive customer", name.constData())
+            << window << "cmbCustomer" << "txtCustomerName" << "Alice Person" << false << "" << customers;
+    }
+    QTest::newRow("invoice: warehouse") << "invoice" << "cmbWarehouse" << "txtName" << "" << true << "Gamma" << "";
+    QTest::newRow("invoice: inactive warehouse")
+        << "invoice" << "cmbWarehouse" << "txtName" << "" << false << "" << warehouses;
+}
+
+// The record added from a document's "<Add New>" is chosen, or none with the reason the
+// list leaves it out: never the newest record the list offers, which is another one.
+void tst_documentsaves::addNewChoosesTheAddedRecordOrNone()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, combo);
+    QFETCH(QString, nameField);
+    QFETCH(QString, person);
+    QFETCH(bool, active);
+    QFETCH(QString, shown);
+    QFETCH(QString, rule);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    TestSupport::whenModal([&](QWidget *editor) {
+        type(editor, qPrintable(nameField), "Gamma");
+        if (!person.isEmpty())
+            choose(::combo(editor, "cmbPersons"), person);
+        editor->findChild<QCheckBox *>("chkActive")->setChecked(active);
+        click(editor, "btnSaveAndClose");
+        if (editor->isVisible()) // not saved: the test fails below
+            static_cast<QDialog *>(editor)->reject();
+    });
+    MessageRecorder::clear();
+
+    choose(::combo(document.get(), qPrintable(combo)), "<Add New>");
+
+    QCOMPARE(::combo(document.get(), qPrintable(combo))->currentText(), shown);
+    QCOMPARE(::combo(document.get(), qPrintable(combo))->currentIndex() >= 0, !shown.isEmpty());
+    const QString told = "The record just added cannot be chosen here, so none is chosen.\n" + rule;
+    QCOMPARE(messageLog(), rule.isEmpty() ? QString() : TestSupport::messageEntry(Messages::Information, told));
 }
 
 void tst_documentsaves::storedDepositOutOfRangeIsShownAndRefused_data()

@@ -13,7 +13,8 @@ private slots:
     void initTestCase();
     void fill_data();
     void fill();
-    void refillSelectsTheNewestAndKeepsTheOtherChoices();
+    void refillShowsTheAddedRecordOrNone_data();
+    void refillShowsTheAddedRecordOrNone();
     void growsToItsWidestEntryWhereTheWindowHasRoom_data();
     void growsToItsWidestEntryWhereTheWindowHasRoom();
 };
@@ -85,30 +86,70 @@ void tst_comboboxes::fill()
         QCOMPARE(fillComboFromQuery(&combo, {QString(), "<Add New>"}, sql), error.isEmpty());
 }
 
-void tst_comboboxes::refillSelectsTheNewestAndKeepsTheOtherChoices()
+void tst_comboboxes::refillShowsTheAddedRecordOrNone_data()
 {
-    QComboBox managers;    // the combo whose "<Add New>" was chosen
-    QComboBox stores;      // chose a record
-    QComboBox contact;     // shows its leading entry
+    QTest::addColumn<QString>("listed");  // the refill's condition
+    QTest::addColumn<QString>("rule");    // the listing rule told; empty: none set
+    QTest::addColumn<int>("addedId");     // what the editor added; 0: nothing
+    QTest::addColumn<QString>("shown");   // empty: no entry
+    QTest::addColumn<QString>("message"); // the one box told, as the log begins; empty: none
+
+    const QString all = "true";
+    const QString head = "The record just added cannot be chosen here, so none is chosen.\n";
+    QTest::newRow("the added record, not another user's newer one") << all << "" << 10 << "Accounts" << "";
+    QTest::newRow("nothing added: no entry, nothing told") << all << "" << 0 << "" << "";
+    QTest::newRow("added but left out by the list: its rule told")
+        << "DepartmentId < 10" << "Only the first departments are listed." << 10 << ""
+        << TestSupport::messageEntry(Messages::Information, head + "Only the first departments are listed.");
+    QTest::newRow("added but gone, in a list without a rule")
+        << all << "" << 12 << ""
+        << TestSupport::messageEntry(Messages::Information, head + "Another user may have deleted it meanwhile.");
+    QTest::newRow("a failed refill tells its failure alone")
+        << "NoSuchColumn = 1" << "Only the first departments are listed." << 10 << ""
+        << TestSupport::messageEntry(Messages::Critical, msgSelectFailed + "\nUnknown column 'NoSuchColumn'");
+}
+
+// The combo whose "<Add New>" was chosen shows the record the editor added, never another
+// one; the other combos that the refill fills keep what they showed.
+void tst_comboboxes::refillShowsTheAddedRecordOrNone()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, rule);
+    QFETCH(int, addedId);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+    QComboBox managers; // the combo whose "<Add New>" was chosen
+    QComboBox stores;   // chose a record
+    QComboBox contact;  // shows its leading entry
+    QString condition = "true";
     const auto refill = [&] {
         for (QComboBox *combo : {&managers, &stores, &contact})
-            QVERIFY(!fillCombo(combo, {"<Contact Person>", "<Add New>"},
-                               "select DepartmentId, Department from departments order by Department")
-                         .isValid());
+            fillCombo(combo, {"<Contact Person>", "<Add New>"},
+                      "select DepartmentId, Department from departments where " + condition + " order by Department");
+        if (!rule.isEmpty())
+            setListingRule(&managers, rule);
     };
     refill();
     stores.setCurrentIndex(stores.findText("Stores"));
     contact.setCurrentIndex(0);
-    // As if the editor had saved one, listed before the others by its name but newest
-    // by its id.
-    EXEC_SQL("insert into departments (DepartmentId, Department) values (10, 'Accounts')");
+    managers.setCurrentIndex(managers.findText("<Add New>"));
+    // The editor saved Accounts, listed before the others by its name; another user then
+    // added Zeta.
+    EXEC_SQL("insert into departments (DepartmentId, Department) values (10, 'Accounts'), (11, 'Zeta')");
+    condition = listed;
+    TestSupport::MessageRecorder::clear();
 
-    refillAndSelectNewest(&managers, refill, {&stores, &contact});
+    refillAndSelectAdded(&managers, refill, addedId, {&stores, &contact});
 
-    QCOMPARE(managers.currentText(), QString("Accounts"));
-    QCOMPARE(stores.currentText(), QString("Stores"));
-    QCOMPARE(contact.currentText(), QString("<Contact Person>"));
-    EXEC_SQL("delete from departments where DepartmentId = 10");
+    EXEC_SQL("delete from departments where DepartmentId >= 10");
+    QCOMPARE(managers.currentText(), shown);
+    QCOMPARE(managers.currentIndex() >= 0, !shown.isEmpty());
+    QCOMPARE(TestSupport::messageLog().left(message.size()), message);
+    QCOMPARE(TestSupport::MessageRecorder::messages().size(), message.isEmpty() ? 0 : 1);
+    if (!message.contains(msgSelectFailed)) {
+        QCOMPARE(stores.currentText(), QString("Stores"));
+        QCOMPARE(contact.currentText(), QString("<Contact Person>"));
+    }
 }
 
 void tst_comboboxes::growsToItsWidestEntryWhereTheWindowHasRoom_data()

@@ -64,6 +64,7 @@ private slots:
     void titlesTallerThanAPagePrintOnce();
     void saveAsProposesTheReportTitle_data();
     void saveAsProposesTheReportTitle();
+    void saveAsCaptionIsTranslated();
 
 private:
     frmReportViewer *showPage(const QString &html);
@@ -735,6 +736,23 @@ void tst_reportviewer::saveAsProposesTheReportTitle()
     trigger(viewer, frmReportViewer::tr("Export PDF"));
     FileDialogs::getSaveFileName = realDialog;
     QCOMPARE(QFileInfo(proposed).fileName(), fileName);
+}
+
+void tst_reportviewer::saveAsCaptionIsTranslated()
+{
+    TestSupport::MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    frmReportViewer *viewer = showPage("<p>page</p>");
+    const FileDialogs::FileFn realDialog = FileDialogs::getSaveFileName;
+    QString caption;
+    FileDialogs::getSaveFileName = [&](QWidget *, const QString &shown, const QString &, const QString &) {
+        caption = shown;
+        return QString();
+    };
+    trigger(viewer, frmReportViewer::tr("Export PDF"));
+    FileDialogs::getSaveFileName = realDialog;
+    QCoreApplication::removeTranslator(&marking);
+    QCOMPARE(caption, QString("[frmReportViewer] Save As"));
 }
 
 ZARPO_TEST_MAIN(tst_reportviewer)
