@@ -145,7 +145,7 @@ void frmAccounts::loadAccount()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from accounts where accountId = :id"));
     query.bindValue(QStringLiteral(":id"), accountId);
-    if (!FailedReads::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     ui->cmbType->setCurrentIndex(ui->cmbType->findData(query.value(4).toString()));
     applyChosenType();
@@ -190,6 +190,7 @@ void frmAccounts::on_chkNoParent_stateChanged(int)
 
 void frmAccounts::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     accountId = 0;
     ui->txtAccount->clear();
     fillParentAccounts();

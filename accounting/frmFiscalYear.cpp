@@ -52,7 +52,7 @@ void frmFiscalYear::loadFiscalYear()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from fiscalyear where FiscalYearId = :id"));
     query.bindValue(QStringLiteral(":id"), fiscalYearId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     if (!query.next())
         return;
@@ -69,6 +69,8 @@ void frmFiscalYear::on_dateFrom_dateChanged(const QDate &date)
 
 void frmFiscalYear::on_btnSave_clicked()
 {
+    if (!FailedReads::readWhole(this))
+        return;
     if (ui->dateTo->date() < ui->dateFrom->date()) {
         Messages::critical(this, msgCaption, tr("The fiscal year cannot end before it starts."));
         ui->dateTo->setFocus();

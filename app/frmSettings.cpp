@@ -4,13 +4,13 @@
 #include "core/db/dbsave.h"
 #include "core/system/cXml.h"
 #include "core/widgets/comboboxes.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "app/restart.h"
 #include "core/system/seams.h"
 
 #include <QDir>
-#include <QSqlError>
 #include <QSqlQuery>
 
 frmSettings::frmSettings(QWidget *parent)
@@ -23,6 +23,8 @@ frmSettings::frmSettings(QWidget *parent)
         setLayoutDirection(Qt::RightToLeft);
     ui->tabWidget->setCurrentWidget(ui->tabAccounts);
 
+    // The ten lists read one table: should it fail, one box tells it.
+    const FailedReads::Action opening;
     fillAccountCombo(ui->cmbAccountsReceivable, 1);
     fillAccountCombo(ui->cmbSalesAcc, 4);
     fillAccountCombo(ui->cmbSalesReundsAcc, 5);
@@ -69,10 +71,9 @@ void frmSettings::loadAccountDefaults()
         combo->setCurrentIndex(-1);
 
     QSqlQuery query;
-    if (!query.exec(QStringLiteral("SELECT AccountDefaultId FROM accountsdefaults ORDER BY AccountDefaultId LIMIT 1"))) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    query.prepare(QStringLiteral("SELECT AccountDefaultId FROM accountsdefaults ORDER BY AccountDefaultId LIMIT 1"));
+    if (!FailedReads::execNoted(this, query))
         return;
-    }
     // Remembered before the accounts are read: another user's change saved in between is
     // refused at the save rather than undone by it.
     if (query.next()) {
@@ -83,10 +84,8 @@ void frmSettings::loadAccountDefaults()
         "SELECT AccountDefaultId, SalesAccId, SalesRefundAccId, PurchaseAccId,        PurchaseRefundAccId, "
         "PayrollAccId, AccountsReceivable, AccountsPayable,        SafeAccId, CheckAccId, CreditCardAccId "
         "FROM   accountsdefaults "));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(this, query))
         return;
-    }
     const QList<QComboBox *> combos = {ui->cmbSalesAcc, ui->cmbSalesReundsAcc, ui->cmbPurchasingAcc,
                                        ui->cmbPurchasingRefundsAcc, ui->cmbPayrollAcc,
                                        ui->cmbAccountsReceivable, ui->cmbAccountsPayable,
@@ -147,7 +146,7 @@ void frmSettings::on_btnBrowseBackupPath_clicked()
 
 void frmSettings::on_btnSaveAndClose_clicked()
 {
-    if (!everyAccountChosen() || !saveAccountDefaults())
+    if (!FailedReads::readWhole(this) || !everyAccountChosen() || !saveAccountDefaults())
         return;
     const QString language = ui->cmbLanguage->currentIndex() == 1 ? QStringLiteral("ar") : QStringLiteral("en");
     // Everything is in the file before a restart is offered: the new instance reads it.

@@ -230,6 +230,7 @@ void frmItems::on_txtItemNo_editingFinished()
 // for a run of similar items.
 void frmItems::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtBarcode->clear();
     ui->txtItemName->clear();
     ui->txtItemNo->clear();
@@ -350,7 +351,7 @@ void frmItems::loadItem()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from items where itemId = :id"));
     query.bindValue(QStringLiteral(":id"), itemId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     // An item that is gone shows as a new one would; saving it then fails with the
     // message that another user deleted it.

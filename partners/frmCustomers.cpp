@@ -142,9 +142,7 @@ void frmCustomers::loadCustomer()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from customers where CustomerId = :customerId"));
     query.bindValue(QStringLiteral(":customerId"), customerId);
-    if (!query.exec())
-        FailedReads::tell(this, failureOf(query));
-    const bool found = query.isActive() && query.next();
+    const bool found = FailedReads::execNoted(this, query) && query.next();
     // A form that shows no stored customer must not be saved over it.
     allowSave(found);
     const auto value = [&](const char *column) {
@@ -173,13 +171,14 @@ void frmCustomers::loadCustomer()
 }
 
 // The date of the customer's latest sales invoice; a customer without a dated one shows
-// no date at all rather than the date field's own default.
+// no date at all rather than the date field's own default, and so does a failed read,
+// which is told.
 void frmCustomers::showLastSale()
 {
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select max(Date) from salesinvoice where CustomerId = :CustomerId"));
     query.bindValue(QStringLiteral(":CustomerId"), customerId);
-    const bool dated = query.exec() && query.next() && !query.value(0).toString().isEmpty();
+    const bool dated = FailedReads::execOrTell(query, this) && query.next() && !query.value(0).toString().isEmpty();
     if (dated)
         ui->dateLastSales->setDate(query.value(0).toDate());
     ui->dateLastSales->setVisible(dated);
@@ -265,6 +264,7 @@ void frmCustomers::on_btnSaveAndClose_clicked()
 
 void frmCustomers::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->chkActive->setChecked(true);
     ui->cmbExpensesAcc->setCurrentIndex(0);
     ui->cmbRevenuAcc->setCurrentIndex(0);

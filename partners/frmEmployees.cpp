@@ -124,7 +124,7 @@ void frmEmployees::loadEmployee()
         "FROM `employees` Where EmployeeId = :EmployeeId;"));
     query.bindValue(QStringLiteral(":EmployeeId"), employeeId);
     // An id without a row shows an employee of empty values rather than the form's defaults.
-    const bool found = FailedReads::execOrTell(query, this) && query.next();
+    const bool found = FailedReads::execNoted(this, query) && query.next();
     const auto value = [&](int column) { return found ? query.value(column) : QVariant(); };
 
     selectById(ui->cmbPersons, value(0));
@@ -316,6 +316,7 @@ void frmEmployees::on_btnSaveAndClose_clicked()
 
 void frmEmployees::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtAnnualSalary->setValue(0);
     ui->txtBankAccountNo->clear();
     ui->txtImageURL->clear();

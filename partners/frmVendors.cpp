@@ -93,9 +93,7 @@ void frmVendors::loadVendor()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from vendors where VendorId = :id"));
     query.bindValue(QStringLiteral(":id"), vendorId);
-    if (!query.exec())
-        FailedReads::tell(this, failureOf(query));
-    const bool found = query.isActive() && query.next();
+    const bool found = FailedReads::execNoted(this, query) && query.next();
     // A form that shows no stored vendor must not be saved over it.
     allowSave(found);
     const auto value = [&](const char *column) {
@@ -141,8 +139,9 @@ void frmVendors::showLastPurchase()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select max(Date) from purchaseinvoice where VendorId = :VendorId"));
     query.bindValue(QStringLiteral(":VendorId"), vendorId);
-    // Without a dated invoice the maximum is NULL, and there is no date to show.
-    if (!query.exec() || !query.next() || query.value(0).toString().isEmpty())
+    // Without a dated invoice the maximum is NULL, and there is no date to show; nor is
+    // there after a failed read, which is told.
+    if (!FailedReads::execOrTell(query, this) || !query.next() || query.value(0).toString().isEmpty())
         return;
     ui->dateLastPurchase->setDate(query.value(0).toDate());
     ui->dateLastPurchase->show();
@@ -219,6 +218,7 @@ void frmVendors::on_btnSaveAndClose_clicked()
 
 void frmVendors::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     vendorId = 0;
     ui->txtVendorName->clear();
     ui->txtNotes->clear();
