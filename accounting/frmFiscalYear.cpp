@@ -6,6 +6,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/storedfields.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -57,8 +58,8 @@ void frmFiscalYear::loadFiscalYear()
     if (!query.next())
         return;
     // The stored end stays as it was, even where it is not a year after the start.
-    ui->dateFrom->setDate(query.value(1).toDate());
-    ui->dateTo->setDate(query.value(2).toDate());
+    StoredFields::showDate(ui->dateFrom, query.value(1));
+    StoredFields::showDate(ui->dateTo, query.value(2));
     ui->chkClosed->setChecked(bitValue(query.value(3)));
 }
 

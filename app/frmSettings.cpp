@@ -5,6 +5,7 @@
 #include "core/system/cXml.h"
 #include "core/widgets/comboboxes.h"
 #include "core/system/failedreads.h"
+#include "core/widgets/fieldnames.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "app/restart.h"
@@ -22,6 +23,10 @@ frmSettings::frmSettings(QWidget *parent)
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     ui->tabWidget->setCurrentWidget(ui->tabAccounts);
+    const QList<QLabel *> labels{ui->label,   ui->label_2, ui->label_3, ui->label_4, ui->label_5,
+                                 ui->label_6, ui->label_7, ui->label_8, ui->label_9, ui->label_10};
+    for (int i = 0; i < labels.size(); ++i)
+        FieldNames::setLabel(accountCombos().at(i), labels.at(i));
 
     // The ten lists read one table: should it fail, one box tells it.
     const FailedReads::Action opening;
@@ -93,9 +98,9 @@ void frmSettings::loadAccountDefaults()
     while (query.next()) {
         for (int column = 1; column <= combos.size(); ++column) {
             QComboBox *combo = combos.at(column - 1);
-            const QVariant accountId = query.value(column);
-            // An account that is no longer a leaf of the combo's type is not found: blank.
-            combo->setCurrentIndex(accountId.isNull() ? -1 : combo->findData(accountId.toInt()));
+            // An account that is no longer a leaf of the combo's type is shown as stored,
+            // and refused by the save until another is chosen.
+            selectStoredItem(combo, query.value(column), accountEntryOfIdSql());
         }
     }
 }
@@ -160,11 +165,18 @@ void frmSettings::on_btnSaveAndClose_clicked()
 bool frmSettings::everyAccountChosen()
 {
     for (QComboBox *combo : accountCombos()) {
-        if (combo->currentIndex() >= 0)
+        QString refusal;
+        if (combo->currentIndex() < 0)
+            refusal = tr("Choose an account in every box of the Accounts tab.");
+        else if (showsStoredItemNotOffered(combo))
+            refusal = tr("The %1 box shows an account it no longer offers: one with accounts below it, or of "
+                         "another type. Choose another account and save again.")
+                          .arg(FieldNames::of(combo));
+        else
             continue;
         ui->tabWidget->setCurrentWidget(ui->tabAccounts);
         combo->setFocus();
-        Messages::critical(this, msgCaption, tr("Choose an account in every box of the Accounts tab."));
+        Messages::critical(this, msgCaption, refusal);
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmEmployees.h"
 #include "partners/frmPersons.h"
@@ -151,20 +152,21 @@ void frmCustomers::loadCustomer()
 
     ui->txtCustomerName->setText(value("CustomerName").toString());
     selectComboItemById(ui->cmbPersons, value("CustomerPersonId"));
-    selectComboItemById(ui->cmbSalesPerson, value("SalesPersonId"));
-    if (ui->cmbSalesPerson->currentIndex() < 0 && !value("SalesPersonId").isNull())
-        hiddenSalesPersonId = value("SalesPersonId");
+    // An employee no longer active is shown as stored, and kept unless another is chosen.
+    selectStoredItem(ui->cmbSalesPerson, value("SalesPersonId"),
+                     QStringLiteral("select CONCAT_WS(': ', personName, JobTitle) from employees inner join persons "
+                                    "on EmployeePersonId = PersonId where EmployeeId = :id"));
     if (found)
-        ui->dateCustomerSince->setDate(value("CustomerSince").toDate());
-    ui->chkActive->setChecked(bitValue(value("IsActive")));
+        StoredFields::showDate(ui->dateCustomerSince, value("CustomerSince"));
+    StoredFields::showCheck(ui->chkActive, value("IsActive"));
     selectComboItemById(ui->cmbPriceType, value("DefaultPriceTypeId"));
     NumberFields::showStored(ui->txtDiscount, value("StandardDiscount").toDouble(), ui->label_10);
     ui->txtNotes->setPlainText(value("Notes").toString());
 
     showContactPerson();
-    const int shipToId = value("ShipToPersonId").toInt();
-    if (shipToId != value("CustomerPersonId").toInt()) {
-        ui->cmbShipTo->setCurrentIndex(ui->cmbShipTo->findData(shipToId));
+    const QVariant shipToId = value("ShipToPersonId");
+    if (shipToId.toInt() != value("CustomerPersonId").toInt()) {
+        selectStoredItem(ui->cmbShipTo, shipToId);
         showPersonCard(ui->cmbShipTo->currentData().toInt());
     }
     showLastSale();
@@ -231,11 +233,9 @@ bool frmCustomers::saveCustomer()
         query.bindValue(QStringLiteral(":CustomerId"), customerId);
     query.bindValue(QStringLiteral(":CustomerName"), textNotNull(ui->txtCustomerName->text()));
     query.bindValue(QStringLiteral(":CustomerPersonId"), comboItemId(ui->cmbPersons));
-    const bool salesPersonHidden = ui->cmbSalesPerson->currentIndex() < 0 && hiddenSalesPersonId.isValid();
-    query.bindValue(QStringLiteral(":SalesPersonId"),
-                    salesPersonHidden ? hiddenSalesPersonId : comboItemId(ui->cmbSalesPerson));
-    query.bindValue(QStringLiteral(":CustomerSince"), ui->dateCustomerSince->date());
-    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
+    query.bindValue(QStringLiteral(":SalesPersonId"), comboItemId(ui->cmbSalesPerson));
+    query.bindValue(QStringLiteral(":CustomerSince"), StoredFields::dateOrNull(ui->dateCustomerSince));
+    query.bindValue(QStringLiteral(":IsActive"), StoredFields::checkOrNull(ui->chkActive));
     // "<Contact Person>" ships to the contact person; no person at all is stored as 0.
     const QComboBox *shipTo = ui->cmbShipTo->currentIndex() == shipToContactPerson ? ui->cmbPersons : ui->cmbShipTo;
     query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
@@ -271,7 +271,6 @@ void frmCustomers::on_btnNew_clicked()
     ui->cmbPersons->setCurrentIndex(0);
     ui->cmbPriceType->setCurrentIndex(0);
     ui->cmbSalesPerson->setCurrentIndex(0);
-    hiddenSalesPersonId = QVariant();
     ui->dateCustomerSince->setDate(QDate::currentDate());
     ui->lblContactCityCountry->setText(tr("City, Province, Country:"));
     ui->lblContactName->setText(tr("Name:"));

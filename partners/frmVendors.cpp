@@ -10,6 +10,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmPersons.h"
 
@@ -103,14 +104,12 @@ void frmVendors::loadVendor()
     ui->txtVendorName->setText(value("VendorName").toString());
     selectComboItemById(ui->cmbPersons, value("ContactPersonId"));
     if (found)
-        ui->dateVendorSince->setDate(value("VendorSince").toDate());
-    ui->chkActive->setChecked(bitValue(value("IsActive")));
-    selectComboItemById(ui->cmbExpensesAcc, value("ExpensesAccountId"));
-    if (ui->cmbExpensesAcc->currentIndex() < 0 && !value("ExpensesAccountId").isNull())
-        hiddenExpensesAccountId = value("ExpensesAccountId");
-    selectComboItemById(ui->cmbRevenuAcc, value("RevenuAccountId"));
-    if (ui->cmbRevenuAcc->currentIndex() < 0 && !value("RevenuAccountId").isNull())
-        hiddenRevenuAccountId = value("RevenuAccountId");
+        StoredFields::showDate(ui->dateVendorSince, value("VendorSince"));
+    StoredFields::showCheck(ui->chkActive, value("IsActive"));
+    // An account that is no longer a leaf of its type is shown as stored, and kept unless
+    // another is chosen.
+    selectStoredItem(ui->cmbExpensesAcc, value("ExpensesAccountId"), accountEntryOfIdSql());
+    selectStoredItem(ui->cmbRevenuAcc, value("RevenuAccountId"), accountEntryOfIdSql());
     ui->txtNotes->setPlainText(value("Notes").toString());
     showContactPerson();
     showLastPurchase();
@@ -154,13 +153,6 @@ void frmVendors::allowSave(bool allowed)
     ui->btnSaveAndClose->setEnabled(allowed);
 }
 
-QVariant frmVendors::chosenAccountId(const QComboBox *combo, const QVariant &hiddenId) const
-{
-    if (combo->currentIndex() < 0 && hiddenId.isValid())
-        return hiddenId;
-    return comboItemId(combo);
-}
-
 bool frmVendors::validateVendor()
 {
     // The vendors list shows a vendor by its name alone.
@@ -191,10 +183,10 @@ bool frmVendors::saveVendor()
         query.bindValue(QStringLiteral(":id"), vendorId);
     query.bindValue(QStringLiteral(":VendorName"), textNotNull(ui->txtVendorName->text()));
     query.bindValue(QStringLiteral(":ContactPersonId"), comboItemId(ui->cmbPersons));
-    query.bindValue(QStringLiteral(":VendorSince"), ui->dateVendorSince->date());
-    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
-    query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
-    query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
+    query.bindValue(QStringLiteral(":VendorSince"), StoredFields::dateOrNull(ui->dateVendorSince));
+    query.bindValue(QStringLiteral(":IsActive"), StoredFields::checkOrNull(ui->chkActive));
+    query.bindValue(QStringLiteral(":ExpensesAccountId"), comboItemId(ui->cmbExpensesAcc));
+    query.bindValue(QStringLiteral(":RevenuAccountId"), comboItemId(ui->cmbRevenuAcc));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, vendorId);
     if (!save.commit()) {
@@ -222,9 +214,11 @@ void frmVendors::on_btnNew_clicked()
     vendorId = 0;
     ui->txtVendorName->clear();
     ui->txtNotes->clear();
-    // A new vendor gets no account the form does not show.
-    hiddenRevenuAccountId = QVariant();
-    hiddenExpensesAccountId = QVariant();
+    // A new vendor gets no account that the lists do not offer.
+    for (QComboBox *account : {ui->cmbRevenuAcc, ui->cmbExpensesAcc}) {
+        if (showsStoredItemNotOffered(account))
+            account->setCurrentIndex(-1);
+    }
     allowSave(true);
 }
 

@@ -40,17 +40,12 @@ private:
     void loadVendor();
     void showContactPerson();
     void showLastPurchase();
-    QVariant chosenAccountId(const QComboBox *combo, const QVariant &hiddenId) const;
     bool validateVendor();
     bool saveVendor();
     void allowSave(bool allowed);
 
     Ui::frmVendors *ui;
     int vendorId;
-    // The stored accounts that the combos cannot show (no longer leaves of their type);
-    // kept by a save unless the user picks another entry.
-    QVariant hiddenRevenuAccountId;
-    QVariant hiddenExpensesAccountId;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
