@@ -10,6 +10,7 @@
 #include "core/widgets/direction.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
+#include "core/widgets/numberfields.h"
 #include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 
@@ -134,10 +135,8 @@ void frmAccounts::applyChosenType()
     query.bindValue(QStringLiteral(":id"), ui->cmbType->currentData());
     if (!FailedReads::execNoted(ui->txtAccountNo, query) || !query.next())
         return;
-    // Minimum first: the spin box then moves a number below the range up to its start
-    // and, with the maximum, one above it down to its end.
-    ui->txtAccountNo->setMinimum(query.value(0).toInt());
-    ui->txtAccountNo->setMaximum(query.value(1).toInt());
+    // A number outside the chosen type's range moves into it: the user chose the type.
+    NumberFields::takeRange(ui->txtAccountNo, query.value(0).toInt(), query.value(1).toInt());
 }
 
 void frmAccounts::loadAccount()
@@ -146,19 +145,17 @@ void frmAccounts::loadAccount()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from accounts where accountId = :id"));
     query.bindValue(QStringLiteral(":id"), accountId);
-    if (!FailedReads::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     ui->cmbType->setCurrentIndex(ui->cmbType->findData(query.value(4).toString()));
     applyChosenType();
     ui->cmbCurrency->setCurrentIndex(ui->cmbCurrency->findData(query.value(5).toString()));
-    ui->txtAccountNo->setValue(query.value(1).toInt());
+    // A number outside its type's range is shown as stored, and refused until corrected.
+    NumberFields::showStored(ui->txtAccountNo, query.value(1).toInt(), ui->label_3);
     ui->txtAccount->setText(query.value(rightToLeft ? 3 : 2).toString());
-    if (query.value(6).isNull()) {
-        ui->chkNoParent->setChecked(true);
-    } else {
-        ui->chkNoParent->setChecked(false);
-        ui->cmbParentAccount->setCurrentIndex(ui->cmbParentAccount->findData(query.value(6).toInt()));
-    }
+    ui->chkNoParent->setChecked(query.value(6).isNull());
+    if (!query.value(6).isNull())
+        selectStoredItem(ui->cmbParentAccount, query.value(6), accountEntryOfIdSql());
 }
 
 bool frmAccounts::validateCurrency()
@@ -191,6 +188,7 @@ void frmAccounts::on_chkNoParent_stateChanged(int)
 
 void frmAccounts::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     accountId = 0;
     ui->txtAccount->clear();
     fillParentAccounts();
@@ -199,7 +197,8 @@ void frmAccounts::on_btnNew_clicked()
 
 bool frmAccounts::saveAccount()
 {
-    if (!FailedReads::readWhole(this) || !validateCurrency() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateCurrency() || !TextColumns::storable(this)
+        || !NumberFields::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query;

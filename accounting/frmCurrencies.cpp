@@ -37,7 +37,7 @@ void frmCurrencies::loadCurrency()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from currencies where CurrencyId = :id"));
     query.bindValue(QStringLiteral(":id"), currencyId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     if (!query.next())
         return;
@@ -55,7 +55,7 @@ bool frmCurrencies::validateCurrencyName()
 
 bool frmCurrencies::saveCurrency()
 {
-    if (!validateCurrencyName() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateCurrencyName() || !TextColumns::storable(this))
         return false;
     // IsDefault has no default in the schema: naming it keeps a strict server from
     // refusing a new row, and a new currency is never the default.
@@ -80,6 +80,7 @@ bool frmCurrencies::saveCurrency()
 
 void frmCurrencies::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtCurrency->clear();
     ui->txtSymbol->clear();
     currencyId = 0;

@@ -6,6 +6,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/storedfields.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -52,13 +53,13 @@ void frmFiscalYear::loadFiscalYear()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from fiscalyear where FiscalYearId = :id"));
     query.bindValue(QStringLiteral(":id"), fiscalYearId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     if (!query.next())
         return;
     // The stored end stays as it was, even where it is not a year after the start.
-    ui->dateFrom->setDate(query.value(1).toDate());
-    ui->dateTo->setDate(query.value(2).toDate());
+    StoredFields::showDate(ui->dateFrom, query.value(1));
+    StoredFields::showDate(ui->dateTo, query.value(2));
     ui->chkClosed->setChecked(bitValue(query.value(3)));
 }
 
@@ -69,6 +70,8 @@ void frmFiscalYear::on_dateFrom_dateChanged(const QDate &date)
 
 void frmFiscalYear::on_btnSave_clicked()
 {
+    if (!FailedReads::readWhole(this))
+        return;
     if (ui->dateTo->date() < ui->dateFrom->date()) {
         Messages::critical(this, msgCaption, tr("The fiscal year cannot end before it starts."));
         ui->dateTo->setFocus();

@@ -4,13 +4,14 @@
 #include "core/db/dbsave.h"
 #include "core/system/cXml.h"
 #include "core/widgets/comboboxes.h"
+#include "core/system/failedreads.h"
+#include "core/widgets/fieldnames.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "app/restart.h"
 #include "core/system/seams.h"
 
 #include <QDir>
-#include <QSqlError>
 #include <QSqlQuery>
 
 frmSettings::frmSettings(QWidget *parent)
@@ -22,7 +23,13 @@ frmSettings::frmSettings(QWidget *parent)
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
     ui->tabWidget->setCurrentWidget(ui->tabAccounts);
+    const QList<QLabel *> labels{ui->label,   ui->label_2, ui->label_3, ui->label_4, ui->label_5,
+                                 ui->label_6, ui->label_7, ui->label_8, ui->label_9, ui->label_10};
+    for (int i = 0; i < labels.size(); ++i)
+        FieldNames::setLabel(accountCombos().at(i), labels.at(i));
 
+    // The ten lists read one table: should it fail, one box tells it.
+    const FailedReads::Action opening;
     fillAccountCombo(ui->cmbAccountsReceivable, 1);
     fillAccountCombo(ui->cmbSalesAcc, 4);
     fillAccountCombo(ui->cmbSalesReundsAcc, 5);
@@ -69,10 +76,9 @@ void frmSettings::loadAccountDefaults()
         combo->setCurrentIndex(-1);
 
     QSqlQuery query;
-    if (!query.exec(QStringLiteral("SELECT AccountDefaultId FROM accountsdefaults ORDER BY AccountDefaultId LIMIT 1"))) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    query.prepare(QStringLiteral("SELECT AccountDefaultId FROM accountsdefaults ORDER BY AccountDefaultId LIMIT 1"));
+    if (!FailedReads::execNoted(this, query))
         return;
-    }
     // Remembered before the accounts are read: another user's change saved in between is
     // refused at the save rather than undone by it.
     if (query.next()) {
@@ -83,10 +89,8 @@ void frmSettings::loadAccountDefaults()
         "SELECT AccountDefaultId, SalesAccId, SalesRefundAccId, PurchaseAccId,        PurchaseRefundAccId, "
         "PayrollAccId, AccountsReceivable, AccountsPayable,        SafeAccId, CheckAccId, CreditCardAccId "
         "FROM   accountsdefaults "));
-    if (!query.exec()) {
-        Messages::critical(this, msgCaption, msgSelectFailed + QLatin1Char('\n') + query.lastError().text());
+    if (!FailedReads::execNoted(this, query))
         return;
-    }
     const QList<QComboBox *> combos = {ui->cmbSalesAcc, ui->cmbSalesReundsAcc, ui->cmbPurchasingAcc,
                                        ui->cmbPurchasingRefundsAcc, ui->cmbPayrollAcc,
                                        ui->cmbAccountsReceivable, ui->cmbAccountsPayable,
@@ -94,9 +98,9 @@ void frmSettings::loadAccountDefaults()
     while (query.next()) {
         for (int column = 1; column <= combos.size(); ++column) {
             QComboBox *combo = combos.at(column - 1);
-            const QVariant accountId = query.value(column);
-            // An account that is no longer a leaf of the combo's type is not found: blank.
-            combo->setCurrentIndex(accountId.isNull() ? -1 : combo->findData(accountId.toInt()));
+            // An account that is no longer a leaf of the combo's type is shown as stored,
+            // and refused by the save until another is chosen.
+            selectStoredItem(combo, query.value(column), accountEntryOfIdSql());
         }
     }
 }
@@ -147,7 +151,7 @@ void frmSettings::on_btnBrowseBackupPath_clicked()
 
 void frmSettings::on_btnSaveAndClose_clicked()
 {
-    if (!everyAccountChosen() || !saveAccountDefaults())
+    if (!FailedReads::readWhole(this) || !everyAccountChosen() || !saveAccountDefaults())
         return;
     const QString language = ui->cmbLanguage->currentIndex() == 1 ? QStringLiteral("ar") : QStringLiteral("en");
     // Everything is in the file before a restart is offered: the new instance reads it.
@@ -161,11 +165,18 @@ void frmSettings::on_btnSaveAndClose_clicked()
 bool frmSettings::everyAccountChosen()
 {
     for (QComboBox *combo : accountCombos()) {
-        if (combo->currentIndex() >= 0)
+        QString refusal;
+        if (combo->currentIndex() < 0)
+            refusal = tr("Choose an account in every box of the Accounts tab.");
+        else if (showsStoredItemNotOffered(combo))
+            refusal = tr("The %1 box shows an account it no longer offers: one with accounts below it, or of "
+                         "another type. Choose another account and save again.")
+                          .arg(FieldNames::of(combo));
+        else
             continue;
         ui->tabWidget->setCurrentWidget(ui->tabAccounts);
         combo->setFocus();
-        Messages::critical(this, msgCaption, tr("Choose an account in every box of the Accounts tab."));
+        Messages::critical(this, msgCaption, refusal);
         return false;
     }
     return true;

@@ -34,7 +34,7 @@ void frmCategories::loadCategory()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select * from itemcategories where itemCategoryId = :id"));
     query.bindValue(QStringLiteral(":id"), categoryId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     if (query.next())
         ui->txtCategory->setText(query.value(1).toString());
@@ -50,7 +50,7 @@ bool frmCategories::validateCategory()
 
 bool frmCategories::saveCategory()
 {
-    if (!validateCategory() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateCategory() || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query;
@@ -87,6 +87,7 @@ void frmCategories::on_btnSave_clicked()
 
 void frmCategories::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtCategory->clear();
     categoryId = 0;
 }

@@ -12,6 +12,7 @@
 #include "core/db/money.h"
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "items/frmCategories.h"
 #include "items/frmUOM.h"
@@ -230,6 +231,7 @@ void frmItems::on_txtItemNo_editingFinished()
 // for a run of similar items.
 void frmItems::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtBarcode->clear();
     ui->txtItemName->clear();
     ui->txtItemNo->clear();
@@ -338,7 +340,7 @@ void frmItems::bindItem(QSqlQuery &query) const
     query.bindValue(QStringLiteral(":Barcode"), textOrNull(ui->txtBarcode->text()));
     query.bindValue(QStringLiteral(":CategoryId"), comboItemId(ui->cmbCategory));
     query.bindValue(QStringLiteral(":Warranty"), ui->txtWarranty->value());
-    query.bindValue(QStringLiteral(":IsActive"), ui->chkIsActive->isChecked() ? 1 : 0);
+    query.bindValue(QStringLiteral(":IsActive"), StoredFields::checkOrNull(ui->chkIsActive));
     query.bindValue(QStringLiteral(":DefaultVendorId"), comboItemId(ui->cmbDefaultVendor));
     query.bindValue(QStringLiteral(":VendorItemNo"), textOrNull(ui->txtVendorItemNo->text()));
     query.bindValue(QStringLiteral(":ValidityInDays"), validityInDays());
@@ -350,7 +352,7 @@ void frmItems::loadItem()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from items where itemId = :id"));
     query.bindValue(QStringLiteral(":id"), itemId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     // An item that is gone shows as a new one would; saving it then fails with the
     // message that another user deleted it.
@@ -358,13 +360,13 @@ void frmItems::loadItem()
         return;
     ui->txtItemNo->setText(query.value(1).toString());
     ui->txtItemName->setText(query.value(2).toString());
-    selectComboItemById(ui->cmbType, query.value(3));
+    selectStoredItem(ui->cmbType, query.value(3));
     ui->txtBarcode->setText(query.value(4).toString());
-    // A category or vendor deleted since shows no entry, so Save asks for a category.
+    // A category deleted since shows no entry, so Save asks for a category.
     selectComboItemById(ui->cmbCategory, query.value(5));
     NumberFields::showStored(ui->txtWarranty, query.value(6).toInt(), ui->label_6);
-    ui->chkIsActive->setChecked(bitValue(query.value(7)));
-    selectComboItemById(ui->cmbDefaultVendor, query.value(8));
+    StoredFields::showCheck(ui->chkIsActive, query.value(7));
+    selectStoredItem(ui->cmbDefaultVendor, query.value(8));
     ui->txtVendorItemNo->setText(query.value(9).toString());
     setValidity(query.value(10).toInt());
     if (loadPrices())
@@ -383,7 +385,7 @@ void frmItems::setValidity(int days)
 {
     const ValidityPeriod period = ValidityPeriod::fromDays(days);
     ui->cmbExpirePeriod->setCurrentIndex(period.unit);
-    ui->numExpirePeriod->setValue(period.number);
+    NumberFields::showStored(ui->numExpirePeriod, period.number, ui->label_17);
 }
 
 void frmItems::on_btnAddPrice_clicked()

@@ -35,7 +35,7 @@ void frmUOM::loadUOM()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from uom where uomId = :id"));
     query.bindValue(QStringLiteral(":id"), uomId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     if (query.next())
         ui->txtUOM->setText(query.value(1).toString());
@@ -44,7 +44,7 @@ void frmUOM::loadUOM()
 bool frmUOM::saveUOM()
 {
     // Nothing else is checked: a name is stored exactly as typed, blanks included.
-    if (!TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query;
@@ -80,6 +80,7 @@ void frmUOM::on_btnSave_clicked()
 
 void frmUOM::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     uomId = 0;
     ui->txtUOM->clear();
 }

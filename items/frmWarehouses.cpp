@@ -41,7 +41,7 @@ void frmWarehouses::loadWarehouse()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from warehouses where WarehouseId = :WarehouseId"));
     query.bindValue(QStringLiteral(":WarehouseId"), warehouseId);
-    if (!FailedReads::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     ui->txtName->setText(query.value(1).toString());
     ui->txtStreet1->setText(query.value(2).toString());
@@ -58,7 +58,7 @@ void frmWarehouses::loadWarehouse()
 // fields store NULL when they hold nothing but blanks.
 bool frmWarehouses::saveWarehouse()
 {
-    if (!TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query;
@@ -96,6 +96,7 @@ bool frmWarehouses::saveWarehouse()
 
 void frmWarehouses::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->chkActive->setChecked(true);
     ui->txtCity->clear();
     ui->txtCountry->clear();

@@ -11,6 +11,7 @@
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmEmployees.h"
 #include "partners/frmPersons.h"
@@ -143,9 +144,7 @@ void frmCustomers::loadCustomer()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from customers where CustomerId = :customerId"));
     query.bindValue(QStringLiteral(":customerId"), customerId);
-    if (!query.exec())
-        FailedReads::tell(this, failureOf(query));
-    const bool found = query.isActive() && query.next();
+    const bool found = FailedReads::execNoted(this, query) && query.next();
     // A form that shows no stored customer must not be saved over it.
     allowSave(found);
     const auto value = [&](const char *column) {
@@ -154,33 +153,35 @@ void frmCustomers::loadCustomer()
 
     ui->txtCustomerName->setText(value("CustomerName").toString());
     selectComboItemById(ui->cmbPersons, value("CustomerPersonId"));
-    selectComboItemById(ui->cmbSalesPerson, value("SalesPersonId"));
-    if (ui->cmbSalesPerson->currentIndex() < 0 && !value("SalesPersonId").isNull())
-        hiddenSalesPersonId = value("SalesPersonId");
+    // An employee no longer active is shown as stored, and kept unless another is chosen.
+    selectStoredItem(ui->cmbSalesPerson, value("SalesPersonId"),
+                     QStringLiteral("select CONCAT_WS(': ', personName, JobTitle) from employees inner join persons "
+                                    "on EmployeePersonId = PersonId where EmployeeId = :id"));
     if (found)
-        ui->dateCustomerSince->setDate(value("CustomerSince").toDate());
-    ui->chkActive->setChecked(bitValue(value("IsActive")));
+        StoredFields::showDate(ui->dateCustomerSince, value("CustomerSince"));
+    StoredFields::showCheck(ui->chkActive, value("IsActive"));
     selectComboItemById(ui->cmbPriceType, value("DefaultPriceTypeId"));
     NumberFields::showStored(ui->txtDiscount, value("StandardDiscount").toDouble(), ui->label_10);
     ui->txtNotes->setPlainText(value("Notes").toString());
 
     showContactPerson();
-    const int shipToId = value("ShipToPersonId").toInt();
-    if (shipToId != value("CustomerPersonId").toInt()) {
-        ui->cmbShipTo->setCurrentIndex(ui->cmbShipTo->findData(shipToId));
+    const QVariant shipToId = value("ShipToPersonId");
+    if (shipToId.toInt() != value("CustomerPersonId").toInt()) {
+        selectStoredItem(ui->cmbShipTo, shipToId);
         showPersonCard(ui->cmbShipTo->currentData().toInt());
     }
     showLastSale();
 }
 
 // The date of the customer's latest sales invoice; a customer without a dated one shows
-// no date at all rather than the date field's own default.
+// no date at all rather than the date field's own default, and so does a failed read,
+// which is told.
 void frmCustomers::showLastSale()
 {
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select max(Date) from salesinvoice where CustomerId = :CustomerId"));
     query.bindValue(QStringLiteral(":CustomerId"), customerId);
-    const bool dated = query.exec() && query.next() && !query.value(0).toString().isEmpty();
+    const bool dated = FailedReads::execOrTell(query, this) && query.next() && !query.value(0).toString().isEmpty();
     if (dated)
         ui->dateLastSales->setDate(query.value(0).toDate());
     ui->dateLastSales->setVisible(dated);
@@ -233,11 +234,9 @@ bool frmCustomers::saveCustomer()
         query.bindValue(QStringLiteral(":CustomerId"), customerId);
     query.bindValue(QStringLiteral(":CustomerName"), textNotNull(ui->txtCustomerName->text()));
     query.bindValue(QStringLiteral(":CustomerPersonId"), comboItemId(ui->cmbPersons));
-    const bool salesPersonHidden = ui->cmbSalesPerson->currentIndex() < 0 && hiddenSalesPersonId.isValid();
-    query.bindValue(QStringLiteral(":SalesPersonId"),
-                    salesPersonHidden ? hiddenSalesPersonId : comboItemId(ui->cmbSalesPerson));
-    query.bindValue(QStringLiteral(":CustomerSince"), ui->dateCustomerSince->date());
-    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
+    query.bindValue(QStringLiteral(":SalesPersonId"), comboItemId(ui->cmbSalesPerson));
+    query.bindValue(QStringLiteral(":CustomerSince"), StoredFields::dateOrNull(ui->dateCustomerSince));
+    query.bindValue(QStringLiteral(":IsActive"), StoredFields::checkOrNull(ui->chkActive));
     // "<Contact Person>" ships to the contact person; no person at all is stored as 0.
     const QComboBox *shipTo = ui->cmbShipTo->currentIndex() == shipToContactPerson ? ui->cmbPersons : ui->cmbShipTo;
     query.bindValue(QStringLiteral(":ShipToPersonId"), shipTo->currentData().toInt());
@@ -269,13 +268,13 @@ void frmCustomers::on_btnSaveAndClose_clicked()
 
 void frmCustomers::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->chkActive->setChecked(true);
     ui->cmbExpensesAcc->setCurrentIndex(0);
     ui->cmbRevenuAcc->setCurrentIndex(0);
     ui->cmbPersons->setCurrentIndex(0);
     ui->cmbPriceType->setCurrentIndex(0);
     ui->cmbSalesPerson->setCurrentIndex(0);
-    hiddenSalesPersonId = QVariant();
     ui->dateCustomerSince->setDate(QDate::currentDate());
     ui->lblContactCityCountry->setText(tr("City, Province, Country:"));
     ui->lblContactName->setText(tr("Name:"));

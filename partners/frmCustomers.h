@@ -53,9 +53,6 @@ private:
     Ui::frmCustomers *ui;
     int customerId;
     int addedCustomerId = 0;
-    // The stored sales person when the combo cannot show it (an employee no longer
-    // active); kept by a save unless the user picks another entry.
-    QVariant hiddenSalesPersonId;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

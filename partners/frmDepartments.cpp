@@ -34,7 +34,7 @@ void frmDepartments::loadDepartment()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select Department from departments where DepartmentId = :depid"));
     query.bindValue(QStringLiteral(":depid"), departmentId);
-    if (FailedReads::execOrTell(query, this) && query.next())
+    if (FailedReads::execNoted(this, query) && query.next())
         ui->txtDepartment->setText(query.value(0).toString());
 }
 
@@ -48,7 +48,7 @@ bool frmDepartments::validateDepartment()
 
 bool frmDepartments::saveDepartment()
 {
-    if (!validateDepartment() || !TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !validateDepartment() || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query = save.prepare(
@@ -79,6 +79,7 @@ void frmDepartments::on_btnSave_clicked()
 
 void frmDepartments::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     departmentId = 0;
     ui->txtDepartment->clear();
 }

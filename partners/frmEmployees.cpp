@@ -14,6 +14,7 @@
 #include "core/system/seams.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmDepartments.h"
 #include "partners/frmPersons.h"
@@ -36,11 +37,14 @@ QString cellText(const QTableWidget *table, int row, int column)
     return cell ? cell->text() : QString();
 }
 
-// Shows the combo entry that carries `id`; an unknown person, manager or department
-// shows the combo's first entry.
+// Shows the combo entry that carries `id`, the combo's first entry for none; a person,
+// manager or department the combo does not offer is shown as stored.
 void selectById(QComboBox *combo, const QVariant &id)
 {
-    combo->setCurrentIndex(id.isNull() ? 0 : qMax(0, combo->findData(id.toInt())));
+    if (id.isNull())
+        combo->setCurrentIndex(0);
+    else
+        selectStoredItem(combo, id);
 }
 }
 
@@ -125,7 +129,7 @@ void frmEmployees::loadEmployee()
         "FROM `employees` Where EmployeeId = :EmployeeId;"));
     query.bindValue(QStringLiteral(":EmployeeId"), employeeId);
     // An id without a row shows an employee of empty values rather than the form's defaults.
-    const bool found = FailedReads::execOrTell(query, this) && query.next();
+    const bool found = FailedReads::execNoted(this, query) && query.next();
     const auto value = [&](int column) { return found ? query.value(column) : QVariant(); };
 
     selectById(ui->cmbPersons, value(0));
@@ -133,17 +137,13 @@ void frmEmployees::loadEmployee()
     selectById(ui->cmbManager, value(2));
     selectById(ui->cmbDepartments, value(3));
     ui->txtSIN->setText(value(4).toString());
-    if (!value(5).isNull())
-        ui->dateBirth->setDate(value(5).toDate());
-    if (!value(6).isNull())
-        ui->dateHire->setDate(value(6).toDate());
-    if (!value(7).isNull())
-        ui->dateTermination->setDate(value(7).toDate());
-    ui->cmbPayPeriods->setCurrentIndex(
-        value(8).isNull() ? -1 : ui->cmbPayPeriods->findText(QString::number(value(8).toInt())));
+    StoredFields::showDate(ui->dateBirth, value(5));
+    StoredFields::showDate(ui->dateHire, value(6));
+    StoredFields::showDate(ui->dateTermination, value(7));
+    selectStoredText(ui->cmbPayPeriods, value(8).isNull() ? QString() : QString::number(value(8).toInt()));
     NumberFields::showStored(ui->txtAnnualSalary, value(9).toDouble(), ui->label_10);
     ui->txtBankAccountNo->setText(value(10).toString());
-    ui->chkActive->setChecked(bitValue(value(12)));
+    StoredFields::showCheck(ui->chkActive, value(12));
     ui->txtNotes->setPlainText(value(13).toString());
 
     const QByteArray image = value(11).toByteArray();
@@ -181,17 +181,17 @@ void frmEmployees::bindEmployeeFields(QSqlQuery &query) const
     const QVariant department = ui->cmbDepartments->currentData();
     query.bindValue(QStringLiteral(":DepartmentId"), department.isValid() ? department : QVariant(QVariant::Int));
     query.bindValue(QStringLiteral(":SIN"), textOrNull(ui->txtSIN->text()));
-    query.bindValue(QStringLiteral(":BirthDate"), ui->dateBirth->date());
-    query.bindValue(QStringLiteral(":HireDate"), ui->dateHire->date());
-    query.bindValue(QStringLiteral(":TerminationDate"), ui->dateTermination->date());
-    // An employee loaded with a number not offered keeps no number rather than 0.
+    query.bindValue(QStringLiteral(":BirthDate"), StoredFields::dateOrNull(ui->dateBirth));
+    query.bindValue(QStringLiteral(":HireDate"), StoredFields::dateOrNull(ui->dateHire));
+    query.bindValue(QStringLiteral(":TerminationDate"), StoredFields::dateOrNull(ui->dateTermination));
+    // No number shows no entry, and stays no number rather than 0.
     query.bindValue(QStringLiteral(":PayPeriodsByYear"), ui->cmbPayPeriods->currentIndex() >= 0
                                                              ? QVariant(ui->cmbPayPeriods->currentText().toInt())
                                                              : QVariant(QVariant::Int));
     // The value, not the shown text, whose decimal and group marks follow the locale.
     query.bindValue(QStringLiteral(":AnnualSalary"), ui->txtAnnualSalary->value());
     query.bindValue(QStringLiteral(":BankAccountNo"), textOrNull(ui->txtBankAccountNo->text()));
-    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
+    query.bindValue(QStringLiteral(":IsActive"), StoredFields::checkOrNull(ui->chkActive));
     query.bindValue(QStringLiteral(":Notes"), textOrNull(ui->txtNotes->toPlainText()));
 }
 
@@ -318,6 +318,7 @@ void frmEmployees::on_btnSaveAndClose_clicked()
 
 void frmEmployees::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtAnnualSalary->setValue(0);
     ui->txtBankAccountNo->clear();
     ui->txtImageURL->clear();

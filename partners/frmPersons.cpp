@@ -82,7 +82,7 @@ void frmPersons::loadPerson()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from persons where PersonId = :PersonId"));
     query.bindValue(QStringLiteral(":PersonId"), personId);
-    if (!FailedReads::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     const QList<QLineEdit *> edits = cardEdits();
     for (int column = 1; column <= edits.size(); ++column)
@@ -91,7 +91,7 @@ void frmPersons::loadPerson()
 
 bool frmPersons::savePerson()
 {
-    if (!TextColumns::storable(this))
+    if (!FailedReads::readWhole(this) || !TextColumns::storable(this))
         return false;
     cDbSave save;
     QSqlQuery query = save.prepare(
@@ -132,6 +132,7 @@ bool frmPersons::savePerson()
 
 void frmPersons::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     personId = 0;
     for (QLineEdit *edit : cardEdits())
         edit->clear();

@@ -47,7 +47,7 @@ void frmUsers::loadUser()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select EmployeeId, Username from users where UserID = :id"));
     query.bindValue(QStringLiteral(":id"), userId);
-    if (!FailedReads::execOrTell(query, this))
+    if (!FailedReads::execNoted(this, query))
         return;
     if (!query.next())
         return;
@@ -107,6 +107,7 @@ bool frmUsers::saveUser()
 
 void frmUsers::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->cmbEmployee->setCurrentIndex(-1);
     ui->txtPassword->clear();
     ui->txtPasswordConfirm->clear();

@@ -10,6 +10,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmPersons.h"
 
@@ -95,9 +96,7 @@ void frmVendors::loadVendor()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("Select * from vendors where VendorId = :id"));
     query.bindValue(QStringLiteral(":id"), vendorId);
-    if (!query.exec())
-        FailedReads::tell(this, failureOf(query));
-    const bool found = query.isActive() && query.next();
+    const bool found = FailedReads::execNoted(this, query) && query.next();
     // A form that shows no stored vendor must not be saved over it.
     allowSave(found);
     const auto value = [&](const char *column) {
@@ -107,14 +106,12 @@ void frmVendors::loadVendor()
     ui->txtVendorName->setText(value("VendorName").toString());
     selectComboItemById(ui->cmbPersons, value("ContactPersonId"));
     if (found)
-        ui->dateVendorSince->setDate(value("VendorSince").toDate());
-    ui->chkActive->setChecked(bitValue(value("IsActive")));
-    selectComboItemById(ui->cmbExpensesAcc, value("ExpensesAccountId"));
-    if (ui->cmbExpensesAcc->currentIndex() < 0 && !value("ExpensesAccountId").isNull())
-        hiddenExpensesAccountId = value("ExpensesAccountId");
-    selectComboItemById(ui->cmbRevenuAcc, value("RevenuAccountId"));
-    if (ui->cmbRevenuAcc->currentIndex() < 0 && !value("RevenuAccountId").isNull())
-        hiddenRevenuAccountId = value("RevenuAccountId");
+        StoredFields::showDate(ui->dateVendorSince, value("VendorSince"));
+    StoredFields::showCheck(ui->chkActive, value("IsActive"));
+    // An account that is no longer a leaf of its type is shown as stored, and kept unless
+    // another is chosen.
+    selectStoredItem(ui->cmbExpensesAcc, value("ExpensesAccountId"), accountEntryOfIdSql());
+    selectStoredItem(ui->cmbRevenuAcc, value("RevenuAccountId"), accountEntryOfIdSql());
     ui->txtNotes->setPlainText(value("Notes").toString());
     showContactPerson();
     showLastPurchase();
@@ -143,8 +140,9 @@ void frmVendors::showLastPurchase()
     QSqlQuery query(QSqlDatabase::database());
     query.prepare(QStringLiteral("select max(Date) from purchaseinvoice where VendorId = :VendorId"));
     query.bindValue(QStringLiteral(":VendorId"), vendorId);
-    // Without a dated invoice the maximum is NULL, and there is no date to show.
-    if (!query.exec() || !query.next() || query.value(0).toString().isEmpty())
+    // Without a dated invoice the maximum is NULL, and there is no date to show; nor is
+    // there after a failed read, which is told.
+    if (!FailedReads::execOrTell(query, this) || !query.next() || query.value(0).toString().isEmpty())
         return;
     ui->dateLastPurchase->setDate(query.value(0).toDate());
     ui->dateLastPurchase->show();
@@ -155,13 +153,6 @@ void frmVendors::allowSave(bool allowed)
 {
     ui->btnSave->setEnabled(allowed);
     ui->btnSaveAndClose->setEnabled(allowed);
-}
-
-QVariant frmVendors::chosenAccountId(const QComboBox *combo, const QVariant &hiddenId) const
-{
-    if (combo->currentIndex() < 0 && hiddenId.isValid())
-        return hiddenId;
-    return comboItemId(combo);
 }
 
 bool frmVendors::validateVendor()
@@ -194,10 +185,10 @@ bool frmVendors::saveVendor()
         query.bindValue(QStringLiteral(":id"), vendorId);
     query.bindValue(QStringLiteral(":VendorName"), textNotNull(ui->txtVendorName->text()));
     query.bindValue(QStringLiteral(":ContactPersonId"), comboItemId(ui->cmbPersons));
-    query.bindValue(QStringLiteral(":VendorSince"), ui->dateVendorSince->date());
-    query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
-    query.bindValue(QStringLiteral(":ExpensesAccountId"), chosenAccountId(ui->cmbExpensesAcc, hiddenExpensesAccountId));
-    query.bindValue(QStringLiteral(":RevenuAccountId"), chosenAccountId(ui->cmbRevenuAcc, hiddenRevenuAccountId));
+    query.bindValue(QStringLiteral(":VendorSince"), StoredFields::dateOrNull(ui->dateVendorSince));
+    query.bindValue(QStringLiteral(":IsActive"), StoredFields::checkOrNull(ui->chkActive));
+    query.bindValue(QStringLiteral(":ExpensesAccountId"), comboItemId(ui->cmbExpensesAcc));
+    query.bindValue(QStringLiteral(":RevenuAccountId"), comboItemId(ui->cmbRevenuAcc));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, vendorId);
     const int newId = vendorId == 0 ? save.lastInsertId() : 0;
@@ -224,12 +215,15 @@ void frmVendors::on_btnSaveAndClose_clicked()
 
 void frmVendors::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     vendorId = 0;
     ui->txtVendorName->clear();
     ui->txtNotes->clear();
-    // A new vendor gets no account the form does not show.
-    hiddenRevenuAccountId = QVariant();
-    hiddenExpensesAccountId = QVariant();
+    // A new vendor gets no account that the lists do not offer.
+    for (QComboBox *account : {ui->cmbRevenuAcc, ui->cmbExpensesAcc}) {
+        if (showsStoredItemNotOffered(account))
+            account->setCurrentIndex(-1);
+    }
     allowSave(true);
 }
 

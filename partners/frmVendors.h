@@ -44,7 +44,6 @@ private:
     void loadVendor();
     void showContactPerson();
     void showLastPurchase();
-    QVariant chosenAccountId(const QComboBox *combo, const QVariant &hiddenId) const;
     bool validateVendor();
     bool saveVendor();
     void allowSave(bool allowed);
@@ -52,10 +51,6 @@ private:
     Ui::frmVendors *ui;
     int vendorId;
     int addedVendorId = 0;
-    // The stored accounts that the combos cannot show (no longer leaves of their type);
-    // kept by a save unless the user picks another entry.
-    QVariant hiddenRevenuAccountId;
-    QVariant hiddenExpensesAccountId;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

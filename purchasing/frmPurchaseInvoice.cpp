@@ -6,6 +6,7 @@
 #include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/documents/documentlines.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/money.h"
@@ -56,6 +57,8 @@ frmPurchaseInvoice::frmPurchaseInvoice(QWidget *parent)
     TextColumns::limit(QStringLiteral("purchaseinvoice"),
                        {{ui->txtPurchaseInvoiceNo, QStringLiteral("PurchaseInvoiceNo"), ui->label_3},
                         {ui->txtComment, QStringLiteral("Comments"), ui->label_7}});
+    // A server that is gone fails every read of the opening alike: one box.
+    const FailedReads::Action opening;
     setupItemsTable();
     fillVendors();
     fillWarehouses();
@@ -126,6 +129,7 @@ void frmPurchaseInvoice::on_cmbWarehouses_activated(int index)
 // Vendor, warehouse, dates, payment method and freight stay for the next invoice.
 void frmPurchaseInvoice::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->txtPurchaseInvoiceNo->clear();
     ui->txtComment->clear();
     ui->txtPurchaseOrderNo->clear();
@@ -162,7 +166,7 @@ void frmPurchaseInvoice::loadInvoice(int id)
         "PurchaseOrderNo from purchaseinvoice left join purchaseorder "
         "on purchaseinvoice.PurchaseOrderId = purchaseorder.PurchaseOrderId where PurchaseInvoiceId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!DocumentLines::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     loadedId = id;
     purchaseOrderId = query.value(11).isNull() ? -1 : query.value(11).toInt();
@@ -173,7 +177,8 @@ void frmPurchaseInvoice::loadInvoice(int id)
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     NumberFields::showStored(ui->txtDeposit, Money::fromDecimal(query.value(10)).toDouble(), ui->label_15);
     showShipTo();
-    DocumentLines::tellSelectFailed(this, PurchaseStorage::loadLines(lines, PurchaseStorage::invoice, id));
+    // A header shown without its lines is not saved over the document.
+    FailedReads::noteRead(this, PurchaseStorage::loadLines(lines, PurchaseStorage::invoice, id));
     enterState(false);
     recalculate();
 }

@@ -5,6 +5,7 @@
 #include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/documents/documentlines.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/db/money.h"
@@ -35,6 +36,8 @@ frmPurchaseOrder::frmPurchaseOrder(QWidget *parent)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    // A server that is gone fails every read of the opening alike: one box.
+    const FailedReads::Action opening;
     setupItemsTable();
     fillVendors();
     fillWarehouses();
@@ -101,6 +104,7 @@ void frmPurchaseOrder::on_cmbWarehouses_activated(int index)
 // The dates and the freight stay for the next order.
 void frmPurchaseOrder::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->cmbVendor->setCurrentIndex(0);
     ui->cmbWarehouses->setCurrentIndex(0);
     ui->txtComment->clear();
@@ -131,7 +135,7 @@ void frmPurchaseOrder::loadOrder(int id)
     query.prepare(QStringLiteral("select PurchaseOrderNo, VendorId, Date, ShipDate, Subtotal, Freight, Total, Comments, "
                                  "ExpireDate, ShipToWarehouseId from purchaseorder where PurchaseOrderId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!DocumentLines::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     loadedId = id;
     ui->txtPurchaseOrderNo->setText(query.value(0).toString());
@@ -139,7 +143,8 @@ void frmPurchaseOrder::loadOrder(int id)
     ui->dtExpireDate->setDate(query.value(8).toDate());
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     showShipTo();
-    DocumentLines::tellSelectFailed(this, PurchaseStorage::loadLines(lines, PurchaseStorage::order, id));
+    // A header shown without its lines is not saved over the document.
+    FailedReads::noteRead(this, PurchaseStorage::loadLines(lines, PurchaseStorage::order, id));
     enterState(false);
 }
 

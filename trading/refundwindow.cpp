@@ -4,6 +4,7 @@
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
 #include "core/documents/documentlines.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
@@ -53,6 +54,8 @@ void cRefundWindow::setUp(const Widgets &widgets, const Texts &texts, const QStr
     for (QDoubleSpinBox *sum : {ui.subTotal, ui.total, ui.debt})
         NumberFields::setupAmount(sum, 12, true);
     TextColumns::limit(side.refund, {{ui.comment, QStringLiteral("Comment"), ui.commentLabel}});
+    // A server that is gone fails every read of the opening alike: one box.
+    const FailedReads::Action opening;
     fillPartners(partnersSql);
     setupItemsTable(showDate);
     // No amount starts out of sight where the screen has the room.
@@ -138,6 +141,7 @@ void cRefundWindow::on_txtDeposit_valueChanged(double)
 // The payment method stays for the next refund.
 void cRefundWindow::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui.partners->setCurrentIndex(-1);
     ui.invoices->clear();
     if (!newKeepsDate)
@@ -161,6 +165,8 @@ void cRefundWindow::on_btnSave_clicked()
 
 bool cRefundWindow::isValid()
 {
+    if (!FailedReads::readWhole(this))
+        return false;
     if (ui.partners->currentIndex() < 0) {
         Messages::critical(this, msgCaption, texts.selectPartner);
         return false;
@@ -230,9 +236,10 @@ void cRefundWindow::loadRefund(int id)
     RefundStorage::Header header;
     QSqlError error;
     if (!RefundStorage::loadHeader(side, id, &header, &error)) {
-        Messages::critical(this, msgCaption,
-                           error.isValid() ? msgSelectFailed + QLatin1Char('\n') + error.text()
-                                           : cDbSave::recordGoneText());
+        if (error.isValid())
+            FailedReads::noteRead(this, error);
+        else
+            Messages::critical(this, msgCaption, cDbSave::recordGoneText());
         return;
     }
     on_btnNew_clicked();
@@ -250,7 +257,8 @@ void cRefundWindow::loadRefund(int id)
         const QScopedValueRollback<bool> quiet(filling, true);
         error = RefundStorage::loadRefundLines(lines, side, id);
     }
-    DocumentLines::tellSelectFailed(this, error);
+    // A header shown without its lines is not saved over the refund.
+    FailedReads::noteRead(this, error);
     recalculate();
     enterState(false);
 }

@@ -47,6 +47,11 @@ QSqlError noteRead(QWidget *widget, const QSqlError &error)
     return error;
 }
 
+void forgetRecordRead(QWidget *window)
+{
+    window->setProperty(unreadProperty, QVariant());
+}
+
 bool execOrTell(QSqlQuery &query, QWidget *window)
 {
     if (query.exec())

@@ -24,6 +24,10 @@ void tellText(QWidget *parent, const QString &text);
 // its latest read ran (a list, the record a window shows), for readWhole(). Returns `error`.
 QSqlError noteRead(QWidget *widget, const QSqlError &error);
 
+// For a window that New has emptied: the failed read of the record it showed, noted on
+// the window itself, no longer refuses a save. Lists noted on its widgets still do.
+void forgetRecordRead(QWidget *window);
+
 // Runs the prepared `query`; a failure is told over `window` as tell() tells it, and false.
 bool execOrTell(QSqlQuery &query, QWidget *window);
 

@@ -6,6 +6,7 @@
 #include "core/system/messages.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -47,6 +48,11 @@ QString accountEntrySql()
                        : QStringLiteral("Concat(AccountNo, ': ', COALESCE(Description, ''))");
 }
 
+QString accountEntryOfIdSql()
+{
+    return QStringLiteral("select %1 from accounts where AccountId = :id").arg(accountEntrySql());
+}
+
 bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql)
 {
     return !fillCombo(combo, leading, sql).isValid();
@@ -69,6 +75,50 @@ void selectNewestComboItem(QComboBox *combo)
 void selectComboItemById(QComboBox *combo, const QVariant &id)
 {
     combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
+}
+
+namespace {
+// Marks the entry that selectStoredItem added.
+const int notOfferedRole = Qt::UserRole + 1;
+
+// The entry of a stored id that `combo` does not offer, named by `nameSql` where it can be.
+QString notOfferedEntry(QComboBox *combo, int id, const QString &nameSql)
+{
+    if (!nameSql.isEmpty()) {
+        QSqlQuery query(liveDefaultConnection());
+        query.setForwardOnly(true);
+        query.prepare(nameSql);
+        query.bindValue(QStringLiteral(":id"), id);
+        if (FailedReads::execOrTell(query, combo->window()) && query.next())
+            return QCoreApplication::translate("ComboBoxes", "%1 (not in the list)").arg(query.value(0).toString());
+    }
+    return QCoreApplication::translate("ComboBoxes", "No. %1, not in the list").arg(id);
+}
+}
+
+void selectStoredItem(QComboBox *combo, const QVariant &id, const QString &nameSql)
+{
+    if (id.isNull() || id.toInt() <= 0) {
+        combo->setCurrentIndex(-1);
+        return;
+    }
+    if (combo->findData(id.toInt()) < 0) {
+        combo->addItem(notOfferedEntry(combo, id.toInt(), nameSql), id.toInt());
+        combo->setItemData(combo->count() - 1, true, notOfferedRole);
+    }
+    combo->setCurrentIndex(combo->findData(id.toInt()));
+}
+
+bool showsStoredItemNotOffered(const QComboBox *combo)
+{
+    return combo->currentIndex() >= 0 && combo->itemData(combo->currentIndex(), notOfferedRole).toBool();
+}
+
+void selectStoredText(QComboBox *combo, const QString &text)
+{
+    if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        combo->addItem(text);
+    combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void selectStoredIndex(QComboBox *combo, int index)

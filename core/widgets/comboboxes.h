@@ -27,6 +27,8 @@ QSqlError fillCombo(QComboBox *combo, const QStringList &leading, const QString 
 // statement on `accounts`: "10200: " then the account's Arabic name in Arabic (its English
 // name where it has no Arabic one), its English name otherwise.
 QString accountEntrySql();
+// The statement that reads account ":id" as such an entry, for selectStoredItem.
+QString accountEntryOfIdSql();
 
 // The same fill; false when the statement failed.
 bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql);
@@ -39,6 +41,22 @@ void selectNewestComboItem(QComboBox *combo);
 // Shows the entry whose Qt::UserRole data is `id`; an id that no entry carries, or a
 // NULL id, shows no entry rather than the leading "<Add New>", which carries no id either.
 void selectComboItemById(QComboBox *combo, const QVariant &id);
+
+// Shows the entry whose Qt::UserRole data is the stored record id `id`, for a record
+// loaded into an editor. An id that no entry carries (an inactive sales person, an account
+// that is no longer a leaf, a record deleted since) gets an entry of its own, added and
+// shown: the save binds it back unchanged, and the user may choose another. The entry
+// reads "Ann: Clerk (not in the list)" with the text that `nameSql` reads for ":id", or
+// "No. 7, not in the list" where there is none (a failed read is told). A NULL id, or one
+// of 0 or less, stands for no record and shows no entry.
+void selectStoredItem(QComboBox *combo, const QVariant &id, const QString &nameSql = QString());
+// True while `combo` shows such an entry, which it does not offer.
+bool showsStoredItemNotOffered(const QComboBox *combo);
+
+// The same for a combo of plain values (a number of pay periods): the entry that reads
+// `text`, or, where none does, `text` added as an entry and shown. An empty text shows no
+// entry.
+void selectStoredText(QComboBox *combo, const QString &text);
 
 // Shows the entry at the stored position `index` (a payment method, say); the first
 // entry when the combo has none there.

@@ -153,6 +153,13 @@ void showStored(QSpinBox *box, int value, const QLabel *label)
     showStoredValue(box, value, label);
 }
 
+void takeRange(QSpinBox *box, int minimum, int maximum)
+{
+    box->setProperty(takenMinimum, QVariant());
+    box->setProperty(takenMaximum, QVariant());
+    box->setRange(minimum, maximum);
+}
+
 bool storable(QWidget *form)
 {
     for (QWidget *box : form->findChildren<QWidget *>()) {

@@ -34,6 +34,11 @@ void setupWholeNumber(QSpinBox *box, int minimum, int maximum);
 void showStored(QDoubleSpinBox *box, double value, const QLabel *label);
 void showStored(QSpinBox *box, int value, const QLabel *label);
 
+// Gives `box` the range it takes from the user from now on (an account's number when its
+// type changes), in place of the one it was set up with: a value it shows outside the range
+// moves into it, as a spin box moves it, and storable() judges by the new range.
+void takeRange(QSpinBox *box, int minimum, int maximum);
+
 // True when every field within `form` that showed a stored value shows one it takes from
 // the user. Otherwise shows a message naming the first that does not, with its value and
 // range, puts the focus on it and returns false.

@@ -5,6 +5,7 @@
 #include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/documents/documentlines.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
@@ -33,6 +34,8 @@ frmSalesOrder::frmSalesOrder(QWidget *parent)
     setWindowState(Qt::WindowMaximized);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    // A server that is gone fails every read of the opening alike: one box.
+    const FailedReads::Action opening;
     fillCustomers();
     setupItemsTable();
     for (QDateEdit *date : {ui->dtDate, ui->dtShipDate}) {
@@ -80,6 +83,7 @@ void frmSalesOrder::showShipTo()
 // Freight, deposit and payment method stay for the next order.
 void frmSalesOrder::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->cmbCustomer->setCurrentIndex(0);
     ui->txtComment->clear();
     ui->txtSalesQuoteNo->clear();
@@ -115,7 +119,7 @@ void frmSalesOrder::loadOrder(int id)
         "from salesorder left join salesquote on salesorder.SalesQuoteId = salesquote.SalesQuoteId "
         "where SalesOrderId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!DocumentLines::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     editedSalesOrderId = id;
     ui->txtSalesOrderNo->setText(query.value(0).toString());
@@ -125,7 +129,8 @@ void frmSalesOrder::loadOrder(int id)
     NumberFields::showStored(ui->txtDeposit, Money::fromDecimal(query.value(10)).toDouble(), ui->label_13);
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
     showShipTo();
-    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, id, true));
+    // A header shown without its lines is not saved over the document.
+    FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::order, id, true));
     enterState(false);
 }
 

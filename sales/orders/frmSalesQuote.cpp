@@ -5,6 +5,7 @@
 #include "core/db/connection.h"
 #include "core/db/dbsave.h"
 #include "core/documents/documentlines.h"
+#include "core/system/failedreads.h"
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
@@ -33,6 +34,8 @@ frmSalesQuote::frmSalesQuote(QWidget *parent)
     setWindowState(Qt::WindowMaximized);
     if (rightToLeft)
         setLayoutDirection(Qt::RightToLeft);
+    // A server that is gone fails every read of the opening alike: one box.
+    const FailedReads::Action opening;
     setupItemsTable();
     fillCustomers();
     for (QDateEdit *date : {ui->dtDate, ui->dtExpireDate, ui->dtShipDate}) {
@@ -76,6 +79,7 @@ void frmSalesQuote::showShipTo()
 
 void frmSalesQuote::on_btnNew_clicked()
 {
+    FailedReads::forgetRecordRead(this);
     ui->cmbCustomer->setCurrentIndex(0);
     ui->txtComment->clear();
     ui->txtSalesQuoteNo->clear();
@@ -106,14 +110,15 @@ void frmSalesQuote::loadQuote(int id)
     query.prepare(QStringLiteral("Select SalesQuoteNo, CustomerId, Date, ShipDate, Subtotal, Freight, Total, Comments, "
                                  "ExpireDate from salesquote where SalesQuoteId = :id"));
     query.bindValue(QStringLiteral(":id"), id);
-    if (!DocumentLines::execOrTell(query, this) || !query.next())
+    if (!FailedReads::execNoted(this, query) || !query.next())
         return;
     editedSalesQuoteId = id;
     ui->txtSalesQuoteNo->setText(query.value(0).toString());
     DocumentLines::showHeader(query, headerFields());
     ui->dtExpireDate->setDate(query.value(8).toDate());
     showShipTo();
-    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::quote, id, true));
+    // A header shown without its lines is not saved over the document.
+    FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::quote, id, true));
     enterState(false);
 }
 

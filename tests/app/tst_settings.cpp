@@ -246,16 +246,19 @@ void tst_settings::accountWithoutAChoiceIsRefused()
     EXEC_SQL(QString("insert into accounts (AccountNo, Description, TypeId, CurrencyId, ParentAccountId) "
                      "values ('40110', 'Sales - Branch', 4, 2, %1)").arg(sales));
     open();
+    // Shown as stored, but not offered for a new choice.
     auto *box = widget<QComboBox>("cmbSalesAcc");
-    QCOMPARE(box->currentIndex(), -1);
-    QCOMPARE(box->findData(sales), -1);
+    QCOMPARE(box->currentText(), QString("40100: Sales (not in the list)"));
+    QCOMPARE(box->currentData().toInt(), sales);
     widget<QTabWidget>("tabWidget")->setCurrentIndex(2);
 
     save();
 
     QCOMPARE(MessageRecorder::messages().size(), 1);
     QCOMPARE(MessageRecorder::last().kind, Messages::Critical);
-    QCOMPARE(MessageRecorder::last().text, QString("Choose an account in every box of the Accounts tab."));
+    QCOMPARE(MessageRecorder::last().text,
+             QString("The Sales box shows an account it no longer offers: one with accounts below it, or of another "
+                     "type. Choose another account and save again."));
     QVERIFY(!window.isNull() && window->isVisible());
     QCOMPARE(widget<QTabWidget>("tabWidget")->currentIndex(), 0);
     QCOMPARE(defaultAccount("SalesAccId").toInt(), sales);

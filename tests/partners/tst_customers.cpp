@@ -278,8 +278,9 @@ void tst_customers::linksTheFormCannotShowSurviveASave_data()
     QTest::addColumn<QString>("storedAfter");
     QTest::newRow("chosen sales person stored as its employee id") << "NULL" << "" << "Omar: Clerk" << "5";
     QTest::newRow("active sales person shown and kept") << "5" << "Omar: Clerk" << "" << "5";
-    QTest::newRow("inactive sales person kept") << "6" << "" << "" << "6";
-    QTest::newRow("inactive sales person replaced by a choice") << "6" << "" << "Omar: Clerk" << "5";
+    QTest::newRow("inactive sales person shown and kept") << "6" << "Laila: Driver (not in the list)" << "" << "6";
+    QTest::newRow("inactive sales person replaced by a choice")
+        << "6" << "Laila: Driver (not in the list)" << "Omar: Clerk" << "5";
 }
 
 void tst_customers::linksTheFormCannotShowSurviveASave()

@@ -2,6 +2,7 @@
 #include "accounting/frmCurrencies.h"
 #include "accounting/frmFiscalYear.h"
 #include "app/frmCompanyInfo.h"
+#include "app/frmSettings.h"
 #include "core/db/dbsave.h"
 #include "core/system/globals.h"
 #include "core/widgets/direction.h"
@@ -18,12 +19,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSpinBox>
 
 #include <memory>
 
@@ -63,7 +66,20 @@ std::unique_ptr<QDialog> openEditor(const QString &window, int id)
         return std::make_unique<frmFiscalYear>(nullptr, id);
     if (window == "company")
         return std::make_unique<frmCompanyInfo>(nullptr);
+    if (window == "settings")
+        return std::make_unique<frmSettings>(nullptr);
     return std::make_unique<frmEmployees>(nullptr, id);
+}
+
+// What `field` shows: a combo's entry, a box as "ticked", "cleared" or "partly", the text
+// of a number or date field.
+QString shownValue(const QWidget *field)
+{
+    if (const auto *combo = qobject_cast<const QComboBox *>(field))
+        return combo->currentText();
+    if (const auto *box = qobject_cast<const QCheckBox *>(field))
+        return box->checkState() == Qt::PartiallyChecked ? "partly" : box->isChecked() ? "ticked" : "cleared";
+    return qobject_cast<const QAbstractSpinBox *>(field)->text();
 }
 }
 
@@ -81,8 +97,8 @@ private slots:
     void staleSaveIsRefused_data();
     void staleSaveIsRefused();
     void unchangedRecordSavesAgainAndAgain();
-    void storedNumberOutOfRangeIsShownAndRefused_data();
-    void storedNumberOutOfRangeIsShownAndRefused();
+    void storedValueIsShownAndKeptOrRefused_data();
+    void storedValueIsShownAndKeptOrRefused();
     void textStoredAsTypedOrRefused_data();
     void textStoredAsTypedOrRefused();
     void contactCardShowsMarkupAsText_data();
@@ -283,54 +299,174 @@ void tst_editorinput::unchangedRecordSavesAgainAndAgain()
     }
 }
 
-void tst_editorinput::storedNumberOutOfRangeIsShownAndRefused_data()
+void tst_editorinput::storedValueIsShownAndKeptOrRefused_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QStringList>("fixture");
     QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("stored"); // the value, read back
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("shown");   // what the field shows of the stored value
+    QTest::addColumn<QString>("stored");  // the value, read back
+    QTest::addColumn<QString>("message"); // empty: saved, the value kept as stored
+    QTest::addColumn<QVariant>("corrected");
+    QTest::addColumn<QString>("after"); // the value, read back after the corrected save
     const QString refusal = "%1 shows %2 as stored, but it can only hold %3 to %4. Correct it and save again.";
     const auto range = [&](const char *name, const char *value, const char *low, const char *high) {
         return refusal.arg(name, Direction::isolated(value), Direction::isolated(low), Direction::isolated(high));
     };
+    const QVariant none;
     QTest::newRow("customer: a discount over 100")
         << "customer"
-        << "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, StandardDiscount) "
-           "values (4, 'Nile', 2, b'1', 150)"
-        << 4 << "select StandardDiscount from customers" << range("Standard discount", "150", "0", "100");
+        << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, "
+                       "StandardDiscount) values (4, 'Nile', 2, b'1', 150)"}
+        << 4 << "txtDiscount" << "150" << "select StandardDiscount from customers"
+        << range("Standard discount", "150", "0", "100") << QVariant(10) << "10";
     QTest::newRow("employee: a salary over the field's")
         << "employee"
-        << "insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive, AnnualSalary) "
-           "values (4, 3, 'Clerk', b'1', 9950000)"
-        << 4 << "select AnnualSalary from employees where EmployeeId = 4"
-        << range("Annual salary", "9950000.00", "0.00", "9900000.00");
+        << QStringList{"insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive, AnnualSalary) "
+                       "values (4, 3, 'Clerk', b'1', 9950000)"}
+        << 4 << "txtAnnualSalary" << "9950000.00" << "select AnnualSalary from employees where EmployeeId = 4"
+        << range("Annual salary", "9950000.00", "0.00", "9900000.00") << QVariant(5000.0) << "5000";
     QTest::newRow("item: a warranty below 0")
         << "item"
-        << "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Warranty) "
-           "values (4, 'R-1', 'Rice', 1, 1, b'1', -30)"
-        << 4 << "select Warranty from items" << range("Warranty", "-30", "0", "9999");
+        << QStringList{"insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, Warranty) "
+                       "values (4, 'R-1', 'Rice', 1, 1, b'1', -30)"}
+        << 4 << "txtWarranty" << "-30" << "select Warranty from items" << range("Warranty", "-30", "0", "9999")
+        << QVariant(30) << "30";
+    QTest::newRow("item: a validity longer than the field's")
+        << "item"
+        << QStringList{"insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, ValidityInDays) "
+                       "values (4, 'R-1', 'Rice', 1, 1, b'1', 10001)"}
+        << 4 << "numExpirePeriod" << "10001" << "select ValidityInDays from items"
+        << range("Validity", "10001", "0", "9999") << QVariant(30) << "30";
+    QTest::newRow("account: a number outside its type's range")
+        << "account"
+        << QStringList{"insert into accounts (AccountId, AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
+                       "ParentAccountId) values (900, '60400', 'Odd', 'Odd', 5, 2, 104)"}
+        << 900 << "txtAccountNo" << "60400" << "select AccountNo from accounts where AccountId = 900"
+        << range("Account No.", "60400", "50000", "59999") << QVariant(50900) << "50900";
+    QTest::newRow("account: a parent of another type")
+        << "account"
+        << QStringList{"insert into accounts (AccountId, AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
+                       "ParentAccountId) values (900, '50900', 'Odd', 'Odd', 5, 2, 34)"}
+        << 900 << "cmbParentAccount" << "10000: Assets (not in the list)"
+        << "select ParentAccountId from accounts where AccountId = 900" << "" << none << "";
+    QTest::newRow("item: a type not in the list")
+        << "item"
+        << QStringList{"insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) "
+                       "values (4, 'R-1', 'Rice', 9, 1, b'1')"}
+        << 4 << "cmbType" << "No. 9, not in the list" << "select TypeId from items" << "" << none << "";
+    QTest::newRow("item: a default vendor deleted since")
+        << "item"
+        << QStringList{"insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, DefaultVendorId) "
+                       "values (4, 'R-1', 'Rice', 1, 1, b'1', 77)"}
+        << 4 << "cmbDefaultVendor" << "No. 77, not in the list" << "select DefaultVendorId from items" << "" << none
+        << "";
+    QTest::newRow("item: active left unknown")
+        << "item"
+        << QStringList{"insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive) "
+                       "values (4, 'R-1', 'Rice', 1, 1, NULL)"}
+        << 4 << "chkIsActive" << "partly" << "select ifnull(IsActive + 0, 'NULL') from items" << "" << none << "";
+    QTest::newRow("employee: 26 pay periods a year")
+        << "employee" << QStringList{"update employees set PayPeriodsByYear = 26 where EmployeeId = 1"} << 1
+        << "cmbPayPeriods" << "26" << "select PayPeriodsByYear from employees where EmployeeId = 1" << "" << none
+        << "";
+    QTest::newRow("employee: no birth date")
+        << "employee" << QStringList{"update employees set BirthDate = NULL where EmployeeId = 1"} << 1
+        << "dateBirth" << "No date" << "select ifnull(BirthDate, 'NULL') from employees where EmployeeId = 1" << ""
+        << none << "";
+    QTest::newRow("employee: active left unknown")
+        << "employee" << QStringList{"update employees set IsActive = NULL where EmployeeId = 1"} << 1 << "chkActive"
+        << "partly" << "select ifnull(IsActive + 0, 'NULL') from employees where EmployeeId = 1" << "" << none << "";
+    QTest::newRow("customer: no date since")
+        << "customer"
+        << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, CustomerSince) "
+                       "values (4, 'Nile', 2, b'1', NULL)"}
+        << 4 << "dateCustomerSince" << "No date" << "select ifnull(CustomerSince, 'NULL') from customers" << ""
+        << none << "";
+    QTest::newRow("customer: a sales person no longer active")
+        << "customer"
+        << QStringList{"update employees set IsActive = b'0' where EmployeeId = 1",
+                       "insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, SalesPersonId) "
+                       "values (4, 'Nile', 2, b'1', 1)"}
+        << 4 << "cmbSalesPerson" << "Default Person: Administrator (not in the list)"
+        << "select SalesPersonId from customers" << "" << none
+        << "";
+    QTest::newRow("customer: a ship-to person deleted since")
+        << "customer"
+        << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, ShipToPersonId) "
+                       "values (4, 'Nile', 2, b'1', 99)"}
+        << 4 << "cmbShipTo" << "No. 99, not in the list" << "select ShipToPersonId from customers" << "" << none
+        << "";
+    QTest::newRow("vendor: active left unknown")
+        << "vendor"
+        << QStringList{"insert into vendors (VendorId, VendorName, IsActive, VendorSince) values (4, 'Nile', NULL, "
+                       "'2020-02-03')"}
+        << 4 << "chkActive" << "partly" << "select ifnull(IsActive + 0, 'NULL') from vendors" << "" << none << "";
+    QTest::newRow("vendor: no date since")
+        << "vendor"
+        << QStringList{"insert into vendors (VendorId, VendorName, IsActive, VendorSince) values (4, 'Nile', b'1', NULL)"}
+        << 4 << "dateVendorSince" << "No date" << "select ifnull(VendorSince, 'NULL') from vendors" << "" << none
+        << "";
+    QTest::newRow("vendor: an expenses account that is no longer a leaf")
+        << "vendor"
+        << QStringList{"insert into vendors (VendorId, VendorName, IsActive, ExpensesAccountId) "
+                       "values (4, 'Nile', b'1', 104)"}
+        << 4 << "cmbExpensesAcc" << "50000: Expense (not in the list)" << "select ExpensesAccountId from vendors" << ""
+        << none << "";
+    QTest::newRow("fiscal year: a start before the field's earliest day")
+        << "fiscal year"
+        << QStringList{"insert into fiscalyear (FiscalYearId, `from`, `to`, IsClosed) "
+                       "values (9, '1700-01-01', '1700-12-31', 0)"}
+        << 9 << "dateFrom" << "1/1/1700" << "select `from` from fiscalyear where FiscalYearId = 9" << "" << none << "";
+    QTest::newRow("settings: a default account that is no longer a leaf")
+        << "settings" << QStringList{"update accountsdefaults set PayrollAccId = 104"} << 0 << "cmbPayrollAcc"
+        << "50000: Expense (not in the list)" << "select PayrollAccId from accountsdefaults"
+        << "The Salary & Wages box shows an account it no longer offers: one with accounts below it, or of another "
+           "type. Choose another account and save again."
+        << QVariant(113) << "113";
 }
 
-// A number stored outside what its field takes (by another program or an earlier version)
-// is shown as stored and refused by name: a save never clips it unseen.
-void tst_editorinput::storedNumberOutOfRangeIsShownAndRefused()
+// A value stored outside what its field offers (by another program, an earlier version, or
+// a record deactivated since) is shown as stored: kept by a save where the field can show
+// it, refused by name where the user must correct it, and never rewritten unseen.
+void tst_editorinput::storedValueIsShownAndKeptOrRefused()
 {
     QFETCH(QString, window);
-    QFETCH(QString, fixture);
+    QFETCH(QStringList, fixture);
     QFETCH(int, id);
+    QFETCH(QString, field);
+    QFETCH(QString, shown);
     QFETCH(QString, stored);
     QFETCH(QString, message);
-    EXEC_SQL(fixture);
+    QFETCH(QVariant, corrected);
+    QFETCH(QString, after);
+    for (const QString &sql : fixture)
+        EXEC_SQL(sql);
     const QString before = TestSupport::queryValue(stored).toString();
     std::unique_ptr<QDialog> editor = openEditor(window, id);
     editor->show();
+    QWidget *widget = editor->findChild<QWidget *>(field);
+    QCOMPARE(shownValue(widget), shown);
+    const char *save = editor->findChild<QPushButton *>("btnSave") ? "btnSave" : "btnSaveAndClose";
 
-    click(editor.get(), "btnSave");
+    click(editor.get(), save);
 
-    QCOMPARE(messageLog(), messageEntry(Messages::Critical, message));
+    QCOMPARE(messageLog(), message.isEmpty() ? QString() : messageEntry(Messages::Critical, message));
     QCOMPARE(TestSupport::queryValue(stored).toString(), before);
+    if (message.isEmpty())
+        return;
     QVERIFY(editor->isVisible());
+    if (auto *whole = qobject_cast<QSpinBox *>(widget))
+        whole->setValue(corrected.toInt());
+    else if (auto *amount = qobject_cast<QDoubleSpinBox *>(widget))
+        amount->setValue(corrected.toDouble());
+    else
+        static_cast<QComboBox *>(widget)->setCurrentIndex(static_cast<QComboBox *>(widget)->findData(corrected));
+    MessageRecorder::clear();
+    click(editor.get(), save);
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(stored).toString(), after);
 }
 
 void tst_editorinput::textStoredAsTypedOrRefused_data()

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -221,6 +222,20 @@ QVariant queryValue(const QString &sql)
     if (query.exec(sql) && query.next())
         return query.value(0);
     return QVariant();
+}
+
+QString queryRows(const QString &sql)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(sql);
+    QStringList rows;
+    while (query.next()) {
+        QStringList values;
+        for (int column = 0; column < query.record().count(); ++column)
+            values << (query.value(column).isNull() ? QStringLiteral("NULL") : query.value(column).toString());
+        rows << values.join(QLatin1Char('|'));
+    }
+    return rows.join(QStringLiteral(" / "));
 }
 
 QList<Message> &MessageRecorder::messages()

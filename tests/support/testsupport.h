@@ -65,6 +65,9 @@ QSqlDatabase otherUser();
 bool execAsOtherUser(const QString &sql);
 // The first column of the first row, or an invalid QVariant.
 QVariant queryValue(const QString &sql);
+// Every row that `sql` reads, its columns "a|b|NULL", the rows " / " apart: what a table
+// holds, to show that nothing of it moved.
+QString queryRows(const QString &sql);
 
 struct Message
 {

@@ -21,8 +21,6 @@
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTableView>
 
 #include <memory>
@@ -134,19 +132,8 @@ QPlainTextEdit *comment(QWidget *window)
 QString storedDocument(const QString &window)
 {
     const QString header = headerTable(window);
-    QSqlQuery query;
-    QStringList rows;
-    for (const QString &sql : {QString("select * from %1 order by 1").arg(header),
-                               QString("select * from %1details order by 1").arg(header)}) {
-        query.exec(sql);
-        while (query.next()) {
-            QStringList values;
-            for (int column = 0; column < query.record().count(); ++column)
-                values << (query.value(column).isNull() ? "NULL" : query.value(column).toString());
-            rows << values.join('|');
-        }
-    }
-    return rows.join(" / ");
+    return TestSupport::queryRows(QString("select * from %1 order by 1").arg(header)) + " / "
+           + TestSupport::queryRows(QString("select * from %1details order by 1").arg(header));
 }
 } // namespace
 
@@ -178,6 +165,8 @@ private slots:
     void storedDepositOutOfRangeIsShownAndRefused();
     void refundPaysBackWithinItsTotal_data();
     void refundPaysBackWithinItsTotal();
+    void unreadLinesRefuseTheSave_data();
+    void unreadLinesRefuseTheSave();
 };
 
 void tst_documentsaves::init()
@@ -690,6 +679,53 @@ void tst_documentsaves::refundPaysBackWithinItsTotal()
                                                             Direction::isolated(total))));
     QCOMPARE(storedDocument(window), stored);
     QCOMPARE(state(document.get()), QString("edit"));
+}
+
+void tst_documentsaves::unreadLinesRefuseTheSave_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("sales quote") << "quote";
+    QTest::newRow("sales order") << "order";
+    QTest::newRow("sales invoice") << "invoice";
+    QTest::newRow("purchase order") << "purchase order";
+    QTest::newRow("purchase invoice") << "purchase invoice";
+    QTest::newRow("sales refund") << "sales refund";
+    QTest::newRow("purchase refund") << "purchase refund";
+}
+
+// A document whose lines could not be read shows its header alone: the failure is told
+// once, and a save is refused rather than written over the stored document.
+void tst_documentsaves::unreadLinesRefuseTheSave()
+{
+    QFETCH(QString, window);
+    if (window.endsWith("refund"))
+        storeRefund(window.section(' ', 0, 0));
+    const QString details = headerTable(window) + "details";
+    const QString stored = storedDocument(window);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    MessageRecorder::clear();
+    // Another session takes the lines away between the list and the load.
+    TestSupport::whenModal([&](QWidget *list) {
+        chooseRow(list, storedNumber(window));
+        EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1 TO %1_gone").arg(details));
+        click(list, "btnEdit");
+    });
+    click(document.get(), "btnSearch");
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1_gone TO %1").arg(details));
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QVERIFY2(MessageRecorder::last().text.startsWith(msgSelectFailed + '\n')
+                 && MessageRecorder::last().text.contains(details + "' doesn't exist"),
+             qPrintable(messageLog()));
+
+    click(document.get(), "btnSave");
+
+    QCOMPARE(MessageRecorder::messages().size(), 2);
+    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
+                                                     "was saved.")
+                 && MessageRecorder::last().text.contains(details + "' doesn't exist"),
+             qPrintable(messageLog()));
+    QCOMPARE(storedDocument(window), stored);
 }
 
 ZARPO_TEST_MAIN(tst_documentsaves)
