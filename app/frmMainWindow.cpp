@@ -159,6 +159,9 @@ frmMainWindow::frmMainWindow(QWidget *parent)
 
 frmMainWindow::~frmMainWindow()
 {
+    // The views go with the window's other children, after ui: a page still loading then
+    // reports its load finished, which must no longer reach this window.
+    ui->wvNews->disconnect(this);
     cXml xml(cXml::programSettingsPath());
     xml.setAttributes(QStringLiteral("MainWindow"), {QStringLiteral("TabIndex")},
                       {QString::number(ui->tabWidget->currentIndex())});
