@@ -83,6 +83,26 @@ QString chartText(QWidget *window)
     return webView(window, "wvSalesChart")->page()->mainFrame()->toPlainText();
 }
 
+// The chart's labels a user cannot read, each with why: smaller than the scale's 9 px, cut
+// by the chart's edge, or within 8 px of another, where two totals read as one number.
+// Empty when every label shown reads.
+QString unreadableLabels(QWebFrame *chart)
+{
+    return chart->evaluateJavaScript(
+        "var unread = ''; var texts = document.getElementsByTagName('text'); var shown = [];"
+        "for (var i = 0; i < texts.length; i++) {"
+        "  var style = window.getComputedStyle(texts[i]); var box = texts[i].getBBox();"
+        "  if (style.visibility === 'hidden') continue;"
+        "  if (parseFloat(style.fontSize) < 9) unread += texts[i].textContent + ' at ' + style.fontSize + '; ';"
+        "  if (box.x < 0 || box.x + box.width > window.innerWidth) unread += texts[i].textContent + ' cut; ';"
+        "  shown.push(texts[i]); }"
+        "for (var i = 0; i < shown.length; i++) for (var j = i + 1; j < shown.length; j++) {"
+        "  var a = shown[i].getBBox(), b = shown[j].getBBox();"
+        "  if (a.x < b.x + b.width + 8 && b.x < a.x + a.width + 8 && a.y < b.y + b.height && b.y < a.y + a.height)"
+        "    unread += shown[i].textContent + ' touches ' + shown[j].textContent + '; '; }"
+        "unread").toString();
+}
+
 QTableView *grid(QWidget *window, const QString &name)
 {
     return window->findChild<QTableView *>(name);
@@ -159,6 +179,8 @@ private slots:
     void weekSalesAreTheLatestInvoicedDaysUpToToday();
     void chartShowsTheFilledPage_data();
     void chartShowsTheFilledPage();
+    void chartLabelsReadAtEveryWidth_data();
+    void chartLabelsReadAtEveryWidth();
     void gridColumns_data();
     void gridColumns();
     void panelsShowTheirColumnsWhole_data();
@@ -272,6 +294,50 @@ void tst_homepanels::chartShowsTheFilledPage()
     QCOMPARE(webView(&window, "wvNews")->url(),
              QUrl::fromLocalFile(QDir(TestSupport::programFolder()).filePath("news/index.html")));
     QVERIFY(TestSupport::MessageRecorder::messages().isEmpty());
+}
+
+void tst_homepanels::chartLabelsReadAtEveryWidth_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<int>("width");
+
+    for (bool arabic : {false, true})
+        for (int width : {600, 380, 300})
+            QTest::addRow("%s, %d px", arabic ? "Arabic" : "English", width) << arabic << width;
+}
+
+// A shop's week on the chart as wide as the program shows it at 800 x 600 (380 px), and
+// narrower and wider: every label shown reads, and where the chart has the room every
+// label is shown.
+void tst_homepanels::chartLabelsReadAtEveryWidth()
+{
+    QFETCH(bool, arabic);
+    QFETCH(int, width);
+    // The page the build puts beside the program, at the top of the build tree.
+    QFile file(QCoreApplication::applicationDirPath() + "/../../jscharts/weeksales.html");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    languageCode = arabic ? "ar" : "en";
+    const QString page = fillWeekSalesPage(
+        QString::fromLatin1(file.readAll()),
+        salesDays({"2024-09-30=4310.04", "2024-09-29=6612.43", "2024-09-28=6957.87", "2024-09-27=9269.43",
+                   "2024-09-26=5014.68", "2024-09-25=1088.81", "2024-09-24=3052.71"}));
+    languageCode = "en";
+
+    QWebView chart;
+    chart.resize(width, 190);
+    chart.show();
+    QSignalSpy loaded(&chart, &QWebView::loadFinished);
+    chart.setHtml(page, QUrl());
+    QVERIFY(!loaded.isEmpty() || loaded.wait());
+    QWebFrame *frame = chart.page()->mainFrame();
+
+    QCOMPARE(unreadableLabels(frame), QString());
+    if (width >= 600)
+        QCOMPARE(frame->evaluateJavaScript("var hidden = 0; var texts = document.getElementsByTagName('text');"
+                                           "for (var i = 0; i < texts.length; i++)"
+                                           "  if (window.getComputedStyle(texts[i]).visibility === 'hidden') ++hidden;"
+                                           "hidden").toInt(),
+                 0);
 }
 
 void tst_homepanels::gridColumns_data()
@@ -776,8 +842,9 @@ void tst_homepanels::windowFitsTheSmallestScreen()
                          "(%1, 'Pharaoh Import & Export Trading %1', 2)").arg(id));
         EXEC_SQL(QString("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES "
                          "(%1, 'Pharaoh Import & Export Trading %1', 2)").arg(id));
+        // Invoiced before the chart's week.
         EXEC_SQL(QString("INSERT INTO salesinvoice (SalesInvoiceId, CustomerId, Date, Total, DepositPaid) VALUES "
-                         "(%1, %1, CURDATE(), %2, 0)").arg(id).arg(id % 2 ? "1188202.91" : "-49.88"));
+                         "(%1, %1, '2024-08-01', %2, 0)").arg(id).arg(id % 2 ? "1188202.91" : "-49.88"));
         EXEC_SQL(QString("INSERT INTO purchaseinvoice (PurchaseInvoiceId, VendorId, ShipToWarehouseID, Date, Total, "
                          "DepositPaid) VALUES (%1, %1, 1, CURDATE(), %2, 0)").arg(id).arg(id % 2 ? "1115490.33" : "-49.88"));
         EXEC_SQL(QString("INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, ProductionDate) "
@@ -787,7 +854,10 @@ void tst_homepanels::windowFitsTheSmallestScreen()
     EXEC_SQL("INSERT INTO purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 125000, 6)");
     EXEC_SQL("INSERT INTO salesorder (SalesOrderId, CustomerId) VALUES (1, 1)");
     EXEC_SQL("INSERT INTO salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 64000, 6)");
-    EXEC_SQL("INSERT INTO salesinvoice (Date, Total) VALUES (CURDATE() - INTERVAL 1 DAY, 300.00)");
+    // The chart's week: a long month's name, and long totals close in height.
+    EXEC_SQL("INSERT INTO salesinvoice (Date, Total) VALUES ('2024-09-24', 1113052.71), ('2024-09-25', 1101088.81), "
+             "('2024-09-26', 1115014.68), ('2024-09-27', 1119269.43), ('2024-09-28', 1116957.87), "
+             "('2024-09-29', 1116612.43), ('2024-09-30', 1114310.04)");
     QDir(TestSupport::programFolder()).mkpath("jscharts");
     QFile::remove(QDir(TestSupport::programFolder()).filePath("jscharts/weeksales.html"));
     // The page the build puts beside the program, at the top of the build tree.
@@ -869,6 +939,7 @@ void tst_homepanels::windowFitsTheSmallestScreen()
             "  end = box.x + box.width; }"
             "crowded").toString();
         QCOMPARE(crowded, QString());
+        QCOMPARE(unreadableLabels(chart), QString());
     }
 }
 
