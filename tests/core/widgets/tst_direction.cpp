@@ -1,4 +1,17 @@
+#include "accounting/frmGeneralJournal.h"
 #include "core/widgets/direction.h"
+#include "partners/frmCustomers.h"
+#include "partners/frmEmployees.h"
+#include "partners/frmVendors.h"
+#include "purchasing/frmPurchaseInvoice.h"
+#include "purchasing/frmPurchaseOrder.h"
+#include "purchasing/frmPurchaseRefund.h"
+#include "purchasing/frmPurchasingPayments.h"
+#include "sales/invoices/frmSalesInvoice.h"
+#include "sales/invoices/frmSalesPayments.h"
+#include "sales/invoices/frmSalesRefund.h"
+#include "sales/orders/frmSalesOrder.h"
+#include "sales/orders/frmSalesQuote.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
@@ -11,13 +24,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <memory>
 
 namespace {
 // Where the characters at `first` and `last` of `shown` land when it is laid out as a
@@ -35,6 +53,51 @@ struct ApplicationDirection
     explicit ApplicationDirection(Qt::LayoutDirection direction) { QApplication::setLayoutDirection(direction); }
     ~ApplicationDirection() { QApplication::setLayoutDirection(Qt::LeftToRight); }
 };
+
+// The windows with a box of several lines that shows stored text, each made anew.
+QWidget *openWindow(const QString &name)
+{
+    static const QHash<QString, std::function<QWidget *()>> windows{
+        {"sales quote", [] { return new frmSalesQuote; }},
+        {"sales order", [] { return new frmSalesOrder; }},
+        {"sales invoice", [] { return new frmSalesInvoice; }},
+        {"sales refund", [] { return new frmSalesRefund; }},
+        {"sales payments", [] { return new frmSalesPayments; }},
+        {"purchase order", [] { return new frmPurchaseOrder; }},
+        {"purchase invoice", [] { return new frmPurchaseInvoice; }},
+        {"purchase refund", [] { return new frmPurchaseRefund; }},
+        {"purchase payments", [] { return new frmPurchasingPayments; }},
+        {"customer", [] { return new frmCustomers(nullptr, 0); }},
+        {"vendor", [] { return new frmVendors(nullptr, 0); }},
+        {"employee", [] { return new frmEmployees(nullptr, 0); }},
+        {"journal entry", [] { return new frmGeneralJournal; }},
+    };
+    return windows.value(name)();
+}
+
+// Where "171" stands in line `line` of `lines` shown in `box`, read from the painted
+// pixels: "left" where it leads the line from the left, "right" from the right.
+QString numberSide(QWidget *box, const QStringList &lines, int line)
+{
+    const auto painted = [box](const QStringList &text) {
+        if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
+            plain->setPlainText(text.join('\n'));
+        else
+            qobject_cast<QTextEdit *>(box)->setPlainText(text.join('\n'));
+        QCoreApplication::processEvents();
+        return rendered(box);
+    };
+    const QImage shown = painted(lines);
+    QStringList other = lines;
+    other[line].replace("171", "474");
+    const QPair<int, int> number = differingColumns(shown, painted(other));
+    other = lines;
+    other[line].clear();
+    const QPair<int, int> whole = differingColumns(shown, painted(other));
+    if (number.first < 0 || whole.first < 0)
+        return "not painted";
+    return number.first - whole.first < whole.second - number.second ? "left" : "right";
+}
 
 // The text a right-to-left grid paints for its only cell.
 QString paintedText(QTableView &view)
@@ -68,6 +131,8 @@ private slots:
     void comboEntriesFollowTheirFirstLetter();
     void textBoxesAlignByTheirText_data();
     void textBoxesAlignByTheirText();
+    void eachLineOfABoxReadsInItsOwnDirection_data();
+    void eachLineOfABoxReadsInItsOwnDirection();
 };
 
 void tst_direction::cellsFollowTheirFirstLetter_data()
@@ -379,7 +444,7 @@ void tst_direction::textBoxesAlignByTheirText_data()
 }
 
 // Where the first line of a text box lies, typed and loaded, and after its text turns to
-// the other script.
+// the other script; and where each line lies beside lines of the other script.
 void tst_direction::textBoxesAlignByTheirText()
 {
     QFETCH(Qt::LayoutDirection, direction);
@@ -394,9 +459,9 @@ void tst_direction::textBoxesAlignByTheirText()
     box->resize(400, 100);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const auto lineSide = [box] {
+    const auto lineSide = [box](int block = 0) {
         QCoreApplication::processEvents();
-        const QTextLine line = box->document()->firstBlock().layout()->lineAt(0);
+        const QTextLine line = box->document()->findBlockByNumber(block).layout()->lineAt(0);
         const QRectF shown = line.naturalTextRect();
         return shown.left() - line.x() > line.width() - shown.right() ? QString("right") : QString("left");
     };
@@ -410,10 +475,73 @@ void tst_direction::textBoxesAlignByTheirText()
     QCOMPARE(lineSide(), expected);
 
     box->clear();
-    box->setPlainText(Direction::of(text) == Qt::RightToLeft ? "Latin" : QString::fromUtf8("عربي"));
-    QCOMPARE(lineSide(), atRight ? QString("left") : QString("right"));
+    const QString other = Direction::of(text) == Qt::RightToLeft ? "Latin" : QString::fromUtf8("عربي");
+    const QString otherSide = atRight ? "left" : "right";
+    box->setPlainText(other);
+    QCOMPARE(lineSide(), otherSide);
     box->setPlainText(text);
     QCOMPARE(lineSide(), expected);
+
+    // Each line by its own text, whatever the lines around it.
+    box->setPlainText(text + '\n' + other + '\n' + text);
+    QCOMPARE(QStringList({lineSide(0), lineSide(1), lineSide(2)}), QStringList({expected, otherSide, expected}));
+}
+
+void tst_direction::eachLineOfABoxReadsInItsOwnDirection_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+
+    const QList<QPair<const char *, const char *>> boxes{
+        {"sales quote", "txtShipTo"},        {"sales quote", "txtComment"},
+        {"sales order", "txtShipTo"},        {"sales order", "txtComment"},
+        {"sales invoice", "txtShipTo"},      {"sales invoice", "txtComment"},
+        {"sales refund", "txtComment"},      {"sales payments", "txtComment"},
+        {"purchase order", "txtShipTo"},     {"purchase order", "txtComment"},
+        {"purchase invoice", "txtShipTo"},   {"purchase invoice", "txtComment"},
+        {"purchase refund", "txtComment"},   {"purchase payments", "txtComment"},
+        {"customer", "txtNotes"},            {"vendor", "txtNotes"},
+        {"employee", "txtNotes"},            {"journal entry", "txtDescription"}};
+    for (bool arabic : {false, true})
+        for (const auto &[window, box] : boxes)
+            QTest::addRow("%s, %s, %s", arabic ? "Arabic" : "English", window, box) << arabic << window << box;
+}
+
+// A ship-to address, a comment or a note mixes Arabic and Latin lines: each reads in its
+// own direction beneath a first line of the other script, in either interface language.
+// Read from the painted pixels, where the street's number stands.
+void tst_direction::eachLineOfABoxReadsInItsOwnDirection()
+{
+    TestSupport::freshCompany();
+    QFETCH(bool, arabic);
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const ApplicationDirection program(arabic ? Qt::RightToLeft : Qt::LeftToRight);
+
+    std::unique_ptr<QWidget> shown(openWindow(window));
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    QWidget *lines = shown->findChild<QWidget *>(box);
+    QVERIFY(lines);
+    // On the page of its tab.
+    for (QWidget *page = lines; page->parentWidget(); page = page->parentWidget())
+        if (auto *pages = qobject_cast<QStackedWidget *>(page->parentWidget()))
+            pages->setCurrentWidget(page);
+    // Room for two unbroken lines, whatever room the window leaves the box.
+    lines->setMinimumSize(320, 4 * lines->fontMetrics().height());
+    QTRY_VERIFY(lines->isVisible() && lines->width() >= 320);
+
+    QStringList sides;
+    for (const QString &name : {QString::fromUtf8("سارة نبيل"), QString("Sara Nabil")})
+        for (const QString &street : {QString("171 Tahrir Square"), QString::fromUtf8("171 شارع التحرير")})
+            sides << name + " / " + street + ": " + numberSide(lines, {name, street}, 1);
+    QCOMPARE(sides, (QStringList{QString::fromUtf8("سارة نبيل / 171 Tahrir Square: left"),
+                                 QString::fromUtf8("سارة نبيل / 171 شارع التحرير: right"),
+                                 QString::fromUtf8("Sara Nabil / 171 Tahrir Square: left"),
+                                 QString::fromUtf8("Sara Nabil / 171 شارع التحرير: right")}));
 }
 
 ZARPO_TEST_MAIN(tst_direction)
