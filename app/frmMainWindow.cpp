@@ -75,7 +75,6 @@ namespace {
 const int phoneColumn = 3;
 const int balanceColumn = 4;
 // The grids of items on open orders.
-const int itemNoColumn = 2;
 const int itemNameColumn = 3;
 const int unitColumn = 4;
 const int orderedQuantityColumn = 5;
@@ -158,6 +157,9 @@ frmMainWindow::frmMainWindow(QWidget *parent)
 
 frmMainWindow::~frmMainWindow()
 {
+    // The views go with the window's other children, after ui: a page still loading then
+    // reports its load finished, which must no longer reach this window.
+    ui->wvNews->disconnect(this);
     cXml xml(cXml::programSettingsPath());
     xml.setAttributes(QStringLiteral("MainWindow"), {QStringLiteral("TabIndex")},
                       {QString::number(ui->tabWidget->currentIndex())});
@@ -613,9 +615,9 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
                {QString(), tr("Item ID"), tr("Item No."), tr("Item Name"), tr("Unit Of Measure"), tr("Ordered Qty.")});
     grid->hideColumn(0);
     grid->hideColumn(1);
-    // The panel can be narrow: the name, then the number and last the unit give way before
-    // a quantity is cut.
-    showPanelAmounts(grid, {orderedQuantityColumn}, {unitColumn, itemNoColumn, itemNameColumn});
+    // The panel can be narrow: the name and then the unit give way before a quantity is cut.
+    // The item's number, which tells the item, stays whole as the quantity does.
+    showPanelAmounts(grid, {orderedQuantityColumn}, {unitColumn, itemNameColumn});
 }
 
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -681,7 +683,7 @@ void frmMainWindow::loadItemsValidity()
     }
     grid->setSortingEnabled(sorting);
     // Every column reads whole, its header too; where the panel lacks room the item's name
-    // and then its number give way, never a unit, quantity or class.
+    // gives way, never its number, which tells the item, nor a unit, quantity or class.
     ListDialog::fitColumnsToContents(grid);
-    showPanelAmounts(grid, {4}, {1, 2});
+    showPanelAmounts(grid, {4}, {2});
 }

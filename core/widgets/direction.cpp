@@ -346,9 +346,15 @@ void applyToApplication()
 void alignByText(QPlainTextEdit *box)
 {
     const auto align = [box] {
-        const QString text = box->toPlainText();
-        const Qt::LayoutDirection direction = text.isEmpty() ? box->layoutDirection() : of(text);
-        const Qt::Alignment alignment = Qt::AlignAbsolute | (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        // A box with nothing in it yet takes its own direction, where typing starts.
+        // Otherwise each line takes the direction of its own first letter, as Qt lays out a
+        // line of automatic direction, and stands at the side it is read from: Qt puts a
+        // right-to-left line of a justified layout at the right, and, the alignment being
+        // absolute, justifies no line and leaves the left-to-right ones at the left.
+        const bool blank = box->toPlainText().trimmed().isEmpty();
+        const Qt::LayoutDirection direction = blank ? box->layoutDirection() : Qt::LayoutDirectionAuto;
+        const Qt::Alignment alignment = Qt::AlignAbsolute
+            | (!blank ? Qt::AlignJustify : direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
         QTextOption option = box->document()->defaultTextOption();
         if (option.textDirection() == direction && option.alignment() == alignment)
             return;

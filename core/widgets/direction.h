@@ -38,14 +38,16 @@ void keepDateFieldsLeftToRight();
 
 // From now on, in windows of either direction: a button with an icon shows its whole text
 // beside the icon, a combo shows each entry in the direction of its own text ("10200: Cash"
-// keeps its number in front in an Arabic window), and every multi-line text box aligns its
-// text by the direction of its first letter, as it is typed or loaded. Called once, by the
-// program's start-up, before any window opens.
+// keeps its number in front in an Arabic window), and every multi-line text box lays out
+// each of its lines by the direction of that line's first letter, as it is typed or
+// loaded. Called once, by the program's start-up, before any window opens.
 void applyToApplication();
 
-// Aligns `box` by its text's direction now and whenever its text changes: right for Arabic
-// text, left for Latin text and numbers; an empty box by its own direction. What
-// applyToApplication does for every text box; for one that is already shown.
+// Lays out each line of `box` by its own text's direction, now and whenever the text
+// changes: an Arabic line reads right to left from the right, a Latin line or a number
+// left to right from the left, whatever the box's direction and its other lines; an empty
+// box by its own direction. What applyToApplication does for every text box; for one that
+// is already shown.
 void alignByText(QPlainTextEdit *box);
 
 // `lead` followed by `text` as one line of `direction`, such as " - " before a name: when

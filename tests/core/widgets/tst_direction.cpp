@@ -1,4 +1,20 @@
+#include "accounting/frmGeneralJournal.h"
+#include "app/frmCompanyInfo.h"
 #include "core/widgets/direction.h"
+#include "items/frmWarehouses.h"
+#include "partners/frmCustomers.h"
+#include "partners/frmEmployees.h"
+#include "partners/frmPersons.h"
+#include "partners/frmVendors.h"
+#include "purchasing/frmPurchaseInvoice.h"
+#include "purchasing/frmPurchaseOrder.h"
+#include "purchasing/frmPurchaseRefund.h"
+#include "purchasing/frmPurchasingPayments.h"
+#include "sales/invoices/frmSalesInvoice.h"
+#include "sales/invoices/frmSalesPayments.h"
+#include "sales/invoices/frmSalesRefund.h"
+#include "sales/orders/frmSalesOrder.h"
+#include "sales/orders/frmSalesQuote.h"
 #include "core/widgets/screenfit.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
@@ -8,17 +24,24 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <memory>
+#include <tuple>
 
 namespace {
 // Where the characters at `first` and `last` of `shown` land when it is laid out as a
@@ -36,6 +59,80 @@ struct ApplicationDirection
     explicit ApplicationDirection(Qt::LayoutDirection direction) { QApplication::setLayoutDirection(direction); }
     ~ApplicationDirection() { QApplication::setLayoutDirection(Qt::LeftToRight); }
 };
+
+// The windows with a box of several lines or a field of an address that shows stored
+// text, each made anew.
+QWidget *openWindow(const QString &name)
+{
+    static const QHash<QString, std::function<QWidget *()>> windows{
+        {"sales quote", [] { return new frmSalesQuote; }},
+        {"sales order", [] { return new frmSalesOrder; }},
+        {"sales invoice", [] { return new frmSalesInvoice; }},
+        {"sales refund", [] { return new frmSalesRefund; }},
+        {"sales payments", [] { return new frmSalesPayments; }},
+        {"purchase order", [] { return new frmPurchaseOrder; }},
+        {"purchase invoice", [] { return new frmPurchaseInvoice; }},
+        {"purchase refund", [] { return new frmPurchaseRefund; }},
+        {"purchase payments", [] { return new frmPurchasingPayments; }},
+        {"customer", [] { return new frmCustomers(nullptr, 0); }},
+        {"vendor", [] { return new frmVendors(nullptr, 0); }},
+        {"employee", [] { return new frmEmployees(nullptr, 0); }},
+        {"journal entry", [] { return new frmGeneralJournal; }},
+        {"person", [] { return new frmPersons(nullptr, 0); }},
+        {"warehouse", [] { return new frmWarehouses(nullptr, 0); }},
+        {"company info", [] { return new frmCompanyInfo; }},
+    };
+    return windows.value(name)();
+}
+
+// Where `number` stands in line `line` of `lines` shown in `box` (a text box or a field),
+// read from the painted pixels: "left" where it leads the line from the left, "right"
+// from the right.
+QString numberSide(QWidget *box, const QStringList &lines, int line, const QString &number = "171")
+{
+    const auto painted = [box](const QStringList &text) {
+        if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
+            plain->setPlainText(text.join('\n'));
+        else if (auto *rich = qobject_cast<QTextEdit *>(box))
+            rich->setPlainText(text.join('\n'));
+        else
+            qobject_cast<QLineEdit *>(box)->setText(text.join('\n'));
+        QCoreApplication::processEvents();
+        return rendered(box);
+    };
+    const QImage shown = painted(lines);
+    // Other digits as wide: only the number's own pixels change.
+    QString otherNumber = number;
+    for (QChar &character : otherNumber)
+        if (character.isDigit())
+            character = QChar('0' + (character.digitValue() + 5) % 10);
+    QStringList other = lines;
+    other[line].replace(number, otherNumber);
+    const QPair<int, int> digits = differingColumns(shown, painted(other));
+    other = lines;
+    other[line].clear();
+    const QPair<int, int> whole = differingColumns(shown, painted(other));
+    if (digits.first < 0 || whole.first < 0)
+        return "not painted";
+    return digits.first - whole.first < whole.second - digits.second ? "left" : "right";
+}
+
+// The window shown, with `widget` on the current page of its tab and as wide as `width`
+// at the least; null when the window has no such widget or it does not get as wide.
+QWidget *shownWidget(QWidget *window, const QString &widget, int width)
+{
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return nullptr;
+    auto *shown = window->findChild<QWidget *>(widget);
+    if (!shown)
+        return nullptr;
+    for (QWidget *page = shown; page->parentWidget(); page = page->parentWidget())
+        if (auto *pages = qobject_cast<QStackedWidget *>(page->parentWidget()))
+            pages->setCurrentWidget(page);
+    shown->setMinimumWidth(width);
+    return QTest::qWaitFor([shown, width] { return shown->isVisible() && shown->width() >= width; }) ? shown : nullptr;
+}
 
 // The text a right-to-left grid paints for its only cell.
 QString paintedText(QTableView &view)
@@ -69,6 +166,8 @@ private slots:
     void comboEntriesFollowTheirFirstLetter();
     void textBoxesAlignByTheirText_data();
     void textBoxesAlignByTheirText();
+    void eachLineOfStoredTextReadsInItsOwnDirection_data();
+    void eachLineOfStoredTextReadsInItsOwnDirection();
 };
 
 void tst_direction::cellsFollowTheirFirstLetter_data()
@@ -381,7 +480,7 @@ void tst_direction::textBoxesAlignByTheirText_data()
 }
 
 // Where the first line of a text box lies, typed and loaded, and after its text turns to
-// the other script.
+// the other script; and where each line lies beside lines of the other script.
 void tst_direction::textBoxesAlignByTheirText()
 {
     QFETCH(Qt::LayoutDirection, direction);
@@ -396,9 +495,9 @@ void tst_direction::textBoxesAlignByTheirText()
     box->resize(400, 100);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const auto lineSide = [box] {
+    const auto lineSide = [box](int block = 0) {
         QCoreApplication::processEvents();
-        const QTextLine line = box->document()->firstBlock().layout()->lineAt(0);
+        const QTextLine line = box->document()->findBlockByNumber(block).layout()->lineAt(0);
         const QRectF shown = line.naturalTextRect();
         return shown.left() - line.x() > line.width() - shown.right() ? QString("right") : QString("left");
     };
@@ -412,10 +511,81 @@ void tst_direction::textBoxesAlignByTheirText()
     QCOMPARE(lineSide(), expected);
 
     box->clear();
-    box->setPlainText(Direction::of(text) == Qt::RightToLeft ? "Latin" : QString::fromUtf8("عربي"));
-    QCOMPARE(lineSide(), atRight ? QString("left") : QString("right"));
+    const QString other = Direction::of(text) == Qt::RightToLeft ? "Latin" : QString::fromUtf8("عربي");
+    const QString otherSide = atRight ? "left" : "right";
+    box->setPlainText(other);
+    QCOMPARE(lineSide(), otherSide);
     box->setPlainText(text);
     QCOMPARE(lineSide(), expected);
+
+    // Each line by its own text, whatever the lines around it.
+    box->setPlainText(text + '\n' + other + '\n' + text);
+    QCOMPARE(QStringList({lineSide(0), lineSide(1), lineSide(2)}), QStringList({expected, otherSide, expected}));
+}
+
+void tst_direction::eachLineOfStoredTextReadsInItsOwnDirection_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("widget");
+
+    const QList<QPair<const char *, const char *>> widgets{
+        {"sales quote", "txtShipTo"},         {"sales quote", "txtComment"},
+        {"sales order", "txtShipTo"},         {"sales order", "txtComment"},
+        {"sales invoice", "txtShipTo"},       {"sales invoice", "txtComment"},
+        {"sales refund", "txtComment"},       {"sales payments", "txtComment"},
+        {"purchase order", "txtShipTo"},      {"purchase order", "txtComment"},
+        {"purchase invoice", "txtShipTo"},    {"purchase invoice", "txtComment"},
+        {"purchase refund", "txtComment"},    {"purchase payments", "txtComment"},
+        {"customer", "txtNotes"},             {"vendor", "txtNotes"},
+        {"employee", "txtNotes"},             {"journal entry", "txtDescription"},
+        {"customer", "txtShipToStreet1"},     {"customer", "txtShipToPhone1"},
+        {"person", "txtStreet1"},             {"person", "txtPhone1"},
+        {"warehouse", "txtStreet1"},          {"warehouse", "txtPhone"},
+        {"company info", "txtAddress"},       {"company info", "txtPhone"}};
+    for (bool arabic : {false, true})
+        for (const auto &[window, widget] : widgets)
+            QTest::addRow("%s, %s, %s", arabic ? "Arabic" : "English", window, widget) << arabic << window << widget;
+}
+
+// Ship-to addresses, comments and notes mix Arabic and Latin lines, and the editors'
+// address lines hold either: in either interface language each line reads in its own
+// direction, in a box beneath a first line of either script, and a phone number keeps its
+// country code in front. Read from the painted pixels, where the number stands.
+void tst_direction::eachLineOfStoredTextReadsInItsOwnDirection()
+{
+    TestSupport::freshCompany();
+    QFETCH(bool, arabic);
+    QFETCH(QString, window);
+    QFETCH(QString, widget);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const ApplicationDirection program(arabic ? Qt::RightToLeft : Qt::LeftToRight);
+
+    const std::unique_ptr<QWidget> shown(openWindow(window));
+    // Room for two unbroken lines, whatever room the window leaves the box.
+    QWidget *text = shownWidget(shown.get(), widget, 320);
+    QVERIFY(text);
+    const bool box = !qobject_cast<QLineEdit *>(text);
+    if (box) {
+        text->setMinimumHeight(4 * text->fontMetrics().height());
+        QTRY_VERIFY(text->height() >= 4 * text->fontMetrics().height());
+    }
+
+    const QList<std::tuple<QString, QString, QString>> lines{
+        {"171 Tahrir Square", "171", "left"},
+        {QString::fromUtf8("171 شارع التحرير"), "171", "right"},
+        {"+966 11 9068217", "+966", "left"}};
+    QStringList sides;
+    QStringList expected;
+    for (const QString &first : box ? QStringList{QString::fromUtf8("سارة نبيل"), "Sara Nabil"} : QStringList{""}) {
+        for (const auto &[line, number, side] : lines) {
+            const QStringList shownLines = box ? QStringList{first, line} : QStringList{line};
+            sides << shownLines.join(" / ") + ": " + numberSide(text, shownLines, shownLines.size() - 1, number);
+            expected << shownLines.join(" / ") + ": " + side;
+        }
+    }
+    QCOMPARE(sides, expected);
 }
 
 ZARPO_TEST_MAIN(tst_direction)
