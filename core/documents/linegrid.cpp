@@ -262,6 +262,10 @@ int cLineGrid::addLine(const std::function<void(int row)> &fill)
     if (!hasTrailingRow)
         appendTrailingRow();
     const int row = itemsModel->rowCount() - 1;
+    // What was typed into the empty row is no part of the line: a price typed there would
+    // stay marked as typed, and no unit change would re-price the line.
+    for (int column = 0; column < itemsModel->columnCount(); ++column)
+        itemsModel->clearItemData(itemsModel->index(row, column));
     fill(row);
     if (hasTrailingRow)
         appendTrailingRow();

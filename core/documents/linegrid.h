@@ -127,8 +127,8 @@ public:
     // it returns at once with the subtotal it last finished with.
     Money recalculate(const std::function<void(int row)> &refreshLine = {});
 
-    // Fills a new line through `fill` (in the trailing row, where changes start no
-    // recalculation), then gives the grid a new trailing row; returns the line's row.
+    // Fills a new line through `fill` (in the trailing row, emptied first, where changes
+    // start no recalculation), then gives the grid a new trailing row; returns the line's row.
     int addLine(const std::function<void(int row)> &fill);
     // Removes a line, remembering its stored id for the save; false for the trailing row
     // or a row that is not there.
