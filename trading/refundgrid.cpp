@@ -20,9 +20,10 @@ Money rowAmount(Money unitPrice, int quantity, Money discount, Money tax, int re
         return Money();
     // A line stored with a price and a quantity each near its column's limit comes to
     // more cents than 64 bits hold: it reads as too large, never wrapped round.
-    const double estimate = (double(unitPrice.cents()) * quantity - discount.cents() + tax.cents()) / quantity * refund;
-    if (std::fabs(estimate) > 1e15)
-        return Money::fromDouble(estimate);
+    const double estimateCents =
+        (double(unitPrice.cents()) * quantity - discount.cents() + tax.cents()) / quantity * refund;
+    if (std::fabs(estimateCents) > 1e15)
+        return Money::fromDouble(estimateCents / 100);
     const qint64 lineCents = unitPrice.cents() * quantity - discount.cents() + tax.cents();
     // The line's cents times refund ÷ quantity, taken apart so that multiplying by the
     // units refunded cannot outgrow 64 bits; the remainder's share is rounded once,
