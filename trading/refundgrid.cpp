@@ -112,7 +112,8 @@ int cRefundGrid::refundingLineCount() const
 
 void cRefundGrid::fitColumns()
 {
-    // The name asks for its full width each time; it gives way again where room lacks.
+    // The name asks for its full width each time; where room lacks, the item number and the
+    // unit give way first, and the name no further than it still reads.
     view->setColumnWidth(ItemName, itemNameWidth);
-    Direction::showAmountColumns(view, amountColumns, {ItemName});
+    Direction::showAmountColumns(view, amountColumns, {ItemName, Uom, ItemNo}, {ItemName});
 }

@@ -20,6 +20,7 @@
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableView>
 
 #include <functional>
@@ -195,6 +196,8 @@ private slots:
     void discountBeyondTheLineIsRefused();
     void loadedInvoiceShowsItsOwnOrder_data();
     void loadedInvoiceShowsItsOwnOrder();
+    void refundItemReadsOnTheSmallestScreen_data();
+    void refundItemReadsOnTheSmallestScreen();
 };
 
 void tst_documentlines::init()
@@ -524,6 +527,41 @@ void tst_documentlines::loadedInvoiceShowsItsOwnOrder()
     openStored(window.get(), invoice);
     QCOMPARE(messageLog(), QString());
     QCOMPARE(text(window.get(), field), order);
+}
+
+// On the smallest screen, in either language, a refund's Item column keeps its header and
+// an ordinary name ("Gold") whole as the other text columns give way.
+void tst_documentlines::refundItemReadsOnTheSmallestScreen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("arabic");
+
+    for (const char *name : {"sales refund", "purchase refund"})
+        for (bool arabic : {false, true})
+            QTest::addRow("%s, %s", name, arabic ? "Arabic" : "English") << name << arabic;
+}
+
+void tst_documentlines::refundItemReadsOnTheSmallestScreen()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, arabic);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const Document document = ::document(name);
+    auto window = open(document);
+    // The offscreen platform's screen is 800 x 600, the smallest the program is for.
+    window->resize(window->screen()->availableGeometry().size());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    start(window.get(), document);
+    QCoreApplication::processEvents();
+
+    QTableView *view = grid(window.get());
+    QList<int> others;
+    for (int column = 0; column < RefundLine::ColumnCount; ++column)
+        if (column != RefundLine::ItemName)
+            others << column;
+    const QString item = view->model()->headerData(RefundLine::ItemName, Qt::Horizontal).toString();
+    QCOMPARE(cutColumns(view, others).split(", ").filter(QRegularExpression("^" + item + ":")).join(", "), QString());
 }
 
 ZARPO_TEST_MAIN(tst_documentlines)
