@@ -70,7 +70,7 @@ cRefundGrid::cRefundGrid(QTableView *view, QStandardItemModel *model, RefundsDel
     view->setModel(model);
     view->setItemDelegate(delegate);
     delegate->setAmountColumns(amountColumns);
-    checkTypedNumbers(delegate, view);
+    keepWithinLimits(delegate, view);
     // Sorting only reorders rows, each of which carries its own ids; none until asked.
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     view->setSortingEnabled(true);

@@ -420,6 +420,7 @@ void frmSalesInvoice::setupItemsTable()
     itemsDelegate = new SalesDelegate;
     itemsModel = new QStandardItemModel(1, SalesLine::ColumnCount, this);
     lines = new cSalesGrid(ui->tblItems, itemsModel, itemsDelegate, tr("InvoiceDetailsId"), this);
+    lines->followListPrices();
 }
 
 // Every line at its list price. A deposit that equalled the total follows it: a sale paid

@@ -208,6 +208,7 @@ void frmSalesQuote::setupItemsTable()
     salesDelegate = new SalesDelegate;
     itemsModel = new QStandardItemModel(1, SalesLine::ColumnCount, this);
     lines = new cSalesGrid(ui->tblItems, itemsModel, salesDelegate, tr("QuoteDetailsId"), this);
+    lines->followListPrices();
 }
 
 double frmSalesQuote::lineTotal(const QModelIndex &index) const

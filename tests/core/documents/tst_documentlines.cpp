@@ -198,6 +198,8 @@ private slots:
     void loadedInvoiceShowsItsOwnOrder();
     void refundItemReadsOnTheSmallestScreen_data();
     void refundItemReadsOnTheSmallestScreen();
+    void repricingPastTheLimitIsRefused_data();
+    void repricingPastTheLimitIsRefused();
 };
 
 void tst_documentlines::init()
@@ -562,6 +564,85 @@ void tst_documentlines::refundItemReadsOnTheSmallestScreen()
             others << column;
     const QString item = view->model()->headerData(RefundLine::ItemName, Qt::Horizontal).toString();
     QCOMPARE(cutColumns(view, others).split(", ").filter(QRegularExpression("^" + item + ":")).join(", "), QString());
+}
+
+// A new unit or price type that re-prices a line past what a line holds is refused as a
+// typed amount would be, naming the choice and the line: the line and every amount of the
+// window stay as they were. A choice within the limit re-prices the line and its totals.
+void tst_documentlines::repricingPastTheLimitIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("field"); // "unit" or "price type"
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("line");     // quantity, unit, unit price and price after the choice
+    QTest::addColumn<QString>("subtotal"); // after the choice; empty where it is refused
+
+    // Rice: 4,000,000 Each are worth 8.4 or 10 million, as many Cases more than a line holds.
+    for (const char *name : {"purchase order", "purchase invoice"}) {
+        QTest::newRow(qPrintable(QString(name) + ", unit past the limit"))
+            << name << "4000000" << "unit" << "Case" << "4000000 Each 2.10 8400000.00" << "";
+        QTest::newRow(qPrintable(QString(name) + ", unit within it"))
+            << name << "2" << "unit" << "Case" << "2 Case 25.00 50.00" << "50.00";
+    }
+    for (const char *name : {"quote", "order", "invoice"}) {
+        QTest::newRow(qPrintable(QString(name) + ", unit past the limit"))
+            << name << "4000000" << "unit" << "Case" << "4000000 Each 2.50 10000000.00" << "";
+        QTest::newRow(qPrintable(QString(name) + ", unit within it"))
+            << name << "2" << "unit" << "Case" << "2 Case 25.00 50.00" << "50.00";
+    }
+    // 35,000,000 Rice are worth 87.5 million at the Bulk price, 105 million at Retail.
+    for (const char *name : {"quote", "invoice"}) {
+        QTest::newRow(qPrintable(QString(name) + ", price type past the limit"))
+            << name << "35000000" << "price type" << "Retail" << "35000000 Each 2.50 87500000.00" << "";
+        QTest::newRow(qPrintable(QString(name) + ", price type within it"))
+            << name << "2" << "price type" << "Retail" << "2 Each 3.00 6.00" << "6.00";
+    }
+}
+
+void tst_documentlines::repricingPastTheLimitIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, quantity);
+    QFETCH(QString, field);
+    QFETCH(QString, choice);
+    QFETCH(QString, line);
+    QFETCH(QString, subtotal);
+    const Document document = ::document(name);
+    auto window = open(document);
+    start(window.get(), document);
+    addItem(window.get(), 1);
+    const auto column = [&document](SalesLine::Column sales, PurchaseLine::Column purchase) {
+        return document.sales ? int(sales) : int(purchase);
+    };
+    const QList<int> shown{column(SalesLine::Quantity, PurchaseLine::Quantity), column(SalesLine::Uom, PurchaseLine::Uom),
+                           column(SalesLine::UnitPrice, PurchaseLine::UnitPrice),
+                           column(SalesLine::Price, PurchaseLine::Price)};
+    QVERIFY(editCell(grid(window.get()), 0, shown.first(), quantity));
+    // Subtotal, total, a deposit that follows the total, the debt.
+    const auto amounts = [&window] {
+        QStringList values;
+        for (const QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>(QRegularExpression("^txt")))
+            values << box->objectName() + ' ' + QString::number(box->value(), 'f', 2);
+        return values.join(", ");
+    };
+    const QString amountsBefore = amounts();
+    QCOMPARE(messageLog(), QString());
+
+    const int chosen = field == "unit" ? shown.at(1) : int(SalesLine::PriceType);
+    QVERIFY(editCell(grid(window.get()), 0, chosen, choice));
+
+    QCOMPARE(lineTexts(window.get(), shown), line);
+    if (!subtotal.isEmpty()) {
+        QCOMPARE(messageLog(), QString());
+        QCOMPARE(amount(window.get(), "txtSubTotal"), subtotal);
+        return;
+    }
+    const QString header = lines(window.get())->headerData(chosen, Qt::Horizontal).toString();
+    QCOMPARE(plainMessages(), messageEntry(Messages::Critical, QString("%1 %2 is refused: with it, line 1 (Rice) would "
+                                                                       "come to more than the document can hold.")
+                                                                   .arg(header, choice)));
+    QCOMPARE(amounts(), amountsBefore);
 }
 
 ZARPO_TEST_MAIN(tst_documentlines)
