@@ -200,6 +200,8 @@ private slots:
     void refundItemReadsOnTheSmallestScreen();
     void repricingPastTheLimitIsRefused_data();
     void repricingPastTheLimitIsRefused();
+    void storedAmountsShowAsStored_data();
+    void storedAmountsShowAsStored();
 };
 
 void tst_documentlines::init()
@@ -643,6 +645,123 @@ void tst_documentlines::repricingPastTheLimitIsRefused()
                                                                        "come to more than the document can hold.")
                                                                    .arg(header, choice)));
     QCOMPARE(amounts(), amountsBefore);
+}
+
+// A stored document whose lines come to more than its fields were made for is refused
+// by name when saved, and shows what its lines come to, never a figure clipped to a
+// field's limit.
+void tst_documentlines::storedAmountsShowAsStored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("stored"); // two lines of 1,000,000 Gold at 99,999,999.99, unless named
+    QTest::addColumn<QString>("shown");      // as the list shows it
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("amounts"); // the first line's price, the subtotal and the total
+
+    const QString twoLarge = "99999999990000.00 199999999980000.00 199999999980000.00";
+
+    const QString lineRefused = "The price of line 1 (Gold) is larger than a line can hold.";
+    const QString salesLines = "(9, 3, 1000000, 1, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("quote") << "quote"
+                           << QStringList{"insert into salesquote (SalesQuoteId, SalesQuoteNo, EmployeeId, "
+                                          "CustomerId, Date) values (9, 'SQ-9', 1, 1, '2024-03-09')",
+                                          "insert into salesquotedetails (SalesQuoteId, ItemId, Quantity, UOMId, "
+                                          "PriceTypeId, BasePrice, Discount, Tax, Price) values "
+                                              + salesLines + ", " + salesLines}
+                           << "SQ-9" << lineRefused << twoLarge;
+    QTest::newRow("order") << "order"
+                           << QStringList{"insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, "
+                                          "CustomerId, Date, DepositPaid) values (9, 'SO-9', 1, 1, '2024-03-09', 0)",
+                                          "insert into salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId, "
+                                          "PriceTypeId, BasePrice, Discount, Tax, Price) values "
+                                              + salesLines + ", " + salesLines}
+                           << "SO-9" << lineRefused << twoLarge;
+    const QString invoice = "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, EmployeeId, CustomerId, "
+                            "WarehouseId, Date, DepositPaid) values (9, 'SI-9', 1, 1, 1, '2024-03-09', 0)";
+    const QString invoiceLines = "insert into salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, "
+                                 "Quantity, UOMId, PriceTypeId, BasePrice, Discount, Tax, Price) values "
+                                 "(9, 9, 3, 1000000, 1, 1, 99999999.99, 0, 0, 99999999.99), "
+                                 "(10, 9, 3, 1000000, 1, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("invoice") << "invoice" << QStringList{invoice, invoiceLines} << "SI-9" << lineRefused << twoLarge;
+    const QString purchaseLines = "(9, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("purchase order")
+        << "purchase order"
+        << QStringList{"insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, "
+                       "ShipToWarehouseID) values (9, 'PO-9', 1, 1, '2024-03-09', 1)",
+                       "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, "
+                       "Discount, Tax, Price) values " + purchaseLines + ", " + purchaseLines}
+        << "PO-9" << lineRefused << twoLarge;
+    const QString purchaseInvoice = "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, "
+                                    "VendorId, Date, ShipToWarehouseID, DepositPaid) values "
+                                    "(9, 'PI-9', 1, 1, '2024-03-09', 1, 0)";
+    const QString purchaseInvoiceLines = "insert into purchaseinvoicedetails (PurchaseInvoiceDetailsId, "
+                                         "PurchaseInvoiceId, ItemId, Quantity, UOMId, BasePrice, Discount, Tax, "
+                                         "Price) values (9, 9, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99), "
+                                         "(10, 9, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("purchase invoice") << "purchase invoice" << QStringList{purchaseInvoice, purchaseInvoiceLines}
+                                      << "PI-9" << lineRefused << twoLarge;
+    // A refund of both lines whole.
+    const QString subtotalRefused = "The Subtotal (199999999980000.00) is larger than a document can hold. "
+                                    "Nothing was saved.";
+    QTest::newRow("sales refund")
+        << "sales refund"
+        << QStringList{invoice, invoiceLines,
+                       "insert into salesrefund (SalesRefundId, SalesInvoiceId, EmployeeId, Date, DepositPaid) "
+                       "values (9, 9, 1, '2024-03-10', 0)",
+                       "insert into salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, Quantity, "
+                       "UOMId, BasePrice, Discount, Tax, Price) values (9, 9, 3, 1000000, 1, 99999999.99, 0, 0, "
+                       "99999999.99), (9, 10, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)"}
+        << "Acme" << subtotalRefused << twoLarge;
+    QTest::newRow("purchase refund")
+        << "purchase refund"
+        << QStringList{purchaseInvoice, purchaseInvoiceLines,
+                       "insert into purchaserefund (PurchaseRefundId, PurchaseInvoiceId, EmployeeId, Date, "
+                       "DepositPaid) values (9, 9, 1, '2024-03-10', 0)",
+                       "insert into purchaserefunddetails (PurchaseRefundId, PurchaseInvoiceDetailsId, ItemId, "
+                       "Quantity, UOMId, BasePrice, Discount, Tax, Price) values (9, 9, 3, 1000000, 1, 99999999.99, "
+                       "0, 0, 99999999.99), (9, 10, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)"}
+        << "Farm" << subtotalRefused << twoLarge;
+    QTest::newRow("purchase order, 101 lines that each fit")
+        << "purchase order"
+        << QStringList{"insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, "
+                       "ShipToWarehouseID) values (9, 'PO-9', 1, 1, '2024-03-09', 1)",
+                       "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, "
+                       "Discount, Tax, Price) select 9, 3, 1, 1, 99999999.99, 0, 0, 99999999.99 from seq_1_to_101"}
+        << "PO-9" << "The Subtotal (10099999998.99) is larger than a document can hold. Nothing was saved."
+        << "99999999.99 10099999998.99 10099999998.99";
+}
+
+void tst_documentlines::storedAmountsShowAsStored()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, refused);
+    QFETCH(QString, amounts);
+    const Document document = ::document(name);
+    for (const QString &statement : stored)
+        EXEC_SQL(statement);
+    const QString before = TestSupport::queryValue(QString("select concat_ws(' ', count(*), sum(Price)) from %1")
+                                                       .arg(document.details))
+                               .toString();
+    auto window = open(document);
+    openStored(window.get(), shown);
+    QCOMPARE(messageLog(), QString());
+
+    // Save recalculates first: from then on every window shows what the lines come to.
+    click(window.get(), "btnSave");
+    QCOMPARE(plainMessages(), messageEntry(Messages::Critical, refused));
+    QCOMPARE(state(window.get()), QString("edit"));
+    QCOMPARE(TestSupport::queryValue(QString("select concat_ws(' ', count(*), sum(Price)) from %1")
+                                         .arg(document.details))
+                 .toString(),
+             before);
+    const int price = document.refund ? int(RefundLine::Price)
+                      : document.sales ? int(SalesLine::Price)
+                                       : int(PurchaseLine::Price);
+    QCOMPARE(lineTexts(window.get(), {price}, document.refund).section(" / ", 0, 0) + ' '
+                 + amount(window.get(), "txtSubTotal") + ' ' + amount(window.get(), "txtTotal"),
+             amounts);
 }
 
 ZARPO_TEST_MAIN(tst_documentlines)
