@@ -293,7 +293,8 @@ void cLineGrid::tellRefused(int row, int column, const QString &value, QWidget *
     Messages::critical(parent, msgCaption,
                        tr("%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.")
                            .arg(itemsModel->headerData(column, Qt::Horizontal).toString(), Direction::isolated(value),
-                                QString::number(row + 1), Direction::isolated(this->value(row, columns.name).toString())));
+                                QString::number(row + 1),
+                                Direction::isolated(this->value(row, columns.name).toString())));
 }
 
 Money cLineGrid::lineTotal(int row) const

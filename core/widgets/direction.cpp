@@ -103,7 +103,10 @@ private:
     int averageCharWidth() const { return QFontMetrics(view->font()).averageCharWidth(); }
     // The margins the style leaves on either side of a cell's text, the grid line, and a
     // pixel to spare: text is laid out in fractions of a pixel, measured here in whole ones.
-    int cellMargins() const { return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2; }
+    int cellMargins() const
+    {
+        return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
+    }
     // How far a yielding column goes down while it gives `chars` characters' room.
     int leastWidth(int column, int chars) const
     {

@@ -149,6 +149,12 @@ void addItem(QWidget *window, int itemId)
     click(window, "btnAddItem");
 }
 
+// The column of a sales line, or of a purchase line, that holds the same.
+int lineColumn(const Document &document, SalesLine::Column sales, PurchaseLine::Column purchase)
+{
+    return document.sales ? int(sales) : int(purchase);
+}
+
 int storedCount(const Document &document)
 {
     return TestSupport::queryValue(QString("select count(*) from %1").arg(document.header)).toInt();
@@ -483,12 +489,10 @@ void tst_documentlines::discountBeyondTheLineIsRefused()
     auto window = open(document);
     start(window.get(), document);
     addItem(window.get(), 1);
-    const auto column = [&document](SalesLine::Column sales, PurchaseLine::Column purchase) {
-        return document.sales ? int(sales) : int(purchase);
-    };
-    QVERIFY(editCell(grid(window.get()), 0, column(SalesLine::Quantity, PurchaseLine::Quantity), "2"));
-    QVERIFY(editCell(grid(window.get()), 0, column(SalesLine::UnitPrice, PurchaseLine::UnitPrice), "2.5"));
-    QVERIFY(editCell(grid(window.get()), 0, column(SalesLine::Discount, PurchaseLine::Discount), discount));
+    QTableView *view = grid(window.get());
+    QVERIFY(editCell(view, 0, lineColumn(document, SalesLine::Quantity, PurchaseLine::Quantity), "2"));
+    QVERIFY(editCell(view, 0, lineColumn(document, SalesLine::UnitPrice, PurchaseLine::UnitPrice), "2.5"));
+    QVERIFY(editCell(view, 0, lineColumn(document, SalesLine::Discount, PurchaseLine::Discount), discount));
 
     click(window.get(), "btnSave");
     if (refused.isEmpty()) {
@@ -614,12 +618,10 @@ void tst_documentlines::repricingPastTheLimitIsRefused()
     auto window = open(document);
     start(window.get(), document);
     addItem(window.get(), 1);
-    const auto column = [&document](SalesLine::Column sales, PurchaseLine::Column purchase) {
-        return document.sales ? int(sales) : int(purchase);
-    };
-    const QList<int> shown{column(SalesLine::Quantity, PurchaseLine::Quantity), column(SalesLine::Uom, PurchaseLine::Uom),
-                           column(SalesLine::UnitPrice, PurchaseLine::UnitPrice),
-                           column(SalesLine::Price, PurchaseLine::Price)};
+    const QList<int> shown{lineColumn(document, SalesLine::Quantity, PurchaseLine::Quantity),
+                           lineColumn(document, SalesLine::Uom, PurchaseLine::Uom),
+                           lineColumn(document, SalesLine::UnitPrice, PurchaseLine::UnitPrice),
+                           lineColumn(document, SalesLine::Price, PurchaseLine::Price)};
     QVERIFY(editCell(grid(window.get()), 0, shown.first(), quantity));
     // Subtotal, total, a deposit that follows the total, the debt.
     const auto amounts = [&window] {
@@ -756,9 +758,8 @@ void tst_documentlines::storedAmountsShowAsStored()
                                          .arg(document.details))
                  .toString(),
              before);
-    const int price = document.refund ? int(RefundLine::Price)
-                      : document.sales ? int(SalesLine::Price)
-                                       : int(PurchaseLine::Price);
+    const int price =
+        document.refund ? int(RefundLine::Price) : lineColumn(document, SalesLine::Price, PurchaseLine::Price);
     QCOMPARE(lineTexts(window.get(), {price}, document.refund).section(" / ", 0, 0) + ' '
                  + amount(window.get(), "txtSubTotal") + ' ' + amount(window.get(), "txtTotal"),
              amounts);
