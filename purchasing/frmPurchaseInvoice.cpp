@@ -296,14 +296,14 @@ void frmPurchaseInvoice::on_btnRemoveItem_clicked()
 void frmPurchaseInvoice::on_txtFreight_valueChanged(double)
 {
     const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
-    ui->txtTotal->setValue(total.toDouble());
+    NumberFields::showSum(ui->txtTotal, total.toDouble());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 
 void frmPurchaseInvoice::on_txtDeposit_valueChanged(double)
 {
     const Money debt = Money::fromDouble(ui->txtTotal->value()) - Money::fromDouble(ui->txtDeposit->value());
-    ui->txtDebt->setValue(debt.toDouble());
+    NumberFields::showSum(ui->txtDebt, debt.toDouble());
 }
 
 void frmPurchaseInvoice::on_tblItems_clicked(const QModelIndex &)
@@ -355,8 +355,8 @@ void frmPurchaseInvoice::itemChanged(QStandardItem *item)
 void frmPurchaseInvoice::recalculate()
 {
     const Money subtotal = lines->recalculate();
-    ui->txtSubTotal->setValue(subtotal.toDouble());
-    ui->txtTotal->setValue((subtotal + Money::fromDouble(ui->txtFreight->value())).toDouble());
+    NumberFields::showSum(ui->txtSubTotal, subtotal.toDouble());
+    NumberFields::showSum(ui->txtTotal, (subtotal + Money::fromDouble(ui->txtFreight->value())).toDouble());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 

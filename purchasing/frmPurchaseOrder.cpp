@@ -211,7 +211,7 @@ void frmPurchaseOrder::on_btnRemoveItem_clicked()
 void frmPurchaseOrder::on_txtFreight_valueChanged(double)
 {
     const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
-    ui->txtTotal->setValue(total.toDouble());
+    NumberFields::showSum(ui->txtTotal, total.toDouble());
 }
 
 void frmPurchaseOrder::on_tblItems_clicked(const QModelIndex &)
@@ -244,7 +244,7 @@ void frmPurchaseOrder::itemChanges(QStandardItem *item)
 void frmPurchaseOrder::recalculate()
 {
     const Money subtotal = lines->recalculate();
-    ui->txtSubTotal->setValue(subtotal.toDouble());
+    NumberFields::showSum(ui->txtSubTotal, subtotal.toDouble());
     on_txtFreight_valueChanged(ui->txtFreight->value());
 }
 

@@ -43,7 +43,7 @@ cPurchaseGrid::cPurchaseGrid(QTableView *view, QStandardItemModel *model, Purcha
     view->setModel(model);
     view->setItemDelegate(delegate);
     delegate->setAmountColumns({Quantity, UnitPrice, Discount, Tax, Price});
-    checkTypedNumbers(delegate, view);
+    keepWithinLimits(delegate, view);
     // Every step relies on the empty row staying last: a header click must not move it.
     view->setSortingEnabled(false);
     for (int column : {DiscountPercent, TaxPercent, ItemId, UomId, DetailId})

@@ -20,9 +20,10 @@ Money rowAmount(Money unitPrice, int quantity, Money discount, Money tax, int re
         return Money();
     // A line stored with a price and a quantity each near its column's limit comes to
     // more cents than 64 bits hold: it reads as too large, never wrapped round.
-    const double estimate = (double(unitPrice.cents()) * quantity - discount.cents() + tax.cents()) / quantity * refund;
-    if (std::fabs(estimate) > 1e15)
-        return Money::fromDouble(estimate);
+    const double estimateCents =
+        (double(unitPrice.cents()) * quantity - discount.cents() + tax.cents()) / quantity * refund;
+    if (std::fabs(estimateCents) > 1e15)
+        return Money::fromDouble(estimateCents / 100);
     const qint64 lineCents = unitPrice.cents() * quantity - discount.cents() + tax.cents();
     // The line's cents times refund ÷ quantity, taken apart so that multiplying by the
     // units refunded cannot outgrow 64 bits; the remainder's share is rounded once,
@@ -69,7 +70,7 @@ cRefundGrid::cRefundGrid(QTableView *view, QStandardItemModel *model, RefundsDel
     view->setModel(model);
     view->setItemDelegate(delegate);
     delegate->setAmountColumns(amountColumns);
-    checkTypedNumbers(delegate, view);
+    keepWithinLimits(delegate, view);
     // Sorting only reorders rows, each of which carries its own ids; none until asked.
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     view->setSortingEnabled(true);
@@ -111,7 +112,8 @@ int cRefundGrid::refundingLineCount() const
 
 void cRefundGrid::fitColumns()
 {
-    // The name asks for its full width each time; it gives way again where room lacks.
+    // The name asks for its full width each time; where room lacks, the item number and the
+    // unit give way first, and the name no further than it still reads.
     view->setColumnWidth(ItemName, itemNameWidth);
-    Direction::showAmountColumns(view, amountColumns, {ItemName});
+    Direction::showAmountColumns(view, amountColumns, {ItemName, Uom, ItemNo}, {ItemName});
 }

@@ -64,7 +64,8 @@ public:
     int refundingLineCount() const;
 
 public slots:
-    // Widens the amount columns to what they show, the item's name giving way first.
+    // Widens the amount columns to what they show; where room lacks, the item number and
+    // the unit give way, then the item's name down to what still reads.
     void fitColumns();
 
 private:

@@ -121,21 +121,21 @@ void cRefundWindow::itemChanged(QStandardItem *item)
 void cRefundWindow::recalculate()
 {
     const Money subtotal = lines->recalculate();
-    ui.subTotal->setValue(subtotal.toDouble());
+    NumberFields::showSum(ui.subTotal, subtotal.toDouble());
     on_txtFreight_valueChanged(ui.freight->value());
 }
 
 void cRefundWindow::on_txtFreight_valueChanged(double)
 {
     const Money total = Money::fromDouble(ui.subTotal->value()) + Money::fromDouble(ui.freight->value());
-    ui.total->setValue(total.toDouble());
+    NumberFields::showSum(ui.total, total.toDouble());
     on_txtDeposit_valueChanged(ui.deposit->value());
 }
 
 void cRefundWindow::on_txtDeposit_valueChanged(double)
 {
     const Money debt = Money::fromDouble(ui.total->value()) - Money::fromDouble(ui.deposit->value());
-    ui.debt->setValue(debt.toDouble());
+    NumberFields::showSum(ui.debt, debt.toDouble());
 }
 
 // The payment method stays for the next refund.

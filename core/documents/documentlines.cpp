@@ -10,6 +10,7 @@
 #include "core/system/messages.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/direction.h"
+#include "core/widgets/numberfields.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -177,9 +178,9 @@ void showHeader(const QSqlQuery &query, const HeaderFields &fields)
     selectComboItemById(fields.partner, query.value(1));
     fields.date->setDate(query.value(2).toDate());
     fields.shipDate->setDate(query.value(3).toDate());
-    fields.subtotal->setValue(Money::fromDecimal(query.value(4)).toDouble());
+    NumberFields::showSum(fields.subtotal, Money::fromDecimal(query.value(4)).toDouble());
     fields.freight->setValue(Money::fromDecimal(query.value(5)).toDouble());
-    fields.total->setValue(Money::fromDecimal(query.value(6)).toDouble());
+    NumberFields::showSum(fields.total, Money::fromDecimal(query.value(6)).toDouble());
     fields.comment->setPlainText(query.value(7).toString());
 }
 

@@ -152,7 +152,7 @@ void cLineDelegate::setChoiceEditorData(QComboBox *list, const QModelIndex &inde
 }
 
 void cLineDelegate::setChoiceModelData(QComboBox *list, QAbstractItemModel *model, const QModelIndex &index,
-                                       int idColumn)
+                                       int idColumn) const
 {
     // The view refreshes the open editor from the row at each write, reselecting by the
     // id: so both are read first, and the id goes in before the name. Leaving the list on
@@ -162,8 +162,14 @@ void cLineDelegate::setChoiceModelData(QComboBox *list, QAbstractItemModel *mode
     const QVariant shownId = index.sibling(index.row(), idColumn).data(Qt::EditRole);
     if (!shownId.toString().isEmpty() && shownId.toString() == id.toString())
         return;
-    model->setData(index.sibling(index.row(), idColumn), id, Qt::EditRole);
-    model->setData(index, name, Qt::EditRole);
+    const auto choose = [&] {
+        model->setData(index.sibling(index.row(), idColumn), id, Qt::EditRole);
+        model->setData(index, name, Qt::EditRole);
+    };
+    if (choiceCheck)
+        choiceCheck(index, name, choose);
+    else
+        choose();
 }
 
 QWidget *cLineDelegate::dateEditor(QWidget *parent)

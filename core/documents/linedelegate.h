@@ -21,6 +21,12 @@ public:
     // was, the check having told the user why.
     using NumberCheck = std::function<bool(const QModelIndex &index, const QVariant &typed)>;
     void setNumberCheck(const NumberCheck &check) { numberCheck = check; }
+    // Makes a choice the user made in a list (`chosen`, the entry's text) by running
+    // `choose`, which writes it; false when the choice was undone again, the check having
+    // told the user why.
+    using ChoiceCheck =
+        std::function<bool(const QModelIndex &index, const QString &chosen, const std::function<void()> &choose)>;
+    void setChoiceCheck(const ChoiceCheck &check) { choiceCheck = check; }
 
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
@@ -41,8 +47,9 @@ protected:
     // Opens `list` on the entry whose id is the one in the row's `idColumn`, the first
     // entry when none is.
     static void setChoiceEditorData(QComboBox *list, const QModelIndex &index, int idColumn);
-    // Writes the chosen entry's name into the cell and its id into the row's `idColumn`.
-    static void setChoiceModelData(QComboBox *list, QAbstractItemModel *model, const QModelIndex &index, int idColumn);
+    // Writes the chosen entry's name into the cell and its id into the row's `idColumn`,
+    // through the choice check.
+    void setChoiceModelData(QComboBox *list, QAbstractItemModel *model, const QModelIndex &index, int idColumn) const;
 
     // A date editor that shows nothing until the user picks a date (an arrow key, the
     // wheel or a digit starts from today), and is emptied again by Delete.
@@ -55,6 +62,7 @@ protected:
 
 private:
     NumberCheck numberCheck;
+    ChoiceCheck choiceCheck;
 };
 
 #endif // LINEDELEGATE_H

@@ -9,11 +9,13 @@
 
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QStandardItemModel>
 #include <QTableWidget>
+#include <QVector>
 
 #include <cstdlib>
 
@@ -148,7 +150,7 @@ int cLineGrid::lineCount() const
 
 bool cLineGrid::isLineChange(const QStandardItem *item) const
 {
-    return item && !recalculating && isLine(item->row());
+    return item && !recalculating && !tryingChoice && isLine(item->row());
 }
 
 QVariant cLineGrid::value(int row, int column) const
@@ -189,9 +191,7 @@ bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget
     if (!isLine(row))
         return true;
     const Money lineBefore = lineTotal(row);
-    Money subtotalBefore;
-    for (int other = 0; other < lineCount(); ++other)
-        subtotalBefore += other == row ? lineBefore : lineTotal(other);
+    const Money subtotalBefore = subtotal();
     Money line;
     {
         // The line is priced with the typed value in place, unseen: nothing is told of it
@@ -203,7 +203,81 @@ bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget
         line = lineTotal(row);
         itemsModel->setData(cell, shown, Qt::EditRole);
     }
-    const Money subtotal = subtotalBefore - lineBefore + line;
+    if (withinLimits(line, lineBefore, subtotalBefore - lineBefore + line, subtotalBefore))
+        return true;
+    tellRefused(row, column,
+                typed.type() == QVariant::Double ? Money::fromDouble(typed.toDouble()).fixedText() : typed.toString(),
+                parent);
+    return false;
+}
+
+bool cLineGrid::acceptsChoice(int row, int column, const QString &chosen, const std::function<void()> &choose,
+                              QWidget *parent)
+{
+    if (!isLine(row)) {
+        choose();
+        return true;
+    }
+    const Money lineBefore = lineTotal(row);
+    const Money subtotalBefore = subtotal();
+    QVector<QMap<int, QVariant>> cellsBefore;
+    for (int cell = 0; cell < itemsModel->columnCount(); ++cell)
+        cellsBefore << itemsModel->itemData(itemsModel->index(row, cell));
+    const QSet<QString> changedBefore = changedIds;
+    {
+        // Tried where the window does not see it, re-priced as the window would price it:
+        // a window that followed each step would keep traces of the refused one (a deposit
+        // that followed the total up would not come back down with it).
+        const QScopedValueRollback<bool> trying(tryingChoice, true);
+        choose();
+        repriceChoice(row);
+        if (withinLimits(lineTotal(row), lineBefore, subtotal(), subtotalBefore)) {
+            tryingChoice = false;
+            // The window recalculates as after any change of the line.
+            emit itemsModel->itemChanged(itemsModel->item(row, column));
+            return true;
+        }
+        const QScopedValueRollback<bool> undoing(undoingChoice, true);
+        for (int cell = 0; cell < cellsBefore.size(); ++cell) {
+            const QModelIndex index = itemsModel->index(row, cell);
+            if (itemsModel->itemData(index) == cellsBefore.at(cell))
+                continue;
+            if (cellsBefore.at(cell).isEmpty())
+                itemsModel->clearItemData(index);
+            else
+                itemsModel->setItemData(index, cellsBefore.at(cell));
+        }
+        changedIds = changedBefore;
+    }
+    tellRefused(row, column, chosen, parent);
+    return false;
+}
+
+void cLineGrid::keepWithinLimits(cLineDelegate *delegate, QWidget *parent)
+{
+    const QPointer<cLineGrid> grid(this);
+    delegate->setNumberCheck([grid, parent](const QModelIndex &index, const QVariant &typed) {
+        return !grid || grid->acceptsTyped(index.row(), index.column(), typed, parent);
+    });
+    delegate->setChoiceCheck(
+        [grid, parent](const QModelIndex &index, const QString &chosen, const std::function<void()> &choose) {
+            if (grid)
+                return grid->acceptsChoice(index.row(), index.column(), chosen, choose, parent);
+            choose();
+            return true;
+        });
+}
+
+Money cLineGrid::subtotal() const
+{
+    Money sum;
+    for (int row = 0; row < lineCount(); ++row)
+        sum += lineTotal(row);
+    return sum;
+}
+
+bool cLineGrid::withinLimits(Money line, Money lineBefore, Money subtotal, Money subtotalBefore)
+{
     // A document already past its limit (list prices that rose, a stored line that no
     // longer fits) may still be brought back within it, a step at a time.
     // A line is stored in a DECIMAL(10,2) column; the subtotal is shown in a field of 12
@@ -211,24 +285,16 @@ bool cLineGrid::acceptsTyped(int row, int column, const QVariant &typed, QWidget
     const auto holds = [](Money after, Money before, int precision) {
         return after.fitsDecimal(precision) || std::llabs(after.cents()) <= std::llabs(before.cents());
     };
-    if (holds(line, lineBefore, 10) && holds(subtotal, subtotalBefore, 12))
-        return true;
-    const QString typedText =
-        typed.type() == QVariant::Double ? Money::fromDouble(typed.toDouble()).fixedText() : typed.toString();
-    Messages::critical(parent, msgCaption,
-                       tr("%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.")
-                           .arg(itemsModel->headerData(column, Qt::Horizontal).toString(),
-                                Direction::isolated(typedText), QString::number(row + 1),
-                                Direction::isolated(value(row, columns.name).toString())));
-    return false;
+    return holds(line, lineBefore, 10) && holds(subtotal, subtotalBefore, 12);
 }
 
-void cLineGrid::checkTypedNumbers(cLineDelegate *delegate, QWidget *parent)
+void cLineGrid::tellRefused(int row, int column, const QString &value, QWidget *parent) const
 {
-    const QPointer<cLineGrid> grid(this);
-    delegate->setNumberCheck([grid, parent](const QModelIndex &index, const QVariant &typed) {
-        return !grid || grid->acceptsTyped(index.row(), index.column(), typed, parent);
-    });
+    Messages::critical(parent, msgCaption,
+                       tr("%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.")
+                           .arg(itemsModel->headerData(column, Qt::Horizontal).toString(), Direction::isolated(value),
+                                QString::number(row + 1),
+                                Direction::isolated(this->value(row, columns.name).toString())));
 }
 
 Money cLineGrid::lineTotal(int row) const
@@ -262,6 +328,10 @@ int cLineGrid::addLine(const std::function<void(int row)> &fill)
     if (!hasTrailingRow)
         appendTrailingRow();
     const int row = itemsModel->rowCount() - 1;
+    // What was typed into the empty row is no part of the line: a price typed there would
+    // stay marked as typed, and no unit change would re-price the line.
+    for (int column = 0; column < itemsModel->columnCount(); ++column)
+        itemsModel->clearItemData(itemsModel->index(row, column));
     fill(row);
     if (hasTrailingRow)
         appendTrailingRow();
@@ -361,7 +431,9 @@ void cLineGrid::noteChange(QStandardItem *item)
     const QVariant id = storedId(item->row());
     if (id.isValid())
         changedIds.insert(id.toString());
-    if (item->column() == columns.unitId && isLineChange(item))
+    // A unit chosen while the window does not see it is priced all the same; one put back
+    // has its price put back with it.
+    if (item->column() == columns.unitId && !recalculating && !undoingChoice)
         unitChanged(item->row());
 }
 

@@ -100,8 +100,8 @@ public:
     // The rows that are lines: all rows but the trailing one.
     int lineCount() const;
     bool isLine(int row) const { return row >= 0 && row < lineCount(); }
-    // A change the window should answer with a recalculation: in a line, and not made by
-    // the recalculation itself.
+    // A change the window should answer with a recalculation: in a line, and made neither
+    // by the recalculation itself nor while a choice is tried.
     bool isLineChange(const QStandardItem *item) const;
 
     QVariant value(int row, int column) const;
@@ -116,8 +116,16 @@ public:
     // column holds, or the subtotal more than the document's fields show, and further past
     // either than before. The cell itself is left as it was.
     bool acceptsTyped(int row, int column, const QVariant &typed, QWidget *parent);
-    // Has `delegate` ask acceptsTyped() before it writes a number the user typed.
-    void checkTypedNumbers(cLineDelegate *delegate, QWidget *parent);
+    // Makes a choice the user made in the cell at `row`, `column` (a unit, a price type),
+    // shown as `chosen`, which `choose` writes. The line is first re-priced as the choice
+    // re-prices it, unseen by the window: where the line or the subtotal would then come
+    // past their limits as acceptsTyped() judges them, the line keeps every value it had
+    // and the refusal is told over `parent` as for a typed value; false then.
+    bool acceptsChoice(int row, int column, const QString &chosen, const std::function<void()> &choose,
+                       QWidget *parent);
+    // Has `delegate` ask acceptsTyped() before it writes a number the user typed, and make
+    // the user's choices through acceptsChoice().
+    void keepWithinLimits(cLineDelegate *delegate, QWidget *parent);
 
     // Unit price × quantity (rounded once) − discount + tax; an empty cell counts as 0.
     // A grid whose lines are priced otherwise gives its own.
@@ -127,8 +135,8 @@ public:
     // it returns at once with the subtotal it last finished with.
     Money recalculate(const std::function<void(int row)> &refreshLine = {});
 
-    // Fills a new line through `fill` (in the trailing row, where changes start no
-    // recalculation), then gives the grid a new trailing row; returns the line's row.
+    // Fills a new line through `fill` (in the trailing row, emptied first, where changes
+    // start no recalculation), then gives the grid a new trailing row; returns the line's row.
     int addLine(const std::function<void(int row)> &fill);
     // Removes a line, remembering its stored id for the save; false for the trailing row
     // or a row that is not there.
@@ -167,17 +175,28 @@ protected:
     // The user chose another unit for the line at `row`: a grid whose prices depend on the
     // unit prices the line afresh.
     virtual void unitChanged(int) {}
+    // A choice was just made in the line at `row` (a unit, a price type), which the window
+    // has not yet recalculated: a grid whose window re-prices lines at each recalculation
+    // prices the line as it will.
+    virtual void repriceChoice(int) {}
 
 private slots:
     void noteChange(QStandardItem *item);
 
 private:
     void appendTrailingRow();
+    Money subtotal() const;
+    // Whether a line and the subtotal, were they `line` and `subtotal` where they were
+    // `lineBefore` and `subtotalBefore`, stay within what they hold or come back towards it.
+    static bool withinLimits(Money line, Money lineBefore, Money subtotal, Money subtotalBefore);
+    void tellRefused(int row, int column, const QString &value, QWidget *parent) const;
 
     QStandardItemModel *itemsModel;
     Columns columns;
     bool hasTrailingRow;
     bool recalculating = false;
+    bool tryingChoice = false;
+    bool undoingChoice = false;
     Money lastSubtotal;
     QSet<QString> changedIds;
     QList<QVariant> removed;

@@ -37,6 +37,8 @@ const QChar rightToLeftMark(0x200F);
 // text is there.
 const int yieldingMinimumChars = 6;
 const int yieldingLeastChars = 3;
+// A yielding column that must stay readable keeps room for a name this long.
+const int readableChars = 10;
 
 // Keeps a view's amount columns whole as the view changes size: measures once per model,
 // then on every resize takes what the columns lack from the yielding text columns.
@@ -50,7 +52,7 @@ public:
         view->viewport()->installEventFilter(this);
     }
 
-    void measure(const QList<int> &columns, const QList<int> &yielding)
+    void measure(const QList<int> &columns, const QList<int> &yielding, const QList<int> &readable)
     {
         amountWidths = widestValues(columns);
         QMap<int, int> wanted;
@@ -63,9 +65,13 @@ public:
         }
         wantedWidths = wanted;
         yieldingOrder = yielding;
+        readableWidths.clear();
+        for (int column : readable)
+            readableWidths.insert(column, qMax(view->horizontalHeader()->sectionSizeHint(column),
+                                               averageCharWidth() * readableChars + cellMargins()));
         // The header would hold a column wider than the least a yielding one goes down to.
         QHeaderView *header = view->horizontalHeader();
-        header->setMinimumSectionSize(qMin(header->minimumSectionSize(), leastYieldingWidth()));
+        header->setMinimumSectionSize(qMin(header->minimumSectionSize(), averageCharWidth() * yieldingLeastChars));
         fit();
     }
 
@@ -73,13 +79,14 @@ public:
     // or, when `narrowest`, as narrow as it may go.
     int columnsWidth(bool narrowest) const
     {
-        const int least = leastYieldingWidth();
         int width = 0;
         for (int column = 0; column < view->horizontalHeader()->count(); ++column) {
             if (view->isColumnHidden(column))
                 continue;
             const int wanted = wantedWidths.value(column, view->columnWidth(column));
-            width += narrowest && wantedWidths.contains(column) ? qMin(wanted, least) : wanted;
+            width += narrowest && wantedWidths.contains(column)
+                         ? qMin(wanted, leastWidth(column, yieldingLeastChars))
+                         : wanted;
         }
         return width;
     }
@@ -94,7 +101,18 @@ protected:
     }
 
 private:
-    int leastYieldingWidth() const { return QFontMetrics(view->font()).averageCharWidth() * yieldingLeastChars; }
+    int averageCharWidth() const { return QFontMetrics(view->font()).averageCharWidth(); }
+    // The margins the style leaves on either side of a cell's text, the grid line, and a
+    // pixel to spare: text is laid out in fractions of a pixel, measured here in whole ones.
+    int cellMargins() const
+    {
+        return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
+    }
+    // How far a yielding column goes down while it gives `chars` characters' room.
+    int leastWidth(int column, int chars) const
+    {
+        return qMax(averageCharWidth() * chars, readableWidths.value(column, 0));
+    }
 
     // The width of each column's widest text, with the header's. Row by row, all columns
     // of a row together: the model reads its rows in order and a row once for all its
@@ -113,9 +131,7 @@ private:
             widest.insert(column, view->horizontalHeader()->sectionSizeHint(column));
         }
         const QFontMetrics metrics(view->font());
-        // The margins the style leaves on either side of a cell's text, the grid line, and a
-        // pixel to spare: text is laid out in fractions of a pixel, measured here in whole ones.
-        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
+        const int margins = cellMargins();
         const QLocale locale = view->locale();
         QHash<QString, int> measured;
         for (int row = 0; row < model->rowCount(); ++row) {
@@ -147,12 +163,11 @@ private:
             if (!view->isColumnHidden(column))
                 used += view->columnWidth(column);
         int lacking = used - view->viewport()->width();
-        const int averageChar = QFontMetrics(view->font()).averageCharWidth();
         // The last yielding column named gives first: the first stays readable longest.
         for (const int chars : {yieldingMinimumChars, yieldingLeastChars}) {
             for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
                 const int width = view->columnWidth(*column);
-                const int given = qMin(lacking, qMax(0, width - averageChar * chars));
+                const int given = qMin(lacking, qMax(0, width - leastWidth(*column, chars)));
                 view->setColumnWidth(*column, width - given);
                 lacking -= width - view->columnWidth(*column);
             }
@@ -165,6 +180,7 @@ private:
     QMap<int, int> amountWidths;
     QMap<int, int> wantedWidths;
     QMap<int, int> givenWidths;
+    QMap<int, int> readableWidths;
     QList<int> yieldingOrder;
 };
 }
@@ -457,7 +473,8 @@ DirectionDelegate *applyTo(QAbstractItemView *view)
     return delegate;
 }
 
-void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding)
+void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding,
+                       const QList<int> &readable)
 {
     applyTo(view)->setAmountColumns(columns);
     // Found by name: the keeper carries no meta-object of its own.
@@ -465,7 +482,7 @@ void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<
         view->findChild<QObject *>(QStringLiteral("AmountColumnKeeper"), Qt::FindDirectChildrenOnly));
     if (!keeper)
         keeper = new AmountColumnKeeper(view);
-    keeper->measure(columns, yielding);
+    keeper->measure(columns, yielding, readable);
 }
 
 // The width of `view`'s columns, its yielding ones as wide as they ask or as narrow as

@@ -107,9 +107,11 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 // its widest value and header among the rows read so far. When the view is too narrow for
 // all its columns, the `yielding` text columns give up width (down to a few characters,
 // and further while an amount would still be cut), the last one named first, before an
-// amount would be cut; this is kept up as the view is resized. Call again after every new
-// model.
-void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {});
+// amount would be cut; this is kept up as the view is resized. The `readable` ones among
+// them give way no further than their header and a name of ordinary length read whole.
+// Call again after every new model.
+void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {},
+                       const QList<int> &readable = {});
 
 // The width `view` needs to show its columns whole, the yielding ones at their full width,
 // with its row header, frame and a vertical scroll bar.

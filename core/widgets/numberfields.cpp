@@ -72,19 +72,30 @@ void setPlainNumbers(SpinBox *box, int decimals, bool allowNegative)
 // The range a field takes from the user, kept once a stored value widened it.
 const char *const takenMinimum = "zarpoTakenMinimum";
 const char *const takenMaximum = "zarpoTakenMaximum";
+// The same for a field of sums, which takes nothing from the user.
+const char *const sumMinimum = "zarpoSumMinimum";
+const char *const sumMaximum = "zarpoSumMaximum";
+
+// Shows `value` in `box`, whose own range is kept under `minimumKey` and `maximumKey` the
+// first time, widened to hold it where it lies outside that range.
+template <class SpinBox, class Value>
+void showWidened(SpinBox *box, Value value, const char *minimumKey, const char *maximumKey)
+{
+    if (!box->property(minimumKey).isValid()) {
+        box->setProperty(minimumKey, box->minimum());
+        box->setProperty(maximumKey, box->maximum());
+    }
+    const Value minimum = box->property(minimumKey).template value<Value>();
+    const Value maximum = box->property(maximumKey).template value<Value>();
+    box->setRange(qMin(minimum, value), qMax(maximum, value));
+    box->setValue(value);
+}
 
 template <class SpinBox, class Value>
 void showStoredValue(SpinBox *box, Value value, const QLabel *label)
 {
-    if (!box->property(takenMinimum).isValid()) {
-        box->setProperty(takenMinimum, box->minimum());
-        box->setProperty(takenMaximum, box->maximum());
-    }
     FieldNames::setLabel(box, label);
-    const Value minimum = box->property(takenMinimum).template value<Value>();
-    const Value maximum = box->property(takenMaximum).template value<Value>();
-    box->setRange(qMin(minimum, value), qMax(maximum, value));
-    box->setValue(value);
+    showWidened(box, value, takenMinimum, takenMaximum);
 }
 
 QString numberText(const QDoubleSpinBox *box, double value)
@@ -158,6 +169,11 @@ void takeRange(QSpinBox *box, int minimum, int maximum)
     box->setProperty(takenMinimum, QVariant());
     box->setProperty(takenMaximum, QVariant());
     box->setRange(minimum, maximum);
+}
+
+void showSum(QDoubleSpinBox *box, double sum)
+{
+    showWidened(box, sum, sumMinimum, sumMaximum);
 }
 
 bool storable(QWidget *form)

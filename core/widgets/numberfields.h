@@ -39,6 +39,12 @@ void showStored(QSpinBox *box, int value, const QLabel *label);
 // moves into it, as a spin box moves it, and storable() judges by the new range.
 void takeRange(QSpinBox *box, int minimum, int maximum);
 
+// Shows `sum` (a subtotal, a total, a debt) in a field that only shows sums: the range
+// widens to hold a sum past the one the field was set up with, so the field never shows a
+// figure clipped to its limit as if it were the sum; the save refuses a sum its column
+// cannot hold. A sum within the range gives the field back the range it was set up with.
+void showSum(QDoubleSpinBox *box, double sum);
+
 // True when every field within `form` that showed a stored value shows one it takes from
 // the user. Otherwise shows a message naming the first that does not, with its value and
 // range, puts the focus on it and returns false.

@@ -375,7 +375,7 @@ void frmSalesInvoice::on_btnRemoveItem_clicked()
 void frmSalesInvoice::on_txtFreight_valueChanged(double)
 {
     const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
-    ui->txtTotal->setValue(total.toDouble());
+    NumberFields::showSum(ui->txtTotal, total.toDouble());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 
@@ -383,7 +383,7 @@ void frmSalesInvoice::on_txtDeposit_valueChanged(double)
 {
     const Money debt = Money::fromDouble(ui->txtTotal->value()) - Money::fromDouble(ui->txtOrderDeposit->value())
                        - Money::fromDouble(ui->txtDeposit->value());
-    ui->txtDebt->setValue(debt.toDouble());
+    NumberFields::showSum(ui->txtDebt, debt.toDouble());
 }
 
 void frmSalesInvoice::on_tblItems_doubleClicked(const QModelIndex &index)
@@ -427,6 +427,7 @@ void frmSalesInvoice::setupItemsTable()
     itemsDelegate = new SalesDelegate;
     itemsModel = new QStandardItemModel(1, SalesLine::ColumnCount, this);
     lines = new cSalesGrid(ui->tblItems, itemsModel, itemsDelegate, tr("InvoiceDetailsId"), this);
+    lines->followListPrices();
 }
 
 // Every line at its list price. A deposit that equalled the total follows it: a sale paid
@@ -435,9 +436,9 @@ void frmSalesInvoice::recalculate()
 {
     const bool depositFollows = Money::fromDouble(ui->txtTotal->value()) == Money::fromDouble(ui->txtDeposit->value());
     const Money subtotal = lines->recalculate(lines->listPrices());
-    ui->txtSubTotal->setValue(subtotal.toDouble());
+    NumberFields::showSum(ui->txtSubTotal, subtotal.toDouble());
     const Money total = subtotal + Money::fromDouble(ui->txtFreight->value());
-    ui->txtTotal->setValue(total.toDouble());
+    NumberFields::showSum(ui->txtTotal, total.toDouble());
     if (depositFollows)
         ui->txtDeposit->setValue(total.toDouble());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());

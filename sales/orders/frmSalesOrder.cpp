@@ -230,13 +230,13 @@ void frmSalesOrder::on_btnRemoveItem_clicked()
 void frmSalesOrder::on_txtDeposit_valueChanged(double)
 {
     const Money debt = Money::fromDouble(ui->txtTotal->value()) - Money::fromDouble(ui->txtDeposit->value());
-    ui->txtDebt->setValue(debt.toDouble());
+    NumberFields::showSum(ui->txtDebt, debt.toDouble());
 }
 
 void frmSalesOrder::on_txtFreight_valueChanged(double)
 {
     const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
-    ui->txtTotal->setValue(total.toDouble());
+    NumberFields::showSum(ui->txtTotal, total.toDouble());
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 
@@ -273,7 +273,7 @@ void frmSalesOrder::setupItemsTable()
 
 void frmSalesOrder::showTotals(Money subtotal)
 {
-    ui->txtSubTotal->setValue(subtotal.toDouble());
+    NumberFields::showSum(ui->txtSubTotal, subtotal.toDouble());
     on_txtFreight_valueChanged(ui->txtFreight->value());
 }
 

@@ -182,7 +182,7 @@ void frmSalesQuote::on_btnRemoveItem_clicked()
 void frmSalesQuote::on_txtFreight_valueChanged(double)
 {
     const Money total = Money::fromDouble(ui->txtSubTotal->value()) + Money::fromDouble(ui->txtFreight->value());
-    ui->txtTotal->setValue(total.toDouble());
+    NumberFields::showSum(ui->txtTotal, total.toDouble());
 }
 
 // Every line takes its item's current list price, whatever cell was clicked.
@@ -214,6 +214,7 @@ void frmSalesQuote::setupItemsTable()
     salesDelegate = new SalesDelegate;
     itemsModel = new QStandardItemModel(1, SalesLine::ColumnCount, this);
     lines = new cSalesGrid(ui->tblItems, itemsModel, salesDelegate, tr("QuoteDetailsId"), this);
+    lines->followListPrices();
 }
 
 double frmSalesQuote::lineTotal(const QModelIndex &index) const
@@ -228,7 +229,7 @@ void frmSalesQuote::fillLineDefaults(const QModelIndex &index)
 
 void frmSalesQuote::showTotals(Money subtotal)
 {
-    ui->txtSubTotal->setValue(subtotal.toDouble());
+    NumberFields::showSum(ui->txtSubTotal, subtotal.toDouble());
     on_txtFreight_valueChanged(ui->txtFreight->value());
 }
 

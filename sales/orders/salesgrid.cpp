@@ -52,7 +52,7 @@ cSalesGrid::cSalesGrid(QTableView *view, QStandardItemModel *model, SalesDelegat
                                       detailsIdHeader});
     view->setModel(model);
     view->setItemDelegate(delegate);
-    checkTypedNumbers(delegate, view);
+    keepWithinLimits(delegate, view);
     // Every step relies on the empty row staying last: a header click must not move it.
     view->setSortingEnabled(false);
     view->horizontalHeader()->setSortIndicatorShown(false);
@@ -117,6 +117,12 @@ void cSalesGrid::unitChanged(int row)
     if (!price.exec())
         FailedReads::tell(view, price.lastError());
     setValue(row, UnitPrice, price.isActive() && price.next() ? price.value(0) : QVariant());
+}
+
+void cSalesGrid::repriceChoice(int row)
+{
+    if (followsListPrices)
+        listPrices()(row);
 }
 
 QString cSalesGrid::pricingKey(int row) const

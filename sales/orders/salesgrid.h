@@ -64,6 +64,9 @@ public:
     // for its unit and price type, empty when the list has no such price. A stored line
     // keeps the price it was stored with while its item, unit and price type stay.
     std::function<void(int row)> listPrices();
+    // The window recalculates through listPrices(): a choice of unit or price type is
+    // judged at the list price the line will get.
+    void followListPrices() { followsListPrices = true; }
 
     // Also remembers what each stored line is priced by, and at what price.
     void markStored() override;
@@ -91,12 +94,14 @@ protected:
     // A price the user did not type follows the unit: the list price of the line's price
     // type in the new unit, empty where the list has none.
     void unitChanged(int row) override;
+    void repriceChoice(int row) override;
 
 private:
     // "(item, unit, price type)" of a line, as the price list is looked up by.
     QString pricingKey(int row) const;
 
     QTableView *view;
+    bool followsListPrices = false;
     struct StoredPricing
     {
         QString key;

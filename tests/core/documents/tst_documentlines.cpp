@@ -20,6 +20,7 @@
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableView>
 
 #include <functional>
@@ -148,6 +149,12 @@ void addItem(QWidget *window, int itemId)
     click(window, "btnAddItem");
 }
 
+// The column of a sales line, or of a purchase line, that holds the same.
+int lineColumn(const Document &document, SalesLine::Column sales, PurchaseLine::Column purchase)
+{
+    return document.sales ? int(sales) : int(purchase);
+}
+
 int storedCount(const Document &document)
 {
     return TestSupport::queryValue(QString("select count(*) from %1").arg(document.header)).toInt();
@@ -195,6 +202,12 @@ private slots:
     void discountBeyondTheLineIsRefused();
     void loadedInvoiceShowsItsOwnOrder_data();
     void loadedInvoiceShowsItsOwnOrder();
+    void refundItemReadsOnTheSmallestScreen_data();
+    void refundItemReadsOnTheSmallestScreen();
+    void repricingPastTheLimitIsRefused_data();
+    void repricingPastTheLimitIsRefused();
+    void storedAmountsShowAsStored_data();
+    void storedAmountsShowAsStored();
 };
 
 void tst_documentlines::init()
@@ -476,12 +489,10 @@ void tst_documentlines::discountBeyondTheLineIsRefused()
     auto window = open(document);
     start(window.get(), document);
     addItem(window.get(), 1);
-    const auto column = [&document](SalesLine::Column sales, PurchaseLine::Column purchase) {
-        return document.sales ? int(sales) : int(purchase);
-    };
-    QVERIFY(editCell(grid(window.get()), 0, column(SalesLine::Quantity, PurchaseLine::Quantity), "2"));
-    QVERIFY(editCell(grid(window.get()), 0, column(SalesLine::UnitPrice, PurchaseLine::UnitPrice), "2.5"));
-    QVERIFY(editCell(grid(window.get()), 0, column(SalesLine::Discount, PurchaseLine::Discount), discount));
+    QTableView *view = grid(window.get());
+    QVERIFY(editCell(view, 0, lineColumn(document, SalesLine::Quantity, PurchaseLine::Quantity), "2"));
+    QVERIFY(editCell(view, 0, lineColumn(document, SalesLine::UnitPrice, PurchaseLine::UnitPrice), "2.5"));
+    QVERIFY(editCell(view, 0, lineColumn(document, SalesLine::Discount, PurchaseLine::Discount), discount));
 
     click(window.get(), "btnSave");
     if (refused.isEmpty()) {
@@ -524,6 +535,234 @@ void tst_documentlines::loadedInvoiceShowsItsOwnOrder()
     openStored(window.get(), invoice);
     QCOMPARE(messageLog(), QString());
     QCOMPARE(text(window.get(), field), order);
+}
+
+// On the smallest screen, in either language, a refund's Item column keeps its header and
+// an ordinary name ("Gold") whole as the other text columns give way.
+void tst_documentlines::refundItemReadsOnTheSmallestScreen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("arabic");
+
+    for (const char *name : {"sales refund", "purchase refund"})
+        for (bool arabic : {false, true})
+            QTest::addRow("%s, %s", name, arabic ? "Arabic" : "English") << name << arabic;
+}
+
+void tst_documentlines::refundItemReadsOnTheSmallestScreen()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, arabic);
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const Document document = ::document(name);
+    auto window = open(document);
+    // The offscreen platform's screen is 800 x 600, the smallest the program is for.
+    window->resize(window->screen()->availableGeometry().size());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    start(window.get(), document);
+    QCoreApplication::processEvents();
+
+    QTableView *view = grid(window.get());
+    QList<int> others;
+    for (int column = 0; column < RefundLine::ColumnCount; ++column)
+        if (column != RefundLine::ItemName)
+            others << column;
+    const QString item = view->model()->headerData(RefundLine::ItemName, Qt::Horizontal).toString();
+    QCOMPARE(cutColumns(view, others).split(", ").filter(QRegularExpression("^" + item + ":")).join(", "), QString());
+}
+
+// A new unit or price type that re-prices a line past what a line holds is refused as a
+// typed amount would be, naming the choice and the line: the line and every amount of the
+// window stay as they were. A choice within the limit re-prices the line and its totals.
+void tst_documentlines::repricingPastTheLimitIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("field"); // "unit" or "price type"
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("line");     // quantity, unit, unit price and price after the choice
+    QTest::addColumn<QString>("subtotal"); // after the choice; empty where it is refused
+
+    // Rice: 4,000,000 Each are worth 8.4 or 10 million, as many Cases more than a line holds.
+    for (const char *name : {"purchase order", "purchase invoice"}) {
+        QTest::newRow(qPrintable(QString(name) + ", unit past the limit"))
+            << name << "4000000" << "unit" << "Case" << "4000000 Each 2.10 8400000.00" << "";
+        QTest::newRow(qPrintable(QString(name) + ", unit within it"))
+            << name << "2" << "unit" << "Case" << "2 Case 25.00 50.00" << "50.00";
+    }
+    for (const char *name : {"quote", "order", "invoice"}) {
+        QTest::newRow(qPrintable(QString(name) + ", unit past the limit"))
+            << name << "4000000" << "unit" << "Case" << "4000000 Each 2.50 10000000.00" << "";
+        QTest::newRow(qPrintable(QString(name) + ", unit within it"))
+            << name << "2" << "unit" << "Case" << "2 Case 25.00 50.00" << "50.00";
+    }
+    // 35,000,000 Rice are worth 87.5 million at the Bulk price, 105 million at Retail.
+    for (const char *name : {"quote", "invoice"}) {
+        QTest::newRow(qPrintable(QString(name) + ", price type past the limit"))
+            << name << "35000000" << "price type" << "Retail" << "35000000 Each 2.50 87500000.00" << "";
+        QTest::newRow(qPrintable(QString(name) + ", price type within it"))
+            << name << "2" << "price type" << "Retail" << "2 Each 3.00 6.00" << "6.00";
+    }
+}
+
+void tst_documentlines::repricingPastTheLimitIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, quantity);
+    QFETCH(QString, field);
+    QFETCH(QString, choice);
+    QFETCH(QString, line);
+    QFETCH(QString, subtotal);
+    const Document document = ::document(name);
+    auto window = open(document);
+    start(window.get(), document);
+    addItem(window.get(), 1);
+    const QList<int> shown{lineColumn(document, SalesLine::Quantity, PurchaseLine::Quantity),
+                           lineColumn(document, SalesLine::Uom, PurchaseLine::Uom),
+                           lineColumn(document, SalesLine::UnitPrice, PurchaseLine::UnitPrice),
+                           lineColumn(document, SalesLine::Price, PurchaseLine::Price)};
+    QVERIFY(editCell(grid(window.get()), 0, shown.first(), quantity));
+    // Subtotal, total, a deposit that follows the total, the debt.
+    const auto amounts = [&window] {
+        QStringList values;
+        for (const QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>(QRegularExpression("^txt")))
+            values << box->objectName() + ' ' + QString::number(box->value(), 'f', 2);
+        return values.join(", ");
+    };
+    const QString amountsBefore = amounts();
+    QCOMPARE(messageLog(), QString());
+
+    const int chosen = field == "unit" ? shown.at(1) : int(SalesLine::PriceType);
+    QVERIFY(editCell(grid(window.get()), 0, chosen, choice));
+
+    QCOMPARE(lineTexts(window.get(), shown), line);
+    if (!subtotal.isEmpty()) {
+        QCOMPARE(messageLog(), QString());
+        QCOMPARE(amount(window.get(), "txtSubTotal"), subtotal);
+        return;
+    }
+    const QString header = lines(window.get())->headerData(chosen, Qt::Horizontal).toString();
+    QCOMPARE(plainMessages(), messageEntry(Messages::Critical, QString("%1 %2 is refused: with it, line 1 (Rice) would "
+                                                                       "come to more than the document can hold.")
+                                                                   .arg(header, choice)));
+    QCOMPARE(amounts(), amountsBefore);
+}
+
+// A stored document whose lines come to more than its fields were made for is refused
+// by name when saved, and shows what its lines come to, never a figure clipped to a
+// field's limit.
+void tst_documentlines::storedAmountsShowAsStored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("stored"); // two lines of 1,000,000 Gold at 99,999,999.99, unless named
+    QTest::addColumn<QString>("shown");      // as the list shows it
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("amounts"); // the first line's price, the subtotal and the total
+
+    const QString twoLarge = "99999999990000.00 199999999980000.00 199999999980000.00";
+
+    const QString lineRefused = "The price of line 1 (Gold) is larger than a line can hold.";
+    const QString salesLines = "(9, 3, 1000000, 1, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("quote") << "quote"
+                           << QStringList{"insert into salesquote (SalesQuoteId, SalesQuoteNo, EmployeeId, "
+                                          "CustomerId, Date) values (9, 'SQ-9', 1, 1, '2024-03-09')",
+                                          "insert into salesquotedetails (SalesQuoteId, ItemId, Quantity, UOMId, "
+                                          "PriceTypeId, BasePrice, Discount, Tax, Price) values "
+                                              + salesLines + ", " + salesLines}
+                           << "SQ-9" << lineRefused << twoLarge;
+    QTest::newRow("order") << "order"
+                           << QStringList{"insert into salesorder (SalesOrderId, SalesOrderNo, EmployeeId, "
+                                          "CustomerId, Date, DepositPaid) values (9, 'SO-9', 1, 1, '2024-03-09', 0)",
+                                          "insert into salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId, "
+                                          "PriceTypeId, BasePrice, Discount, Tax, Price) values "
+                                              + salesLines + ", " + salesLines}
+                           << "SO-9" << lineRefused << twoLarge;
+    const QString invoice = "insert into salesinvoice (SalesInvoiceId, SalesInvoiceNo, EmployeeId, CustomerId, "
+                            "WarehouseId, Date, DepositPaid) values (9, 'SI-9', 1, 1, 1, '2024-03-09', 0)";
+    const QString invoiceLines = "insert into salesinvoicedetails (SalesInvoiceDetailsId, SalesInvoiceId, ItemId, "
+                                 "Quantity, UOMId, PriceTypeId, BasePrice, Discount, Tax, Price) values "
+                                 "(9, 9, 3, 1000000, 1, 1, 99999999.99, 0, 0, 99999999.99), "
+                                 "(10, 9, 3, 1000000, 1, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("invoice") << "invoice" << QStringList{invoice, invoiceLines} << "SI-9" << lineRefused << twoLarge;
+    const QString purchaseLines = "(9, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("purchase order")
+        << "purchase order"
+        << QStringList{"insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, "
+                       "ShipToWarehouseID) values (9, 'PO-9', 1, 1, '2024-03-09', 1)",
+                       "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, "
+                       "Discount, Tax, Price) values " + purchaseLines + ", " + purchaseLines}
+        << "PO-9" << lineRefused << twoLarge;
+    const QString purchaseInvoice = "insert into purchaseinvoice (PurchaseInvoiceId, PurchaseInvoiceNo, EmployeeId, "
+                                    "VendorId, Date, ShipToWarehouseID, DepositPaid) values "
+                                    "(9, 'PI-9', 1, 1, '2024-03-09', 1, 0)";
+    const QString purchaseInvoiceLines = "insert into purchaseinvoicedetails (PurchaseInvoiceDetailsId, "
+                                         "PurchaseInvoiceId, ItemId, Quantity, UOMId, BasePrice, Discount, Tax, "
+                                         "Price) values (9, 9, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99), "
+                                         "(10, 9, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)";
+    QTest::newRow("purchase invoice") << "purchase invoice" << QStringList{purchaseInvoice, purchaseInvoiceLines}
+                                      << "PI-9" << lineRefused << twoLarge;
+    // A refund of both lines whole.
+    const QString subtotalRefused = "The Subtotal (199999999980000.00) is larger than a document can hold. "
+                                    "Nothing was saved.";
+    QTest::newRow("sales refund")
+        << "sales refund"
+        << QStringList{invoice, invoiceLines,
+                       "insert into salesrefund (SalesRefundId, SalesInvoiceId, EmployeeId, Date, DepositPaid) "
+                       "values (9, 9, 1, '2024-03-10', 0)",
+                       "insert into salesrefunddetails (SalesRefundId, SalesInvoiceDetailsId, ItemId, Quantity, "
+                       "UOMId, BasePrice, Discount, Tax, Price) values (9, 9, 3, 1000000, 1, 99999999.99, 0, 0, "
+                       "99999999.99), (9, 10, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)"}
+        << "Acme" << subtotalRefused << twoLarge;
+    QTest::newRow("purchase refund")
+        << "purchase refund"
+        << QStringList{purchaseInvoice, purchaseInvoiceLines,
+                       "insert into purchaserefund (PurchaseRefundId, PurchaseInvoiceId, EmployeeId, Date, "
+                       "DepositPaid) values (9, 9, 1, '2024-03-10', 0)",
+                       "insert into purchaserefunddetails (PurchaseRefundId, PurchaseInvoiceDetailsId, ItemId, "
+                       "Quantity, UOMId, BasePrice, Discount, Tax, Price) values (9, 9, 3, 1000000, 1, 99999999.99, "
+                       "0, 0, 99999999.99), (9, 10, 3, 1000000, 1, 99999999.99, 0, 0, 99999999.99)"}
+        << "Farm" << subtotalRefused << twoLarge;
+    QTest::newRow("purchase order, 101 lines that each fit")
+        << "purchase order"
+        << QStringList{"insert into purchaseorder (PurchaseOrderId, PurchaseOrderNo, EmployeeId, VendorId, Date, "
+                       "ShipToWarehouseID) values (9, 'PO-9', 1, 1, '2024-03-09', 1)",
+                       "insert into purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId, BasePrice, "
+                       "Discount, Tax, Price) select 9, 3, 1, 1, 99999999.99, 0, 0, 99999999.99 from seq_1_to_101"}
+        << "PO-9" << "The Subtotal (10099999998.99) is larger than a document can hold. Nothing was saved."
+        << "99999999.99 10099999998.99 10099999998.99";
+}
+
+void tst_documentlines::storedAmountsShowAsStored()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, refused);
+    QFETCH(QString, amounts);
+    const Document document = ::document(name);
+    for (const QString &statement : stored)
+        EXEC_SQL(statement);
+    const QString before = TestSupport::queryValue(QString("select concat_ws(' ', count(*), sum(Price)) from %1")
+                                                       .arg(document.details))
+                               .toString();
+    auto window = open(document);
+    openStored(window.get(), shown);
+    QCOMPARE(messageLog(), QString());
+
+    // Save recalculates first: from then on every window shows what the lines come to.
+    click(window.get(), "btnSave");
+    QCOMPARE(plainMessages(), messageEntry(Messages::Critical, refused));
+    QCOMPARE(state(window.get()), QString("edit"));
+    QCOMPARE(TestSupport::queryValue(QString("select concat_ws(' ', count(*), sum(Price)) from %1")
+                                         .arg(document.details))
+                 .toString(),
+             before);
+    const int price =
+        document.refund ? int(RefundLine::Price) : lineColumn(document, SalesLine::Price, PurchaseLine::Price);
+    QCOMPARE(lineTexts(window.get(), {price}, document.refund).section(" / ", 0, 0) + ' '
+                 + amount(window.get(), "txtSubTotal") + ' ' + amount(window.get(), "txtTotal"),
+             amounts);
 }
 
 ZARPO_TEST_MAIN(tst_documentlines)

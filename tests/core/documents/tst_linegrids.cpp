@@ -292,23 +292,31 @@ void tst_linegrids::unitChangeRepricesWhatWasNotTyped_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QVariant>("typedPrice"); // before the unit is chosen; invalid: none
+    QTest::addColumn<bool>("intoEmptyRow"); // typed before the item was added, else into its line
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("shown"); // unit and unit price
 
     QTest::newRow("purchase invoice: the newest price of the Case")
-        << "purchase invoice" << QVariant() << "Case" << "Case 20.00";
+        << "purchase invoice" << QVariant() << false << "Case" << "Case 20.00";
     QTest::newRow("purchase order: the newest order price of the Case")
-        << "purchase order" << QVariant() << "Case" << "Case 21.00";
-    QTest::newRow("purchase invoice: a typed price stays") << "purchase invoice" << QVariant(3.5) << "Case"
+        << "purchase order" << QVariant() << false << "Case" << "Case 21.00";
+    QTest::newRow("purchase invoice: a typed price stays") << "purchase invoice" << QVariant(3.5) << false << "Case"
                                                            << "Case 3.50";
-    QTest::newRow("purchase order: a typed price stays") << "purchase order" << QVariant(3.5) << "Case"
+    QTest::newRow("purchase order: a typed price stays") << "purchase order" << QVariant(3.5) << false << "Case"
                                                          << "Case 3.50";
     QTest::newRow("purchase invoice: a unit never bought has no price")
-        << "purchase invoice" << QVariant() << "Pallet" << "Pallet ";
-    QTest::newRow("sales: the list price of the Case") << "sales" << QVariant() << "Case" << "Case 25.00";
-    QTest::newRow("sales: a typed price stays") << "sales" << QVariant(3.5) << "Case" << "Case 3.50";
+        << "purchase invoice" << QVariant() << false << "Pallet" << "Pallet ";
+    QTest::newRow("sales: the list price of the Case") << "sales" << QVariant() << false << "Case" << "Case 25.00";
+    QTest::newRow("sales: a typed price stays") << "sales" << QVariant(3.5) << false << "Case" << "Case 3.50";
     QTest::newRow("sales: a unit without the line's price type has no price")
-        << "sales" << QVariant() << "Pallet" << "Pallet ";
+        << "sales" << QVariant() << false << "Pallet" << "Pallet ";
+    // The line that Add Item fills starts untyped, whatever the empty row held.
+    QTest::newRow("purchase invoice: a price typed into the empty row is not the line's")
+        << "purchase invoice" << QVariant(3.5) << true << "Case" << "Case 20.00";
+    QTest::newRow("purchase order: a price typed into the empty row is not the line's")
+        << "purchase order" << QVariant(3.5) << true << "Case" << "Case 21.00";
+    QTest::newRow("sales: a price typed into the empty row is not the line's")
+        << "sales" << QVariant(3.5) << true << "Case" << "Case 25.00";
 }
 
 // A price the user did not type follows the unit, as a new line's does.
@@ -316,12 +324,15 @@ void tst_linegrids::unitChangeRepricesWhatWasNotTyped()
 {
     QFETCH(QString, kind);
     QFETCH(QVariant, typedPrice);
+    QFETCH(bool, intoEmptyRow);
     QFETCH(QString, unit);
     QFETCH(QString, shown);
     Grid grid(kind);
+    if (typedPrice.isValid() && intoEmptyRow)
+        grid.type(0, grid.columns.unitPrice, typedPrice);
     QVERIFY(grid.addItem());
     QCOMPARE(grid.cell(0, grid.columns.uom), QString("Each"));
-    if (typedPrice.isValid())
+    if (typedPrice.isValid() && !intoEmptyRow)
         grid.type(0, grid.columns.unitPrice, typedPrice);
 
     auto *units = qobject_cast<QComboBox *>(grid.open(0, grid.columns.uom));

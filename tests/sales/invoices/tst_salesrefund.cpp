@@ -125,6 +125,11 @@ void tst_salesrefund::rowAmount_data()
     QTest::newRow("a third is rounded once") << 1.0 << 3 << 0.0 << 0.10 << 1 << "1.03";
     QTest::newRow("half a cent goes up") << 0.01 << 2 << 0.0 << 0.0 << 1 << "0.01";
     QTest::newRow("a line without units") << 10.0 << 0 << 0.0 << 5.0 << 1 << "0.00";
+    // Stored lines whose cents multiplied out pass what 64 bits hold exactly.
+    QTest::newRow("a line too large for a column, refunded whole")
+        << 99999999.99 << 1000000 << 0.0 << 0.0 << 1000000 << "99999999990000.00";
+    QTest::newRow("a line too large for a column, half refunded")
+        << 99999999.99 << 1000000 << 0.0 << 0.0 << 500000 << "49999999995000.00";
 }
 
 void tst_salesrefund::rowAmount()
