@@ -20,6 +20,29 @@
     </message>
 </context>
 <context>
+    <name>ComboBoxes</name>
+    <message>
+        <location filename="../core/widgets/comboboxes.cpp" line="93"/>
+        <source>%1 (not in the list)</source>
+        <translation>%1 (ليس في القائمة)</translation>
+    </message>
+    <message>
+        <location filename="../core/widgets/comboboxes.cpp" line="95"/>
+        <source>No. %1, not in the list</source>
+        <translation>رقم %1، ليس في القائمة</translation>
+    </message>
+    <message>
+        <location filename="../core/widgets/comboboxes.cpp" line="168"/>
+        <source>The record just added cannot be chosen here, so none is chosen.</source>
+        <translation>لا يمكن اختيار السجل المضاف للتو هنا، فلم يُختر شيء.</translation>
+    </message>
+    <message>
+        <location filename="../core/widgets/comboboxes.cpp" line="171"/>
+        <source>Another user may have deleted it meanwhile.</source>
+        <translation>ربما حذفه مستخدم آخر في هذه الأثناء.</translation>
+    </message>
+</context>
+<context>
     <name>CompanyDatabase</name>
     <message>
         <location filename="../core/db/companydb.cpp" line="103"/>
@@ -53,47 +76,47 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="53"/>
+        <location filename="../core/documents/documentlines.cpp" line="54"/>
         <source>an item of the lines</source>
         <translation>أحد أصناف البنود</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="98"/>
+        <location filename="../core/documents/documentlines.cpp" line="99"/>
         <source>this document</source>
         <translation>هذا المستند</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="108"/>
+        <location filename="../core/documents/documentlines.cpp" line="109"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="127"/>
+        <location filename="../core/documents/documentlines.cpp" line="128"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="136"/>
+        <location filename="../core/documents/documentlines.cpp" line="137"/>
         <source>Deposit</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="142"/>
+        <location filename="../core/documents/documentlines.cpp" line="143"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="143"/>
+        <location filename="../core/documents/documentlines.cpp" line="144"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="144"/>
+        <location filename="../core/documents/documentlines.cpp" line="145"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="149"/>
+        <location filename="../core/documents/documentlines.cpp" line="150"/>
         <source>The %1 (%2) is larger than a document can hold. Nothing was saved.</source>
         <translation>قيمة %1 (%2) أكبر مما يتسع له المستند. لم يُحفظ شيء.</translation>
     </message>
@@ -101,7 +124,7 @@
 <context>
     <name>FailedReads</name>
     <message>
-        <location filename="../core/system/failedreads.cpp" line="72"/>
+        <location filename="../core/system/failedreads.cpp" line="77"/>
         <source>Some of what this window shows could not be read, so nothing was saved. Close the window and open it again.</source>
         <translation>تعذّرت قراءة بعض ما تعرضه هذه النافذة، فلم يُحفظ شيء. أغلق النافذة ثم افتحها من جديد.</translation>
     </message>
@@ -137,7 +160,7 @@
 <context>
     <name>NumberFields</name>
     <message>
-        <location filename="../core/widgets/numberfields.cpp" line="166"/>
+        <location filename="../core/widgets/numberfields.cpp" line="189"/>
         <source>%1 shows %2 as stored, but it can only hold %3 to %4. Correct it and save again.</source>
         <translation>يعرض الحقل %1 القيمة %2 كما هي محفوظة، لكنه لا يقبل إلا من %3 إلى %4. صحّحها ثم احفظ مرة أخرى.</translation>
     </message>
@@ -153,6 +176,19 @@
         <location filename="../core/db/passwords.cpp" line="10"/>
         <source>A password cannot begin or end with a blank.</source>
         <translation>لا يمكن أن تبدأ كلمة المرور أو تنتهي بمسافة.</translation>
+    </message>
+</context>
+<context>
+    <name>PurchaseHeader</name>
+    <message>
+        <location filename="../purchasing/purchaseheader.cpp" line="16"/>
+        <source>Only active vendors with a contact person are listed.</source>
+        <translation>لا يُعرض هنا إلا الموردون النشطون الذين لهم جهة اتصال.</translation>
+    </message>
+    <message>
+        <location filename="../purchasing/purchaseheader.cpp" line="23"/>
+        <source>Only active warehouses are listed.</source>
+        <translation>لا تُعرض هنا إلا المخازن النشطة.</translation>
     </message>
 </context>
 <context>
@@ -245,6 +281,22 @@
     </message>
 </context>
 <context>
+    <name>SalesCustomer</name>
+    <message>
+        <location filename="../sales/orders/salescustomer.cpp" line="16"/>
+        <source>Only active customers with a contact person are listed.</source>
+        <translation>لا يُعرض هنا إلا العملاء النشطون الذين لهم جهة اتصال.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredFields</name>
+    <message>
+        <location filename="../core/widgets/storedfields.cpp" line="60"/>
+        <source>No date</source>
+        <translation>بلا تاريخ</translation>
+    </message>
+</context>
+<context>
     <name>TextColumns</name>
     <message>
         <location filename="../core/widgets/textcolumns.cpp" line="122"/>
@@ -260,7 +312,7 @@
 <context>
     <name>accountbalances</name>
     <message>
-        <location filename="../reports/financial/accountbalances.cpp" line="277"/>
+        <location filename="../reports/financial/accountbalances.cpp" line="188"/>
         <source>Cost of Goods Sold</source>
         <translation>تكلفة البضاعة المباعة</translation>
     </message>
@@ -399,22 +451,22 @@
 <context>
     <name>cLineGrid</name>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="219"/>
+        <location filename="../core/documents/linegrid.cpp" line="294"/>
         <source>%1 %2 is refused: with it, line %3 (%4) would come to more than the document can hold.</source>
         <translation>رُفضت القيمة %2 في %1: بها يبلغ السطر %3 (%4) أكثر مما يتسع له المستند.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="297"/>
+        <location filename="../core/documents/linegrid.cpp" line="367"/>
         <source>Line %1 (%2) has no unit of measure. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا وحدة قياس. اختر وحدة قبل الحفظ.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="311"/>
+        <location filename="../core/documents/linegrid.cpp" line="381"/>
         <source>The price of line %1 (%2) is larger than a line can hold.</source>
         <translation>سعر السطر %1 (%2) أكبر مما يتسع له السطر.</translation>
     </message>
     <message>
-        <location filename="../core/documents/linegrid.cpp" line="316"/>
+        <location filename="../core/documents/linegrid.cpp" line="386"/>
         <source>The discount of line %1 (%2) is more than the line&apos;s amount.</source>
         <translation>خصم السطر %1 (%2) أكبر من مبلغ السطر.</translation>
     </message>
@@ -513,77 +565,77 @@
 <context>
     <name>cRefundGrid</name>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="65"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="65"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="65"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="65"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Refunded</source>
         <translation>المرتجع سابقاً</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="65"/>
+        <location filename="../trading/refundgrid.cpp" line="66"/>
         <source>Refund</source>
         <translation>المرتجع</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="66"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="66"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="66"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="66"/>
+        <location filename="../trading/refundgrid.cpp" line="67"/>
         <source>Discount %</source>
         <translation>نسبة الخصم</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="67"/>
+        <location filename="../trading/refundgrid.cpp" line="68"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="67"/>
+        <location filename="../trading/refundgrid.cpp" line="68"/>
         <source>Tax %</source>
         <translation>نسبة الضريبة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="67"/>
+        <location filename="../trading/refundgrid.cpp" line="68"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="67"/>
+        <location filename="../trading/refundgrid.cpp" line="68"/>
         <source>ItemId</source>
         <translation>رقم تعريف الصنف</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="67"/>
+        <location filename="../trading/refundgrid.cpp" line="68"/>
         <source>UOMId</source>
         <translation>رقم تعريف الوحدة</translation>
     </message>
     <message>
-        <location filename="../trading/refundgrid.cpp" line="68"/>
+        <location filename="../trading/refundgrid.cpp" line="69"/>
         <source>DetailId</source>
         <translation>رقم تعريف السطر</translation>
     </message>
@@ -591,12 +643,12 @@
 <context>
     <name>cRefundWindow</name>
     <message>
-        <location filename="../trading/refundwindow.cpp" line="192"/>
+        <location filename="../trading/refundwindow.cpp" line="198"/>
         <source>The %1 (%2) must lie between 0 and the refund&apos;s total (%3). Nothing was saved.</source>
         <translation>يجب أن تكون قيمة %1 (%2) بين 0 وإجمالي المرتجع (%3). لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../trading/refundwindow.cpp" line="28"/>
+        <location filename="../trading/refundwindow.cpp" line="29"/>
         <source>this refund</source>
         <translation>هذا المرتجع</translation>
     </message>
@@ -604,7 +656,7 @@
 <context>
     <name>cReport</name>
     <message>
-        <location filename="../reports/framework/cReport.cpp" line="39"/>
+        <location filename="../reports/framework/cReport.cpp" line="40"/>
         <source>The report template %1 cannot be read.</source>
         <translation>لا يمكن قراءة قالب التقرير %1.</translation>
     </message>
@@ -612,77 +664,77 @@
 <context>
     <name>cSalesGrid</name>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Item No</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Item</source>
         <translation>الصنف</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="48"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
         <source>Unit of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Price Type</source>
         <translation>نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Unit Price</source>
         <translation>سعر الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Discount</source>
         <translation>الخصم</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Discount %</source>
         <translation>الخصم %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="49"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
         <source>Tax</source>
         <translation>الضريبة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Tax %</source>
         <translation>الضريبة %</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>Price</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>ItemId</source>
         <translation>رقم الصنف الداخلي</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>UOMId</source>
         <translation>رقم الوحدة</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="50"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="51"/>
         <source>PriceTypeId</source>
         <translation>رقم نوع السعر</translation>
     </message>
     <message>
-        <location filename="../sales/orders/salesgrid.cpp" line="226"/>
+        <location filename="../sales/orders/salesgrid.cpp" line="233"/>
         <source>Line %1 (%2) has no price type. Choose one before saving.</source>
         <translation>السطر %1 (%2) بلا نوع سعر. اختر نوعًا قبل الحفظ.</translation>
     </message>
@@ -836,17 +888,17 @@
         <translation>معرّف الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="25"/>
+        <location filename="../accounting/frmAccounts.cpp" line="27"/>
         <source>this account</source>
         <translation>هذا الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="63"/>
+        <location filename="../accounting/frmAccounts.cpp" line="65"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="232"/>
+        <location filename="../accounting/frmAccounts.cpp" line="233"/>
         <source>This account number / description is already taken</source>
         <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
     </message>
@@ -904,12 +956,12 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccountsView.cpp" line="119"/>
+        <location filename="../accounting/frmAccountsView.cpp" line="120"/>
         <source>Cannot delete the selected account because it is required in other opeations in the system</source>
         <translation>لا يمكن حذف الحساب المحدد لأنه مطلوب في عمليات أخرى بالنظام</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccountsView.cpp" line="123"/>
+        <location filename="../accounting/frmAccountsView.cpp" line="124"/>
         <source>Delete account: </source>
         <translation>حذف الحساب: </translation>
     </message>
@@ -1202,190 +1254,190 @@
         <translation>بيانات جهة الاتصال:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="87"/>
-        <location filename="../partners/frmCustomers.ui" line="323"/>
-        <location filename="../partners/frmCustomers.cpp" line="277"/>
+        <location filename="../partners/frmCustomers.ui" line="90"/>
+        <location filename="../partners/frmCustomers.ui" line="335"/>
+        <location filename="../partners/frmCustomers.cpp" line="280"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="94"/>
-        <location filename="../partners/frmCustomers.cpp" line="279"/>
+        <location filename="../partners/frmCustomers.ui" line="100"/>
+        <location filename="../partners/frmCustomers.cpp" line="282"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="101"/>
-        <location filename="../partners/frmCustomers.cpp" line="276"/>
+        <location filename="../partners/frmCustomers.ui" line="110"/>
+        <location filename="../partners/frmCustomers.cpp" line="279"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="108"/>
-        <location filename="../partners/frmCustomers.cpp" line="278"/>
+        <location filename="../partners/frmCustomers.ui" line="120"/>
+        <location filename="../partners/frmCustomers.cpp" line="281"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="118"/>
+        <location filename="../partners/frmCustomers.ui" line="130"/>
         <source>Last sale was on:</source>
         <translation>آخر بيع كان في:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="138"/>
+        <location filename="../partners/frmCustomers.ui" line="150"/>
         <source>Basic Info</source>
         <translation>البيانات الأساسية</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="144"/>
+        <location filename="../partners/frmCustomers.ui" line="156"/>
         <source>Contact person:</source>
         <translation>جهة الاتصال:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="164"/>
+        <location filename="../partners/frmCustomers.ui" line="176"/>
         <source>Active</source>
         <translation>نشط</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="174"/>
+        <location filename="../partners/frmCustomers.ui" line="186"/>
         <source>Sales person:</source>
         <translation>مندوب المبيعات:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="194"/>
+        <location filename="../partners/frmCustomers.ui" line="206"/>
         <source>Customer since:</source>
         <translation>عميل منذ:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="211"/>
+        <location filename="../partners/frmCustomers.ui" line="223"/>
         <source>Revenu Acc No.</source>
         <translation>رقم حساب الإيرادات</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="228"/>
+        <location filename="../partners/frmCustomers.ui" line="240"/>
         <source>Expenses Acc No.</source>
         <translation>رقم حساب المصروفات</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="245"/>
+        <location filename="../partners/frmCustomers.ui" line="257"/>
         <source>Default price type:</source>
         <translation>نوع السعر الافتراضي:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="265"/>
+        <location filename="../partners/frmCustomers.ui" line="277"/>
         <source>Standard discount:</source>
         <translation>الخصم المعتاد:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="291"/>
+        <location filename="../partners/frmCustomers.ui" line="303"/>
         <source>Notes:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="306"/>
+        <location filename="../partners/frmCustomers.ui" line="318"/>
         <source>Ship To</source>
         <translation>الشحن إلى</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="312"/>
+        <location filename="../partners/frmCustomers.ui" line="324"/>
         <source>Ship To:</source>
         <translation>الشحن إلى:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="337"/>
+        <location filename="../partners/frmCustomers.ui" line="349"/>
         <source>Street 1:</source>
         <translation>الشارع 1:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="351"/>
+        <location filename="../partners/frmCustomers.ui" line="363"/>
         <source>Street 2:</source>
         <translation>الشارع 2:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="365"/>
+        <location filename="../partners/frmCustomers.ui" line="377"/>
         <source>City:</source>
         <translation>المدينة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="379"/>
+        <location filename="../partners/frmCustomers.ui" line="391"/>
         <source>Province:</source>
         <translation>المحافظة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="393"/>
+        <location filename="../partners/frmCustomers.ui" line="405"/>
         <source>Postal code:</source>
         <translation>الرمز البريدي:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="407"/>
+        <location filename="../partners/frmCustomers.ui" line="419"/>
         <source>Country:</source>
         <translation>الدولة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="421"/>
+        <location filename="../partners/frmCustomers.ui" line="433"/>
         <source>Phone 1:</source>
         <translation>الهاتف 1:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="435"/>
+        <location filename="../partners/frmCustomers.ui" line="447"/>
         <source>Phone 2:</source>
         <translation>الهاتف 2:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="449"/>
+        <location filename="../partners/frmCustomers.ui" line="461"/>
         <source>Fax:</source>
         <translation>الفاكس:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="463"/>
+        <location filename="../partners/frmCustomers.ui" line="475"/>
         <source>E-Mail:</source>
         <translation>البريد الإلكتروني:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="477"/>
+        <location filename="../partners/frmCustomers.ui" line="489"/>
         <source>Website:</source>
         <translation>الموقع الإلكتروني:</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="499"/>
+        <location filename="../partners/frmCustomers.ui" line="511"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="506"/>
+        <location filename="../partners/frmCustomers.ui" line="518"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.ui" line="513"/>
+        <location filename="../partners/frmCustomers.ui" line="525"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="31"/>
+        <location filename="../partners/frmCustomers.cpp" line="33"/>
         <source>this customer</source>
         <translation>هذا العميل</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="72"/>
         <location filename="../partners/frmCustomers.cpp" line="74"/>
-        <location filename="../partners/frmCustomers.cpp" line="81"/>
-        <location filename="../partners/frmCustomers.cpp" line="88"/>
+        <location filename="../partners/frmCustomers.cpp" line="76"/>
+        <location filename="../partners/frmCustomers.cpp" line="83"/>
+        <location filename="../partners/frmCustomers.cpp" line="90"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="74"/>
+        <location filename="../partners/frmCustomers.cpp" line="76"/>
         <source>&lt;Contact Person&gt;</source>
         <translation>&lt;جهة الاتصال&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="200"/>
+        <location filename="../partners/frmCustomers.cpp" line="202"/>
         <source>Type the customer&apos;s name.</source>
         <translation>اكتب اسم العميل.</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomers.cpp" line="205"/>
+        <location filename="../partners/frmCustomers.cpp" line="207"/>
         <source>Choose the customer&apos;s contact person.</source>
         <translation>اختر الشخص المسؤول عن الاتصال لدى العميل.</translation>
     </message>
@@ -1414,25 +1466,25 @@
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="41"/>
-        <location filename="../partners/frmCustomersView.cpp" line="58"/>
+        <location filename="../partners/frmCustomersView.cpp" line="59"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="46"/>
-        <location filename="../partners/frmCustomersView.cpp" line="58"/>
+        <location filename="../partners/frmCustomersView.cpp" line="59"/>
         <source>City</source>
         <translation>المدينة</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="51"/>
-        <location filename="../partners/frmCustomersView.cpp" line="58"/>
+        <location filename="../partners/frmCustomersView.cpp" line="59"/>
         <source>Province</source>
         <translation>المحافظة</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomersView.ui" line="56"/>
-        <location filename="../partners/frmCustomersView.cpp" line="58"/>
+        <location filename="../partners/frmCustomersView.cpp" line="59"/>
         <source>Country</source>
         <translation>الدولة</translation>
     </message>
@@ -1452,7 +1504,7 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmCustomersView.cpp" line="58"/>
+        <location filename="../partners/frmCustomersView.cpp" line="59"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
     </message>
@@ -1719,25 +1771,25 @@
         <translation>الآلة الحاسبة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="50"/>
+        <location filename="../partners/frmEmployees.cpp" line="55"/>
         <source>this employee</source>
         <translation>هذا الموظف</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="100"/>
-        <location filename="../partners/frmEmployees.cpp" line="106"/>
+        <location filename="../partners/frmEmployees.cpp" line="105"/>
+        <location filename="../partners/frmEmployees.cpp" line="111"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="151"/>
-        <location filename="../partners/frmEmployees.cpp" line="202"/>
+        <location filename="../partners/frmEmployees.cpp" line="152"/>
+        <location filename="../partners/frmEmployees.cpp" line="203"/>
         <source>No image available</source>
         <translation>لا توجد صورة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployees.cpp" line="156"/>
-        <location filename="../partners/frmEmployees.cpp" line="202"/>
+        <location filename="../partners/frmEmployees.cpp" line="157"/>
+        <location filename="../partners/frmEmployees.cpp" line="203"/>
         <source>Image available</source>
         <translation>توجد صورة</translation>
     </message>
@@ -1770,67 +1822,67 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Job Title</source>
         <translation>المسمى الوظيفي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="54"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
         <source>Manager Name</source>
         <translation>اسم المدير</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>Department</source>
         <translation>القسم</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>SIN</source>
         <translation>رقم التأمين الاجتماعي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="55"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
         <source>Birth Date</source>
         <translation>تاريخ الميلاد</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
         <source>Hire Date</source>
         <translation>تاريخ التعيين</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
         <source>Termination Date</source>
         <translation>تاريخ انتهاء الخدمة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="56"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
         <source>Pay Periods By Year</source>
         <translation>عدد مرات الدفع في السنة</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="58"/>
         <source>Annual Salary</source>
         <translation>الراتب السنوي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="58"/>
         <source>Bank Account No.</source>
         <translation>رقم الحساب البنكي</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="57"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="58"/>
         <source>Active</source>
         <translation>نشط</translation>
     </message>
     <message>
-        <location filename="../partners/frmEmployeesView.cpp" line="58"/>
+        <location filename="../partners/frmEmployeesView.cpp" line="59"/>
         <source>Notes</source>
         <translation>ملاحظات</translation>
     </message>
@@ -1863,12 +1915,12 @@
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYear.cpp" line="28"/>
+        <location filename="../accounting/frmFiscalYear.cpp" line="29"/>
         <source>this fiscal year</source>
         <translation>هذه السنة المالية</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYear.cpp" line="73"/>
+        <location filename="../accounting/frmFiscalYear.cpp" line="76"/>
         <source>The fiscal year cannot end before it starts.</source>
         <translation>لا يمكن أن تنتهي السنة المالية قبل أن تبدأ.</translation>
     </message>
@@ -1896,17 +1948,17 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYearView.cpp" line="40"/>
+        <location filename="../accounting/frmFiscalYearView.cpp" line="41"/>
         <source>From</source>
         <translation>من</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYearView.cpp" line="41"/>
+        <location filename="../accounting/frmFiscalYearView.cpp" line="42"/>
         <source>To</source>
         <translation>إلى</translation>
     </message>
     <message>
-        <location filename="../accounting/frmFiscalYearView.cpp" line="42"/>
+        <location filename="../accounting/frmFiscalYearView.cpp" line="43"/>
         <source>Year Closed</source>
         <translation>السنة مقفلة</translation>
     </message>
@@ -2001,22 +2053,22 @@
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;الإجمالي&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="28"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="29"/>
         <source>this journal entry</source>
         <translation>هذا القيد</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="101"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="102"/>
         <source>Transaction must have a positive value greater than zero</source>
         <translation>يجب أن تكون قيمة القيد موجبة وأكبر من الصفر</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="106"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="107"/>
         <source>The transaction is not balanced, debit total must be equal to credit total</source>
         <translation>القيد غير متوازن، يجب أن يساوي إجمالي المدين إجمالي الدائن</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="165"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="166"/>
         <source>Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا القيد في هذه الأثناء، ولن يبقى متوازناً. لم يُحفظ شيء.</translation>
     </message>
@@ -2306,8 +2358,8 @@
     <message>
         <location filename="../items/frmItems.ui" line="313"/>
         <location filename="../items/frmItems.ui" line="468"/>
-        <location filename="../items/frmItems.cpp" line="439"/>
-        <location filename="../items/frmItems.cpp" line="501"/>
+        <location filename="../items/frmItems.cpp" line="441"/>
+        <location filename="../items/frmItems.cpp" line="503"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -2420,60 +2472,60 @@
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="119"/>
+        <location filename="../items/frmItems.cpp" line="120"/>
         <source>this item</source>
         <translation>هذا الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="161"/>
-        <location filename="../items/frmItems.cpp" line="172"/>
-        <location filename="../items/frmItems.cpp" line="182"/>
+        <location filename="../items/frmItems.cpp" line="162"/>
+        <location filename="../items/frmItems.cpp" line="173"/>
+        <location filename="../items/frmItems.cpp" line="183"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="264"/>
+        <location filename="../items/frmItems.cpp" line="266"/>
         <source>Item name must be specified</source>
         <translation>يجب تحديد اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="268"/>
+        <location filename="../items/frmItems.cpp" line="270"/>
         <source>Item category must be specified</source>
         <translation>يجب تحديد فئة الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="275"/>
+        <location filename="../items/frmItems.cpp" line="277"/>
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="294"/>
+        <location filename="../items/frmItems.cpp" line="296"/>
         <source>the chosen category</source>
         <translation>الفئة المختارة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="393"/>
+        <location filename="../items/frmItems.cpp" line="395"/>
         <source>Select Unit of measure for this price</source>
         <translation>اختر وحدة القياس لهذا السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="424"/>
-        <location filename="../items/frmItems.cpp" line="488"/>
+        <location filename="../items/frmItems.cpp" line="426"/>
+        <location filename="../items/frmItems.cpp" line="490"/>
         <source>Update</source>
         <translation>تحديث</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="446"/>
+        <location filename="../items/frmItems.cpp" line="448"/>
         <source>Select big unit</source>
         <translation>اختر الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="448"/>
+        <location filename="../items/frmItems.cpp" line="450"/>
         <source>Select small unit</source>
         <translation>اختر الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="450"/>
+        <location filename="../items/frmItems.cpp" line="452"/>
         <source>Big unit and small unit must be different</source>
         <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
     </message>
@@ -2608,27 +2660,27 @@
         <translation>&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;بيانات الدخول غير صحيحة&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="44"/>
+        <location filename="../app/frmLogin.cpp" line="45"/>
         <source>The settings file could not be read. It was kept as %1, and a new one was started: the companies must be added again.</source>
         <translation>تعذّرت قراءة ملف الإعدادات. احتُفظ به باسم %1 وبُدئ ملف جديد: يجب إضافة الشركات من جديد.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="47"/>
+        <location filename="../app/frmLogin.cpp" line="48"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="192"/>
+        <location filename="../app/frmLogin.cpp" line="193"/>
         <source>The company could not be removed from the settings file.</source>
         <translation>تعذّر حذف الشركة من ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="214"/>
+        <location filename="../app/frmLogin.cpp" line="215"/>
         <source>The language could not be saved in the settings file.</source>
         <translation>تعذر حفظ اللغة في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmLogin.cpp" line="219"/>
+        <location filename="../app/frmLogin.cpp" line="220"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -2684,13 +2736,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="330"/>
-        <location filename="../app/frmMainWindow.cpp" line="617"/>
+        <location filename="../app/frmMainWindow.cpp" line="615"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="335"/>
-        <location filename="../app/frmMainWindow.cpp" line="617"/>
+        <location filename="../app/frmMainWindow.cpp" line="615"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -3014,79 +3066,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="94"/>
+        <location filename="../app/frmMainWindow.cpp" line="93"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="570"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="570"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="570"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="572"/>
-        <location filename="../app/frmMainWindow.cpp" line="595"/>
+        <location filename="../app/frmMainWindow.cpp" line="570"/>
+        <location filename="../app/frmMainWindow.cpp" line="593"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="572"/>
-        <location filename="../app/frmMainWindow.cpp" line="595"/>
+        <location filename="../app/frmMainWindow.cpp" line="570"/>
+        <location filename="../app/frmMainWindow.cpp" line="593"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="595"/>
+        <location filename="../app/frmMainWindow.cpp" line="593"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="595"/>
+        <location filename="../app/frmMainWindow.cpp" line="593"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="595"/>
+        <location filename="../app/frmMainWindow.cpp" line="593"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="617"/>
+        <location filename="../app/frmMainWindow.cpp" line="615"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="617"/>
+        <location filename="../app/frmMainWindow.cpp" line="615"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="617"/>
+        <location filename="../app/frmMainWindow.cpp" line="615"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="667"/>
+        <location filename="../app/frmMainWindow.cpp" line="665"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="670"/>
+        <location filename="../app/frmMainWindow.cpp" line="668"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="673"/>
+        <location filename="../app/frmMainWindow.cpp" line="671"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3202,67 +3254,67 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Person ID</source>
         <translation>رقم الشخص</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Person name</source>
         <translation>اسم الشخص</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Street 1</source>
         <translation>الشارع 1</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>Street 2</source>
         <translation>الشارع 2</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="36"/>
+        <location filename="../partners/frmPersonsView.cpp" line="37"/>
         <source>City</source>
         <translation>المدينة</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="37"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Province</source>
         <translation>المحافظة</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="37"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Postal code</source>
         <translation>الرمز البريدي</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="37"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Country</source>
         <translation>الدولة</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="37"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Phone 1</source>
         <translation>الهاتف 1</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="37"/>
+        <location filename="../partners/frmPersonsView.cpp" line="38"/>
         <source>Phone 2</source>
         <translation>الهاتف 2</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="38"/>
+        <location filename="../partners/frmPersonsView.cpp" line="39"/>
         <source>Fax 1</source>
         <translation>الفاكس 1</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="38"/>
+        <location filename="../partners/frmPersonsView.cpp" line="39"/>
         <source>EMail</source>
         <translation>البريد الإلكتروني</translation>
     </message>
     <message>
-        <location filename="../partners/frmPersonsView.cpp" line="38"/>
+        <location filename="../partners/frmPersonsView.cpp" line="39"/>
         <source>Website</source>
         <translation>الموقع الإلكتروني</translation>
     </message>
@@ -3338,143 +3390,143 @@
         <translation>المورد:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="165"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="172"/>
         <source>Purchase Order No.:</source>
         <translation>رقم أمر الشراء:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="177"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="184"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="222"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="229"/>
         <source>Date:</source>
         <translation>التاريخ:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="238"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="245"/>
         <source>Ship date:</source>
         <translation>تاريخ الشحن:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="256"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="263"/>
         <source>Items</source>
         <translation>الأصناف</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="264"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="271"/>
         <source>Add Item (F3)</source>
         <translation>إضافة صنف (F3)</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="315"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="322"/>
         <source>Quick Add By Barcode:</source>
         <translation>إضافة سريعة بالباركود:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="325"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="332"/>
         <source>GO</source>
         <translation>اذهب</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="358"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="365"/>
         <source>Comment:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="377"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="384"/>
         <source>Subtotal:</source>
         <translation>المجموع الفرعي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="400"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="407"/>
         <source>Freight:</source>
         <translation>الشحن:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="420"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="427"/>
         <source>Deposit:</source>
         <translation>المدفوع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="440"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="447"/>
         <source>Total:</source>
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="463"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="470"/>
         <source>Debt:</source>
         <translation>الباقي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="486"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="493"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="494"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="501"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="499"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="506"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.ui" line="504"/>
+        <location filename="../purchasing/frmPurchaseInvoice.ui" line="511"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="38"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="40"/>
         <source>this purchase invoice</source>
         <translation>فاتورة الشراء هذه</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="83"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="87"/>
         <source>Production Date</source>
         <translation>تاريخ الإنتاج</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="88"/>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="93"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="92"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="97"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="187"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="193"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="197"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="203"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="224"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="230"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="225"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="231"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="241"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="247"/>
         <source>the purchase order this invoice is made from</source>
         <translation>أمر الشراء الذي أُنشئت منه هذه الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="245"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="251"/>
         <source>the chosen vendor</source>
         <translation>المورد المختار</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="247"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="253"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
@@ -3640,38 +3692,38 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="31"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="33"/>
         <source>this purchase order</source>
         <translation>أمر الشراء هذا</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="68"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="72"/>
         <source>Expire Date</source>
         <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="74"/>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="79"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="78"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="83"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="155"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="161"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="156"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="162"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="169"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="175"/>
         <source>the chosen vendor</source>
         <translation>المورد المختار</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="171"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="177"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
@@ -3847,27 +3899,27 @@
         <translation>الباقي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.cpp" line="15"/>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="16"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.cpp" line="15"/>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="16"/>
         <source>Select Purchase Invoice</source>
         <translation>اختر فاتورة المشتريات</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.cpp" line="16"/>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="17"/>
         <source>There is no quantity supplied for any of the items in the purchase invoice, please supply the quantities you wish to refund</source>
         <translation>لم تُدخل كمية لأي صنف من أصناف فاتورة المشتريات، من فضلك أدخل الكميات التي تريد إرجاعها</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.cpp" line="18"/>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="19"/>
         <source>Production Date</source>
         <translation>تاريخ الإنتاج</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseRefund.cpp" line="18"/>
+        <location filename="../purchasing/frmPurchaseRefund.cpp" line="19"/>
         <source>Invoice Detail ID</source>
         <translation>رقم تعريف سطر الفاتورة</translation>
     </message>
@@ -3948,87 +4000,87 @@
         <translation>المورد:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="49"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="55"/>
         <source>Show full paid invoices</source>
         <translation>عرض الفواتير المسددة بالكامل</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="56"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="62"/>
         <source>Payment Date:</source>
         <translation>تاريخ الدفع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="88"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="94"/>
         <source>Invoice ID</source>
         <translation>معرّف الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="93"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="99"/>
         <source>Invoice No.</source>
         <translation>رقم الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="98"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="104"/>
         <source>Invoice Date</source>
         <translation>تاريخ الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="103"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="109"/>
         <source>Invoice Total</source>
         <translation>إجمالي الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="108"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="114"/>
         <source>Paid</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="113"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="119"/>
         <source>Debt</source>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="118"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="124"/>
         <source>Payment Amount</source>
         <translation>مبلغ الدفعة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="128"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="134"/>
         <source>Comment:</source>
         <translation>ملاحظة:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="150"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="156"/>
         <source>Total Debts:</source>
         <translation>إجمالي الباقي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="164"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="170"/>
         <source>Payment Method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="172"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="178"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="177"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="183"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="182"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="188"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="190"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="196"/>
         <source>Total Payments:</source>
         <translation>إجمالي الدفعات:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchasingPayments.ui" line="204"/>
+        <location filename="../purchasing/frmPurchasingPayments.ui" line="210"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
@@ -4060,6 +4112,11 @@
         <location filename="../reports/framework/frmReportViewer.cpp" line="106"/>
         <source>Export PDF</source>
         <translation>تصدير PDF</translation>
+    </message>
+    <message>
+        <location filename="../reports/framework/frmReportViewer.cpp" line="118"/>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <location filename="../reports/framework/frmReportViewer.cpp" line="123"/>
@@ -4358,99 +4415,104 @@
         <translation>الباقي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="523"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="526"/>
         <source>Payment method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="531"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="534"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="536"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="539"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.ui" line="541"/>
+        <location filename="../sales/invoices/frmSalesInvoice.ui" line="544"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="44"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="46"/>
         <source>this sales invoice</source>
         <translation>فاتورة البيع هذه</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="90"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="97"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="94"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="102"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="191"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="97"/>
+        <source>Only active warehouses are listed.</source>
+        <translation>لا تُعرض هنا إلا المخازن النشطة.</translation>
+    </message>
+    <message>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="198"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="203"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="210"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="235"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="242"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="236"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="405"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="243"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="412"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="253"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="260"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="255"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="262"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="284"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="291"/>
         <source>the sales order this invoice is made from</source>
         <translation>أمر البيع الذي أُنشئت منه هذه الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="291"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="298"/>
         <source>Another invoice has been made from this sales order meanwhile. Nothing was saved.</source>
         <translation>أُنشئت فاتورة أخرى من أمر البيع هذا في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="314"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="321"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="337"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="344"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="338"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="345"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="359"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="366"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="422"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="429"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4651,37 +4713,37 @@
         <translation>المتبقي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="28"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="30"/>
         <source>this sales order</source>
         <translation>أمر البيع هذا</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="64"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="68"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="136"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="142"/>
         <source>A stored order cannot be filled from a quote. Press New first.</source>
         <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="146"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="152"/>
         <source>No sales quote has this number.</source>
         <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="172"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="178"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="186"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="192"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="265"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="271"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -4757,87 +4819,87 @@
         <translation>العميل:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="49"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="55"/>
         <source>Show full paid invoices</source>
         <translation>عرض الفواتير المسددة بالكامل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="56"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="62"/>
         <source>Payment Date:</source>
         <translation>تاريخ الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="88"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="94"/>
         <source>Invoice ID</source>
         <translation>معرّف الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="93"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="99"/>
         <source>Invoice No.</source>
         <translation>رقم الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="98"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="104"/>
         <source>Invoice Date</source>
         <translation>تاريخ الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="103"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="109"/>
         <source>Invoice Total</source>
         <translation>إجمالي الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="108"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="114"/>
         <source>Paid</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="113"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="119"/>
         <source>Debt</source>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="118"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="124"/>
         <source>Payment Amount</source>
         <translation>مبلغ الدفعة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="128"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="134"/>
         <source>Comment:</source>
         <translation>ملاحظة:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="150"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="156"/>
         <source>Total Debts:</source>
         <translation>إجمالي الباقي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="164"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="170"/>
         <source>Payment Method:</source>
         <translation>طريقة الدفع:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="172"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="178"/>
         <source>Cash</source>
         <translation>نقدي</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="177"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="183"/>
         <source>Cheque</source>
         <translation>شيك</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="182"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="188"/>
         <source>Credit Card</source>
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="190"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="196"/>
         <source>Total Payments:</source>
         <translation>إجمالي الدفعات:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesPayments.ui" line="204"/>
+        <location filename="../sales/invoices/frmSalesPayments.ui" line="210"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
@@ -5023,27 +5085,27 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="28"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="30"/>
         <source>this sales quote</source>
         <translation>عرض السعر هذا</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="61"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="65"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="133"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="139"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="165"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="171"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="210"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="216"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -5224,27 +5286,27 @@
         <translation>الباقي:</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.cpp" line="14"/>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="15"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.cpp" line="14"/>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="15"/>
         <source>Select Sales Invoice</source>
         <translation>اختر فاتورة المبيعات</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.cpp" line="15"/>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="16"/>
         <source>There is no quantity supplied for any of the items in the sales invoice, please supply the quantities you wish to refund</source>
         <translation>لم تُدخل كمية لأي صنف من أصناف فاتورة المبيعات، من فضلك أدخل الكميات التي تريد إرجاعها</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.cpp" line="17"/>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="18"/>
         <source>Expire Date</source>
         <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesRefund.cpp" line="17"/>
+        <location filename="../sales/invoices/frmSalesRefund.cpp" line="18"/>
         <source>Invoice Details ID</source>
         <translation>رقم تعريف سطر الفاتورة</translation>
     </message>
@@ -5330,123 +5392,128 @@
         <translation>حساب الدائنين</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="80"/>
+        <location filename="../app/frmSettings.ui" line="83"/>
         <source>Purchasing</source>
         <translation>حساب المشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="103"/>
+        <location filename="../app/frmSettings.ui" line="109"/>
         <source>Purchasing Refunds Account</source>
         <translation>حساب مرتجعات المشتريات</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="129"/>
-        <location filename="../app/frmSettings.ui" line="167"/>
+        <location filename="../app/frmSettings.ui" line="138"/>
+        <location filename="../app/frmSettings.ui" line="179"/>
         <source>Sales</source>
         <translation>المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="144"/>
+        <location filename="../app/frmSettings.ui" line="153"/>
         <source>Accounts Receivable</source>
         <translation>حساب المدينين</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="190"/>
+        <location filename="../app/frmSettings.ui" line="205"/>
         <source>Sales Refunds Account</source>
         <translation>حساب مرتجعات المبيعات</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="216"/>
+        <location filename="../app/frmSettings.ui" line="234"/>
         <source>Payroll</source>
         <translation>الرواتب</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="231"/>
+        <location filename="../app/frmSettings.ui" line="249"/>
         <source>Salary &amp; Wages</source>
         <translation>الرواتب والأجور</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="270"/>
+        <location filename="../app/frmSettings.ui" line="291"/>
         <source>Payment Method</source>
         <translation>طرق الدفع</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="285"/>
+        <location filename="../app/frmSettings.ui" line="306"/>
         <source>Safe</source>
         <translation>الخزينة</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="308"/>
+        <location filename="../app/frmSettings.ui" line="332"/>
         <source>Check Bank Account</source>
         <translation>حساب الشيكات البنكي</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="331"/>
+        <location filename="../app/frmSettings.ui" line="358"/>
         <source>Credit Card Account</source>
         <translation>حساب بطاقات الائتمان</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="358"/>
+        <location filename="../app/frmSettings.ui" line="388"/>
         <source>Interface</source>
         <translation>الواجهة</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="364"/>
+        <location filename="../app/frmSettings.ui" line="394"/>
         <source>Language:</source>
         <translation>اللغة:</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="398"/>
+        <location filename="../app/frmSettings.ui" line="428"/>
         <source>Show Discount and Tax in Invoices</source>
         <translation>إظهار الخصم والضريبة في الفواتير</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="419"/>
+        <location filename="../app/frmSettings.ui" line="449"/>
         <source>Backup</source>
         <translation>النسخ الاحتياطي</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="425"/>
+        <location filename="../app/frmSettings.ui" line="455"/>
         <source>Perform automatic backup each time the system is closed.</source>
         <translation>إجراء نسخ احتياطي تلقائي عند كل إغلاق للنظام.‏</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="432"/>
+        <location filename="../app/frmSettings.ui" line="462"/>
         <source>Automatic Backup Path</source>
         <translation>مسار النسخ الاحتياطي التلقائي</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="449"/>
+        <location filename="../app/frmSettings.ui" line="479"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.ui" line="473"/>
+        <location filename="../app/frmSettings.ui" line="516"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="18"/>
+        <location filename="../app/frmSettings.cpp" line="19"/>
         <source>the default accounts</source>
         <translation>الحسابات الافتراضية</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="168"/>
+        <location filename="../app/frmSettings.cpp" line="170"/>
         <source>Choose an account in every box of the Accounts tab.</source>
         <translation>اختر حساباً في كل خانة من صفحة الحسابات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="231"/>
+        <location filename="../app/frmSettings.cpp" line="172"/>
+        <source>The %1 box shows an account it no longer offers: one with accounts below it, or of another type. Choose another account and save again.</source>
+        <translation>يعرض مربع %1 حسابًا لم يعد متاحًا للاختيار فيه: حسابًا تندرج تحته حسابات أخرى، أو حسابًا من نوع آخر. اختر حسابًا آخر ثم احفظ مرة أخرى.</translation>
+    </message>
+    <message>
+        <location filename="../app/frmSettings.cpp" line="242"/>
         <source>The settings could not be saved in the settings file.</source>
         <translation>تعذّر حفظ الإعدادات في ملف الإعدادات.</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="239"/>
+        <location filename="../app/frmSettings.cpp" line="250"/>
         <source>UI language has changed, that requires the application to restart. Would you like to restart it now?</source>
         <translation>تغيّرت لغة الواجهة، ويتطلب ذلك إعادة تشغيل البرنامج. هل تريد إعادة تشغيله الآن؟</translation>
     </message>
     <message>
-        <location filename="../app/frmSettings.cpp" line="243"/>
+        <location filename="../app/frmSettings.cpp" line="254"/>
         <source>Zarpo could not be restarted. The new language applies at the next start.</source>
         <translation>تعذّرت إعادة تشغيل Zarpo. ستُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
@@ -5608,22 +5675,27 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="63"/>
+        <location filename="../partners/frmUsers.cpp" line="42"/>
+        <source>Only active employees without a user are listed.</source>
+        <translation>لا يُعرض هنا إلا الموظفون النشطون الذين ليس لهم مستخدم.</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmUsers.cpp" line="64"/>
         <source>Select employee</source>
         <translation>اختر الموظف</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="65"/>
+        <location filename="../partners/frmUsers.cpp" line="66"/>
         <source>Insert username</source>
         <translation>أدخل اسم المستخدم</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="69"/>
+        <location filename="../partners/frmUsers.cpp" line="70"/>
         <source>Password and its confirmation dosn&apos;t match</source>
         <translation>كلمة المرور وتأكيدها غير متطابقتين</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsers.cpp" line="98"/>
+        <location filename="../partners/frmUsers.cpp" line="99"/>
         <source>This username is already in use. Choose another one.</source>
         <translation>اسم المستخدم هذا مستعمل من قبل. اختر اسمًا آخر.</translation>
     </message>
@@ -5651,17 +5723,17 @@
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsersView.cpp" line="43"/>
+        <location filename="../partners/frmUsersView.cpp" line="44"/>
         <source>Username</source>
         <translation>اسم المستخدم</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsersView.cpp" line="44"/>
+        <location filename="../partners/frmUsersView.cpp" line="45"/>
         <source>Person Name</source>
         <translation>اسم الشخص</translation>
     </message>
     <message>
-        <location filename="../partners/frmUsersView.cpp" line="70"/>
+        <location filename="../partners/frmUsersView.cpp" line="71"/>
         <source>The last user cannot be deleted: nobody could log in any more.</source>
         <translation>لا يمكن حذف آخر مستخدم: لن يتمكن أحد من تسجيل الدخول بعد ذلك.</translation>
     </message>
@@ -5684,88 +5756,98 @@
         <translation>بيانات جهة الاتصال:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="87"/>
+        <location filename="../partners/frmVendors.ui" line="90"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="94"/>
+        <location filename="../partners/frmVendors.ui" line="100"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="101"/>
+        <location filename="../partners/frmVendors.ui" line="110"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="108"/>
+        <location filename="../partners/frmVendors.ui" line="120"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="118"/>
+        <location filename="../partners/frmVendors.ui" line="130"/>
         <source>Last purchase was on:</source>
         <translation>آخر شراء كان في:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="139"/>
+        <location filename="../partners/frmVendors.ui" line="151"/>
         <source>Active</source>
         <translation>نشط</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="149"/>
+        <location filename="../partners/frmVendors.ui" line="161"/>
         <source>Contact person:</source>
         <translation>جهة الاتصال:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="172"/>
+        <location filename="../partners/frmVendors.ui" line="184"/>
         <source>Vendor since:</source>
         <translation>مورد منذ:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="189"/>
+        <location filename="../partners/frmVendors.ui" line="201"/>
         <source>Revenu Acc No.</source>
         <translation>رقم حساب الإيرادات</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="206"/>
+        <location filename="../partners/frmVendors.ui" line="218"/>
         <source>Expenses Acc No.</source>
         <translation>رقم حساب المصروفات</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="229"/>
+        <location filename="../partners/frmVendors.ui" line="241"/>
         <source>Notes:</source>
         <translation>ملاحظات:</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="249"/>
+        <location filename="../partners/frmVendors.ui" line="261"/>
         <source>New</source>
         <translation>جديد</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="256"/>
+        <location filename="../partners/frmVendors.ui" line="268"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.ui" line="263"/>
+        <location filename="../partners/frmVendors.ui" line="275"/>
         <source>Save and Close</source>
         <translation>حفظ وإغلاق</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="27"/>
+        <location filename="../partners/frmVendors.cpp" line="28"/>
         <source>this vendor</source>
         <translation>هذا المورد</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="65"/>
-        <location filename="../partners/frmVendors.cpp" line="82"/>
+        <location filename="../partners/frmVendors.cpp" line="66"/>
+        <location filename="../partners/frmVendors.cpp" line="85"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../partners/frmVendors.cpp" line="169"/>
+        <location filename="../partners/frmVendors.cpp" line="72"/>
+        <source>Only revenue accounts without sub-accounts are listed.</source>
+        <translation>لا تُعرض هنا إلا حسابات الإيرادات التي ليس لها حسابات فرعية.</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmVendors.cpp" line="78"/>
+        <source>Only expense accounts without sub-accounts are listed.</source>
+        <translation>لا تُعرض هنا إلا حسابات المصروفات التي ليس لها حسابات فرعية.</translation>
+    </message>
+    <message>
+        <location filename="../partners/frmVendors.cpp" line="162"/>
         <source>Type the vendor&apos;s name.</source>
         <translation>اكتب اسم المورد.</translation>
     </message>
