@@ -6,7 +6,6 @@
 #include "core/system/messages.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
