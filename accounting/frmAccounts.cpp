@@ -11,7 +11,6 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
-#include "core/widgets/screenfit.h"
 #include "core/widgets/textcolumns.h"
 
 #include <QHash>
@@ -175,10 +174,7 @@ void frmAccounts::on_cmbCurrency_activated(int index)
 {
     if (index != 0)
         return;
-    frmCurrencies editor(nullptr, 0);
-    ScreenFit::exec(editor);
-    fillCurrencies();
-    selectNewestComboItem(ui->cmbCurrency);
+    addNewComboItem<frmCurrencies>(ui->cmbCurrency, [this] { fillCurrencies(); });
 }
 
 void frmAccounts::on_chkNoParent_stateChanged(int)

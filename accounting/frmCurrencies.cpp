@@ -70,10 +70,13 @@ bool frmCurrencies::saveCurrency()
     query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
     query.bindValue(QStringLiteral(":CurrencySymbol"), textOrNullIfBlank(ui->txtSymbol->text()));
     save.execRecord(query, stored, currencyId);
+    const int newId = currencyId == 0 ? save.lastInsertId() : 0;
     if (!save.commit()) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
+    if (newId)
+        addedCurrencyId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -19,6 +19,10 @@ public:
     frmCurrencies(QWidget *parent, int currencyId);
     ~frmCurrencies() override;
 
+    // The currency that the last successful save added, 0 while it added none: the
+    // "<Add New>" entry that opened the editor chooses it.
+    int addedId() const { return addedCurrencyId; }
+
 private slots:
     void on_btnNew_clicked();
     void on_btnSave_clicked();
@@ -32,6 +36,7 @@ private:
 
     Ui::frmCurrencies *ui;
     int currencyId;
+    int addedCurrencyId = 0;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -176,7 +176,6 @@ bool Pools::readPurchases()
         qint64 cents;
     };
     QVector<Line> lines;
-    lines.reserve(invoiceOf.size());
     while (query.next())
         if (invoiceOf.contains(query.value(0).toInt()))
             lines.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(), query.value(3).toInt(),

@@ -101,6 +101,7 @@ private slots:
     void saveAndCloseStaysOpenAfterAFailure_data();
     void saveAndCloseStaysOpenAfterAFailure();
     void addNewCurrencySelectsTheNewOne();
+    void addNewCurrencyClosedUnsavedChoosesNone();
 
 private:
     TestSupport::MarkingTranslator marking;
@@ -483,6 +484,19 @@ void tst_accounts::addNewCurrencySelectsTheNewOne()
     QCOMPARE(TestSupport::queryValue("select Currency from accounts join currencies using (CurrencyId) "
                                      "where AccountNo = '10900'").toString(),
              QString("Kuwaiti Dinar"));
+}
+
+// The newest currency is another one: closing the editor unsaved must not choose it.
+void tst_accounts::addNewCurrencyClosedUnsavedChoosesNone()
+{
+    EXEC_SQL("INSERT INTO currencies (Currency, CurrencySymbol, IsDefault) VALUES ('Kuwaiti Dinar', 'KD', 0)");
+    frmAccounts editor(nullptr, 0);
+    TestSupport::whenModal([](QWidget *currencyEditor) { static_cast<QDialog *>(currencyEditor)->reject(); });
+
+    choose(combo(&editor, "cmbCurrency"), "<Add New>");
+
+    QCOMPARE(combo(&editor, "cmbCurrency")->currentIndex(), -1);
+    QVERIFY2(MessageRecorder::messages().isEmpty(), qPrintable(messageLog()));
 }
 
 ZARPO_TEST_MAIN(tst_accounts)
