@@ -1,6 +1,7 @@
 #include "bench/companydata.h"
 
 #include "bench/benchnames.h"
+#include "trading/refundgrid.h"
 
 #include <QCryptographicHash>
 
@@ -333,8 +334,10 @@ private:
     std::vector<std::vector<int>> held;
 };
 
-// A refund of one or two lines of an invoice, part of each line's quantity, with the
-// discount and tax in proportion.
+// A refund of one or two lines of an invoice, part of each line's quantity. A line keeps
+// its invoice line's discount and tax for the whole line, as the refund windows store
+// them, and is worth the share they work out, so that an opened refund shows what the
+// lists and the books read.
 template <typename ExpireOf>
 Refund makeRefund(Random &random, int invoiceId, long long firstLineId, long long invoiceDay, long long todayDay,
                   const std::vector<Line> &lines, ExpireOf expireOf)
@@ -349,9 +352,10 @@ Refund makeRefund(Random &random, int invoiceId, long long firstLineId, long lon
         const Line &sold = lines[size_t(index)];
         Line back = sold;
         back.quantity = random.between(1, sold.quantity);
-        back.discount = sold.discount * back.quantity / sold.quantity;
-        back.tax = sold.tax * back.quantity / sold.quantity;
-        back.price = back.base * back.quantity - back.discount + back.tax;
+        back.price = RefundLine::rowAmount(Money::fromCents(sold.base), int(sold.quantity),
+                                           Money::fromCents(sold.discount), Money::fromCents(sold.tax),
+                                           int(back.quantity))
+                         .cents();
         refund.total += back.price;
         refund.lines.push_back({int(firstLineId + index), back, expireOf(index)});
     }

@@ -2,9 +2,18 @@
 
 #include "bench/benchgenerator.h"
 #include "core/db/companydb.h"
+#include "purchasing/frmPurchaseRefund.h"
+#include "sales/invoices/frmSalesRefund.h"
+#include "tests/support/documentfixtures.h"
+#include "tests/support/widgetdrivers.h"
+#include "trading/refundstorage.h"
 
+#include <QDoubleSpinBox>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableView>
+
+#include <memory>
 
 namespace {
 
@@ -51,6 +60,12 @@ const QString documentTotals = QStringLiteral(
     "SELECT COUNT(*) FROM %1 h LEFT JOIN (SELECT %2, SUM(Price) AS LineSum FROM %3 GROUP BY %2) l ON l.%2 = h.%2 "
     "WHERE l.LineSum IS NULL OR h.%4 <> l.LineSum OR h.Total <> h.%4 + h.Freight");
 const QString linePrices = QStringLiteral("SELECT COUNT(*) FROM %1 WHERE Price <> BasePrice * Quantity - Discount + Tax");
+// A refund line keeps its invoice line's unit price, discount and tax for the whole line,
+// and is worth the share of that line it takes back, rounded once.
+const QString refundLinePrices = QStringLiteral(
+    "SELECT COUNT(*) FROM %1 rd JOIN %2 d ON d.%3 = rd.%3 WHERE rd.BasePrice <> d.BasePrice "
+    "OR rd.Discount <> d.Discount OR rd.Tax <> d.Tax "
+    "OR rd.Price <> ROUND((d.BasePrice * d.Quantity - d.Discount + d.Tax) * rd.Quantity / d.Quantity, 2)");
 
 } // namespace
 
@@ -71,6 +86,8 @@ private slots:
     void rulesHold();
     void homePageHasData_data();
     void homePageHasData();
+    void openedRefundsShowTheirStoredTotal_data();
+    void openedRefundsShowTheirStoredTotal();
     void keepLeavesAFinishedCompany();
     void refusesToReplaceAForeignDatabase();
 
@@ -195,10 +212,14 @@ void tst_benchgen::rulesHold_data()
         << documentTotals.arg("purchaseorder", "PurchaseOrderId", "purchaseorderdetails", "Subtotal");
     QTest::newRow("purchase refund totals are the sum of the lines plus freight")
         << documentTotals.arg("purchaserefund", "PurchaseRefundId", "purchaserefunddetails", "SubTotal");
-    for (const char *lines : {"salesquotedetails", "salesorderdetails", "salesinvoicedetails", "salesrefunddetails",
-                              "purchaseorderdetails", "purchaseinvoicedetails", "purchaserefunddetails"})
+    for (const char *lines : {"salesquotedetails", "salesorderdetails", "salesinvoicedetails", "purchaseorderdetails",
+                              "purchaseinvoicedetails"})
         QTest::newRow(qPrintable(QStringLiteral("%1: price is unit price times quantity less discount plus tax").arg(lines)))
             << linePrices.arg(lines);
+    QTest::newRow("a sales refund line is its share of the invoice line")
+        << refundLinePrices.arg("salesrefunddetails", "salesinvoicedetails", "SalesInvoiceDetailsId");
+    QTest::newRow("a purchase refund line is its share of the invoice line")
+        << refundLinePrices.arg("purchaserefunddetails", "purchaseinvoicedetails", "PurchaseInvoiceDetailsId");
 
     QTest::newRow("a sales refund line returns a line of the refunded invoice")
         << QStringLiteral("SELECT COUNT(*) FROM salesrefunddetails rd JOIN salesrefund r ON r.SalesRefundId = rd.SalesRefundId "
@@ -284,6 +305,53 @@ void tst_benchgen::homePageHasData()
     QFETCH(QString, rows);
     const QString count = valueOf(rows);
     QVERIFY2(count.toInt() > 0, qPrintable(count));
+}
+
+void tst_benchgen::openedRefundsShowTheirStoredTotal_data()
+{
+    QTest::addColumn<bool>("sales");
+    QTest::newRow("sales refunds") << true;
+    QTest::newRow("purchase refunds") << false;
+}
+
+// Every refund, picked from its list and opened in its window, shows the total the list
+// shows and the header holds: the window works its lines' amounts out afresh.
+void tst_benchgen::openedRefundsShowTheirStoredTotal()
+{
+    QFETCH(bool, sales);
+    const RefundStorage::Side &side = sales ? RefundStorage::sales : RefundStorage::purchase;
+    std::unique_ptr<QWidget> window;
+    if (sales)
+        window = std::make_unique<frmSalesRefund>(nullptr);
+    else
+        window = std::make_unique<frmPurchaseRefund>(nullptr);
+    QSqlQuery refunds(QSqlDatabase::database());
+    QVERIFY2(refunds.exec(QStringLiteral("SELECT %1, Total FROM %2 ORDER BY %1").arg(side.refundId, side.refund)),
+             qPrintable(refunds.lastError().text()));
+    QStringList differing;
+    int opened = 0;
+    while (refunds.next()) {
+        const int id = refunds.value(0).toInt();
+        const QString stored = Money::fromDecimal(refunds.value(1)).fixedText();
+        QString listed;
+        TestSupport::whenModal([&](QWidget *list) {
+            chooseRow(list, id, 0);
+            const QModelIndex row = table(list)->currentIndex();
+            QAbstractItemModel *model = table(list)->model();
+            for (int column = 0; column < model->columnCount(); ++column)
+                if (model->headerData(column, Qt::Horizontal).toString() == QLatin1String("Total"))
+                    listed = model->index(row.row(), column).data().toString();
+            click(list, "btnEdit");
+        });
+        click(window.get(), "btnSearch");
+        const QString shown = QString::number(amountBox(window.get(), "txtTotal")->value(), 'f', 2);
+        if (shown != stored || listed != stored)
+            differing << QStringLiteral("refund %1: stored %2, listed %3, shown %4").arg(id).arg(stored, listed, shown);
+        ++opened;
+    }
+    QCOMPARE(TestSupport::messageLog(), QString());
+    QVERIFY(opened > 0);
+    QVERIFY2(differing.isEmpty(), qPrintable(differing.join(QStringLiteral("; "))));
 }
 
 void tst_benchgen::keepLeavesAFinishedCompany()
