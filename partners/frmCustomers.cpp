@@ -244,13 +244,11 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":StandardDiscount"), qRound(ui->txtDiscount->value()));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, customerId);
-    const int newId = customerId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, customerId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedCustomerId = newId;
     on_btnNew_clicked();
     return true;
 }

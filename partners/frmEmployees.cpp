@@ -228,14 +228,11 @@ bool frmEmployees::insertEmployee()
     const QByteArray image = chosenPhotoBytes();
     employee.bindValue(QStringLiteral(":Image"), image.isNull() ? QVariant(QVariant::ByteArray) : QVariant(image));
     save.exec(employee);
-    const int newId = save.lastInsertId();
-
-    writeCharacteristics(save, newId);
-    if (!save.commit()) {
+    writeCharacteristics(save, added.read(save, employeeId));
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    addedEmployeeId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -191,13 +191,11 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":RevenuAccountId"), comboItemId(ui->cmbRevenuAcc));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, vendorId);
-    const int newId = vendorId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, vendorId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedVendorId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef FRMVENDORS_H
 #define FRMVENDORS_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ public:
 
     // The vendor that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedVendorId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -50,7 +51,7 @@ private:
 
     Ui::frmVendors *ui;
     int vendorId;
-    int addedVendorId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 
