@@ -57,20 +57,6 @@ bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QStr
     return !fillCombo(combo, leading, sql).isValid();
 }
 
-void selectNewestComboItem(QComboBox *combo)
-{
-    int bestId = -1;
-    int bestIndex = 0;
-    for (int i = 0; i < combo->count(); ++i) {
-        const int id = combo->itemData(i, Qt::UserRole).toInt();
-        if (id > bestId) {
-            bestId = id;
-            bestIndex = i;
-        }
-    }
-    combo->setCurrentIndex(bestIndex);
-}
-
 void selectComboItemById(QComboBox *combo, const QVariant &id)
 {
     combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));

@@ -33,11 +33,6 @@ QString accountEntryOfIdSql();
 // The same fill; false when the statement failed.
 bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql);
 
-// Makes current the entry whose Qt::UserRole data is the largest record id (the first
-// of equals); entries without a numeric id count as 0, so "<Add New>" at index 0 stays
-// current only when no entry has a positive id. Does not emit activated().
-void selectNewestComboItem(QComboBox *combo);
-
 // Shows the entry whose Qt::UserRole data is `id`; an id that no entry carries, or a
 // NULL id, shows no entry rather than the leading "<Add New>", which carries no id either.
 void selectComboItemById(QComboBox *combo, const QVariant &id);
