@@ -267,13 +267,14 @@ void frmCustomers::on_btnSaveAndClose_clicked()
 void frmCustomers::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
-    ui->chkActive->setChecked(true);
+    StoredFields::showDefaultCheck(ui->chkActive, true);
     ui->cmbExpensesAcc->setCurrentIndex(0);
     ui->cmbRevenuAcc->setCurrentIndex(0);
     ui->cmbPersons->setCurrentIndex(0);
     ui->cmbPriceType->setCurrentIndex(0);
+    removeEntriesNotOffered(ui->cmbSalesPerson);
     ui->cmbSalesPerson->setCurrentIndex(0);
-    ui->dateCustomerSince->setDate(QDate::currentDate());
+    StoredFields::showDefaultDate(ui->dateCustomerSince, QDate::currentDate());
     ui->lblContactCityCountry->setText(tr("City, Province, Country:"));
     ui->lblContactName->setText(tr("Name:"));
     ui->lblContactPhone->setText(tr("Phone:"));

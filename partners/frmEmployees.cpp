@@ -322,15 +322,16 @@ void frmEmployees::on_btnNew_clicked()
     ui->txtJobTitle->clear();
     ui->txtNotes->clear();
     ui->txtSIN->clear();
-    ui->chkActive->setChecked(true);
+    StoredFields::showDefaultCheck(ui->chkActive, true);
+    for (QComboBox *combo : {ui->cmbDepartments, ui->cmbManager, ui->cmbPersons, ui->cmbPayPeriods})
+        removeEntriesNotOffered(combo);
     ui->cmbDepartments->setCurrentIndex(0);
     ui->cmbManager->setCurrentIndex(0);
     ui->cmbPersons->setCurrentIndex(0);
     ui->cmbPayPeriods->setCurrentIndex(payPeriodsTwelve);
     const QDate start(2000, 1, 1);
-    ui->dateBirth->setDate(start);
-    ui->dateHire->setDate(start);
-    ui->dateTermination->setDate(start);
+    for (QDateEdit *date : {ui->dateBirth, ui->dateHire, ui->dateTermination})
+        StoredFields::showDefaultDate(date, start);
     showDefaultPicture();
     ui->tblCharacteristics->setRowCount(0);
     employeeId = 0;

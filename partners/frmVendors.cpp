@@ -217,11 +217,16 @@ void frmVendors::on_btnNew_clicked()
     vendorId = 0;
     ui->txtVendorName->clear();
     ui->txtNotes->clear();
+    StoredFields::showDefaultDate(ui->dateVendorSince, QDate::currentDate());
+    StoredFields::showDefaultCheck(ui->chkActive, true);
     // A new vendor gets no account that the lists do not offer.
     for (QComboBox *account : {ui->cmbRevenuAcc, ui->cmbExpensesAcc}) {
         if (showsStoredItemNotOffered(account))
-            account->setCurrentIndex(-1);
+            account->setCurrentIndex(0);
+        removeEntriesNotOffered(account);
     }
+    ui->dateLastPurchase->hide();
+    ui->lblLastPurchaseDate->hide();
     allowSave(true);
 }
 

@@ -14,9 +14,9 @@ class frmVendors;
 }
 
 // Creates and edits one vendor (vendorId 0: a new one). After every successful save it
-// stands on a new vendor with the name and notes emptied and the other fields kept, ready
-// for the next one; callers that opened it from "<Add New>" ask it for addedId() once it
-// closes.
+// stands on a new vendor with the name and notes emptied, the date and Active at their
+// defaults and the contact person and listed accounts kept, ready for the next one;
+// callers that opened it from "<Add New>" ask it for addedId() once it closes.
 class frmVendors : public QDialog
 {
     Q_OBJECT

@@ -63,7 +63,7 @@ void selectComboItemById(QComboBox *combo, const QVariant &id)
 }
 
 namespace {
-// Marks the entry that selectStoredItem added.
+// Marks the entries that selectStoredItem and selectStoredText added.
 const int notOfferedRole = Qt::UserRole + 1;
 
 // The entry of a stored id that `combo` does not offer, named by `nameSql` where it can be.
@@ -101,9 +101,21 @@ bool showsStoredItemNotOffered(const QComboBox *combo)
 
 void selectStoredText(QComboBox *combo, const QString &text)
 {
-    if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
         combo->addItem(text);
+        combo->setItemData(combo->count() - 1, true, notOfferedRole);
+    }
     combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void removeEntriesNotOffered(QComboBox *combo)
+{
+    if (showsStoredItemNotOffered(combo))
+        combo->setCurrentIndex(-1);
+    for (int i = combo->count() - 1; i >= 0; --i) {
+        if (combo->itemData(i, notOfferedRole).toBool())
+            combo->removeItem(i);
+    }
 }
 
 void selectStoredIndex(QComboBox *combo, int index)

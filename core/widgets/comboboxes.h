@@ -53,6 +53,11 @@ bool showsStoredItemNotOffered(const QComboBox *combo);
 // entry.
 void selectStoredText(QComboBox *combo, const QString &text);
 
+// For a new record, which may not choose them: takes out of `combo` the entries that
+// selectStoredItem and selectStoredText added for the record before it. Where one of them
+// was shown, no entry is.
+void removeEntriesNotOffered(QComboBox *combo);
+
 // Shows the entry at the stored position `index` (a payment method, say); the first
 // entry when the combo has none there.
 void selectStoredIndex(QComboBox *combo, int index);
