@@ -391,6 +391,25 @@ void tst_editorinput::storedValueIsShownAndKeptOrRefused_data()
     QTest::newRow("employee: active left unknown")
         << "employee" << QStringList{"update employees set IsActive = NULL where EmployeeId = 1"} << 1 << "chkActive"
         << "partly" << "select ifnull(IsActive + 0, 'NULL') from employees where EmployeeId = 1" << "" << none << "";
+    QTest::newRow("employee: a person deleted since")
+        << "employee"
+        << QStringList{"set foreign_key_checks = 0", "update employees set EmployeePersonId = 99 where EmployeeId = 1",
+                       "set foreign_key_checks = 1"}
+        << 1 << "cmbPersons" << "No. 99, not in the list"
+        << "select EmployeePersonId from employees where EmployeeId = 1" << "" << none << "";
+    QTest::newRow("employee: a manager without a person")
+        << "employee"
+        << QStringList{"insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive) "
+                       "values (2, NULL, 'Nobody', b'1')",
+                       "update employees set ManagerId = 2 where EmployeeId = 1"}
+        << 1 << "cmbManager" << "No. 2, not in the list" << "select ManagerId from employees where EmployeeId = 1"
+        << "" << none << "";
+    QTest::newRow("employee: a department deleted since")
+        << "employee"
+        << QStringList{"set foreign_key_checks = 0", "update employees set DepartmentId = 55 where EmployeeId = 1",
+                       "set foreign_key_checks = 1"}
+        << 1 << "cmbDepartments" << "No. 55, not in the list"
+        << "select DepartmentId from employees where EmployeeId = 1" << "" << none << "";
     QTest::newRow("customer: no date since")
         << "customer"
         << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, CustomerSince) "
