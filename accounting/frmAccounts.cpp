@@ -222,8 +222,8 @@ bool frmAccounts::saveAccount()
     query.bindValue(QStringLiteral(":ParentAccountId"),
                     noParent ? QVariant(QVariant::Int) : QVariant(ui->cmbParentAccount->currentData().toString()));
     save.execRecord(query, stored, accountId);
-    const int newId = accountId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, accountId);
+    if (!added.commit(save)) {
         const int number = save.errorNumber();
         if (number == errorDuplicateKey)
             Messages::critical(this, msgCaption, tr("This account number / description is already taken"));
@@ -231,8 +231,6 @@ bool frmAccounts::saveAccount()
             Messages::critical(this, msgCaption, save.failureText(msgInsertFailed + QString::number(number)));
         return false;
     }
-    if (newId)
-        addedAccountId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef FRMACCOUNTS_H
 #define FRMACCOUNTS_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -22,7 +23,7 @@ public:
 
     // The account that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedAccountId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_cmbType_activated(int);
@@ -44,7 +45,7 @@ private:
 
     Ui::frmAccounts *ui;
     int accountId;
-    int addedAccountId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -70,13 +70,11 @@ bool frmCurrencies::saveCurrency()
     query.bindValue(QStringLiteral(":Currency"), ui->txtCurrency->text());
     query.bindValue(QStringLiteral(":CurrencySymbol"), textOrNullIfBlank(ui->txtSymbol->text()));
     save.execRecord(query, stored, currencyId);
-    const int newId = currencyId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, currencyId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedCurrencyId = newId;
     on_btnNew_clicked();
     return true;
 }

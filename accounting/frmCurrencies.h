@@ -1,6 +1,7 @@
 #ifndef FRMCURRENCIES_H
 #define FRMCURRENCIES_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ public:
 
     // The currency that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedCurrencyId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnNew_clicked();
@@ -36,7 +37,7 @@ private:
 
     Ui::frmCurrencies *ui;
     int currencyId;
-    int addedCurrencyId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

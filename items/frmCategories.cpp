@@ -63,13 +63,11 @@ bool frmCategories::saveCategory()
     }
     query.bindValue(QStringLiteral(":Category"), ui->txtCategory->text().trimmed());
     save.execRecord(query, stored, categoryId);
-    const int newId = categoryId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, categoryId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedCategoryId = newId;
     on_btnNew_clicked();
     return true;
 }

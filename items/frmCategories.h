@@ -1,6 +1,7 @@
 #ifndef FRMCATEGORIES_H
 #define FRMCATEGORIES_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ public:
 
     // The category that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedCategoryId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -35,7 +36,7 @@ private:
 
     Ui::frmCategories *ui;
     int categoryId;
-    int addedCategoryId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -227,19 +227,22 @@ void frmItems::on_txtItemNo_editingFinished()
         ui->txtBarcode->setText(ui->txtItemNo->text());
 }
 
-// Active, the validity period and the unit-conversion editors stay as they were, ready
-// for a run of similar items.
+// The validity period and the unit-conversion editors stay as they were, ready for a run
+// of similar items.
 void frmItems::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    StoredFields::showDefaultCheck(ui->chkIsActive, true);
     ui->txtBarcode->clear();
     ui->txtItemName->clear();
     ui->txtItemNo->clear();
     ui->txtPrice->setValue(0);
     ui->txtVendorItemNo->clear();
     ui->txtWarranty->setValue(0);
-    for (QComboBox *combo : {ui->cmbCategory, ui->cmbDefaultVendor, ui->cmbPriceType, ui->cmbType, ui->cmbUOM})
+    for (QComboBox *combo : {ui->cmbCategory, ui->cmbDefaultVendor, ui->cmbPriceType, ui->cmbType, ui->cmbUOM}) {
+        removeEntriesNotOffered(combo);
         combo->setCurrentIndex(0);
+    }
     removedPriceIds.clear();
     removedConversionIds.clear();
     endPriceUpdate();

@@ -56,13 +56,11 @@ bool frmUOM::saveUOM()
     }
     query.bindValue(QStringLiteral(":uom"), textNotNull(ui->txtUOM->text()));
     save.execRecord(query, stored, uomId);
-    const int newId = uomId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, uomId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedUomId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef FRMUOM_H
 #define FRMUOM_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ public:
 
     // The unit that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedUomId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -34,7 +35,7 @@ private:
 
     Ui::frmUOM *ui;
     int uomId;
-    int addedUomId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

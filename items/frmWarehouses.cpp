@@ -83,13 +83,11 @@ bool frmWarehouses::saveWarehouse()
     query.bindValue(QStringLiteral(":Fax"), textOrNullIfBlank(ui->txtFax->text()));
     query.bindValue(QStringLiteral(":IsActive"), ui->chkActive->isChecked() ? 1 : 0);
     save.execRecord(query, stored, warehouseId);
-    const int newId = warehouseId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, warehouseId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedWarehouseId = newId;
     on_btnNew_clicked();
     return true;
 }

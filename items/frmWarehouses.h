@@ -1,6 +1,7 @@
 #ifndef FRMWAREHOUSES_H
 #define FRMWAREHOUSES_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ public:
 
     // The warehouse that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedWarehouseId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnNew_clicked();
@@ -34,7 +35,7 @@ private:
 
     Ui::frmWarehouses *ui;
     int warehouseId;
-    int addedWarehouseId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -244,13 +244,11 @@ bool frmCustomers::saveCustomer()
     query.bindValue(QStringLiteral(":StandardDiscount"), qRound(ui->txtDiscount->value()));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, customerId);
-    const int newId = customerId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, customerId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedCustomerId = newId;
     on_btnNew_clicked();
     return true;
 }
@@ -269,13 +267,14 @@ void frmCustomers::on_btnSaveAndClose_clicked()
 void frmCustomers::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
-    ui->chkActive->setChecked(true);
+    StoredFields::showDefaultCheck(ui->chkActive, true);
     ui->cmbExpensesAcc->setCurrentIndex(0);
     ui->cmbRevenuAcc->setCurrentIndex(0);
     ui->cmbPersons->setCurrentIndex(0);
     ui->cmbPriceType->setCurrentIndex(0);
+    removeEntriesNotOffered(ui->cmbSalesPerson);
     ui->cmbSalesPerson->setCurrentIndex(0);
-    ui->dateCustomerSince->setDate(QDate::currentDate());
+    StoredFields::showDefaultDate(ui->dateCustomerSince, QDate::currentDate());
     ui->lblContactCityCountry->setText(tr("City, Province, Country:"));
     ui->lblContactName->setText(tr("Name:"));
     ui->lblContactPhone->setText(tr("Phone:"));

@@ -1,6 +1,7 @@
 #ifndef FRMCUSTOMERS_H
 #define FRMCUSTOMERS_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ public:
 
     // The customer that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedCustomerId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -52,7 +53,7 @@ private:
 
     Ui::frmCustomers *ui;
     int customerId;
-    int addedCustomerId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -228,14 +228,11 @@ bool frmEmployees::insertEmployee()
     const QByteArray image = chosenPhotoBytes();
     employee.bindValue(QStringLiteral(":Image"), image.isNull() ? QVariant(QVariant::ByteArray) : QVariant(image));
     save.exec(employee);
-    const int newId = save.lastInsertId();
-
-    writeCharacteristics(save, newId);
-    if (!save.commit()) {
+    writeCharacteristics(save, added.read(save, employeeId));
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    addedEmployeeId = newId;
     on_btnNew_clicked();
     return true;
 }
@@ -325,15 +322,16 @@ void frmEmployees::on_btnNew_clicked()
     ui->txtJobTitle->clear();
     ui->txtNotes->clear();
     ui->txtSIN->clear();
-    ui->chkActive->setChecked(true);
+    StoredFields::showDefaultCheck(ui->chkActive, true);
+    for (QComboBox *combo : {ui->cmbDepartments, ui->cmbManager, ui->cmbPersons, ui->cmbPayPeriods})
+        removeEntriesNotOffered(combo);
     ui->cmbDepartments->setCurrentIndex(0);
     ui->cmbManager->setCurrentIndex(0);
     ui->cmbPersons->setCurrentIndex(0);
     ui->cmbPayPeriods->setCurrentIndex(payPeriodsTwelve);
     const QDate start(2000, 1, 1);
-    ui->dateBirth->setDate(start);
-    ui->dateHire->setDate(start);
-    ui->dateTermination->setDate(start);
+    for (QDateEdit *date : {ui->dateBirth, ui->dateHire, ui->dateTermination})
+        StoredFields::showDefaultDate(date, start);
     showDefaultPicture();
     ui->tblCharacteristics->setRowCount(0);
     employeeId = 0;

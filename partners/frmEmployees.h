@@ -1,6 +1,7 @@
 #ifndef FRMEMPLOYEES_H
 #define FRMEMPLOYEES_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -8,7 +9,6 @@
 #include <QList>
 #include <QVariant>
 
-class cDbSave;
 class QSqlQuery;
 
 namespace Ui {
@@ -27,7 +27,7 @@ public:
 
     // The employee that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedEmployeeId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -60,7 +60,7 @@ private:
 
     Ui::frmEmployees *ui;
     int employeeId;
-    int addedEmployeeId = 0;
+    cAddedRecord added;
     QPixmap photo;
     QList<QVariant> deletedCharacteristicIds;
     int editedCharRow = -1;

@@ -119,13 +119,11 @@ bool frmPersons::savePerson()
     for (const auto &field : optional)
         query.bindValue(field.first, textOrNullIfBlank(field.second->text()));
     save.execRecord(query, stored, personId);
-    const int newId = personId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, personId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedPersonId = newId;
     on_btnNew_clicked();
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef FRMPERSONS_H
 #define FRMPERSONS_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -24,7 +25,7 @@ public:
 
     // The person that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedPersonId; }
+    int addedId() const { return added.id(); }
 
 public slots:
     void on_btnNew_clicked();
@@ -42,7 +43,7 @@ private:
 
     Ui::frmPersons *ui;
     int personId;
-    int addedPersonId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

@@ -191,13 +191,11 @@ bool frmVendors::saveVendor()
     query.bindValue(QStringLiteral(":RevenuAccountId"), comboItemId(ui->cmbRevenuAcc));
     query.bindValue(QStringLiteral(":Notes"), textOrNullIfBlank(ui->txtNotes->toPlainText()));
     save.execRecord(query, stored, vendorId);
-    const int newId = vendorId == 0 ? save.lastInsertId() : 0;
-    if (!save.commit()) {
+    added.read(save, vendorId);
+    if (!added.commit(save)) {
         Messages::critical(this, msgCaption, save.failureText(msgInsertFailed));
         return false;
     }
-    if (newId)
-        addedVendorId = newId;
     on_btnNew_clicked();
     return true;
 }
@@ -219,11 +217,16 @@ void frmVendors::on_btnNew_clicked()
     vendorId = 0;
     ui->txtVendorName->clear();
     ui->txtNotes->clear();
+    StoredFields::showDefaultDate(ui->dateVendorSince, QDate::currentDate());
+    StoredFields::showDefaultCheck(ui->chkActive, true);
     // A new vendor gets no account that the lists do not offer.
     for (QComboBox *account : {ui->cmbRevenuAcc, ui->cmbExpensesAcc}) {
         if (showsStoredItemNotOffered(account))
-            account->setCurrentIndex(-1);
+            account->setCurrentIndex(0);
+        removeEntriesNotOffered(account);
     }
+    ui->dateLastPurchase->hide();
+    ui->lblLastPurchaseDate->hide();
     allowSave(true);
 }
 

@@ -1,6 +1,7 @@
 #ifndef FRMVENDORS_H
 #define FRMVENDORS_H
 
+#include "core/db/dbsave.h"
 #include "core/db/storedrecord.h"
 
 #include <QDialog>
@@ -13,9 +14,9 @@ class frmVendors;
 }
 
 // Creates and edits one vendor (vendorId 0: a new one). After every successful save it
-// stands on a new vendor with the name and notes emptied and the other fields kept, ready
-// for the next one; callers that opened it from "<Add New>" ask it for addedId() once it
-// closes.
+// stands on a new vendor with the name and notes emptied, the date and Active at their
+// defaults and the contact person and listed accounts kept, ready for the next one;
+// callers that opened it from "<Add New>" ask it for addedId() once it closes.
 class frmVendors : public QDialog
 {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
 
     // The vendor that the last successful save added, 0 while it added none: the
     // "<Add New>" entry that opened the editor chooses it.
-    int addedId() const { return addedVendorId; }
+    int addedId() const { return added.id(); }
 
 private slots:
     void on_btnSaveAndClose_clicked();
@@ -50,7 +51,7 @@ private:
 
     Ui::frmVendors *ui;
     int vendorId;
-    int addedVendorId = 0;
+    cAddedRecord added;
     cStoredRecord stored; // the record as loaded, for the update to find it unchanged
 };
 

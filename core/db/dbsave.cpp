@@ -157,6 +157,23 @@ bool cDbSave::commit()
     return true;
 }
 
+int cAddedRecord::read(cDbSave &save, int storedId)
+{
+    pending = storedId == 0 ? save.lastInsertId() : 0;
+    return pending;
+}
+
+bool cAddedRecord::commit(cDbSave &save)
+{
+    const int read = pending;
+    pending = 0;
+    if (!save.commit())
+        return false;
+    if (read)
+        added = read;
+    return true;
+}
+
 void cDbSave::fail(const QSqlError &error)
 {
     if (hasFailed)

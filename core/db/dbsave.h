@@ -95,4 +95,27 @@ private:
     int errorNumber_ = 0;
 };
 
+// The record that an editor's latest successful save added, which the "<Add New>" entry
+// that opened the editor chooses:
+//
+//     save.execRecord(query, stored, unitId);
+//     added.read(save, unitId);
+//     if (!added.commit(save)) ...
+//     int addedId() const { return added.id(); }
+class cAddedRecord
+{
+public:
+    // Within `save`, right after the insert of a new record (`storedId` 0): reads and returns
+    // the id the server gave it; 0 for a stored record. A failed read fails the save.
+    int read(cDbSave &save, int storedId = 0);
+    // Commits `save`; once it is committed, the record read before is the one added.
+    bool commit(cDbSave &save);
+    // The record added, 0 while no save has added one.
+    int id() const { return added; }
+
+private:
+    int pending = 0;
+    int added = 0;
+};
+
 #endif // DBSAVE_H

@@ -57,27 +57,13 @@ bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QStr
     return !fillCombo(combo, leading, sql).isValid();
 }
 
-void selectNewestComboItem(QComboBox *combo)
-{
-    int bestId = -1;
-    int bestIndex = 0;
-    for (int i = 0; i < combo->count(); ++i) {
-        const int id = combo->itemData(i, Qt::UserRole).toInt();
-        if (id > bestId) {
-            bestId = id;
-            bestIndex = i;
-        }
-    }
-    combo->setCurrentIndex(bestIndex);
-}
-
 void selectComboItemById(QComboBox *combo, const QVariant &id)
 {
     combo->setCurrentIndex(id.isNull() ? -1 : combo->findData(id.toInt()));
 }
 
 namespace {
-// Marks the entry that selectStoredItem added.
+// Marks the entries that selectStoredItem and selectStoredText added.
 const int notOfferedRole = Qt::UserRole + 1;
 
 // The entry of a stored id that `combo` does not offer, named by `nameSql` where it can be.
@@ -115,9 +101,21 @@ bool showsStoredItemNotOffered(const QComboBox *combo)
 
 void selectStoredText(QComboBox *combo, const QString &text)
 {
-    if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
         combo->addItem(text);
+        combo->setItemData(combo->count() - 1, true, notOfferedRole);
+    }
     combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void removeEntriesNotOffered(QComboBox *combo)
+{
+    if (showsStoredItemNotOffered(combo))
+        combo->setCurrentIndex(-1);
+    for (int i = combo->count() - 1; i >= 0; --i) {
+        if (combo->itemData(i, notOfferedRole).toBool())
+            combo->removeItem(i);
+    }
 }
 
 void selectStoredIndex(QComboBox *combo, int index)

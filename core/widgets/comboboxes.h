@@ -33,11 +33,6 @@ QString accountEntryOfIdSql();
 // The same fill; false when the statement failed.
 bool fillComboFromQuery(QComboBox *combo, const QStringList &leading, const QString &sql);
 
-// Makes current the entry whose Qt::UserRole data is the largest record id (the first
-// of equals); entries without a numeric id count as 0, so "<Add New>" at index 0 stays
-// current only when no entry has a positive id. Does not emit activated().
-void selectNewestComboItem(QComboBox *combo);
-
 // Shows the entry whose Qt::UserRole data is `id`; an id that no entry carries, or a
 // NULL id, shows no entry rather than the leading "<Add New>", which carries no id either.
 void selectComboItemById(QComboBox *combo, const QVariant &id);
@@ -57,6 +52,11 @@ bool showsStoredItemNotOffered(const QComboBox *combo);
 // `text`, or, where none does, `text` added as an entry and shown. An empty text shows no
 // entry.
 void selectStoredText(QComboBox *combo, const QString &text);
+
+// For a new record, which may not choose them: takes out of `combo` the entries that
+// selectStoredItem and selectStoredText added for the record before it. Where one of them
+// was shown, no entry is.
+void removeEntriesNotOffered(QComboBox *combo);
 
 // Shows the entry at the stored position `index` (a payment method, say); the first
 // entry when the combo has none there.

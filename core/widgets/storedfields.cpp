@@ -14,6 +14,21 @@ namespace {
 // The earliest day a date field holds stands for no date, shown by its special text.
 const QDate noDate(100, 1, 1);
 
+// The range and special text a field had before showDate first changed them.
+const char ownMinimum[] = "zarpoOwnMinimumDate";
+const char ownMaximum[] = "zarpoOwnMaximumDate";
+const char ownSpecialText[] = "zarpoOwnSpecialText";
+const char fromTodayName[] = "zarpoFromToday";
+
+void rememberOwnRange(QDateEdit *edit)
+{
+    if (edit->property(ownMinimum).isValid())
+        return;
+    edit->setProperty(ownMinimum, edit->minimumDate());
+    edit->setProperty(ownMaximum, edit->maximumDate());
+    edit->setProperty(ownSpecialText, edit->specialValueText());
+}
+
 bool showsNoDate(const QDateEdit *edit)
 {
     return edit->minimumDate() == noDate && edit->date() == noDate && !edit->specialValueText().isEmpty();
@@ -24,7 +39,7 @@ bool showsNoDate(const QDateEdit *edit)
 class FromToday : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit FromToday(QObject *parent) : QObject(parent) { setObjectName(QLatin1String(fromTodayName)); }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -52,11 +67,11 @@ private:
 
 void showDate(QDateEdit *edit, const QVariant &date)
 {
+    rememberOwnRange(edit);
     if (date.isNull() || !date.toDate().isValid()) {
-        if (edit->minimumDate() != noDate) {
-            edit->setMinimumDate(noDate);
+        edit->setMinimumDate(noDate);
+        if (!edit->findChild<QObject *>(QLatin1String(fromTodayName), Qt::FindDirectChildrenOnly))
             edit->installEventFilter(new FromToday(edit));
-        }
         edit->setSpecialValueText(QCoreApplication::translate("StoredFields", "No date"));
         edit->setDate(noDate);
         return;
@@ -72,6 +87,15 @@ void showDate(QDateEdit *edit, const QVariant &date)
 QVariant dateOrNull(const QDateEdit *edit)
 {
     return showsNoDate(edit) ? QVariant(QVariant::Date) : QVariant(edit->date());
+}
+
+void showDefaultDate(QDateEdit *edit, const QDate &date)
+{
+    if (edit->property(ownMinimum).isValid()) {
+        edit->setSpecialValueText(edit->property(ownSpecialText).toString());
+        edit->setDateRange(edit->property(ownMinimum).toDate(), edit->property(ownMaximum).toDate());
+    }
+    edit->setDate(date);
 }
 
 void showCheck(QCheckBox *box, const QVariant &value)
@@ -92,6 +116,12 @@ QVariant checkOrNull(const QCheckBox *box)
     if (box->checkState() == Qt::PartiallyChecked)
         return QVariant(QVariant::Int);
     return box->isChecked() ? 1 : 0;
+}
+
+void showDefaultCheck(QCheckBox *box, bool checked)
+{
+    box->setTristate(false);
+    box->setChecked(checked);
 }
 
 } // namespace StoredFields

@@ -18,12 +18,18 @@ namespace StoredFields {
 void showDate(QDateEdit *edit, const QVariant &date);
 // What `edit` shows, to be bound: its date, or a NULL date for "No date".
 QVariant dateOrNull(const QDateEdit *edit);
+// For a new record: gives `edit` back the range it had before showDate widened it, takes away
+// "No date", and shows `date`, the window's own default.
+void showDefaultDate(QDateEdit *edit, const QDate &date);
 
 // Shows the stored BIT(1) `value` in `box`: ticked or cleared, or, for a NULL, neither (partly
 // ticked) until the user clicks it, which ticks or clears it.
 void showCheck(QCheckBox *box, const QVariant &value);
 // What `box` shows, to be bound: 1 or 0, NULL for neither.
 QVariant checkOrNull(const QCheckBox *box);
+// For a new record: `box` ticked or cleared as `checked`, the window's own default, and
+// never partly ticked again.
+void showDefaultCheck(QCheckBox *box, bool checked);
 
 } // namespace StoredFields
 

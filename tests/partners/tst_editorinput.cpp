@@ -16,9 +16,11 @@
 #include "partners/frmPersons.h"
 #include "partners/frmVendors.h"
 #include "tests/support/testsupport.h"
+#include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,11 +37,6 @@ using TestSupport::messageEntry;
 using TestSupport::messageLog;
 
 namespace {
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
 std::unique_ptr<QDialog> openEditor(const QString &window, int id)
 {
     if (window == "customer")
@@ -81,6 +78,20 @@ QString shownValue(const QWidget *field)
         return box->checkState() == Qt::PartiallyChecked ? "partly" : box->isChecked() ? "ticked" : "cleared";
     return qobject_cast<const QAbstractSpinBox *>(field)->text();
 }
+
+// What `field` offers a new record: a date with its range, a box with its states, a combo's
+// entries with the one shown.
+QString offered(const QWidget *field)
+{
+    if (const auto *date = qobject_cast<const QDateEdit *>(field))
+        return QStringList{date->text(), date->minimumDate().toString(Qt::ISODate),
+                           date->maximumDate().toString(Qt::ISODate)}
+            .join(" to ");
+    if (const auto *box = qobject_cast<const QCheckBox *>(field))
+        return shownValue(box) + (box->isTristate() ? " of three states" : "");
+    const auto *combo = qobject_cast<const QComboBox *>(field);
+    return combo->currentText() + " of " + comboTexts(combo).join('|');
+}
 }
 
 // The editors of stored records against a second user and against unusual input: what
@@ -99,6 +110,8 @@ private slots:
     void unchangedRecordSavesAgainAndAgain();
     void storedValueIsShownAndKeptOrRefused_data();
     void storedValueIsShownAndKeptOrRefused();
+    void newStartsFromTheWindowsOwnDefaults_data();
+    void newStartsFromTheWindowsOwnDefaults();
     void textStoredAsTypedOrRefused_data();
     void textStoredAsTypedOrRefused();
     void contactCardShowsMarkupAsText_data();
@@ -378,6 +391,25 @@ void tst_editorinput::storedValueIsShownAndKeptOrRefused_data()
     QTest::newRow("employee: active left unknown")
         << "employee" << QStringList{"update employees set IsActive = NULL where EmployeeId = 1"} << 1 << "chkActive"
         << "partly" << "select ifnull(IsActive + 0, 'NULL') from employees where EmployeeId = 1" << "" << none << "";
+    QTest::newRow("employee: a person deleted since")
+        << "employee"
+        << QStringList{"set foreign_key_checks = 0", "update employees set EmployeePersonId = 99 where EmployeeId = 1",
+                       "set foreign_key_checks = 1"}
+        << 1 << "cmbPersons" << "No. 99, not in the list"
+        << "select EmployeePersonId from employees where EmployeeId = 1" << "" << none << "";
+    QTest::newRow("employee: a manager without a person")
+        << "employee"
+        << QStringList{"insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive) "
+                       "values (2, NULL, 'Nobody', b'1')",
+                       "update employees set ManagerId = 2 where EmployeeId = 1"}
+        << 1 << "cmbManager" << "No. 2, not in the list" << "select ManagerId from employees where EmployeeId = 1"
+        << "" << none << "";
+    QTest::newRow("employee: a department deleted since")
+        << "employee"
+        << QStringList{"set foreign_key_checks = 0", "update employees set DepartmentId = 55 where EmployeeId = 1",
+                       "set foreign_key_checks = 1"}
+        << 1 << "cmbDepartments" << "No. 55, not in the list"
+        << "select DepartmentId from employees where EmployeeId = 1" << "" << none << "";
     QTest::newRow("customer: no date since")
         << "customer"
         << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, IsActive, CustomerSince) "
@@ -467,6 +499,99 @@ void tst_editorinput::storedValueIsShownAndKeptOrRefused()
     click(editor.get(), save);
     QCOMPARE(messageLog(), QString());
     QCOMPARE(TestSupport::queryValue(stored).toString(), after);
+}
+
+void tst_editorinput::newStartsFromTheWindowsOwnDefaults_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("fixture"); // the record before: what its fields could not show
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("fields"); // after New, as in a window opened for a new record
+    QTest::addColumn<QStringList>("given");  // "field=value", after New
+    QTest::addColumn<QString>("stored");     // the new record, read back
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("vendor: no date since, active unknown, accounts no longer leaves")
+        << "vendor"
+        << QStringList{"insert into vendors (VendorId, VendorName, VendorSince, IsActive, ExpensesAccountId, "
+                       "RevenuAccountId) values (4, 'Nile', NULL, NULL, 104, 58)"}
+        << 4 << QStringList{"dateVendorSince", "chkActive", "cmbExpensesAcc", "cmbRevenuAcc"}
+        << QStringList{"txtVendorName=Delta"}
+        << "select concat_ws('|', ifnull(VendorSince = curdate(), 'NULL'), ifnull(IsActive + 0, 'NULL'), "
+           "ifnull(ExpensesAccountId, 'NULL'), ifnull(RevenuAccountId, 'NULL')) from vendors where VendorName = 'Delta'"
+        << "1|1|NULL|NULL";
+    QTest::newRow("customer: no date since, active unknown, a sales person no longer active")
+        << "customer"
+        << QStringList{"update employees set IsActive = b'0' where EmployeeId = 1",
+                       "insert into customers (CustomerId, CustomerName, CustomerPersonId, CustomerSince, IsActive, "
+                       "SalesPersonId) values (4, 'Nile', 2, NULL, NULL, 1)"}
+        << 4 << QStringList{"dateCustomerSince", "chkActive", "cmbSalesPerson"}
+        << QStringList{"txtCustomerName=Delta", "cmbPersons=Omar"}
+        << "select concat_ws('|', ifnull(CustomerSince = curdate(), 'NULL'), ifnull(IsActive + 0, 'NULL'), "
+           "ifnull(SalesPersonId, 'NULL')) from customers where CustomerName = 'Delta'"
+        << "1|1|NULL";
+    QTest::newRow("employee: no birth date, active unknown, person, manager, department and pay periods not listed")
+        << "employee"
+        << QStringList{"insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive) "
+                       "values (2, NULL, 'Nobody', b'1')",
+                       "set foreign_key_checks = 0",
+                       "update employees set EmployeePersonId = 99, ManagerId = 2, DepartmentId = 55, BirthDate = NULL, "
+                       "IsActive = NULL, PayPeriodsByYear = 26 where EmployeeId = 1",
+                       "set foreign_key_checks = 1"}
+        << 1
+        << QStringList{"dateBirth", "chkActive", "cmbPersons", "cmbManager", "cmbDepartments", "cmbPayPeriods"}
+        << QStringList{"cmbPersons=Sara", "txtJobTitle=Delta"}
+        << "select concat_ws('|', EmployeePersonId, ifnull(ManagerId, 'NULL'), ifnull(DepartmentId, 'NULL'), "
+           "ifnull(BirthDate, 'NULL'), ifnull(IsActive + 0, 'NULL'), ifnull(PayPeriodsByYear, 'NULL')) "
+           "from employees where JobTitle = 'Delta'"
+        << "2|NULL|NULL|2000-01-01|1|12";
+    QTest::newRow("item: active unknown, a type and a vendor not listed")
+        << "item"
+        << QStringList{"insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, IsActive, DefaultVendorId) "
+                       "values (4, 'R-1', 'Rice', 9, 1, NULL, 77)"}
+        << 4 << QStringList{"chkIsActive", "cmbType", "cmbDefaultVendor"}
+        << QStringList{"txtItemName=Delta", "cmbCategory=Food"}
+        << "select concat_ws('|', ifnull(TypeId, 'NULL'), ifnull(IsActive + 0, 'NULL'), "
+           "ifnull(DefaultVendorId, 'NULL')) from items where ItemName = 'Delta'"
+        << "1|1|NULL";
+    // The parent list is refilled for the type kept, so it offers the first of that type.
+    QTest::newRow("account: a parent of another type")
+        << "account"
+        << QStringList{"insert into accounts (AccountId, AccountNo, Description, DescriptionAr, TypeId, CurrencyId, "
+                       "ParentAccountId) values (900, '50900', 'Odd', 'Odd', 5, 2, 34)"}
+        << 900 << QStringList{} << QStringList{"txtAccountNo=50901", "txtAccount=Delta"}
+        << "select ifnull(ParentAccountId, 'NULL') from accounts where Description = 'Delta'" << "104";
+}
+
+// A stored record that its window could not wholly show is followed by New: the new record
+// starts from the window's own defaults, never from what the one before it held, and no
+// entry of that record is left to be chosen.
+void tst_editorinput::newStartsFromTheWindowsOwnDefaults()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, fixture);
+    QFETCH(int, id);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, given);
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+    for (const QString &sql : fixture)
+        EXEC_SQL(sql);
+    std::unique_ptr<QDialog> editor = openEditor(window, id);
+    editor->show();
+    QCOMPARE(messageLog(), QString());
+
+    click(editor.get(), "btnNew");
+
+    const std::unique_ptr<QDialog> opened = openEditor(window, 0);
+    for (const QString &field : fields)
+        QCOMPARE(offered(editor->findChild<QWidget *>(field)), offered(opened->findChild<QWidget *>(field)));
+    for (const QComboBox *combo : editor->findChildren<QComboBox *>())
+        QVERIFY2(!comboTexts(combo).join('|').contains("not in the list"), qPrintable(combo->objectName()));
+    fillIn(editor.get(), given);
+    click(editor.get(), "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(stored).toString(), expected);
 }
 
 void tst_editorinput::textStoredAsTypedOrRefused_data()

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -86,6 +87,21 @@ void type(QWidget *window, const char *field, const QString &text)
 {
     if (QLineEdit *line = edit(window, field))
         type(line, text);
+}
+
+void fillIn(QWidget *window, const QStringList &values)
+{
+    for (const QString &value : values) {
+        QWidget *field = window->findChild<QWidget *>(value.section('=', 0, 0));
+        QVERIFY2(field, qPrintable(value));
+        const QString given = value.section('=', 1);
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            type(line, given);
+        else if (auto *number = qobject_cast<QSpinBox *>(field))
+            number->setValue(given.toInt());
+        else
+            choose(qobject_cast<QComboBox *>(field), given);
+    }
 }
 
 QTableView *table(QWidget *list)

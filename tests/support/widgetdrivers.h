@@ -38,6 +38,9 @@ QString text(QWidget *window, const char *name);
 // method would send it.
 void type(QLineEdit *line, const QString &text);
 void type(QWidget *window, const char *field, const QString &text);
+// Gives each "field=value" of `values` in turn: a line edit its text typed, a spin box its
+// number, a combo the entry that reads so, chosen.
+void fillIn(QWidget *window, const QStringList &values);
 
 // The one table of a list window.
 QTableView *table(QWidget *list);

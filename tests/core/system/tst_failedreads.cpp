@@ -65,6 +65,8 @@ private slots:
     void editorWithAnUnreadListKeepsTheRecord();
     void editorWithAnUnreadRecordKeepsIt_data();
     void editorWithAnUnreadRecordKeepsIt();
+    void newAfterAnUnreadRecordSavesAFreshOne_data();
+    void newAfterAnUnreadRecordSavesAFreshOne();
     void openingTellsOneFailedRead_data();
     void openingTellsOneFailedRead();
 };
@@ -88,6 +90,16 @@ void tst_failedreads::editorWithAnUnreadListKeepsTheRecord_data()
                        "DefaultPriceTypeId) values (1, 'Acme', 1, 1, b'1', 2)"}
         << "pricetypes" << std::function<QDialog *()>([] { return new frmCustomers(nullptr, 1); })
         << "select DefaultPriceTypeId from customers where CustomerId = 1" << "2";
+    QTest::newRow("customer: sales persons")
+        << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, ShipToPersonId, IsActive, "
+                       "SalesPersonId) values (1, 'Acme', 1, 1, b'1', 1)"}
+        << "employees" << std::function<QDialog *()>([] { return new frmCustomers(nullptr, 1); })
+        << "select SalesPersonId from customers where CustomerId = 1" << "1";
+    QTest::newRow("vendor: accounts")
+        << QStringList{"insert into vendors (VendorId, VendorName, ContactPersonId, IsActive, ExpensesAccountId, "
+                       "RevenuAccountId) values (1, 'Nile', 1, b'1', 105, 59)"}
+        << "accounts" << std::function<QDialog *()>([] { return new frmVendors(nullptr, 1); })
+        << "select concat(ExpensesAccountId, '/', RevenuAccountId) from vendors where VendorId = 1" << "105/59";
     QTest::newRow("vendor: persons")
         << QStringList{"insert into vendors (VendorId, VendorName, ContactPersonId, IsActive) "
                        "values (1, 'Nile', 1, b'1')"}
@@ -208,6 +220,99 @@ void tst_failedreads::editorWithAnUnreadRecordKeepsIt()
                  qPrintable(messageLog()));
     }
     QCOMPARE(storedRows(table), before);
+}
+
+void tst_failedreads::newAfterAnUnreadRecordSavesAFreshOne_data()
+{
+    QTest::addColumn<QStringList>("fixture");
+    QTest::addColumn<QStringList>("broken"); // by another session while the editor opens, then mended
+    QTest::addColumn<std::function<QDialog *()>>("open");
+    QTest::addColumn<QStringList>("given"); // "field=value" after New
+    QTest::addColumn<QString>("added");     // counts the fresh record
+
+    using Open = std::function<QDialog *()>;
+    // A table renamed fails the record's read alone where no list of the editor reads it; a
+    // column renamed, where one does.
+    const auto table = [](const QString &name) {
+        return QStringList{QString("RENAME TABLE %1 TO %1_gone").arg(name), QString("RENAME TABLE %1_gone TO %1").arg(name)};
+    };
+    const auto column = [](const QString &table, const QString &name) {
+        const QString rename = QString("ALTER TABLE %1 RENAME COLUMN %2 TO %3").arg(table);
+        return QStringList{rename.arg(name, name + "_gone"), rename.arg(name + "_gone", name)};
+    };
+    QTest::newRow("category") << QStringList{"insert into itemcategories values (4, 'Dairy')"}
+                              << table("itemcategories") << Open([] { return new frmCategories(nullptr, 4); })
+                              << QStringList{"txtCategory=Eggs"}
+                              << "select count(*) from itemcategories where Category = 'Eggs'";
+    QTest::newRow("unit") << QStringList{} << table("uom") << Open([] { return new frmUOM(nullptr, 2); })
+                          << QStringList{"txtUOM=Crate"} << "select count(*) from uom where UOM = 'Crate'";
+    QTest::newRow("warehouse") << QStringList{} << table("warehouses")
+                               << Open([] { return new frmWarehouses(nullptr, 1); }) << QStringList{"txtName=South"}
+                               << "select count(*) from warehouses where WarehouseName = 'South'";
+    QTest::newRow("currency") << QStringList{"insert into currencies values (9, 'Dinar', 'JD', 0)"}
+                              << table("currencies") << Open([] { return new frmCurrencies(nullptr, 9); })
+                              << QStringList{"txtCurrency=Riyal"}
+                              << "select count(*) from currencies where Currency = 'Riyal'";
+    QTest::newRow("account") << QStringList{} << table("accounts") << Open([] { return new frmAccounts(nullptr, 109); })
+                             << QStringList{"cmbCurrency=EGP - Egyptian Pound", "txtAccountNo=10950", "txtAccount=Till"}
+                             << "select count(*) from accounts where Description = 'Till'";
+    QTest::newRow("department") << QStringList{"insert into departments values (4, 'Sales')"}
+                                << table("departments") << Open([] { return new frmDepartments(nullptr, 4); })
+                                << QStringList{"txtDepartment=Stores"}
+                                << "select count(*) from departments where Department = 'Stores'";
+    QTest::newRow("user") << QStringList{"insert into persons (PersonId, PersonName) values (2, 'Sara')",
+                                         "insert into employees (EmployeeId, EmployeePersonId, JobTitle, IsActive) "
+                                         "values (2, 2, 'Clerk', b'1')"}
+                          << column("users", "Username") << Open([] { return new frmUsers(nullptr, 1); })
+                          << QStringList{"cmbEmployee=Sara: Clerk", "txtUsername=sara", "txtPassword=pw",
+                                         "txtPasswordConfirm=pw"}
+                          << "select count(*) from users where Username = 'sara'";
+    QTest::newRow("person") << QStringList{} << table("persons") << Open([] { return new frmPersons(nullptr, 1); })
+                            << QStringList{"txtName=Sara"} << "select count(*) from persons where PersonName = 'Sara'";
+    QTest::newRow("item") << QStringList{"insert into itemcategories values (1, 'Food')",
+                                         "insert into items (ItemId, ItemNo, ItemName, TypeId, CategoryId, Warranty, "
+                                         "IsActive, ValidityInDays) values (5, 'A-1', 'Rice', 1, 1, 0, b'1', 0)"}
+                          << table("items") << Open([] { return new frmItems(nullptr, 5); })
+                          << QStringList{"txtItemName=Beans", "cmbCategory=Food"}
+                          << "select count(*) from items where ItemName = 'Beans'";
+    QTest::newRow("employee") << QStringList{"insert into persons (PersonId, PersonName) values (2, 'Sara')"}
+                              << column("employees", "Notes") << Open([] { return new frmEmployees(nullptr, 1); })
+                              << QStringList{"cmbPersons=Sara", "txtJobTitle=Clerk"}
+                              << "select count(*) from employees where JobTitle = 'Clerk'";
+    QTest::newRow("customer") << QStringList{"insert into customers (CustomerId, CustomerName, CustomerPersonId, "
+                                             "IsActive) values (1, 'Acme', 1, b'1')"}
+                              << table("customers") << Open([] { return new frmCustomers(nullptr, 1); })
+                              << QStringList{"txtCustomerName=Delta", "cmbPersons=Default Person"}
+                              << "select count(*) from customers where CustomerName = 'Delta'";
+    QTest::newRow("vendor") << QStringList{"insert into vendors (VendorId, VendorName, IsActive) values (1, 'Nile', b'1')"}
+                            << table("vendors") << Open([] { return new frmVendors(nullptr, 1); })
+                            << QStringList{"txtVendorName=Delta"}
+                            << "select count(*) from vendors where VendorName = 'Delta'";
+}
+
+// New leaves the record that could not be read: what the user then types is a record of
+// its own, and its save is not refused for the read that failed before it.
+void tst_failedreads::newAfterAnUnreadRecordSavesAFreshOne()
+{
+    QFETCH(QStringList, fixture);
+    QFETCH(QStringList, broken);
+    QFETCH(std::function<QDialog *()>, open);
+    QFETCH(QStringList, given);
+    QFETCH(QString, added);
+    for (const QString &sql : fixture)
+        EXEC_SQL(sql);
+    EXEC_SQL_ON_SECOND_CONNECTION(broken.first());
+    const std::unique_ptr<QDialog> editor(open());
+    EXEC_SQL_ON_SECOND_CONNECTION(broken.last());
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    MessageRecorder::clear();
+
+    click(editor.get(), "btnNew");
+    fillIn(editor.get(), given);
+    click(editor.get(), "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(added).toInt(), 1);
 }
 
 void tst_failedreads::openingTellsOneFailedRead_data()
