@@ -126,10 +126,12 @@ void frmPurchaseInvoice::on_cmbWarehouses_activated(int index)
     showShipTo();
 }
 
-// Vendor, warehouse, dates, payment method and freight stay for the next invoice.
+// Vendor, warehouse, payment method and freight stay for the next invoice, and so do the
+// dates of a new one.
 void frmPurchaseInvoice::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate}, !isAdding());
     ui->txtPurchaseInvoiceNo->clear();
     ui->txtComment->clear();
     ui->txtPurchaseOrderNo->clear();
@@ -204,7 +206,7 @@ void frmPurchaseInvoice::on_btnSearchOrder_clicked()
         return;
     }
     purchaseOrderId = query.value(0).toInt();
-    DocumentLines::showHeader(query, headerFields());
+    DocumentLines::showSourceHeader(query, headerFields());
     loadOrderLines();
     recalculate();
 }

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QHash>
 #include <QSqlQuery>
 
@@ -173,7 +174,7 @@ bool loadHeader(const Side &side, int refundId, Header *header, QSqlError *error
         return false;
     header->partnerId = query.value(0);
     header->invoiceId = query.value(1).toInt();
-    header->date = query.value(2).toDate();
+    header->date = query.value(2);
     header->subTotal = Money::fromDecimal(query.value(3));
     header->freight = Money::fromDecimal(query.value(4));
     header->total = Money::fromDecimal(query.value(5));

@@ -3,7 +3,6 @@
 
 #include "core/db/money.h"
 
-#include <QDate>
 #include <QSqlError>
 #include <QString>
 #include <QVariant>
@@ -41,7 +40,7 @@ struct Header
 {
     QVariant partnerId;
     int invoiceId = -1;
-    QDate date;
+    QVariant date; // a NULL date for none
     Money subTotal;
     Money freight;
     Money total;

@@ -74,6 +74,20 @@ QVariant dateOrNull(const QDateEdit *edit)
     return showsNoDate(edit) ? QVariant(QVariant::Date) : QVariant(edit->date());
 }
 
+void resetDate(QDateEdit *edit, const QDate &date)
+{
+    // The filter that starts a "No date" field from today goes with it; the next stored
+    // NULL shown puts its own in.
+    const QObjectList children = edit->children();
+    for (QObject *child : children)
+        if (dynamic_cast<FromToday *>(child))
+            delete child;
+    edit->setSpecialValueText(QString());
+    edit->clearMinimumDate();
+    edit->clearMaximumDate();
+    edit->setDate(date);
+}
+
 void showCheck(QCheckBox *box, const QVariant &value)
 {
     if (!value.isNull()) {

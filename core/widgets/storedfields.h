@@ -4,6 +4,7 @@
 #include <QVariant>
 
 class QCheckBox;
+class QDate;
 class QDateEdit;
 
 // Dates and check boxes of an editor that show a stored value as it is, also one the
@@ -18,6 +19,10 @@ namespace StoredFields {
 void showDate(QDateEdit *edit, const QVariant &date);
 // What `edit` shows, to be bound: its date, or a NULL date for "No date".
 QVariant dateOrNull(const QDateEdit *edit);
+// Shows `date` in `edit` as an ordinary field again, for a new record: what showDate did to
+// show a stored date (the "No date" text, a range widened) is undone, the range back to a
+// date field's default.
+void resetDate(QDateEdit *edit, const QDate &date);
 
 // Shows the stored BIT(1) `value` in `box`: ticked or cleared, or, for a NULL, neither (partly
 // ticked) until the user clicks it, which ticks or clears it.

@@ -13,6 +13,7 @@
 #include "core/system/seams.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "core/widgets/webtext.h"
 #include "items/frmWarehouses.h"
@@ -126,10 +127,12 @@ void frmSalesInvoice::on_cmbWarehouse_activated(int index)
         addNewComboItem<frmWarehouses>(ui->cmbWarehouse, [this] { fillWarehouses(); });
 }
 
-// Warehouse, customer, dates and payment method stay for the next invoice.
+// Warehouse, customer and payment method stay for the next invoice, and so do the dates
+// of a new one.
 void frmSalesInvoice::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate}, !isAdding());
     ui->cmbCustomer->setEnabled(true);
     ui->txtComment->clear();
     ui->txtSalesInvoiceNo->clear();
@@ -211,7 +214,7 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
         return;
     }
     salesOrderId = query.value(0).toInt();
-    DocumentLines::showHeader(query, headerFields());
+    DocumentLines::showSourceHeader(query, headerFields());
     ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(8)).toDouble());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
     loadOrderLines();
@@ -323,7 +326,7 @@ void frmSalesInvoice::printInvoice()
     }
     InvoicePage::Invoice invoice;
     invoice.customerName = ui->cmbCustomer->currentText();
-    invoice.date = ui->dtDate->date().toString(dateFormat);
+    invoice.date = StoredFields::dateOrNull(ui->dtDate).toDate().toString(dateFormat);
     invoice.invoiceNo = ui->txtSalesInvoiceNo->text();
     using namespace SalesLine;
     for (int row = 0; row < lines->lineCount(); ++row) {

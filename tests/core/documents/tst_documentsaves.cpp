@@ -11,12 +11,15 @@
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 #include "sales/orders/salesgrid.h"
+#include "trading/refundgrid.h"
 #include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
@@ -123,6 +126,48 @@ void storeRefund(const QString &side)
 }
 
 
+// A new document written as a user would, from the fixture's records: an invoice or an
+// order filled from the stored source it is made from, a refund of one more Rice of the
+// stored invoice, a quote or a purchase order of one Rice.
+void writeNewDocument(QWidget *document, const QString &window)
+{
+    if (window == "invoice") {
+        choose(combo(document, "cmbWarehouse"), "Main: Cairo");
+        searchByNumber(document, "txtSalesOrderNo", "O-1", "btnSearchOrder");
+    } else if (window == "order") {
+        searchByNumber(document, "txtSalesQuoteNo", "Q-1", "btnSearchQuote");
+    } else if (window == "purchase invoice") {
+        choose(combo(document, "cmbWarehouses"), "Main");
+        searchByNumber(document, "txtPurchaseOrderNo", "PO-1", "btnSearchOrder");
+    } else if (window.endsWith("refund")) {
+        const bool sales = window == "sales refund";
+        choose(combo(document, sales ? "cmbCustomers" : "cmbVendor"), sales ? "Acme: Alice Person" : "Farm: Alice Person");
+        choose(combo(document, "cmbInvoices"), sales ? "I-1: 2026-01-05" : "PI-1: 2026-01-05");
+        writeCell(document, 0, RefundLine::Refund, 1);
+    } else if (window == "quote") {
+        choose(combo(document, "cmbCustomer"), "Acme: Alice Person");
+        addItem(document, 1);
+    } else {
+        choose(combo(document, "cmbVendor"), "Farm: Alice Person");
+        choose(combo(document, "cmbWarehouses"), "Main");
+        addItem(document, 1);
+    }
+}
+
+// The header's `dates` and comment of its first stored document, or of its newest, "NULL"
+// for none.
+QString storedDates(const QString &window, const QStringList &dates, bool newest = false)
+{
+    QStringList columns;
+    for (const QString &date : dates)
+        columns << QString("ifnull(%1, 'NULL')").arg(date);
+    const QString comments = window.endsWith("refund") ? "Comment" : "Comments";
+    return TestSupport::queryValue(QString("select concat_ws('|', %1, ifnull(%2, 'NULL')) from %3 order by %3Id %4 "
+                                           "limit 1")
+                                       .arg(columns.join(", "), comments, headerTable(window), newest ? "desc" : ""))
+        .toString();
+}
+
 QPlainTextEdit *comment(QWidget *window)
 {
     return window->findChild<QPlainTextEdit *>("txtComment");
@@ -167,6 +212,8 @@ private slots:
     void refundPaysBackWithinItsTotal();
     void unreadLinesRefuseTheSave_data();
     void unreadLinesRefuseTheSave();
+    void storedEmptyDateStaysEmpty_data();
+    void storedEmptyDateStaysEmpty();
 };
 
 void tst_documentsaves::init()
@@ -726,6 +773,56 @@ void tst_documentsaves::unreadLinesRefuseTheSave()
                  && MessageRecorder::last().text.contains(details + "' doesn't exist"),
              qPrintable(messageLog()));
     QCOMPARE(storedDocument(window), stored);
+}
+
+void tst_documentsaves::storedEmptyDateStaysEmpty_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("dates"); // the header's date columns
+    const QStringList shipped{"Date", "ShipDate"};
+    const QStringList expiring{"Date", "ShipDate", "ExpireDate"};
+    QTest::newRow("sales quote") << "quote" << expiring;
+    QTest::newRow("sales order, then one from an undated quote") << "order" << shipped;
+    QTest::newRow("sales invoice, then one from an undated order") << "invoice" << shipped;
+    QTest::newRow("purchase order") << "purchase order" << expiring;
+    QTest::newRow("purchase invoice, then one from an undated order") << "purchase invoice" << shipped;
+    QTest::newRow("sales refund") << "sales refund" << QStringList{"Date"};
+    QTest::newRow("purchase refund") << "purchase refund" << QStringList{"Date"};
+}
+
+// Documents stored without dates (by another program) keep none when only a comment
+// changes: a save never dates one today unseen. New then starts the next document from
+// today in ordinary fields, and one made from an undated source keeps that date.
+void tst_documentsaves::storedEmptyDateStaysEmpty()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, dates);
+    if (window.endsWith("refund"))
+        storeRefund(window.section(' ', 0, 0));
+    // The sources of new invoices and orders are undated too.
+    EXEC_SQL("update salesquote set Date = NULL, ShipDate = NULL, ExpireDate = NULL");
+    EXEC_SQL("update salesorder set Date = NULL, ShipDate = NULL");
+    EXEC_SQL("update purchaseorder set Date = NULL, ShipDate = NULL, ExpireDate = NULL");
+    EXEC_SQL(QString("update %1 set %2 = NULL").arg(headerTable(window), dates.join(" = NULL, ")));
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    comment(document.get())->setPlainText("mine");
+
+    click(document.get(), "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedDates(window, dates), QString("NULL|").repeated(dates.size()) + "mine");
+    for (const QDateEdit *date : document->findChildren<QDateEdit *>())
+        QVERIFY2(date->date() == QDate::currentDate(), qPrintable(date->objectName() + ": " + date->text()));
+
+    writeNewDocument(document.get(), window);
+    click(document.get(), "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(storedDates(window, dates, true).section('|', 0, dates.size() - 1),
+             QString(today + '|').repeated(dates.size()).chopped(1));
 }
 
 ZARPO_TEST_MAIN(tst_documentsaves)
