@@ -212,11 +212,11 @@ void frmPurchaseInvoice::on_btnSearchOrder_clicked()
 }
 
 // The order's lines become new lines of the invoice, at the order's prices and without
-// a production date.
+// a production date. Lines that could not be read refuse the save until New: the invoice
+// would be stored without them.
 void frmPurchaseInvoice::loadOrderLines()
 {
-    DocumentLines::tellSelectFailed(this,
-                                    PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false));
+    FailedReads::noteRead(this, PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false));
 }
 
 void frmPurchaseInvoice::on_btnSave_clicked()

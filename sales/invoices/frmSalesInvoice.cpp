@@ -223,10 +223,11 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
 }
 
 // The order's lines become new lines of the invoice; the recalculation that follows
-// prices them from today's list.
+// prices them from today's list. Lines that could not be read refuse the save until New:
+// the invoice would be stored without them, and its order counted as invoiced.
 void frmSalesInvoice::loadOrderLines()
 {
-    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false));
+    FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false));
 }
 
 void frmSalesInvoice::on_btnSave_clicked()

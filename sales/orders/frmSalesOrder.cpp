@@ -160,10 +160,11 @@ void frmSalesOrder::on_btnSearchQuote_clicked()
     loadQuoteLines();
 }
 
-// The quote's lines become new lines of the order, with the quote's prices.
+// The quote's lines become new lines of the order, with the quote's prices. Lines that
+// could not be read refuse the save until New: the order would be stored without them.
 void frmSalesOrder::loadQuoteLines()
 {
-    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false));
+    FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false));
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 

@@ -214,6 +214,8 @@ private slots:
     void unreadLinesRefuseTheSave();
     void storedEmptyDateStaysEmpty_data();
     void storedEmptyDateStaysEmpty();
+    void unreadSourceLinesRefuseTheSave_data();
+    void unreadSourceLinesRefuseTheSave();
 };
 
 void tst_documentsaves::init()
@@ -823,6 +825,63 @@ void tst_documentsaves::storedEmptyDateStaysEmpty()
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     QCOMPARE(storedDates(window, dates, true).section('|', 0, dates.size() - 1),
              QString(today + '|').repeated(dates.size()).chopped(1));
+}
+
+void tst_documentsaves::unreadSourceLinesRefuseTheSave_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field"); // where the source's number is typed
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("sourceLines");
+    QTest::newRow("sales invoice from an order")
+        << "invoice" << "txtSalesOrderNo" << "O-1" << "btnSearchOrder" << "salesorderdetails";
+    QTest::newRow("sales order from a quote")
+        << "order" << "txtSalesQuoteNo" << "Q-1" << "btnSearchQuote" << "salesquotedetails";
+    QTest::newRow("purchase invoice from an order")
+        << "purchase invoice" << "txtPurchaseOrderNo" << "PO-1" << "btnSearchOrder" << "purchaseorderdetails";
+}
+
+// A new document filled from a source whose lines could not be read would be saved, with
+// a line added by hand, as made from that source without its lines: an order would count
+// as invoiced. Its save is refused until New starts a document afresh.
+void tst_documentsaves::unreadSourceLinesRefuseTheSave()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, number);
+    QFETCH(QString, button);
+    QFETCH(QString, sourceLines);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    if (window == "invoice")
+        choose(combo(document.get(), "cmbWarehouse"), "Main: Cairo");
+    if (window == "purchase invoice")
+        choose(combo(document.get(), "cmbWarehouses"), "Main");
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1 TO %1_gone").arg(sourceLines));
+    searchByNumber(document.get(), qPrintable(field), number, qPrintable(button));
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1_gone TO %1").arg(sourceLines));
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QVERIFY2(MessageRecorder::last().text.startsWith(msgSelectFailed + '\n'), qPrintable(messageLog()));
+    addItem(document.get(), 2);
+
+    click(document.get(), "btnSave");
+
+    QCOMPARE(MessageRecorder::messages().size(), 2);
+    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
+                                                     "was saved.")
+                 && MessageRecorder::last().text.contains(sourceLines + "' doesn't exist"),
+             qPrintable(messageLog()));
+    QCOMPARE(storedDocument(window), stored);
+
+    click(document.get(), "btnNew");
+    searchByNumber(document.get(), qPrintable(field), number, qPrintable(button));
+    MessageRecorder::clear();
+    click(document.get(), "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(QString("select count(*) from %1").arg(headerTable(window))).toInt(), 2);
 }
 
 ZARPO_TEST_MAIN(tst_documentsaves)
