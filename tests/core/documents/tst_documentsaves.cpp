@@ -168,6 +168,18 @@ QString storedDates(const QString &window, const QStringList &dates, bool newest
         .toString();
 }
 
+// Save clicked on a window whose read of `table` failed, told once: the save is refused,
+// a second message that names the failure.
+void saveRefusedAsUnread(QWidget *document, const QString &table)
+{
+    click(document, "btnSave");
+    QCOMPARE(MessageRecorder::messages().size(), 2);
+    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
+                                                     "was saved.")
+                 && MessageRecorder::last().text.contains(table + "' doesn't exist"),
+             qPrintable(messageLog()));
+}
+
 QPlainTextEdit *comment(QWidget *window)
 {
     return window->findChild<QPlainTextEdit *>("txtComment");
@@ -767,13 +779,8 @@ void tst_documentsaves::unreadLinesRefuseTheSave()
                  && MessageRecorder::last().text.contains(details + "' doesn't exist"),
              qPrintable(messageLog()));
 
-    click(document.get(), "btnSave");
+    saveRefusedAsUnread(document.get(), details);
 
-    QCOMPARE(MessageRecorder::messages().size(), 2);
-    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
-                                                     "was saved.")
-                 && MessageRecorder::last().text.contains(details + "' doesn't exist"),
-             qPrintable(messageLog()));
     QCOMPARE(storedDocument(window), stored);
 }
 
@@ -867,13 +874,8 @@ void tst_documentsaves::unreadSourceLinesRefuseTheSave()
     QVERIFY2(MessageRecorder::last().text.startsWith(msgSelectFailed + '\n'), qPrintable(messageLog()));
     addItem(document.get(), 2);
 
-    click(document.get(), "btnSave");
+    saveRefusedAsUnread(document.get(), sourceLines);
 
-    QCOMPARE(MessageRecorder::messages().size(), 2);
-    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
-                                                     "was saved.")
-                 && MessageRecorder::last().text.contains(sourceLines + "' doesn't exist"),
-             qPrintable(messageLog()));
     QCOMPARE(storedDocument(window), stored);
 
     click(document.get(), "btnNew");
