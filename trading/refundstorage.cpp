@@ -135,8 +135,8 @@ void checkWithinInvoice(cDbSave &save, const Side &side, int refundId, int invoi
 QSqlError fillInvoices(QComboBox *invoices, const Side &side, const QVariant &partnerId)
 {
     const QSqlError error = fillCombo(invoices, {},
-                                      sql(side, QStringLiteral("select {invoiceId}, CONCAT(IFNULL({invoiceNo}, '#'), "
-                                                               "': ', Date) as Invoice From {invoice} Where "
+                                      sql(side, QStringLiteral("select {invoiceId}, CONCAT_WS(': ', IFNULL({invoiceNo}, "
+                                                               "'#'), Date) as Invoice From {invoice} Where "
                                                                "{partnerId} = :partner ORDER BY Date DESC, "
                                                                "{invoiceId} DESC")),
                                       {{QStringLiteral(":partner"), partnerId}});
