@@ -171,6 +171,8 @@ void frmGeneralJournal::checkStoredBalance(cDbSave &save, int journalId)
 
 void frmGeneralJournal::bindHeader(QSqlQuery &header) const
 {
+    // A stored zero date shows as "No date" and goes back as NULL, which the NOT NULL
+    // column takes, outside strict mode, as its zero date again: the entry stays undated.
     header.bindValue(QStringLiteral(":JournalDate"), StoredFields::dateOrNull(ui->dtDate));
     const QString description = ui->txtDescription->toPlainText();
     header.bindValue(QStringLiteral(":Description"),
