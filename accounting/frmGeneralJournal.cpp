@@ -5,11 +5,13 @@
 #include "accounting/frmGeneralJournalView.h"
 #include "core/db/dbsave.h"
 #include "core/widgets/direction.h"
+#include "core/documents/documentlines.h"
 #include "core/system/globals.h"
 #include "core/documents/linegrid.h"
 #include "core/system/messages.h"
 #include "core/db/money.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 
 #include <QDate>
@@ -169,7 +171,9 @@ void frmGeneralJournal::checkStoredBalance(cDbSave &save, int journalId)
 
 void frmGeneralJournal::bindHeader(QSqlQuery &header) const
 {
-    header.bindValue(QStringLiteral(":JournalDate"), ui->dtDate->date());
+    // A stored zero date shows as "No date" and goes back as NULL, which the NOT NULL
+    // column takes, outside strict mode, as its zero date again: the entry stays undated.
+    header.bindValue(QStringLiteral(":JournalDate"), StoredFields::dateOrNull(ui->dtDate));
     const QString description = ui->txtDescription->toPlainText();
     header.bindValue(QStringLiteral(":Description"),
                      description.isEmpty() ? QVariant(QVariant::String) : QVariant(description));
@@ -205,8 +209,10 @@ void frmGeneralJournal::on_btnRemove_clicked()
     updateTotals();
 }
 
+// The date of a new entry stays for the next one.
 void frmGeneralJournal::on_btnNew_clicked()
 {
+    DocumentLines::datesForNew({ui->dtDate}, editMode);
     ui->tblJournal->setRowCount(0);
     editMode = false;
     removedTransactionIds.clear();
@@ -239,7 +245,7 @@ void frmGeneralJournal::loadJournal()
     }
     // An entry deleted meanwhile has no row: the editor then holds it with no lines.
     if (query.next()) {
-        ui->dtDate->setDate(query.value(0).toDate());
+        StoredFields::showDate(ui->dtDate, query.value(0));
         ui->txtDescription->setPlainText(query.value(1).toString());
     }
     query.clear();

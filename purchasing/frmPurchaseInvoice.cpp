@@ -126,10 +126,12 @@ void frmPurchaseInvoice::on_cmbWarehouses_activated(int index)
     showShipTo();
 }
 
-// Vendor, warehouse, dates, payment method and freight stay for the next invoice.
+// Vendor, warehouse, payment method and freight stay for the next invoice, and so do the
+// dates of a new one.
 void frmPurchaseInvoice::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate}, !isAdding());
     ui->txtPurchaseInvoiceNo->clear();
     ui->txtComment->clear();
     ui->txtPurchaseOrderNo->clear();
@@ -204,17 +206,17 @@ void frmPurchaseInvoice::on_btnSearchOrder_clicked()
         return;
     }
     purchaseOrderId = query.value(0).toInt();
-    DocumentLines::showHeader(query, headerFields());
+    DocumentLines::showSourceHeader(query, headerFields());
     loadOrderLines();
     recalculate();
 }
 
 // The order's lines become new lines of the invoice, at the order's prices and without
-// a production date.
+// a production date. Lines that could not be read refuse the save until New: the invoice
+// would be stored without them.
 void frmPurchaseInvoice::loadOrderLines()
 {
-    DocumentLines::tellSelectFailed(this,
-                                    PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false));
+    FailedReads::noteRead(this, PurchaseStorage::loadLines(lines, PurchaseStorage::order, purchaseOrderId, false));
 }
 
 void frmPurchaseInvoice::on_btnSave_clicked()

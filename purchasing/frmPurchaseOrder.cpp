@@ -12,6 +12,7 @@
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "items/frmItemsView.h"
 #include "items/frmWarehouses.h"
@@ -101,10 +102,11 @@ void frmPurchaseOrder::on_cmbWarehouses_activated(int index)
     showShipTo();
 }
 
-// The dates and the freight stay for the next order.
+// The freight stays for the next order, and so do the dates of a new one.
 void frmPurchaseOrder::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate, ui->dtExpireDate}, !isAdding());
     ui->cmbVendor->setCurrentIndex(0);
     ui->cmbWarehouses->setCurrentIndex(0);
     ui->txtComment->clear();
@@ -140,7 +142,7 @@ void frmPurchaseOrder::loadOrder(int id)
     loadedId = id;
     ui->txtPurchaseOrderNo->setText(query.value(0).toString());
     DocumentLines::showHeader(query, headerFields());
-    ui->dtExpireDate->setDate(query.value(8).toDate());
+    StoredFields::showDate(ui->dtExpireDate, query.value(8));
     selectComboItemById(ui->cmbWarehouses, query.value(9));
     showShipTo();
     // A header shown without its lines is not saved over the document.
@@ -194,7 +196,7 @@ void frmPurchaseOrder::bindHeader(QSqlQuery &header) const
     DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":VendorId"));
     header.bindValue(QStringLiteral(":PurchaseOrderNo"), textOrNull(ui->txtPurchaseOrderNo->text()));
     header.bindValue(QStringLiteral(":ShipToWarehouseID"), comboItemId(ui->cmbWarehouses));
-    header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
+    header.bindValue(QStringLiteral(":ExpireDate"), StoredFields::dateOrNull(ui->dtExpireDate));
 }
 
 DocumentLines::HeaderFields frmPurchaseOrder::headerFields() const

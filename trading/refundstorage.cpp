@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QHash>
 #include <QSqlQuery>
 
@@ -134,8 +135,8 @@ void checkWithinInvoice(cDbSave &save, const Side &side, int refundId, int invoi
 QSqlError fillInvoices(QComboBox *invoices, const Side &side, const QVariant &partnerId)
 {
     const QSqlError error = fillCombo(invoices, {},
-                                      sql(side, QStringLiteral("select {invoiceId}, CONCAT(IFNULL({invoiceNo}, '#'), "
-                                                               "': ', Date) as Invoice From {invoice} Where "
+                                      sql(side, QStringLiteral("select {invoiceId}, CONCAT_WS(': ', IFNULL({invoiceNo}, "
+                                                               "'#'), Date) as Invoice From {invoice} Where "
                                                                "{partnerId} = :partner ORDER BY Date DESC, "
                                                                "{invoiceId} DESC")),
                                       {{QStringLiteral(":partner"), partnerId}});
@@ -173,7 +174,7 @@ bool loadHeader(const Side &side, int refundId, Header *header, QSqlError *error
         return false;
     header->partnerId = query.value(0);
     header->invoiceId = query.value(1).toInt();
-    header->date = query.value(2).toDate();
+    header->date = query.value(2);
     header->subTotal = Money::fromDecimal(query.value(3));
     header->freight = Money::fromDecimal(query.value(4));
     header->total = Money::fromDecimal(query.value(5));

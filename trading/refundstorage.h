@@ -3,7 +3,6 @@
 
 #include "core/db/money.h"
 
-#include <QDate>
 #include <QSqlError>
 #include <QString>
 #include <QVariant>
@@ -41,7 +40,7 @@ struct Header
 {
     QVariant partnerId;
     int invoiceId = -1;
-    QDate date;
+    QVariant date; // a NULL date for none
     Money subTotal;
     Money freight;
     Money total;
@@ -51,7 +50,7 @@ struct Header
 };
 
 // Refills `invoices` with the partner's invoices, newest first, each as its number ("#"
-// without one), ": " and its date; no entry current.
+// without one), ": " and its date (the number alone without one); no entry current.
 QSqlError fillInvoices(QComboBox *invoices, const Side &side, const QVariant &partnerId);
 
 // Empties `lines` and shows the lines of invoice `invoiceId` in it, each with what

@@ -8,6 +8,7 @@
 #include "core/system/globals.h"
 #include "core/system/messages.h"
 #include "core/widgets/numberfields.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "trading/refundgrid.h"
 #include "trading/refundsdelegate.h"
@@ -142,10 +143,9 @@ void cRefundWindow::on_txtDeposit_valueChanged(double)
 void cRefundWindow::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui.date}, !newKeepsDate || !isAdding());
     ui.partners->setCurrentIndex(-1);
     ui.invoices->clear();
-    if (!newKeepsDate)
-        ui.date->setDate(QDate::currentDate());
     lines->clear();
     linesInvoiceId = -1;
     ui.comment->clear();
@@ -208,7 +208,7 @@ bool cRefundWindow::saveRefund()
 {
     RefundStorage::Header header;
     header.invoiceId = linesInvoiceId;
-    header.date = ui.date->date();
+    header.date = StoredFields::dateOrNull(ui.date);
     header.subTotal = Money::fromDouble(ui.subTotal->value());
     header.freight = Money::fromDouble(ui.freight->value());
     header.total = Money::fromDouble(ui.total->value());
@@ -248,7 +248,7 @@ void cRefundWindow::loadRefund(int id)
     RefundStorage::fillInvoices(ui.invoices, side, header.partnerId);
     selectComboItemById(ui.invoices, header.invoiceId);
     linesInvoiceId = header.invoiceId;
-    ui.date->setDate(header.date);
+    StoredFields::showDate(ui.date, header.date);
     ui.freight->setValue(header.freight.toDouble());
     selectStoredIndex(ui.paymentMethod, header.paymentMethod);
     NumberFields::showStored(ui.deposit, header.deposit.toDouble(), ui.depositLabel);

@@ -61,7 +61,7 @@ protected:
 
     // Run once by the window's constructor after its form is built. `partnersSql` gives
     // every partner's id and name; `showDate` shows the invoice line's date column, and
-    // `newKeepsDate` keeps the date at New.
+    // `newKeepsDate` keeps the date of a new refund at New.
     void setUp(const Widgets &widgets, const Texts &texts, const QString &partnersSql, bool showDate,
                bool newKeepsDate);
 

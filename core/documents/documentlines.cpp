@@ -11,9 +11,11 @@
 #include "core/db/sqlvalues.h"
 #include "core/widgets/direction.h"
 #include "core/widgets/numberfields.h"
+#include "core/widgets/storedfields.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
@@ -165,23 +167,51 @@ void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &par
 {
     query.bindValue(QStringLiteral(":EmployeeId"), currentEmployeeId);
     query.bindValue(partnerKey, comboItemId(fields.partner));
-    query.bindValue(QStringLiteral(":Date"), fields.date->date());
-    query.bindValue(QStringLiteral(":ShipDate"), fields.shipDate->date());
+    query.bindValue(QStringLiteral(":Date"), StoredFields::dateOrNull(fields.date));
+    query.bindValue(QStringLiteral(":ShipDate"), StoredFields::dateOrNull(fields.shipDate));
     query.bindValue(QStringLiteral(":Subtotal"), Money::fromDouble(fields.subtotal->value()).toDecimal());
     query.bindValue(QStringLiteral(":Freight"), Money::fromDouble(fields.freight->value()).toDecimal());
     query.bindValue(QStringLiteral(":Total"), Money::fromDouble(fields.total->value()).toDecimal());
     query.bindValue(QStringLiteral(":Comments"), textOrNull(fields.comment->toPlainText()));
 }
 
-void showHeader(const QSqlQuery &query, const HeaderFields &fields)
+namespace {
+using ShowDate = void (*)(QDateEdit *, const QVariant &);
+
+void copyDate(QDateEdit *edit, const QVariant &date)
+{
+    if (!date.isNull() && date.toDate().isValid())
+        StoredFields::showDate(edit, date);
+}
+
+void showHeaderWith(const QSqlQuery &query, const HeaderFields &fields, ShowDate showDate)
 {
     selectComboItemById(fields.partner, query.value(1));
-    fields.date->setDate(query.value(2).toDate());
-    fields.shipDate->setDate(query.value(3).toDate());
+    showDate(fields.date, query.value(2));
+    showDate(fields.shipDate, query.value(3));
     NumberFields::showSum(fields.subtotal, Money::fromDecimal(query.value(4)).toDouble());
     fields.freight->setValue(Money::fromDecimal(query.value(5)).toDouble());
     NumberFields::showSum(fields.total, Money::fromDecimal(query.value(6)).toDouble());
     fields.comment->setPlainText(query.value(7).toString());
+}
+} // namespace
+
+void showHeader(const QSqlQuery &query, const HeaderFields &fields)
+{
+    showHeaderWith(query, fields, StoredFields::showDate);
+}
+
+void showSourceHeader(const QSqlQuery &query, const HeaderFields &fields)
+{
+    showHeaderWith(query, fields, copyDate);
+}
+
+void datesForNew(const QList<QDateEdit *> &dates, bool showedStored)
+{
+    if (!showedStored)
+        return;
+    for (QDateEdit *date : dates)
+        StoredFields::showDefaultDate(date, QDate::currentDate());
 }
 
 void rememberChoice(cXml &settings, const QString &element, const QComboBox *combo)

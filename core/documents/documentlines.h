@@ -135,14 +135,23 @@ bool headerAmountsFit(QWidget *window, Money subtotal, Money freight, Money tota
 bool headerAmountsFit(QWidget *window, const HeaderFields &fields, const QList<NamedAmount> &more = {});
 
 // Binds what every document header stores from `fields`: `partnerKey` (":VendorId"),
-// :EmployeeId (the signed-in employee), :Date, :ShipDate, :Subtotal, :Freight, :Total and
-// :Comments (NULL when empty).
+// :EmployeeId (the signed-in employee), :Date and :ShipDate (NULL for "No date"),
+// :Subtotal, :Freight, :Total and :Comments (NULL when empty).
 void bindHeader(QSqlQuery &query, const HeaderFields &fields, const QString &partnerKey);
 
-// Shows on `fields` the header that `query` stands on, of the document loaded or of one
-// it is made from: columns 1 to 7 are the partner, date, ship date, subtotal, freight,
-// total and comments (column 0 and those after 7 are the caller's).
+// Shows on `fields` the header of the stored document that `query` stands on: columns 1
+// to 7 are the partner, date, ship date, subtotal, freight, total and comments (column 0
+// and those after 7 are the caller's). A date the document lacks shows as "No date" and
+// stays so (StoredFields::showDate).
 void showHeader(const QSqlQuery &query, const HeaderFields &fields);
+// The same for the source a new document is made from (the order of an invoice), whose
+// dates it copies: where the source has none, the new document keeps the date it has.
+void showSourceHeader(const QSqlQuery &query, const HeaderFields &fields);
+
+// At New: `dates` that showed a stored document (`showedStored`) go back to today, as
+// ordinary fields, so that nothing of its dates, its "No date" either, passes to the next
+// document; a new document's dates stay for the next one, a run of documents of one day.
+void datesForNew(const QList<QDateEdit *> &dates, bool showedStored);
 
 // Keeps the record that `combo` shows under `element` of `settings`, for the next window
 // of its kind to choose again. A blank or "<Add New>" (the leading entry) is no record:

@@ -13,6 +13,7 @@
 #include "core/system/seams.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "core/widgets/webtext.h"
 #include "items/frmWarehouses.h"
@@ -126,10 +127,12 @@ void frmSalesInvoice::on_cmbWarehouse_activated(int index)
         addNewComboItem<frmWarehouses>(ui->cmbWarehouse, [this] { fillWarehouses(); });
 }
 
-// Warehouse, customer, dates and payment method stay for the next invoice.
+// Warehouse, customer and payment method stay for the next invoice, and so do the dates
+// of a new one.
 void frmSalesInvoice::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate}, !isAdding());
     ui->cmbCustomer->setEnabled(true);
     ui->txtComment->clear();
     ui->txtSalesInvoiceNo->clear();
@@ -211,7 +214,7 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
         return;
     }
     salesOrderId = query.value(0).toInt();
-    DocumentLines::showHeader(query, headerFields());
+    DocumentLines::showSourceHeader(query, headerFields());
     ui->txtOrderDeposit->setValue(Money::fromDecimal(query.value(8)).toDouble());
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
     loadOrderLines();
@@ -220,10 +223,11 @@ void frmSalesInvoice::on_btnSearchOrder_clicked()
 }
 
 // The order's lines become new lines of the invoice; the recalculation that follows
-// prices them from today's list.
+// prices them from today's list. Lines that could not be read refuse the save until New:
+// the invoice would be stored without them, and its order counted as invoiced.
 void frmSalesInvoice::loadOrderLines()
 {
-    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false));
+    FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::order, salesOrderId, false));
 }
 
 void frmSalesInvoice::on_btnSave_clicked()
@@ -323,7 +327,7 @@ void frmSalesInvoice::printInvoice()
     }
     InvoicePage::Invoice invoice;
     invoice.customerName = ui->cmbCustomer->currentText();
-    invoice.date = ui->dtDate->date().toString(dateFormat);
+    invoice.date = StoredFields::dateOrNull(ui->dtDate).toDate().toString(dateFormat);
     invoice.invoiceNo = ui->txtSalesInvoiceNo->text();
     using namespace SalesLine;
     for (int row = 0; row < lines->lineCount(); ++row) {

@@ -80,10 +80,12 @@ void frmSalesOrder::showShipTo()
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
 }
 
-// Freight, deposit and payment method stay for the next order.
+// Freight, deposit and payment method stay for the next order, and so do the dates of a
+// new one.
 void frmSalesOrder::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate}, !isAdding());
     ui->cmbCustomer->setCurrentIndex(0);
     ui->txtComment->clear();
     ui->txtSalesQuoteNo->clear();
@@ -153,15 +155,16 @@ void frmSalesOrder::on_btnSearchQuote_clicked()
         return;
     }
     salesQuoteId = query.value(0).toInt();
-    DocumentLines::showHeader(query, headerFields());
+    DocumentLines::showSourceHeader(query, headerFields());
     showShipTo();
     loadQuoteLines();
 }
 
-// The quote's lines become new lines of the order, with the quote's prices.
+// The quote's lines become new lines of the order, with the quote's prices. Lines that
+// could not be read refuse the save until New: the order would be stored without them.
 void frmSalesOrder::loadQuoteLines()
 {
-    DocumentLines::tellSelectFailed(this, SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false));
+    FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::quote, salesQuoteId, false));
     on_txtDeposit_valueChanged(ui->txtDeposit->value());
 }
 

@@ -11,6 +11,7 @@
 #include "core/widgets/numberfields.h"
 #include "core/db/sqlvalues.h"
 #include "core/widgets/screenfit.h"
+#include "core/widgets/storedfields.h"
 #include "core/widgets/textcolumns.h"
 #include "partners/frmCustomers.h"
 #include "sales/orders/frmSalesQuoteView.h"
@@ -77,9 +78,11 @@ void frmSalesQuote::showShipTo()
     SalesCustomer::showShipTo(this, ui->cmbCustomer, ui->txtShipTo);
 }
 
+// The dates of a new quote stay for the next one.
 void frmSalesQuote::on_btnNew_clicked()
 {
     FailedReads::forgetRecordRead(this);
+    DocumentLines::datesForNew({ui->dtDate, ui->dtShipDate, ui->dtExpireDate}, ui->lblStateAdd->isHidden());
     ui->cmbCustomer->setCurrentIndex(0);
     ui->txtComment->clear();
     ui->txtSalesQuoteNo->clear();
@@ -115,7 +118,7 @@ void frmSalesQuote::loadQuote(int id)
     editedSalesQuoteId = id;
     ui->txtSalesQuoteNo->setText(query.value(0).toString());
     DocumentLines::showHeader(query, headerFields());
-    ui->dtExpireDate->setDate(query.value(8).toDate());
+    StoredFields::showDate(ui->dtExpireDate, query.value(8));
     showShipTo();
     // A header shown without its lines is not saved over the document.
     FailedReads::noteRead(this, SalesStorage::loadLines(lines, SalesStorage::quote, id, true));
@@ -157,7 +160,7 @@ void frmSalesQuote::bindHeader(QSqlQuery &header) const
 {
     DocumentLines::bindHeader(header, headerFields(), QStringLiteral(":CustomerId"));
     header.bindValue(QStringLiteral(":SalesQuoteNo"), textOrNull(ui->txtSalesQuoteNo->text()));
-    header.bindValue(QStringLiteral(":ExpireDate"), ui->dtExpireDate->date());
+    header.bindValue(QStringLiteral(":ExpireDate"), StoredFields::dateOrNull(ui->dtExpireDate));
 }
 
 DocumentLines::HeaderFields frmSalesQuote::headerFields() const

@@ -178,6 +178,7 @@ private slots:
     void removeWithoutChosenLineDoesNothing_data();
     void removeWithoutChosenLineDoesNothing();
     void reopenedEntrySavesOnlyItsChanges();
+    void storedEmptyDateStaysEmpty();
     void twoEditorsEachUpdateTheirOwnEntry();
     void anotherUsersChangeIsNeverMixedIn_data();
     void anotherUsersChangeIsNeverMixedIn();
@@ -371,6 +372,32 @@ void tst_generaljournal::reopenedEntrySavesOnlyItsChanges()
     QCOMPARE(storedLines(7, true),
              QString("21/35/100.00/0.00/a | 23/49/0.00/40.00/c | %1/50/0.00/60.00/d").arg(added));
     QCOMPARE(grid(&editor)->rowCount(), 0);
+}
+
+// An entry stored with no date (the zero date another program may leave) keeps it when
+// only its description changes: a save never dates it today unseen. New then starts the
+// next entry from today.
+void tst_generaljournal::storedEmptyDateStaysEmpty()
+{
+    insertEntrySeven();
+    EXEC_SQL("update generaljournal set JournalDate = '0000-00-00' where GeneralJournalId = 7");
+    frmGeneralJournal editor;
+    openEntry(&editor, 7);
+    description(&editor)->setPlainText("Opening balance");
+
+    click(&editor, "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue("select concat(JournalDate, ' ', Description) from generaljournal "
+                                     "where GeneralJournalId = 7").toString(),
+             QString("0000-00-00 Opening balance"));
+    QCOMPARE(editor.findChild<QDateEdit *>("dtDate")->date(), QDate::currentDate());
+    addLine(&editor, "50400 D 60");
+    addLine(&editor, "10100 C 60");
+    click(&editor, "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue("select JournalDate from generaljournal where GeneralJournalId <> 7").toDate(),
+             QDate::currentDate());
 }
 
 void tst_generaljournal::twoEditorsEachUpdateTheirOwnEntry()

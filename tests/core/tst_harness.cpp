@@ -18,6 +18,7 @@ private slots:
     void messageBoxesAreRecordedNotShown();
     void modalDialogsCanBeDriven();
     void heldChangesAtOnceEachWaitForTheStep();
+    void heldChangeTellsThatNothingWaited();
 };
 
 void tst_harness::eachProcessGetsItsOwnCompany()
@@ -84,6 +85,26 @@ void tst_harness::heldChangesAtOnceEachWaitForTheStep()
     QCOMPARE(first.finish(), QString());
     QCOMPARE(second.finish(), QString());
     QCOMPARE(step.value(0).toString(), QString("Giza,Suez"));
+}
+
+// A step that reads the held rows without locking them sees them as they were; the change
+// then fails, so that a test built on it cannot pass without the wait it means to show,
+// and is committed all the same.
+void tst_harness::heldChangeTellsThatNothingWaited()
+{
+    TestSupport::freshCompany();
+    EXEC_SQL("insert into persons (PersonId, PersonName, City) values (11, 'Ann', 'Cairo')");
+    TestSupport::HeldChange change({"update persons set City = 'Giza' where PersonId = 11"},
+                                   std::chrono::milliseconds(600));
+
+    QSqlQuery step;
+    QVERIFY(step.exec("select City from persons where PersonId = 11"));
+    QVERIFY(step.next());
+
+    const QString failure = change.finish();
+    QVERIFY2(failure.startsWith("No session waited for the held change within 0.6 s"), qPrintable(failure));
+    QCOMPARE(step.value(0).toString(), QString("Cairo"));
+    QCOMPARE(TestSupport::queryValue("select City from persons where PersonId = 11").toString(), QString("Giza"));
 }
 
 ZARPO_TEST_MAIN(tst_harness)

@@ -45,16 +45,6 @@ QDateEdit *dateEdit(QWidget *window, const char *name)
     return window->findChild<QDateEdit *>(name);
 }
 
-// The item picker chooses `itemId`.
-void addItem(QWidget *window, int itemId)
-{
-    TestSupport::whenModal([itemId](QWidget *picker) {
-        pickedItemId = itemId;
-        static_cast<QDialog *>(picker)->accept();
-    });
-    click(window, "btnAddItem");
-}
-
 // Every line as "item quantity unit unit-price price", "_" for an empty cell.
 QString shownLines(QWidget *window)
 {

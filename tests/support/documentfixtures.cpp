@@ -130,6 +130,15 @@ void searchByNumber(QWidget *window, const char *field, const QString &number, c
     click(window, button);
 }
 
+void addItem(QWidget *window, int itemId)
+{
+    TestSupport::whenModal([itemId](QWidget *picker) {
+        pickedItemId = itemId;
+        static_cast<QDialog *>(picker)->accept();
+    });
+    click(window, "btnAddItem");
+}
+
 void rememberDefaults(const QString &warehouseElement, const QString &warehouse, const QString &partnerElement,
                       const QString &partner)
 {

@@ -112,6 +112,9 @@ void scan(QWidget *window, const QString &code);
 // quote or order a new document is made from.
 void searchByNumber(QWidget *window, const char *field, const QString &number, const char *button);
 
+// A new line of `itemId`, chosen with "btnAddItem" in the item picker.
+void addItem(QWidget *window, int itemId);
+
 // The warehouse and partner ids a side remembers as its defaults in the settings file,
 // under their elements ("DefaultSalesWarehouse", "DefaultSalesCustomer").
 void rememberDefaults(const QString &warehouseElement, const QString &warehouse, const QString &partnerElement,

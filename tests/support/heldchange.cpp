@@ -13,9 +13,6 @@
 namespace TestSupport {
 
 namespace {
-// How long the change waits for its statements to run and for a session to wait on it:
-// far beyond what a step takes on a slow machine, and a clear failure instead of a hang.
-constexpr std::chrono::seconds patience(20);
 // Its own statements give up on a lock sooner, so that the constructor's wait ends first.
 const char ownLockWaits[] = "SET SESSION innodb_lock_wait_timeout = 10, lock_wait_timeout = 10";
 
@@ -35,9 +32,16 @@ const char waitersSql[] = "SELECT COUNT(*) FROM information_schema.INNODB_LOCK_W
 const char takeTurn[] = "SELECT GET_LOCK('zarpo held change', 20)";
 const char endTurn[] = "DO RELEASE_LOCK('zarpo held change')";
 constexpr int pauseMs = 120;
+
+QString seconds(std::chrono::milliseconds time)
+{
+    return QString::number(time.count() / 1000.0);
+}
 } // namespace
 
-HeldChange::HeldChange(const QStringList &statements)
+// The default patience is far beyond what a step takes on a slow machine, and a clear
+// failure instead of a hang.
+HeldChange::HeldChange(const QStringList &statements, std::chrono::milliseconds patience) : patience(patience)
 {
     std::promise<void> ran;
     std::future<void> held = ran.get_future();
@@ -47,7 +51,7 @@ HeldChange::HeldChange(const QStringList &statements)
         QSqlDatabase::removeDatabase(name);
     });
     if (held.wait_for(patience) != std::future_status::ready)
-        startFailure = QStringLiteral("The held change's statements did not run within %1 s.").arg(patience.count());
+        startFailure = QStringLiteral("The held change's statements did not run within %1 s.").arg(seconds(patience));
 }
 
 HeldChange::~HeldChange()
@@ -86,7 +90,7 @@ void HeldChange::hold(const QString &connectionName, const QStringList &statemen
         if (!waitedOn(db) && failure.isEmpty())
             failure = QStringLiteral("No session waited for the held change within %1 s: the step went on without "
                                      "locking what the change holds.")
-                          .arg(patience.count());
+                          .arg(seconds(patience));
         // Committed either way, as the other user would, so that the step's result shows too.
         if (!db.commit())
             fail(db.lastError(), QStringLiteral("COMMIT"));
@@ -107,7 +111,7 @@ bool HeldChange::waitedOn(QSqlDatabase &db)
     QElapsedTimer waited;
     waited.start();
     QSqlQuery query(db);
-    while (waited.elapsed() < std::chrono::milliseconds(patience).count()) {
+    while (waited.elapsed() < patience.count()) {
         if (!query.exec(QLatin1String(takeTurn)) || !query.next() || query.value(0).toInt() != 1) {
             fail(query.lastError(), QLatin1String(takeTurn));
             return false;

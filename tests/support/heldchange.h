@@ -7,6 +7,7 @@
 class QSqlDatabase;
 class QSqlError;
 
+#include <chrono>
 #include <future>
 #include <thread>
 
@@ -18,10 +19,12 @@ namespace TestSupport {
 // committed only once another session is seen waiting for one of its locks, never after a
 // fixed time: a step that reads those rows without locking them finds them as they were,
 // however slow the machine, and the change then tells that nothing waited for it.
+// `patience` bounds each of its waits: for its statements to run, for a session to wait.
 class HeldChange
 {
 public:
-    explicit HeldChange(const QStringList &statements);
+    explicit HeldChange(const QStringList &statements,
+                        std::chrono::milliseconds patience = std::chrono::seconds(20));
     // Waits for the change to end.
     ~HeldChange();
 
@@ -39,6 +42,7 @@ private:
     bool waitedOn(QSqlDatabase &db);
     void fail(const QSqlError &error, const QString &what);
 
+    const std::chrono::milliseconds patience;
     std::thread thread;
     QString failure;      // written by the change's thread alone, read once it has ended
     QString startFailure; // the statements did not run in time

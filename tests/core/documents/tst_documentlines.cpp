@@ -139,16 +139,6 @@ void start(QWidget *window, const Document &document)
             choose(warehouses, warehouses->itemText(1));
 }
 
-// The item picker chooses `itemId`.
-void addItem(QWidget *window, int itemId)
-{
-    TestSupport::whenModal([itemId](QWidget *picker) {
-        pickedItemId = itemId;
-        static_cast<QDialog *>(picker)->accept();
-    });
-    click(window, "btnAddItem");
-}
-
 // The column of a sales line, or of a purchase line, that holds the same.
 int lineColumn(const Document &document, SalesLine::Column sales, PurchaseLine::Column purchase)
 {

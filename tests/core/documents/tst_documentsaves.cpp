@@ -11,12 +11,15 @@
 #include "sales/orders/frmSalesOrder.h"
 #include "sales/orders/frmSalesQuote.h"
 #include "sales/orders/salesgrid.h"
+#include "trading/refundgrid.h"
 #include "tests/support/documentfixtures.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
@@ -123,6 +126,60 @@ void storeRefund(const QString &side)
 }
 
 
+// A new document written as a user would, from the fixture's records: an invoice or an
+// order filled from the stored source it is made from, a refund of one more Rice of the
+// stored invoice, a quote or a purchase order of one Rice.
+void writeNewDocument(QWidget *document, const QString &window)
+{
+    if (window == "invoice") {
+        choose(combo(document, "cmbWarehouse"), "Main: Cairo");
+        searchByNumber(document, "txtSalesOrderNo", "O-1", "btnSearchOrder");
+    } else if (window == "order") {
+        searchByNumber(document, "txtSalesQuoteNo", "Q-1", "btnSearchQuote");
+    } else if (window == "purchase invoice") {
+        choose(combo(document, "cmbWarehouses"), "Main");
+        searchByNumber(document, "txtPurchaseOrderNo", "PO-1", "btnSearchOrder");
+    } else if (window.endsWith("refund")) {
+        const bool sales = window == "sales refund";
+        choose(combo(document, sales ? "cmbCustomers" : "cmbVendor"), sales ? "Acme: Alice Person" : "Farm: Alice Person");
+        choose(combo(document, "cmbInvoices"), sales ? "I-1: 2026-01-05" : "PI-1: 2026-01-05");
+        writeCell(document, 0, RefundLine::Refund, 1);
+    } else if (window == "quote") {
+        choose(combo(document, "cmbCustomer"), "Acme: Alice Person");
+        addItem(document, 1);
+    } else {
+        choose(combo(document, "cmbVendor"), "Farm: Alice Person");
+        choose(combo(document, "cmbWarehouses"), "Main");
+        addItem(document, 1);
+    }
+}
+
+// The header's `dates` and comment of its first stored document, or of its newest, "NULL"
+// for none.
+QString storedDates(const QString &window, const QStringList &dates, bool newest = false)
+{
+    QStringList columns;
+    for (const QString &date : dates)
+        columns << QString("ifnull(%1, 'NULL')").arg(date);
+    const QString comments = window.endsWith("refund") ? "Comment" : "Comments";
+    return TestSupport::queryValue(QString("select concat_ws('|', %1, ifnull(%2, 'NULL')) from %3 order by %3Id %4 "
+                                           "limit 1")
+                                       .arg(columns.join(", "), comments, headerTable(window), newest ? "desc" : ""))
+        .toString();
+}
+
+// Save clicked on a window whose read of `table` failed, told once: the save is refused,
+// a second message that names the failure.
+void saveRefusedAsUnread(QWidget *document, const QString &table)
+{
+    click(document, "btnSave");
+    QCOMPARE(MessageRecorder::messages().size(), 2);
+    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
+                                                     "was saved.")
+                 && MessageRecorder::last().text.contains(table + "' doesn't exist"),
+             qPrintable(messageLog()));
+}
+
 QPlainTextEdit *comment(QWidget *window)
 {
     return window->findChild<QPlainTextEdit *>("txtComment");
@@ -167,6 +224,10 @@ private slots:
     void refundPaysBackWithinItsTotal();
     void unreadLinesRefuseTheSave_data();
     void unreadLinesRefuseTheSave();
+    void storedEmptyDateStaysEmpty_data();
+    void storedEmptyDateStaysEmpty();
+    void unreadSourceLinesRefuseTheSave_data();
+    void unreadSourceLinesRefuseTheSave();
 };
 
 void tst_documentsaves::init()
@@ -718,14 +779,111 @@ void tst_documentsaves::unreadLinesRefuseTheSave()
                  && MessageRecorder::last().text.contains(details + "' doesn't exist"),
              qPrintable(messageLog()));
 
+    saveRefusedAsUnread(document.get(), details);
+
+    QCOMPARE(storedDocument(window), stored);
+}
+
+void tst_documentsaves::storedEmptyDateStaysEmpty_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("dates"); // the header's date columns
+    const QStringList shipped{"Date", "ShipDate"};
+    const QStringList expiring{"Date", "ShipDate", "ExpireDate"};
+    QTest::newRow("sales quote") << "quote" << expiring;
+    QTest::newRow("sales order, then one from an undated quote") << "order" << shipped;
+    QTest::newRow("sales invoice, then one from an undated order") << "invoice" << shipped;
+    QTest::newRow("purchase order") << "purchase order" << expiring;
+    QTest::newRow("purchase invoice, then one from an undated order") << "purchase invoice" << shipped;
+    QTest::newRow("sales refund") << "sales refund" << QStringList{"Date"};
+    QTest::newRow("purchase refund") << "purchase refund" << QStringList{"Date"};
+}
+
+// Documents stored without dates (by another program) keep none when only a comment
+// changes: a save never dates one today unseen. New then starts the next document from
+// today in ordinary fields, and one made from an undated source keeps that date.
+void tst_documentsaves::storedEmptyDateStaysEmpty()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, dates);
+    if (window.endsWith("refund"))
+        storeRefund(window.section(' ', 0, 0));
+    // The sources of new invoices and orders are undated too.
+    EXEC_SQL("update salesquote set Date = NULL, ShipDate = NULL, ExpireDate = NULL");
+    EXEC_SQL("update salesorder set Date = NULL, ShipDate = NULL");
+    EXEC_SQL("update purchaseorder set Date = NULL, ShipDate = NULL, ExpireDate = NULL");
+    EXEC_SQL(QString("update %1 set %2 = NULL").arg(headerTable(window), dates.join(" = NULL, ")));
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    openStored(document.get(), storedNumber(window));
+    comment(document.get())->setPlainText("mine");
+
     click(document.get(), "btnSave");
 
-    QCOMPARE(MessageRecorder::messages().size(), 2);
-    QVERIFY2(MessageRecorder::last().text.startsWith("Some of what this window shows could not be read, so nothing "
-                                                     "was saved.")
-                 && MessageRecorder::last().text.contains(details + "' doesn't exist"),
-             qPrintable(messageLog()));
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(storedDates(window, dates), QString("NULL|").repeated(dates.size()) + "mine");
+    for (const QDateEdit *date : document->findChildren<QDateEdit *>())
+        QVERIFY2(date->date() == QDate::currentDate(), qPrintable(date->objectName() + ": " + date->text()));
+
+    writeNewDocument(document.get(), window);
+    click(document.get(), "btnSave");
+
+    QCOMPARE(messageLog(), QString());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(storedDates(window, dates, true).section('|', 0, dates.size() - 1),
+             QString(today + '|').repeated(dates.size()).chopped(1));
+}
+
+void tst_documentsaves::unreadSourceLinesRefuseTheSave_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field"); // where the source's number is typed
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("sourceLines");
+    QTest::newRow("sales invoice from an order")
+        << "invoice" << "txtSalesOrderNo" << "O-1" << "btnSearchOrder" << "salesorderdetails";
+    QTest::newRow("sales order from a quote")
+        << "order" << "txtSalesQuoteNo" << "Q-1" << "btnSearchQuote" << "salesquotedetails";
+    QTest::newRow("purchase invoice from an order")
+        << "purchase invoice" << "txtPurchaseOrderNo" << "PO-1" << "btnSearchOrder" << "purchaseorderdetails";
+}
+
+// A new document filled from a source whose lines could not be read would be saved, with
+// a line added by hand, as made from that source without its lines: an order would count
+// as invoiced. Its save is refused until New starts a document afresh.
+void tst_documentsaves::unreadSourceLinesRefuseTheSave()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, number);
+    QFETCH(QString, button);
+    QFETCH(QString, sourceLines);
+    std::unique_ptr<QDialog> document = openWindow(window);
+    document->show();
+    if (window == "invoice")
+        choose(combo(document.get(), "cmbWarehouse"), "Main: Cairo");
+    if (window == "purchase invoice")
+        choose(combo(document.get(), "cmbWarehouses"), "Main");
+    const QString stored = storedDocument(window);
+    MessageRecorder::clear();
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1 TO %1_gone").arg(sourceLines));
+    searchByNumber(document.get(), qPrintable(field), number, qPrintable(button));
+    EXEC_SQL_ON_SECOND_CONNECTION(QString("RENAME TABLE %1_gone TO %1").arg(sourceLines));
+    QCOMPARE(MessageRecorder::messages().size(), 1);
+    QVERIFY2(MessageRecorder::last().text.startsWith(msgSelectFailed + '\n'), qPrintable(messageLog()));
+    addItem(document.get(), 2);
+
+    saveRefusedAsUnread(document.get(), sourceLines);
+
     QCOMPARE(storedDocument(window), stored);
+
+    click(document.get(), "btnNew");
+    searchByNumber(document.get(), qPrintable(field), number, qPrintable(button));
+    MessageRecorder::clear();
+    click(document.get(), "btnSave");
+    QCOMPARE(messageLog(), QString());
+    QCOMPARE(TestSupport::queryValue(QString("select count(*) from %1").arg(headerTable(window))).toInt(), 2);
 }
 
 ZARPO_TEST_MAIN(tst_documentsaves)

@@ -92,6 +92,7 @@ private slots:
     void form_data();
     void form();
     void invoicesOfTheCustomer();
+    void undatedInvoiceIsListedByItsNumber();
     void roundTrip();
     void saveRefuses_data();
     void saveRefuses();
@@ -303,6 +304,15 @@ void tst_salesrefund::secondWindowIsRefusedPastWhatIsLeft()
     click(&second, "btnSave");
     QCOMPARE(messageLog(), QString());
     QCOMPARE(TestSupport::queryValue("select sum(Quantity) from salesrefunddetails").toInt(), 4);
+}
+
+// An invoice stored without a date is listed, not shown as a blank entry.
+void tst_salesrefund::undatedInvoiceIsListedByItsNumber()
+{
+    EXEC_SQL("update salesinvoice set Date = NULL where SalesInvoiceNo = 'SI-1'");
+    frmSalesRefund refund(nullptr);
+    choose(combo(&refund, "cmbCustomers"), "Acme: Alice");
+    QCOMPARE(comboTexts(combo(&refund, "cmbInvoices")), QStringList({"#: 2024-03-01", "SI-1"}));
 }
 
 // Lines of Acme's invoice are never saved under Bare's.
