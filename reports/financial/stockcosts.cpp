@@ -32,8 +32,26 @@ struct Movement
     Step step;
     int stored;    // the line's id: the order in which a day's lines of one kind were stored
     double quantity;
-    qint64 cents;  // Bought: what the line cost, freight included
-    int reference; // SentBack: the purchase line; TakenBack: the day of the sale
+    qint64 cents;     // Bought: what the line cost, freight included
+    int purchaseLine; // SentBack: the line its goods were bought on
+    int saleDay;      // TakenBack: the day of its sale
+};
+
+// What one day's sales of a pool took out.
+struct SaleDay
+{
+    int day;
+    double quantity;  // sold that day, less what came back since
+    qint64 cents;     // what they cost, with what a later purchase added for those sold short
+    long double unit; // what one cost: what goods taken back beyond those sold come back at
+    int owed;         // the day's entry among the goods owed, -1 where none was sold short
+};
+
+// Goods taken out beyond what was on hand, which a later purchase fills.
+struct Owed
+{
+    int saleDay; // -1: owed by goods sent back
+    double quantity;
 };
 
 // A purchase line as goods sent back from it are valued: its cost over its quantity.
@@ -46,6 +64,25 @@ struct PurchaseLine
 qint64 rounded(long double cents)
 {
     return qint64(std::llround(cents));
+}
+
+// What goods taken back from a day's sales come back at: their share of what the day's
+// goods still out cost, all of it where they are the last, and goods beyond those sold
+// at what one cost.
+qint64 takeBack(SaleDay &sale, double quantity)
+{
+    if (std::abs(quantity) <= nothing)
+        return 0;
+    const qint64 cents = quantity < 0                        ? rounded(sale.unit * quantity)
+                         : quantity < sale.quantity - nothing ? rounded((long double)sale.cents * quantity / sale.quantity)
+                                                              : sale.cents + rounded(sale.unit * (quantity - sale.quantity));
+    sale.quantity -= quantity;
+    sale.cents -= cents;
+    if (std::abs(sale.quantity) <= nothing) {
+        sale.quantity = 0;
+        sale.cents = 0;
+    }
+    return cents;
 }
 
 class Pools
@@ -62,6 +99,7 @@ private:
     bool readTakenBack();
     int pool(int item, int unit, double &quantity);
     void move(std::vector<Movement> &movements);
+    void settle(double quantity, bool all, int firstDay, qint64 cents);
 
     QHash<QPair<int, int>, UnitMeasure> measures;
     QSet<int> stockItems;
@@ -75,6 +113,12 @@ private:
     QHash<quint64, Place> places;
     std::vector<std::vector<Movement>> pools;
     QHash<int, PurchaseLine> purchaseLines;
+    // The pool being moved: its sale days in date order and its goods owed, the first of
+    // them still open at firstOwed. Kept across the pools so that they are allocated once.
+    std::vector<SaleDay> saleDays;
+    std::vector<Owed> owed;
+    size_t firstOwed = 0;
+    std::vector<std::pair<size_t, double>> settled;
     qint64 soldCents = 0;
     qint64 sentBackCents = 0;
     qint64 expensedCents = 0;
@@ -220,7 +264,7 @@ bool Pools::readPurchases()
                 sharedBefore = sharedUpTo;
             }
             purchaseLines.insert(line.id, {cents, quantity});
-            pools[size_t(index)].push_back({invoice.day, Bought, line.id, quantity, cents, 0});
+            pools[size_t(index)].push_back({invoice.day, Bought, line.id, quantity, cents, 0, 0});
         }
         first = end;
     }
@@ -244,7 +288,7 @@ bool Pools::readSentBack()
         const int index = pool(query.value(2).toInt(), query.value(3).toInt(), quantity);
         if (index >= 0)
             pools[size_t(index)].push_back({query.value(1).toInt(), SentBack, query.value(0).toInt(), quantity, 0,
-                                 query.value(5).toInt()});
+                                            query.value(5).toInt(), 0});
     }
     return true;
 }
@@ -295,13 +339,14 @@ bool Pools::readSales()
         double quantity = query.value(3).toInt();
         const int index = pool(query.value(1).toInt(), query.value(2).toInt(), quantity);
         if (index >= 0)
-            pools[size_t(index)].push_back({day, Sold, 0, quantity, 0, 0});
+            pools[size_t(index)].push_back({day, Sold, 0, quantity, 0, 0, 0});
     }
     return true;
 }
 
-// A return is valued at the average of the day of its invoice; a sale of nothing on that
-// day keeps that average for it where the pool sold nothing else then.
+// A return moves no earlier than its sale's day, whatever its own date says (or misses),
+// and comes back at what that day's sales cost. A sale of nothing on that day gives the
+// day its place where the pool sold nothing else then, at the average of the moment.
 bool Pools::readTakenBack()
 {
     QSqlQuery query(liveDefaultConnection());
@@ -320,10 +365,58 @@ bool Pools::readTakenBack()
         if (index < 0)
             continue;
         const int saleDay = query.value(5).toInt();
-        pools[size_t(index)].push_back({query.value(1).toInt(), TakenBack, query.value(0).toInt(), quantity, 0, saleDay});
-        pools[size_t(index)].push_back({saleDay, Sold, 0, 0, 0, 0});
+        pools[size_t(index)].push_back(
+            {std::max(query.value(1).toInt(), saleDay), TakenBack, query.value(0).toInt(), quantity, 0, 0, saleDay});
+        pools[size_t(index)].push_back({saleDay, Sold, 0, 0, 0, 0, 0});
     }
     return true;
+}
+
+// Goods owed that came in: `quantity` of them (`all`: every one), those of the sale day
+// `firstDay` first (a return fills its own sale's first), then in the order they were
+// owed. A purchase's `cents`, what filling them cost beyond what they were taken out at,
+// are shared over the days whose goods it filled by their quantities, each share the
+// difference of the rounded shares up to it and before it.
+void Pools::settle(double quantity, bool all, int firstDay, qint64 cents)
+{
+    settled.clear();
+    const auto fill = [&](size_t index) {
+        Owed &entry = owed[index];
+        const double part = all ? entry.quantity : std::min(entry.quantity, quantity);
+        if (part <= 0)
+            return;
+        entry.quantity -= part;
+        quantity -= part;
+        if (entry.quantity <= nothing)
+            entry.quantity = 0;
+        settled.emplace_back(index, part);
+    };
+    if (firstDay >= 0 && saleDays[size_t(firstDay)].owed >= 0)
+        fill(size_t(saleDays[size_t(firstDay)].owed));
+    for (; firstOwed < owed.size() && (all || quantity > nothing); ++firstOwed) {
+        fill(firstOwed);
+        if (owed[firstOwed].quantity > 0)
+            break;
+    }
+    if (cents == 0 || settled.empty())
+        return;
+    double total = 0;
+    for (const auto &part : settled)
+        total += part.second;
+    double upTo = 0;
+    qint64 sharedBefore = 0;
+    for (const auto &part : settled) {
+        upTo += part.second;
+        const qint64 sharedUpTo = rounded((long double)cents * upTo / total);
+        const int day = owed[part.first].saleDay;
+        if (day >= 0) {
+            SaleDay &sale = saleDays[size_t(day)];
+            sale.cents += sharedUpTo - sharedBefore;
+            if (sale.quantity > nothing)
+                sale.unit = sale.cents / (long double)sale.quantity;
+        }
+        sharedBefore = sharedUpTo;
+    }
 }
 
 // One pool's movements in date order. The pool holds `cents` for `onHand`; a movement
@@ -337,12 +430,14 @@ void Pools::move(std::vector<Movement> &movements)
             return a.step < b.step;
         return a.stored < b.stored;
     });
+    saleDays.clear();
+    owed.clear();
+    firstOwed = 0;
     double onHand = 0;
     qint64 cents = 0;
     // What one unit cost when the pool last held goods: what goods sold beyond those on
     // hand are taken out at (0 where it never held any).
     long double average = 0;
-    QHash<int, long double> salesAverage;
     for (size_t i = 0; i < movements.size();) {
         const Movement &movement = movements[i];
         double quantity = movement.quantity;
@@ -353,6 +448,7 @@ void Pools::move(std::vector<Movement> &movements)
 
         const double left = movement.step == Bought || movement.step == TakenBack ? onHand + quantity : onHand - quantity;
         qint64 leftCents = 0;
+        int saleDay = -1;
         switch (movement.step) {
         case Bought: {
             // Goods sold short, before this purchase came, cost what it paid for them.
@@ -368,21 +464,31 @@ void Pools::move(std::vector<Movement> &movements)
         }
         case Sold: {
             const long double at = onHand > nothing ? cents / (long double)onHand : average;
-            salesAverage.insert(movement.day, at);
             leftCents = onHand > nothing ? rounded((long double)cents * left / onHand) : cents - rounded(at * quantity);
+            saleDay = int(saleDays.size());
+            saleDays.push_back({movement.day, quantity, 0, at, -1});
             break;
         }
         case SentBack: {
-            const auto line = purchaseLines.constFind(movement.reference);
+            const auto line = purchaseLines.constFind(movement.purchaseLine);
             const long double at = line != purchaseLines.cend() && std::abs(line->quantity) > nothing
                                        ? line->cents / (long double)line->quantity
                                        : (onHand > nothing ? cents / (long double)onHand : average);
             leftCents = cents - rounded(at * quantity);
             break;
         }
-        case TakenBack:
-            leftCents = cents + rounded(salesAverage.value(movement.reference, average) * quantity);
+        case TakenBack: {
+            // Its sale's day has moved already: a return moves no earlier, and after the sales.
+            const auto sale = std::lower_bound(saleDays.begin(), saleDays.end(), movement.saleDay,
+                                               [](const SaleDay &day, int wanted) { return day.day < wanted; });
+            if (sale != saleDays.end() && sale->day == movement.saleDay) {
+                saleDay = int(sale - saleDays.begin());
+                leftCents = cents + takeBack(*sale, quantity);
+            } else {
+                leftCents = cents + rounded(average * quantity);
+            }
             break;
+        }
         }
         if (std::abs(left) <= nothing)
             leftCents = 0;
@@ -393,6 +499,27 @@ void Pools::move(std::vector<Movement> &movements)
             sentBackCents += taken;
         else
             soldCents += taken;
+        if (movement.step == Sold) {
+            SaleDay &sale = saleDays.back();
+            sale.cents = taken;
+            if (quantity > nothing)
+                sale.unit = taken / (long double)quantity;
+        }
+
+        // Goods taken out beyond those on hand are owed until goods come in; what the
+        // purchase that fills them adds to their cost is their sale day's too.
+        const double owedBefore = onHand < 0 ? -onHand : 0;
+        const double owedAfter = left < -nothing ? -left : 0;
+        if (owedAfter > owedBefore + nothing) {
+            const int owing = movement.step == Sold ? saleDay : -1;
+            if (owing >= 0)
+                saleDays[size_t(owing)].owed = int(owed.size());
+            owed.push_back({owing, owedAfter - owedBefore});
+        } else if (owedAfter < owedBefore - nothing) {
+            settle(owedBefore - owedAfter, owedAfter <= nothing, movement.step == TakenBack ? saleDay : -1,
+                   movement.step == Bought ? taken : 0);
+        }
+
         onHand = std::abs(left) <= nothing ? 0 : left;
         cents = leftCents;
         if (onHand > nothing)
