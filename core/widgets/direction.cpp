@@ -116,6 +116,15 @@ private:
         return qMax(averageCharWidth() * chars, nameWidths.value(column, 0));
     }
 
+    // What the yielding columns can give while each keeps `chars` characters' room.
+    int givable(int chars) const
+    {
+        int width = 0;
+        for (int column : yieldingOrder)
+            width += qMax(0, view->columnWidth(column) - leastWidth(column, chars));
+        return width;
+    }
+
     // The room the first nameChars characters of the column's widest name take as shown,
     // followed by the ellipsis where the name is longer.
     int nameRoom(int column) const
@@ -189,6 +198,11 @@ private:
         int lacking = used - view->viewport()->width();
         // The last yielding column named gives first: the first stays readable longest.
         for (const int chars : {yieldingMinimumChars, yieldingLeastChars}) {
+            // Below a few characters a column gives way only where that brings every
+            // column into the view: in one that scrolls sideways all the same, such as one
+            // too narrow for its names, it would be cut for nothing.
+            if (chars == yieldingLeastChars && givable(chars) < lacking)
+                break;
             for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
                 const int width = view->columnWidth(*column);
                 const int given = qMin(lacking, qMax(0, width - leastWidth(*column, chars)));

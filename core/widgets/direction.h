@@ -106,10 +106,10 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 // Marks `columns` of `view` as amounts: aligned to the end of the line and each as wide as
 // its widest value and header among the rows read so far. When the view is too narrow for
 // all its columns, the `yielding` text columns give up width (down to a few characters,
-// and further while an amount would still be cut), the last one named first, before an
-// amount would be cut; this is kept up as the view is resized. The `names` among them give
-// way no further than their header and the first 12 characters of their names: where the
-// view still lacks the room, it scrolls sideways. Call again after every new model.
+// and further where that brings every column into the view), the last one named first,
+// before an amount would be cut; this is kept up as the view is resized. The `names` among
+// them give way no further than their header and the first 12 characters of their names:
+// where the view still lacks the room, it scrolls sideways. Call again after every new model.
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {},
                        const QList<int> &names = {});
 
