@@ -80,10 +80,12 @@ const int unitColumn = 4;
 const int orderedQuantityColumn = 5;
 
 // Marks the grid's amount columns and keeps the panel from narrowing past them: on a small
-// screen the window's width is shared out to the panels, the `yielding` columns giving way.
-void showPanelAmounts(QTableView *grid, const QList<int> &amounts, const QList<int> &yielding)
+// screen the window's width is shared out to the panels, the `yielding` columns giving way,
+// the `names` among them no further than their first characters.
+void showPanelAmounts(QTableView *grid, const QList<int> &amounts, const QList<int> &yielding,
+                      const QList<int> &names)
 {
-    Direction::showAmountColumns(grid, amounts, yielding);
+    Direction::showAmountColumns(grid, amounts, yielding, names);
     grid->setMinimumWidth(Direction::narrowestWidth(grid));
 }
 
@@ -571,7 +573,7 @@ void frmMainWindow::loadVendorsBalance()
     ui->tblVendors->hideColumn(0);
     // The names ask for their whole width; where the panel lacks it they give way before
     // a balance is cut, and the phone number last.
-    showPanelAmounts(ui->tblVendors, {balanceColumn}, {phoneColumn, 1, 2});
+    showPanelAmounts(ui->tblVendors, {balanceColumn}, {phoneColumn, 1, 2}, {1, 2});
 }
 
 void frmMainWindow::loadCustomersBalance()
@@ -594,7 +596,7 @@ void frmMainWindow::loadCustomersBalance()
     ui->tblCustomers->hideColumn(0);
     // The names ask for their whole width; where the panel lacks it they give way before
     // a balance is cut, and the phone number last.
-    showPanelAmounts(ui->tblCustomers, {balanceColumn}, {phoneColumn, 1, 2});
+    showPanelAmounts(ui->tblCustomers, {balanceColumn}, {phoneColumn, 1, 2}, {1, 2});
 }
 
 void frmMainWindow::loadPurchaseOrderQty()
@@ -617,7 +619,7 @@ void frmMainWindow::showOrderedItems(QTableView *grid, std::unique_ptr<QSqlQuery
     grid->hideColumn(1);
     // The panel can be narrow: the name and then the unit give way before a quantity is cut.
     // The item's number, which tells the item, stays whole as the quantity does.
-    showPanelAmounts(grid, {orderedQuantityColumn}, {unitColumn, itemNameColumn});
+    showPanelAmounts(grid, {orderedQuantityColumn}, {unitColumn, itemNameColumn}, {itemNameColumn});
 }
 
 void frmMainWindow::showInGrid(QTableView *grid, std::unique_ptr<QSqlQueryModel> &model, const QString &sql,
@@ -685,5 +687,5 @@ void frmMainWindow::loadItemsValidity()
     // Every column reads whole, its header too; where the panel lacks room the item's name
     // gives way, never its number, which tells the item, nor a unit, quantity or class.
     ListDialog::fitColumnsToContents(grid);
-    showPanelAmounts(grid, {4}, {2});
+    showPanelAmounts(grid, {4}, {2}, {2});
 }

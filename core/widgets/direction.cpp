@@ -37,8 +37,9 @@ const QChar rightToLeftMark(0x200F);
 // text is there.
 const int yieldingMinimumChars = 6;
 const int yieldingLeastChars = 3;
-// A yielding column that must stay readable keeps room for a name this long.
-const int readableChars = 10;
+// A name column keeps room for this many of its names' first characters, with the
+// ellipsis that follows a name cut short; where the view lacks that room it scrolls sideways.
+const int nameChars = 12;
 
 // Keeps a view's amount columns whole as the view changes size: measures once per model,
 // then on every resize takes what the columns lack from the yielding text columns.
@@ -52,7 +53,7 @@ public:
         view->viewport()->installEventFilter(this);
     }
 
-    void measure(const QList<int> &columns, const QList<int> &yielding, const QList<int> &readable)
+    void measure(const QList<int> &columns, const QList<int> &yielding, const QList<int> &names)
     {
         amountWidths = widestValues(columns);
         QMap<int, int> wanted;
@@ -65,10 +66,9 @@ public:
         }
         wantedWidths = wanted;
         yieldingOrder = yielding;
-        readableWidths.clear();
-        for (int column : readable)
-            readableWidths.insert(column, qMax(view->horizontalHeader()->sectionSizeHint(column),
-                                               averageCharWidth() * readableChars + cellMargins()));
+        nameWidths.clear();
+        for (int column : names)
+            nameWidths.insert(column, qMax(view->horizontalHeader()->sectionSizeHint(column), nameRoom(column)));
         // The header would hold a column wider than the least a yielding one goes down to.
         QHeaderView *header = view->horizontalHeader();
         header->setMinimumSectionSize(qMin(header->minimumSectionSize(), averageCharWidth() * yieldingLeastChars));
@@ -76,7 +76,8 @@ public:
     }
 
     // The width of the view's shown columns with every yielding column as wide as it asks
-    // or, when `narrowest`, as narrow as it may go.
+    // or, when `narrowest`, as narrow as it may go. A name's room is left out of the
+    // narrowest: a view narrower than that scrolls sideways rather than cut the name.
     int columnsWidth(bool narrowest) const
     {
         int width = 0;
@@ -85,7 +86,7 @@ public:
                 continue;
             const int wanted = wantedWidths.value(column, view->columnWidth(column));
             width += narrowest && wantedWidths.contains(column)
-                         ? qMin(wanted, leastWidth(column, yieldingLeastChars))
+                         ? qMin(wanted, averageCharWidth() * yieldingLeastChars)
                          : wanted;
         }
         return width;
@@ -108,10 +109,42 @@ private:
     {
         return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
     }
-    // How far a yielding column goes down while it gives `chars` characters' room.
+    // How far a yielding column goes down while it gives `chars` characters' room; a name
+    // column no further than its names' room.
     int leastWidth(int column, int chars) const
     {
-        return qMax(averageCharWidth() * chars, readableWidths.value(column, 0));
+        return qMax(averageCharWidth() * chars, nameWidths.value(column, 0));
+    }
+
+    // What the yielding columns can give while each keeps `chars` characters' room.
+    int givable(int chars) const
+    {
+        int width = 0;
+        for (int column : yieldingOrder)
+            width += qMax(0, view->columnWidth(column) - leastWidth(column, chars));
+        return width;
+    }
+
+    // The room the first nameChars characters of the column's widest name take as shown,
+    // followed by the ellipsis where the name is longer.
+    int nameRoom(int column) const
+    {
+        const QAbstractItemModel *model = view->model();
+        if (!model)
+            return 0;
+        const auto *delegate = qobject_cast<const QStyledItemDelegate *>(view->itemDelegateForColumn(column));
+        if (!delegate)
+            delegate = qobject_cast<const QStyledItemDelegate *>(view->itemDelegate());
+        const QFontMetrics metrics(view->font());
+        const QLocale locale = view->locale();
+        int widest = 0;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QVariant value = model->index(row, column).data();
+            const QString name = delegate ? delegate->displayText(value, locale) : value.toString();
+            const QString shown = name.size() > nameChars ? name.left(nameChars) + QChar(0x2026) : name;
+            widest = qMax(widest, metrics.horizontalAdvance(shown));
+        }
+        return widest + cellMargins();
     }
 
     // The width of each column's widest text, with the header's. Row by row, all columns
@@ -165,6 +198,11 @@ private:
         int lacking = used - view->viewport()->width();
         // The last yielding column named gives first: the first stays readable longest.
         for (const int chars : {yieldingMinimumChars, yieldingLeastChars}) {
+            // Below a few characters a column gives way only where that brings every
+            // column into the view: in one that scrolls sideways all the same, such as one
+            // too narrow for its names, it would be cut for nothing.
+            if (chars == yieldingLeastChars && givable(chars) < lacking)
+                break;
             for (auto column = yieldingOrder.crbegin(); column != yieldingOrder.crend() && lacking > 0; ++column) {
                 const int width = view->columnWidth(*column);
                 const int given = qMin(lacking, qMax(0, width - leastWidth(*column, chars)));
@@ -180,7 +218,7 @@ private:
     QMap<int, int> amountWidths;
     QMap<int, int> wantedWidths;
     QMap<int, int> givenWidths;
-    QMap<int, int> readableWidths;
+    QMap<int, int> nameWidths;
     QList<int> yieldingOrder;
 };
 }
@@ -474,7 +512,7 @@ DirectionDelegate *applyTo(QAbstractItemView *view)
 }
 
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding,
-                       const QList<int> &readable)
+                       const QList<int> &names)
 {
     applyTo(view)->setAmountColumns(columns);
     // Found by name: the keeper carries no meta-object of its own.
@@ -482,7 +520,7 @@ void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<
         view->findChild<QObject *>(QStringLiteral("AmountColumnKeeper"), Qt::FindDirectChildrenOnly));
     if (!keeper)
         keeper = new AmountColumnKeeper(view);
-    keeper->measure(columns, yielding, readable);
+    keeper->measure(columns, yielding, names);
 }
 
 // The width of `view`'s columns, its yielding ones as wide as they ask or as narrow as

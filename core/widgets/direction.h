@@ -106,19 +106,20 @@ DirectionDelegate *applyTo(QAbstractItemView *view);
 // Marks `columns` of `view` as amounts: aligned to the end of the line and each as wide as
 // its widest value and header among the rows read so far. When the view is too narrow for
 // all its columns, the `yielding` text columns give up width (down to a few characters,
-// and further while an amount would still be cut), the last one named first, before an
-// amount would be cut; this is kept up as the view is resized. The `readable` ones among
-// them give way no further than their header and a name of ordinary length read whole.
-// Call again after every new model.
+// and further where that brings every column into the view), the last one named first,
+// before an amount would be cut; this is kept up as the view is resized. The `names` among
+// them give way no further than their header and the first 12 characters of their names:
+// where the view still lacks the room, it scrolls sideways. Call again after every new model.
 void showAmountColumns(QTableView *view, const QList<int> &columns, const QList<int> &yielding = {},
-                       const QList<int> &readable = {});
+                       const QList<int> &names = {});
 
 // The width `view` needs to show its columns whole, the yielding ones at their full width,
 // with its row header, frame and a vertical scroll bar.
 int wantedWidth(const QTableView *view);
 
-// The narrowest `view` can be with its amounts and other columns whole, the yielding ones
-// given up as far as they go: what a panel beside others needs at the least.
+// The narrowest `view` can be with its amounts and other columns whole and the yielding
+// ones given up as far as they go, its names counted at a few characters: what a panel
+// beside others needs at the least. Narrower than its names' room, it scrolls sideways.
 int narrowestWidth(const QTableView *view);
 
 // When `window` is first shown, not maximised, it grows by what `view` lacks of its

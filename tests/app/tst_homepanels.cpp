@@ -185,6 +185,8 @@ private slots:
     void gridColumns();
     void panelsShowTheirColumnsWhole_data();
     void panelsShowTheirColumnsWhole();
+    void namesKeepTheirFirstCharactersOnTheSmallestScreen_data();
+    void namesKeepTheirFirstCharactersOnTheSmallestScreen();
     void balances_data();
     void balances();
     void balancesFitTheirCellsAtTheDefaultSize_data();
@@ -200,6 +202,8 @@ private slots:
     void failedReadsAreToldOncePerAction_data();
     void failedReadsAreToldOncePerAction();
     void arabicNewsWrapsWithinTheView();
+    void newsFitsItsViewOnTheSmallestScreen_data();
+    void newsFitsItsViewOnTheSmallestScreen();
     void closingBeforeTheNewsHasLoaded_data();
     void closingBeforeTheNewsHasLoaded();
     void windowFitsTheSmallestScreen_data();
@@ -449,6 +453,70 @@ void tst_homepanels::panelsShowTheirColumnsWhole()
     QCOMPARE(cutColumns(view, lacksRoom ? names : QList<int>()), QString());
 }
 
+void tst_homepanels::namesKeepTheirFirstCharactersOnTheSmallestScreen_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<int>>("names");
+
+    const QList<std::tuple<const char *, int, QString, QList<int>>> panels{
+        {"stock validity", 0, "tblExpired", {2}},
+        {"vendor balances", 1, "tblVendors", {1, 2}},
+        {"items on purchase orders", 1, "tblItemsOnPurchaseOrder", {3}},
+        {"customer balances", 2, "tblCustomers", {1, 2}},
+        {"items on sales orders", 2, "tblItemsOnSalesOrder", {3}}};
+    for (bool arabic : {false, true})
+        for (const auto &panel : panels)
+            QTest::addRow("%s, %s", arabic ? "Arabic" : "English", std::get<0>(panel))
+                << arabic << std::get<1>(panel) << std::get<2>(panel) << std::get<3>(panel);
+}
+
+// On the offscreen platform's 800 x 600 screen a shop's long names and numbers crowd every
+// panel: each name still shows its first 12 characters, and the panel scrolls sideways to
+// what no longer fits.
+void tst_homepanels::namesKeepTheirFirstCharactersOnTheSmallestScreen()
+{
+    freshStart();
+    QFETCH(bool, arabic);
+    QFETCH(int, tab);
+    QFETCH(QString, name);
+    QFETCH(QList<int>, names);
+    EXEC_SQL("INSERT INTO persons (PersonId, PersonName, Phone1) VALUES "
+             "(2, 'Abdel Rahman Mahmoud El Sayed', '+20 2 2735 8841 ext. 114')");
+    EXEC_SQL("INSERT INTO customers (CustomerId, CustomerName, CustomerPersonId) VALUES "
+             "(1, 'Pharaoh Import & Export Trading', 2)");
+    EXEC_SQL("INSERT INTO vendors (VendorId, VendorName, ContactPersonId) VALUES (1, 'Pharaoh Import & Export Trading', 2)");
+    EXEC_SQL("INSERT INTO salesinvoice (SalesInvoiceId, CustomerId, Date, Total) VALUES (1, 1, CURDATE(), 1188202.91)");
+    EXEC_SQL("INSERT INTO items (ItemId, ItemNo, ItemName, TypeId, ValidityInDays) VALUES "
+             "(1, 'DAIRY-M-1001-1L', 'Full Cream Milk 1 Litre Bottle Pack', 1, 5)");
+    EXEC_SQL("INSERT INTO purchaseinvoice (PurchaseInvoiceId, VendorId, ShipToWarehouseID, Date, Total) "
+             "VALUES (1, 1, 1, CURDATE(), 1115490.33)");
+    EXEC_SQL("INSERT INTO purchaseinvoicedetails (PurchaseInvoiceId, ItemId, Quantity, UOMId, ProductionDate) "
+             "VALUES (1, 1, 1250, 6, CURDATE() - INTERVAL 10 DAY)");
+    EXEC_SQL("INSERT INTO purchaseorder (PurchaseOrderId, VendorId) VALUES (1, 1)");
+    EXEC_SQL("INSERT INTO purchaseorderdetails (PurchaseOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 125000, 6)");
+    EXEC_SQL("INSERT INTO salesorder (SalesOrderId, CustomerId) VALUES (1, 1)");
+    EXEC_SQL("INSERT INTO salesorderdetails (SalesOrderId, ItemId, Quantity, UOMId) VALUES (1, 1, 64000, 6)");
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    QGuiApplication::setLayoutDirection(arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+
+    frmMainWindow window;
+    window.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tabs(&window)->setCurrentIndex(tab);
+    QTableView *view = grid(&window, name);
+    QTRY_VERIFY(view->isVisible());
+    QCoreApplication::processEvents();
+
+    QCOMPARE(view->model()->rowCount(), 1);
+    for (int column : names)
+        QCOMPARE(namesCutShort(view, column), QString());
+    QVERIFY2(reachesEveryColumn(view), qPrintable(cutColumns(view, names)));
+}
+
 void tst_homepanels::balances_data()
 {
     QTest::addColumn<QString>("name");
@@ -516,8 +584,10 @@ void tst_homepanels::balancesFitTheirCellsAtTheDefaultSize()
 
     const int balance = 4;
     const QFontMetrics metrics(view->font());
+    // In sight, or brought into sight by the scroll bar of a panel too narrow for its names.
     const int left = view->columnViewportPosition(balance);
-    QVERIFY2(left >= 0 && left + view->columnWidth(balance) <= view->viewport()->width(),
+    const bool inSight = left >= 0 && left + view->columnWidth(balance) <= view->viewport()->width();
+    QVERIFY2(inSight || reachesEveryColumn(view),
              qPrintable(QString("the balance column spans %1 to %2 of %3").arg(left)
                             .arg(left + view->columnWidth(balance)).arg(view->viewport()->width())));
     const QString header = view->model()->headerData(balance, Qt::Horizontal).toString();
@@ -772,6 +842,49 @@ void tst_homepanels::arabicNewsWrapsWithinTheView()
     QCOMPARE(frame->scrollBarMaximum(Qt::Horizontal), 0);
     languageCode = "en";
     rightToLeft = false;
+}
+
+void tst_homepanels::newsFitsItsViewOnTheSmallestScreen_data()
+{
+    QTest::addColumn<bool>("arabic");
+    QTest::addColumn<QString>("heading");
+
+    QTest::newRow("English news") << false << "Getting started";
+    QTest::newRow("Arabic news") << true << QString::fromUtf8("البداية");
+}
+
+// In the maximised window on the offscreen platform's 800 x 600 screen the news view is
+// narrow: its lines wrap within it, a long menu path too, with no sideways scrolling
+// that would hide the start of a line.
+void tst_homepanels::newsFitsItsViewOnTheSmallestScreen()
+{
+    freshStart();
+    QFETCH(bool, arabic);
+    QFETCH(QString, heading);
+    const QString page = arabic ? "news/index_ar.html" : "news/index.html";
+    const QDir folder(TestSupport::programFolder());
+    folder.mkpath("news");
+    QFile::remove(folder.filePath(page));
+    // The page the build puts beside the program, at the top of the build tree.
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/../../" + page, folder.filePath(page)));
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    // The page of the interface's language, as the start-up sets it.
+    languageCode = arabic ? "ar" : "en";
+    const QScopeGuard english([] { languageCode = "en"; });
+
+    frmMainWindow window;
+    QWebView *news = webView(&window, "wvNews");
+    QSignalSpy loaded(news, &QWebView::loadFinished);
+    window.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tabs(&window)->setCurrentIndex(0);
+    QVERIFY(loaded.count() > 0 || loaded.wait());
+    QCoreApplication::processEvents();
+    QWebFrame *frame = news->page()->mainFrame();
+
+    QVERIFY(frame->toPlainText().contains(heading));
+    QCOMPARE(frame->scrollBarMaximum(Qt::Horizontal), 0);
 }
 
 void tst_homepanels::closingBeforeTheNewsHasLoaded_data()

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -284,6 +285,7 @@ QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay)
     // The room a cell leaves its text: the style's margins on either side and the grid line.
     const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
     const QStringList rows = shownRows(view);
+    const bool scrolls = view->horizontalScrollBar()->isVisible() && view->horizontalScrollBar()->maximum() > 0;
     int shown = 0;
     for (int column = 0; column < model->columnCount(); ++column) {
         if (view->isColumnHidden(column))
@@ -291,7 +293,7 @@ QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay)
         const QString header = model->headerData(column, Qt::Horizontal).toString();
         const int width = view->columnWidth(column);
         const int left = view->columnViewportPosition(column);
-        if (left < 0 || left + width > view->viewport()->width())
+        if ((left < 0 || left + width > view->viewport()->width()) && !scrolls)
             cut << header + ": out of sight";
         if (!mayGiveWay.contains(column)) {
             if (width < view->horizontalHeader()->sectionSizeHint(column))
@@ -307,4 +309,31 @@ QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay)
         ++shown;
     }
     return cut.join(QStringLiteral(", "));
+}
+
+QString namesCutShort(const QTableView *view, int column)
+{
+    QStringList cut;
+    const QFontMetricsF metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int room = view->columnWidth(column) - margins;
+    const QAbstractItemModel *model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString name = model->index(row, column).data().toString();
+        const QString first = name.size() > 12 ? name.left(12) + QChar(0x2026) : name;
+        if (metrics.horizontalAdvance(first) > room)
+            cut << QStringLiteral("'%1' in %2 px").arg(first).arg(room);
+    }
+    cut.removeDuplicates();
+    return cut.join(QStringLiteral(", "));
+}
+
+bool reachesEveryColumn(const QTableView *view)
+{
+    int width = 0;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        if (!view->isColumnHidden(column))
+            width += view->columnWidth(column);
+    const QScrollBar *bar = view->horizontalScrollBar();
+    return width <= view->viewport()->width() || (bar->isVisible() && bar->maximum() > 0);
 }

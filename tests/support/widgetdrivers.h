@@ -60,8 +60,15 @@ QStringList shownRows(const QTableView *view);
 // What of the view's shown columns a user cannot read whole at its present size, a
 // "header: why" for each ("out of sight", "header cut", "'2963.90' cut"); empty when every
 // column reads whole. The `mayGiveWay` columns may be narrower than their texts, as long
-// as they stay in sight.
+// as they stay in sight. A column past the view's edge is in sight when the view shows a
+// scroll bar to bring it in.
 QString cutColumns(const QTableView *view, const QList<int> &mayGiveWay = {});
+// The texts of `column` whose first 12 characters, with the ellipsis of a longer text, the
+// column cannot show, each with the width it has; empty when every row shows them.
+QString namesCutShort(const QTableView *view, int column);
+// Whether a user can see or scroll to every shown column of `view`: true when they fit
+// its viewport, or when it shows a scroll bar that reaches past its edge.
+bool reachesEveryColumn(const QTableView *view);
 
 // What a shown widget paints, as RGB pixels.
 QImage rendered(QWidget *widget);

@@ -194,6 +194,8 @@ private slots:
     void loadedInvoiceShowsItsOwnOrder();
     void refundItemReadsOnTheSmallestScreen_data();
     void refundItemReadsOnTheSmallestScreen();
+    void refundNamesKeepTheirFirstCharacters_data();
+    void refundNamesKeepTheirFirstCharacters();
     void repricingPastTheLimitIsRefused_data();
     void repricingPastTheLimitIsRefused();
     void storedAmountsShowAsStored_data();
@@ -560,6 +562,32 @@ void tst_documentlines::refundItemReadsOnTheSmallestScreen()
             others << column;
     const QString item = view->model()->headerData(RefundLine::ItemName, Qt::Horizontal).toString();
     QCOMPARE(cutColumns(view, others).split(", ").filter(QRegularExpression("^" + item + ":")).join(", "), QString());
+}
+
+void tst_documentlines::refundNamesKeepTheirFirstCharacters_data()
+{
+    refundItemReadsOnTheSmallestScreen_data();
+}
+
+// A long item name among the refund's many amount columns on the smallest screen shows
+// its first 12 characters, and the grid scrolls sideways to the columns past its edge.
+void tst_documentlines::refundNamesKeepTheirFirstCharacters()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, arabic);
+    EXEC_SQL("update items set ItemName = 'Full Cream Milk 1 Litre Bottle Pack' where ItemId = 3");
+    const TestSupport::InterfaceLanguage language(arabic);
+    QVERIFY(language.ready());
+    const Document document = ::document(name);
+    auto window = open(document);
+    window->resize(window->screen()->availableGeometry().size());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    start(window.get(), document);
+    QCoreApplication::processEvents();
+
+    QTableView *view = grid(window.get());
+    QCOMPARE(namesCutShort(view, RefundLine::ItemName), QString());
+    QVERIFY2(reachesEveryColumn(view), qPrintable(cutColumns(view)));
 }
 
 // A new unit or price type that re-prices a line past what a line holds is refused as a

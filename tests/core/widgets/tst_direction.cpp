@@ -1,6 +1,7 @@
 #include "accounting/frmGeneralJournal.h"
 #include "app/frmCompanyInfo.h"
 #include "core/widgets/direction.h"
+#include "core/widgets/listdialog.h"
 #include "items/frmWarehouses.h"
 #include "partners/frmCustomers.h"
 #include "partners/frmEmployees.h"
@@ -28,6 +29,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
@@ -155,6 +157,8 @@ private slots:
     void amountColumnFitsItsWidestText();
     void amountColumnsStayWholeInANarrowView_data();
     void amountColumnsStayWholeInANarrowView();
+    void nameKeepsItsFirstCharactersAndTheViewScrolls_data();
+    void nameKeepsItsFirstCharactersAndTheViewScrolls();
     void windowOpensWideEnoughForItsColumns_data();
     void windowOpensWideEnoughForItsColumns();
     void leadStaysInFrontOfAName_data();
@@ -296,6 +300,39 @@ void tst_direction::amountColumnsStayWholeInANarrowView()
     view.resize(600, 200);
     QTRY_COMPARE(view.columnWidth(1), 120);
     QCOMPARE(view.columnWidth(0), 200);
+}
+
+void tst_direction::nameKeepsItsFirstCharactersAndTheViewScrolls_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+
+    QTest::newRow("English") << Qt::LeftToRight;
+    QTest::newRow("Arabic") << Qt::RightToLeft;
+}
+
+// Too narrow for a long name, a phone number and an amount, the view keeps the name's
+// first 12 characters and scrolls sideways; the phone, which could not bring the amount
+// into the view by giving more, keeps a few characters.
+void tst_direction::nameKeepsItsFirstCharactersAndTheViewScrolls()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QStandardItemModel model(0, 3);
+    model.appendRow({new QStandardItem("Pharaoh Import & Export Trading"), new QStandardItem("+20 2 2735 8841"),
+                     new QStandardItem("188202.91")});
+    QTableView view;
+    view.setLayoutDirection(direction);
+    view.setModel(&model);
+    view.resize(160, 200);
+    ListDialog::fitColumnsToContents(&view);
+    Direction::showAmountColumns(&view, {2}, {1, 0}, {0});
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QCOMPARE(namesCutShort(&view, 0), QString());
+    QVERIFY2(reachesEveryColumn(&view), qPrintable(cutColumns(&view)));
+    QVERIFY(view.horizontalScrollBar()->isVisible());
+    const int fewCharacters = 6 * QFontMetrics(view.font()).averageCharWidth();
+    QVERIFY2(view.columnWidth(1) >= fewCharacters, qPrintable(QString::number(view.columnWidth(1))));
 }
 
 void tst_direction::windowOpensWideEnoughForItsColumns_data()
