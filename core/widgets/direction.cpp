@@ -560,7 +560,8 @@ void growWideEnoughFor(QWidget *window, QTableView *view)
     const int lacking = wantedWidth(view) - view->width();
     const int room = ScreenFit::room(window).width();
     if (lacking > 0)
-        window->resize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height());
+        ScreenFit::resizeShown(window,
+                               QSize(qMin(window->width() + lacking, qMax(window->width(), room)), window->height()));
 }
 
 void openWideEnoughFor(QWidget *window, QTableView *view)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -102,18 +103,90 @@ void fit(QWidget *window)
     fit(window, window->size());
 }
 
+namespace {
+// Puts the inside of `window` at `inner`, moved just enough that its frame is on the screen
+// the window opens or is on.
+void settle(QWidget *window, QRect inner)
+{
+    const QScreen *screen = openingScreen(window);
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = frameOf(window);
+    QRect outer = inner.marginsAdded(frame);
+    // Where the frame is larger than the room, the title bar and the side the window reads
+    // from stay on the screen.
+    if (window->isRightToLeft()) {
+        outer.moveLeft(qMax(outer.left(), available.left()));
+        outer.moveRight(qMin(outer.right(), available.right()));
+    } else {
+        outer.moveRight(qMin(outer.right(), available.right()));
+        outer.moveLeft(qMax(outer.left(), available.left()));
+    }
+    outer.moveBottom(qMin(outer.bottom(), available.bottom()));
+    outer.moveTop(qMax(outer.top(), available.top()));
+    // The window's own geometry, not move(): a window system that has not framed the window
+    // yet takes the position of its frame as that of its inside. Qt::WA_Moved, which this
+    // sets, also keeps QDialog from centring the window again as it shows.
+    window->setGeometry(outer.marginsRemoved(frame));
+}
+
+bool placedBySystem(const QWidget *window)
+{
+    return !framed(window)
+           || window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
+}
+
+void place(QWidget *window)
+{
+    if (window->isVisible() || placedBySystem(window))
+        return;
+    // Laid out now, as showing would: a window whose form starts below its layout's minimum
+    // grows first, and is placed at the size it opens at.
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    QRect inner = window->geometry();
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        const QWidget *parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        const QScreen *screen = openingScreen(window);
+        if (parent && parent->isVisible())
+            inner.moveCenter(parent->geometry().center());
+        else if (screen)
+            inner.moveCenter(screen->availableGeometry().center());
+    }
+    settle(window, inner);
+}
+
+void resizeShown(QWidget *window, const QSize &size)
+{
+    if (placedBySystem(window)) {
+        window->resize(size);
+        return;
+    }
+    const QPoint centre = window->geometry().center();
+    // resize() keeps the window at least at its minimum and at most at its maximum.
+    window->resize(size);
+    QRect inner = window->geometry();
+    inner.moveCenter(centre);
+    settle(window, inner);
+}
+
 void show(QWidget *window, bool maximised)
 {
     fit(window);
-    if (maximised)
+    if (maximised) {
         window->showMaximized();
-    else
-        window->show();
+        return;
+    }
+    place(window);
+    window->show();
 }
 
 int exec(QDialog &dialog)
 {
     fit(&dialog);
+    place(&dialog);
     return dialog.exec();
 }
 

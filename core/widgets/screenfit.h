@@ -8,9 +8,9 @@ class QDialog;
 class QWidget;
 
 // Every window opens within the screen it opens on, its frame counted: each opening goes
-// through show() or exec() here, which bound the window's starting size first. What no
-// opening can mend is the window's own minimum, which its form keeps within the smallest
-// screen.
+// through show() or exec() here, which bound the window's starting size and then place its
+// frame on the screen. What no opening can mend is the window's own minimum, which its form
+// keeps within the smallest screen.
 namespace ScreenFit {
 
 // The frame a window system draws around `window`, per side. A window system tells a
@@ -30,10 +30,21 @@ void fit(QWidget *window, const QSize &wish);
 // The same for the size its form gives it, or the one Qt would give it on showing.
 void fit(QWidget *window);
 
-// fit(), then shows `window`, maximized when asked.
+// Places a window about to open where Qt would put it, moved just enough that its whole
+// frame, title bar included, is on the screen's available geometry: a window not placed
+// by its own code is centred over its parent window, or else over that screen, as Qt
+// centres a dialog. A shown or maximized window is left where it is.
+void place(QWidget *window);
+
+// Gives a shown window `size` about its centre, moved just enough that its frame stays on
+// the screen: for a window that widens to its contents once it has been laid out.
+void resizeShown(QWidget *window, const QSize &size);
+
+// fit() and place(), then shows `window`; a window shown maximized is left to the window
+// system.
 void show(QWidget *window, bool maximised = false);
 
-// fit(), then runs `dialog` modally; returns what QDialog::exec() returns.
+// fit() and place(), then runs `dialog` modally; returns what QDialog::exec() returns.
 int exec(QDialog &dialog);
 
 } // namespace ScreenFit

@@ -1,6 +1,7 @@
 #include "app/frmLogin.h"
 #include "app/frmMainWindow.h"
 #include "core/system/globals.h"
+#include "core/widgets/screenfit.h"
 #include "tests/support/reportsupport.h"
 #include "tests/support/testsupport.h"
 #include "tests/support/widgetdrivers.h"
@@ -21,6 +22,7 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <memory>
 
 namespace {
 // Names that ask for all the room their columns allow, in either language.
@@ -203,6 +205,8 @@ private slots:
     void initTestCase();
     void everyWindowOpensWithinTheSmallestScreen_data();
     void everyWindowOpensWithinTheSmallestScreen();
+    void aWindowOpensWithItsFrameOnTheScreen_data();
+    void aWindowOpensWithItsFrameOnTheScreen();
 };
 
 void tst_screenfit::initTestCase()
@@ -354,6 +358,90 @@ void tst_screenfit::everyWindowOpensWithinTheSmallestScreen()
            &done);
     QTRY_VERIFY_WITH_TIMEOUT(done, 30000);
     QCOMPARE(problems, QString());
+}
+
+void tst_screenfit::aWindowOpensWithItsFrameOnTheScreen_data()
+{
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<QSize>("wish");
+    QTest::addColumn<QRect>("parent"); // none when empty
+    QTest::addColumn<bool>("centred"); // over the parent, or else over the screen
+
+    const QSize small(300, 200);
+    const QSize filling(5000, 5000);
+    const struct
+    {
+        const char *name;
+        bool dialog;
+        QSize wish;
+        QRect parent;
+        bool centred;
+    } cases[] = {
+        {"small dialog over a parent in the middle", true, small, QRect(200, 150, 400, 300), true},
+        {"small dialog without a parent", true, small, QRect(), true},
+        {"small dialog over a parent at the top left", true, small, QRect(0, 0, 200, 150), false},
+        {"small dialog over a parent near the bottom", true, small, QRect(100, 520, 400, 300), false},
+        {"small dialog over a parent off to the right", true, small, QRect(650, 200, 400, 300), false},
+        {"dialog filling the room without a parent", true, filling, QRect(), false},
+        {"dialog filling the room over a parent at the top left", true, filling, QRect(0, 0, 200, 150), false},
+        {"small window over a parent in the middle", false, small, QRect(200, 150, 400, 300), true},
+        {"small window over a parent near the bottom", false, small, QRect(100, 520, 400, 300), false},
+        {"window filling the room without a parent", false, filling, QRect(), false},
+    };
+    for (bool rightToLeft : {false, true})
+        for (const auto &opening : cases)
+            QTest::addRow("%s, %s", opening.name, rightToLeft ? "right to left" : "left to right")
+                << rightToLeft << opening.dialog << opening.wish << opening.parent << opening.centred;
+}
+
+// Under a window manager the title bar lies above the window's own geometry: placed by
+// QDialog alone, a window as high as the room opened with its title bar above the screen,
+// and one over a parent near an edge with its frame past that edge.
+void tst_screenfit::aWindowOpensWithItsFrameOnTheScreen()
+{
+    QFETCH(bool, rightToLeft);
+    QFETCH(bool, dialog);
+    QFETCH(QSize, wish);
+    QFETCH(QRect, parent);
+    QFETCH(bool, centred);
+    QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const QScopeGuard leftToRight([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+
+    std::unique_ptr<QWidget> parentWindow;
+    if (!parent.isEmpty()) {
+        parentWindow = std::make_unique<QWidget>();
+        parentWindow->setGeometry(parent);
+        parentWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(parentWindow.get()));
+    }
+    const QRect over = parentWindow ? parentWindow->geometry() : available;
+
+    QRect opened;
+    QMargins frame;
+    if (dialog) {
+        QDialog window(parentWindow.get());
+        window.resize(wish);
+        QTimer::singleShot(0, &window, [&] {
+            opened = window.geometry();
+            frame = ScreenFit::frameOf(&window);
+            window.reject();
+        });
+        ScreenFit::exec(window);
+    } else {
+        QWidget window(parentWindow.get(), Qt::Window);
+        window.resize(wish);
+        ScreenFit::show(&window);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        opened = window.geometry();
+        frame = ScreenFit::frameOf(&window);
+    }
+    QVERIFY2(available.contains(opened.marginsAdded(frame)),
+             qPrintable(QString("frame at %1 on a screen of %2")
+                            .arg(rectText(opened.marginsAdded(frame)), rectText(available))));
+    if (centred)
+        QCOMPARE(opened.center(), over.center());
 }
 
 ZARPO_TEST_MAIN(tst_screenfit)
