@@ -137,8 +137,12 @@ private:
             delegate = qobject_cast<const QStyledItemDelegate *>(view->itemDelegate());
         const QFontMetrics metrics(view->font());
         const QLocale locale = view->locale();
+        // Measured on the rows the header fits its columns to, as many as its precision asks:
+        // a panel of 10,000 customers, measured whole, took 27 ms at every opening.
+        const int precision = view->horizontalHeader()->resizeContentsPrecision();
+        const int rows = precision < 0 ? model->rowCount() : qMin(model->rowCount(), precision);
         int widest = 0;
-        for (int row = 0; row < model->rowCount(); ++row) {
+        for (int row = 0; row < rows; ++row) {
             const QVariant value = model->index(row, column).data();
             const QString name = delegate ? delegate->displayText(value, locale) : value.toString();
             const QString shown = name.size() > nameChars ? name.left(nameChars) + QChar(0x2026) : name;
