@@ -139,6 +139,19 @@ void start(QWidget *window, const Document &document)
             choose(warehouses, warehouses->itemText(1));
 }
 
+// A new document of `document`'s kind, ready for its lines, in a window filling the
+// offscreen platform's screen: 800 x 600, the smallest the program is for.
+std::unique_ptr<QDialog> startOnTheSmallestScreen(const Document &document)
+{
+    auto window = open(document);
+    window->resize(window->screen()->availableGeometry().size());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    start(window.get(), document);
+    QCoreApplication::processEvents();
+    return window;
+}
+
 // The column of a sales line, or of a purchase line, that holds the same.
 int lineColumn(const Document &document, SalesLine::Column sales, PurchaseLine::Column purchase)
 {
@@ -547,13 +560,8 @@ void tst_documentlines::refundItemReadsOnTheSmallestScreen()
     QFETCH(bool, arabic);
     const TestSupport::InterfaceLanguage language(arabic);
     QVERIFY(language.ready());
-    const Document document = ::document(name);
-    auto window = open(document);
-    // The offscreen platform's screen is 800 x 600, the smallest the program is for.
-    window->resize(window->screen()->availableGeometry().size());
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    start(window.get(), document);
-    QCoreApplication::processEvents();
+    const auto window = startOnTheSmallestScreen(::document(name));
+    QVERIFY(window);
 
     QTableView *view = grid(window.get());
     QList<int> others;
@@ -578,12 +586,8 @@ void tst_documentlines::refundNamesKeepTheirFirstCharacters()
     EXEC_SQL("update items set ItemName = 'Full Cream Milk 1 Litre Bottle Pack' where ItemId = 3");
     const TestSupport::InterfaceLanguage language(arabic);
     QVERIFY(language.ready());
-    const Document document = ::document(name);
-    auto window = open(document);
-    window->resize(window->screen()->availableGeometry().size());
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    start(window.get(), document);
-    QCoreApplication::processEvents();
+    const auto window = startOnTheSmallestScreen(::document(name));
+    QVERIFY(window);
 
     QTableView *view = grid(window.get());
     QCOMPARE(namesCutShort(view, RefundLine::ItemName), QString());
