@@ -22,22 +22,22 @@
 <context>
     <name>ComboBoxes</name>
     <message>
-        <location filename="../core/widgets/comboboxes.cpp" line="93"/>
+        <location filename="../core/widgets/comboboxes.cpp" line="78"/>
         <source>%1 (not in the list)</source>
         <translation>%1 (ليس في القائمة)</translation>
     </message>
     <message>
-        <location filename="../core/widgets/comboboxes.cpp" line="95"/>
+        <location filename="../core/widgets/comboboxes.cpp" line="80"/>
         <source>No. %1, not in the list</source>
         <translation>رقم %1، ليس في القائمة</translation>
     </message>
     <message>
-        <location filename="../core/widgets/comboboxes.cpp" line="168"/>
+        <location filename="../core/widgets/comboboxes.cpp" line="165"/>
         <source>The record just added cannot be chosen here, so none is chosen.</source>
         <translation>لا يمكن اختيار السجل المضاف للتو هنا، فلم يُختر شيء.</translation>
     </message>
     <message>
-        <location filename="../core/widgets/comboboxes.cpp" line="171"/>
+        <location filename="../core/widgets/comboboxes.cpp" line="168"/>
         <source>Another user may have deleted it meanwhile.</source>
         <translation>ربما حذفه مستخدم آخر في هذه الأثناء.</translation>
     </message>
@@ -76,47 +76,47 @@
 <context>
     <name>DocumentLines</name>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="54"/>
+        <location filename="../core/documents/documentlines.cpp" line="56"/>
         <source>an item of the lines</source>
         <translation>أحد أصناف البنود</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="99"/>
+        <location filename="../core/documents/documentlines.cpp" line="101"/>
         <source>this document</source>
         <translation>هذا المستند</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="109"/>
+        <location filename="../core/documents/documentlines.cpp" line="111"/>
         <source>A removed line has been refunded and cannot be deleted. Nothing was saved.</source>
         <translation>سطر محذوف عليه مرتجع ولا يمكن حذفه. لم يحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="128"/>
+        <location filename="../core/documents/documentlines.cpp" line="130"/>
         <source>Select items by double clicking the first empty row below &apos;Item No&apos; or &apos;Item&apos; column</source>
         <translation>اختر الأصناف بالنقر المزدوج على أول صف فارغ تحت عمود &apos;رقم الصنف&apos; أو &apos;الصنف&apos;</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="137"/>
+        <location filename="../core/documents/documentlines.cpp" line="139"/>
         <source>Deposit</source>
         <translation>المدفوع</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="143"/>
+        <location filename="../core/documents/documentlines.cpp" line="145"/>
         <source>Subtotal</source>
         <translation>المجموع الفرعي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="144"/>
+        <location filename="../core/documents/documentlines.cpp" line="146"/>
         <source>Freight</source>
         <translation>الشحن</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="145"/>
+        <location filename="../core/documents/documentlines.cpp" line="147"/>
         <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
     <message>
-        <location filename="../core/documents/documentlines.cpp" line="150"/>
+        <location filename="../core/documents/documentlines.cpp" line="152"/>
         <source>The %1 (%2) is larger than a document can hold. Nothing was saved.</source>
         <translation>قيمة %1 (%2) أكبر مما يتسع له المستند. لم يُحفظ شيء.</translation>
     </message>
@@ -194,17 +194,17 @@
 <context>
     <name>RefundStorage</name>
     <message>
-        <location filename="../trading/refundstorage.cpp" line="128"/>
+        <location filename="../trading/refundstorage.cpp" line="129"/>
         <source>Another refund of this invoice has been saved meanwhile: this one would take back more than the invoice holds. Nothing was saved.</source>
         <translation>حُفظ في الأثناء مرتجع آخر لهذه الفاتورة: هذا المرتجع سيُرجع أكثر مما في الفاتورة. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../trading/refundstorage.cpp" line="285"/>
+        <location filename="../trading/refundstorage.cpp" line="286"/>
         <source>The removed line (%1) has been refunded: %2 of it taken back. It cannot be removed. Nothing was saved.</source>
         <translation>البند المحذوف (%1) عليه مرتجع: أُرجع منه %2، فلا يمكن حذفه. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../trading/refundstorage.cpp" line="299"/>
+        <location filename="../trading/refundstorage.cpp" line="300"/>
         <source>Line %1 (%2) has been refunded: %3 of it taken back. Its quantity cannot be lower, nor its item or unit change. Nothing was saved.</source>
         <translation>البند %1 (%2) عليه مرتجع: أُرجع منه %3، فلا يمكن إنقاص كميته ولا تغيير صنفه أو وحدته. لم يُحفظ شيء.</translation>
     </message>
@@ -291,7 +291,7 @@
 <context>
     <name>StoredFields</name>
     <message>
-        <location filename="../core/widgets/storedfields.cpp" line="60"/>
+        <location filename="../core/widgets/storedfields.cpp" line="75"/>
         <source>No date</source>
         <translation>بلا تاريخ</translation>
     </message>
@@ -648,7 +648,7 @@
         <translation>يجب أن تكون قيمة %1 (%2) بين 0 وإجمالي المرتجع (%3). لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../trading/refundwindow.cpp" line="29"/>
+        <location filename="../trading/refundwindow.cpp" line="30"/>
         <source>this refund</source>
         <translation>هذا المرتجع</translation>
     </message>
@@ -888,17 +888,17 @@
         <translation>معرّف الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="27"/>
+        <location filename="../accounting/frmAccounts.cpp" line="26"/>
         <source>this account</source>
         <translation>هذا الحساب</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="65"/>
+        <location filename="../accounting/frmAccounts.cpp" line="64"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmAccounts.cpp" line="233"/>
+        <location filename="../accounting/frmAccounts.cpp" line="229"/>
         <source>This account number / description is already taken</source>
         <translation>رقم الحساب أو وصفه مستخدم بالفعل</translation>
     </message>
@@ -1256,25 +1256,25 @@
     <message>
         <location filename="../partners/frmCustomers.ui" line="90"/>
         <location filename="../partners/frmCustomers.ui" line="335"/>
-        <location filename="../partners/frmCustomers.cpp" line="280"/>
+        <location filename="../partners/frmCustomers.cpp" line="279"/>
         <source>Name:</source>
         <translation>الاسم:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="100"/>
-        <location filename="../partners/frmCustomers.cpp" line="282"/>
+        <location filename="../partners/frmCustomers.cpp" line="281"/>
         <source>Street:</source>
         <translation>الشارع:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="110"/>
-        <location filename="../partners/frmCustomers.cpp" line="279"/>
+        <location filename="../partners/frmCustomers.cpp" line="278"/>
         <source>City, Province, Country:</source>
         <translation>المدينة، المحافظة، الدولة:</translation>
     </message>
     <message>
         <location filename="../partners/frmCustomers.ui" line="120"/>
-        <location filename="../partners/frmCustomers.cpp" line="281"/>
+        <location filename="../partners/frmCustomers.cpp" line="280"/>
         <source>Phone:</source>
         <translation>الهاتف:</translation>
     </message>
@@ -2053,22 +2053,22 @@
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;الإجمالي&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="29"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="31"/>
         <source>this journal entry</source>
         <translation>هذا القيد</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="102"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="104"/>
         <source>Transaction must have a positive value greater than zero</source>
         <translation>يجب أن تكون قيمة القيد موجبة وأكبر من الصفر</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="107"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="109"/>
         <source>The transaction is not balanced, debit total must be equal to credit total</source>
         <translation>القيد غير متوازن، يجب أن يساوي إجمالي المدين إجمالي الدائن</translation>
     </message>
     <message>
-        <location filename="../accounting/frmGeneralJournal.cpp" line="166"/>
+        <location filename="../accounting/frmGeneralJournal.cpp" line="168"/>
         <source>Another user has changed this entry meanwhile, and it would no longer balance. Nothing was saved.</source>
         <translation>غيّر مستخدم آخر هذا القيد في هذه الأثناء، ولن يبقى متوازناً. لم يُحفظ شيء.</translation>
     </message>
@@ -2358,8 +2358,8 @@
     <message>
         <location filename="../items/frmItems.ui" line="313"/>
         <location filename="../items/frmItems.ui" line="468"/>
-        <location filename="../items/frmItems.cpp" line="441"/>
-        <location filename="../items/frmItems.cpp" line="503"/>
+        <location filename="../items/frmItems.cpp" line="444"/>
+        <location filename="../items/frmItems.cpp" line="506"/>
         <source>Add</source>
         <translation>إضافة</translation>
     </message>
@@ -2484,48 +2484,48 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="266"/>
+        <location filename="../items/frmItems.cpp" line="269"/>
         <source>Item name must be specified</source>
         <translation>يجب تحديد اسم الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="270"/>
+        <location filename="../items/frmItems.cpp" line="273"/>
         <source>Item category must be specified</source>
         <translation>يجب تحديد فئة الصنف</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="277"/>
+        <location filename="../items/frmItems.cpp" line="280"/>
         <source>The validity can be at most %1 %2.</source>
         <translation>لا يجوز أن تزيد الصلاحية على %1 %2.</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="296"/>
+        <location filename="../items/frmItems.cpp" line="299"/>
         <source>the chosen category</source>
         <translation>الفئة المختارة</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="395"/>
+        <location filename="../items/frmItems.cpp" line="398"/>
         <source>Select Unit of measure for this price</source>
         <translation>اختر وحدة القياس لهذا السعر</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="426"/>
-        <location filename="../items/frmItems.cpp" line="490"/>
+        <location filename="../items/frmItems.cpp" line="429"/>
+        <location filename="../items/frmItems.cpp" line="493"/>
         <source>Update</source>
         <translation>تحديث</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="448"/>
+        <location filename="../items/frmItems.cpp" line="451"/>
         <source>Select big unit</source>
         <translation>اختر الوحدة الكبرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="450"/>
+        <location filename="../items/frmItems.cpp" line="453"/>
         <source>Select small unit</source>
         <translation>اختر الوحدة الصغرى</translation>
     </message>
     <message>
-        <location filename="../items/frmItems.cpp" line="452"/>
+        <location filename="../items/frmItems.cpp" line="455"/>
         <source>Big unit and small unit must be different</source>
         <translation>يجب أن تختلف الوحدة الكبرى عن الوحدة الصغرى</translation>
     </message>
@@ -2736,13 +2736,13 @@
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="330"/>
-        <location filename="../app/frmMainWindow.cpp" line="615"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Item No.</source>
         <translation>رقم الصنف</translation>
     </message>
     <message>
         <location filename="../app/frmMainWindow.ui" line="335"/>
-        <location filename="../app/frmMainWindow.cpp" line="615"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Item Name</source>
         <translation>اسم الصنف</translation>
     </message>
@@ -3066,79 +3066,79 @@
         <translation>استعادة نسخة احتياطية للحسابات</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="93"/>
+        <location filename="../app/frmMainWindow.cpp" line="95"/>
         <source>No sales yet</source>
         <translation>لا توجد مبيعات بعد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="570"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
         <source>Vendor ID</source>
         <translation>معرّف المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="570"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
         <source>Vendor Name</source>
         <translation>اسم المورد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="570"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
         <source>Contact Name</source>
         <translation>اسم جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="570"/>
-        <location filename="../app/frmMainWindow.cpp" line="593"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Phone</source>
         <translation>الهاتف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="570"/>
-        <location filename="../app/frmMainWindow.cpp" line="593"/>
+        <location filename="../app/frmMainWindow.cpp" line="572"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Balance</source>
         <translation>الرصيد</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="593"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Customer ID</source>
         <translation>معرّف العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="593"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Customer Name</source>
         <translation>اسم العميل</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="593"/>
+        <location filename="../app/frmMainWindow.cpp" line="595"/>
         <source>Contact Person</source>
         <translation>جهة الاتصال</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="615"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Item ID</source>
         <translation>معرّف الصنف</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="615"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Unit Of Measure</source>
         <translation>وحدة القياس</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="615"/>
+        <location filename="../app/frmMainWindow.cpp" line="617"/>
         <source>Ordered Qty.</source>
         <translation>الكمية المطلوبة</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="665"/>
+        <location filename="../app/frmMainWindow.cpp" line="667"/>
         <source>Expired</source>
         <translation>منتهي الصلاحية</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="668"/>
+        <location filename="../app/frmMainWindow.cpp" line="670"/>
         <source>A Week</source>
         <translation>أسبوع</translation>
     </message>
     <message>
-        <location filename="../app/frmMainWindow.cpp" line="671"/>
+        <location filename="../app/frmMainWindow.cpp" line="673"/>
         <source>A Month</source>
         <translation>شهر</translation>
     </message>
@@ -3496,37 +3496,37 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="193"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="195"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="203"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="205"/>
         <source>No purchase order has this number.</source>
         <translation>لا يوجد أمر شراء بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="230"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="232"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="231"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="233"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="247"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="249"/>
         <source>the purchase order this invoice is made from</source>
         <translation>أمر الشراء الذي أُنشئت منه هذه الفاتورة</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="251"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="253"/>
         <source>the chosen vendor</source>
         <translation>المورد المختار</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="253"/>
+        <location filename="../purchasing/frmPurchaseInvoice.cpp" line="255"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
@@ -3692,38 +3692,38 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="33"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="34"/>
         <source>this purchase order</source>
         <translation>أمر الشراء هذا</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="72"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="73"/>
         <source>Expire Date</source>
         <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="78"/>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="83"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="79"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="84"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="161"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="163"/>
         <source>Select Vendor</source>
         <translation>اختر المورد</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="162"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="164"/>
         <source>Select Warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="175"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="177"/>
         <source>the chosen vendor</source>
         <translation>المورد المختار</translation>
     </message>
     <message>
-        <location filename="../purchasing/frmPurchaseOrder.cpp" line="177"/>
+        <location filename="../purchasing/frmPurchaseOrder.cpp" line="179"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
@@ -4435,84 +4435,84 @@
         <translation>بطاقة ائتمان</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="46"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="47"/>
         <source>this sales invoice</source>
         <translation>فاتورة البيع هذه</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="94"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="102"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="95"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="103"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="97"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="98"/>
         <source>Only active warehouses are listed.</source>
         <translation>لا تُعرض هنا إلا المخازن النشطة.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="198"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="201"/>
         <source>A stored invoice cannot be filled from an order. Press New first.</source>
         <translation>لا يمكن ملء فاتورة محفوظة من أمر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="210"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="213"/>
         <source>Incorrect or pre-used Sales Order No.</source>
         <translation>رقم أمر البيع غير صحيح أو مستخدم من قبل.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="242"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="246"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="243"/>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="412"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="247"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="416"/>
         <source>Select warehouse</source>
         <translation>اختر المخزن</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="260"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="264"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="262"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="266"/>
         <source>the chosen warehouse</source>
         <translation>المخزن المختار</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="291"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="295"/>
         <source>the sales order this invoice is made from</source>
         <translation>أمر البيع الذي أُنشئت منه هذه الفاتورة</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="298"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="302"/>
         <source>Another invoice has been made from this sales order meanwhile. Nothing was saved.</source>
         <translation>أُنشئت فاتورة أخرى من أمر البيع هذا في أثناء ذلك. لم يُحفظ شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="321"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="325"/>
         <source>The invoice page could not be read; nothing was printed.</source>
         <translation>تعذرت قراءة صفحة الفاتورة؛ لم يطبع شيء.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="344"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="348"/>
         <source>THANK YOU</source>
         <translation>شكراً لكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="345"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="349"/>
         <source>Thank you for your trust</source>
         <translation>شكراً لثقتكم</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="366"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="370"/>
         <source>No printer is ready: the invoice was saved but not printed.</source>
         <translation>لا توجد طابعة جاهزة: حفظت الفاتورة ولم تطبع.</translation>
     </message>
     <message>
-        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="429"/>
+        <location filename="../sales/invoices/frmSalesInvoice.cpp" line="433"/>
         <source>InvoiceDetailsId</source>
         <translation>رقم سطر الفاتورة</translation>
     </message>
@@ -4723,27 +4723,27 @@
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="142"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="144"/>
         <source>A stored order cannot be filled from a quote. Press New first.</source>
         <translation>لا يمكن ملء أمر محفوظ من عرض سعر. اضغط جديد أولا.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="152"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="154"/>
         <source>No sales quote has this number.</source>
         <translation>لا يوجد عرض سعر بهذا الرقم.</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="178"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="181"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="192"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="195"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesOrder.cpp" line="271"/>
+        <location filename="../sales/orders/frmSalesOrder.cpp" line="274"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
@@ -5085,27 +5085,27 @@
         <translation>الإجمالي:</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="30"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="31"/>
         <source>this sales quote</source>
         <translation>عرض السعر هذا</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="65"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="66"/>
         <source>&lt;Add New&gt;</source>
         <translation>&lt;إضافة جديد&gt;</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="139"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="142"/>
         <source>the chosen customer</source>
         <translation>العميل المختار</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="171"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="174"/>
         <source>Select Customer</source>
         <translation>اختر العميل</translation>
     </message>
     <message>
-        <location filename="../sales/orders/frmSalesQuote.cpp" line="216"/>
+        <location filename="../sales/orders/frmSalesQuote.cpp" line="219"/>
         <source>QuoteDetailsId</source>
         <translation>رقم سطر العرض</translation>
     </message>
