@@ -63,7 +63,8 @@ void frmAccounts::fillCurrencies()
     ui->cmbCurrency->clear();
     ui->cmbCurrency->addItem(tr("<Add New>"));
     QSqlQuery query(QSqlDatabase::database());
-    query.prepare(QStringLiteral("SELECT CurrencyId, CONCAT(CurrencySymbol, ' - ' , Currency) FROM `currencies`;"));
+    // CONCAT_WS: a currency saved without a symbol still shows its name.
+    query.prepare(QStringLiteral("SELECT CurrencyId, CONCAT_WS(' - ', CurrencySymbol, Currency) FROM `currencies`;"));
     if (!FailedReads::execNoted(ui->cmbCurrency, query))
         return;
     while (query.next())

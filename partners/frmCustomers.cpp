@@ -80,8 +80,9 @@ void frmCustomers::fillPersons()
 
 void frmCustomers::fillSalesPersons()
 {
+    // CONCAT_WS: an employee without a job title still shows the name.
     fillCombo(ui->cmbSalesPerson, {QString(), tr("<Add New>")},
-              QStringLiteral("select EmployeeId, CONCAT(personName, ': ', JobTitle) as Employee "
+              QStringLiteral("select EmployeeId, CONCAT_WS(': ', personName, JobTitle) as Employee "
                              "from employees inner join persons on EmployeePersonId = PersonId where IsActive=1"));
 }
 

@@ -94,8 +94,9 @@ frmEmployees::~frmEmployees()
 
 void frmEmployees::fillManagers()
 {
+    // CONCAT_WS: a manager without a job title still shows the name.
     fillComboFromQuery(ui->cmbManager, {QString()},
-                       QStringLiteral("select employeeId, CONCAT(personName, ' - ', jobTitle) as 'Manager' "
+                       QStringLiteral("select employeeId, CONCAT_WS(' - ', personName, jobTitle) as 'Manager' "
                                       "from employees inner join persons "
                                       "on employees.employeepersonId = persons.personId"));
 }

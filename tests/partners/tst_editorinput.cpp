@@ -112,6 +112,8 @@ private slots:
     void storedValueIsShownAndKeptOrRefused();
     void newStartsFromTheWindowsOwnDefaults_data();
     void newStartsFromTheWindowsOwnDefaults();
+    void entryWithoutItsOptionalPartShowsTheRest_data();
+    void entryWithoutItsOptionalPartShowsTheRest();
     void textStoredAsTypedOrRefused_data();
     void textStoredAsTypedOrRefused();
     void contactCardShowsMarkupAsText_data();
@@ -592,6 +594,42 @@ void tst_editorinput::newStartsFromTheWindowsOwnDefaults()
     click(editor.get(), "btnSave");
     QCOMPARE(messageLog(), QString());
     QCOMPARE(TestSupport::queryValue(stored).toString(), expected);
+}
+
+void tst_editorinput::entryWithoutItsOptionalPartShowsTheRest_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("combo");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("account: a currency without a symbol")
+        << "account" << "insert into currencies (CurrencyId, Currency, CurrencySymbol) values (9, 'Dinar', NULL)"
+        << "cmbCurrency" << "Dinar";
+    QTest::newRow("employee: a manager without a job title")
+        << "employee" << "update employees set JobTitle = NULL where EmployeeId = 1" << "cmbManager"
+        << "Default Person";
+    QTest::newRow("customer: a sales person without a job title")
+        << "customer" << "update employees set JobTitle = NULL where EmployeeId = 1" << "cmbSalesPerson"
+        << "Default Person";
+}
+
+// A choice made of a name and an optional part (a symbol, a job title) that is not there
+// still reads as its name, not as an empty entry.
+void tst_editorinput::entryWithoutItsOptionalPartShowsTheRest()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, fixture);
+    QFETCH(QString, combo);
+    QFETCH(QString, entry);
+    EXEC_SQL(fixture);
+    const std::unique_ptr<QDialog> editor = openEditor(window, 0);
+    const QComboBox *choices = editor->findChild<QComboBox *>(combo);
+    QVERIFY(choices);
+    QStringList entries;
+    for (int i = 0; i < choices->count(); ++i)
+        entries << choices->itemText(i);
+    QVERIFY2(entries.contains(entry), qPrintable(entries.join(" | ")));
+    QCOMPARE(messageLog(), QString());
 }
 
 void tst_editorinput::textStoredAsTypedOrRefused_data()
